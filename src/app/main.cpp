@@ -1,0 +1,11 @@
+#include <QApplication>
+#include <QTextStream>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("ZRV"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ZRV_VERSION));
+    QTextStream(stdout) << "ZRV " << ZRV_VERSION << ": no window is built yet." << Qt::endl;
+    return 0;
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// Message boxes, questions and input boxes. Logic talks to this interface so
+// it can be driven by a scripted double in tests; the windows install the
+// real one at start-up.
+class Prompter {
+public:
+    enum class Answer { Yes, No, Cancel };
+
+    virtual ~Prompter() = default;
+
+    // A message with an OK button only.
+    virtual void message(const QString& text) = 0;
+    // Yes and No; No is the safe answer.
+    virtual Answer askYesNo(const QString& text) = 0;
+    // Yes, No and Cancel with Cancel as the default button.
+    virtual Answer askYesNoCancel(const QString& text) = 0;
+    // A one-line input box; nothing when the user cancels or closes it.
+    virtual std::optional<QString> input(const QString& text, const QString& title,
+                                         const QString& defaultValue) = 0;
+};
+
+// The program's one prompter. Until a window layer installs its own, a
+// prompter that writes messages to standard error and answers "No" is used.
+Prompter& prompter();
+void setPrompter(Prompter* p);

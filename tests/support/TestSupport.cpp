@@ -1,0 +1,55 @@
+#include "TestSupport.h"
+
+#include "platform/AppPaths.h"
+
+#include <QDir>
+
+void ScriptedPrompter::message(const QString& text) { messages << text; }
+
+Prompter::Answer ScriptedPrompter::askYesNo(const QString& text)
+{
+    messages << text;
+    if (answers.empty())
+        return Answer::No;
+    Answer a = answers.front();
+    answers.pop_front();
+    return a;
+}
+
+Prompter::Answer ScriptedPrompter::askYesNoCancel(const QString& text)
+{
+    messages << text;
+    if (answers.empty())
+        return Answer::Cancel;
+    Answer a = answers.front();
+    answers.pop_front();
+    return a;
+}
+
+std::optional<QString> ScriptedPrompter::input(const QString& text, const QString&, const QString&)
+{
+    messages << text;
+    if (inputs.empty())
+        return std::nullopt;
+    const bool cancelled = !inputs.front().has_value();
+    const QString value = inputs.front().value_or(QString());
+    inputs.pop_front();
+    if (cancelled)
+        return std::nullopt;
+    return value;
+}
+
+void DataFolderTest::SetUp()
+{
+    ASSERT_TRUE(dir.isValid());
+    AppPaths::setDataFolder(dir.path());
+    setPrompter(&prompts);
+}
+
+void DataFolderTest::TearDown()
+{
+    setPrompter(nullptr);
+    AppPaths::setDataFolder(QString());
+}
+
+QString DataFolderTest::path(const QString& name) const { return QDir(dir.path()).filePath(name); }

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/Prompter.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+#include <deque>
+#include <gtest/gtest.h>
+
+// A prompter that records every message and answers from a script.
+class ScriptedPrompter : public Prompter {
+public:
+    QStringList messages; // every text shown, in order
+    std::deque<Answer> answers; // for the questions; No (or Cancel) once empty
+    std::deque<std::optional<QString>> inputs; // for input boxes; cancelled once empty
+
+    void message(const QString& text) override;
+    Answer askYesNo(const QString& text) override;
+    Answer askYesNoCancel(const QString& text) override;
+    std::optional<QString> input(const QString& text, const QString& title,
+                                 const QString& defaultValue) override;
+};
+
+// Gives each test its own data folder and a scripted prompter; both are put
+// back when the test ends.
+class DataFolderTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    QString path(const QString& name) const;
+
+    QTemporaryDir dir;
+    ScriptedPrompter prompts;
+};
