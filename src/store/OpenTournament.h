@@ -19,6 +19,11 @@ public:
     // Identity
     Long glngCurrentTournamentID = 0; // 0 = none open
 
+    // The current league (LoadLeague and CreateLeague set both together);
+    // clearing the tournament leaves it alone.
+    Long glngCurrentLeagueID = 0;
+    QString gstrCurrentLeagueName;
+
     // Tournament settings, one per tblTournament column
     QString gstrTournamentName;
     QVariant gvarTournamentDate; // a null QVariant: no date
