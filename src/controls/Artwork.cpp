@@ -21,60 +21,52 @@ QImage blank(int width, int height)
     return image;
 }
 
-// A white clock face with a dark rim and four hour marks.
-void drawClockFace(QPainter& p, const QRectF& face)
+// A white clock face with a dark rim and four hour marks, filling a picture
+// of the given size; the symbol is drawn on it with no pen.
+template <typename Symbol> QImage clockPicture(int width, int height, Symbol drawSymbol)
 {
+    QImage image = blank(width, height);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double d = qMin(width, height) - 2.0;
+    const QRectF face((width - d) / 2, (height - d) / 2, d, d);
     p.setPen(QPen(Ink, 1.6));
     p.setBrush(Qt::white);
     p.drawEllipse(face);
     const QPointF c = face.center();
-    const double r = face.width() / 2;
+    const double r = d / 2;
     p.setPen(QPen(Ink, 1.2, Qt::SolidLine, Qt::RoundCap));
     for (int i = 0; i < 4; ++i) {
         const double a = i * M_PI / 2;
         const QPointF dir(qCos(a), qSin(a));
         p.drawLine(c + dir * (r - 1.5), c + dir * (r - 3.5));
     }
-}
-
-QRectF clockFace(int width, int height)
-{
-    const double d = qMin(width, height) - 2.0;
-    return QRectF((width - d) / 2, (height - d) / 2, d, d);
+    p.setPen(Qt::NoPen);
+    drawSymbol(p, c);
+    return image;
 }
 
 QImage startTimer()
 {
-    QImage image = blank(20, 21);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF face = clockFace(20, 21);
-    drawClockFace(p, face);
-    const QPointF c = face.center();
-    QPainterPath play;
-    play.moveTo(c + QPointF(-2.8, -4.5));
-    play.lineTo(c + QPointF(4.8, 0));
-    play.lineTo(c + QPointF(-2.8, 4.5));
-    play.closeSubpath();
-    p.setPen(Qt::NoPen);
-    p.setBrush(FeltLight);
-    p.drawPath(play);
-    return image;
+    return clockPicture(20, 21, [](QPainter& p, QPointF c) {
+        QPainterPath play;
+        play.moveTo(c + QPointF(-2.8, -4.5));
+        play.lineTo(c + QPointF(4.8, 0));
+        play.lineTo(c + QPointF(-2.8, 4.5));
+        play.closeSubpath();
+        p.setBrush(FeltLight);
+        p.drawPath(play);
+    });
 }
 
 QImage pauseTimer()
 {
-    QImage image = blank(21, 22);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF face = clockFace(21, 22);
-    drawClockFace(p, face);
-    // Whole pixels either side of the face's middle (10.5, 11), for sharp bars.
-    p.setPen(Qt::NoPen);
-    p.setBrush(CardRed);
-    p.drawRoundedRect(QRectF(6, 6, 3, 10), 0.8, 0.8);
-    p.drawRoundedRect(QRectF(12, 6, 3, 10), 0.8, 0.8);
-    return image;
+    return clockPicture(21, 22, [](QPainter& p, QPointF) {
+        // Whole pixels either side of the face's middle (10.5, 11), for sharp bars.
+        p.setBrush(CardRed);
+        p.drawRoundedRect(QRectF(6, 6, 3, 10), 0.8, 0.8);
+        p.drawRoundedRect(QRectF(12, 6, 3, 10), 0.8, 0.8);
+    });
 }
 
 QImage logo()
@@ -148,28 +140,15 @@ QImage cards()
     return image;
 }
 
+template <QImage (*Draw)()> QPixmap drawnOnce()
+{
+    static const QImage picture = Draw();
+    return QPixmap::fromImage(picture);
+}
+
 } // namespace
 
-QPixmap StartTimerPicture()
-{
-    static const QImage picture = startTimer();
-    return QPixmap::fromImage(picture);
-}
-
-QPixmap PauseTimerPicture()
-{
-    static const QImage picture = pauseTimer();
-    return QPixmap::fromImage(picture);
-}
-
-QPixmap LogoPicture()
-{
-    static const QImage picture = logo();
-    return QPixmap::fromImage(picture);
-}
-
-QPixmap CardsPicture()
-{
-    static const QImage picture = cards();
-    return QPixmap::fromImage(picture);
-}
+QPixmap StartTimerPicture() { return drawnOnce<startTimer>(); }
+QPixmap PauseTimerPicture() { return drawnOnce<pauseTimer>(); }
+QPixmap LogoPicture() { return drawnOnce<logo>(); }
+QPixmap CardsPicture() { return drawnOnce<cards>(); }
