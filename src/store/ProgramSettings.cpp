@@ -29,20 +29,12 @@ QVariant displayColour(const char* key)
                                       QStringLiteral("0")));
 }
 
-SoundRecord readSound(int event, const SoundRecord& def)
+SoundRecord readSound(int event, Long defaultKind, const QString& defaultFile = QString())
 {
     const QString section = QString::fromLatin1(SoundsSection);
     SoundRecord sound;
-    sound.Kind = ReadIniLong(section, QStringLiteral("SoundsToPlay%1").arg(event), def.Kind);
-    sound.FileName = ReadIniValue(section, QStringLiteral("CustomSound%1").arg(event), def.FileName);
-    return sound;
-}
-
-SoundRecord soundDefault(Long kind, const QString& fileName = QString())
-{
-    SoundRecord sound;
-    sound.Kind = kind;
-    sound.FileName = fileName;
+    sound.Kind = ReadIniLong(section, QStringLiteral("SoundsToPlay%1").arg(event), defaultKind);
+    sound.FileName = ReadIniValue(section, QStringLiteral("CustomSound%1").arg(event), defaultFile);
     return sound;
 }
 
@@ -93,15 +85,15 @@ void LoadSettings(ProgramSettings& s)
     // Event 9 follows whatever event 7 was read as, so 7 comes early.
     const QString airhorn = AppPaths::file(QStringLiteral("airhorn.wav"));
     auto& sounds = s.gtypSounds;
-    sounds[SoundStartClock] = readSound(SoundStartClock, soundDefault(SoundRecord::WaveFile, airhorn));
-    sounds[SoundElimination] = readSound(SoundElimination, soundDefault(SoundRecord::Beep));
-    sounds[SoundEndOfLevel] = readSound(SoundEndOfLevel, soundDefault(SoundRecord::WaveFile, airhorn));
+    sounds[SoundStartClock] = readSound(SoundStartClock, SoundRecord::WaveFile, airhorn);
+    sounds[SoundElimination] = readSound(SoundElimination, SoundRecord::Beep);
+    sounds[SoundEndOfLevel] = readSound(SoundEndOfLevel, SoundRecord::WaveFile, airhorn);
     for (int event = SoundFiveMinutesLeft; event <= SoundTenSecondsLeft; ++event)
-        sounds[event] = readSound(event, soundDefault(SoundRecord::None));
-    sounds[SoundTablesCanBeReduced] = readSound(SoundTablesCanBeReduced, soundDefault(SoundRecord::Beep));
-    sounds[SoundStartOfBreak] = readSound(SoundStartOfBreak, sounds[SoundEndOfLevel]);
-    sounds[SoundRebuy] = readSound(SoundRebuy, soundDefault(SoundRecord::None));
-    sounds[SoundHandTimerElapsed] = readSound(SoundHandTimerElapsed, soundDefault(SoundRecord::Beep));
+        sounds[event] = readSound(event, SoundRecord::None);
+    sounds[SoundTablesCanBeReduced] = readSound(SoundTablesCanBeReduced, SoundRecord::Beep);
+    sounds[SoundStartOfBreak] = readSound(SoundStartOfBreak, sounds[SoundEndOfLevel].Kind, sounds[SoundEndOfLevel].FileName);
+    sounds[SoundRebuy] = readSound(SoundRebuy, SoundRecord::None);
+    sounds[SoundHandTimerElapsed] = readSound(SoundHandTimerElapsed, SoundRecord::Beep);
 
     s.gintTADoubleBlinds = generatorInteger("TADoubleBlinds", 0);
     s.gintTANumSafetySessions = generatorInteger("TANumSafetySessions", 3);
