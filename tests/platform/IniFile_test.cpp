@@ -160,19 +160,6 @@ TEST_F(SettingsFileTest, FailedWriteIsReportedOnceUntilAWriteSucceeds)
     EXPECT_TRUE(QFileInfo(file).isDir());
 }
 
-TEST(IniFileSave, UnwritablePathIsAnErrorWithItsReason)
-{
-    QTemporaryDir dir;
-    QFile blocker(dir.filePath(QStringLiteral("file")));
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    IniFile ini(dir.filePath(QStringLiteral("file/Defaults.ini")));
-    ASSERT_TRUE(ini.load()); // missing: empty
-    ini.setValue(QStringLiteral("Display"), QStringLiteral("Tutorial"), QStringLiteral("0"));
-    EXPECT_FALSE(ini.save());
-    EXPECT_FALSE(ini.errorString().isEmpty());
-}
-
 TEST(DecodeUtf8OrLatin1, InvalidSequencesFallBackBytewise)
 {
     EXPECT_EQ(DecodeUtf8OrLatin1("a\xc3\xa9"), QStringLiteral("a\u00e9"));

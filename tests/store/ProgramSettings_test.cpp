@@ -1,7 +1,6 @@
 #include "platform/AppPaths.h"
 #include "platform/SettingsFile.h"
 #include "store/MoneyFormat.h"
-#include "store/OpenTournament.h"
 #include "store/ProgramSettings.h"
 #include "TestSupport.h"
 
@@ -225,11 +224,3 @@ TEST_F(LoadSettingsTest, MoneyFormatFollowsSymbolAndSeparator)
     EXPECT_EQ(FormatMoney(1500, s.gstrMoneyFormat), QStringLiteral("EUR 1,500"));
 }
 
-TEST_F(LoadSettingsTest, ClearingTheTournamentLeavesTheSettingsAlone)
-{
-    writeSettings("[Display]\nHandTimer=3\n");
-    LoadSettings(programSettings());
-    openTournament().ClearTournament(false);
-    EXPECT_EQ(programSettings().gintHandTimer, 3);
-    EXPECT_EQ(&programSettings(), &programSettings());
-}
