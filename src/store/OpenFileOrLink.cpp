@@ -75,8 +75,10 @@ void OpenFileOrLink(const QString& target)
 void OpenWebSite(const QString& address)
 {
     if (address.trimmed().isEmpty()) {
-        prompter().message(QStringLiteral("No web site is set."));
+        prompter().message(NoWebSiteText());
         return;
     }
     OpenFileOrLink(address.trimmed());
 }
+
+QString NoWebSiteText() { return QStringLiteral("No web site is set."); }

@@ -12,6 +12,8 @@ void OpenFileOrLink(const QString& target);
 // Opens a web site's address from the settings; an empty address says that
 // no web site is set.
 void OpenWebSite(const QString& address);
+// What a link to a web site says while no address is set.
+QString NoWebSiteText();
 
 // What the desktop is asked to open for a target: an existing file as a file
 // URL, an address with a scheme (http:, mailto: ...) as it stands, and one
