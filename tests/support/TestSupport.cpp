@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include "platform/AppPaths.h"
+#include "platform/Database.h"
 
 #include <QDir>
 
@@ -48,6 +49,8 @@ void DataFolderTest::SetUp()
 
 void DataFolderTest::TearDown()
 {
+    setProgramDatabase(nullptr);
+    gobjDatabase().close();
     setPrompter(nullptr);
     AppPaths::setDataFolder(QString());
 }

@@ -22,7 +22,7 @@ public:
 };
 
 // Gives each test its own data folder and a scripted prompter; both are put
-// back when the test ends.
+// back when the test ends, and the program's database is closed.
 class DataFolderTest : public ::testing::Test {
 protected:
     void SetUp() override;

@@ -1,0 +1,153 @@
+#pragma once
+
+#include <QHash>
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <QVariantList>
+#include <stdexcept>
+#include <utility>
+#include <vector>
+
+// The program's database: one SQLite file (zr.mdb) reached through Qt's
+// QSQLITE driver. Values always travel as bound parameters ("?" in the
+// statement, in the order of the value list).
+//
+// Values written: a bool is stored as 1/0, any whole number as an integer, a
+// float as a real, a QDateTime or QDate as text "yyyy-MM-dd HH:mm:ss", a
+// QString as text (a null QString as ""), an invalid QVariant as Null.
+// Values read: Null reads as an invalid QVariant, everything else as the
+// engine holds it (integer, real or text).
+
+// Every failure of the database. text() is the engine's own message where
+// the engine gave one.
+class DatabaseError : public std::runtime_error {
+public:
+    explicit DatabaseError(const QString& text);
+    QString text() const { return m_text; }
+
+private:
+    QString m_text;
+};
+
+class Recordset;
+
+class Database {
+public:
+    Database();
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    // Opens the file, creating an empty database when it is missing, with
+    // synchronous=FULL and the default rollback journal. A file that is not
+    // a SQLite database, or that cannot be written, is refused without being
+    // touched; the error names the file. Closes any file opened before.
+    void open(const QString& file);
+    void close();
+    bool isOpen() const;
+    QString fileName() const { return m_file; }
+
+    // Runs one statement; returns the number of rows it changed.
+    int execute(const QString& sql, const QVariantList& values = {});
+    // The rows of one query, read at once; the result cannot be updated.
+    Recordset query(const QString& sql, const QVariantList& values = {});
+    // The rows of one table, restricted by an optional clause that follows
+    // the table's name ("WHERE TournamentID = ? ORDER BY LevelNumber"); the
+    // result can add and edit rows of that table.
+    Recordset openTable(const QString& table, const QString& clause = {},
+                        const QVariantList& values = {});
+    // The key (rowid) of the row the last insert on this connection added.
+    qint64 lastInsertId();
+    // The names of the tables, in the letter case in which they were created.
+    QStringList tableNames();
+
+private:
+    friend class Recordset;
+    friend class Transaction;
+
+    QSqlDatabase connection() const;
+    void requireOpen() const;
+    Recordset read(const QString& sql, const QVariantList& values, const QString& table);
+
+    QString m_connectionName;
+    QString m_file;
+    int m_transactionDepth = 0;
+};
+
+// A snapshot of the rows of one query with a current row, positioned on the
+// first row when there is one. Columns are found by name without regard to
+// letter case (the first of equal names wins). A recordset opened through
+// Database::openTable can add and edit rows: addNew() or edit(), setValue()
+// for each column to write, update(). After update() the recordset holds the
+// row as stored and stands on it (an added row becomes the last row).
+// A recordset must not outlive its Database.
+class Recordset {
+public:
+    int recordCount() const { return static_cast<int>(m_rows.size()); }
+    bool eof() const { return m_position >= recordCount(); }
+    void moveFirst() { m_position = 0; }
+    void moveNext();
+    void moveLast() { m_position = recordCount() > 0 ? recordCount() - 1 : 0; }
+
+    QStringList columnNames() const { return m_columns; }
+    // The value of a column in the current row (during addNew or edit, a
+    // value given by setValue). Fails with "No current record." at the end.
+    QVariant value(const QString& column) const;
+
+    void addNew();
+    void edit();
+    void setValue(const QString& column, const QVariant& value);
+    // Writes the new or edited row; returns its key (rowid).
+    qint64 update();
+    // Drops the pending addNew or edit.
+    void cancelUpdate();
+
+private:
+    friend class Database;
+    enum class Mode { None, Edit, AddNew };
+
+    int columnIndex(const QString& column) const;
+    void requireCurrentRow() const;
+    void requireUpdatable() const;
+    void reload(qint64 rowid, bool append);
+
+    Database* m_db = nullptr;
+    QString m_table; // empty: the recordset cannot be updated
+    QStringList m_columns;
+    QHash<QString, int> m_index; // lower-case name -> column
+    std::vector<QVariantList> m_rows;
+    std::vector<qint64> m_rowids;
+    int m_position = 0;
+    Mode m_mode = Mode::None;
+    std::vector<std::pair<int, QVariant>> m_changes;
+};
+
+// A transaction for as long as the guard lives: commit() keeps the changes,
+// leaving the scope without commit() takes them all back. Guards may nest.
+class Transaction {
+public:
+    explicit Transaction(Database& db);
+    ~Transaction();
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+
+    void commit();
+
+private:
+    Database& m_db;
+    QString m_savepoint;
+    bool m_open = true;
+};
+
+// A table or column name as SQL text: QuoteName("Table") gives "Table" in
+// double quotes, as the reserved word needs.
+QString QuoteName(const QString& name);
+
+// The program's one database connection (zr.mdb in the data folder), used by
+// the whole program until exit.
+Database& gobjDatabase();
+// Puts another Database in place of the program's own (tests); nullptr goes
+// back to the program's own.
+void setProgramDatabase(Database* db);
