@@ -6,6 +6,10 @@
 #include <QTemporaryDir>
 #include <deque>
 #include <gtest/gtest.h>
+#include <ostream>
+
+// Failed expectations show texts as texts.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
 
 // A prompter that records every message and answers from a script.
 class ScriptedPrompter : public Prompter {
