@@ -248,25 +248,10 @@ TEST_F(DatabaseTest, AReadOnlyFileIsRefusedAndLeftUntouched)
     EXPECT_FALSE(QFile::exists(file + QStringLiteral("-journal")));
 }
 
-TEST(JetColumns, JetTypesMapToSqliteTypes)
+TEST(JetColumns, ATypeOutsideTheMapIsAnError)
 {
-    EXPECT_EQ(SqliteType(QStringLiteral("COUNTER")), QStringLiteral("INTEGER"));
-    EXPECT_EQ(SqliteType(QStringLiteral("LONG")), QStringLiteral("INTEGER"));
-    EXPECT_EQ(SqliteType(QStringLiteral("INTEGER")), QStringLiteral("INTEGER"));
-    EXPECT_EQ(SqliteType(QStringLiteral("SINGLE")), QStringLiteral("REAL"));
-    EXPECT_EQ(SqliteType(QStringLiteral("DOUBLE")), QStringLiteral("REAL"));
-    EXPECT_EQ(SqliteType(QStringLiteral("TEXT(50)")), QStringLiteral("TEXT"));
     EXPECT_EQ(SqliteType(QStringLiteral("varchar(255)")), QStringLiteral("TEXT"));
-    EXPECT_EQ(SqliteType(QStringLiteral("MEMO")), QStringLiteral("TEXT"));
-    EXPECT_EQ(SqliteType(QStringLiteral("DATETIME")), QStringLiteral("TEXT"));
     EXPECT_THROW(SqliteType(QStringLiteral("CURRENCY")), DatabaseError);
-
-    EXPECT_EQ(ColumnDefinition({ QStringLiteral("LevelID"), QStringLiteral("COUNTER"), QStringLiteral("PKLevel") }),
-              QStringLiteral("\"LevelID\" INTEGER CONSTRAINT \"PKLevel\" PRIMARY KEY AUTOINCREMENT"));
-    EXPECT_EQ(ColumnDefinition({ QStringLiteral("PlayerName"), QStringLiteral("TEXT(255)") }),
-              QStringLiteral("\"PlayerName\" TEXT COLLATE NOCASE"));
-    EXPECT_EQ(AddColumnStatement(QStringLiteral("tblTournamentXPlayer"), { QStringLiteral("Table"), QStringLiteral("INTEGER") }),
-              QStringLiteral("ALTER TABLE \"tblTournamentXPlayer\" ADD COLUMN \"Table\" INTEGER"));
 }
 
 } // namespace
