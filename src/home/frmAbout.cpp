@@ -1,6 +1,7 @@
 #include "home/frmAbout.h"
 
 #include "controls/Artwork.h"
+#include "platform/ProgramTitle.h"
 
 #include <QCoreApplication>
 #include <QFrame>
@@ -41,7 +42,7 @@ frmAbout::frmAbout(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("Zorvane"));
+    setWindowTitle(ProgramTitle());
     setStyleSheet(QStringLiteral("frmAbout { background: white; border: 2px solid #1f4e79; }"));
 
     auto* layout = new QVBoxLayout(this);
@@ -54,7 +55,7 @@ frmAbout::frmAbout(QWidget* parent)
     Image1->setAlignment(Qt::AlignCenter);
     layout->addWidget(Image1);
 
-    addLabel(this, layout, "lblTitle", QStringLiteral("Zorvane"), 22, true);
+    addLabel(this, layout, "lblTitle", ProgramTitle(), 22, true);
     auto* lblVersion = addLabel(this, layout, "lblVersion", VersionText(), 11);
     Q_UNUSED(lblVersion);
 

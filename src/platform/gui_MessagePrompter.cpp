@@ -1,12 +1,14 @@
 #include "platform/gui_MessagePrompter.h"
 
+#include "platform/ProgramTitle.h"
+
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 
 namespace {
 
-QString title() { return QApplication::applicationName(); }
+QString title() { return ProgramTitle(); }
 
 QWidget* owner() { return QApplication::activeWindow(); }
 

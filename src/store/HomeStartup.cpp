@@ -1,0 +1,45 @@
+#include "store/HomeStartup.h"
+
+#include "platform/DAORegister.h"
+#include "store/OpenTournament.h"
+#include "store/ProgramDatabase.h"
+#include "store/ProgramSettings.h"
+#include "store/SettingsKeys.h"
+
+namespace {
+constexpr int TwipsPerPixel = 15;
+}
+
+bool StartupStuff(ProgramSettings& settings)
+{
+    RegisterLinkHandlerOnce();
+    if (!OpenProgramDatabase())
+        return false;
+    settings.gintUseProxy = ReadIniInteger(QString::fromLatin1(UseProxyKey.Section),
+                                           QString::fromLatin1(UseProxyKey.Key), 0);
+    return true;
+}
+
+void RestoreLastSelection(OpenTournament& t)
+{
+    t.glngCurrentLeagueID = ReadLongSetting(LastLeagueKey);
+    t.glngCurrentTournamentID = ReadLongSetting(LastTournamentKey);
+}
+
+void StoreLastSelection(const OpenTournament& t)
+{
+    WriteSetting(LastLeagueKey, t.glngCurrentLeagueID);
+    WriteSetting(LastTournamentKey, t.glngCurrentTournamentID);
+}
+
+bool ScreenTooNarrow(int widthPixels) { return widthPixels * TwipsPerPixel < 12000; }
+
+QString CustomerRoomAddress()
+{
+    QString site = ReadSetting(ProductWebSiteKey).trimmed();
+    if (site.isEmpty())
+        return QString();
+    while (site.endsWith(QLatin1Char('/')))
+        site.chop(1);
+    return site + QStringLiteral("/customerroom/transfer.asp");
+}
