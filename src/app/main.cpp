@@ -1,15 +1,24 @@
+#include "home/frmControlPanel.h"
 #include "platform/gui_DesktopLinkOpener.h"
+#include "platform/gui_MessagePrompter.h"
 
 #include <QApplication>
-#include <QTextStream>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("ZRV"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ZRV_VERSION));
-    DesktopLinkOpener linkOpenerOfTheDesktop;
-    setLinkOpener(&linkOpenerOfTheDesktop);
-    QTextStream(stdout) << "ZRV " << ZRV_VERSION << ": no window is built yet." << Qt::endl;
-    return 0;
+    // The home window decides when the program ends.
+    app.setQuitOnLastWindowClosed(false);
+
+    DesktopLinkOpener desktopLinks;
+    setLinkOpener(&desktopLinks);
+    MessagePrompter messageBoxes;
+    setPrompter(&messageBoxes);
+
+    frmControlPanel home;
+    home.Form_Load();
+    home.show();
+    return app.exec();
 }

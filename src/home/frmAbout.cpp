@@ -78,7 +78,8 @@ frmAbout::frmAbout(QWidget* parent)
     // so Esc closes the window.
     cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    cmdCancel->move(-cmdCancel->sizeHint().width(), 0);
+    cmdCancel->resize(cmdCancel->sizeHint());
+    cmdCancel->move(-cmdCancel->width(), 0);
     connect(cmdCancel, &QPushButton::clicked, this, &frmAbout::closeWindow);
 
     tmrStartup = new QTimer(this);
