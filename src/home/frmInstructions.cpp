@@ -52,7 +52,6 @@ frmInstructions::frmInstructions(QWidget* parent)
     setObjectName(QStringLiteral("frmInstructions"));
     setWindowTitle(QStringLiteral("Instructions"));
     setAttribute(Qt::WA_DeleteOnClose);
-    resize(560, 520);
 
     txtSystem = helpPage(QStringLiteral("system.html"));
     txtManager = helpPage(QStringLiteral("manager.html"));
@@ -93,6 +92,7 @@ frmInstructions::frmInstructions(QWidget* parent)
     connect(btnWeb, &ctlButton::Click, this, &frmInstructions::btnWeb_Click);
     connect(btnClose, &ctlButton::Click, this, &QDialog::close);
 
+    resize(sizeHint().expandedTo(QSize(680, 540)));
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(CornerPosition(screen->availableGeometry(), frameGeometry().size()));
 
