@@ -128,7 +128,8 @@ void LoadTournament(Database& db, OpenTournament& t, Long TournamentID, bool Pla
     // current league, the run state).
     OpenTournament loaded = t;
     reported([&] {
-        Recordset row = db.query(QStringLiteral("SELECT * FROM tblTournament WHERE TournamentID = ?"), { TournamentID });
+        Recordset row
+            = db.query(QStringLiteral("SELECT * FROM tblTournament WHERE TournamentID = ?"), { TournamentID });
         if (row.eof())
             throw DatabaseError(
                 QStringLiteral("Tournament %1 cannot be opened: it is not in the database.").arg(TournamentID));

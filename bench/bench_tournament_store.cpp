@@ -1,0 +1,136 @@
+// Times saving and loading a large tournament: 1,000 entrants, 40 levels,
+// 50 paid places and 20 awards, in a database in a temporary folder.
+// Run by hand; prints its figures.
+
+#include "platform/Database.h"
+#include "store/DatabaseSchema.h"
+#include "store/OpenTournament.h"
+#include "store/TournamentStore.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+const int kEntrants = 1000;
+const int kLevels = 40;
+const int kPaid = 50;
+const int kAwards = 20;
+const int kRounds = 5;
+
+OpenTournament largeTournament()
+{
+    OpenTournament t;
+    t.glngCurrentLeagueID = 1;
+    t.gstrTournamentName = QStringLiteral("Benchmark");
+    t.gintPlayersPerTable = 10;
+    t.gintNumberPaid = kPaid;
+    t.RedimPayouts();
+    for (long k = 0; k <= kPaid; ++k) {
+        t.gdblPayout[k] = 100.0 / (kPaid + 1);
+        t.gstrPayoutPrize[k] = QStringLiteral("Prize %1").arg(k);
+    }
+    t.gintPayAsPercentages = 1;
+    t.gintRoundTo = 1;
+    for (long s = 0; s < OpenTournament::ChipSlots; ++s)
+        t.gstrChipColor[s] = QStringLiteral("Not Used");
+    t.RedimLevels(kLevels);
+    for (long j = 1; j <= kLevels; ++j) {
+        t.gdblLevelSmallBlind[j] = 25.0 * j;
+        t.gdblLevelBigBlind[j] = 50.0 * j;
+        t.gintLevelSessionTime[j] = 20;
+        t.gstrLevelReminder[j] = QStringLiteral("Level %1").arg(j);
+    }
+    for (int i = 1; i <= kAwards; ++i)
+        t.gtypAwards.append({ 0, 1, i, QStringLiteral("Bounty %1").arg(i), 10.0 * i, 1, 0 });
+    return t;
+}
+
+void addEntrants(Database& db, OpenTournament& t)
+{
+    Transaction transaction(db);
+    Recordset players = db.openTable(QStringLiteral("tblPlayer"), QStringLiteral("WHERE 0"));
+    for (int i = 1; i <= kEntrants; ++i) {
+        players.addNew();
+        players.setValue(QStringLiteral("PlayerName"), QStringLiteral("Player %1").arg(i, 4, 10, QLatin1Char('0')));
+        PlayerRecord p;
+        p.PlayerName = players.value(QStringLiteral("PlayerName")).toString();
+        p.PlayerID = static_cast<Long>(players.update());
+        p.Table = static_cast<Integer>((i - 1) / 10 + 1);
+        p.Seat = static_cast<Integer>((i - 1) % 10 + 1);
+        p.Finish = static_cast<Integer>(i % 3 == 0 ? i : 0);
+        p.TotalBuyin = 40;
+        t.gtypPlayers.append(p);
+    }
+    transaction.commit();
+}
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QTemporaryDir dir;
+    if (!dir.isValid()) {
+        std::fprintf(stderr, "No temporary folder.\n");
+        return 1;
+    }
+
+    try {
+        Database db;
+        db.open(QDir(dir.path()).filePath(QStringLiteral("zr.mdb")));
+        CreateBaseSchema(db);
+        if (!CheckDatabaseVersion(db))
+            return 1;
+
+        OpenTournament t = largeTournament();
+        SaveTournament(db, t, true);
+        addEntrants(db, t);
+
+        QElapsedTimer timer;
+        timer.start();
+        for (Integer i = 1; i <= t.gintPlayerCount(); ++i)
+            SaveTournamentPlayer(db, t, i);
+        const double entrantsMs = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+
+        std::vector<double> saves, loads, both;
+        for (int round = 0; round < kRounds; ++round) {
+            timer.restart();
+            SaveTournament(db, t, false);
+            const double save = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+            timer.restart();
+            LoadTournament(db, t, t.glngCurrentTournamentID, false);
+            const double load = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+            saves.push_back(save);
+            loads.push_back(load);
+            both.push_back(save + load);
+        }
+        timer.restart();
+        LoadTournament(db, t, t.glngCurrentTournamentID, true);
+        const double entrantsOnlyMs = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+
+        std::printf("Tournament of %d entrants, %d levels, %d paid places, %d awards (median of %d rounds):\n",
+                    kEntrants, kLevels, kPaid, kAwards, kRounds);
+        std::printf("  SaveTournament                    %8.1f ms\n", median(saves));
+        std::printf("  LoadTournament                    %8.1f ms\n", median(loads));
+        std::printf("  SaveTournament + LoadTournament   %8.1f ms (target below 100 ms)\n", median(both));
+        std::printf("  LoadTournament, entrants only     %8.1f ms\n", entrantsOnlyMs);
+        std::printf("  SaveTournamentPlayer x %d       %8.1f ms (%.2f ms each)\n", kEntrants, entrantsMs,
+                    entrantsMs / kEntrants);
+        return 0;
+    } catch (const DatabaseError& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        return 1;
+    }
+}
