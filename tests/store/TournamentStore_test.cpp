@@ -1,6 +1,4 @@
-#include "TestSupport.h"
-#include "platform/Database.h"
-#include "store/DatabaseSchema.h"
+#include "LeagueTestData.h"
 #include "store/OpenTournament.h"
 #include "store/TournamentStore.h"
 
@@ -122,30 +120,18 @@ void expectSameTournament(const OpenTournament& a, const OpenTournament& b)
 
 #undef SAME
 
-class TournamentStoreTest : public DataFolderTest {
+class TournamentStoreTest : public LeagueDatabaseTest {
 protected:
     void SetUp() override
     {
-        DataFolderTest::SetUp();
-        db.open(path(QStringLiteral("zr.mdb")));
-        CreateBaseSchema(db);
-        ASSERT_TRUE(CheckDatabaseVersion(db));
+        LeagueDatabaseTest::SetUp();
         setSetLevelHook([this](Integer level) { levelsSet.push_back(level); });
     }
 
     void TearDown() override
     {
         setSetLevelHook({});
-        db.close();
-        DataFolderTest::TearDown();
-    }
-
-    Long addPlayer(const QString& name)
-    {
-        Recordset rs = db.openTable(QStringLiteral("tblPlayer"), QStringLiteral("WHERE 0"));
-        rs.addNew();
-        rs.setValue(QStringLiteral("PlayerName"), name);
-        return static_cast<Long>(rs.update());
+        LeagueDatabaseTest::TearDown();
     }
 
     // An entrant with every stored field set.
@@ -209,7 +195,6 @@ protected:
         return t;
     }
 
-    Database db;
     std::vector<Integer> levelsSet;
 };
 
