@@ -19,7 +19,7 @@
 #include "store/OpenTournament.h"
 #include "store/ProgramSettings.h"
 #include "store/SettingsKeys.h"
-
+#include "store/TournamentStore.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -401,7 +401,7 @@ void frmControlPanel::btnOpen_Click()
         {
             BusyPointer busy;
             LoadLeague(selectedKey(cmbLeague[0]));
-            (void)0;
+            LoadTournament(selectedKey(cmbTournament), false);
         }
         notBuiltYet(QStringLiteral("The tournament window"));
     });

@@ -6,6 +6,7 @@
 #include "platform/Database.h"
 #include "platform/SettingsFile.h"
 #include "store/OpenTournament.h"
+#include "store/TournamentStore.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -207,4 +208,39 @@ TEST_F(HomeWindowWithLeagues, TheOpenPictureDoesNothingWhileThereIsNothingToOpen
     QTest::mouseClick(w.imgOpen, Qt::LeftButton);
     click(w.btnOpen);
     EXPECT_TRUE(prompts.messages.isEmpty());
+}
+
+TEST_F(HomeWindowWithLeagues, OpenLoadsTheChosenTournamentAndMakesItsLeagueCurrent)
+{
+    Long saved = 0;
+    {
+        Database db;
+        db.open(path(QStringLiteral("zr.mdb")));
+        OpenTournament t;
+        t.glngCurrentLeagueID = wednesday;
+        t.gstrTournamentName = QStringLiteral("Week 3");
+        t.gintPlayersPerTable = 9;
+        t.gintRoundTo = 1;
+        t.ResetLevels();
+        t.RedimPayouts();
+        SaveTournament(db, t, true);
+        saved = t.glngCurrentTournamentID;
+    }
+    remember(friday, fridayFirst);
+    frmControlPanel& w = start();
+    w.cmbLeague[0]->setCurrentIndex(w.cmbLeague[0]->findText(QStringLiteral("Wednesday")));
+    ASSERT_EQ(selectedText(w.cmbTournament), QStringLiteral("Week 3"));
+    click(w.btnOpen);
+    EXPECT_EQ(openTournament().glngCurrentTournamentID, saved);
+    EXPECT_EQ(openTournament().gstrTournamentName, QStringLiteral("Week 3"));
+    EXPECT_EQ(openTournament().glngCurrentLeagueID, wednesday);
+    EXPECT_EQ(prompts.messages, QStringList{QStringLiteral("The tournament window is not built yet.")});
+
+    // A tournament that cannot be read is reported, and the open one stays.
+    prompts.messages.clear();
+    w.cmbLeague[0]->setCurrentIndex(w.cmbLeague[0]->findText(QStringLiteral("Friday")));
+    click(w.btnOpen);
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_NE(prompts.messages[0], QStringLiteral("The tournament window is not built yet."));
+    EXPECT_EQ(openTournament().glngCurrentTournamentID, saved);
 }
