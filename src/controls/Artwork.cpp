@@ -1,5 +1,7 @@
 #include "controls/Artwork.h"
 
+#include "controls/ArtworkPalette.h"
+
 #include <QFont>
 #include <QImage>
 #include <QPainter>
@@ -8,18 +10,8 @@
 
 namespace {
 
-const QColor Ink(0x26, 0x32, 0x38);
-const QColor Felt(0x1b, 0x5e, 0x20);
-const QColor FeltLight(0x38, 0x8e, 0x3c);
-const QColor Gold(0xe0, 0xb0, 0x40);
-const QColor CardRed(0xc6, 0x28, 0x28);
-
-QImage blank(int width, int height)
-{
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    return image;
-}
+using namespace ArtworkPalette;
+const auto blank = BlankPicture;
 
 // A white clock face with a dark rim and four hour marks, filling a picture
 // of the given size; the symbol is drawn on it with no pen.

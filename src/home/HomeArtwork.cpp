@@ -1,5 +1,7 @@
 #include "home/HomeArtwork.h"
 
+#include "controls/ArtworkPalette.h"
+
 #include <QFont>
 #include <QImage>
 #include <QPainter>
@@ -7,11 +9,7 @@
 
 namespace {
 
-const QColor Ink(0x26, 0x32, 0x38);
-const QColor Blue(0x1f, 0x4e, 0x79);
-const QColor Felt(0x2e, 0x7d, 0x32);
-const QColor Gold(0xe0, 0xa8, 0x30);
-const QColor Red(0xc6, 0x28, 0x28);
+using namespace ArtworkPalette;
 
 constexpr int Size = 32;
 
@@ -104,7 +102,7 @@ void draw(QPainter& p, HomeIcon icon)
         p.setPen(QPen(Ink, 1.4));
         p.setBrush(QColor(0x8d, 0x6e, 0x63));
         p.drawRect(QRectF(5, 3, 14, 26));
-        p.setPen(QPen(Red, 3.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setPen(QPen(CardRed, 3.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.drawLine(QPointF(14, 16), QPointF(28, 16));
         p.drawLine(QPointF(23, 11), QPointF(28, 16));
         p.drawLine(QPointF(23, 21), QPointF(28, 16));
@@ -117,8 +115,7 @@ void draw(QPainter& p, HomeIcon icon)
 
 QPixmap HomeIconPicture(HomeIcon icon)
 {
-    QImage image(Size, Size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
+    QImage image = BlankPicture(Size, Size);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     draw(p, icon);
