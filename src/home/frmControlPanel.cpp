@@ -29,6 +29,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -335,12 +336,14 @@ void frmControlPanel::LoadCombos()
 {
     ReportFailures([this] {
         const OpenTournament& t = openTournament();
-        mbLoading = true;
-        for (QComboBox* list : cmbLeague) {
-            FillLeagueCombo(list);
-            list->setCurrentIndex(-1);
+        {
+            // While the lists refill, a change of selection runs nothing.
+            const QScopedValueRollback<bool> loading(mbLoading, true);
+            for (QComboBox* list : cmbLeague) {
+                FillLeagueCombo(list);
+                list->setCurrentIndex(-1);
+            }
         }
-        mbLoading = false;
 
         for (int i = 0; i < cmbLeague[0]->count(); ++i) {
             if (cmbLeague[0]->itemData(i).toInt() == t.glngCurrentLeagueID) {
@@ -369,7 +372,11 @@ void frmControlPanel::cmbLeague_Click(int Index)
     if (mbLoading || Index != 0)
         return;
     ReportFailures([this] {
-        FillTournamentCombo(cmbTournament, selectedKey(cmbLeague[0]), false);
+        // No league chosen: no tournaments (0 would list every league's).
+        if (cmbLeague[0]->currentIndex() < 0)
+            cmbTournament->clear();
+        else
+            FillTournamentCombo(cmbTournament, selectedKey(cmbLeague[0]), false);
         const bool any = cmbTournament->count() > 0;
         cmbTournament->setCurrentIndex(any ? cmbTournament->count() - 1 : -1);
         btnOpen->setEnabled(any);

@@ -1,5 +1,6 @@
 #include "home/frmStartup.h"
 
+#include "platform/ReportFailures.h"
 #include "platform/gui_BusyPointer.h"
 #include "store/NameValidation.h"
 
@@ -57,6 +58,8 @@ void frmStartup::cmdOK_Click()
 {
     txtName->setText(txtName->text().trimmed());
     // -1 excludes no league: the name must differ from every league's.
-    if (ValidateLeagueName(txtName->text(), -1))
-        accept();
+    ReportFailures([this] {
+        if (ValidateLeagueName(txtName->text(), -1))
+            accept();
+    });
 }

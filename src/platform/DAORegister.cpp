@@ -30,8 +30,9 @@ void DAORegister::RegisterDAO()
     for (const auto& entry : entries) {
         Long handle = 0;
         if (!CreateRegKey(RegistryStore::HKEY_CLASSES_ROOT, entry.key, QString(), handle)
-            || !SetRegString(handle, QString(), entry.value) || !CloseRegKey(handle))
+            || !SetRegString(handle, QString(), entry.value))
             return;
+        CloseRegKey(handle);
     }
 }
 

@@ -244,3 +244,18 @@ TEST_F(HomeWindowWithLeagues, OpenLoadsTheChosenTournamentAndMakesItsLeagueCurre
     EXPECT_NE(prompts.messages[0], QStringLiteral("The tournament window is not built yet."));
     EXPECT_EQ(openTournament().glngCurrentTournamentID, saved);
 }
+
+TEST_F(HomeWindowTest, TournamentsWhoseLeagueIsGoneAreNotOffered)
+{
+    {
+        Database db;
+        db.open(path(QStringLiteral("zr.mdb")));
+        CreateBaseSchema(db);
+        ASSERT_TRUE(CheckDatabaseVersion(db));
+        db.execute(QStringLiteral("INSERT INTO tblTournament (LeagueID, TournamentName) VALUES (7, 'Orphan')"));
+    }
+    frmControlPanel& w = start(std::nullopt);
+    EXPECT_EQ(firstLeaguePrompts, 1);
+    EXPECT_EQ(w.cmbTournament->count(), 0);
+    EXPECT_FALSE(w.btnOpen->Enabled());
+}

@@ -31,3 +31,16 @@ TEST_F(frmStartupTest, OkTakesOnlyANameTheLeagueCheckAllows)
     EXPECT_EQ(prompt.txtName->text(), QStringLiteral("Saturday"));
     EXPECT_EQ(prompt.windowTitle(), QStringLiteral("Welcome"));
 }
+
+TEST_F(frmStartupTest, ADatabaseFailureIsShownAndThePromptStays)
+{
+    Database closed;
+    setProgramDatabase(&closed);
+    frmStartup prompt;
+    prompt.show();
+    prompt.txtName->setText(QStringLiteral("Saturday"));
+    QTest::mouseClick(prompt.cmdOK, Qt::LeftButton);
+    EXPECT_EQ(prompts.messages.size(), 1);
+    EXPECT_TRUE(prompt.isVisible());
+    EXPECT_NE(prompt.result(), QDialog::Accepted);
+}
