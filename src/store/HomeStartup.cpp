@@ -1,6 +1,7 @@
 #include "store/HomeStartup.h"
 
 #include "platform/DAORegister.h"
+#include "store/DefaultSound.h"
 #include "store/OpenTournament.h"
 #include "store/ProgramDatabase.h"
 #include "store/ProgramSettings.h"
@@ -13,6 +14,7 @@ constexpr int TwipsPerPixel = 15;
 bool StartupStuff(ProgramSettings& settings)
 {
     RegisterLinkHandlerOnce();
+    WriteDefaultSoundIfMissing();
     if (!OpenProgramDatabase())
         return false;
     settings.gintUseProxy = ReadIniInteger(QString::fromLatin1(UseProxyKey.Section),

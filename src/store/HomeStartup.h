@@ -9,7 +9,8 @@ class ProgramSettings;
 
 // The home window's start-up steps that need no window.
 
-// Registers the link handler once per settings file, opens zr.mdb in the
+// Registers the link handler once per settings file, writes the default
+// sound to the data folder when it is missing, opens zr.mdb in the
 // data folder as the program's database and brings it up to date, then
 // reads the proxy flag. False when the database cannot be opened; the reason
 // has been shown, naming the file, and the file is left as it was.

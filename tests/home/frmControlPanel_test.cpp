@@ -102,6 +102,7 @@ TEST_F(HomeWindowTest, FirstRunMakesTheFilesAndAsksForTheFirstLeague)
 
     EXPECT_TRUE(QFile::exists(path(QStringLiteral("zr.mdb"))));
     EXPECT_TRUE(QFile::exists(path(QStringLiteral("Defaults.ini"))));
+    EXPECT_TRUE(QFile::exists(path(QStringLiteral("airhorn.wav"))));
     EXPECT_EQ(storedVersion(), QStringLiteral("VANTISH"));
     EXPECT_EQ(ReadIniValue(QStringLiteral("Defaults"), QStringLiteral("DAORegistered"), 0), QStringLiteral("1"));
     EXPECT_EQ(firstLeaguePrompts, 1);
