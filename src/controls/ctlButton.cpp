@@ -3,7 +3,7 @@
 #include "controls/Artwork.h"
 #include "controls/ClickableLabel.h"
 #include "controls/RectangleShape.h"
-#include "controls/Twips.h"
+#include "platform/Twips.h"
 
 #include <QKeyEvent>
 

@@ -56,8 +56,7 @@ frmAbout::frmAbout(QWidget* parent)
     layout->addWidget(Image1);
 
     addLabel(this, layout, "lblTitle", ProgramTitle(), 22, true);
-    auto* lblVersion = addLabel(this, layout, "lblVersion", VersionText(), 11);
-    Q_UNUSED(lblVersion);
+    addLabel(this, layout, "lblVersion", VersionText(), 11);
 
     auto* Image2 = new QLabel(this);
     Image2->setObjectName(QStringLiteral("Image2"));

@@ -1,6 +1,6 @@
 #include "home/frmInstructions.h"
 
-#include "controls/Twips.h"
+#include "platform/Twips.h"
 #include "controls/ctlButton.h"
 #include "store/OpenFileOrLink.h"
 #include "store/SettingsKeys.h"

@@ -1,15 +1,12 @@
 #include "store/HomeStartup.h"
 
 #include "platform/DAORegister.h"
+#include "platform/Twips.h"
 #include "store/DefaultSound.h"
 #include "store/OpenTournament.h"
 #include "store/ProgramDatabase.h"
 #include "store/ProgramSettings.h"
 #include "store/SettingsKeys.h"
-
-namespace {
-constexpr int TwipsPerPixel = 15;
-}
 
 bool StartupStuff(ProgramSettings& settings)
 {
@@ -34,7 +31,7 @@ void StoreLastSelection(const OpenTournament& t)
     WriteSetting(LastTournamentKey, t.glngCurrentTournamentID);
 }
 
-bool ScreenTooNarrow(int widthPixels) { return widthPixels * TwipsPerPixel < 12000; }
+bool ScreenTooNarrow(int widthPixels) { return PixelsToTwips(widthPixels) < 12000; }
 
 QString CustomerRoomAddress()
 {

@@ -2,7 +2,7 @@
 
 #include "RecordingLinkOpener.h"
 #include "TestSupport.h"
-#include "controls/Twips.h"
+#include "platform/Twips.h"
 
 #include <QLabel>
 #include <QTest>
