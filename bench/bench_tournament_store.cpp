@@ -2,10 +2,10 @@
 // 50 paid places and 20 awards, in a database in a temporary folder.
 // Run by hand; prints its figures.
 
-#include "platform/Database.h"
-#include "store/DatabaseSchema.h"
-#include "store/OpenTournament.h"
-#include "store/TournamentStore.h"
+#include "core/platform/Database.h"
+#include "core/store/DatabaseSchema.h"
+#include "core/store/OpenTournament.h"
+#include "core/store/TournamentStore.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "home/frmControlPanel.h"
-#include "platform/gui_DesktopLinkOpener.h"
-#include "platform/gui_MessagePrompter.h"
+#include "gui/home/frmControlPanel.h"
+#include "gui/platform/DesktopLinkOpener.h"
+#include "gui/platform/MessagePrompter.h"
 
 #include <QApplication>
 

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "TestSupport.h"
-#include "platform/Database.h"
-#include "store/DatabaseSchema.h"
-#include "store/ModelTypes.h"
+#include "core/platform/Database.h"
+#include "core/store/DatabaseSchema.h"
+#include "core/store/ModelTypes.h"
 
 #include <initializer_list>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/LinkOpener.h"
+#include "core/platform/LinkOpener.h"
 
 #include <QList>
 #include <QSet>

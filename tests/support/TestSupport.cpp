@@ -1,7 +1,7 @@
 #include "TestSupport.h"
 
-#include "platform/AppPaths.h"
-#include "platform/Database.h"
+#include "core/platform/AppPaths.h"
+#include "core/platform/Database.h"
 
 #include <QDir>
 

@@ -1,0 +1,414 @@
+#include "core/platform/Database.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QtDebug>
+#include <atomic>
+#include <charconv>
+
+namespace {
+
+const QString kDriver = QStringLiteral("QSQLITE");
+const QString kRowidColumn = QStringLiteral("zrv_rowid");
+
+QString engineText(const QSqlError& error)
+{
+    const QString text = error.databaseText();
+    return text.isEmpty() ? error.text() : text;
+}
+
+// The value as the engine stores it (see the header).
+QVariant toStored(const QVariant& value)
+{
+    switch (value.typeId()) {
+    case QMetaType::QString:
+        return value.toString().isNull() ? QVariant(QString(QLatin1String(""))) : value;
+    case QMetaType::Bool:
+        return value.toBool() ? 1 : 0;
+    case QMetaType::Char:
+    case QMetaType::SChar:
+    case QMetaType::UChar:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::Long:
+    case QMetaType::ULong:
+    case QMetaType::ULongLong:
+        return value.isNull() ? QVariant() : QVariant(value.toLongLong());
+    case QMetaType::Float: {
+        if (value.isNull())
+            return {};
+        // The shortest text that gives the same float, so 2.1f is stored as 2.1.
+        char text[32];
+        auto end = std::to_chars(text, text + sizeof text, value.toFloat()).ptr;
+        return QByteArray(text, static_cast<int>(end - text)).toDouble();
+    }
+    case QMetaType::QDateTime:
+        return value.toDateTime().isValid()
+            ? QVariant(value.toDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")))
+            : QVariant();
+    case QMetaType::QDate:
+        return value.toDate().isValid()
+            ? QVariant(value.toDate().toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(" 00:00:00"))
+            : QVariant();
+    default:
+        return value.isNull() ? QVariant() : value;
+    }
+}
+
+QVariant fromStored(const QVariant& value) { return value.isNull() ? QVariant() : value; }
+
+QSqlQuery run(const QSqlDatabase& connection, const QString& sql, const QVariantList& values)
+{
+    QSqlQuery q(connection);
+    q.setForwardOnly(true);
+    if (!q.prepare(sql))
+        throw DatabaseError(engineText(q.lastError()));
+    for (const QVariant& v : values)
+        q.addBindValue(toStored(v));
+    if (!q.exec())
+        throw DatabaseError(engineText(q.lastError()));
+    return q;
+}
+
+// A file that exists must be a SQLite database that this user can write, in
+// a folder that this user can write (the rollback journal goes beside it);
+// otherwise it is refused before the engine sees it.
+void refuseUnusableFile(const QString& file)
+{
+    const QFileInfo info(file);
+    const QFileInfo folder(info.absolutePath());
+    if (!info.exists()) {
+        if (!folder.isDir() || !folder.isWritable())
+            throw DatabaseError(QStringLiteral("The database \"%1\" cannot be created: its folder cannot be written.")
+                                    .arg(info.absoluteFilePath()));
+        return;
+    }
+    bool isDatabase = info.isFile();
+    if (isDatabase && info.size() > 0) {
+        QFile f(file);
+        static const QByteArray magic("SQLite format 3\0", 16);
+        isDatabase = f.open(QIODevice::ReadOnly) && f.read(magic.size()) == magic;
+    }
+    if (!isDatabase)
+        throw DatabaseError(QStringLiteral("The file \"%1\" is not a database that this program can open "
+                                           "(it is no SQLite database). It has been left unchanged.")
+                                .arg(info.absoluteFilePath()));
+    if (!info.isWritable() || !folder.isWritable())
+        throw DatabaseError(QStringLiteral("The database \"%1\" cannot be opened for writing. Check that the file "
+                                           "and its folder are not read-only. The file has been left unchanged.")
+                                .arg(info.absoluteFilePath()));
+}
+
+Database* gOverride = nullptr;
+
+} // namespace
+
+QString QuoteName(const QString& name)
+{
+    return QLatin1Char('"') + QString(name).replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"');
+}
+
+DatabaseError::DatabaseError(const QString& text)
+    : std::runtime_error(text.toStdString())
+    , m_text(text)
+{
+}
+
+// ---------------------------------------------------------------- Database
+
+Database::Database()
+{
+    static std::atomic<int> counter { 0 };
+    m_connectionName = QStringLiteral("zrv-database-%1").arg(++counter);
+}
+
+Database::~Database() { close(); }
+
+void Database::open(const QString& file)
+{
+    close();
+    if (!QSqlDatabase::isDriverAvailable(kDriver))
+        throw DatabaseError(QStringLiteral("The SQLite driver of Qt (QSQLITE) is not installed."));
+    refuseUnusableFile(file);
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(kDriver, m_connectionName);
+        db.setDatabaseName(file);
+        if (!db.open()) {
+            const QString text = engineText(db.lastError());
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(m_connectionName);
+            throw DatabaseError(QStringLiteral("The database \"%1\" cannot be opened: %2")
+                                    .arg(QFileInfo(file).absoluteFilePath(), text));
+        }
+    }
+    m_file = file;
+    try {
+        execute(QStringLiteral("PRAGMA synchronous=FULL"));
+        query(QStringLiteral("SELECT count(*) FROM sqlite_master"));
+    } catch (const DatabaseError& e) {
+        close();
+        throw DatabaseError(QStringLiteral("The database \"%1\" cannot be read: %2")
+                                .arg(QFileInfo(file).absoluteFilePath(), e.text()));
+    }
+}
+
+void Database::close()
+{
+    if (QSqlDatabase::contains(m_connectionName)) {
+        QSqlDatabase::database(m_connectionName, false).close();
+        QSqlDatabase::removeDatabase(m_connectionName);
+    }
+    m_file.clear();
+    m_transactionDepth = 0;
+}
+
+bool Database::isOpen() const { return !m_file.isEmpty(); }
+
+QSqlDatabase Database::connection() const
+{
+    requireOpen();
+    return QSqlDatabase::database(m_connectionName, false);
+}
+
+void Database::requireOpen() const
+{
+    if (!isOpen())
+        throw DatabaseError(QStringLiteral("The database is not open."));
+}
+
+int Database::execute(const QString& sql, const QVariantList& values)
+{
+    return run(connection(), sql, values).numRowsAffected();
+}
+
+Recordset Database::query(const QString& sql, const QVariantList& values) { return read(sql, values, QString()); }
+
+Recordset Database::openTable(const QString& table, const QString& clause, const QVariantList& values)
+{
+    QString sql = QStringLiteral("SELECT rowid AS %1, * FROM %2").arg(kRowidColumn, QuoteName(table));
+    if (!clause.isEmpty())
+        sql += QLatin1Char(' ') + clause;
+    return read(sql, values, table);
+}
+
+Recordset Database::read(const QString& sql, const QVariantList& values, const QString& table)
+{
+    QSqlQuery q = run(connection(), sql, values);
+    Recordset rs;
+    rs.m_db = this;
+    rs.m_table = table;
+    const int first = table.isEmpty() ? 0 : 1; // an updatable recordset reads the rowid first
+    const QSqlRecord record = q.record();
+    for (int i = first; i < record.count(); ++i) {
+        const QString name = record.fieldName(i);
+        if (!rs.m_index.contains(name.toLower()))
+            rs.m_index.insert(name.toLower(), rs.m_columns.size());
+        rs.m_columns << name;
+    }
+    while (q.next()) {
+        QVariantList row;
+        row.reserve(rs.m_columns.size());
+        for (int i = first; i < record.count(); ++i)
+            row << fromStored(q.value(i));
+        rs.m_rows.push_back(std::move(row));
+        if (first)
+            rs.m_rowids.push_back(q.value(0).toLongLong());
+    }
+    if (q.lastError().isValid())
+        throw DatabaseError(engineText(q.lastError()));
+    return rs;
+}
+
+qint64 Database::lastInsertId()
+{
+    return query(QStringLiteral("SELECT last_insert_rowid() AS id")).value(QStringLiteral("id")).toLongLong();
+}
+
+QStringList Database::tableNames()
+{
+    Recordset rs = query(QStringLiteral(
+        "SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite!_%' ESCAPE '!' ORDER BY rowid"));
+    QStringList names;
+    for (; !rs.eof(); rs.moveNext())
+        names << rs.value(QStringLiteral("name")).toString();
+    return names;
+}
+
+// --------------------------------------------------------------- Recordset
+
+void Recordset::moveNext()
+{
+    requireCurrentRow();
+    cancelUpdate();
+    ++m_position;
+}
+
+int Recordset::columnIndex(const QString& column) const
+{
+    const auto it = m_index.constFind(column.toLower());
+    if (it == m_index.constEnd())
+        throw DatabaseError(QStringLiteral("The recordset has no column named %1.").arg(column));
+    return it.value();
+}
+
+void Recordset::requireCurrentRow() const
+{
+    if (eof())
+        throw DatabaseError(QStringLiteral("No current record."));
+}
+
+void Recordset::requireUpdatable() const
+{
+    if (m_table.isEmpty())
+        throw DatabaseError(QStringLiteral("This recordset cannot be updated: it was not opened on one table."));
+}
+
+QVariant Recordset::value(const QString& column) const
+{
+    const int c = columnIndex(column);
+    if (m_mode != Mode::None) {
+        for (const auto& [index, v] : m_changes)
+            if (index == c)
+                return v;
+        if (m_mode == Mode::AddNew)
+            return {};
+    }
+    requireCurrentRow();
+    return m_rows[static_cast<size_t>(m_position)][c];
+}
+
+void Recordset::addNew()
+{
+    requireUpdatable();
+    m_mode = Mode::AddNew;
+    m_changes.clear();
+}
+
+void Recordset::edit()
+{
+    requireUpdatable();
+    requireCurrentRow();
+    m_mode = Mode::Edit;
+    m_changes.clear();
+}
+
+void Recordset::setValue(const QString& column, const QVariant& value)
+{
+    const int c = columnIndex(column);
+    if (m_mode == Mode::None)
+        throw DatabaseError(QStringLiteral("A value can be set only after AddNew or Edit."));
+    for (auto& change : m_changes)
+        if (change.first == c) {
+            change.second = value;
+            return;
+        }
+    m_changes.emplace_back(c, value);
+}
+
+qint64 Recordset::update()
+{
+    if (m_mode == Mode::None)
+        throw DatabaseError(QStringLiteral("Update without AddNew or Edit."));
+    QStringList names;
+    QVariantList values;
+    for (const auto& [index, v] : m_changes) {
+        names << QuoteName(m_columns[index]);
+        values << v;
+    }
+    qint64 rowid = 0;
+    if (m_mode == Mode::AddNew) {
+        if (names.isEmpty()) {
+            m_db->execute(QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(QuoteName(m_table)));
+        } else {
+            QStringList marks(names.size(), QStringLiteral("?"));
+            m_db->execute(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                              .arg(QuoteName(m_table), names.join(QLatin1Char(',')), marks.join(QLatin1Char(','))),
+                          values);
+        }
+        rowid = m_db->lastInsertId();
+    } else {
+        rowid = m_rowids[static_cast<size_t>(m_position)];
+        if (!names.isEmpty()) {
+            values << rowid;
+            m_db->execute(QStringLiteral("UPDATE %1 SET %2 = ? WHERE rowid = ?")
+                              .arg(QuoteName(m_table), names.join(QStringLiteral(" = ?, "))),
+                          values);
+        }
+    }
+    const bool append = m_mode == Mode::AddNew;
+    cancelUpdate();
+    reload(rowid, append);
+    return rowid;
+}
+
+void Recordset::cancelUpdate()
+{
+    m_mode = Mode::None;
+    m_changes.clear();
+}
+
+void Recordset::reload(qint64 rowid, bool append)
+{
+    Recordset row = m_db->openTable(m_table, QStringLiteral("WHERE rowid = ?"), { rowid });
+    if (row.eof())
+        throw DatabaseError(QStringLiteral("The row just written to %1 cannot be read back.").arg(m_table));
+    if (append) {
+        m_rows.push_back(row.m_rows.front());
+        m_rowids.push_back(rowid);
+        m_position = recordCount() - 1;
+    } else {
+        m_rows[static_cast<size_t>(m_position)] = row.m_rows.front();
+    }
+}
+
+// ------------------------------------------------------------- Transaction
+
+Transaction::Transaction(Database& db)
+    : m_db(db)
+    , m_savepoint(QStringLiteral("zrv_%1").arg(db.m_transactionDepth + 1))
+{
+    m_db.execute(QStringLiteral("SAVEPOINT ") + m_savepoint);
+    ++m_db.m_transactionDepth;
+}
+
+Transaction::~Transaction()
+{
+    if (!m_open)
+        return;
+    try {
+        m_db.execute(QStringLiteral("ROLLBACK TO ") + m_savepoint);
+        m_db.execute(QStringLiteral("RELEASE ") + m_savepoint);
+    } catch (const DatabaseError& e) {
+        qWarning().noquote() << "Rolling back failed:" << e.text();
+    }
+    if (m_db.m_transactionDepth > 0)
+        --m_db.m_transactionDepth;
+}
+
+void Transaction::commit()
+{
+    if (!m_open)
+        return;
+    m_db.execute(QStringLiteral("RELEASE ") + m_savepoint);
+    m_open = false;
+    if (m_db.m_transactionDepth > 0)
+        --m_db.m_transactionDepth;
+}
+
+// ------------------------------------------------------ the program's one
+
+Database& gobjDatabase()
+{
+    if (gOverride)
+        return *gOverride;
+    static Database* own = new Database; // lives until exit; Form_Unload closes it
+    return *own;
+}
+
+void setProgramDatabase(Database* db) { gOverride = db; }

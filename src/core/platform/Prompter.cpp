@@ -1,0 +1,42 @@
+#include "core/platform/Prompter.h"
+
+#include <QTextStream>
+#include <cstdio>
+
+namespace {
+
+class ConsolePrompter final : public Prompter {
+public:
+    void message(const QString& text) override { write(text); }
+    Answer askYesNo(const QString& text) override
+    {
+        write(text);
+        return Answer::No;
+    }
+    Answer askYesNoCancel(const QString& text) override
+    {
+        write(text);
+        return Answer::Cancel;
+    }
+    std::optional<QString> input(const QString& text, const QString&, const QString&) override
+    {
+        write(text);
+        return std::nullopt;
+    }
+
+private:
+    static void write(const QString& text)
+    {
+        QTextStream err(stderr);
+        err << text << Qt::endl;
+    }
+};
+
+ConsolePrompter gConsolePrompter;
+Prompter* gPrompter = &gConsolePrompter;
+
+} // namespace
+
+Prompter& prompter() { return *gPrompter; }
+
+void setPrompter(Prompter* p) { gPrompter = p ? p : &gConsolePrompter; }

@@ -1,0 +1,79 @@
+#include "core/store/Nz.h"
+
+#include <cfenv>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+template <typename T>
+T toWhole(const QVariant& Value, const char* typeName)
+{
+    double number = 0;
+    if (!ReadsAsNumber(Value, &number))
+        return 0;
+    const double rounded = RoundHalfEven(number);
+    if (!(rounded >= std::numeric_limits<T>::min() && rounded <= std::numeric_limits<T>::max())) {
+        throw OverflowError(QStringLiteral("Overflow: %1 does not fit in %2")
+                                .arg(Value.toString(), QString::fromLatin1(typeName))
+                                .toStdString());
+    }
+    return static_cast<T>(rounded);
+}
+
+} // namespace
+
+double RoundHalfEven(double x)
+{
+    // nearbyint follows the current rounding mode, which is to-nearest-even
+    // unless someone changed it; make sure.
+    if (std::fegetround() != FE_TONEAREST)
+        std::fesetround(FE_TONEAREST);
+    return std::nearbyint(x);
+}
+
+bool ReadsAsNumber(const QVariant& Value, double* number)
+{
+    if (Value.isNull() || !Value.isValid())
+        return false;
+    bool ok = false;
+    double result = 0;
+    switch (Value.typeId()) {
+    case QMetaType::QString:
+    case QMetaType::QByteArray:
+        result = Value.toString().trimmed().toDouble(&ok);
+        break;
+    case QMetaType::Bool:
+        // A stored flag: true is all bits set.
+        result = Value.toBool() ? -1 : 0;
+        ok = true;
+        break;
+    default:
+        result = Value.toDouble(&ok);
+        break;
+    }
+    if (!ok || std::isnan(result))
+        return false;
+    if (number)
+        *number = result;
+    return true;
+}
+
+double NzDouble(const QVariant& Value)
+{
+    double number = 0;
+    return ReadsAsNumber(Value, &number) ? number : 0;
+}
+
+Long NzLong(const QVariant& Value) { return toWhole<Long>(Value, "Long"); }
+
+Integer NzInteger(const QVariant& Value) { return toWhole<Integer>(Value, "Integer"); }
+
+Single NzSingle(const QVariant& Value) { return static_cast<Single>(NzDouble(Value)); }
+
+QString NzString(const QVariant& Value)
+{
+    if (Value.isNull() || !Value.isValid())
+        return QString();
+    return Value.toString();
+}

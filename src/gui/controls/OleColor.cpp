@@ -1,0 +1,67 @@
+#include "gui/controls/OleColor.h"
+
+namespace {
+
+QColor systemColor(unsigned index, const QPalette& p)
+{
+    switch (index) {
+    case 0: // scroll bar
+    case 16: // button shadow
+        return p.color(QPalette::Mid);
+    case 1: // desktop
+    case 12: // application work space
+        return p.color(QPalette::Dark);
+    case 2: // active title bar
+    case 13: // highlight
+        return p.color(QPalette::Highlight);
+    case 3: // inactive title bar
+        return p.color(QPalette::Inactive, QPalette::Highlight);
+    case 5: // window background
+        return p.color(QPalette::Base);
+    case 6: // window frame
+    case 21: // dark 3-D shadow
+        return p.color(QPalette::Shadow);
+    case 7: // menu text
+        return p.color(QPalette::WindowText);
+    case 8: // window text
+        return p.color(QPalette::Text);
+    case 9: // title bar text
+    case 14: // highlighted text
+        return p.color(QPalette::HighlightedText);
+    case 17: // grey text
+    case 19: // inactive title bar text
+        return p.color(QPalette::Disabled, QPalette::Text);
+    case 18: // button text
+        return p.color(QPalette::ButtonText);
+    case 20: // button highlight
+        return p.color(QPalette::Light);
+    case 22: // 3-D light
+        return p.color(QPalette::Midlight);
+    case 23: // tooltip text
+        return p.color(QPalette::ToolTipText);
+    case 24: // tooltip background
+        return p.color(QPalette::ToolTipBase);
+    case 15: // button face
+        return p.color(QPalette::Button);
+    default: // menu, borders and anything unknown
+        return p.color(QPalette::Window);
+    }
+}
+
+} // namespace
+
+QColor OleColorToQColor(OleColor color, const QPalette& palette)
+{
+    if (color & SystemColorFlag)
+        return systemColor(color & 0xFFu, palette);
+    return QColor(int(color & 0xFFu), int((color >> 8) & 0xFFu), int((color >> 16) & 0xFFu));
+}
+
+OleColor OleColorFromVariant(const QVariant& value, OleColor fallback)
+{
+    bool ok = false;
+    const qlonglong number = value.toLongLong(&ok);
+    if (!ok || number < -0x80000000LL || number > 0xFFFFFFFFLL)
+        return fallback;
+    return static_cast<OleColor>(number);
+}

@@ -1,0 +1,53 @@
+#include "gui/platform/MessagePrompter.h"
+
+#include "core/platform/ProgramTitle.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace {
+
+QString title() { return ProgramTitle(); }
+
+QWidget* owner() { return QApplication::activeWindow(); }
+
+} // namespace
+
+void MessagePrompter::message(const QString& text)
+{
+    QMessageBox::information(owner(), title(), text, QMessageBox::Ok);
+}
+
+Prompter::Answer MessagePrompter::askYesNo(const QString& text)
+{
+    return QMessageBox::question(owner(), title(), text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
+            == QMessageBox::Yes
+        ? Answer::Yes
+        : Answer::No;
+}
+
+Prompter::Answer MessagePrompter::askYesNoCancel(const QString& text)
+{
+    switch (QMessageBox::question(owner(), title(), text,
+                                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                  QMessageBox::Cancel)) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
+}
+
+std::optional<QString> MessagePrompter::input(const QString& text, const QString& caption,
+                                              const QString& defaultValue)
+{
+    bool ok = false;
+    QString value = QInputDialog::getText(owner(), caption.isEmpty() ? title() : caption, text,
+                                          QLineEdit::Normal, defaultValue, &ok);
+    if (!ok)
+        return std::nullopt;
+    return value;
+}

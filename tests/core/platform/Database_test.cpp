@@ -1,0 +1,257 @@
+#include "TestSupport.h"
+#include "core/platform/Database.h"
+#include "core/platform/JetColumns.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <functional>
+
+namespace {
+
+class DatabaseTest : public DataFolderTest {
+protected:
+    void SetUp() override
+    {
+        DataFolderTest::SetUp();
+        db.open(path(QStringLiteral("test.db")));
+        db.execute(CreateTableStatement(QStringLiteral("tblThing"),
+                                        { { QStringLiteral("ThingID"), QStringLiteral("COUNTER") },
+                                          { QStringLiteral("ThingName"), QStringLiteral("TEXT(50)") },
+                                          { QStringLiteral("Notes"), QStringLiteral("MEMO") },
+                                          { QStringLiteral("Table"), QStringLiteral("INTEGER") },
+                                          { QStringLiteral("Amount"), QStringLiteral("DOUBLE") },
+                                          { QStringLiteral("Stamp"), QStringLiteral("DATETIME") } }));
+    }
+
+    QVariant single(const QString& sql, const QVariantList& values = {})
+    {
+        Recordset rs = db.query(sql, values);
+        return rs.value(rs.columnNames().first());
+    }
+
+    qint64 addThing(const QString& name)
+    {
+        Recordset rs = db.openTable(QStringLiteral("tblThing"), QStringLiteral("WHERE 0"));
+        rs.addNew();
+        rs.setValue(QStringLiteral("ThingName"), name);
+        return rs.update();
+    }
+
+    QString errorOf(const std::function<void()>& action)
+    {
+        try {
+            action();
+        } catch (const DatabaseError& e) {
+            return e.text();
+        }
+        return QStringLiteral("(no error)");
+    }
+
+    Database db;
+};
+
+TEST_F(DatabaseTest, QueriesReadBoundValuesByColumnNameInAnyCase)
+{
+    db.execute(QStringLiteral("INSERT INTO tblThing (ThingName, Notes, Amount) VALUES (?, ?, ?)"),
+               { QStringLiteral("O'Brien"), QStringLiteral("007"), 2.5 });
+    db.execute(QStringLiteral("INSERT INTO tblThing (ThingName) VALUES (?)"), { QStringLiteral("Ann") });
+
+    Recordset rs = db.query(QStringLiteral("SELECT * FROM tblThing WHERE ThingName = ?"), { QStringLiteral("o'brien") });
+    ASSERT_EQ(rs.recordCount(), 1);
+    EXPECT_EQ(rs.value(QStringLiteral("thingname")).toString(), QStringLiteral("O'Brien")); // names ignore case
+    EXPECT_EQ(rs.value(QStringLiteral("Notes")), QVariant(QStringLiteral("007"))); // memo stays text
+    EXPECT_EQ(rs.value(QStringLiteral("Amount")).toDouble(), 2.5);
+    EXPECT_FALSE(rs.value(QStringLiteral("Table")).isValid()); // Null reads as an invalid QVariant
+    EXPECT_EQ(rs.value(QStringLiteral("ThingID")).toLongLong(), 1); // the counter was assigned
+
+    rs.moveNext();
+    EXPECT_TRUE(rs.eof());
+    EXPECT_EQ(errorOf([&] { rs.value(QStringLiteral("ThingName")); }), QStringLiteral("No current record."));
+    EXPECT_EQ(errorOf([&] { rs.moveNext(); }), QStringLiteral("No current record."));
+    rs.moveFirst();
+    EXPECT_TRUE(errorOf([&] { rs.value(QStringLiteral("Colour")); }).contains(QStringLiteral("Colour")));
+
+    Recordset none = db.query(QStringLiteral("SELECT * FROM tblThing WHERE ThingID = ?"), { 99 });
+    EXPECT_TRUE(none.eof());
+    EXPECT_EQ(none.recordCount(), 0);
+    EXPECT_EQ(none.columnNames().size(), 6);
+}
+
+TEST_F(DatabaseTest, ValuesAreStoredInTheirAgreedForms)
+{
+    const QDateTime evening(QDate(2024, 5, 1), QTime(20, 30, 15, 250));
+    db.execute(QStringLiteral("INSERT INTO tblThing (ThingName, Notes, \"Table\", Amount, Stamp) VALUES (?, ?, ?, ?, ?)"),
+               { QString(), QVariant(), true, 2.1f, evening });
+    Recordset rs = db.query(QStringLiteral("SELECT *, typeof(Amount) AS AmountType FROM tblThing"));
+    EXPECT_EQ(rs.value(QStringLiteral("ThingName")), QVariant(QStringLiteral(""))); // a null QString is ""
+    EXPECT_FALSE(rs.value(QStringLiteral("Notes")).isValid()); // an invalid QVariant is Null
+    EXPECT_EQ(rs.value(QStringLiteral("Table")).toLongLong(), 1);
+    EXPECT_EQ(rs.value(QStringLiteral("Amount")).toDouble(), 2.1);
+    EXPECT_EQ(rs.value(QStringLiteral("AmountType")).toString(), QStringLiteral("real"));
+    EXPECT_EQ(rs.value(QStringLiteral("Stamp")).toString(), QStringLiteral("2024-05-01 20:30:15"));
+
+    db.execute(QStringLiteral("UPDATE tblThing SET Stamp = ?"), { QDate(2023, 12, 31) });
+    EXPECT_EQ(single(QStringLiteral("SELECT Stamp FROM tblThing")).toString(), QStringLiteral("2023-12-31 00:00:00"));
+}
+
+TEST_F(DatabaseTest, AddedRowsGetNewKeysThatAreNeverReused)
+{
+    EXPECT_EQ(addThing(QStringLiteral("Ann")), 1);
+    EXPECT_EQ(addThing(QStringLiteral("Bob")), 2);
+    db.execute(QStringLiteral("DELETE FROM tblThing WHERE ThingID = 2"));
+    EXPECT_EQ(addThing(QStringLiteral("Cy")), 3);
+    EXPECT_EQ(db.lastInsertId(), 3);
+
+    // The recordset stands on the row it added, as stored.
+    Recordset rs = db.openTable(QStringLiteral("tblThing"), QStringLiteral("ORDER BY ThingID"));
+    rs.moveLast();
+    rs.addNew();
+    rs.setValue(QStringLiteral("thingname"), QStringLiteral("Dee"));
+    rs.setValue(QStringLiteral("Table"), QStringLiteral("7")); // integer column: text that is a number
+    EXPECT_EQ(rs.value(QStringLiteral("ThingName")).toString(), QStringLiteral("Dee"));
+    EXPECT_FALSE(rs.value(QStringLiteral("Notes")).isValid());
+    EXPECT_EQ(rs.update(), 4);
+    EXPECT_EQ(rs.recordCount(), 3);
+    EXPECT_EQ(rs.value(QStringLiteral("ThingID")).toLongLong(), 4);
+    EXPECT_EQ(rs.value(QStringLiteral("Table")), QVariant(qlonglong(7)));
+}
+
+TEST_F(DatabaseTest, EditWritesOnlyTheCurrentRow)
+{
+    addThing(QStringLiteral("Ann"));
+    addThing(QStringLiteral("Bob"));
+    Recordset rs = db.openTable(QStringLiteral("tblThing"), QStringLiteral("WHERE ThingName = ?"), { QStringLiteral("BOB") });
+    ASSERT_EQ(rs.recordCount(), 1); // name columns compare without regard to case
+    rs.edit();
+    rs.setValue(QStringLiteral("Amount"), 12.5);
+    rs.setValue(QStringLiteral("Table"), 3);
+    EXPECT_EQ(rs.update(), 2);
+    EXPECT_EQ(rs.value(QStringLiteral("Amount")).toDouble(), 12.5);
+    EXPECT_EQ(single(QStringLiteral("SELECT count(*) FROM tblThing WHERE Amount IS NULL")).toInt(), 1);
+    EXPECT_EQ(single(QStringLiteral("SELECT \"Table\" FROM tblThing WHERE ThingID = 2")).toInt(), 3);
+
+    // A pending edit is dropped when the recordset moves on.
+    rs.edit();
+    rs.setValue(QStringLiteral("Amount"), 99);
+    rs.moveNext();
+    rs.moveFirst();
+    EXPECT_EQ(rs.value(QStringLiteral("Amount")).toDouble(), 12.5);
+
+    EXPECT_EQ(errorOf([&] { rs.update(); }), QStringLiteral("Update without AddNew or Edit."));
+    Recordset readOnly = db.query(QStringLiteral("SELECT * FROM tblThing"));
+    EXPECT_TRUE(errorOf([&] { readOnly.edit(); }).contains(QStringLiteral("cannot be updated")));
+    EXPECT_THROW(readOnly.addNew(), DatabaseError);
+}
+
+TEST_F(DatabaseTest, TransactionsRollBackUnlessCommittedAndNest)
+{
+    {
+        Transaction outer(db);
+        addThing(QStringLiteral("kept"));
+        {
+            Transaction inner(db);
+            addThing(QStringLiteral("inner, dropped"));
+        }
+        {
+            Transaction inner(db);
+            addThing(QStringLiteral("inner, kept"));
+            inner.commit();
+        }
+        outer.commit();
+    }
+    try {
+        Transaction failing(db);
+        addThing(QStringLiteral("dropped"));
+        db.execute(QStringLiteral("ALTER TABLE tblThing ADD COLUMN Extra INTEGER"));
+        db.execute(QStringLiteral("INSERT INTO tblMissing VALUES (1)"));
+        failing.commit();
+    } catch (const DatabaseError&) {
+    }
+    Recordset rs = db.query(QStringLiteral("SELECT ThingName FROM tblThing ORDER BY ThingID"));
+    QStringList names;
+    for (; !rs.eof(); rs.moveNext())
+        names << rs.value(QStringLiteral("ThingName")).toString();
+    EXPECT_EQ(names, QStringList({ QStringLiteral("kept"), QStringLiteral("inner, kept") }));
+    EXPECT_EQ(rs.columnNames().size(), 1);
+    EXPECT_EQ(db.query(QStringLiteral("SELECT * FROM tblThing")).columnNames().size(), 6); // no Extra
+}
+
+TEST_F(DatabaseTest, ErrorsCarryTheEnginesOwnText)
+{
+    EXPECT_EQ(errorOf([&] { db.execute(QStringLiteral("SELEC 1")); }), QStringLiteral("near \"SELEC\": syntax error"));
+    EXPECT_EQ(errorOf([&] { db.execute(QStringLiteral("ALTER TABLE tblThing ADD COLUMN Notes TEXT")); }),
+              QStringLiteral("duplicate column name: Notes"));
+    Database closed;
+    EXPECT_THROW(closed.execute(QStringLiteral("SELECT 1")), DatabaseError);
+}
+
+TEST_F(DatabaseTest, EachDatabaseHasItsOwnConnectionAndSynchronousWrites)
+{
+    Database other;
+    other.open(path(QStringLiteral("other.db")));
+    other.execute(QStringLiteral("CREATE TABLE tblOther (x INTEGER)"));
+    EXPECT_EQ(other.tableNames(), QStringList { QStringLiteral("tblOther") });
+    EXPECT_EQ(db.tableNames(), QStringList { QStringLiteral("tblThing") });
+    EXPECT_EQ(single(QStringLiteral("PRAGMA synchronous")).toInt(), 2); // FULL
+    EXPECT_EQ(single(QStringLiteral("PRAGMA journal_mode")).toString(), QStringLiteral("delete"));
+
+    // The program's database can be replaced by a test's own.
+    setProgramDatabase(&other);
+    EXPECT_EQ(&gobjDatabase(), &other);
+    setProgramDatabase(nullptr);
+    EXPECT_NE(&gobjDatabase(), &other);
+}
+
+TEST_F(DatabaseTest, AFileThatIsNoDatabaseIsRefusedAndLeftUntouched)
+{
+    for (const QByteArray& content : { QByteArray("Standard Jet DB\0\0\0\0 and more bytes of an old file", 52),
+                                       QByteArray("SQLite") }) {
+        const QString file = path(QStringLiteral("old.mdb"));
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(content);
+        f.close();
+        const QStringList before = QDir(dir.path()).entryList(QDir::Files);
+
+        Database other;
+        const QString error = errorOf([&] { other.open(file); });
+        EXPECT_TRUE(error.contains(QFileInfo(file).absoluteFilePath())) << error.toStdString();
+        EXPECT_TRUE(error.contains(QStringLiteral("not a database"))) << error.toStdString();
+        EXPECT_FALSE(other.isOpen());
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_EQ(f.readAll(), content);
+        f.close();
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), before); // no journal either
+    }
+}
+
+TEST_F(DatabaseTest, AReadOnlyFileIsRefusedAndLeftUntouched)
+{
+    db.close();
+    const QString file = path(QStringLiteral("test.db"));
+    QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::ReadGroup);
+    if (QFileInfo(file).isWritable())
+        GTEST_SKIP() << "this user can write read-only files";
+    const QByteArray content = [&] {
+        QFile f(file);
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }();
+    const QString error = errorOf([&] { db.open(file); });
+    EXPECT_TRUE(error.contains(QStringLiteral("cannot be opened for writing"))) << error.toStdString();
+    EXPECT_TRUE(error.contains(QFileInfo(file).absoluteFilePath()));
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), content);
+    EXPECT_FALSE(QFile::exists(file + QStringLiteral("-journal")));
+}
+
+TEST(JetColumns, ATypeOutsideTheMapIsAnError)
+{
+    EXPECT_EQ(SqliteType(QStringLiteral("varchar(255)")), QStringLiteral("TEXT"));
+    EXPECT_THROW(SqliteType(QStringLiteral("CURRENCY")), DatabaseError);
+}
+
+} // namespace

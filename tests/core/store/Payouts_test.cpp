@@ -1,0 +1,240 @@
+#include "core/store/OpenTournament.h"
+#include "core/store/Payouts.h"
+
+#include <gtest/gtest.h>
+#include <initializer_list>
+
+namespace {
+
+void addEntrants(OpenTournament& t, int count, double buyin)
+{
+    for (int i = 0; i < count; ++i) {
+        PlayerRecord p;
+        p.TotalBuyin = buyin;
+        t.gtypPlayers.append(p);
+    }
+}
+
+void setPayouts(OpenTournament& t, bool percentages, Integer roundTo, std::initializer_list<double> rows)
+{
+    t.gintPayAsPercentages = percentages ? 1 : 0;
+    t.gintRoundTo = roundTo;
+    t.gintNumberPaid = static_cast<Integer>(rows.size() - 1);
+    t.RedimPayouts();
+    long k = 0;
+    for (double v : rows)
+        t.gdblPayout[k++] = v;
+}
+
+double sum(const OpenTournament& t)
+{
+    double s = 0;
+    for (double v : t.gdblCalculatedPayout)
+        s += v;
+    return s;
+}
+
+} // namespace
+
+TEST(CalculatePayouts, AmountsAreUsedAsEnteredWhateverThePool)
+{
+    OpenTournament t;
+    addEntrants(t, 3, 35);
+    setPayouts(t, false, 10, {7.5, 300, 123.45});
+    CalculatePayouts(t);
+    ASSERT_EQ(t.gdblCalculatedPayout.upper(), 2);
+    EXPECT_EQ(t.gdblCalculatedPayout[0], 7.5);
+    EXPECT_EQ(t.gdblCalculatedPayout[1], 300);
+    EXPECT_EQ(t.gdblCalculatedPayout[2], 123.45);
+}
+
+TEST(CalculatePayouts, WinnerTakesTheRoundingWhenTheHouseHasNoShare)
+{
+    OpenTournament t;
+    addEntrants(t, 3, 35); // pool 105
+    setPayouts(t, true, 10, {0, 50, 30, 20});
+    CalculatePayouts(t);
+    EXPECT_EQ(t.gdblCalculatedPayout[3], 20);
+    EXPECT_EQ(t.gdblCalculatedPayout[2], 30);
+    EXPECT_EQ(t.gdblCalculatedPayout[1], 55);
+    EXPECT_EQ(t.gdblCalculatedPayout[0], 0);
+}
+
+TEST(CalculatePayouts, HouseTakesANegativeRemainder)
+{
+    OpenTournament t;
+    addEntrants(t, 3, 35); // pool 105
+    setPayouts(t, true, 10, {10, 50, 25, 15});
+    CalculatePayouts(t);
+    EXPECT_EQ(t.gdblCalculatedPayout[3], 20);
+    EXPECT_EQ(t.gdblCalculatedPayout[2], 30);
+    EXPECT_EQ(t.gdblCalculatedPayout[1], 50);
+    EXPECT_EQ(t.gdblCalculatedPayout[0], 5);
+    EXPECT_EQ(sum(t), 105);
+}
+
+TEST(CalculatePayouts, AwardsComeOutOfThePoolGivenOrNot)
+{
+    OpenTournament t;
+    addEntrants(t, 10, 100); // 1000
+    AwardRecord bounty;
+    bounty.Payout = 50;
+    t.gtypAwards.append(bounty); // not given yet
+    setPayouts(t, true, 1, {0, 100});
+    CalculatePayouts(t);
+    EXPECT_EQ(t.gdblCalculatedPayout[1], 950);
+}
+
+TEST(CalculatePayouts, ThePoolCountsRebuysAndAddonsButNotHouseFees)
+{
+    OpenTournament t;
+    PlayerRecord p;
+    p.TotalBuyin = 20;
+    p.TotalRebuy = 20;
+    p.TotalAddon = 10;
+    p.HouseFee = 5;
+    t.gtypPlayers.append(p);
+    p.Finish = 2; // finished entrants count too
+    t.gtypPlayers.append(p);
+    EXPECT_EQ(PrizePool(t), 100);
+}
+
+TEST(CalculatePayouts, HalvesRoundToEvenUnits)
+{
+    OpenTournament t;
+    addEntrants(t, 1, 50); // pool 50
+    setPayouts(t, true, 10, {0, 50, 50}); // 25 each: 2.5 units round to 2
+    CalculatePayouts(t);
+    EXPECT_EQ(t.gdblCalculatedPayout[2], 20);
+    EXPECT_EQ(t.gdblCalculatedPayout[1], 30);
+}
+
+TEST(CalculatePayouts, ZeroAndMissingInputsHaveADefinedResult)
+{
+    OpenTournament t;
+    addEntrants(t, 3, 35);
+
+    // A rounding unit of 0 pays to the unit instead of dividing by zero.
+    setPayouts(t, true, 0, {0, 60, 40});
+    CalculatePayouts(t);
+    EXPECT_EQ(t.gdblCalculatedPayout[2], 42);
+    EXPECT_EQ(t.gdblCalculatedPayout[1], 63);
+
+    // No paid place: the house row is the only one and takes the pool.
+    setPayouts(t, true, 10, {0});
+    CalculatePayouts(t);
+    ASSERT_EQ(t.gdblCalculatedPayout.upper(), 0);
+    EXPECT_EQ(t.gdblCalculatedPayout[0], 105);
+
+    // Fewer settings than paid places (after ClearTournament, say): missing rows pay 0.
+    t.gintNumberPaid = 2;
+    t.gdblPayout.clear();
+    CalculatePayouts(t);
+    ASSERT_EQ(t.gdblCalculatedPayout.upper(), 2);
+    EXPECT_EQ(t.gdblCalculatedPayout[1], 105);
+    EXPECT_EQ(t.gdblCalculatedPayout[2], 0);
+
+    // A negative count of paid places leaves nothing to compute.
+    t.gintNumberPaid = -1;
+    CalculatePayouts(t);
+    EXPECT_TRUE(t.gdblCalculatedPayout.empty());
+}
+
+namespace {
+
+void seat(OpenTournament& t, Integer table, Integer seatNo, Integer finish = 0)
+{
+    PlayerRecord p;
+    p.Table = table;
+    p.Seat = seatNo;
+    p.Finish = finish;
+    t.gtypPlayers.append(p);
+}
+
+} // namespace
+
+TEST(ListTablesInPlay, CountsTheTablesTheFieldNeededAtTheStart)
+{
+    OpenTournament t;
+    t.gintPlayersPerTable = 10;
+    for (int i = 0; i < 11; ++i)
+        seat(t, 0, 0, i < 10 ? static_cast<Integer>(11 - i) : 0);
+    Integer count = -1;
+    BoundedArray<TableOccupancy> tables;
+    ListTablesInPlay(t, count, tables);
+    EXPECT_EQ(count, 2);
+    ASSERT_EQ(tables.upper(), 2);
+    EXPECT_EQ(tables[2].TableNumber, 2);
+    EXPECT_EQ(tables[2].Seats.upper(), 10);
+    EXPECT_EQ(tables[1].SeatedCount, 0);
+}
+
+TEST(ListTablesInPlay, ASeatedPlayerAtAHigherTableBringsInTheTablesBetween)
+{
+    OpenTournament t;
+    t.gintPlayersPerTable = 10;
+    for (int i = 0; i < 10; ++i)
+        seat(t, 1, static_cast<Integer>(i + 1));
+    seat(t, 5, 3);
+    seat(t, 7, 1, 4); // finished: his old table does not count
+    Integer count = 0;
+    BoundedArray<TableOccupancy> tables;
+    ListTablesInPlay(t, count, tables);
+    EXPECT_EQ(count, 5);
+    ASSERT_EQ(tables.upper(), 5);
+    EXPECT_EQ(tables[1].SeatedCount, 10);
+    EXPECT_EQ(tables[1].Seats[4], 4);
+    for (long n = 3; n <= 4; ++n) {
+        EXPECT_EQ(tables[n].TableNumber, n);
+        EXPECT_EQ(tables[n].SeatedCount, 0);
+        EXPECT_EQ(tables[n].Seats.upper(), 10);
+    }
+    EXPECT_EQ(tables[5].SeatedCount, 1);
+    EXPECT_EQ(tables[5].Seats[3], 11);
+}
+
+TEST(ListTablesInPlay, TwoPlayersInOneSeatLeaveTheLaterInIt)
+{
+    OpenTournament t;
+    t.gintPlayersPerTable = 9;
+    seat(t, 1, 2);
+    seat(t, 1, 2);
+    Integer count = 0;
+    BoundedArray<TableOccupancy> tables;
+    ListTablesInPlay(t, count, tables);
+    EXPECT_EQ(tables[1].SeatedCount, 2);
+    EXPECT_EQ(tables[1].Seats[2], 2);
+}
+
+TEST(ListTablesInPlay, NoEntrantsNoTables)
+{
+    OpenTournament t;
+    t.gintPlayersPerTable = 9;
+    Integer count = 3;
+    BoundedArray<TableOccupancy> tables;
+    tables.redim(1, 3);
+    ListTablesInPlay(t, count, tables);
+    EXPECT_EQ(count, 0);
+    EXPECT_TRUE(tables.empty());
+}
+
+TEST(ListTablesInPlay, ZeroSeatsAndSeatsBeyondTheTableDoNotBreakIt)
+{
+    OpenTournament t;
+    t.gintPlayersPerTable = 0;
+    seat(t, 2, 1);
+    Integer count = 0;
+    BoundedArray<TableOccupancy> tables;
+    ListTablesInPlay(t, count, tables);
+    EXPECT_EQ(count, 2);
+    EXPECT_EQ(tables[2].SeatedCount, 1);
+    EXPECT_TRUE(tables[2].Seats.empty());
+
+    t.gintPlayersPerTable = 6;
+    t.gtypPlayers[1].Seat = 9;
+    ListTablesInPlay(t, count, tables);
+    EXPECT_EQ(count, 2);
+    EXPECT_EQ(tables[2].SeatedCount, 1);
+    for (Integer s : tables[2].Seats)
+        EXPECT_EQ(s, 0);
+}

@@ -1,0 +1,32 @@
+#include "core/store/TextHelpers.h"
+
+#include <gtest/gtest.h>
+
+TEST(SqlQuote, DoublesEveryApostropheAndNothingElse)
+{
+    EXPECT_EQ(SqlQuote(QStringLiteral("O'Brien")), QStringLiteral("O''Brien"));
+    EXPECT_EQ(SqlQuote(QStringLiteral("'a''b'")), QStringLiteral("''a''''b''"));
+    EXPECT_EQ(SqlQuote(QStringLiteral(" \"x\" ")), QStringLiteral(" \"x\" "));
+    EXPECT_EQ(SqlQuote(QString()), QString());
+}
+
+TEST(CsvEscape, NullGivesEmptyText)
+{
+    EXPECT_EQ(CsvEscape(QVariant()), QString());
+    EXPECT_EQ(CsvEscape(QVariant(QMetaType(QMetaType::Int))), QString());
+}
+
+TEST(CsvEscape, TrimsSpacesOnlyThenDoublesQuotes)
+{
+    EXPECT_EQ(CsvEscape(QStringLiteral("  say \"hi\"  ")), QStringLiteral("say \"\"hi\"\""));
+    EXPECT_EQ(CsvEscape(QStringLiteral("\tkeep tab\t")), QStringLiteral("\tkeep tab\t"));
+    // Quotes at the edges are doubled after the trim, not trimmed away.
+    EXPECT_EQ(CsvEscape(QStringLiteral(" \" ")), QStringLiteral("\"\""));
+    EXPECT_EQ(CsvEscape(QStringLiteral("a,b")), QStringLiteral("a,b"));
+}
+
+TEST(CsvEscape, NumbersGiveTheirPlainText)
+{
+    EXPECT_EQ(CsvEscape(QVariant(1234567)), QStringLiteral("1234567"));
+    EXPECT_EQ(CsvEscape(QVariant(2.5)), QStringLiteral("2.5"));
+}

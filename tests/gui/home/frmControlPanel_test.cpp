@@ -1,0 +1,262 @@
+#include "gui/home/frmControlPanel.h"
+
+#include "LeagueTestData.h"
+#include "gui/controls/ClickableLabel.h"
+#include "gui/controls/ctlButton.h"
+#include "core/platform/Database.h"
+#include "core/platform/SettingsFile.h"
+#include "core/store/OpenTournament.h"
+#include "core/store/TournamentStore.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QTest>
+
+namespace {
+
+class HomeWindowTest : public DataFolderTest {
+protected:
+    void SetUp() override
+    {
+        DataFolderTest::SetUp();
+        openTournament() = OpenTournament();
+    }
+
+    void TearDown() override
+    {
+        home.reset();
+        openTournament() = OpenTournament();
+        DataFolderTest::TearDown();
+    }
+
+    // Starts the home window as the program does, without the splash.
+    frmControlPanel& start(std::optional<QString> firstLeague = std::nullopt)
+    {
+        home = std::make_unique<frmControlPanel>();
+        home->showSplash = [] {};
+        home->askFirstLeagueName = [this, firstLeague] {
+            ++firstLeaguePrompts;
+            return firstLeague;
+        };
+        home->endProgram = [this] { ++programEnded; };
+        home->Form_Load();
+        home->Form_Activate();
+        return *home;
+    }
+
+    static void click(ctlButton* button) { QTest::mouseClick(button->findChild<QLabel*>(QStringLiteral("lbl")), Qt::LeftButton); }
+
+    static QString selectedText(const QComboBox* list) { return list->currentIndex() < 0 ? QString() : list->currentText(); }
+
+    QString storedVersion()
+    {
+        Database db;
+        db.open(path(QStringLiteral("zr.mdb")));
+        return db.query(QStringLiteral("SELECT DatabaseVersion FROM tblVersion")).value(QStringLiteral("DatabaseVersion")).toString();
+    }
+
+    std::unique_ptr<frmControlPanel> home;
+    int firstLeaguePrompts = 0;
+    int programEnded = 0;
+};
+
+// A data folder that already holds leagues and tournaments.
+class HomeWindowWithLeagues : public HomeWindowTest {
+protected:
+    void SetUp() override
+    {
+        HomeWindowTest::SetUp();
+        Database db;
+        db.open(path(QStringLiteral("zr.mdb")));
+        CreateBaseSchema(db);
+        ASSERT_TRUE(CheckDatabaseVersion(db));
+        auto add = [&db](const QString& sql, const QVariantList& values) {
+            db.execute(sql, values);
+            return static_cast<Long>(db.lastInsertId());
+        };
+        const QString league = QStringLiteral("INSERT INTO tblLeague (LeagueName) VALUES (?)");
+        const QString tournament = QStringLiteral("INSERT INTO tblTournament (LeagueID, TournamentName) VALUES (?, ?)");
+        wednesday = add(league, {QStringLiteral("Wednesday")});
+        friday = add(league, {QStringLiteral("Friday")});
+        wednesdayFirst = add(tournament, {wednesday, QStringLiteral("Week 1")});
+        wednesdaySecond = add(tournament, {wednesday, QStringLiteral("Week 2")});
+        fridayFirst = add(tournament, {friday, QStringLiteral("Opener")});
+        fridaySecond = add(tournament, {friday, QStringLiteral("Finale")});
+    }
+
+    void remember(Long league, Long tournament)
+    {
+        WriteIniValue(QStringLiteral("Defaults"), QStringLiteral("LastLeague"), league);
+        WriteIniValue(QStringLiteral("Defaults"), QStringLiteral("LastTournament"), tournament);
+    }
+
+    Long wednesday = 0, friday = 0, wednesdayFirst = 0, wednesdaySecond = 0, fridayFirst = 0, fridaySecond = 0;
+};
+
+} // namespace
+
+TEST_F(HomeWindowTest, FirstRunMakesTheFilesAndAsksForTheFirstLeague)
+{
+    frmControlPanel& w = start(QStringLiteral("Tuesday League"));
+
+    EXPECT_TRUE(QFile::exists(path(QStringLiteral("zr.mdb"))));
+    EXPECT_TRUE(QFile::exists(path(QStringLiteral("Defaults.ini"))));
+    EXPECT_TRUE(QFile::exists(path(QStringLiteral("airhorn.wav"))));
+    EXPECT_EQ(storedVersion(), QStringLiteral("VANTISH"));
+    EXPECT_EQ(ReadIniValue(QStringLiteral("Defaults"), QStringLiteral("DAORegistered"), 0), QStringLiteral("1"));
+    EXPECT_EQ(firstLeaguePrompts, 1);
+    for (QComboBox* list : w.cmbLeague)
+        EXPECT_EQ(selectedText(list), QStringLiteral("Tuesday League"));
+    EXPECT_EQ(openTournament().gstrCurrentLeagueName, QStringLiteral("Tuesday League"));
+    EXPECT_EQ(w.cmbTournament->count(), 0);
+    EXPECT_FALSE(w.btnOpen->Enabled());
+    EXPECT_EQ(programEnded, 0);
+    EXPECT_TRUE(prompts.messages.isEmpty()) << prompts.messages.join(QLatin1Char('|')).toStdString();
+}
+
+TEST_F(HomeWindowTest, ClosingTheFirstLeaguePromptMakesNoLeagueAndEndsTheProgram)
+{
+    start(std::nullopt);
+    EXPECT_EQ(programEnded, 1);
+    EXPECT_FALSE(gobjDatabase().isOpen());
+    Database db;
+    db.open(path(QStringLiteral("zr.mdb")));
+    EXPECT_EQ(db.query(QStringLiteral("SELECT * FROM tblLeague")).recordCount(), 0);
+}
+
+TEST_F(HomeWindowTest, ADamagedDatabaseIsNamedLeftAloneAndEndsTheProgram)
+{
+    const QByteArray garbage("This is no database, just a file that happens to have the name.");
+    {
+        QFile file(path(QStringLiteral("zr.mdb")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(garbage);
+    }
+    start(QStringLiteral("never asked"));
+    EXPECT_EQ(programEnded, 1);
+    EXPECT_EQ(firstLeaguePrompts, 0);
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_TRUE(prompts.messages[0].contains(path(QStringLiteral("zr.mdb")))) << prompts.messages[0].toStdString();
+    QFile file(path(QStringLiteral("zr.mdb")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), garbage);
+}
+
+TEST_F(HomeWindowWithLeagues, ALaterRunShowsTheLastLeagueAndTournament)
+{
+    remember(friday, fridayFirst);
+    frmControlPanel& w = start();
+    EXPECT_EQ(firstLeaguePrompts, 0);
+    for (QComboBox* list : w.cmbLeague)
+        EXPECT_EQ(selectedText(list), QStringLiteral("Friday"));
+    EXPECT_EQ(w.cmbTournament->count(), 2);
+    EXPECT_EQ(selectedText(w.cmbTournament), QStringLiteral("Opener"));
+    EXPECT_TRUE(w.btnOpen->Enabled());
+}
+
+TEST_F(HomeWindowWithLeagues, ATournamentOfAnotherLeagueOrAGoneLeagueFallsBack)
+{
+    remember(friday, wednesdayFirst);
+    frmControlPanel& w = start();
+    EXPECT_EQ(selectedText(w.cmbTournament), QStringLiteral("Finale")); // the league's newest
+    home.reset();
+
+    remember(999, 998);
+    frmControlPanel& again = start();
+    EXPECT_EQ(selectedText(again.cmbLeague[0]), QStringLiteral("Friday")); // the first by name
+    EXPECT_EQ(selectedText(again.cmbTournament), QStringLiteral("Finale"));
+}
+
+TEST_F(HomeWindowWithLeagues, PickingALeagueOnlyRefillsTheTournamentsUntilAButtonUsesIt)
+{
+    remember(friday, fridaySecond);
+    frmControlPanel& w = start();
+    w.cmbLeague[0]->setCurrentIndex(w.cmbLeague[0]->findText(QStringLiteral("Wednesday")));
+    EXPECT_EQ(selectedText(w.cmbTournament), QStringLiteral("Week 2"));
+    EXPECT_EQ(openTournament().glngCurrentLeagueID, friday);
+
+    // View Stats makes the statistics list's league current; Exit keeps it.
+    w.cmbLeague[1]->setCurrentIndex(w.cmbLeague[1]->findText(QStringLiteral("Wednesday")));
+    click(w.btnStats);
+    EXPECT_EQ(openTournament().glngCurrentLeagueID, wednesday);
+    click(w.btnExit);
+    EXPECT_EQ(programEnded, 1);
+    EXPECT_FALSE(gobjDatabase().isOpen());
+    EXPECT_EQ(ReadIniValue(QStringLiteral("Defaults"), QStringLiteral("LastLeague"), 0), QString::number(wednesday));
+    EXPECT_EQ(ReadIniValue(QStringLiteral("Defaults"), QStringLiteral("LastTournament"), 0), QString::number(fridaySecond));
+}
+
+TEST_F(HomeWindowWithLeagues, TheCloseBoxDoesNotStoreTheSelection)
+{
+    remember(friday, fridayFirst);
+    frmControlPanel& w = start();
+    w.cmbLeague[1]->setCurrentIndex(w.cmbLeague[1]->findText(QStringLiteral("Wednesday")));
+    click(w.btnStats);
+    w.close();
+    EXPECT_EQ(programEnded, 1);
+    EXPECT_EQ(ReadIniValue(QStringLiteral("Defaults"), QStringLiteral("LastLeague"), 0), QString::number(friday));
+}
+
+TEST_F(HomeWindowWithLeagues, TheOpenPictureDoesNothingWhileThereIsNothingToOpen)
+{
+    Database db;
+    db.open(path(QStringLiteral("zr.mdb")));
+    db.execute(QStringLiteral("DELETE FROM tblTournament"));
+    frmControlPanel& w = start();
+    ASSERT_FALSE(w.btnOpen->Enabled());
+    prompts.messages.clear();
+    QTest::mouseClick(w.imgOpen, Qt::LeftButton);
+    click(w.btnOpen);
+    EXPECT_TRUE(prompts.messages.isEmpty());
+}
+
+TEST_F(HomeWindowWithLeagues, OpenLoadsTheChosenTournamentAndMakesItsLeagueCurrent)
+{
+    Long saved = 0;
+    {
+        Database db;
+        db.open(path(QStringLiteral("zr.mdb")));
+        OpenTournament t;
+        t.glngCurrentLeagueID = wednesday;
+        t.gstrTournamentName = QStringLiteral("Week 3");
+        t.gintPlayersPerTable = 9;
+        t.gintRoundTo = 1;
+        t.ResetLevels();
+        t.RedimPayouts();
+        SaveTournament(db, t, true);
+        saved = t.glngCurrentTournamentID;
+    }
+    remember(friday, fridayFirst);
+    frmControlPanel& w = start();
+    w.cmbLeague[0]->setCurrentIndex(w.cmbLeague[0]->findText(QStringLiteral("Wednesday")));
+    ASSERT_EQ(selectedText(w.cmbTournament), QStringLiteral("Week 3"));
+    click(w.btnOpen);
+    EXPECT_EQ(openTournament().glngCurrentTournamentID, saved);
+    EXPECT_EQ(openTournament().gstrTournamentName, QStringLiteral("Week 3"));
+    EXPECT_EQ(openTournament().glngCurrentLeagueID, wednesday);
+    EXPECT_EQ(prompts.messages, QStringList{QStringLiteral("The tournament window is not built yet.")});
+
+    // A tournament that cannot be read is reported, and the open one stays.
+    prompts.messages.clear();
+    w.cmbLeague[0]->setCurrentIndex(w.cmbLeague[0]->findText(QStringLiteral("Friday")));
+    click(w.btnOpen);
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_NE(prompts.messages[0], QStringLiteral("The tournament window is not built yet."));
+    EXPECT_EQ(openTournament().glngCurrentTournamentID, saved);
+}
+
+TEST_F(HomeWindowTest, TournamentsWhoseLeagueIsGoneAreNotOffered)
+{
+    {
+        Database db;
+        db.open(path(QStringLiteral("zr.mdb")));
+        CreateBaseSchema(db);
+        ASSERT_TRUE(CheckDatabaseVersion(db));
+        db.execute(QStringLiteral("INSERT INTO tblTournament (LeagueID, TournamentName) VALUES (7, 'Orphan')"));
+    }
+    frmControlPanel& w = start(std::nullopt);
+    EXPECT_EQ(firstLeaguePrompts, 1);
+    EXPECT_EQ(w.cmbTournament->count(), 0);
+    EXPECT_FALSE(w.btnOpen->Enabled());
+}
