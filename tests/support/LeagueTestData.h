@@ -3,7 +3,7 @@
 #include "TestSupport.h"
 #include "core/platform/Database.h"
 #include "core/store/DatabaseSchema.h"
-#include "core/store/ModelTypes.h"
+#include "core/platform/ModelTypes.h"
 
 #include <initializer_list>
 

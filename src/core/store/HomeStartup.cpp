@@ -1,6 +1,6 @@
 #include "core/store/HomeStartup.h"
 
-#include "core/platform/DAORegister.h"
+#include "core/store/DAORegister.h"
 #include "core/platform/Twips.h"
 #include "core/store/DefaultSound.h"
 #include "core/store/OpenTournament.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/store/ModelTypes.h"
+#include "core/platform/ModelTypes.h"
 
 #include <QString>
 

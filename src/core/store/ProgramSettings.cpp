@@ -1,7 +1,7 @@
 #include "core/store/ProgramSettings.h"
 
 #include "core/platform/AppPaths.h"
-#include "core/platform/SettingsFile.h"
+#include "core/store/SettingsFile.h"
 #include "core/store/MoneyFormat.h"
 #include "core/store/SettingsKeys.h"
 

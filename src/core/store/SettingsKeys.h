@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/platform/SettingsFile.h"
+#include "core/store/SettingsFile.h"
 #include "core/store/Nz.h"
 
 // The sections of Defaults.ini.

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/store/ListItems.h"
-#include "core/store/ModelTypes.h"
+#include "core/platform/ModelTypes.h"
 
 class QComboBox;
 class QListWidget;

@@ -1,7 +1,7 @@
 #include "core/store/HomeStartup.h"
 
 #include "TestSupport.h"
-#include "core/platform/SettingsFile.h"
+#include "core/store/SettingsFile.h"
 #include "core/store/OpenTournament.h"
 
 TEST(HomeStartup, ScreensNarrowerThan12000TwipsAreTooNarrow)

@@ -1,5 +1,5 @@
 #include "core/platform/AppPaths.h"
-#include "core/platform/SettingsFile.h"
+#include "core/store/SettingsFile.h"
 #include "core/store/MoneyFormat.h"
 #include "core/store/ProgramSettings.h"
 #include "TestSupport.h"

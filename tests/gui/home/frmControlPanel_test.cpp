@@ -4,7 +4,7 @@
 #include "gui/controls/ClickableLabel.h"
 #include "gui/controls/ctlButton.h"
 #include "core/platform/Database.h"
-#include "core/platform/SettingsFile.h"
+#include "core/store/SettingsFile.h"
 #include "core/store/OpenTournament.h"
 #include "core/store/TournamentStore.h"
 

@@ -3,7 +3,7 @@
 #include "RecordingLinkOpener.h"
 #include "TestSupport.h"
 #include "gui/controls/ctlButton.h"
-#include "core/platform/SettingsFile.h"
+#include "core/store/SettingsFile.h"
 
 #include <QLabel>
 #include <QRadioButton>

@@ -1,6 +1,6 @@
 #include "core/platform/AppPaths.h"
-#include "core/platform/DAORegister.h"
-#include "core/platform/SettingsFile.h"
+#include "core/store/DAORegister.h"
+#include "core/store/SettingsFile.h"
 #include "TestSupport.h"
 
 #include <QDir>

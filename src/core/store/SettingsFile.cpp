@@ -1,4 +1,4 @@
-#include "core/platform/SettingsFile.h"
+#include "core/store/SettingsFile.h"
 
 #include "core/platform/AppPaths.h"
 #include "core/platform/IniFile.h"

@@ -1,4 +1,4 @@
-#include "core/platform/DAORegister.h"
+#include "core/store/DAORegister.h"
 
 #include "core/platform/AppPaths.h"
 #include "core/platform/Prompter.h"
