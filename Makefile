@@ -1,6 +1,7 @@
 BUILD := build
+SOURCES = $(shell git ls-files '*.cpp' '*.h')
 
-.PHONY: run test build deps clean
+.PHONY: run test build deps clean format format-check
 
 deps:
 	@scripts/install-deps
@@ -16,6 +17,14 @@ run: build
 
 test: build
 	ctest --test-dir $(BUILD) -j8 --output-on-failure
+
+# Applies the house style (.clang-format) to every tracked source file.
+format: deps
+	@clang-format -i $(SOURCES)
+
+# Fails, naming the files, when a tracked source file is not in the house style.
+format-check: deps
+	@clang-format --dry-run --Werror $(SOURCES)
 
 clean:
 	rm -rf $(BUILD)
