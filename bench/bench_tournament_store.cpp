@@ -47,7 +47,7 @@ OpenTournament largeTournament()
         t.gstrLevelReminder[j] = QStringLiteral("Level %1").arg(j);
     }
     for (int i = 1; i <= kAwards; ++i)
-        t.gtypAwards.append({ 0, 1, i, QStringLiteral("Bounty %1").arg(i), 10.0 * i, 1, 0 });
+        t.gtypAwards.append({0, 1, i, QStringLiteral("Bounty %1").arg(i), 10.0 * i, 1, 0});
     return t;
 }
 

@@ -21,8 +21,7 @@ public:
     void message(const QString& text) override;
     Answer askYesNo(const QString& text) override;
     Answer askYesNoCancel(const QString& text) override;
-    std::optional<QString> input(const QString& text, const QString& title,
-                                 const QString& defaultValue) override;
+    std::optional<QString> input(const QString& text, const QString& title, const QString& defaultValue) override;
 };
 
 // Gives each test its own data folder and a scripted prompter; both are put

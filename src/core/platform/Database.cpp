@@ -124,7 +124,7 @@ DatabaseError::DatabaseError(const QString& text)
 
 Database::Database()
 {
-    static std::atomic<int> counter { 0 };
+    static std::atomic<int> counter {0};
     m_connectionName = QStringLiteral("zrv-database-%1").arg(++counter);
 }
 
@@ -153,8 +153,8 @@ void Database::open(const QString& file)
         query(QStringLiteral("SELECT count(*) FROM sqlite_master"));
     } catch (const DatabaseError& e) {
         close();
-        throw DatabaseError(QStringLiteral("The database \"%1\" cannot be read: %2")
-                                .arg(QFileInfo(file).absoluteFilePath(), e.text()));
+        throw DatabaseError(
+            QStringLiteral("The database \"%1\" cannot be read: %2").arg(QFileInfo(file).absoluteFilePath(), e.text()));
     }
 }
 
@@ -355,7 +355,7 @@ void Recordset::cancelUpdate()
 
 void Recordset::reload(qint64 rowid, bool append)
 {
-    Recordset row = m_db->openTable(m_table, QStringLiteral("WHERE rowid = ?"), { rowid });
+    Recordset row = m_db->openTable(m_table, QStringLiteral("WHERE rowid = ?"), {rowid});
     if (row.eof())
         throw DatabaseError(QStringLiteral("The row just written to %1 cannot be read back.").arg(m_table));
     if (append) {

@@ -56,8 +56,7 @@ public:
     // The rows of one table, restricted by an optional clause that follows
     // the table's name ("WHERE TournamentID = ? ORDER BY LevelNumber"); the
     // result can add and edit rows of that table.
-    Recordset openTable(const QString& table, const QString& clause = {},
-                        const QVariantList& values = {});
+    Recordset openTable(const QString& table, const QString& clause = {}, const QVariantList& values = {});
     // The key (rowid) of the row the last insert on this connection added.
     qint64 lastInsertId();
     // The names of the tables, in the letter case in which they were created.

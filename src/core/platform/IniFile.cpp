@@ -8,10 +8,7 @@ namespace {
 
 const QByteArray kBom("\xEF\xBB\xBF");
 
-bool sameName(const QString& a, const QString& b)
-{
-    return a.compare(b, Qt::CaseInsensitive) == 0;
-}
+bool sameName(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
 
 bool isQuoted(const QString& v)
 {

@@ -20,8 +20,7 @@ public:
     // Yes, No and Cancel with Cancel as the default button.
     virtual Answer askYesNoCancel(const QString& text) = 0;
     // A one-line input box; nothing when the user cancels or closes it.
-    virtual std::optional<QString> input(const QString& text, const QString& title,
-                                         const QString& defaultValue) = 0;
+    virtual std::optional<QString> input(const QString& text, const QString& title, const QString& defaultValue) = 0;
 };
 
 // The program's one prompter. Until a window layer installs its own, a

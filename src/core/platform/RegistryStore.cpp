@@ -5,10 +5,7 @@
 namespace {
 
 // A value's key within its key's section; "@" holds the default value.
-QString valueKey(const QString& valueName)
-{
-    return valueName.isEmpty() ? QStringLiteral("@") : valueName;
-}
+QString valueKey(const QString& valueName) { return valueName.isEmpty() ? QStringLiteral("@") : valueName; }
 
 } // namespace
 

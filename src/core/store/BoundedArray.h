@@ -1,8 +1,8 @@
 #pragma once
 
+#include <deque>
 #include <stdexcept>
 #include <string>
-#include <deque>
 
 // An array with the bounds the tournament model uses: entrants, awards and
 // levels count from 1, payouts from 0. Reading or writing outside the bounds
@@ -17,13 +17,13 @@ public:
     void redim(long lower, long upper)
     {
         mLower = lower;
-        mItems.assign(upper >= lower ? static_cast<std::size_t>(upper - lower + 1) : 0, T{});
+        mItems.assign(upper >= lower ? static_cast<std::size_t>(upper - lower + 1) : 0, T {});
     }
 
     // Keeps the lower bound and the elements that still fit.
     void redimPreserve(long upper)
     {
-        mItems.resize(upper >= mLower ? static_cast<std::size_t>(upper - mLower + 1) : 0, T{});
+        mItems.resize(upper >= mLower ? static_cast<std::size_t>(upper - mLower + 1) : 0, T {});
     }
 
     void clear() { mItems.clear(); }
@@ -38,7 +38,7 @@ public:
     const T& operator[](long i) const { return mItems[slot(i)]; }
 
     // Appends one element at upper() + 1.
-    T& append(const T& value = T{})
+    T& append(const T& value = T {})
     {
         mItems.push_back(value);
         return mItems.back();
@@ -53,9 +53,9 @@ private:
     std::size_t slot(long i) const
     {
         if (!contains(i)) {
-            throw std::out_of_range("index " + std::to_string(i) + " is outside "
-                                    + (empty() ? std::string("an empty list")
-                                               : std::to_string(mLower) + ".." + std::to_string(upper())));
+            throw std::out_of_range(
+                "index " + std::to_string(i) + " is outside "
+                + (empty() ? std::string("an empty list") : std::to_string(mLower) + ".." + std::to_string(upper())));
         }
         return static_cast<std::size_t>(i - mLower);
     }

@@ -22,8 +22,8 @@ std::optional<Long> findLeagueByName(Database& db, const QString& name)
 
 void LoadLeague(Database& db, OpenTournament& tournament, Long LeagueID)
 {
-    Recordset rs = db.query(QStringLiteral("SELECT LeagueID, LeagueName FROM tblLeague WHERE LeagueID = ?"),
-                            { LeagueID });
+    Recordset rs
+        = db.query(QStringLiteral("SELECT LeagueID, LeagueName FROM tblLeague WHERE LeagueID = ?"), {LeagueID});
     if (rs.eof())
         throw DatabaseError(QStringLiteral("The league with the number %1 does not exist.").arg(LeagueID));
     const Long id = NzLong(rs.value(QStringLiteral("LeagueID")));
@@ -37,14 +37,13 @@ void LoadLeague(Long LeagueID) { LoadLeague(gobjDatabase(), openTournament(), Le
 void CreateLeague(Database& db, OpenTournament& tournament, const QString& NewName, const QString& CopyFromName)
 {
     Transaction transaction(db);
-    const std::optional<Long> source
-        = CopyFromName.isEmpty() ? std::nullopt : findLeagueByName(db, CopyFromName);
-    db.execute(QStringLiteral("INSERT INTO tblLeague (LeagueName) VALUES (?)"), { NewName });
+    const std::optional<Long> source = CopyFromName.isEmpty() ? std::nullopt : findLeagueByName(db, CopyFromName);
+    db.execute(QStringLiteral("INSERT INTO tblLeague (LeagueName) VALUES (?)"), {NewName});
     const Long newID = static_cast<Long>(db.lastInsertId());
     if (source)
         db.execute(QStringLiteral("INSERT INTO tblLeagueXPlayer (LeagueID, PlayerID) "
                                   "SELECT ?, PlayerID FROM tblLeagueXPlayer WHERE LeagueID = ?"),
-                   { newID, *source });
+                   {newID, *source});
     transaction.commit();
 
     tournament.glngCurrentLeagueID = newID;

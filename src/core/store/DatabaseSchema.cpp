@@ -12,7 +12,7 @@ QString numbered(const char* name, int n) { return QLatin1String(name) + QString
 
 void addColumn(Database& db, const QString& table, const QString& column, const QString& jetType)
 {
-    db.execute(AddColumnStatement(table, { column, jetType }));
+    db.execute(AddColumnStatement(table, {column, jetType}));
 }
 
 void addColumns(Database& db, const QString& table, const QList<JetColumn>& columns)
@@ -29,7 +29,7 @@ void dropColumn(Database& db, const QString& table, const QString& column)
 // Gives every row of the table the value in the column.
 void setAll(Database& db, const QString& table, const QString& column, const QVariant& value)
 {
-    db.execute(QStringLiteral("UPDATE %1 SET %2 = ?").arg(QuoteName(table), QuoteName(column)), { value });
+    db.execute(QStringLiteral("UPDATE %1 SET %2 = ?").arg(QuoteName(table), QuoteName(column)), {value});
 }
 
 void setAll(Database& db, const QString& table, const QList<JetColumn>& columns, const QVariant& value)
@@ -63,9 +63,9 @@ void moveBlindsToLevels(Database& db)
 void createVersionTable(Database& db)
 {
     Transaction transaction(db);
-    db.execute(CreateTableStatement(QStringLiteral("tblVersion"),
-                                    { { QStringLiteral("DatabaseVersion"), QStringLiteral("TEXT(20)"),
-                                        QStringLiteral("tblVersionPK") } }));
+    db.execute(CreateTableStatement(
+        QStringLiteral("tblVersion"),
+        {{QStringLiteral("DatabaseVersion"), QStringLiteral("TEXT(20)"), QStringLiteral("tblVersionPK")}}));
     db.execute(QStringLiteral("INSERT INTO tblVersion (DatabaseVersion) VALUES ('INITIAL')"));
     transaction.commit();
 }
@@ -75,50 +75,50 @@ void createVersionTable(Database& db)
 void CreateBaseSchema(Database& db)
 {
     QList<JetColumn> tournament {
-        { QStringLiteral("TournamentID"), QStringLiteral("COUNTER") },
-        { QStringLiteral("LeagueID"), QStringLiteral("LONG") },
-        { QStringLiteral("TournamentName"), QStringLiteral("TEXT(50)") },
-        { QStringLiteral("Date"), QStringLiteral("DATETIME") },
-        { QStringLiteral("PlayersPerTable"), QStringLiteral("INTEGER") },
-        { QStringLiteral("AutoDoubleBlind"), QStringLiteral("INTEGER") },
-        { QStringLiteral("Big"), QStringLiteral("DOUBLE") },
-        { QStringLiteral("Small"), QStringLiteral("DOUBLE") },
-        { QStringLiteral("Ante"), QStringLiteral("DOUBLE") },
-        { QStringLiteral("MinutesPerSession"), QStringLiteral("LONG") },
-        { QStringLiteral("Buyin"), QStringLiteral("DOUBLE") },
-        { QStringLiteral("PayAsPercentages"), QStringLiteral("INTEGER") },
-        { QStringLiteral("Numberpaid"), QStringLiteral("INTEGER") },
-        { QStringLiteral("roundto"), QStringLiteral("INTEGER") },
+        {QStringLiteral("TournamentID"), QStringLiteral("COUNTER")},
+        {QStringLiteral("LeagueID"), QStringLiteral("LONG")},
+        {QStringLiteral("TournamentName"), QStringLiteral("TEXT(50)")},
+        {QStringLiteral("Date"), QStringLiteral("DATETIME")},
+        {QStringLiteral("PlayersPerTable"), QStringLiteral("INTEGER")},
+        {QStringLiteral("AutoDoubleBlind"), QStringLiteral("INTEGER")},
+        {QStringLiteral("Big"), QStringLiteral("DOUBLE")},
+        {QStringLiteral("Small"), QStringLiteral("DOUBLE")},
+        {QStringLiteral("Ante"), QStringLiteral("DOUBLE")},
+        {QStringLiteral("MinutesPerSession"), QStringLiteral("LONG")},
+        {QStringLiteral("Buyin"), QStringLiteral("DOUBLE")},
+        {QStringLiteral("PayAsPercentages"), QStringLiteral("INTEGER")},
+        {QStringLiteral("Numberpaid"), QStringLiteral("INTEGER")},
+        {QStringLiteral("roundto"), QStringLiteral("INTEGER")},
     };
     for (int n = 1; n <= 6; ++n)
-        tournament.append({ numbered("ChipAmount", n), QStringLiteral("DOUBLE") });
+        tournament.append({numbered("ChipAmount", n), QStringLiteral("DOUBLE")});
     for (int n = 1; n <= 6; ++n)
-        tournament.append({ numbered("ChipColor", n), QStringLiteral("TEXT(50)") });
+        tournament.append({numbered("ChipColor", n), QStringLiteral("TEXT(50)")});
 
     Transaction transaction(db);
     db.execute(CreateTableStatement(QStringLiteral("tblLeague"),
-                                    { { QStringLiteral("LeagueID"), QStringLiteral("COUNTER") },
-                                      { QStringLiteral("LeagueName"), QStringLiteral("TEXT(50)") },
-                                      { QStringLiteral("Rules"), QStringLiteral("MEMO") } }));
-    db.execute(CreateTableStatement(QStringLiteral("tblLeagueXPlayer"),
-                                    { { QStringLiteral("LeagueID"), QStringLiteral("LONG") },
-                                      { QStringLiteral("PlayerID"), QStringLiteral("LONG") } }));
+                                    {{QStringLiteral("LeagueID"), QStringLiteral("COUNTER")},
+                                     {QStringLiteral("LeagueName"), QStringLiteral("TEXT(50)")},
+                                     {QStringLiteral("Rules"), QStringLiteral("MEMO")}}));
+    db.execute(CreateTableStatement(
+        QStringLiteral("tblLeagueXPlayer"),
+        {{QStringLiteral("LeagueID"), QStringLiteral("LONG")}, {QStringLiteral("PlayerID"), QStringLiteral("LONG")}}));
     db.execute(CreateTableStatement(QStringLiteral("tblPlayer"),
-                                    { { QStringLiteral("PlayerID"), QStringLiteral("COUNTER") },
-                                      { QStringLiteral("PlayerName"), QStringLiteral("TEXT(50)") } }));
+                                    {{QStringLiteral("PlayerID"), QStringLiteral("COUNTER")},
+                                     {QStringLiteral("PlayerName"), QStringLiteral("TEXT(50)")}}));
     db.execute(CreateTableStatement(QStringLiteral("tblTournament"), tournament));
     db.execute(CreateTableStatement(QStringLiteral("tblPayout"),
-                                    { { QStringLiteral("TournamentID"), QStringLiteral("LONG") },
-                                      { QStringLiteral("Position"), QStringLiteral("INTEGER") },
-                                      { QStringLiteral("Payout"), QStringLiteral("DOUBLE") } }));
+                                    {{QStringLiteral("TournamentID"), QStringLiteral("LONG")},
+                                     {QStringLiteral("Position"), QStringLiteral("INTEGER")},
+                                     {QStringLiteral("Payout"), QStringLiteral("DOUBLE")}}));
     db.execute(CreateTableStatement(QStringLiteral("tblTournamentXPlayer"),
-                                    { { QStringLiteral("TournamentID"), QStringLiteral("LONG") },
-                                      { QStringLiteral("PlayerID"), QStringLiteral("LONG") },
-                                      { QStringLiteral("Table"), QStringLiteral("INTEGER") },
-                                      { QStringLiteral("Seat"), QStringLiteral("INTEGER") },
-                                      { QStringLiteral("Finish"), QStringLiteral("INTEGER") },
-                                      { QStringLiteral("Payout"), QStringLiteral("DOUBLE") },
-                                      { QStringLiteral("Buyin"), QStringLiteral("DOUBLE") } }));
+                                    {{QStringLiteral("TournamentID"), QStringLiteral("LONG")},
+                                     {QStringLiteral("PlayerID"), QStringLiteral("LONG")},
+                                     {QStringLiteral("Table"), QStringLiteral("INTEGER")},
+                                     {QStringLiteral("Seat"), QStringLiteral("INTEGER")},
+                                     {QStringLiteral("Finish"), QStringLiteral("INTEGER")},
+                                     {QStringLiteral("Payout"), QStringLiteral("DOUBLE")},
+                                     {QStringLiteral("Buyin"), QStringLiteral("DOUBLE")}}));
     transaction.commit();
 }
 
@@ -137,27 +137,27 @@ void UpgradeToErlanger(Database& db)
     const QString tournament = QStringLiteral("tblTournament");
     const QString entrant = QStringLiteral("tblTournamentXPlayer");
     addColumns(db, tournament,
-               { { QStringLiteral("SmallRaise"), QStringLiteral("DOUBLE") },
-                 { QStringLiteral("BigRaise"), QStringLiteral("DOUBLE") },
-                 { QStringLiteral("AllowRebuys"), QStringLiteral("INTEGER") },
-                 { QStringLiteral("AllowAddons"), QStringLiteral("INTEGER") },
-                 { QStringLiteral("BuyinChipValue"), QStringLiteral("DOUBLE") },
-                 { QStringLiteral("RebuyAmount"), QStringLiteral("DOUBLE") },
-                 { QStringLiteral("RebuyChipValue"), QStringLiteral("DOUBLE") },
-                 { QStringLiteral("NumberRebuys"), QStringLiteral("INTEGER") },
-                 { QStringLiteral("RebuyUntilLevel"), QStringLiteral("INTEGER") },
-                 { QStringLiteral("AddonAmount"), QStringLiteral("DOUBLE") },
-                 { QStringLiteral("AddonChipValue"), QStringLiteral("DOUBLE") },
-                 { QStringLiteral("NumberAddons"), QStringLiteral("INTEGER") },
-                 { QStringLiteral("AddonLevel1"), QStringLiteral("INTEGER") },
-                 { QStringLiteral("AddonLevel2"), QStringLiteral("INTEGER") },
-                 { QStringLiteral("HouseTakeAmount"), QStringLiteral("DOUBLE") },
-                 // Created in this letter case; NumberLevels names the same column.
-                 { QStringLiteral("Numberlevels"), QStringLiteral("INTEGER") },
-                 { QStringLiteral("Rules"), QStringLiteral("MEMO") },
-                 { QStringLiteral("CustomMessage"), QStringLiteral("MEMO") },
-                 { QStringLiteral("CustomPictureType"), QStringLiteral("INTEGER") },
-                 { QStringLiteral("CustomPictureLocation"), QStringLiteral("TEXT(255)") } });
+               {{QStringLiteral("SmallRaise"), QStringLiteral("DOUBLE")},
+                {QStringLiteral("BigRaise"), QStringLiteral("DOUBLE")},
+                {QStringLiteral("AllowRebuys"), QStringLiteral("INTEGER")},
+                {QStringLiteral("AllowAddons"), QStringLiteral("INTEGER")},
+                {QStringLiteral("BuyinChipValue"), QStringLiteral("DOUBLE")},
+                {QStringLiteral("RebuyAmount"), QStringLiteral("DOUBLE")},
+                {QStringLiteral("RebuyChipValue"), QStringLiteral("DOUBLE")},
+                {QStringLiteral("NumberRebuys"), QStringLiteral("INTEGER")},
+                {QStringLiteral("RebuyUntilLevel"), QStringLiteral("INTEGER")},
+                {QStringLiteral("AddonAmount"), QStringLiteral("DOUBLE")},
+                {QStringLiteral("AddonChipValue"), QStringLiteral("DOUBLE")},
+                {QStringLiteral("NumberAddons"), QStringLiteral("INTEGER")},
+                {QStringLiteral("AddonLevel1"), QStringLiteral("INTEGER")},
+                {QStringLiteral("AddonLevel2"), QStringLiteral("INTEGER")},
+                {QStringLiteral("HouseTakeAmount"), QStringLiteral("DOUBLE")},
+                // Created in this letter case; NumberLevels names the same column.
+                {QStringLiteral("Numberlevels"), QStringLiteral("INTEGER")},
+                {QStringLiteral("Rules"), QStringLiteral("MEMO")},
+                {QStringLiteral("CustomMessage"), QStringLiteral("MEMO")},
+                {QStringLiteral("CustomPictureType"), QStringLiteral("INTEGER")},
+                {QStringLiteral("CustomPictureLocation"), QStringLiteral("TEXT(255)")}});
 
     // Each tournament takes over its league's rules; a tournament whose
     // league is gone keeps none.
@@ -166,39 +166,39 @@ void UpgradeToErlanger(Database& db)
     dropColumn(db, QStringLiteral("tblLeague"), QStringLiteral("Rules"));
 
     addColumns(db, QStringLiteral("tblPlayer"),
-               { { QStringLiteral("FirstName"), QStringLiteral("TEXT(50)") },
-                 { QStringLiteral("LastName"), QStringLiteral("TEXT(50)") },
-                 { QStringLiteral("Phone"), QStringLiteral("TEXT(20)") },
-                 { QStringLiteral("Email"), QStringLiteral("TEXT(50)") },
-                 { QStringLiteral("Address"), QStringLiteral("TEXT(50)") },
-                 { QStringLiteral("Address2"), QStringLiteral("TEXT(50)") },
-                 { QStringLiteral("City"), QStringLiteral("TEXT(50)") },
-                 { QStringLiteral("State"), QStringLiteral("TEXT(20)") },
-                 { QStringLiteral("Zip"), QStringLiteral("TEXT(20)") },
-                 { QStringLiteral("Country"), QStringLiteral("TEXT(50)") } });
+               {{QStringLiteral("FirstName"), QStringLiteral("TEXT(50)")},
+                {QStringLiteral("LastName"), QStringLiteral("TEXT(50)")},
+                {QStringLiteral("Phone"), QStringLiteral("TEXT(20)")},
+                {QStringLiteral("Email"), QStringLiteral("TEXT(50)")},
+                {QStringLiteral("Address"), QStringLiteral("TEXT(50)")},
+                {QStringLiteral("Address2"), QStringLiteral("TEXT(50)")},
+                {QStringLiteral("City"), QStringLiteral("TEXT(50)")},
+                {QStringLiteral("State"), QStringLiteral("TEXT(20)")},
+                {QStringLiteral("Zip"), QStringLiteral("TEXT(20)")},
+                {QStringLiteral("Country"), QStringLiteral("TEXT(50)")}});
 
     addColumns(db, entrant,
-               { { QStringLiteral("TotalRebuy"), QStringLiteral("DOUBLE") },
-                 { QStringLiteral("TotalAddon"), QStringLiteral("DOUBLE") },
-                 { QStringLiteral("TotalBuyin"), QStringLiteral("DOUBLE") },
-                 { QStringLiteral("HouseFee"), QStringLiteral("DOUBLE") },
-                 { QStringLiteral("TotalChipValue"), QStringLiteral("DOUBLE") },
-                 { QStringLiteral("NumRebuys"), QStringLiteral("INTEGER") },
-                 { QStringLiteral("NumAddons"), QStringLiteral("INTEGER") } });
+               {{QStringLiteral("TotalRebuy"), QStringLiteral("DOUBLE")},
+                {QStringLiteral("TotalAddon"), QStringLiteral("DOUBLE")},
+                {QStringLiteral("TotalBuyin"), QStringLiteral("DOUBLE")},
+                {QStringLiteral("HouseFee"), QStringLiteral("DOUBLE")},
+                {QStringLiteral("TotalChipValue"), QStringLiteral("DOUBLE")},
+                {QStringLiteral("NumRebuys"), QStringLiteral("INTEGER")},
+                {QStringLiteral("NumAddons"), QStringLiteral("INTEGER")}});
     db.execute(QStringLiteral("UPDATE tblTournamentXPlayer SET TotalBuyin = Buyin"));
     dropColumn(db, entrant, QStringLiteral("Buyin"));
 
     db.execute(CreateTableStatement(QStringLiteral("tblLevel"),
-                                    { { QStringLiteral("LevelID"), QStringLiteral("COUNTER"), QStringLiteral("PKLevel") },
-                                      { QStringLiteral("TournamentID"), QStringLiteral("LONG") },
-                                      { QStringLiteral("LevelNumber"), QStringLiteral("INTEGER") },
-                                      { QStringLiteral("Ante"), QStringLiteral("DOUBLE") },
-                                      { QStringLiteral("SmallBlind"), QStringLiteral("DOUBLE") },
-                                      { QStringLiteral("BigBlind"), QStringLiteral("DOUBLE") },
-                                      { QStringLiteral("SmallRaise"), QStringLiteral("DOUBLE") },
-                                      { QStringLiteral("BigRaise"), QStringLiteral("DOUBLE") },
-                                      { QStringLiteral("SessionTime"), QStringLiteral("INTEGER") },
-                                      { QStringLiteral("BreakAfter"), QStringLiteral("INTEGER") } }));
+                                    {{QStringLiteral("LevelID"), QStringLiteral("COUNTER"), QStringLiteral("PKLevel")},
+                                     {QStringLiteral("TournamentID"), QStringLiteral("LONG")},
+                                     {QStringLiteral("LevelNumber"), QStringLiteral("INTEGER")},
+                                     {QStringLiteral("Ante"), QStringLiteral("DOUBLE")},
+                                     {QStringLiteral("SmallBlind"), QStringLiteral("DOUBLE")},
+                                     {QStringLiteral("BigBlind"), QStringLiteral("DOUBLE")},
+                                     {QStringLiteral("SmallRaise"), QStringLiteral("DOUBLE")},
+                                     {QStringLiteral("BigRaise"), QStringLiteral("DOUBLE")},
+                                     {QStringLiteral("SessionTime"), QStringLiteral("INTEGER")},
+                                     {QStringLiteral("BreakAfter"), QStringLiteral("INTEGER")}}));
     moveBlindsToLevels(db);
     setAll(db, tournament, QStringLiteral("NumberLevels"), kBlindColumns);
     for (int n = 1; n <= kBlindColumns; ++n) {
@@ -219,16 +219,16 @@ void UpgradeToNYNYLV(Database& db)
 {
     const QString tournament = QStringLiteral("tblTournament");
     QList<JetColumn> estimates {
-        { QStringLiteral("EstNumberofPlayers"), QStringLiteral("INTEGER") },
-        { QStringLiteral("EstNumberofRebuys"), QStringLiteral("INTEGER") },
-        { QStringLiteral("EstNumberofAddons"), QStringLiteral("INTEGER") },
-        { QStringLiteral("EstDurationOfTournament"), QStringLiteral("INTEGER") },
-        { QStringLiteral("EstTimeForBreaks"), QStringLiteral("INTEGER") },
-        { QStringLiteral("EstNumberofBreaks"), QStringLiteral("INTEGER") },
+        {QStringLiteral("EstNumberofPlayers"), QStringLiteral("INTEGER")},
+        {QStringLiteral("EstNumberofRebuys"), QStringLiteral("INTEGER")},
+        {QStringLiteral("EstNumberofAddons"), QStringLiteral("INTEGER")},
+        {QStringLiteral("EstDurationOfTournament"), QStringLiteral("INTEGER")},
+        {QStringLiteral("EstTimeForBreaks"), QStringLiteral("INTEGER")},
+        {QStringLiteral("EstNumberofBreaks"), QStringLiteral("INTEGER")},
     };
     for (int n = 1; n <= 6; ++n)
-        estimates.append({ numbered("StartingChipCount", n), QStringLiteral("INTEGER") });
-    estimates.append({ QStringLiteral("NotifyWhenTablesCanBeReduced"), QStringLiteral("INTEGER") });
+        estimates.append({numbered("StartingChipCount", n), QStringLiteral("INTEGER")});
+    estimates.append({QStringLiteral("NotifyWhenTablesCanBeReduced"), QStringLiteral("INTEGER")});
 
     addColumns(db, tournament, estimates);
     // Points can be fractional, so they are kept as reals.
@@ -239,8 +239,8 @@ void UpgradeToNYNYLV(Database& db)
     setAll(db, QStringLiteral("tblTournamentXPlayer"), QStringLiteral("Points"), 0);
     db.execute(CreateTableStatement(
         QStringLiteral("tblDefaultSmallBlind"),
-        { { QStringLiteral("DefaultSmallBlindID"), QStringLiteral("COUNTER"), QStringLiteral("PKLevel") },
-          { QStringLiteral("Amount"), QStringLiteral("DOUBLE") } }));
+        {{QStringLiteral("DefaultSmallBlindID"), QStringLiteral("COUNTER"), QStringLiteral("PKLevel")},
+         {QStringLiteral("Amount"), QStringLiteral("DOUBLE")}}));
 }
 
 void UpgradeToQUORVEL(Database& db)
@@ -259,12 +259,12 @@ void UpgradeToQUORVEL2(Database& db)
     const QString tournament = QStringLiteral("tblTournament");
     QList<JetColumn> amounts, colours, counts, pictures;
     for (int n = 7; n <= 10; ++n) {
-        amounts.append({ numbered("ChipAmount", n), QStringLiteral("DOUBLE") });
-        colours.append({ numbered("ChipColor", n), QStringLiteral("TEXT(50)") });
-        counts.append({ numbered("StartingChipCount", n), QStringLiteral("INTEGER") });
+        amounts.append({numbered("ChipAmount", n), QStringLiteral("DOUBLE")});
+        colours.append({numbered("ChipColor", n), QStringLiteral("TEXT(50)")});
+        counts.append({numbered("StartingChipCount", n), QStringLiteral("INTEGER")});
     }
     for (int n = 1; n <= 10; ++n)
-        pictures.append({ numbered("ChipPicture", n), QStringLiteral("TEXT(255)") });
+        pictures.append({numbered("ChipPicture", n), QStringLiteral("TEXT(255)")});
 
     addColumns(db, tournament, amounts + colours + counts);
     setAll(db, tournament, amounts, 0);
@@ -272,35 +272,35 @@ void UpgradeToQUORVEL2(Database& db)
     setAll(db, tournament, counts, 0);
     addColumns(db, tournament, pictures);
     setAll(db, tournament, pictures, QStringLiteral(""));
-    db.execute(CreateTableStatement(
-        QStringLiteral("tblAward"),
-        { { QStringLiteral("AwardID"), QStringLiteral("COUNTER"), QStringLiteral("PKSpecialPayout") },
-          { QStringLiteral("TournamentID"), QStringLiteral("INTEGER") },
-          { QStringLiteral("IsBounty"), QStringLiteral("INTEGER") },
-          { QStringLiteral("BountyPlayerID"), QStringLiteral("INTEGER") },
-          { QStringLiteral("Description"), QStringLiteral("TEXT(255)") },
-          { QStringLiteral("Payout"), QStringLiteral("DOUBLE") },
-          { QStringLiteral("Points"), QStringLiteral("DOUBLE") },
-          { QStringLiteral("AwardedToPlayerID"), QStringLiteral("INTEGER") } }));
+    db.execute(
+        CreateTableStatement(QStringLiteral("tblAward"),
+                             {{QStringLiteral("AwardID"), QStringLiteral("COUNTER"), QStringLiteral("PKSpecialPayout")},
+                              {QStringLiteral("TournamentID"), QStringLiteral("INTEGER")},
+                              {QStringLiteral("IsBounty"), QStringLiteral("INTEGER")},
+                              {QStringLiteral("BountyPlayerID"), QStringLiteral("INTEGER")},
+                              {QStringLiteral("Description"), QStringLiteral("TEXT(255)")},
+                              {QStringLiteral("Payout"), QStringLiteral("DOUBLE")},
+                              {QStringLiteral("Points"), QStringLiteral("DOUBLE")},
+                              {QStringLiteral("AwardedToPlayerID"), QStringLiteral("INTEGER")}}));
 }
 
 void UpgradeToBengals(Database& db)
 {
     db.execute(CreateTableStatement(QStringLiteral("tblFont"),
-                                    { { QStringLiteral("FontID"), QStringLiteral("COUNTER"), QStringLiteral("PKFont") },
-                                      { QStringLiteral("Description"), QStringLiteral("TEXT(255)") },
-                                      { QStringLiteral("LabelText"), QStringLiteral("TEXT(255)") },
-                                      { QStringLiteral("FontColor"), QStringLiteral("TEXT(55)") },
-                                      { QStringLiteral("FontName"), QStringLiteral("TEXT(100)") },
-                                      { QStringLiteral("FontBold"), QStringLiteral("INTEGER") },
-                                      { QStringLiteral("FontItalic"), QStringLiteral("INTEGER") },
-                                      { QStringLiteral("FontSize"), QStringLiteral("INTEGER") },
-                                      { QStringLiteral("HeaderColor"), QStringLiteral("TEXT(55)") },
-                                      { QStringLiteral("Visible"), QStringLiteral("INTEGER") } }));
+                                    {{QStringLiteral("FontID"), QStringLiteral("COUNTER"), QStringLiteral("PKFont")},
+                                     {QStringLiteral("Description"), QStringLiteral("TEXT(255)")},
+                                     {QStringLiteral("LabelText"), QStringLiteral("TEXT(255)")},
+                                     {QStringLiteral("FontColor"), QStringLiteral("TEXT(55)")},
+                                     {QStringLiteral("FontName"), QStringLiteral("TEXT(100)")},
+                                     {QStringLiteral("FontBold"), QStringLiteral("INTEGER")},
+                                     {QStringLiteral("FontItalic"), QStringLiteral("INTEGER")},
+                                     {QStringLiteral("FontSize"), QStringLiteral("INTEGER")},
+                                     {QStringLiteral("HeaderColor"), QStringLiteral("TEXT(55)")},
+                                     {QStringLiteral("Visible"), QStringLiteral("INTEGER")}}));
     const QString entrant = QStringLiteral("tblTournamentXPlayer");
-    const QList<JetColumn> columns { { QStringLiteral("Kills"), QStringLiteral("INTEGER") },
-                                     { QStringLiteral("EliminatedByPlayerID"), QStringLiteral("INTEGER") },
-                                     { QStringLiteral("ChipCount"), QStringLiteral("SINGLE") } };
+    const QList<JetColumn> columns {{QStringLiteral("Kills"), QStringLiteral("INTEGER")},
+                                    {QStringLiteral("EliminatedByPlayerID"), QStringLiteral("INTEGER")},
+                                    {QStringLiteral("ChipCount"), QStringLiteral("SINGLE")}};
     addColumns(db, entrant, columns);
     setAll(db, entrant, columns, 0);
 }
@@ -309,13 +309,13 @@ void UpgradeToVantish(Database& db)
 {
     const QString tournament = QStringLiteral("tblTournament");
     const QString level = QStringLiteral("tblLevel");
-    const QList<JetColumn> autoPoints { { QStringLiteral("UseAutoPointsAll"), QStringLiteral("INTEGER") },
-                                        { QStringLiteral("UseAutoPointsbyPosition"), QStringLiteral("INTEGER") },
-                                        { QStringLiteral("AutoPointsAllPlayers"), QStringLiteral("DOUBLE") },
-                                        { QStringLiteral("AutoPointsByPositionFactor"), QStringLiteral("DOUBLE") },
-                                        { QStringLiteral("gintAutoBountyType"), QStringLiteral("INTEGER") },
-                                        { QStringLiteral("gdblAutoBountyDollars"), QStringLiteral("DOUBLE") },
-                                        { QStringLiteral("gdblAutoBountyPoints"), QStringLiteral("DOUBLE") } };
+    const QList<JetColumn> autoPoints {{QStringLiteral("UseAutoPointsAll"), QStringLiteral("INTEGER")},
+                                       {QStringLiteral("UseAutoPointsbyPosition"), QStringLiteral("INTEGER")},
+                                       {QStringLiteral("AutoPointsAllPlayers"), QStringLiteral("DOUBLE")},
+                                       {QStringLiteral("AutoPointsByPositionFactor"), QStringLiteral("DOUBLE")},
+                                       {QStringLiteral("gintAutoBountyType"), QStringLiteral("INTEGER")},
+                                       {QStringLiteral("gdblAutoBountyDollars"), QStringLiteral("DOUBLE")},
+                                       {QStringLiteral("gdblAutoBountyPoints"), QStringLiteral("DOUBLE")}};
     addColumns(db, tournament, autoPoints);
     addColumn(db, level, QStringLiteral("Reminder"), QStringLiteral("TEXT(255)"));
     addColumn(db, level, QStringLiteral("WaitOnReminder"), QStringLiteral("INTEGER"));
@@ -327,15 +327,15 @@ void UpgradeToVantish(Database& db)
 const std::vector<UpgradeStep>& UpgradeSteps()
 {
     static const std::vector<UpgradeStep> steps {
-        { QStringLiteral("VERONA"), QStringLiteral("VERONA"), UpgradeToVerona },
-        { QStringLiteral("ERLANGER"), QStringLiteral("Erlanger"), UpgradeToErlanger },
-        { QStringLiteral("VEGAS"), QStringLiteral("VEGAS"), UpgradeToVegas },
-        { QStringLiteral("VEGAS10"), QStringLiteral("VEGAS10"), UpgradeToVegas10 },
-        { QStringLiteral("NYNYLV"), QStringLiteral("NYNYLV"), UpgradeToNYNYLV },
-        { QStringLiteral("QUORVEL"), QStringLiteral("QUORVEL"), UpgradeToQUORVEL },
-        { QStringLiteral("QUORVEL2"), QStringLiteral("QUORVEL2"), UpgradeToQUORVEL2 },
-        { QStringLiteral("BENGALS"), QStringLiteral("BENGALS"), UpgradeToBengals },
-        { QStringLiteral("VANTISH"), QStringLiteral("VANTISH"), UpgradeToVantish },
+        {QStringLiteral("VERONA"), QStringLiteral("VERONA"), UpgradeToVerona},
+        {QStringLiteral("ERLANGER"), QStringLiteral("Erlanger"), UpgradeToErlanger},
+        {QStringLiteral("VEGAS"), QStringLiteral("VEGAS"), UpgradeToVegas},
+        {QStringLiteral("VEGAS10"), QStringLiteral("VEGAS10"), UpgradeToVegas10},
+        {QStringLiteral("NYNYLV"), QStringLiteral("NYNYLV"), UpgradeToNYNYLV},
+        {QStringLiteral("QUORVEL"), QStringLiteral("QUORVEL"), UpgradeToQUORVEL},
+        {QStringLiteral("QUORVEL2"), QStringLiteral("QUORVEL2"), UpgradeToQUORVEL2},
+        {QStringLiteral("BENGALS"), QStringLiteral("BENGALS"), UpgradeToBengals},
+        {QStringLiteral("VANTISH"), QStringLiteral("VANTISH"), UpgradeToVantish},
     };
     return steps;
 }

@@ -1,7 +1,7 @@
 #include "core/store/HomeStartup.h"
 
-#include "core/store/DAORegister.h"
 #include "core/platform/Twips.h"
+#include "core/store/DAORegister.h"
 #include "core/store/DefaultSound.h"
 #include "core/store/OpenTournament.h"
 #include "core/store/ProgramDatabase.h"
@@ -14,8 +14,8 @@ bool StartupStuff(ProgramSettings& settings)
     WriteDefaultSoundIfMissing();
     if (!OpenProgramDatabase())
         return false;
-    settings.gintUseProxy = ReadIniInteger(QString::fromLatin1(UseProxyKey.Section),
-                                           QString::fromLatin1(UseProxyKey.Key), 0);
+    settings.gintUseProxy
+        = ReadIniInteger(QString::fromLatin1(UseProxyKey.Section), QString::fromLatin1(UseProxyKey.Key), 0);
     return true;
 }
 

@@ -19,18 +19,19 @@ QList<ListItem> sortedByName(QList<ListItem> items)
 
 } // namespace
 
-QList<ListItem> QueryListItems(Database& db, const QString& sql, const QVariantList& values,
-                               const QString& textColumn, const QString& keyColumn)
+QList<ListItem> QueryListItems(Database& db, const QString& sql, const QVariantList& values, const QString& textColumn,
+                               const QString& keyColumn)
 {
     QList<ListItem> items;
     for (Recordset rs = db.query(sql, values); !rs.eof(); rs.moveNext())
-        items.append({ NzString(rs.value(textColumn)), NzLong(rs.value(keyColumn)) });
+        items.append({NzString(rs.value(textColumn)), NzLong(rs.value(keyColumn))});
     return items;
 }
 
 QList<ListItem> LeagueListItems(Database& db)
 {
-    return sortedByName(QueryListItems(db, QStringLiteral("SELECT LeagueID, LeagueName FROM tblLeague ORDER BY LeagueID"),
+    return sortedByName(QueryListItems(db,
+                                       QStringLiteral("SELECT LeagueID, LeagueName FROM tblLeague ORDER BY LeagueID"),
                                        {}, QStringLiteral("LeagueName"), QStringLiteral("LeagueID")));
 }
 
@@ -58,5 +59,5 @@ QList<ListItem> PlayersNotInLeagueItems(Database& db, Long LeagueID)
                                                       "WHERE NOT EXISTS (SELECT 1 FROM tblLeagueXPlayer X "
                                                       "WHERE X.LeagueID = ? AND X.PlayerID = P.PlayerID) "
                                                       "ORDER BY P.PlayerID"),
-                                       { LeagueID }, QStringLiteral("PlayerName"), QStringLiteral("PlayerID")));
+                                       {LeagueID}, QStringLiteral("PlayerName"), QStringLiteral("PlayerID")));
 }

@@ -33,5 +33,5 @@ QList<ListItem> PlayersNotInLeagueItems(Database& db, Long LeagueID);
 
 // The rows of a query as list items: the text from one column, the key from
 // another, in the query's order. A Null text reads as empty.
-QList<ListItem> QueryListItems(Database& db, const QString& sql, const QVariantList& values,
-                               const QString& textColumn, const QString& keyColumn);
+QList<ListItem> QueryListItems(Database& db, const QString& sql, const QVariantList& values, const QString& textColumn,
+                               const QString& keyColumn);

@@ -44,7 +44,7 @@ bool validateName(const QString& name, Long ownKey, const NameMessages& messages
 
 bool ValidateLeagueName(Database& db, const QString& name, Long LeagueID)
 {
-    return validateName(name, LeagueID, { "League name required.", "League name already exists." },
+    return validateName(name, LeagueID, {"League name required.", "League name already exists."},
                         [&] { return LeagueListItems(db); });
 }
 
@@ -55,13 +55,13 @@ bool ValidateLeagueName(const QString& name, Long LeagueID)
 
 bool ValidateTournamentName(Database& db, Long CurrentLeagueID, const QString& name, Long TournamentID)
 {
-    return validateName(name, TournamentID,
-                        { "Tournament name required.", "Tournament name already exists in this league." }, [&] {
-                            return QueryListItems(
-                                db, QStringLiteral("SELECT TournamentID, TournamentName FROM tblTournament "
-                                                   "WHERE LeagueID = ?"),
-                                { CurrentLeagueID }, QStringLiteral("TournamentName"), QStringLiteral("TournamentID"));
-                        });
+    return validateName(
+        name, TournamentID, {"Tournament name required.", "Tournament name already exists in this league."}, [&] {
+            return QueryListItems(db,
+                                  QStringLiteral("SELECT TournamentID, TournamentName FROM tblTournament "
+                                                 "WHERE LeagueID = ?"),
+                                  {CurrentLeagueID}, QStringLiteral("TournamentName"), QStringLiteral("TournamentID"));
+        });
 }
 
 bool ValidateTournamentName(const QString& name, Long TournamentID)
@@ -71,10 +71,13 @@ bool ValidateTournamentName(const QString& name, Long TournamentID)
 
 bool ValidatePlayerName(Database& db, const QString& name, Long PlayerID)
 {
-    return validateName(name, PlayerID, { "Player name required.", "Player name already exists." }, [&] {
+    return validateName(name, PlayerID, {"Player name required.", "Player name already exists."}, [&] {
         return QueryListItems(db, QStringLiteral("SELECT PlayerID, PlayerName FROM tblPlayer"), {},
                               QStringLiteral("PlayerName"), QStringLiteral("PlayerID"));
     });
 }
 
-bool ValidatePlayerName(const QString& name, Long PlayerID) { return ValidatePlayerName(gobjDatabase(), name, PlayerID); }
+bool ValidatePlayerName(const QString& name, Long PlayerID)
+{
+    return ValidatePlayerName(gobjDatabase(), name, PlayerID);
+}

@@ -17,7 +17,7 @@ public:
 };
 
 double NzDouble(const QVariant& Value);
-Long NzLong(const QVariant& Value);   // OverflowError beyond 32 bits
+Long NzLong(const QVariant& Value); // OverflowError beyond 32 bits
 Integer NzInteger(const QVariant& Value); // OverflowError beyond 16 bits
 Single NzSingle(const QVariant& Value);
 QString NzString(const QVariant& Value);

@@ -36,9 +36,8 @@ void startCalculator()
 
 QStringList KnownCalculators()
 {
-    return { QStringLiteral("gnome-calculator"), QStringLiteral("kcalc"),
-             QStringLiteral("galculator"),       QStringLiteral("mate-calc"),
-             QStringLiteral("qalculate-gtk"),    QStringLiteral("xcalc") };
+    return {QStringLiteral("gnome-calculator"), QStringLiteral("kcalc"),         QStringLiteral("galculator"),
+            QStringLiteral("mate-calc"),        QStringLiteral("qalculate-gtk"), QStringLiteral("xcalc")};
 }
 
 QUrl LinkTargetUrl(const QString& target)

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/store/BoundedArray.h"
 #include "core/platform/ModelTypes.h"
+#include "core/store/BoundedArray.h"
 #include "core/store/PlayerRecord.h"
 
 #include <QString>

@@ -7,10 +7,10 @@
 // One entrant of the open tournament.
 struct PlayerRecord {
     QString PlayerName;
-    Integer Table = 0;  // 0 = not seated
-    Integer Seat = 0;   // 1 to gintPlayersPerTable
+    Integer Table = 0; // 0 = not seated
+    Integer Seat = 0; // 1 to gintPlayersPerTable
     Integer Finish = 0; // finishing place; 0 = still playing
-    double Payout = 0;  // money won, awards included
+    double Payout = 0; // money won, awards included
     Long PlayerID = 0;
     double TotalBuyin = 0;
     double TotalRebuy = 0;

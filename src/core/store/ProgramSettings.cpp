@@ -1,8 +1,8 @@
 #include "core/store/ProgramSettings.h"
 
 #include "core/platform/AppPaths.h"
-#include "core/store/SettingsFile.h"
 #include "core/store/MoneyFormat.h"
+#include "core/store/SettingsFile.h"
 #include "core/store/SettingsKeys.h"
 
 namespace {
@@ -25,8 +25,8 @@ double generatorDouble(const char* key, double def)
 // A colour number, kept as the text read.
 QVariant displayColour(const char* key)
 {
-    return QVariant(ReadIniNumberText(QString::fromLatin1(DisplaySection), QString::fromLatin1(key),
-                                      QStringLiteral("0")));
+    return QVariant(
+        ReadIniNumberText(QString::fromLatin1(DisplaySection), QString::fromLatin1(key), QStringLiteral("0")));
 }
 
 SoundRecord readSound(int event, Long defaultKind, const QString& defaultFile = QString())
@@ -44,7 +44,7 @@ ProgramSettings::ProgramSettings() { gtypSounds.redim(0, SoundEventCount - 1); }
 
 RotationTable DefaultRotation()
 {
-    RotationTable rotation{};
+    RotationTable rotation {};
     for (int screen : {0, 2, 4, 9, 10})
         rotation[0][screen] = 1; // before the start
     for (int screen : {0, 4, 10}) {
@@ -56,10 +56,7 @@ RotationTable DefaultRotation()
     return rotation;
 }
 
-QString RotationKey(int phase, int screen)
-{
-    return QStringLiteral("ScreensToRotate%1-%2").arg(phase).arg(screen);
-}
+QString RotationKey(int phase, int screen) { return QStringLiteral("ScreensToRotate%1-%2").arg(phase).arg(screen); }
 
 void LoadSettings(ProgramSettings& s)
 {
@@ -91,7 +88,8 @@ void LoadSettings(ProgramSettings& s)
     for (int event = SoundFiveMinutesLeft; event <= SoundTenSecondsLeft; ++event)
         sounds[event] = readSound(event, SoundRecord::None);
     sounds[SoundTablesCanBeReduced] = readSound(SoundTablesCanBeReduced, SoundRecord::Beep);
-    sounds[SoundStartOfBreak] = readSound(SoundStartOfBreak, sounds[SoundEndOfLevel].Kind, sounds[SoundEndOfLevel].FileName);
+    sounds[SoundStartOfBreak]
+        = readSound(SoundStartOfBreak, sounds[SoundEndOfLevel].Kind, sounds[SoundEndOfLevel].FileName);
     sounds[SoundRebuy] = readSound(SoundRebuy, SoundRecord::None);
     sounds[SoundHandTimerElapsed] = readSound(SoundHandTimerElapsed, SoundRecord::Beep);
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/store/BoundedArray.h"
 #include "core/platform/ModelTypes.h"
+#include "core/store/BoundedArray.h"
 #include "core/store/SoundRecord.h"
 
 #include <QString>
@@ -52,8 +52,8 @@ public:
     Integer gintTAFactorSmallestChipIn = 0;
 
     // Screen rotation, [phase][screen]; 1 = the screen rotates in that phase
-    RotationTable gintDefaultRotation{}; // the built-in rotation
-    RotationTable gintRotationMatrix{};
+    RotationTable gintDefaultRotation {}; // the built-in rotation
+    RotationTable gintRotationMatrix {};
     Integer gintSecondsForRotation = 0;
 
     // Money amounts: gstrCurrencySymbol followed by "#,##0" or "##0"

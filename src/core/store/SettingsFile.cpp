@@ -34,16 +34,14 @@ T readWhole(const QString& Section, const QString& Key, T Default, const QString
 
 } // namespace
 
-QString ReadIniValue(const QString& Section, const QString& Key, const QVariant& Default,
-                     const QString& BaseName)
+QString ReadIniValue(const QString& Section, const QString& Key, const QVariant& Default, const QString& BaseName)
 {
     IniFile ini(iniPath(BaseName));
     ini.load(); // an unreadable file reads as an empty one
     return ini.value(Section, Key, asText(Default));
 }
 
-bool WriteIniValue(const QString& Section, const QString& Key, const QVariant& Value,
-                   const QString& BaseName)
+bool WriteIniValue(const QString& Section, const QString& Key, const QVariant& Value, const QString& BaseName)
 {
     const QString path = iniPath(BaseName);
     IniFile ini(path);
@@ -56,8 +54,8 @@ bool WriteIniValue(const QString& Section, const QString& Key, const QVariant& V
     }
     if (!gReportedFailures.contains(path)) {
         gReportedFailures.insert(path);
-        prompter().message(QStringLiteral("Unable to save settings to %1: %2")
-                               .arg(QDir::toNativeSeparators(path), ini.errorString()));
+        prompter().message(
+            QStringLiteral("Unable to save settings to %1: %2").arg(QDir::toNativeSeparators(path), ini.errorString()));
     }
     return false;
 }
@@ -75,14 +73,12 @@ Long ReadIniLong(const QString& Section, const QString& Key, Long Default, const
 double ReadIniDouble(const QString& Section, const QString& Key, double Default, const QString& BaseName)
 {
     double number = 0;
-    if (!ReadsAsNumber(QVariant(ReadIniValue(Section, Key, Default, BaseName)), &number)
-        || !std::isfinite(number))
+    if (!ReadsAsNumber(QVariant(ReadIniValue(Section, Key, Default, BaseName)), &number) || !std::isfinite(number))
         return Default;
     return number;
 }
 
-QString ReadIniNumberText(const QString& Section, const QString& Key, const QString& Default,
-                          const QString& BaseName)
+QString ReadIniNumberText(const QString& Section, const QString& Key, const QString& Default, const QString& BaseName)
 {
     const QString text = ReadIniValue(Section, Key, Default, BaseName);
     double number = 0;

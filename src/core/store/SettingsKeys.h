@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/store/SettingsFile.h"
 #include "core/store/Nz.h"
+#include "core/store/SettingsFile.h"
 
 // The sections of Defaults.ini.
 inline constexpr char DisplaySection[] = "Display";
@@ -18,30 +18,30 @@ struct SettingKey {
 };
 
 // 1 = the database engine's link handler has been registered.
-inline constexpr SettingKey DAORegisteredKey{DefaultsSection, "DAORegistered", "0"};
+inline constexpr SettingKey DAORegisteredKey {DefaultsSection, "DAORegistered", "0"};
 // 1 = the web service is reached through the system proxy.
-inline constexpr SettingKey UseProxyKey{DefaultsSection, "UseProxy", "0"};
+inline constexpr SettingKey UseProxyKey {DefaultsSection, "UseProxy", "0"};
 // League and tournament selected at the last Exit.
-inline constexpr SettingKey LastLeagueKey{DefaultsSection, "LastLeague", "0"};
-inline constexpr SettingKey LastTournamentKey{DefaultsSection, "LastTournament", "0"};
+inline constexpr SettingKey LastLeagueKey {DefaultsSection, "LastLeague", "0"};
+inline constexpr SettingKey LastTournamentKey {DefaultsSection, "LastTournament", "0"};
 // 1 = open the players dialog when a newly set-up tournament first shows;
 // also picks the web results window's first page.
-inline constexpr SettingKey ShowWebTrialKey{DefaultsSection, "ShowWebTrial", "1"};
+inline constexpr SettingKey ShowWebTrialKey {DefaultsSection, "ShowWebTrial", "1"};
 // 1 = the main window's floating toolbar is visible.
-inline constexpr SettingKey ShowToolbarKey{DefaultsSection, "ShowToolbar", "1"};
+inline constexpr SettingKey ShowToolbarKey {DefaultsSection, "ShowToolbar", "1"};
 // Toolbar position in twips; the main window computes the defaults from
 // its own size, so none is given here.
-inline constexpr SettingKey ToolBarLeftKey{DefaultsSection, "ToolBarLeft", ""};
-inline constexpr SettingKey ToolBarTopKey{DefaultsSection, "ToolBarTop", ""};
+inline constexpr SettingKey ToolBarLeftKey {DefaultsSection, "ToolBarLeft", ""};
+inline constexpr SettingKey ToolBarTopKey {DefaultsSection, "ToolBarTop", ""};
 // 1 = new entrants get the default buy-in.
-inline constexpr SettingKey AutoBuyinKey{DefaultsSection, "AutoBuyin", "1"};
+inline constexpr SettingKey AutoBuyinKey {DefaultsSection, "AutoBuyin", "1"};
 // The web results window's login name, reply-to address and e-mail subject.
-inline constexpr SettingKey UserNameKey{DefaultsSection, "UserName", ""};
-inline constexpr SettingKey ReplyAddressKey{DefaultsSection, "ReplyAddress", ""};
-inline constexpr SettingKey SubjectKey{DefaultsSection, "Subject", "Poker Tournament Results Available"};
+inline constexpr SettingKey UserNameKey {DefaultsSection, "UserName", ""};
+inline constexpr SettingKey ReplyAddressKey {DefaultsSection, "ReplyAddress", ""};
+inline constexpr SettingKey SubjectKey {DefaultsSection, "Subject", "Poker Tournament Results Available"};
 // Addresses of the product's and the results web site; empty = none set.
-inline constexpr SettingKey ProductWebSiteKey{DefaultsSection, "ProductWebSite", ""};
-inline constexpr SettingKey ResultsWebSiteKey{DefaultsSection, "ResultsWebSite", ""};
+inline constexpr SettingKey ProductWebSiteKey {DefaultsSection, "ProductWebSite", ""};
+inline constexpr SettingKey ResultsWebSiteKey {DefaultsSection, "ResultsWebSite", ""};
 
 inline QString ReadSetting(const SettingKey& k)
 {

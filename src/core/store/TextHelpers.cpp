@@ -2,10 +2,7 @@
 
 namespace {
 
-QString doubled(QString text, QChar c)
-{
-    return text.replace(c, QString(2, c));
-}
+QString doubled(QString text, QChar c) { return text.replace(c, QString(2, c)); }
 
 // Only the space character, not tabs or line breaks.
 QString trimmedOfSpaces(const QString& text)

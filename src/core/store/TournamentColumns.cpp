@@ -39,7 +39,7 @@ QVariant readDate(const QVariant& stored)
             date = QDateTime(day, QTime(0, 0));
     }
     if (!date.isValid())
-        throw ValueError { shown(stored) + QStringLiteral(" is not a date") };
+        throw ValueError {shown(stored) + QStringLiteral(" is not a date")};
     return date;
 }
 
@@ -49,7 +49,7 @@ QVariant applyRule(ReadRule rule, const QVariant& stored)
     switch (rule) {
     case ReadRule::AsIs:
         if (isNull)
-            throw ValueError { QStringLiteral("it holds no value") };
+            throw ValueError {QStringLiteral("it holds no value")};
         return stored;
     case ReadRule::NullIsZero:
         return isNull ? QVariant(0) : stored;
@@ -107,13 +107,13 @@ T fromRead(const QVariant& value)
     } else {
         double number = 0;
         if (!ReadsAsNumber(value, &number))
-            throw ValueError { shown(value) + QStringLiteral(" is not a number") };
+            throw ValueError {shown(value) + QStringLiteral(" is not a number")};
         if constexpr (std::is_floating_point_v<T>) {
             return static_cast<T>(number);
         } else {
             const double whole = RoundHalfEven(number);
             if (!(whole >= std::numeric_limits<T>::min() && whole <= std::numeric_limits<T>::max()))
-                throw ValueError { shown(value) + QStringLiteral(" is out of range") };
+                throw ValueError {shown(value) + QStringLiteral(" is out of range")};
             return static_cast<T>(whole);
         }
     }
@@ -134,8 +134,8 @@ QVariant toVariant(const T& value)
 template <typename Record, typename T>
 ColumnBinding<Record> member(const QString& column, T Record::*field, ReadRule read, WriteType write)
 {
-    return { column, read, write, [field](const Record& r, long) { return toVariant(r.*field); },
-             [field](Record& r, long, const QVariant& v) { r.*field = fromRead<T>(v); } };
+    return {column, read, write, [field](const Record& r, long) { return toVariant(r.*field); },
+            [field](Record& r, long, const QVariant& v) { r.*field = fromRead<T>(v); }};
 }
 
 // The element of a per-row array that the row fills.
@@ -143,17 +143,17 @@ template <typename T>
 ColumnBinding<OpenTournament> element(const QString& column, BoundedArray<T> OpenTournament::*array, ReadRule read,
                                       WriteType write)
 {
-    return { column, read, write, [array](const OpenTournament& t, long i) { return toVariant((t.*array)[i]); },
-             [array](OpenTournament& t, long i, const QVariant& v) { (t.*array)[i] = fromRead<T>(v); } };
+    return {column, read, write, [array](const OpenTournament& t, long i) { return toVariant((t.*array)[i]); },
+            [array](OpenTournament& t, long i, const QVariant& v) { (t.*array)[i] = fromRead<T>(v); }};
 }
 
 // One chip slot, whatever the row.
 template <typename T>
-ColumnBinding<OpenTournament> slot(const QString& column, BoundedArray<T> OpenTournament::*array, long s,
-                                   ReadRule read, WriteType write)
+ColumnBinding<OpenTournament> slot(const QString& column, BoundedArray<T> OpenTournament::*array, long s, ReadRule read,
+                                   WriteType write)
 {
-    return { column, read, write, [array, s](const OpenTournament& t, long) { return toVariant((t.*array)[s]); },
-             [array, s](OpenTournament& t, long, const QVariant& v) { (t.*array)[s] = fromRead<T>(v); } };
+    return {column, read, write, [array, s](const OpenTournament& t, long) { return toVariant((t.*array)[s]); },
+            [array, s](OpenTournament& t, long, const QVariant& v) { (t.*array)[s] = fromRead<T>(v); }};
 }
 
 QString numbered(const char* name, int n) { return QLatin1String(name) + QString::number(n); }
@@ -260,8 +260,7 @@ const TableBinding<OpenTournament>& LevelColumns()
             element("SessionTime", &OT::gintLevelSessionTime, R::NzInteger, W::Integer),
             element("Reminder", &OT::gstrLevelReminder, R::NzString, W::Text),
             element("WaitOnReminder", &OT::gblnLevelWaitOnReminder, R::OneIsTrue, W::OneOrZero),
-        }
-    };
+        }};
     return binding;
 }
 
@@ -278,8 +277,7 @@ const TableBinding<AwardRecord>& AwardColumns()
             member("Payout", &A::Payout, R::AsIs, W::Double),
             member("Points", &A::Points, R::AsIs, W::Double),
             member("AwardedToPlayerID", &A::AwardedToPlayerID, R::AsIs, W::Long),
-        }
-    };
+        }};
     return binding;
 }
 
@@ -306,8 +304,7 @@ const TableBinding<PlayerRecord>& EntrantColumns()
             member("Kills", &P::Kills, R::NzInteger, W::Integer),
             member("EliminatedByPlayerID", &P::EliminatedByPlayerID, R::NzLong, W::Long),
             member("ChipCount", &P::ChipCount, R::NzSingle, W::Single),
-        }
-    };
+        }};
     return binding;
 }
 

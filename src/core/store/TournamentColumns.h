@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/store/BoundedArray.h"
 #include "core/platform/ModelTypes.h"
+#include "core/store/BoundedArray.h"
 #include "core/store/PlayerRecord.h"
 
 #include <QString>
@@ -20,10 +20,10 @@ class Recordset;
 
 // How a stored value becomes the member's value.
 enum class ReadRule {
-    AsIs,          // the column must hold a value
-    NullIsZero,    // Null gives 0, anything else as is
+    AsIs, // the column must hold a value
+    NullIsZero, // Null gives 0, anything else as is
     NullIsNotUsed, // Null gives "Not Used", anything else as is
-    DateOrNull,    // a date and time; Null stays Null
+    DateOrNull, // a date and time; Null stays Null
     NzDouble,
     NzLong,
     NzInteger,
@@ -39,9 +39,9 @@ enum class WriteType {
     Single,
     Double,
     Text,
-    Date,      // the value as held (a date and time, or Null)
+    Date, // the value as held (a date and time, or Null)
     OneOrZero, // a flag stored as 1 or 0
-    Never,     // read only: the database assigns or another table holds it
+    Never, // read only: the database assigns or another table holds it
 };
 
 // One column. A member of the record itself ignores the index; an element of

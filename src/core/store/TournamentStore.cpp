@@ -35,7 +35,7 @@ void reported(Work&& work)
 
 void readPayouts(Database& db, OpenTournament& t, Long id)
 {
-    Recordset rs = db.query(QStringLiteral("SELECT * FROM tblPayout WHERE TournamentID = ? ORDER BY Position"), { id });
+    Recordset rs = db.query(QStringLiteral("SELECT * FROM tblPayout WHERE TournamentID = ? ORDER BY Position"), {id});
     t.RedimPayouts();
     // Rows are taken in their order, whatever their Position; rows beyond
     // the places paid are not read.
@@ -53,7 +53,7 @@ void readPayouts(Database& db, OpenTournament& t, Long id)
 void readAwards(Database& db, OpenTournament& t, Long id)
 {
     Recordset rs = db.query(
-        QStringLiteral("SELECT * FROM tblAward WHERE TournamentID = ? ORDER BY Payout, Points, AwardID"), { id });
+        QStringLiteral("SELECT * FROM tblAward WHERE TournamentID = ? ORDER BY Payout, Points, AwardID"), {id});
     t.gtypAwards.redim(1, rs.recordCount());
     for (long i = 1; !rs.eof(); ++i, rs.moveNext())
         ReadColumns(rs, AwardColumns(), t.gtypAwards[i]);
@@ -61,8 +61,7 @@ void readAwards(Database& db, OpenTournament& t, Long id)
 
 void readLevels(Database& db, OpenTournament& t, Long id)
 {
-    Recordset rs
-        = db.query(QStringLiteral("SELECT * FROM tblLevel WHERE TournamentID = ? ORDER BY LevelNumber"), { id });
+    Recordset rs = db.query(QStringLiteral("SELECT * FROM tblLevel WHERE TournamentID = ? ORDER BY LevelNumber"), {id});
     const long count = static_cast<long>(t.gdblNumberLevels);
     if (count <= 0 || count > rs.recordCount()) {
         t.ResetLevels();
@@ -80,7 +79,7 @@ void readEntrants(Database& db, OpenTournament& t, Long id)
     Recordset rs = db.query(QStringLiteral("SELECT P.*, TXP.* FROM tblTournamentXPlayer TXP "
                                            "INNER JOIN tblPlayer P ON P.PlayerID = TXP.PlayerID "
                                            "WHERE TXP.TournamentID = ? ORDER BY TXP.Finish, P.PlayerName"),
-                            { id });
+                            {id});
     std::vector<PlayerRecord> entrants;
     entrants.reserve(static_cast<size_t>(rs.recordCount()));
     for (; !rs.eof(); rs.moveNext()) {
@@ -102,12 +101,12 @@ void readEntrants(Database& db, OpenTournament& t, Long id)
 
 // The row of a payout place or a level: found by the tournament and its
 // number, added when missing.
-void writeNumberedRow(Database& db, const TableBinding<OpenTournament>& binding, const QString& numberColumn,
-                      Long id, long number, const OpenTournament& t)
+void writeNumberedRow(Database& db, const TableBinding<OpenTournament>& binding, const QString& numberColumn, Long id,
+                      long number, const OpenTournament& t)
 {
-    const QVariantList key { id, static_cast<qlonglong>(number) };
-    Recordset rs = db.openTable(binding.table, QStringLiteral("WHERE TournamentID = ? AND %1 = ?").arg(numberColumn),
-                                key);
+    const QVariantList key {id, static_cast<qlonglong>(number)};
+    Recordset rs
+        = db.openTable(binding.table, QStringLiteral("WHERE TournamentID = ? AND %1 = ?").arg(numberColumn), key);
     if (rs.eof()) {
         rs.addNew();
         rs.setValue(QStringLiteral("TournamentID"), key[0]);
@@ -128,8 +127,7 @@ void LoadTournament(Database& db, OpenTournament& t, Long TournamentID, bool Pla
     // current league, the run state).
     OpenTournament loaded = t;
     reported([&] {
-        Recordset row
-            = db.query(QStringLiteral("SELECT * FROM tblTournament WHERE TournamentID = ?"), { TournamentID });
+        Recordset row = db.query(QStringLiteral("SELECT * FROM tblTournament WHERE TournamentID = ?"), {TournamentID});
         if (row.eof())
             throw DatabaseError(
                 QStringLiteral("Tournament %1 cannot be opened: it is not in the database.").arg(TournamentID));
@@ -154,7 +152,7 @@ void SaveTournament(Database& db, OpenTournament& t, bool IsNew)
     std::vector<Long> awardIds;
     reported([&] {
         Transaction transaction(db);
-        Recordset row = db.openTable(QStringLiteral("tblTournament"), QStringLiteral("WHERE TournamentID = ?"), { id });
+        Recordset row = db.openTable(QStringLiteral("tblTournament"), QStringLiteral("WHERE TournamentID = ?"), {id});
         if (IsNew) {
             row.addNew();
             row.setValue(QStringLiteral("LeagueID"), t.glngCurrentLeagueID);
@@ -172,8 +170,8 @@ void SaveTournament(Database& db, OpenTournament& t, bool IsNew)
         for (long k = 0; k <= t.gintNumberPaid; ++k)
             writeNumberedRow(db, PayoutColumns(), QStringLiteral("Position"), id, k, t);
 
-        db.execute(QStringLiteral("DELETE FROM tblAward WHERE TournamentID = ?"), { id });
-        Recordset awards = db.openTable(QStringLiteral("tblAward"), QStringLiteral("WHERE TournamentID = ?"), { id });
+        db.execute(QStringLiteral("DELETE FROM tblAward WHERE TournamentID = ?"), {id});
+        Recordset awards = db.openTable(QStringLiteral("tblAward"), QStringLiteral("WHERE TournamentID = ?"), {id});
         for (const AwardRecord& award : t.gtypAwards) {
             awards.addNew();
             awards.setValue(QStringLiteral("TournamentID"), id);
@@ -203,7 +201,7 @@ void SaveTournamentPlayer(Database& db, OpenTournament& t, Integer PlayerIndex)
         Transaction transaction(db);
         Recordset rs = db.openTable(QStringLiteral("tblTournamentXPlayer"),
                                     QStringLiteral("WHERE PlayerID = ? AND TournamentID = ?"),
-                                    { p.PlayerID, t.glngCurrentTournamentID });
+                                    {p.PlayerID, t.glngCurrentTournamentID});
         if (rs.eof())
             rs.addNew();
         else
@@ -222,7 +220,7 @@ void SaveAward(Database& db, OpenTournament& t, Integer AwardIndex)
             throw DatabaseError(QStringLiteral("There is no award number %1 to save.").arg(int(AwardIndex)));
         AwardRecord& award = t.gtypAwards[AwardIndex];
         Transaction transaction(db);
-        Recordset rs = db.openTable(QStringLiteral("tblAward"), QStringLiteral("WHERE AwardID = ?"), { award.AwardID });
+        Recordset rs = db.openTable(QStringLiteral("tblAward"), QStringLiteral("WHERE AwardID = ?"), {award.AwardID});
         if (rs.eof()) {
             rs.addNew();
             rs.setValue(QStringLiteral("TournamentID"), t.glngCurrentTournamentID);

@@ -15,7 +15,8 @@ const auto blank = BlankPicture;
 
 // A white clock face with a dark rim and four hour marks, filling a picture
 // of the given size; the symbol is drawn on it with no pen.
-template <typename Symbol> QImage clockPicture(int width, int height, Symbol drawSymbol)
+template <typename Symbol>
+QImage clockPicture(int width, int height, Symbol drawSymbol)
 {
     QImage image = blank(width, height);
     QPainter p(&image);
@@ -118,21 +119,24 @@ QImage cards()
         char16_t suit;
         bool red;
     };
-    const Card hand[] = { { "A", u'\u2660', false }, { "K", u'\u2665', true }, { "Q", u'\u2663', false },
-                          { "J", u'\u2666', true },  { "10", u'\u2660', false } };
+    const Card hand[] = {{"A", u'\u2660', false},
+                         {"K", u'\u2665', true},
+                         {"Q", u'\u2663', false},
+                         {"J", u'\u2666', true},
+                         {"10", u'\u2660', false}};
     // Spread left to right, each turned a little about its foot.
     for (int i = 0; i < 5; ++i) {
         p.save();
         p.translate(60 + (i - 2) * 19, 34);
         p.rotate((i - 2) * 8);
-        drawCard(p, QString::fromLatin1(hand[i].rank), QString(QChar(hand[i].suit)),
-                 hand[i].red ? CardRed : Ink);
+        drawCard(p, QString::fromLatin1(hand[i].rank), QString(QChar(hand[i].suit)), hand[i].red ? CardRed : Ink);
         p.restore();
     }
     return image;
 }
 
-template <QImage (*Draw)()> QPixmap drawnOnce()
+template <QImage (*Draw)()>
+QPixmap drawnOnce()
 {
     static const QImage picture = Draw();
     return QPixmap::fromImage(picture);

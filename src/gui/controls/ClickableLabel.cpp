@@ -10,8 +10,7 @@ void ClickableLabel::mousePressEvent(QMouseEvent* event)
 
 void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)
 {
-    const bool click = mPressed && event->button() == Qt::LeftButton
-        && rect().contains(event->position().toPoint());
+    const bool click = mPressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     mPressed = false;
     event->setAccepted(click);
     if (click)

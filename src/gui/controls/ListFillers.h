@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/store/ListItems.h"
 #include "core/platform/ModelTypes.h"
+#include "core/store/ListItems.h"
 
 class QComboBox;
 class QListWidget;

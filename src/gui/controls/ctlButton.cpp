@@ -1,9 +1,9 @@
 #include "gui/controls/ctlButton.h"
 
+#include "core/platform/Twips.h"
 #include "gui/controls/Artwork.h"
 #include "gui/controls/ClickableLabel.h"
 #include "gui/controls/RectangleShape.h"
-#include "core/platform/Twips.h"
 
 #include <QKeyEvent>
 
@@ -166,7 +166,7 @@ void ctlButton::resizeEvent(QResizeEvent* event)
     const int left = TwipsToPixels(CaptionLeftTwips);
     lbl->setGeometry(left, 0, width() - left, height());
     shpBorder->setGeometry(rect());
-    for (QWidget* pic : { static_cast<QWidget*>(picStartTimer), static_cast<QWidget*>(picPauseTimer) })
+    for (QWidget* pic : {static_cast<QWidget*>(picStartTimer), static_cast<QWidget*>(picPauseTimer)})
         pic->move((width() - pic->width()) / 2, (height() - pic->height()) / 2);
     QWidget::resizeEvent(event);
 }

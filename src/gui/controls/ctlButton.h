@@ -1,7 +1,7 @@
 #pragma once
 
-#include "gui/controls/OleColor.h"
 #include "core/platform/ModelTypes.h"
+#include "gui/controls/OleColor.h"
 
 #include <QVariantMap>
 #include <QWidget>

@@ -1,10 +1,10 @@
 #include "gui/controls/ctlLeftBar.h"
 
+#include "core/platform/Twips.h"
+#include "core/store/OpenFileOrLink.h"
 #include "gui/controls/Artwork.h"
 #include "gui/controls/ClickableLabel.h"
 #include "gui/controls/OleColor.h"
-#include "core/platform/Twips.h"
-#include "core/store/OpenFileOrLink.h"
 
 namespace {
 
@@ -65,7 +65,6 @@ void ctlLeftBar::resizeEvent(QResizeEvent* event)
     const int stripeHeight = TwipsToPixels(heightTwips - ShadowOffset);
     lblBackground->resize(TwipsToPixels(StripeWidth), stripeHeight);
     lblShadow->resize(lblBackground->width(), stripeHeight);
-    imgCards->move(imgCards->x(),
-                   TwipsToPixels(heightTwips - CardsBottomMargin) - imgCards->height());
+    imgCards->move(imgCards->x(), TwipsToPixels(heightTwips - CardsBottomMargin) - imgCards->height());
     QWidget::resizeEvent(event);
 }

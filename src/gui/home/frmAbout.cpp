@@ -1,7 +1,7 @@
 #include "gui/home/frmAbout.h"
 
-#include "gui/controls/Artwork.h"
 #include "core/platform/ProgramTitle.h"
+#include "gui/controls/Artwork.h"
 
 #include <QCoreApplication>
 #include <QFrame>

@@ -1,5 +1,16 @@
 #include "gui/home/frmControlPanel.h"
 
+#include "core/platform/Database.h"
+#include "core/platform/ProgramTitle.h"
+#include "core/platform/Prompter.h"
+#include "core/platform/ReportFailures.h"
+#include "core/store/CurrentLeague.h"
+#include "core/store/HomeStartup.h"
+#include "core/store/OpenFileOrLink.h"
+#include "core/store/OpenTournament.h"
+#include "core/store/ProgramSettings.h"
+#include "core/store/SettingsKeys.h"
+#include "core/store/TournamentStore.h"
 #include "gui/controls/ClickableLabel.h"
 #include "gui/controls/ListFillers.h"
 #include "gui/controls/ctlButton.h"
@@ -8,18 +19,7 @@
 #include "gui/home/frmAbout.h"
 #include "gui/home/frmInstructions.h"
 #include "gui/home/frmStartup.h"
-#include "core/platform/Database.h"
-#include "core/platform/ProgramTitle.h"
-#include "core/platform/Prompter.h"
-#include "core/platform/ReportFailures.h"
 #include "gui/platform/BusyPointer.h"
-#include "core/store/HomeStartup.h"
-#include "core/store/CurrentLeague.h"
-#include "core/store/OpenFileOrLink.h"
-#include "core/store/OpenTournament.h"
-#include "core/store/ProgramSettings.h"
-#include "core/store/SettingsKeys.h"
-#include "core/store/TournamentStore.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -41,8 +41,7 @@ constexpr OleColor HomeButtonColor = 0x00F5E6D6;
 
 const QString HeadingStyle = QStringLiteral("color: #1f4e79; font-weight: bold;");
 
-QLabel* label(QWidget* parent, const QString& name, const QString& text, int pointSize = 10,
-              bool heading = false)
+QLabel* label(QWidget* parent, const QString& name, const QString& text, int pointSize = 10, bool heading = false)
 {
     auto* l = new QLabel(text, parent);
     l->setObjectName(name);
@@ -165,7 +164,8 @@ frmControlPanel::frmControlPanel(QWidget* parent)
     body->addWidget(separator(this));
 
     // Manage leagues
-    Label5 = label(this, QStringLiteral("Label5"), QStringLiteral("Manage Leagues, Tournaments, and Players"), 12, true);
+    Label5
+        = label(this, QStringLiteral("Label5"), QStringLiteral("Manage Leagues, Tournaments, and Players"), 12, true);
     Label11 = label(this, QStringLiteral("Label11"),
                     QStringLiteral("Create new leagues, modify existing leagues, tournaments, and players, and "
                                    "export player lists."));
@@ -213,9 +213,9 @@ frmControlPanel::frmControlPanel(QWidget* parent)
     body->addWidget(separator(this));
 
     // Links, help, about and exit
-    const QStringList roomTexts{QStringLiteral("Check out our Customer Room on the web..."),
-                                QStringLiteral("Special Offers"), QStringLiteral("Program Tips"),
-                                QStringLiteral("News & Updates")};
+    const QStringList roomTexts {QStringLiteral("Check out our Customer Room on the web..."),
+                                 QStringLiteral("Special Offers"), QStringLiteral("Program Tips"),
+                                 QStringLiteral("News & Updates")};
     auto* links = new QVBoxLayout;
     links->setSpacing(2);
     for (int i = 0; i < 4; ++i) {

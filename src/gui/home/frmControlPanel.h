@@ -25,7 +25,7 @@ public:
     QLabel* Label2;
     QLabel* Label1;
     QLabel* Label3;
-    std::array<QComboBox*, 3> cmbLeague{}; // run, statistics and web sections
+    std::array<QComboBox*, 3> cmbLeague {}; // run, statistics and web sections
     QLabel* Label7;
     QComboBox* cmbTournament;
     ctlButton* btnNew;
@@ -35,7 +35,7 @@ public:
     QLabel* Label11;
     ctlButton* btnMaintenance;
     // Statistics section
-    std::array<QLabel*, 3> lblStats{};
+    std::array<QLabel*, 3> lblStats {};
     ctlButton* btnStats;
     // Web section
     QLabel* Label9;
@@ -53,7 +53,7 @@ public:
     ClickableLabel* imgHelp;
     ClickableLabel* imgAbout;
     ClickableLabel* imgExit;
-    std::array<ClickableLabel*, 4> lblCustomerRoom{};
+    std::array<ClickableLabel*, 4> lblCustomerRoom {};
     ctlLeftBar* ctlLeftBar1;
 
     // Start-up: the splash, then the settings.

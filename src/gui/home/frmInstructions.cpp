@@ -1,9 +1,9 @@
 #include "gui/home/frmInstructions.h"
 
 #include "core/platform/Twips.h"
-#include "gui/controls/ctlButton.h"
 #include "core/store/OpenFileOrLink.h"
 #include "core/store/SettingsKeys.h"
+#include "gui/controls/ctlButton.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -101,8 +101,8 @@ frmInstructions::frmInstructions(QWidget* parent)
 
 QPoint frmInstructions::CornerPosition(const QRect& screen, const QSize& window)
 {
-    return { screen.right() + 1 - window.width() - TwipsToPixels(120),
-             screen.bottom() + 1 - window.height() - TwipsToPixels(300) };
+    return {screen.right() + 1 - window.width() - TwipsToPixels(120),
+            screen.bottom() + 1 - window.height() - TwipsToPixels(300)};
 }
 
 void frmInstructions::ShowPage(Page page)

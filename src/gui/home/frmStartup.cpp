@@ -1,8 +1,8 @@
 #include "gui/home/frmStartup.h"
 
 #include "core/platform/ReportFailures.h"
-#include "gui/platform/BusyPointer.h"
 #include "core/store/NameValidation.h"
+#include "gui/platform/BusyPointer.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

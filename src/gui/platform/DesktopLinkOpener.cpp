@@ -6,12 +6,6 @@
 
 bool DesktopLinkOpener::open(const QUrl& url) { return QDesktopServices::openUrl(url); }
 
-QString DesktopLinkOpener::findProgram(const QString& name)
-{
-    return QStandardPaths::findExecutable(name);
-}
+QString DesktopLinkOpener::findProgram(const QString& name) { return QStandardPaths::findExecutable(name); }
 
-bool DesktopLinkOpener::startProgram(const QString& path)
-{
-    return QProcess::startDetached(path, QStringList());
-}
+bool DesktopLinkOpener::startProgram(const QString& path) { return QProcess::startDetached(path, QStringList()); }

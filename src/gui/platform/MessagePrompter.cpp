@@ -29,8 +29,7 @@ Prompter::Answer MessagePrompter::askYesNo(const QString& text)
 
 Prompter::Answer MessagePrompter::askYesNoCancel(const QString& text)
 {
-    switch (QMessageBox::question(owner(), title(), text,
-                                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+    switch (QMessageBox::question(owner(), title(), text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
                                   QMessageBox::Cancel)) {
     case QMessageBox::Yes:
         return Answer::Yes;
@@ -41,12 +40,11 @@ Prompter::Answer MessagePrompter::askYesNoCancel(const QString& text)
     }
 }
 
-std::optional<QString> MessagePrompter::input(const QString& text, const QString& caption,
-                                              const QString& defaultValue)
+std::optional<QString> MessagePrompter::input(const QString& text, const QString& caption, const QString& defaultValue)
 {
     bool ok = false;
-    QString value = QInputDialog::getText(owner(), caption.isEmpty() ? title() : caption, text,
-                                          QLineEdit::Normal, defaultValue, &ok);
+    QString value = QInputDialog::getText(owner(), caption.isEmpty() ? title() : caption, text, QLineEdit::Normal,
+                                          defaultValue, &ok);
     if (!ok)
         return std::nullopt;
     return value;

@@ -11,6 +11,5 @@ public:
     void message(const QString& text) override;
     Answer askYesNo(const QString& text) override;
     Answer askYesNoCancel(const QString& text) override;
-    std::optional<QString> input(const QString& text, const QString& title,
-                                 const QString& defaultValue) override;
+    std::optional<QString> input(const QString& text, const QString& title, const QString& defaultValue) override;
 };

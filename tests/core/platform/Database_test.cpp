@@ -17,12 +17,12 @@ protected:
         DataFolderTest::SetUp();
         db.open(path(QStringLiteral("test.db")));
         db.execute(CreateTableStatement(QStringLiteral("tblThing"),
-                                        { { QStringLiteral("ThingID"), QStringLiteral("COUNTER") },
-                                          { QStringLiteral("ThingName"), QStringLiteral("TEXT(50)") },
-                                          { QStringLiteral("Notes"), QStringLiteral("MEMO") },
-                                          { QStringLiteral("Table"), QStringLiteral("INTEGER") },
-                                          { QStringLiteral("Amount"), QStringLiteral("DOUBLE") },
-                                          { QStringLiteral("Stamp"), QStringLiteral("DATETIME") } }));
+                                        {{QStringLiteral("ThingID"), QStringLiteral("COUNTER")},
+                                         {QStringLiteral("ThingName"), QStringLiteral("TEXT(50)")},
+                                         {QStringLiteral("Notes"), QStringLiteral("MEMO")},
+                                         {QStringLiteral("Table"), QStringLiteral("INTEGER")},
+                                         {QStringLiteral("Amount"), QStringLiteral("DOUBLE")},
+                                         {QStringLiteral("Stamp"), QStringLiteral("DATETIME")}}));
     }
 
     QVariant single(const QString& sql, const QVariantList& values = {})
@@ -55,10 +55,10 @@ protected:
 TEST_F(DatabaseTest, QueriesReadBoundValuesByColumnNameInAnyCase)
 {
     db.execute(QStringLiteral("INSERT INTO tblThing (ThingName, Notes, Amount) VALUES (?, ?, ?)"),
-               { QStringLiteral("O'Brien"), QStringLiteral("007"), 2.5 });
-    db.execute(QStringLiteral("INSERT INTO tblThing (ThingName) VALUES (?)"), { QStringLiteral("Ann") });
+               {QStringLiteral("O'Brien"), QStringLiteral("007"), 2.5});
+    db.execute(QStringLiteral("INSERT INTO tblThing (ThingName) VALUES (?)"), {QStringLiteral("Ann")});
 
-    Recordset rs = db.query(QStringLiteral("SELECT * FROM tblThing WHERE ThingName = ?"), { QStringLiteral("o'brien") });
+    Recordset rs = db.query(QStringLiteral("SELECT * FROM tblThing WHERE ThingName = ?"), {QStringLiteral("o'brien")});
     ASSERT_EQ(rs.recordCount(), 1);
     EXPECT_EQ(rs.value(QStringLiteral("thingname")).toString(), QStringLiteral("O'Brien")); // names ignore case
     EXPECT_EQ(rs.value(QStringLiteral("Notes")), QVariant(QStringLiteral("007"))); // memo stays text
@@ -73,7 +73,7 @@ TEST_F(DatabaseTest, QueriesReadBoundValuesByColumnNameInAnyCase)
     rs.moveFirst();
     EXPECT_TRUE(errorOf([&] { rs.value(QStringLiteral("Colour")); }).contains(QStringLiteral("Colour")));
 
-    Recordset none = db.query(QStringLiteral("SELECT * FROM tblThing WHERE ThingID = ?"), { 99 });
+    Recordset none = db.query(QStringLiteral("SELECT * FROM tblThing WHERE ThingID = ?"), {99});
     EXPECT_TRUE(none.eof());
     EXPECT_EQ(none.recordCount(), 0);
     EXPECT_EQ(none.columnNames().size(), 6);
@@ -82,8 +82,9 @@ TEST_F(DatabaseTest, QueriesReadBoundValuesByColumnNameInAnyCase)
 TEST_F(DatabaseTest, ValuesAreStoredInTheirAgreedForms)
 {
     const QDateTime evening(QDate(2024, 5, 1), QTime(20, 30, 15, 250));
-    db.execute(QStringLiteral("INSERT INTO tblThing (ThingName, Notes, \"Table\", Amount, Stamp) VALUES (?, ?, ?, ?, ?)"),
-               { QString(), QVariant(), true, 2.1f, evening });
+    db.execute(
+        QStringLiteral("INSERT INTO tblThing (ThingName, Notes, \"Table\", Amount, Stamp) VALUES (?, ?, ?, ?, ?)"),
+        {QString(), QVariant(), true, 2.1f, evening});
     Recordset rs = db.query(QStringLiteral("SELECT *, typeof(Amount) AS AmountType FROM tblThing"));
     EXPECT_EQ(rs.value(QStringLiteral("ThingName")), QVariant(QStringLiteral(""))); // a null QString is ""
     EXPECT_FALSE(rs.value(QStringLiteral("Notes")).isValid()); // an invalid QVariant is Null
@@ -92,7 +93,7 @@ TEST_F(DatabaseTest, ValuesAreStoredInTheirAgreedForms)
     EXPECT_EQ(rs.value(QStringLiteral("AmountType")).toString(), QStringLiteral("real"));
     EXPECT_EQ(rs.value(QStringLiteral("Stamp")).toString(), QStringLiteral("2024-05-01 20:30:15"));
 
-    db.execute(QStringLiteral("UPDATE tblThing SET Stamp = ?"), { QDate(2023, 12, 31) });
+    db.execute(QStringLiteral("UPDATE tblThing SET Stamp = ?"), {QDate(2023, 12, 31)});
     EXPECT_EQ(single(QStringLiteral("SELECT Stamp FROM tblThing")).toString(), QStringLiteral("2023-12-31 00:00:00"));
 }
 
@@ -122,7 +123,8 @@ TEST_F(DatabaseTest, EditWritesOnlyTheCurrentRow)
 {
     addThing(QStringLiteral("Ann"));
     addThing(QStringLiteral("Bob"));
-    Recordset rs = db.openTable(QStringLiteral("tblThing"), QStringLiteral("WHERE ThingName = ?"), { QStringLiteral("BOB") });
+    Recordset rs
+        = db.openTable(QStringLiteral("tblThing"), QStringLiteral("WHERE ThingName = ?"), {QStringLiteral("BOB")});
     ASSERT_EQ(rs.recordCount(), 1); // name columns compare without regard to case
     rs.edit();
     rs.setValue(QStringLiteral("Amount"), 12.5);
@@ -173,7 +175,7 @@ TEST_F(DatabaseTest, TransactionsRollBackUnlessCommittedAndNest)
     QStringList names;
     for (; !rs.eof(); rs.moveNext())
         names << rs.value(QStringLiteral("ThingName")).toString();
-    EXPECT_EQ(names, QStringList({ QStringLiteral("kept"), QStringLiteral("inner, kept") }));
+    EXPECT_EQ(names, QStringList({QStringLiteral("kept"), QStringLiteral("inner, kept")}));
     EXPECT_EQ(rs.columnNames().size(), 1);
     EXPECT_EQ(db.query(QStringLiteral("SELECT * FROM tblThing")).columnNames().size(), 6); // no Extra
 }
@@ -192,8 +194,8 @@ TEST_F(DatabaseTest, EachDatabaseHasItsOwnConnectionAndSynchronousWrites)
     Database other;
     other.open(path(QStringLiteral("other.db")));
     other.execute(QStringLiteral("CREATE TABLE tblOther (x INTEGER)"));
-    EXPECT_EQ(other.tableNames(), QStringList { QStringLiteral("tblOther") });
-    EXPECT_EQ(db.tableNames(), QStringList { QStringLiteral("tblThing") });
+    EXPECT_EQ(other.tableNames(), QStringList {QStringLiteral("tblOther")});
+    EXPECT_EQ(db.tableNames(), QStringList {QStringLiteral("tblThing")});
     EXPECT_EQ(single(QStringLiteral("PRAGMA synchronous")).toInt(), 2); // FULL
     EXPECT_EQ(single(QStringLiteral("PRAGMA journal_mode")).toString(), QStringLiteral("delete"));
 
@@ -206,8 +208,8 @@ TEST_F(DatabaseTest, EachDatabaseHasItsOwnConnectionAndSynchronousWrites)
 
 TEST_F(DatabaseTest, AFileThatIsNoDatabaseIsRefusedAndLeftUntouched)
 {
-    for (const QByteArray& content : { QByteArray("Standard Jet DB\0\0\0\0 and more bytes of an old file", 52),
-                                       QByteArray("SQLite") }) {
+    for (const QByteArray& content :
+         {QByteArray("Standard Jet DB\0\0\0\0 and more bytes of an old file", 52), QByteArray("SQLite")}) {
         const QString file = path(QStringLiteral("old.mdb"));
         QFile f(file);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));

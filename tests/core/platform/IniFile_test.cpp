@@ -1,7 +1,7 @@
+#include "TestSupport.h"
 #include "core/platform/AppPaths.h"
 #include "core/platform/IniFile.h"
 #include "core/store/SettingsFile.h"
-#include "TestSupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -111,8 +111,11 @@ TEST_F(SettingsFileTest, WriteChangesOneLineAndKeepsEveryOtherByteForByte)
 TEST_F(SettingsFileTest, ValuesComeBackAsWrittenWhateverTheirLengthOrBlanks)
 {
     const QString longValue = QString(300, u'x') + QStringLiteral("end");
-    const QString values[] = {longValue, QStringLiteral("EUR "), QStringLiteral(" lead"),
-                              QStringLiteral("\"quoted\""), QStringLiteral("a;b,c\\d"),
+    const QString values[] = {longValue,
+                              QStringLiteral("EUR "),
+                              QStringLiteral(" lead"),
+                              QStringLiteral("\"quoted\""),
+                              QStringLiteral("a;b,c\\d"),
                               QStringLiteral("\u20ac \u00e9")};
     for (const QString& v : values) {
         ASSERT_TRUE(WriteIniValue(QStringLiteral("Display"), QStringLiteral("CurrencySymbol"), v));

@@ -12,8 +12,8 @@ protected:
     QSet<Long> members(Long league)
     {
         QSet<Long> ids;
-        for (Recordset rs = db.query(QStringLiteral("SELECT PlayerID FROM tblLeagueXPlayer WHERE LeagueID = ?"),
-                                     { league });
+        for (Recordset rs
+             = db.query(QStringLiteral("SELECT PlayerID FROM tblLeagueXPlayer WHERE LeagueID = ?"), {league});
              !rs.eof(); rs.moveNext())
             ids.insert(rs.value(QStringLiteral("PlayerID")).toInt());
         return ids;
@@ -24,7 +24,7 @@ protected:
         return db.query(QStringLiteral("SELECT count(*) AS n FROM ") + table).value(QStringLiteral("n")).toInt();
     }
 
-    std::pair<Long, QString> current() const { return { model.glngCurrentLeagueID, model.gstrCurrentLeagueName }; }
+    std::pair<Long, QString> current() const { return {model.glngCurrentLeagueID, model.gstrCurrentLeagueName}; }
 
     OpenTournament model;
 };
@@ -45,14 +45,15 @@ TEST_F(CurrentLeagueTest, LoadLeagueSetsIdAndNameTogetherOrFailsForAMissingRow)
 TEST_F(CurrentLeagueTest, NewLeagueWithoutCopyStartsEmpty)
 {
     const Long friday = addLeague(QStringLiteral("Friday"));
-    addPlayer(QStringLiteral("Anna"), { friday });
+    addPlayer(QStringLiteral("Anna"), {friday});
 
     CreateLeague(db, model, QStringLiteral(" Saturday's "), QString());
     EXPECT_GT(model.glngCurrentLeagueID, friday);
     EXPECT_EQ(model.gstrCurrentLeagueName, QStringLiteral(" Saturday's "));
-    EXPECT_EQ(db.query(QStringLiteral("SELECT LeagueName FROM tblLeague WHERE LeagueID = ?"), { model.glngCurrentLeagueID })
-                  .value(QStringLiteral("LeagueName")),
-              QVariant(QStringLiteral(" Saturday's ")));
+    EXPECT_EQ(
+        db.query(QStringLiteral("SELECT LeagueName FROM tblLeague WHERE LeagueID = ?"), {model.glngCurrentLeagueID})
+            .value(QStringLiteral("LeagueName")),
+        QVariant(QStringLiteral(" Saturday's ")));
     EXPECT_TRUE(members(model.glngCurrentLeagueID).isEmpty());
     EXPECT_EQ(count(QStringLiteral("tblLeagueXPlayer")), 1);
 }
@@ -61,14 +62,14 @@ TEST_F(CurrentLeagueTest, CopyingMembersSharesThePlayersAndLeavesTheSourceAlone)
 {
     const Long joes = addLeague(QStringLiteral("Joe's Ärger"));
     const Long other = addLeague(QStringLiteral("Other"));
-    const Long anna = addPlayer(QStringLiteral("Anna"), { joes });
-    const Long bob = addPlayer(QStringLiteral("Bob"), { joes, other });
-    addPlayer(QStringLiteral("Carl"), { other });
+    const Long anna = addPlayer(QStringLiteral("Anna"), {joes});
+    const Long bob = addPlayer(QStringLiteral("Bob"), {joes, other});
+    addPlayer(QStringLiteral("Carl"), {other});
 
     CreateLeague(db, model, QStringLiteral("Copy"), QStringLiteral("JOE'S ärger"));
     const Long copy = model.glngCurrentLeagueID;
-    EXPECT_EQ(members(copy), QSet<Long>({ anna, bob }));
-    EXPECT_EQ(members(joes), QSet<Long>({ anna, bob }));
+    EXPECT_EQ(members(copy), QSet<Long>({anna, bob}));
+    EXPECT_EQ(members(joes), QSet<Long>({anna, bob}));
     EXPECT_EQ(members(other).size(), 2);
     EXPECT_EQ(count(QStringLiteral("tblPlayer")), 3);
     EXPECT_EQ(count(QStringLiteral("tblLeague")), 3);

@@ -1,7 +1,7 @@
+#include "TestSupport.h"
 #include "core/platform/AppPaths.h"
 #include "core/store/DAORegister.h"
 #include "core/store/SettingsFile.h"
-#include "TestSupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -42,8 +42,9 @@ TEST_F(RegistrationTest, UnwritableRegistryShowsOneMessageAndStillMarksItDone)
 {
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("registry.ini"))); // cannot be written as a file
     EXPECT_TRUE(RegisterLinkHandlerOnce());
-    EXPECT_EQ(prompts.messages,
-              QStringList{QStringLiteral("Error registering DAO.  If this problem persists, please contact support.")});
+    EXPECT_EQ(
+        prompts.messages,
+        QStringList {QStringLiteral("Error registering DAO.  If this problem persists, please contact support.")});
     EXPECT_EQ(daoRegistered(), QStringLiteral("1"));
     EXPECT_FALSE(RegisterLinkHandlerOnce());
     EXPECT_EQ(prompts.messages.size(), 1);
@@ -72,8 +73,8 @@ TEST_F(RegistrationTest, HandleTableHoldsOneEntryPerHandleWithItsPath)
     EXPECT_EQ(reg.RegKeyPath(reg.regKeys().back().KeyHandle), kClass + QStringLiteral("\\ProgID"));
 
     Long parent = 0;
-    ASSERT_TRUE(reg.CreateRegKey(RegistryStore::HKEY_CURRENT_USER, QStringLiteral("Software"),
-                                 QStringLiteral("\\ZRV"), parent));
+    ASSERT_TRUE(reg.CreateRegKey(RegistryStore::HKEY_CURRENT_USER, QStringLiteral("Software"), QStringLiteral("\\ZRV"),
+                                 parent));
     Long child = 0;
     ASSERT_TRUE(reg.CreateRegKey(parent, QStringLiteral("Sub"), QString(), child));
     EXPECT_NE(child, parent);

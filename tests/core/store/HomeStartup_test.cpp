@@ -1,8 +1,8 @@
 #include "core/store/HomeStartup.h"
 
 #include "TestSupport.h"
-#include "core/store/SettingsFile.h"
 #include "core/store/OpenTournament.h"
+#include "core/store/SettingsFile.h"
 
 TEST(HomeStartup, ScreensNarrowerThan12000TwipsAreTooNarrow)
 {

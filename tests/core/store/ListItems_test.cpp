@@ -1,7 +1,10 @@
 #include "LeagueTestData.h"
 #include "core/store/ListItems.h"
 
-void PrintTo(const ListItem& item, std::ostream* os) { *os << '{' << item.Text.toStdString() << ", " << item.ItemData << '}'; }
+void PrintTo(const ListItem& item, std::ostream* os)
+{
+    *os << '{' << item.Text.toStdString() << ", " << item.ItemData << '}';
+}
 
 namespace {
 
@@ -11,7 +14,7 @@ QList<ListItem> items(std::initializer_list<std::pair<const char*, Long>> rows)
 {
     QList<ListItem> result;
     for (const auto& [text, key] : rows)
-        result.append({ QString::fromUtf8(text), key });
+        result.append({QString::fromUtf8(text), key});
     return result;
 }
 
@@ -24,7 +27,7 @@ TEST_F(ListItemsTest, LeaguesRunByNameWithoutRegardToCase)
     const Long alpha = addLeague(QStringLiteral("Alpha"));
     const Long joes = addLeague(QStringLiteral("Joe's League"));
     EXPECT_EQ(LeagueListItems(db),
-              items({ { "Alpha", alpha }, { "beta", beta }, { "Charlie", charlie }, { "Joe's League", joes } }));
+              items({{"Alpha", alpha}, {"beta", beta}, {"Charlie", charlie}, {"Joe's League", joes}}));
 }
 
 TEST_F(ListItemsTest, TournamentsOldestFirstRunInTheOrderOfCreation)
@@ -35,9 +38,9 @@ TEST_F(ListItemsTest, TournamentsOldestFirstRunInTheOrderOfCreation)
     const Long elsewhere = addTournament(other, QStringLiteral("Sat 1"), QStringLiteral("2024-01-01 19:00:00"));
     const Long second = addTournament(league, QStringLiteral("Catch-up"), QStringLiteral("2023-12-24 19:00:00"));
 
-    EXPECT_EQ(TournamentListItems(db, league, false), items({ { "Week 1", first }, { "Catch-up", second } }));
+    EXPECT_EQ(TournamentListItems(db, league, false), items({{"Week 1", first}, {"Catch-up", second}}));
     EXPECT_EQ(TournamentListItems(db, 0, false),
-              items({ { "Week 1", first }, { "Sat 1", elsewhere }, { "Catch-up", second } }));
+              items({{"Week 1", first}, {"Sat 1", elsewhere}, {"Catch-up", second}}));
     EXPECT_TRUE(TournamentListItems(db, other + 1, false).isEmpty());
 }
 
@@ -52,34 +55,31 @@ TEST_F(ListItemsTest, TournamentsNewestFirstRunByDateThenLaterCreatedFirst)
     const Long sameDay = addTournament(league, QStringLiteral("Same day"), QStringLiteral("2024-03-01 19:00:00"));
     const Long october = addTournament(league, QStringLiteral("October"), QStringLiteral("2023-10-05 19:00:00"));
 
-    EXPECT_EQ(TournamentListItems(db, league, true),
-              items({ { "Late", late },
-                      { "Same day", sameDay },
-                      { "March", march },
-                      { "October", october },
-                      { "No date", undated } }));
+    EXPECT_EQ(
+        TournamentListItems(db, league, true),
+        items({{"Late", late}, {"Same day", sameDay}, {"March", march}, {"October", october}, {"No date", undated}}));
     EXPECT_EQ(TournamentListItems(db, 0, true),
-              items({ { "Late", late },
-                      { "Same day", sameDay },
-                      { "March", march },
-                      { "December", december },
-                      { "October", october },
-                      { "No date", undated } }));
+              items({{"Late", late},
+                     {"Same day", sameDay},
+                     {"March", march},
+                     {"December", december},
+                     {"October", october},
+                     {"No date", undated}}));
 }
 
 TEST_F(ListItemsTest, PlayersNotInLeagueAreEveryOtherPlayerByName)
 {
     const Long friday = addLeague(QStringLiteral("Friday"));
     const Long saturday = addLeague(QStringLiteral("Saturday"));
-    addPlayer(QStringLiteral("Anna"), { friday });
-    const Long bob = addPlayer(QStringLiteral("bob"), { saturday });
+    addPlayer(QStringLiteral("Anna"), {friday});
+    const Long bob = addPlayer(QStringLiteral("bob"), {saturday});
     const Long dan = addPlayer(QStringLiteral("Dan O'Neil"));
-    const Long carl = addPlayer(QStringLiteral("Carl"), { saturday });
-    addPlayer(QStringLiteral("Eve"), { friday, saturday });
+    const Long carl = addPlayer(QStringLiteral("Carl"), {saturday});
+    addPlayer(QStringLiteral("Eve"), {friday, saturday});
 
-    EXPECT_EQ(PlayersNotInLeagueItems(db, friday), items({ { "bob", bob }, { "Carl", carl }, { "Dan O'Neil", dan } }));
+    EXPECT_EQ(PlayersNotInLeagueItems(db, friday), items({{"bob", bob}, {"Carl", carl}, {"Dan O'Neil", dan}}));
 
     // A damaged membership row without a player keeps nobody out.
     addMember(friday, QVariant());
-    EXPECT_EQ(PlayersNotInLeagueItems(db, friday), items({ { "bob", bob }, { "Carl", carl }, { "Dan O'Neil", dan } }));
+    EXPECT_EQ(PlayersNotInLeagueItems(db, friday), items({{"bob", bob}, {"Carl", carl}, {"Dan O'Neil", dan}}));
 }

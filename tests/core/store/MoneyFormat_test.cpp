@@ -30,5 +30,6 @@ TEST(FormatMoney, TheCurrencySymbolIsWrittenAsTyped)
     // Format characters inside the symbol are text, not placeholders.
     EXPECT_EQ(FormatMoney(1500, MoneyFormat(QStringLiteral("#0,"), QStringLiteral("1"))), QStringLiteral("#0,1,500"));
     EXPECT_EQ(FormatMoney(1500, MoneyFormat(QStringLiteral("0#"), QStringLiteral("0"))), QStringLiteral("0#1500"));
-    EXPECT_EQ(FormatMoney(1500, MoneyFormat(QStringLiteral("\u20ac"), QStringLiteral("1"))), QStringLiteral("\u20ac1,500"));
+    EXPECT_EQ(FormatMoney(1500, MoneyFormat(QStringLiteral("\u20ac"), QStringLiteral("1"))),
+              QStringLiteral("\u20ac1,500"));
 }

@@ -53,7 +53,7 @@ TEST_P(NameValidationTest, EmptyNameIsRequiredButSpacesAreAName)
 {
     EXPECT_FALSE(validate(QString(), 0));
     EXPECT_FALSE(validate(QStringLiteral(""), -1));
-    EXPECT_EQ(prompts.messages, QStringList({ GetParam().required, GetParam().required }));
+    EXPECT_EQ(prompts.messages, QStringList({GetParam().required, GetParam().required}));
 
     prompts.messages.clear();
     EXPECT_TRUE(validate(QStringLiteral("  "), 0));
@@ -97,15 +97,14 @@ TEST_P(NameValidationTest, ApostrophesAreCheckedAsPlainText)
     EXPECT_TRUE(prompts.messages.isEmpty());
 
     EXPECT_FALSE(validate(QStringLiteral("JOE'S 'PLACE'"), 0));
-    EXPECT_EQ(prompts.messages, QStringList { GetParam().taken });
+    EXPECT_EQ(prompts.messages, QStringList {GetParam().taken});
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, NameValidationTest,
-                         ::testing::Values(NameKind { "League", "League name required.", "League name already exists." },
-                                           NameKind { "Tournament", "Tournament name required.",
-                                                      "Tournament name already exists in this league." },
-                                           NameKind { "Player", "Player name required.",
-                                                      "Player name already exists." }),
+                         ::testing::Values(NameKind {"League", "League name required.", "League name already exists."},
+                                           NameKind {"Tournament", "Tournament name required.",
+                                                     "Tournament name already exists in this league."},
+                                           NameKind {"Player", "Player name required.", "Player name already exists."}),
                          [](const auto& info) { return std::string(info.param.label); });
 
 // The form that callers use takes the league from the open tournament.
@@ -126,5 +125,5 @@ TEST_F(ProgramNameValidation, TournamentNamesClashOnlyWithinTheCurrentLeague)
     EXPECT_FALSE(ValidateTournamentName(QStringLiteral("week 1"), 0));
     open.glngCurrentLeagueID = before;
 
-    EXPECT_EQ(prompts.messages, QStringList { QStringLiteral("Tournament name already exists in this league.") });
+    EXPECT_EQ(prompts.messages, QStringList {QStringLiteral("Tournament name already exists in this league.")});
 }

@@ -21,7 +21,7 @@ TEST_F(OpenFileOrLinkTest, EmptyTargetSaysSoAndOpensNothing)
 {
     OpenFileOrLink(QString());
     OpenFileOrLink(QStringLiteral(""));
-    EXPECT_EQ(prompts.messages, QStringList({ NoItem, NoItem }));
+    EXPECT_EQ(prompts.messages, QStringList({NoItem, NoItem}));
     EXPECT_TRUE(opener.opened.isEmpty());
     EXPECT_TRUE(opener.started.isEmpty());
 }
@@ -60,16 +60,15 @@ TEST_F(OpenFileOrLinkTest, MissingFileOrRefusedOpenSaysUnable)
     opener.opens = false;
     OpenFileOrLink(QStringLiteral("http://example.org"));
     EXPECT_EQ(opener.opened.size(), 1);
-    EXPECT_EQ(prompts.messages, QStringList({ Unable, Unable }));
+    EXPECT_EQ(prompts.messages, QStringList({Unable, Unable}));
 }
 
 TEST_F(OpenFileOrLinkTest, CalculatorStartsTheFirstInstalledOfTheList)
 {
-    opener.installed = { QStringLiteral("xcalc"), QStringLiteral("kcalc") };
+    opener.installed = {QStringLiteral("xcalc"), QStringLiteral("kcalc")};
     OpenFileOrLink(QStringLiteral("calc.exe"));
     OpenFileOrLink(QStringLiteral("CALC.EXE"));
-    EXPECT_EQ(opener.started,
-              QStringList({ QStringLiteral("/usr/bin/kcalc"), QStringLiteral("/usr/bin/kcalc") }));
+    EXPECT_EQ(opener.started, QStringList({QStringLiteral("/usr/bin/kcalc"), QStringLiteral("/usr/bin/kcalc")}));
     EXPECT_TRUE(opener.opened.isEmpty());
     EXPECT_TRUE(prompts.messages.isEmpty());
 }
@@ -81,10 +80,10 @@ TEST_F(OpenFileOrLinkTest, CalculatorMissingOrNotStartingIsTold)
     ASSERT_EQ(prompts.messages.size(), 1);
     EXPECT_TRUE(prompts.messages[0].startsWith(QStringLiteral("No calculator program is installed")));
 
-    opener.installed = { QStringLiteral("galculator") };
+    opener.installed = {QStringLiteral("galculator")};
     opener.starts = false;
     OpenFileOrLink(QStringLiteral("calc.exe"));
-    EXPECT_EQ(opener.started, QStringList({ QStringLiteral("/usr/bin/galculator") }));
+    EXPECT_EQ(opener.started, QStringList({QStringLiteral("/usr/bin/galculator")}));
     EXPECT_EQ(prompts.messages.last(), Unable);
 }
 
@@ -93,7 +92,7 @@ TEST_F(OpenFileOrLinkTest, WebSiteWithoutAddressSaysNoneIsSet)
     OpenWebSite(QString());
     OpenWebSite(QStringLiteral("  "));
     EXPECT_EQ(prompts.messages,
-              QStringList({ QStringLiteral("No web site is set."), QStringLiteral("No web site is set.") }));
+              QStringList({QStringLiteral("No web site is set."), QStringLiteral("No web site is set.")}));
     OpenWebSite(QStringLiteral("http://example.org"));
-    EXPECT_EQ(opener.opened, QList<QUrl>({ QUrl(QStringLiteral("http://example.org")) }));
+    EXPECT_EQ(opener.opened, QList<QUrl>({QUrl(QStringLiteral("http://example.org"))}));
 }

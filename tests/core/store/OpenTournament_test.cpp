@@ -10,9 +10,9 @@ void fillSome(OpenTournament& t)
     t.gintNumberPaid = 2;
     t.RedimPayouts();
     t.gdblPayout[1] = 60;
-    t.gtypAwards.append(AwardRecord{});
-    t.gtypPlayers.append(PlayerRecord{});
-    t.gtypPlayers.append(PlayerRecord{});
+    t.gtypAwards.append(AwardRecord {});
+    t.gtypPlayers.append(PlayerRecord {});
+    t.gtypPlayers.append(PlayerRecord {});
     t.gdblBuyin = 20;
     t.gstrChipColor[0] = QStringLiteral("Red");
 }
@@ -106,7 +106,7 @@ TEST(OpenTournamentModel, ClearPlayersLeavesSettingsAndPayoutSettings)
 TEST(OpenTournamentModel, IndexOutsideTheBoundsIsAClearError)
 {
     OpenTournament t;
-    t.gtypPlayers.append(PlayerRecord{});
+    t.gtypPlayers.append(PlayerRecord {});
     EXPECT_NO_THROW(t.gtypPlayers[1]);
     EXPECT_THROW(t.gtypPlayers[0], std::out_of_range);
     EXPECT_THROW(t.gtypPlayers[2], std::out_of_range);
@@ -125,7 +125,4 @@ TEST(OpenTournamentModel, IndexOutsideTheBoundsIsAClearError)
     }
 }
 
-TEST(OpenTournamentModel, TheProgramHasOneOpenTournament)
-{
-    EXPECT_EQ(&openTournament(), &openTournament());
-}
+TEST(OpenTournamentModel, TheProgramHasOneOpenTournament) { EXPECT_EQ(&openTournament(), &openTournament()); }

@@ -1,8 +1,8 @@
+#include "TestSupport.h"
 #include "core/platform/AppPaths.h"
-#include "core/store/SettingsFile.h"
 #include "core/store/MoneyFormat.h"
 #include "core/store/ProgramSettings.h"
-#include "TestSupport.h"
+#include "core/store/SettingsFile.h"
 
 #include <QFile>
 
@@ -28,10 +28,10 @@ protected:
     static QByteArray everyKey(const QByteArray& value)
     {
         QByteArray file = "[Display]\n";
-        for (const char* key : {"RotateScreens", "Tutorial", "PlayerDisplay", "DisplayPointsInGrid",
-                                "5MinNotice", "NotifyEndOfSession", "ShowChipsAndPayouts", "CurrencySymbol",
-                                "CommaSeparator", "MainBGColor", "RotatingBGColor", "FullScreen", "AutoScroll",
-                                "TrackKills", "TableID", "SeatID", "HandTimer", "SecondsForRotation"})
+        for (const char* key :
+             {"RotateScreens", "Tutorial", "PlayerDisplay", "DisplayPointsInGrid", "5MinNotice", "NotifyEndOfSession",
+              "ShowChipsAndPayouts", "CurrencySymbol", "CommaSeparator", "MainBGColor", "RotatingBGColor", "FullScreen",
+              "AutoScroll", "TrackKills", "TableID", "SeatID", "HandTimer", "SecondsForRotation"})
             file += QByteArray(key) + '=' + value + '\n';
         for (int phase = 0; phase < RotationPhaseCount; ++phase) {
             for (int screen = 0; screen < ScreenCount; ++screen)
@@ -44,8 +44,7 @@ protected:
         }
         file += "[LevelGenerator]\n";
         for (const char* key : {"TADoubleBlinds", "TANumSafetySessions", "TARoundSessionTimeTo",
-                                "TAEndBlindonBigPercentage", "TAStartBlindonBigPercentage",
-                                "TAFactorSmallestChipIn"})
+                                "TAEndBlindonBigPercentage", "TAStartBlindonBigPercentage", "TAFactorSmallestChipIn"})
             file += QByteArray(key) + '=' + value + '\n';
         return file;
     }
@@ -113,10 +112,10 @@ TEST(DefaultRotation, ScreensOfEachPhase)
         }
         return screens;
     };
-    EXPECT_EQ(screensOf(0), (std::vector<int>{0, 2, 4, 9, 10}));
-    EXPECT_EQ(screensOf(1), (std::vector<int>{0, 4, 10}));
-    EXPECT_EQ(screensOf(2), (std::vector<int>{0, 4, 10}));
-    EXPECT_EQ(screensOf(3), (std::vector<int>{0, 3, 12}));
+    EXPECT_EQ(screensOf(0), (std::vector<int> {0, 2, 4, 9, 10}));
+    EXPECT_EQ(screensOf(1), (std::vector<int> {0, 4, 10}));
+    EXPECT_EQ(screensOf(2), (std::vector<int> {0, 4, 10}));
+    EXPECT_EQ(screensOf(3), (std::vector<int> {0, 3, 12}));
     EXPECT_EQ(RotationKey(2, 9), QStringLiteral("ScreensToRotate2-9"));
 }
 
@@ -223,4 +222,3 @@ TEST_F(LoadSettingsTest, MoneyFormatFollowsSymbolAndSeparator)
     EXPECT_EQ(s.gstrCurrencySymbol, QStringLiteral("EUR "));
     EXPECT_EQ(FormatMoney(1500, s.gstrMoneyFormat), QStringLiteral("EUR 1,500"));
 }
-

@@ -14,19 +14,49 @@ OpenTournament sampleTournament()
     t.glngCurrentLeagueID = 7;
     t.gstrTournamentName = QStringLiteral("Friday Deepstack");
     t.gvarTournamentDate = QDateTime(QDate(2024, 5, 17), QTime(19, 30, 5));
-    t.gdblBuyin = 40.5; t.glngMinutesPerSession = 25; t.gintPlayersPerTable = 9; t.gintAutoDoubleBlind = 2;
-    t.gintBlindsLevel = 3; t.gintPayAsPercentages = 1; t.gintRoundTo = 5; t.gintEstNumberofPlayers = 31;
-    t.gintEstNumberofRebuys = 32; t.gintEstNumberofAddons = 33; t.gintEstDurationOfTournament = 240;
-    t.gintEstTimeForBreaks = 35; t.gintEstNumberofBreaks = 4; t.glngNotifyWhenTablesCanBeReduced = 2;
-    t.gintAllowRebuys = 1; t.gintAllowAddons = 1; t.gdblBuyinChipValue = 1500.5; t.gdblRebuyAmount = 20.25;
-    t.gdblRebuyChipValue = 1000; t.gintNumberRebuys = 3; t.gintRebuyUntilLevel = 6; t.gdblAddonAmount = 10.75;
-    t.gdblAddonChipValue = 2000; t.gintNumberAddons = 2; t.gintAddonLevel1 = 7; t.gintAddonLevel2 = 8;
-    t.gdblHouseTakeAmount = 5.5; t.gstrRules = QStringLiteral("<p>No phones at the table.</p>");
-    t.gstrCustomMessage = QStringLiteral("Welcome, Zoë"); t.gintCustomPictureType = 1;
-    t.gstrCustomPictureLocation = QStringLiteral("/pictures/logo.png"); t.gintUseAutoPointsAll = 1;
-    t.gdblAutoPointsAllPlayers = 2.5; t.gintUseAutoPointsbyPosition = 1; t.gdblAutoPointsByPositionFactor = 1.75;
-    t.gintAutoBountyType = 2; t.gdblAutoBountyDollars = 15.5; t.gdblAutoBountyPoints = 3.5; t.gdblBig = 100;
-    t.gdblSmall = 50; t.gdblBigRaise = 200; t.gdblSmallRaise = 150; t.gdblAnte = 12.5;
+    t.gdblBuyin = 40.5;
+    t.glngMinutesPerSession = 25;
+    t.gintPlayersPerTable = 9;
+    t.gintAutoDoubleBlind = 2;
+    t.gintBlindsLevel = 3;
+    t.gintPayAsPercentages = 1;
+    t.gintRoundTo = 5;
+    t.gintEstNumberofPlayers = 31;
+    t.gintEstNumberofRebuys = 32;
+    t.gintEstNumberofAddons = 33;
+    t.gintEstDurationOfTournament = 240;
+    t.gintEstTimeForBreaks = 35;
+    t.gintEstNumberofBreaks = 4;
+    t.glngNotifyWhenTablesCanBeReduced = 2;
+    t.gintAllowRebuys = 1;
+    t.gintAllowAddons = 1;
+    t.gdblBuyinChipValue = 1500.5;
+    t.gdblRebuyAmount = 20.25;
+    t.gdblRebuyChipValue = 1000;
+    t.gintNumberRebuys = 3;
+    t.gintRebuyUntilLevel = 6;
+    t.gdblAddonAmount = 10.75;
+    t.gdblAddonChipValue = 2000;
+    t.gintNumberAddons = 2;
+    t.gintAddonLevel1 = 7;
+    t.gintAddonLevel2 = 8;
+    t.gdblHouseTakeAmount = 5.5;
+    t.gstrRules = QStringLiteral("<p>No phones at the table.</p>");
+    t.gstrCustomMessage = QStringLiteral("Welcome, Zoë");
+    t.gintCustomPictureType = 1;
+    t.gstrCustomPictureLocation = QStringLiteral("/pictures/logo.png");
+    t.gintUseAutoPointsAll = 1;
+    t.gdblAutoPointsAllPlayers = 2.5;
+    t.gintUseAutoPointsbyPosition = 1;
+    t.gdblAutoPointsByPositionFactor = 1.75;
+    t.gintAutoBountyType = 2;
+    t.gdblAutoBountyDollars = 15.5;
+    t.gdblAutoBountyPoints = 3.5;
+    t.gdblBig = 100;
+    t.gdblSmall = 50;
+    t.gdblBigRaise = 200;
+    t.gdblSmallRaise = 150;
+    t.gdblAnte = 12.5;
 
     for (long s = 0; s < OpenTournament::ChipSlots; ++s) {
         t.gstrChipColor[s] = QStringLiteral("Colour %1").arg(s);
@@ -44,9 +74,9 @@ OpenTournament sampleTournament()
     }
 
     // In load order: by payout, then points.
-    t.gtypAwards.append({ 0, 1, 41, QStringLiteral("Bounty on Ann"), 5.5, 1.5, 42 });
-    t.gtypAwards.append({ 0, 0, 0, QStringLiteral("High hand"), 20, 1, 43 });
-    t.gtypAwards.append({ 0, 0, 44, QStringLiteral("Last longer"), 20, 2.5, 0 });
+    t.gtypAwards.append({0, 1, 41, QStringLiteral("Bounty on Ann"), 5.5, 1.5, 42});
+    t.gtypAwards.append({0, 0, 0, QStringLiteral("High hand"), 20, 1, 43});
+    t.gtypAwards.append({0, 0, 44, QStringLiteral("Last longer"), 20, 2.5, 0});
 
     t.RedimLevels(12);
     for (long j = 1; j <= 12; ++j) {
@@ -69,52 +99,113 @@ OpenTournament sampleTournament()
 
 void expectSameTournament(const OpenTournament& a, const OpenTournament& b)
 {
-    SAME(glngCurrentTournamentID); SAME(gstrTournamentName); SAME(gvarTournamentDate); SAME(gdblBuyin);
-    SAME(glngMinutesPerSession); SAME(gintPlayersPerTable); SAME(gintAutoDoubleBlind); SAME(gintBlindsLevel);
-    SAME(gintNumberPaid); SAME(gintPayAsPercentages); SAME(gintRoundTo); SAME(gintEstNumberofPlayers);
-    SAME(gintEstNumberofRebuys); SAME(gintEstNumberofAddons); SAME(gintEstDurationOfTournament);
-    SAME(gintEstTimeForBreaks); SAME(gintEstNumberofBreaks); SAME(glngNotifyWhenTablesCanBeReduced);
-    SAME(gintAllowRebuys); SAME(gintAllowAddons); SAME(gdblBuyinChipValue); SAME(gdblRebuyAmount);
-    SAME(gdblRebuyChipValue); SAME(gintNumberRebuys); SAME(gintRebuyUntilLevel); SAME(gdblAddonAmount);
-    SAME(gdblAddonChipValue); SAME(gintNumberAddons); SAME(gintAddonLevel1); SAME(gintAddonLevel2);
-    SAME(gdblHouseTakeAmount); SAME(gdblNumberLevels); SAME(gstrRules); SAME(gstrCustomMessage);
-    SAME(gintCustomPictureType); SAME(gstrCustomPictureLocation); SAME(gintUseAutoPointsAll);
-    SAME(gdblAutoPointsAllPlayers); SAME(gintUseAutoPointsbyPosition); SAME(gdblAutoPointsByPositionFactor);
-    SAME(gintAutoBountyType); SAME(gdblAutoBountyDollars); SAME(gdblAutoBountyPoints); SAME(gdblBig);
-    SAME(gdblSmall); SAME(gdblBigRaise); SAME(gdblSmallRaise); SAME(gdblAnte);
+    SAME(glngCurrentTournamentID);
+    SAME(gstrTournamentName);
+    SAME(gvarTournamentDate);
+    SAME(gdblBuyin);
+    SAME(glngMinutesPerSession);
+    SAME(gintPlayersPerTable);
+    SAME(gintAutoDoubleBlind);
+    SAME(gintBlindsLevel);
+    SAME(gintNumberPaid);
+    SAME(gintPayAsPercentages);
+    SAME(gintRoundTo);
+    SAME(gintEstNumberofPlayers);
+    SAME(gintEstNumberofRebuys);
+    SAME(gintEstNumberofAddons);
+    SAME(gintEstDurationOfTournament);
+    SAME(gintEstTimeForBreaks);
+    SAME(gintEstNumberofBreaks);
+    SAME(glngNotifyWhenTablesCanBeReduced);
+    SAME(gintAllowRebuys);
+    SAME(gintAllowAddons);
+    SAME(gdblBuyinChipValue);
+    SAME(gdblRebuyAmount);
+    SAME(gdblRebuyChipValue);
+    SAME(gintNumberRebuys);
+    SAME(gintRebuyUntilLevel);
+    SAME(gdblAddonAmount);
+    SAME(gdblAddonChipValue);
+    SAME(gintNumberAddons);
+    SAME(gintAddonLevel1);
+    SAME(gintAddonLevel2);
+    SAME(gdblHouseTakeAmount);
+    SAME(gdblNumberLevels);
+    SAME(gstrRules);
+    SAME(gstrCustomMessage);
+    SAME(gintCustomPictureType);
+    SAME(gstrCustomPictureLocation);
+    SAME(gintUseAutoPointsAll);
+    SAME(gdblAutoPointsAllPlayers);
+    SAME(gintUseAutoPointsbyPosition);
+    SAME(gdblAutoPointsByPositionFactor);
+    SAME(gintAutoBountyType);
+    SAME(gdblAutoBountyDollars);
+    SAME(gdblAutoBountyPoints);
+    SAME(gdblBig);
+    SAME(gdblSmall);
+    SAME(gdblBigRaise);
+    SAME(gdblSmallRaise);
+    SAME(gdblAnte);
 
     for (long s = 0; s < OpenTournament::ChipSlots; ++s) {
-        SAME(gstrChipColor[s]); SAME(gdblChipAmount[s]); SAME(gintStartingChipCount[s]); SAME(gstrChipPicture[s]);
+        SAME(gstrChipColor[s]);
+        SAME(gdblChipAmount[s]);
+        SAME(gintStartingChipCount[s]);
+        SAME(gstrChipPicture[s]);
     }
 
     ASSERT_EQ(a.gdblPayout.count(), b.gdblPayout.count());
     for (long k = a.gdblPayout.lower(); k <= a.gdblPayout.upper(); ++k) {
-        SAME(gdblPayout[k]); SAME(gsngPayoutPoints[k]); SAME(gstrPayoutPrize[k]);
+        SAME(gdblPayout[k]);
+        SAME(gsngPayoutPoints[k]);
+        SAME(gstrPayoutPrize[k]);
     }
 
     ASSERT_EQ(a.gintAwardCount(), b.gintAwardCount());
     for (long i = 1; i <= a.gintAwardCount(); ++i) {
-        SAME(gtypAwards[i].AwardID); SAME(gtypAwards[i].IsBounty); SAME(gtypAwards[i].BountyPlayerID);
-        SAME(gtypAwards[i].Description); SAME(gtypAwards[i].Payout); SAME(gtypAwards[i].Points);
+        SAME(gtypAwards[i].AwardID);
+        SAME(gtypAwards[i].IsBounty);
+        SAME(gtypAwards[i].BountyPlayerID);
+        SAME(gtypAwards[i].Description);
+        SAME(gtypAwards[i].Payout);
+        SAME(gtypAwards[i].Points);
         SAME(gtypAwards[i].AwardedToPlayerID);
     }
 
     ASSERT_EQ(a.gdblLevelBigBlind.count(), static_cast<long>(a.gdblNumberLevels));
     ASSERT_EQ(b.gdblLevelBigBlind.count(), static_cast<long>(b.gdblNumberLevels));
     for (long j = 1; j <= static_cast<long>(a.gdblNumberLevels); ++j) {
-        SAME(gdblLevelBigBlind[j]); SAME(gdblLevelSmallBlind[j]); SAME(gdblLevelBigRaise[j]);
-        SAME(gdblLevelSmallRaise[j]); SAME(gdblLevelAnte[j]); SAME(gdblLevelBreakAfter[j]);
-        SAME(gintLevelSessionTime[j]); SAME(gstrLevelReminder[j]); SAME(gblnLevelWaitOnReminder[j]);
+        SAME(gdblLevelBigBlind[j]);
+        SAME(gdblLevelSmallBlind[j]);
+        SAME(gdblLevelBigRaise[j]);
+        SAME(gdblLevelSmallRaise[j]);
+        SAME(gdblLevelAnte[j]);
+        SAME(gdblLevelBreakAfter[j]);
+        SAME(gintLevelSessionTime[j]);
+        SAME(gstrLevelReminder[j]);
+        SAME(gblnLevelWaitOnReminder[j]);
     }
 
     ASSERT_EQ(a.gintPlayerCount(), b.gintPlayerCount());
     for (long i = 1; i <= a.gintPlayerCount(); ++i) {
-        SAME(gtypPlayers[i].PlayerName); SAME(gtypPlayers[i].Table); SAME(gtypPlayers[i].Seat);
-        SAME(gtypPlayers[i].Finish); SAME(gtypPlayers[i].Payout); SAME(gtypPlayers[i].PlayerID);
-        SAME(gtypPlayers[i].TotalBuyin); SAME(gtypPlayers[i].TotalRebuy); SAME(gtypPlayers[i].TotalAddon);
-        SAME(gtypPlayers[i].HouseFee); SAME(gtypPlayers[i].TotalChipValue); SAME(gtypPlayers[i].NumRebuys);
-        SAME(gtypPlayers[i].NumAddons); SAME(gtypPlayers[i].Points); SAME(gtypPlayers[i].Kills);
-        SAME(gtypPlayers[i].EliminatedByPlayerID); SAME(gtypPlayers[i].ChipCount);
+        SAME(gtypPlayers[i].PlayerName);
+        SAME(gtypPlayers[i].Table);
+        SAME(gtypPlayers[i].Seat);
+        SAME(gtypPlayers[i].Finish);
+        SAME(gtypPlayers[i].Payout);
+        SAME(gtypPlayers[i].PlayerID);
+        SAME(gtypPlayers[i].TotalBuyin);
+        SAME(gtypPlayers[i].TotalRebuy);
+        SAME(gtypPlayers[i].TotalAddon);
+        SAME(gtypPlayers[i].HouseFee);
+        SAME(gtypPlayers[i].TotalChipValue);
+        SAME(gtypPlayers[i].NumRebuys);
+        SAME(gtypPlayers[i].NumAddons);
+        SAME(gtypPlayers[i].Points);
+        SAME(gtypPlayers[i].Kills);
+        SAME(gtypPlayers[i].EliminatedByPlayerID);
+        SAME(gtypPlayers[i].ChipCount);
     }
 }
 
@@ -174,7 +265,7 @@ protected:
 
     int count(const QString& table, Long tournamentID)
     {
-        return single(QStringLiteral("SELECT count(*) FROM %1 WHERE TournamentID = ?").arg(table), { tournamentID })
+        return single(QStringLiteral("SELECT count(*) FROM %1 WHERE TournamentID = ?").arg(table), {tournamentID})
             .toInt();
     }
 
@@ -191,7 +282,7 @@ protected:
     {
         OpenTournament t = sampleTournament();
         SaveTournament(db, t, true);
-        addEntrants(t, { entrant(QStringLiteral("Ann"), 0, 0), entrant(QStringLiteral("Bob"), 2, 1) });
+        addEntrants(t, {entrant(QStringLiteral("Ann"), 0, 0), entrant(QStringLiteral("Bob"), 2, 1)});
         return t;
     }
 
@@ -213,7 +304,7 @@ TEST_F(TournamentStoreTest, EverySettingChipPayoutAwardAndLevelComesBackAsSaved)
     for (double money : loaded.gdblCalculatedPayout)
         computed += money;
     EXPECT_DOUBLE_EQ(computed, (40.25 + 20.5 + 10.75) + (41.25 + 21.5 + 11.75) - (5.5 + 20 + 20));
-    EXPECT_EQ(levelsSet, std::vector<Integer> { 3 });
+    EXPECT_EQ(levelsSet, std::vector<Integer> {3});
 }
 
 TEST_F(TournamentStoreTest, EntrantsKeepEveryFieldAndComeByFinishThenNameInAnyAlphabet)
@@ -221,19 +312,20 @@ TEST_F(TournamentStoreTest, EntrantsKeepEveryFieldAndComeByFinishThenNameInAnyAl
     OpenTournament t = sampleTournament();
     SaveTournament(db, t, true);
     t.gtypPlayers.clear();
-    addEntrants(t, { entrant(QStringLiteral("adam"), 5, 0), entrant(QStringLiteral("Émile"), 0, 1),
-                     entrant(QStringLiteral("bob"), 0, 2), entrant(QStringLiteral("Zed"), 2, 3),
-                     entrant(QStringLiteral("élise"), 0, 4), entrant(QStringLiteral("Alice"), 0, 5) });
+    addEntrants(t,
+                {entrant(QStringLiteral("adam"), 5, 0), entrant(QStringLiteral("Émile"), 0, 1),
+                 entrant(QStringLiteral("bob"), 0, 2), entrant(QStringLiteral("Zed"), 2, 3),
+                 entrant(QStringLiteral("élise"), 0, 4), entrant(QStringLiteral("Alice"), 0, 5)});
     t.gtypPlayers[2].Moved = true;
 
     OpenTournament loaded;
     LoadTournament(db, loaded, t.glngCurrentTournamentID, false);
 
     // Still playing first; élise before Émile although É sorts before é by code.
-    EXPECT_EQ(names(loaded), QStringList({ "Alice", "bob", "élise", "Émile", "Zed", "adam" }));
+    EXPECT_EQ(names(loaded), QStringList({"Alice", "bob", "élise", "Émile", "Zed", "adam"}));
     OpenTournament expected = t;
     expected.gtypPlayers.clear();
-    for (long i : { 6, 3, 5, 2, 4, 1 })
+    for (long i : {6, 3, 5, 2, 4, 1})
         expected.gtypPlayers.append(t.gtypPlayers[i]);
     expectSameTournament(expected, loaded);
     EXPECT_FALSE(loaded.gtypPlayers[4].Moved);
@@ -244,9 +336,9 @@ TEST_F(TournamentStoreTest, LevelCountOfZeroOrAboveTheStoredRowsGivesTheBuiltInT
     OpenTournament saved = savedSample(); // twelve level rows
     const Long id = saved.glngCurrentTournamentID;
 
-    for (int levels : { 0, 13 }) {
+    for (int levels : {0, 13}) {
         SCOPED_TRACE(levels);
-        db.execute(QStringLiteral("UPDATE tblTournament SET NumberLevels = ?"), { levels });
+        db.execute(QStringLiteral("UPDATE tblTournament SET NumberLevels = ?"), {levels});
         OpenTournament loaded;
         LoadTournament(db, loaded, id, false);
         EXPECT_EQ(loaded.gdblNumberLevels, 10);
@@ -324,7 +416,7 @@ TEST_F(TournamentStoreTest, ANewTournamentsKeyIsOnEveryRowAndSavingAgainRewrites
     SaveTournament(db, t, true);
     const Long id = t.glngCurrentTournamentID;
     ASSERT_EQ(id, 2);
-    EXPECT_EQ(single(QStringLiteral("SELECT LeagueID FROM tblTournament WHERE TournamentID = ?"), { id }).toInt(), 7);
+    EXPECT_EQ(single(QStringLiteral("SELECT LeagueID FROM tblTournament WHERE TournamentID = ?"), {id}).toInt(), 7);
     EXPECT_EQ(count(QStringLiteral("tblPayout"), id), 4);
     EXPECT_EQ(count(QStringLiteral("tblAward"), id), 3);
     EXPECT_EQ(count(QStringLiteral("tblLevel"), id), 12);
@@ -350,14 +442,14 @@ TEST_F(TournamentStoreTest, ANewTournamentsKeyIsOnEveryRowAndSavingAgainRewrites
     SaveTournament(db, t, false);
     EXPECT_EQ(t.glngCurrentTournamentID, id);
     EXPECT_EQ(single(QStringLiteral("SELECT count(*) FROM tblTournament")).toInt(), 2);
-    EXPECT_EQ(single(QStringLiteral("SELECT TournamentName FROM tblTournament WHERE TournamentID = ?"), { id })
-                  .toString(),
-              QStringLiteral("Renamed"));
+    EXPECT_EQ(
+        single(QStringLiteral("SELECT TournamentName FROM tblTournament WHERE TournamentID = ?"), {id}).toString(),
+        QStringLiteral("Renamed"));
     EXPECT_EQ(count(QStringLiteral("tblPayout"), id), 4);
     EXPECT_EQ(count(QStringLiteral("tblLevel"), id), 12);
     EXPECT_EQ(single(QStringLiteral("SELECT Ante FROM tblLevel WHERE LevelNumber = 12")).toDouble(), 99);
     // The awards are written anew, each with its new row's key.
-    EXPECT_EQ(awardKeys(), (std::vector<Long> { 4, 5, 6 }));
+    EXPECT_EQ(awardKeys(), (std::vector<Long> {4, 5, 6}));
     EXPECT_EQ(heldKeys(), awardKeys());
 }
 
@@ -371,7 +463,7 @@ TEST_F(TournamentStoreTest, ReloadingTheEntrantsKeepsUnsavedSettings)
     t.gtypAwards[1].Description = QStringLiteral("Changed");
 
     // Ann (still playing, first) is eliminated in fifth place.
-    ASSERT_EQ(names(t), QStringList({ "Ann", "Bob" }));
+    ASSERT_EQ(names(t), QStringList({"Ann", "Bob"}));
     t.gtypPlayers[1].Finish = 5;
     SaveTournamentPlayer(db, t, 1);
     t.gtypPlayers[1].PlayerName = QStringLiteral("only in memory");
@@ -380,11 +472,11 @@ TEST_F(TournamentStoreTest, ReloadingTheEntrantsKeepsUnsavedSettings)
     levelsSet.clear();
     LoadTournament(db, t, id, true);
 
-    EXPECT_EQ(names(t), QStringList({ "Bob", "Ann" }));
+    EXPECT_EQ(names(t), QStringList({"Bob", "Ann"}));
     EXPECT_EQ(t.gtypPlayers[2].Finish, 5);
     t.gtypPlayers = before.gtypPlayers; // everything else as it was
     expectSameTournament(before, t);
-    EXPECT_EQ(levelsSet, std::vector<Integer> { 3 });
+    EXPECT_EQ(levelsSet, std::vector<Integer> {3});
 }
 
 TEST_F(TournamentStoreTest, AFailureInTheMiddleOfASaveLeavesTheStoredTournamentAndTheKeys)
@@ -398,7 +490,7 @@ TEST_F(TournamentStoreTest, AFailureInTheMiddleOfASaveLeavesTheStoredTournamentA
 
     t.gstrTournamentName = QStringLiteral("Renamed");
     t.gdblPayout[1] = 1;
-    t.gtypAwards.append({ 0, 0, 0, QStringLiteral("Fails"), 30, 0, 0 });
+    t.gtypAwards.append({0, 0, 0, QStringLiteral("Fails"), 30, 0, 0});
     const OpenTournament before = t;
     try {
         SaveTournament(db, t, false);
@@ -423,11 +515,11 @@ TEST_F(TournamentStoreTest, AFailureInTheMiddleOfASaveLeavesTheStoredTournamentA
     for (const AwardRecord& a : fresh.gtypAwards)
         EXPECT_EQ(a.AwardID, 0);
     EXPECT_EQ(single(QStringLiteral("SELECT count(*) FROM tblTournament")).toInt(), tournaments);
-    for (const char* table : { "tblPayout", "tblAward", "tblLevel" })
-        EXPECT_EQ(single(QStringLiteral("SELECT count(*) FROM %1 WHERE TournamentID <> ?").arg(QLatin1String(table)),
-                         { id })
-                      .toInt(),
-                  0)
+    for (const char* table : {"tblPayout", "tblAward", "tblLevel"})
+        EXPECT_EQ(
+            single(QStringLiteral("SELECT count(*) FROM %1 WHERE TournamentID <> ?").arg(QLatin1String(table)), {id})
+                .toInt(),
+            0)
             << table;
 }
 
@@ -459,13 +551,13 @@ TEST_F(TournamentStoreTest, AFailedLoadLeavesTheOpenTournamentAsItWas)
     OpenTournament broken = sampleTournament();
     SaveTournament(db, broken, true);
     ASSERT_EQ(broken.glngCurrentTournamentID, id + 1);
-    db.execute(QStringLiteral("UPDATE tblTournament SET TournamentName = NULL WHERE TournamentID = ?"), { id + 1 });
+    db.execute(QStringLiteral("UPDATE tblTournament SET TournamentName = NULL WHERE TournamentID = ?"), {id + 1});
     expectFailure(false, QStringLiteral("TournamentName"));
     db.execute(QStringLiteral("UPDATE tblTournament SET TournamentName = 'x', Numberpaid = 9 WHERE TournamentID = ?"),
-               { id + 1 });
+               {id + 1});
     expectFailure(false, QStringLiteral("payout"));
     db.execute(QStringLiteral("UPDATE tblTournament SET Numberpaid = 3, BlindsLevel = 70000 WHERE TournamentID = ?"),
-               { id + 1 });
+               {id + 1});
     expectFailure(false, QStringLiteral("70000 is out of range"));
     EXPECT_TRUE(levelsSet.empty());
 }
@@ -475,7 +567,7 @@ TEST_F(TournamentStoreTest, SavingATournamentThatIsGoneWritesNothing)
     OpenTournament t = sampleTournament();
     t.glngCurrentTournamentID = 5;
     EXPECT_THROW(SaveTournament(db, t, false), DatabaseError);
-    for (const char* table : { "tblTournament", "tblPayout", "tblAward", "tblLevel" })
+    for (const char* table : {"tblTournament", "tblPayout", "tblAward", "tblLevel"})
         EXPECT_EQ(single(QStringLiteral("SELECT count(*) FROM %1").arg(QLatin1String(table))).toInt(), 0) << table;
 }
 
@@ -487,10 +579,10 @@ TEST_F(TournamentStoreTest, AnEntrantsRowIsAddedOnceAndThenEdited)
     t.gtypPlayers[2].Seat = 9;
     SaveTournamentPlayer(db, t, 2);
     EXPECT_EQ(count(QStringLiteral("tblTournamentXPlayer"), id), 2);
-    EXPECT_EQ(single(QStringLiteral("SELECT Seat FROM tblTournamentXPlayer WHERE PlayerID = ?"),
-                     { t.gtypPlayers[2].PlayerID })
-                  .toInt(),
-              9);
+    EXPECT_EQ(
+        single(QStringLiteral("SELECT Seat FROM tblTournamentXPlayer WHERE PlayerID = ?"), {t.gtypPlayers[2].PlayerID})
+            .toInt(),
+        9);
     EXPECT_THROW(SaveTournamentPlayer(db, t, 3), DatabaseError);
 }
 
@@ -498,7 +590,7 @@ TEST_F(TournamentStoreTest, ANewAwardKeepsItsKeySoTheNextSaveEditsItsRow)
 {
     OpenTournament t = savedSample();
     const Long id = t.glngCurrentTournamentID;
-    t.gtypAwards.append({ 0, 1, 5, QStringLiteral("Bounty on Bob"), 10, 1, 0 });
+    t.gtypAwards.append({0, 1, 5, QStringLiteral("Bounty on Bob"), 10, 1, 0});
     SaveAward(db, t, 4);
     const Long key = t.gtypAwards[4].AwardID;
     EXPECT_GT(key, 0);
@@ -508,7 +600,7 @@ TEST_F(TournamentStoreTest, ANewAwardKeepsItsKeySoTheNextSaveEditsItsRow)
     SaveAward(db, t, 4);
     EXPECT_EQ(t.gtypAwards[4].AwardID, key);
     EXPECT_EQ(count(QStringLiteral("tblAward"), id), 4);
-    EXPECT_EQ(single(QStringLiteral("SELECT AwardedToPlayerID FROM tblAward WHERE AwardID = ?"), { key }).toInt(), 8);
+    EXPECT_EQ(single(QStringLiteral("SELECT AwardedToPlayerID FROM tblAward WHERE AwardID = ?"), {key}).toInt(), 8);
 }
 
 TEST_F(TournamentStoreTest, TheProgramsRoutinesWorkOnItsDatabaseAndOpenTournament)

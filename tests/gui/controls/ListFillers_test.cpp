@@ -20,7 +20,7 @@ QList<std::pair<QString, QVariant>> entries(const QComboBox& combo)
 {
     QList<std::pair<QString, QVariant>> result;
     for (int i = 0; i < combo.count(); ++i)
-        result.append({ combo.itemText(i), combo.itemData(i) });
+        result.append({combo.itemText(i), combo.itemData(i)});
     return result;
 }
 
@@ -28,7 +28,7 @@ QList<std::pair<QString, QVariant>> entries(const QListWidget& list)
 {
     QList<std::pair<QString, QVariant>> result;
     for (int i = 0; i < list.count(); ++i)
-        result.append({ list.item(i)->text(), list.item(i)->data(Qt::UserRole) });
+        result.append({list.item(i)->text(), list.item(i)->data(Qt::UserRole)});
     return result;
 }
 
@@ -44,8 +44,9 @@ TEST_F(ListFillersTest, ComboGetsLeaguesWithTheirKeysAndNoSelection)
     QSignalSpy changed(&combo, &QComboBox::currentIndexChanged);
 
     FillLeagueCombo(&combo);
-    EXPECT_EQ(entries(combo), (QList<std::pair<QString, QVariant>> { { QStringLiteral("Alpha"), QVariant(int(alpha)) },
-                                                                     { QStringLiteral("beta"), QVariant(int(beta)) } }));
+    EXPECT_EQ(entries(combo),
+              (QList<std::pair<QString, QVariant>> {{QStringLiteral("Alpha"), QVariant(int(alpha))},
+                                                    {QStringLiteral("beta"), QVariant(int(beta))}}));
     EXPECT_EQ(combo.itemData(0).typeId(), QMetaType::Int);
     EXPECT_EQ(combo.currentIndex(), -1);
     EXPECT_EQ(changed.count(), 0);
@@ -54,7 +55,7 @@ TEST_F(ListFillersTest, ComboGetsLeaguesWithTheirKeysAndNoSelection)
 TEST_F(ListFillersTest, ListBoxGetsPlayersOutsideTheLeagueAndNoSelection)
 {
     const Long friday = addLeague(QStringLiteral("Friday"));
-    addPlayer(QStringLiteral("Anna"), { friday });
+    addPlayer(QStringLiteral("Anna"), {friday});
     const Long bob = addPlayer(QStringLiteral("Bob O'Hara"));
     QListWidget list;
     list.addItem(QStringLiteral("stale"));
@@ -62,7 +63,7 @@ TEST_F(ListFillersTest, ListBoxGetsPlayersOutsideTheLeagueAndNoSelection)
 
     FillPlayersNotInLeague(&list, friday);
     EXPECT_EQ(entries(list),
-              (QList<std::pair<QString, QVariant>> { { QStringLiteral("Bob O'Hara"), QVariant(int(bob)) } }));
+              (QList<std::pair<QString, QVariant>> {{QStringLiteral("Bob O'Hara"), QVariant(int(bob))}}));
     EXPECT_EQ(list.currentRow(), -1);
     EXPECT_TRUE(list.selectedItems().isEmpty());
 }
@@ -73,8 +74,8 @@ TEST_F(ListFillersTest, EitherControlListsEveryLeaguesTournamentsForLeagueZero)
     const Long saturday = addLeague(QStringLiteral("Saturday"));
     const Long first = addTournament(friday, QStringLiteral("Week 1"), QStringLiteral("2024-01-05 19:00:00"));
     const Long second = addTournament(saturday, QStringLiteral("Week 1"), QStringLiteral("2024-01-06 19:00:00"));
-    const QList<std::pair<QString, QVariant>> newestFirst { { QStringLiteral("Week 1"), QVariant(int(second)) },
-                                                            { QStringLiteral("Week 1"), QVariant(int(first)) } };
+    const QList<std::pair<QString, QVariant>> newestFirst {{QStringLiteral("Week 1"), QVariant(int(second))},
+                                                           {QStringLiteral("Week 1"), QVariant(int(first))}};
     QComboBox combo;
     QListWidget list;
 
@@ -84,7 +85,7 @@ TEST_F(ListFillersTest, EitherControlListsEveryLeaguesTournamentsForLeagueZero)
     EXPECT_EQ(entries(list), newestFirst);
 
     FillTournamentCombo(&combo, friday, false);
-    EXPECT_EQ(entries(combo), (QList<std::pair<QString, QVariant>> { { QStringLiteral("Week 1"), QVariant(int(first)) } }));
+    EXPECT_EQ(entries(combo), (QList<std::pair<QString, QVariant>> {{QStringLiteral("Week 1"), QVariant(int(first))}}));
 }
 
 TEST_F(ListFillersTest, FailedQueryLeavesTheControlAsItWas)

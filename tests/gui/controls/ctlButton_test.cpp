@@ -27,7 +27,8 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&host));
     }
 
-    template <typename T> T* part(const char* name) const
+    template <typename T>
+    T* part(const char* name) const
     {
         T* found = button->findChild<T*>(QString::fromLatin1(name));
         EXPECT_NE(found, nullptr) << name;
@@ -44,7 +45,7 @@ protected:
     QWidget host;
     QLineEdit* txtFirst = new QLineEdit(&host);
     ctlButton* button = new ctlButton(&host);
-    QSignalSpy clicks { button, &ctlButton::Click };
+    QSignalSpy clicks {button, &ctlButton::Click};
 };
 
 } // namespace
@@ -176,11 +177,11 @@ TEST(ctlButtonProperties, MissingKeysGiveTheDefaults)
 TEST(ctlButtonProperties, StoredValuesComeBackAsTheyWere)
 {
     ctlButton button;
-    const QVariantMap stored { { QStringLiteral("ForeColor"), 0x8000000Fu },
-                               { QStringLiteral("BackColor"), int(0x80000012u) }, // signed as stored
-                               { QStringLiteral("Caption"), QStringLiteral("Pause") },
-                               { QStringLiteral("Enabled"), false },
-                               { QStringLiteral("DisplayType"), 1 } };
+    const QVariantMap stored {{QStringLiteral("ForeColor"), 0x8000000Fu},
+                              {QStringLiteral("BackColor"), int(0x80000012u)}, // signed as stored
+                              {QStringLiteral("Caption"), QStringLiteral("Pause")},
+                              {QStringLiteral("Enabled"), false},
+                              {QStringLiteral("DisplayType"), 1}};
     button.ReadProperties(stored);
     EXPECT_EQ(button.ForeColor(), 0x8000000Fu);
     EXPECT_EQ(button.BackColor(), 0x80000012u);
@@ -202,8 +203,8 @@ TEST(ctlButtonProperties, StoredValuesComeBackAsTheyWere)
 TEST(ctlButtonProperties, UnreadableValuesFallBackToTheDefaults)
 {
     ctlButton button;
-    button.ReadProperties({ { QStringLiteral("ForeColor"), QStringLiteral("red") },
-                            { QStringLiteral("DisplayType"), QStringLiteral("two") } });
+    button.ReadProperties(
+        {{QStringLiteral("ForeColor"), QStringLiteral("red")}, {QStringLiteral("DisplayType"), QStringLiteral("two")}});
     EXPECT_EQ(button.ForeColor(), 0x80000012u);
     EXPECT_EQ(button.DisplayType(), 0);
 }

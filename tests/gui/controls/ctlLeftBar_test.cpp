@@ -36,7 +36,7 @@ TEST_F(ctlLeftBarTest, EitherPictureOpensTheWebSite)
     bar.setWebSiteAddress(site);
     QTest::mouseClick(part("imgLogo"), Qt::LeftButton);
     QTest::mouseClick(part("imgCards"), Qt::LeftButton);
-    EXPECT_EQ(opener.opened, QList<QUrl>({ QUrl(site), QUrl(site) }));
+    EXPECT_EQ(opener.opened, QList<QUrl>({QUrl(site), QUrl(site)}));
     QTest::mouseClick(part("lblBackground"), Qt::LeftButton);
     EXPECT_EQ(opener.opened.size(), 2);
     EXPECT_TRUE(prompts.messages.isEmpty());
@@ -46,7 +46,7 @@ TEST_F(ctlLeftBarTest, WithoutAnAddressTheClickSaysNoSiteIsSet)
 {
     QTest::mouseClick(part("imgLogo"), Qt::LeftButton);
     EXPECT_TRUE(opener.opened.isEmpty());
-    EXPECT_EQ(prompts.messages, QStringList({ QStringLiteral("No web site is set.") }));
+    EXPECT_EQ(prompts.messages, QStringList({QStringLiteral("No web site is set.")}));
 }
 
 TEST_F(ctlLeftBarTest, ResizeKeepsStripesAndCardsToTheBottom)

@@ -46,8 +46,7 @@ TEST(frmAbout, AboutBoxWaitsForEscAndShowsTheVersion)
     frmAbout window;
     bool timerOff = false;
     whileShown(
-        window, [&] { timerOff = !window.tmrStartup->isActive(); },
-        [&] { QTest::keyClick(&window, Qt::Key_Escape); });
+        window, [&] { timerOff = !window.tmrStartup->isActive(); }, [&] { QTest::keyClick(&window, Qt::Key_Escape); });
     window.ShowAsAbout();
     EXPECT_TRUE(timerOff);
     EXPECT_FALSE(window.isVisible());

@@ -1,12 +1,12 @@
 #include "gui/home/frmControlPanel.h"
 
 #include "LeagueTestData.h"
+#include "core/platform/Database.h"
+#include "core/store/OpenTournament.h"
+#include "core/store/SettingsFile.h"
+#include "core/store/TournamentStore.h"
 #include "gui/controls/ClickableLabel.h"
 #include "gui/controls/ctlButton.h"
-#include "core/platform/Database.h"
-#include "core/store/SettingsFile.h"
-#include "core/store/OpenTournament.h"
-#include "core/store/TournamentStore.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -45,15 +45,23 @@ protected:
         return *home;
     }
 
-    static void click(ctlButton* button) { QTest::mouseClick(button->findChild<QLabel*>(QStringLiteral("lbl")), Qt::LeftButton); }
+    static void click(ctlButton* button)
+    {
+        QTest::mouseClick(button->findChild<QLabel*>(QStringLiteral("lbl")), Qt::LeftButton);
+    }
 
-    static QString selectedText(const QComboBox* list) { return list->currentIndex() < 0 ? QString() : list->currentText(); }
+    static QString selectedText(const QComboBox* list)
+    {
+        return list->currentIndex() < 0 ? QString() : list->currentText();
+    }
 
     QString storedVersion()
     {
         Database db;
         db.open(path(QStringLiteral("zr.mdb")));
-        return db.query(QStringLiteral("SELECT DatabaseVersion FROM tblVersion")).value(QStringLiteral("DatabaseVersion")).toString();
+        return db.query(QStringLiteral("SELECT DatabaseVersion FROM tblVersion"))
+            .value(QStringLiteral("DatabaseVersion"))
+            .toString();
     }
 
     std::unique_ptr<frmControlPanel> home;
@@ -184,7 +192,8 @@ TEST_F(HomeWindowWithLeagues, PickingALeagueOnlyRefillsTheTournamentsUntilAButto
     EXPECT_EQ(programEnded, 1);
     EXPECT_FALSE(gobjDatabase().isOpen());
     EXPECT_EQ(ReadIniValue(QStringLiteral("Defaults"), QStringLiteral("LastLeague"), 0), QString::number(wednesday));
-    EXPECT_EQ(ReadIniValue(QStringLiteral("Defaults"), QStringLiteral("LastTournament"), 0), QString::number(fridaySecond));
+    EXPECT_EQ(ReadIniValue(QStringLiteral("Defaults"), QStringLiteral("LastTournament"), 0),
+              QString::number(fridaySecond));
 }
 
 TEST_F(HomeWindowWithLeagues, TheCloseBoxDoesNotStoreTheSelection)
@@ -235,7 +244,7 @@ TEST_F(HomeWindowWithLeagues, OpenLoadsTheChosenTournamentAndMakesItsLeagueCurre
     EXPECT_EQ(openTournament().glngCurrentTournamentID, saved);
     EXPECT_EQ(openTournament().gstrTournamentName, QStringLiteral("Week 3"));
     EXPECT_EQ(openTournament().glngCurrentLeagueID, wednesday);
-    EXPECT_EQ(prompts.messages, QStringList{QStringLiteral("The tournament window is not built yet.")});
+    EXPECT_EQ(prompts.messages, QStringList {QStringLiteral("The tournament window is not built yet.")});
 
     // A tournament that cannot be read is reported, and the open one stays.
     prompts.messages.clear();

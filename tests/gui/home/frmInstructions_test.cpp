@@ -2,8 +2,8 @@
 
 #include "RecordingLinkOpener.h"
 #include "TestSupport.h"
-#include "gui/controls/ctlButton.h"
 #include "core/store/SettingsFile.h"
+#include "gui/controls/ctlButton.h"
 
 #include <QLabel>
 #include <QRadioButton>
@@ -64,7 +64,7 @@ TEST_F(frmInstructionsTest, TheWebButtonOpensTheAddressItShows)
         window.ShowPage(frmInstructions::Page::Web);
         click(window.btnWeb);
         EXPECT_TRUE(opener.opened.isEmpty());
-        EXPECT_EQ(prompts.messages, QStringList{QStringLiteral("No web site is set.")});
+        EXPECT_EQ(prompts.messages, QStringList {QStringLiteral("No web site is set.")});
     }
     WriteIniValue(QStringLiteral("Defaults"), QStringLiteral("ProductWebSite"), QStringLiteral("https://example.org/"));
     frmInstructions window;
@@ -72,7 +72,7 @@ TEST_F(frmInstructionsTest, TheWebButtonOpensTheAddressItShows)
     window.ShowPage(frmInstructions::Page::Web);
     EXPECT_EQ(window.btnWeb->Caption(), QStringLiteral("https://example.org/"));
     click(window.btnWeb);
-    EXPECT_EQ(opener.opened, QList<QUrl>{QUrl(QStringLiteral("https://example.org/"))});
+    EXPECT_EQ(opener.opened, QList<QUrl> {QUrl(QStringLiteral("https://example.org/"))});
 }
 
 TEST_F(frmInstructionsTest, HelpAgainSwitchesTheOpenWindowBackToTheAskedPage)

@@ -16,7 +16,7 @@ TEST_F(frmStartupTest, OkTakesOnlyANameTheLeagueCheckAllows)
     prompt.show();
 
     QTest::mouseClick(prompt.cmdOK, Qt::LeftButton);
-    EXPECT_EQ(prompts.messages, QStringList{QStringLiteral("League name required.")});
+    EXPECT_EQ(prompts.messages, QStringList {QStringLiteral("League name required.")});
     EXPECT_TRUE(prompt.isVisible());
 
     prompt.txtName->setText(QStringLiteral("  thursday "));
