@@ -1,16 +1,25 @@
+#include "core/platform/AppPaths.h"
 #include "gui/home/frmControlPanel.h"
 #include "gui/platform/DesktopLinkOpener.h"
 #include "gui/platform/MessagePrompter.h"
 
 #include <QApplication>
+#include <QLockFile>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("ZRV"));
+    QCoreApplication::setApplicationName(MainProgramName());
     QCoreApplication::setApplicationVersion(QStringLiteral(ZRV_VERSION));
     // The home window decides when the program ends.
     app.setQuitOnLastWindowClosed(false);
+
+    // Held while ZRV runs, so that the upgrade program will not replace it
+    // meanwhile. A second ZRV that cannot take it goes on as before; the lock
+    // of a ZRV that ended without letting go is cleared by the next taker.
+    QLockFile running(AppPaths::runningLockFile());
+    running.setStaleLockTime(0);
+    running.tryLock(0);
 
     DesktopLinkOpener desktopLinks;
     setLinkOpener(&desktopLinks);

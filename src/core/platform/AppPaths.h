@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/platform/ProgramFiles.h"
+
 #include <QString>
 
 // Every file the program keeps in its data folder ("the program's folder"):
@@ -13,9 +15,10 @@ public:
     // A file in the data folder.
     static QString file(const QString& name);
 
-    static QString databaseFile() { return file(QStringLiteral("zr.mdb")); }
+    static QString databaseFile() { return file(DatabaseFileName()); }
     static QString settingsFile() { return file(QStringLiteral("Defaults.ini")); }
     static QString registryFile() { return file(QStringLiteral("registry.ini")); }
+    static QString runningLockFile() { return file(RunningLockFileName()); }
 
     // Points every path at another folder; an empty text goes back to the
     // standard location.

@@ -1,0 +1,146 @@
+#include "upgrade/UpgradeEngine.h"
+
+#include "core/platform/ProgramFiles.h"
+#include "core/platform/ProgramTitle.h"
+#include "upgrade/FileOperations.h"
+
+#include <QDir>
+#include <QLockFile>
+#include <QStandardPaths>
+
+namespace {
+
+const QString kBackup = QStringLiteral(".prev");
+const QString kPartial = QStringLiteral(".tmp");
+const QString kNew = QStringLiteral(".new");
+
+QString failure(const QString& what)
+{
+    return what + QStringLiteral("\n\nPlease make sure you do not have %1 running.").arg(ProgramTitle());
+}
+
+QString failedTo(const QString& action, const QString& reason) { return action + QStringLiteral(": ") + reason + u'.'; }
+
+QString copyProblem(FileOperations& files, const QString& from, const QString& to)
+{
+    const QString reason = files.copy(from, to);
+    return reason.isEmpty() ? reason : failedTo(QStringLiteral("Could not copy %1 to %2").arg(from, to), reason);
+}
+
+QString renameProblem(FileOperations& files, const QString& from, const QString& to)
+{
+    const QString reason = files.rename(from, to);
+    return reason.isEmpty() ? reason : failedTo(QStringLiteral("Could not rename %1 to %2").arg(from, to), reason);
+}
+
+QString removeProblem(FileOperations& files, const QString& path)
+{
+    const QString reason = files.remove(path);
+    return reason.isEmpty() ? reason : failedTo(QStringLiteral("Could not remove %1").arg(path), reason);
+}
+
+// A backup is made whole under another name first, so an older backup is
+// only ever replaced by a complete one.
+QString backUp(FileOperations& files, const QString& file)
+{
+    const QString backup = file + kBackup;
+    QString problem = copyProblem(files, file, backup + kPartial);
+    if (problem.isEmpty())
+        problem = renameProblem(files, backup + kPartial, backup);
+    return problem;
+}
+
+// The new program is made whole and executable beside the old one, which the
+// final rename replaces: there is always a whole program under its name.
+QString putInPlace(FileOperations& files, const UpgradePaths& paths, QFileDevice::Permissions permissions)
+{
+    const QString next = paths.program + kNew;
+    QString problem = copyProblem(files, paths.newProgram, next);
+    if (problem.isEmpty()) {
+        if (const QString reason = files.setPermissions(next, permissions); !reason.isEmpty())
+            problem = failedTo(QStringLiteral("Could not set the permissions of %1").arg(next), reason);
+    }
+    if (problem.isEmpty())
+        problem = renameProblem(files, next, paths.program);
+    return problem;
+}
+
+QString checkProblem(const UpgradePaths& paths, FileOperations& files)
+{
+    if (!files.isFile(paths.newProgram))
+        return QStringLiteral("The new program %1 was not found.").arg(paths.newProgram);
+    if (!files.isReadable(paths.newProgram))
+        return QStringLiteral("The new program %1 cannot be read.").arg(paths.newProgram);
+    if (files.size(paths.newProgram) <= 0)
+        return QStringLiteral("The new program %1 is empty.").arg(paths.newProgram);
+    if (!files.isFile(paths.database))
+        return QStringLiteral("The database %1 was not found.").arg(paths.database);
+    return {};
+}
+
+QString lockProblem(const QLockFile& lock, const QString& path)
+{
+    switch (lock.error()) {
+    case QLockFile::LockFailedError:
+        return QStringLiteral("%1 is running: it holds %2.").arg(ProgramTitle(), path);
+    case QLockFile::PermissionError:
+        return QStringLiteral("Could not create the lock %1: Permission denied.").arg(path);
+    default:
+        return QStringLiteral("Could not create the lock %1.").arg(path);
+    }
+}
+
+} // namespace
+
+QString ZrvDataFolder()
+{
+    // ZRV sets no organisation name, so its folder is its application name
+    // right under the data location.
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)).filePath(MainProgramName());
+}
+
+QString DefaultProgramPath(const QString& toolFolder) { return QDir(toolFolder).filePath(MainProgramName()); }
+
+UpgradePaths UpgradePathsFor(const QString& program, const QString& toolFolder, const QString& dataFolder)
+{
+    const QDir data(dataFolder);
+    return {program, QDir(toolFolder).filePath(QStringLiteral("upgrademe.bin")),
+            data.filePath(DatabaseFileName()), data.filePath(RunningLockFileName())};
+}
+
+UpgradeResult RunUpgrade(const UpgradePaths& paths, FileOperations& files)
+{
+    if (!files.isFile(paths.program))
+        return {false, QStringLiteral("No previous version of %1 found at the location specified.  "
+                                      "Please enter a valid location.")
+                           .arg(ProgramTitle())};
+    if (const QString problem = checkProblem(paths, files); !problem.isEmpty())
+        return {false, failure(problem)};
+    QLockFile lock(paths.lock);
+    // Only a lock whose program has ended is stale: ZRV holds it for hours.
+    lock.setStaleLockTime(0);
+    if (!lock.tryLock(0))
+        return {false, failure(lockProblem(lock, paths.lock))};
+
+    const QFileDevice::Permissions permissions = files.permissions(paths.program);
+    QString problem = backUp(files, paths.program);
+    if (problem.isEmpty())
+        problem = backUp(files, paths.database);
+    if (problem.isEmpty())
+        problem = putInPlace(files, paths, permissions);
+    if (!problem.isEmpty()) {
+        for (const QString& leftover : {paths.program + kBackup + kPartial, paths.database + kBackup + kPartial,
+                                        paths.program + kNew}) {
+            if (files.isFile(leftover)) {
+                if (const QString left = removeProblem(files, leftover); !left.isEmpty())
+                    problem += u'\n' + left;
+            }
+        }
+        return {false, failure(problem)};
+    }
+
+    const QString complete = QStringLiteral("Upgrade complete.");
+    if (const QString left = removeProblem(files, paths.newProgram); !left.isEmpty())
+        return {true, complete + QStringLiteral("\n\n") + left};
+    return {true, complete};
+}
