@@ -104,16 +104,17 @@ QString DefaultProgramPath(const QString& toolFolder) { return QDir(toolFolder).
 UpgradePaths UpgradePathsFor(const QString& program, const QString& toolFolder, const QString& dataFolder)
 {
     const QDir data(dataFolder);
-    return {program, QDir(toolFolder).filePath(QStringLiteral("upgrademe.bin")),
-            data.filePath(DatabaseFileName()), data.filePath(RunningLockFileName())};
+    return {program, QDir(toolFolder).filePath(QStringLiteral("upgrademe.bin")), data.filePath(DatabaseFileName()),
+            data.filePath(RunningLockFileName())};
 }
 
 UpgradeResult RunUpgrade(const UpgradePaths& paths, FileOperations& files)
 {
     if (!files.isFile(paths.program))
-        return {false, QStringLiteral("No previous version of %1 found at the location specified.  "
-                                      "Please enter a valid location.")
-                           .arg(ProgramTitle())};
+        return {false,
+                QStringLiteral("No previous version of %1 found at the location specified.  "
+                               "Please enter a valid location.")
+                    .arg(ProgramTitle())};
     if (const QString problem = checkProblem(paths, files); !problem.isEmpty())
         return {false, failure(problem)};
     QLockFile lock(paths.lock);
@@ -129,8 +130,8 @@ UpgradeResult RunUpgrade(const UpgradePaths& paths, FileOperations& files)
     if (problem.isEmpty())
         problem = putInPlace(files, paths, permissions);
     if (!problem.isEmpty()) {
-        for (const QString& leftover : {paths.program + kBackup + kPartial, paths.database + kBackup + kPartial,
-                                        paths.program + kNew}) {
+        for (const QString& leftover :
+             {paths.program + kBackup + kPartial, paths.database + kBackup + kPartial, paths.program + kNew}) {
             if (files.isFile(leftover)) {
                 if (const QString left = removeProblem(files, leftover); !left.isEmpty())
                     problem += u'\n' + left;

@@ -12,8 +12,8 @@ void DialogUpgradePrompts::message(QWidget* parent, const QString& text)
 
 std::optional<QString> DialogUpgradePrompts::chooseProgram(QWidget* parent, const QString& startPath)
 {
-    const QString chosen = QFileDialog::getOpenFileName(parent, frmUpgrade::Caption(), startPath,
-                                                        QStringLiteral("ZRV (ZRV)"));
+    const QString chosen
+        = QFileDialog::getOpenFileName(parent, frmUpgrade::Caption(), startPath, QStringLiteral("ZRV (ZRV)"));
     if (chosen.isEmpty())
         return std::nullopt;
     return chosen;

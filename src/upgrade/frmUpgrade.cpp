@@ -25,7 +25,8 @@ public:
     BusyPointer& operator=(const BusyPointer&) = delete;
 };
 
-template <typename T> T* named(T* widget, const QString& name)
+template <typename T>
+T* named(T* widget, const QString& name)
 {
     widget->setObjectName(name);
     return widget;
@@ -52,10 +53,11 @@ frmUpgrade::frmUpgrade(const QString& toolFolder, const QString& dataFolder, Upg
     cmdBrowse = named(new QPushButton(QStringLiteral(".."), this), QStringLiteral("cmdBrowse"));
     cmdBrowse->setAutoDefault(false);
     cmdBrowse->setFixedWidth(cmdBrowse->sizeHint().height() * 3 / 2);
-    Label2 = named(new QLabel(QStringLiteral("Please make sure %1 is not running before starting the upgrade.")
-                                  .arg(ProgramTitle()),
-                              this),
-                   QStringLiteral("Label2"));
+    Label2 = named(
+        new QLabel(
+            QStringLiteral("Please make sure %1 is not running before starting the upgrade.").arg(ProgramTitle()),
+            this),
+        QStringLiteral("Label2"));
     Label2->setWordWrap(true);
     cmdUpgrade = named(new QPushButton(QStringLiteral("Upgrade"), this), QStringLiteral("cmdUpgrade"));
     cmdUpgrade->setDefault(true);

@@ -81,8 +81,9 @@ TEST(UpgradeEngine, PutsTheNewProgramInPlaceAndASecondUpgradeReplacesBothBackups
     EXPECT_EQ(UpgradeFolder::read(p.program + prev), "new program");
     EXPECT_EQ(UpgradeFolder::read(p.database + prev), "database, upgraded by the new program");
     // upgrademe.bin, the half-made files and the lock are gone.
-    EXPECT_EQ(folder.snapshot().keys(), (QStringList{QStringLiteral("data/zr.mdb"), QStringLiteral("data/zr.mdb.prev"),
-                                                     QStringLiteral("tool/ZRV"), QStringLiteral("tool/ZRV.prev")}));
+    EXPECT_EQ(folder.snapshot().keys(),
+              (QStringList {QStringLiteral("data/zr.mdb"), QStringLiteral("data/zr.mdb.prev"),
+                            QStringLiteral("tool/ZRV"), QStringLiteral("tool/ZRV.prev")}));
 }
 
 TEST(UpgradeEngine, AFailedActionLeavesTheProgramAsItWasAndNoHalfMadeFiles)
@@ -124,7 +125,8 @@ TEST(UpgradeEngine, AFailedActionLeavesTheProgramAsItWasAndNoHalfMadeFiles)
         const auto after = folder.snapshot();
         EXPECT_EQ(after.value(QStringLiteral("tool/ZRV")), before.value(QStringLiteral("tool/ZRV")));
         EXPECT_EQ(after.value(QStringLiteral("data/zr.mdb")), before.value(QStringLiteral("data/zr.mdb")));
-        EXPECT_EQ(after.value(QStringLiteral("tool/upgrademe.bin")), before.value(QStringLiteral("tool/upgrademe.bin")));
+        EXPECT_EQ(after.value(QStringLiteral("tool/upgrademe.bin")),
+                  before.value(QStringLiteral("tool/upgrademe.bin")));
         const int leftovers = int(std::count_if(after.keyBegin(), after.keyEnd(), [](const QString& name) {
             return name.endsWith(QStringLiteral(".tmp")) || name.endsWith(QStringLiteral(".new"))
                 || name.endsWith(QStringLiteral(".lock"));

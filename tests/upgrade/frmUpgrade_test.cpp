@@ -49,7 +49,8 @@ protected:
         window->Form_Load();
     }
 
-    template <typename T> T* control(const char* name) const
+    template <typename T>
+    T* control(const char* name) const
     {
         return window->findChild<T*>(QString::fromLatin1(name));
     }
@@ -73,7 +74,7 @@ TEST_F(UpgradeWindow, OffersTheProgramBesideItAndEnterUpgradesAndEnds)
 
     QTest::keyClick(control<QLineEdit>("txtFile"), Qt::Key_Return);
 
-    EXPECT_EQ(prompts.messages, QStringList{QStringLiteral("Upgrade complete.")});
+    EXPECT_EQ(prompts.messages, QStringList {QStringLiteral("Upgrade complete.")});
     EXPECT_FALSE(prompts.busyDuringMessage);
     EXPECT_EQ(UpgradeFolder::read(folder.paths.program), "new program");
     EXPECT_FALSE(window->isVisible());
@@ -107,7 +108,7 @@ TEST_F(UpgradeWindow, BrowseCancelledKeepsThePathAndExitEndsAtOnce)
     QTest::mouseClick(control<QPushButton>("cmdBrowse"), Qt::LeftButton);
     EXPECT_EQ(path->text(), chosen);
     // Each time in the folder of the path shown then.
-    EXPECT_EQ(prompts.startPaths, (QStringList{folder.paths.program, folder.paths.program, chosen}));
+    EXPECT_EQ(prompts.startPaths, (QStringList {folder.paths.program, folder.paths.program, chosen}));
     EXPECT_TRUE(prompts.messages.isEmpty());
 
     const auto before = folder.snapshot();
