@@ -1,0 +1,18 @@
+#include "core/floor/SeatingStore.h"
+
+#include "core/store/OpenTournament.h"
+#include "core/store/TournamentChange.h"
+#include "core/store/TournamentStore.h"
+
+ChangedPlayers StoreSeatingChange(Database& db, OpenTournament& t,
+                                  const std::function<ChangedPlayers(OpenTournament&)>& command)
+{
+    ChangedPlayers changed;
+    ChangeTournament(db, t, [&](OpenTournament& copy) {
+        changed = command(copy);
+        for (const long i : changed)
+            SaveTournamentPlayer(db, copy, static_cast<Integer>(i));
+        SaveTournament(db, copy, false);
+    });
+    return changed;
+}
