@@ -9,7 +9,11 @@
 // fixed-seed generator, so a run repeats exactly.
 class ScriptedRandom : public RandomSource {
 public:
-    explicit ScriptedRandom(std::deque<double> draws = {}, unsigned seed = 1) : draws(std::move(draws)), engine(seed) { }
+    explicit ScriptedRandom(std::deque<double> draws = {}, unsigned seed = 1)
+        : draws(std::move(draws))
+        , engine(seed)
+    {
+    }
 
     double next() override
     {

@@ -2,7 +2,7 @@
 
 namespace {
 
-const std::array<ScreenEntry, 16> Screens{{
+const std::array<ScreenEntry, 16> Screens {{
     {0, "mnViewPlayers", "&Players", "Ctrl+P", "grid"},
     {1, "mnViewSummary1", "Summary Style &1", "Ctrl+M", "frameSummary"},
     {10, "mnViewSummary2", "Summary Style &2", "Ctrl+N", "frameSummary2"},
@@ -35,7 +35,10 @@ const ScreenEntry& ScreenById(Long Id)
 
 QString ViewButtonCaption(Long Id) { return QStringLiteral("View: ") + QString::fromUtf8(ScreenById(Id).Caption); }
 
-Long NextToggleScreen(Long Current) { return Current >= LastScreen || Current < FirstScreen ? FirstScreen : Current + 1; }
+Long NextToggleScreen(Long Current)
+{
+    return Current >= LastScreen || Current < FirstScreen ? FirstScreen : Current + 1;
+}
 
 bool IsStoredRichText(const QString& Text)
 {

@@ -7,10 +7,10 @@
 
 // One of the sixteen display screens as the View menu offers it.
 struct ScreenEntry {
-    Long Id;           // the screen's number, 0..15
+    Long Id; // the screen's number, 0..15
     const char* Entry; // its View menu entry
     const char* Caption; // menu caption, access-key marker included
-    const char* Key;   // shortcut, "" for none
+    const char* Key; // shortcut, "" for none
     const char* Panel; // the panel shown last, "" when the layout places its own controls
 };
 

@@ -10,7 +10,7 @@ std::optional<GridCell> FindInGrid(const GridText& Grid, const QString& Text)
         for (long c = 0; c < Grid.Cols(); ++c) {
             const QString cell = Grid.TextMatrix(r, c);
             if (cell.size() >= wanted.size() && cell.left(wanted.size()).toUpper() == wanted) {
-                found = GridCell{r, c};
+                found = GridCell {r, c};
                 break;
             }
         }

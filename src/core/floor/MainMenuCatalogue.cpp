@@ -30,7 +30,8 @@ std::vector<MenuEntry> build()
     std::vector<MenuEntry> m;
     const QString view = QStringLiteral("mnPopup");
     for (const ScreenEntry& s : ScreenCatalogue())
-        m.push_back({view, Kind::Action, QString::fromUtf8(s.Entry), QString::fromUtf8(s.Caption), QString::fromUtf8(s.Key)});
+        m.push_back(
+            {view, Kind::Action, QString::fromUtf8(s.Entry), QString::fromUtf8(s.Caption), QString::fromUtf8(s.Key)});
     add(m, view,
         {{"-", "", ""},
          {"mnRotate", "Rotate (On/Off)", "Ctrl+R"},
@@ -112,10 +113,10 @@ const std::vector<MenuEntry>& MainMenuCatalogue()
 
 const std::vector<QString>& MainMenuNames()
 {
-    static const std::vector<QString> names{
-        QStringLiteral("mnPopup"),           QStringLiteral("mnMorePopup"),       QStringLiteral("mnExportPopup"),
-        QStringLiteral("mnClockPopup"),      QStringLiteral("mnTablePopup"),      QStringLiteral("mnMovePlayerPopup"),
-        QStringLiteral("mnPlayersPopup"),    QStringLiteral("mnChipCountPopup"),
+    static const std::vector<QString> names {
+        QStringLiteral("mnPopup"),        QStringLiteral("mnMorePopup"),      QStringLiteral("mnExportPopup"),
+        QStringLiteral("mnClockPopup"),   QStringLiteral("mnTablePopup"),     QStringLiteral("mnMovePlayerPopup"),
+        QStringLiteral("mnPlayersPopup"), QStringLiteral("mnChipCountPopup"),
     };
     return names;
 }

@@ -6,11 +6,11 @@
 // One row of the tournament window's pop-up menus.
 struct MenuEntry {
     enum class Kind { Action, Separator, SubMenu };
-    QString Menu;    // the menu holding the row (a sub-menu's own name for its rows)
+    QString Menu; // the menu holding the row (a sub-menu's own name for its rows)
     Kind Type = Kind::Action;
-    QString Entry;   // action or sub-menu name; empty for a separator
+    QString Entry; // action or sub-menu name; empty for a separator
     QString Caption; // with its access-key marker; "&&" is a literal "&"
-    QString Key;     // the shortcut the row shows, "" for none
+    QString Key; // the shortcut the row shows, "" for none
 };
 
 // The tournament window's pop-up menus, each entry in menu order: eight

@@ -6,7 +6,10 @@ namespace {
 
 class SeededRandom : public RandomSource {
 public:
-    SeededRandom() : mEngine(std::random_device {}()) { }
+    SeededRandom()
+        : mEngine(std::random_device {}())
+    {
+    }
     double next() override
     {
         const double x = std::generate_canonical<double, 53>(mEngine);

@@ -114,8 +114,7 @@ ChangedPlayers AssignSeatsAll(OpenTournament& t, RandomSource& rnd)
 
     long left = remaining;
     for (long table = 1; table <= tables && left > 0; ++table) {
-        long n = table == 1 ? firstTable
-                            : static_cast<long>(RoundHalfEven(double(left) / double(tables - table + 1)));
+        long n = table == 1 ? firstTable : static_cast<long>(RoundHalfEven(double(left) / double(tables - table + 1)));
         n = std::min({n, ppt, left});
         for (long seat = 1; seat <= n; ++seat) {
             long r = Draw(rnd, static_cast<int>(left));

@@ -22,12 +22,9 @@ TEST(ScreenControllerRotation, PhaseFollowsBreakLevelClockAndPlayersLeft)
     const PhaseCase cases[] = {
         {false, 1, 10, 600, 600, 0}, // clock has not moved
         {false, 1, 10, 599, 600, 1}, // it has
-        {false, 1, 1, 599, 600, 1},  // level 1 never ends the tournament
-        {false, 1, 0, 600, 600, 0},
-        {false, 2, 2, 600, 600, 1},
-        {false, 2, 1, 600, 600, 3},
-        {false, 7, 0, 10, 600, 3},
-        {true, 1, 10, 600, 600, 2}, // a break wins over everything
+        {false, 1, 1, 599, 600, 1}, // level 1 never ends the tournament
+        {false, 1, 0, 600, 600, 0},  {false, 2, 2, 600, 600, 1}, {false, 2, 1, 600, 600, 3},
+        {false, 7, 0, 10, 600, 3},   {true, 1, 10, 600, 600, 2}, // a break wins over everything
         {true, 5, 1, 10, 600, 2},
     };
     for (const PhaseCase& c : cases)
@@ -37,7 +34,7 @@ TEST(ScreenControllerRotation, PhaseFollowsBreakLevelClockAndPlayersLeft)
 
 TEST(ScreenControllerRotation, NextScreenSearchesOnThenWrapsAndKeepsAnEmptyPhase)
 {
-    RotationTable m{};
+    RotationTable m {};
     for (int s : {0, 4, 10})
         m[1][s] = 1;
     m[2][7] = 1; // a lone screen
@@ -47,7 +44,7 @@ TEST(ScreenControllerRotation, NextScreenSearchesOnThenWrapsAndKeepsAnEmptyPhase
         Long current, next;
     } cases[] = {
         {1, 0, 4}, {1, 4, 10}, {1, 10, 0}, {1, 15, 0}, {1, 5, 10},
-        {2, 7, 7}, {2, 15, 7}, {2, 0, 7}, {3, 9, 9}, {3, 15, 15},
+        {2, 7, 7}, {2, 15, 7}, {2, 0, 7},  {3, 9, 9},  {3, 15, 15},
     };
     for (const auto& c : cases)
         EXPECT_EQ(NextRotationScreen(m, c.phase, c.current), c.next) << "phase " << c.phase << " from " << c.current;
@@ -55,7 +52,8 @@ TEST(ScreenControllerRotation, NextScreenSearchesOnThenWrapsAndKeepsAnEmptyPhase
 
 TEST(ScreenControllerRotation, IntervalIsNeverZero)
 {
-    for (auto [seconds, ms] : std::initializer_list<std::pair<Integer, int>>{{1, 1000}, {59, 59000}, {10, 10000}, {0, 10000}, {60, 10000}, {-5, 10000}})
+    for (auto [seconds, ms] : std::initializer_list<std::pair<Integer, int>> {
+             {1, 1000}, {59, 59000}, {10, 10000}, {0, 10000}, {60, 10000}, {-5, 10000}})
         EXPECT_EQ(RotationIntervalMs(seconds), ms) << seconds;
 }
 

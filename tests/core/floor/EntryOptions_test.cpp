@@ -98,10 +98,7 @@ TEST(EntryOptions, PlayersAreFoundBySeatStillInAndById)
 TEST(FindInGrid, LastMatchingRowAtItsLeftmostMatchIgnoringCase)
 {
     TextGrid g;
-    g.cells = {{"Player", "Seat", "Player"},
-               {"Anna", "1-1", "Bob"},
-               {"Carl", "2-3", "bobby"},
-               {"Dora", "1-2", ""}};
+    g.cells = {{"Player", "Seat", "Player"}, {"Anna", "1-1", "Bob"}, {"Carl", "2-3", "bobby"}, {"Dora", "1-2", ""}};
     auto at = [&](const char* text) { return FindInGrid(g, QString::fromLatin1(text)); };
     EXPECT_FALSE(at(""));
     EXPECT_FALSE(at("Player")); // the header row is not searched

@@ -54,9 +54,9 @@ TEST(TableSeatLabel, NumbersAndLetters)
         const char* label;
     };
     const Case cases[] = {
-        {3, 7, 0, 0, "3-7"},   {3, 7, 1, 0, "C-7"},    {3, 7, 1, 1, "C-G"},     {1, 1, 1, 1, "A-A"},
-        {27, 3, 1, 1, "aa-c"}, {27, 1, 1, 0, "aa-1"},  {27, 1, 0, 0, "27-1"},   {52, 1, 1, 0, "az-1"},
-        {53, 2, 1, 1, "ba-b"}, {3, 27, 0, 1, "3-27"},  {702, 1, 1, 0, "zz-1"},  {703, 1, 1, 1, "703-A"},
+        {3, 7, 0, 0, "3-7"},   {3, 7, 1, 0, "C-7"},   {3, 7, 1, 1, "C-G"},    {1, 1, 1, 1, "A-A"},
+        {27, 3, 1, 1, "aa-c"}, {27, 1, 1, 0, "aa-1"}, {27, 1, 0, 0, "27-1"},  {52, 1, 1, 0, "az-1"},
+        {53, 2, 1, 1, "ba-b"}, {3, 27, 0, 1, "3-27"}, {702, 1, 1, 0, "zz-1"}, {703, 1, 1, 1, "703-A"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(GetTableAndSeat(c.table, c.seat, c.tableID, c.seatID), QString::fromLatin1(c.label))
@@ -279,8 +279,7 @@ TEST_F(SeatingStoreTest, AFailedSaveLeavesEverySeatAsItWas)
     // Seats are written, then the tournament's row fails.
     db.execute(QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON tblTournament "
                               "BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
-    EXPECT_THROW(StoreSeatingChange(db, t, [&](OpenTournament& c) { return AssignSeatsAll(c, rnd); }),
-                 DatabaseError);
+    EXPECT_THROW(StoreSeatingChange(db, t, [&](OpenTournament& c) { return AssignSeatsAll(c, rnd); }), DatabaseError);
     EXPECT_TRUE(tableCounts(t).empty());
     Recordset seated = db.query(QStringLiteral("SELECT COUNT(*) AS n FROM tblTournamentXPlayer WHERE \"Table\" <> 0"));
     EXPECT_EQ(seated.value(QStringLiteral("n")).toInt(), 0);
