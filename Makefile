@@ -1,5 +1,5 @@
 BUILD := build
-SOURCES = $(shell git ls-files '*.cpp' '*.h')
+SOURCES = $(shell git ls-files --cached --others --exclude-standard '*.cpp' '*.h')
 
 .PHONY: run test build deps clean format format-check
 
@@ -18,7 +18,7 @@ run: build
 test: build
 	ctest --test-dir $(BUILD) -j8 --output-on-failure
 
-# Applies the house style (.clang-format) to every tracked source file.
+# Applies the house style (.clang-format) to every source file, new ones too.
 format: deps
 	@clang-format -i $(SOURCES)
 
