@@ -1,4 +1,7 @@
+#include "core/floor/Levels.h"
 #include "core/platform/AppPaths.h"
+#include "core/store/OpenTournament.h"
+#include "core/store/TournamentStore.h"
 #include "gui/home/frmControlPanel.h"
 #include "gui/platform/DesktopLinkOpener.h"
 #include "gui/platform/MessagePrompter.h"
@@ -25,6 +28,10 @@ int main(int argc, char** argv)
     setLinkOpener(&desktopLinks);
     MessagePrompter messageBoxes;
     setPrompter(&messageBoxes);
+
+    // Every load makes its level current; the tournament window shows it at
+    // its next refresh.
+    setSetLevelHook([](Integer level) { SetLevel(openTournament(), level); });
 
     frmControlPanel home;
     home.Form_Load();

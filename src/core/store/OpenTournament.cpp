@@ -62,6 +62,10 @@ void OpenTournament::ClearTournament(bool PlayersOnly)
         gstrPayoutPrize.clear();
         gdblCalculatedPayout.clear();
         gsngPayoutPoints.clear();
+        // A break that ran when the last tournament was closed is no part
+        // of the next one.
+        gblnOnBreak = false;
+        gstrNextBreak.clear();
     }
     gtypPlayers.clear();
 }

@@ -119,8 +119,8 @@ public:
 
     // The built-in ten levels.
     void ResetLevels();
-    // Empties the entrants; unless PlayersOnly, also the payouts, the awards
-    // and the tournament's id.
+    // Empties the entrants; unless PlayersOnly, also the payouts, the awards,
+    // the tournament's id and the running break with its next-break text.
     void ClearTournament(bool PlayersOnly);
     // Empties the entrants and the computed payouts.
     void ClearPlayers();

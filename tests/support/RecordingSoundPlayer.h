@@ -1,0 +1,19 @@
+#pragma once
+
+#include "core/platform/SoundPlayer.h"
+
+#include <vector>
+
+// A sound player that records the events it is asked to play and plays
+// nothing. Installs itself for its lifetime.
+class RecordingSoundPlayer : public SoundPlayer {
+public:
+    std::vector<int> played; // events, in order
+
+    RecordingSoundPlayer() { setSoundPlayer(this); }
+    ~RecordingSoundPlayer() override { setSoundPlayer(nullptr); }
+    RecordingSoundPlayer(const RecordingSoundPlayer&) = delete;
+    RecordingSoundPlayer& operator=(const RecordingSoundPlayer&) = delete;
+
+    void play(int event, const SoundRecord&) override { played.push_back(event); }
+};
