@@ -1,0 +1,211 @@
+#include "core/platform/SoapClient.h"
+
+#include <QEventLoop>
+#include <QNetworkAccessManager>
+#include <QNetworkProxyFactory>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QScopeGuard>
+#include <QTimer>
+#include <QXmlStreamWriter>
+#include <cmath>
+
+namespace {
+
+const QString EnvelopeNs = QStringLiteral("http://schemas.xmlsoap.org/soap/envelope/");
+
+// Descriptions and replies of this service are a few kilobytes; a larger
+// answer is not one of them.
+constexpr qint64 MaximumReplySize = 8 * 1024 * 1024;
+
+bool allowedInXml(char32_t c)
+{
+    return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) || (c >= 0xE000 && c <= 0xFFFD)
+        || (c >= 0x10000 && c <= 0x10FFFF);
+}
+
+QString withoutForbiddenCharacters(const QString& text)
+{
+    QString kept;
+    kept.reserve(text.size());
+    for (char32_t c : text.toUcs4())
+        if (allowedInXml(c))
+            kept += QString::fromUcs4(&c, 1);
+    return kept;
+}
+
+QString doubleText(double d)
+{
+    if (std::isnan(d))
+        return QStringLiteral("NaN");
+    if (std::isinf(d))
+        return d > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
+    return QString::number(d, 'g', QLocale::FloatingPointShortest);
+}
+
+class SystemProxyFactory : public QNetworkProxyFactory {
+public:
+    QList<QNetworkProxy> queryProxy(const QNetworkProxyQuery& query) override { return systemProxyForQuery(query); }
+};
+
+QString hostOf(const QUrl& url) { return url.host().isEmpty() ? url.toString() : url.host(); }
+
+} // namespace
+
+QString SoapValueText(const SoapValue& value)
+{
+    return std::visit(
+        [](const auto& v) -> QString {
+            using T = std::decay_t<decltype(v)>;
+            if constexpr (std::is_same_v<T, QString>)
+                return withoutForbiddenCharacters(v);
+            else if constexpr (std::is_same_v<T, double>)
+                return doubleText(v);
+            else
+                return QString::number(v);
+        },
+        value);
+}
+
+QByteArray SoapRequest(const SoapOperation& operation, const QList<SoapValue>& arguments)
+{
+    if (arguments.size() != operation.parameters.size())
+        throw SoapError(QStringLiteral("The operation %1 takes %2 arguments, not %3.")
+                            .arg(operation.name)
+                            .arg(operation.parameters.size())
+                            .arg(arguments.size()));
+    QByteArray xml;
+    QXmlStreamWriter w(&xml);
+    w.writeStartDocument();
+    w.writeNamespace(EnvelopeNs, QStringLiteral("soap"));
+    w.writeStartElement(EnvelopeNs, QStringLiteral("Envelope"));
+    w.writeStartElement(EnvelopeNs, QStringLiteral("Body"));
+    w.writeNamespace(operation.ns, QStringLiteral("m"));
+    w.writeStartElement(operation.ns, operation.requestElement);
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        if (operation.qualified)
+            w.writeTextElement(operation.ns, operation.parameters[i], SoapValueText(arguments[i]));
+        else
+            w.writeTextElement(operation.parameters[i], SoapValueText(arguments[i]));
+    }
+    w.writeEndDocument();
+    return xml;
+}
+
+QString ReadSoapReply(const SoapOperation& operation, const QByteArray& reply, int httpStatus)
+{
+    std::unique_ptr<XmlNode> root;
+    try {
+        root = ReadXmlDocument(reply, QStringLiteral("The reply to %1").arg(operation.name));
+    } catch (const SoapError&) {
+        if (httpStatus < 200 || httpStatus > 299)
+            throw SoapError(QStringLiteral("The web service answered %1 with HTTP status %2.")
+                                .arg(operation.name)
+                                .arg(httpStatus));
+        throw;
+    }
+    const XmlNode* body = root->name == QLatin1String("Envelope") && root->ns == EnvelopeNs
+        ? root->child(QStringLiteral("Body"), EnvelopeNs)
+        : nullptr;
+    const XmlNode* content = body && !body->children.empty() ? body->children.front().get() : nullptr;
+    if (content && content->name == QLatin1String("Fault") && content->ns == EnvelopeNs) {
+        const XmlNode* text = content->child(QStringLiteral("faultstring"));
+        throw SoapError(QStringLiteral("The web service reported a fault in %1: %2")
+                            .arg(operation.name, text ? text->text.trimmed() : QStringLiteral("(no description)")));
+    }
+    if (httpStatus < 200 || httpStatus > 299)
+        throw SoapError(
+            QStringLiteral("The web service answered %1 with HTTP status %2.").arg(operation.name).arg(httpStatus));
+    if (!content || content->name != operation.responseElement || content->children.empty())
+        throw SoapError(QStringLiteral("The reply to %1 is not its response.").arg(operation.name));
+    const XmlNode* result = operation.resultElement.isEmpty() ? content->children.front().get()
+                                                              : content->child(operation.resultElement);
+    if (!result)
+        throw SoapError(QStringLiteral("The reply to %1 holds no result.").arg(operation.name));
+    return result->text;
+}
+
+SoapClient::SoapClient(Options options)
+    : m_options(options)
+    , m_network(std::make_unique<QNetworkAccessManager>())
+{
+    if (options.useProxy)
+        m_network->setProxyFactory(new SystemProxyFactory);
+    else
+        m_network->setProxy(QNetworkProxy::NoProxy);
+}
+
+SoapClient::~SoapClient() = default;
+
+void SoapClient::Initialise(const QUrl& descriptionAddress)
+{
+    m_initialised = false;
+    QNetworkRequest request(descriptionAddress);
+    int status = 0;
+    const QByteArray xml = transfer(request, nullptr, status);
+    if (status < 200 || status > 299)
+        throw SoapError(QStringLiteral("The service description at %1 could not be read (HTTP status %2).")
+                            .arg(descriptionAddress.toString())
+                            .arg(status));
+    m_description = ReadServiceDescription(xml);
+    m_endpoint = descriptionAddress.adjusted(QUrl::RemovePath | QUrl::RemoveQuery | QUrl::RemoveFragment);
+    const QString path = m_description.endpointPath.section(QLatin1Char('?'), 0, 0);
+    m_endpoint.setPath(path.isEmpty() ? descriptionAddress.path() : path, QUrl::TolerantMode);
+    if (m_description.endpointPath.contains(QLatin1Char('?')))
+        m_endpoint.setQuery(m_description.endpointPath.section(QLatin1Char('?'), 1), QUrl::TolerantMode);
+    m_initialised = true;
+}
+
+QString SoapClient::Call(const QString& operation, const QList<SoapValue>& arguments)
+{
+    if (!m_initialised)
+        throw SoapError(QStringLiteral("The web service is not connected."));
+    const auto found = m_description.operations.constFind(operation);
+    if (found == m_description.operations.cend())
+        throw SoapError(QStringLiteral("The web service does not offer the operation %1.").arg(operation));
+    if (!found->problem.isEmpty())
+        throw SoapError(found->problem);
+    const QByteArray body = SoapRequest(*found, arguments);
+    QNetworkRequest request(m_endpoint);
+    request.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("text/xml; charset=utf-8"));
+    request.setRawHeader("SOAPAction", QByteArray("\"") + found->action.toUtf8() + "\"");
+    int status = 0;
+    const QByteArray reply = transfer(request, &body, status);
+    return ReadSoapReply(*found, reply, status);
+}
+
+QByteArray SoapClient::transfer(QNetworkRequest& request, const QByteArray* body, int& httpStatus)
+{
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::SameOriginRedirectPolicy);
+    QNetworkReply* reply = body ? m_network->post(request, *body) : m_network->get(request);
+    const auto release = qScopeGuard([reply] { reply->deleteLater(); });
+
+    QEventLoop loop;
+    QTimer timer;
+    timer.setSingleShot(true);
+    bool tooLarge = false;
+    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+    QObject::connect(reply, &QNetworkReply::downloadProgress, &loop, [&](qint64 received, qint64) {
+        if (received > MaximumReplySize) {
+            tooLarge = true;
+            loop.quit();
+        }
+    });
+    timer.start(m_options.timeout);
+    if (!reply->isFinished())
+        loop.exec();
+    const QString host = hostOf(request.url());
+    if (!reply->isFinished() || tooLarge) {
+        reply->abort();
+        if (tooLarge)
+            throw SoapError(QStringLiteral("%1 sent a reply too large to be the web service's.").arg(host));
+        throw SoapError(QStringLiteral("%1 did not answer within %2 seconds.")
+                            .arg(host)
+                            .arg(std::chrono::duration_cast<std::chrono::seconds>(m_options.timeout).count()));
+    }
+    httpStatus = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (reply->error() != QNetworkReply::NoError && httpStatus == 0)
+        throw SoapError(QStringLiteral("%1 cannot be reached: %2").arg(host, reply->errorString()));
+    return reply->readAll();
+}

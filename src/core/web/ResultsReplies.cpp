@@ -1,0 +1,117 @@
+#include "core/web/ResultsReplies.h"
+
+#include <QHostAddress>
+
+namespace {
+
+QString unreadable(const QString& what, const QString& reply)
+{
+    return QStringLiteral("The results web site sent %1 that cannot be read: \"%2\"").arg(what, reply.left(200));
+}
+
+bool readFlag(const QString& field, const QString& payload)
+{
+    const QString f = field.trimmed();
+    if (f.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
+        return true;
+    if (f.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0)
+        return false;
+    bool isNumber = false;
+    const double n = f.toDouble(&isNumber);
+    if (!isNumber)
+        throw SoapError(unreadable(QStringLiteral("league details"), payload));
+    return n != 0;
+}
+
+} // namespace
+
+std::optional<QUrl> ResultsSiteAddress(const QString& setting)
+{
+    QString text = setting.trimmed();
+    if (text.isEmpty())
+        return std::nullopt;
+    if (!text.contains(QLatin1String("://")))
+        text.prepend(QStringLiteral("https://"));
+    while (text.endsWith(QLatin1Char('/')))
+        text.chop(1);
+    const QUrl url(text, QUrl::StrictMode);
+    const QString scheme = url.scheme().toLower();
+    if (!url.isValid() || url.host().isEmpty() || (scheme != QLatin1String("http") && scheme != QLatin1String("https"))
+        || url.hasQuery() || url.hasFragment())
+        throw SoapError(QStringLiteral("The results web site address \"%1\" is not a web address.").arg(setting));
+    return url;
+}
+
+QUrl ServiceDescriptionAddress(const QUrl& site) { return QUrl(site.toString() + QStringLiteral("/ZRVResultsShare.asmx?WSDL")); }
+
+QString SignUpPageAddress(const QUrl& site) { return site.toString() + QStringLiteral("/webresultssharing.aspx"); }
+
+QString LeagueHomePageAddress(const QUrl& site, Long webLeagueId)
+{
+    return site.toString() + QStringLiteral("/leaguehome.aspx?webleagueid=") + QString::number(webLeagueId);
+}
+
+bool SendsPasswordsInClear(const QUrl& site)
+{
+    if (site.scheme().compare(QLatin1String("http"), Qt::CaseInsensitive) != 0)
+        return false;
+    if (site.host().compare(QLatin1String("localhost"), Qt::CaseInsensitive) == 0)
+        return false;
+    return !QHostAddress(site.host()).isLoopback();
+}
+
+bool ReplySucceeded(const QString& reply, SuccessRule rule)
+{
+    if (reply.size() < 2)
+        throw SoapError(unreadable(QStringLiteral("a reply"), reply));
+    const QChar code = reply.front();
+    if (rule == SuccessRule::CodeZero)
+        return code == QLatin1Char('0');
+    if (code < QLatin1Char('0') || code > QLatin1Char('9'))
+        throw SoapError(unreadable(QStringLiteral("a reply"), reply));
+    return code != QLatin1Char('1');
+}
+
+QString StripResultCode(const QString& reply)
+{
+    if (reply.size() < 2)
+        throw SoapError(unreadable(QStringLiteral("a reply"), reply));
+    return reply.mid(2);
+}
+
+Long ReadWebNumber(const QString& payload)
+{
+    bool ok = false;
+    const Long n = payload.trimmed().toInt(&ok);
+    if (!ok)
+        throw SoapError(unreadable(QStringLiteral("a number"), payload));
+    return n;
+}
+
+QList<WebTournament> ReadTournamentList(const QString& reply)
+{
+    if (reply.size() == 2)
+        return {};
+    if (reply.size() < 2 + ListSeparator.size() || !reply.endsWith(ListSeparator))
+        throw SoapError(unreadable(QStringLiteral("a tournament list"), reply));
+    const QStringList items = StripResultCode(reply.chopped(ListSeparator.size())).split(ListSeparator);
+    if (items.size() % 2 != 0)
+        throw SoapError(unreadable(QStringLiteral("a tournament list"), reply));
+    QList<WebTournament> tournaments;
+    for (qsizetype i = 0; i < items.size(); i += 2) {
+        bool ok = false;
+        const Long number = items[i].trimmed().toInt(&ok);
+        if (!ok)
+            throw SoapError(unreadable(QStringLiteral("a tournament list"), reply));
+        tournaments.append({number, items[i + 1]});
+    }
+    return tournaments;
+}
+
+WebLeagueRecord ReadLeagueRecord(const QString& payload)
+{
+    const QStringList f = payload.split(ListSeparator);
+    if (f.size() < 11)
+        throw SoapError(unreadable(QStringLiteral("league details"), payload));
+    return {f[0], readFlag(f[1], payload), readFlag(f[2], payload), f[3], f[4], f[5], f[6], f[7], f[8], f[9], f[10]};
+}

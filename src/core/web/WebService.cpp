@@ -1,0 +1,137 @@
+#include "core/web/WebService.h"
+
+namespace {
+
+using T = SoapType;
+
+QString call(SoapClient& client, const char* operation, const QList<SoapValue>& arguments)
+{
+    return client.Call(QString::fromLatin1(operation), arguments);
+}
+
+QList<SoapValue> withAccount(const WebAccount& account, const QList<SoapValue>& rest = {})
+{
+    return QList<SoapValue>{account.user, account.password, account.league} + rest;
+}
+
+QList<SoapValue> withLogin(const WebAccount& account, const QList<SoapValue>& rest)
+{
+    return QList<SoapValue>{account.user, account.password} + rest;
+}
+
+qint16 flag(bool value) { return value ? 1 : 0; }
+
+} // namespace
+
+const QList<WebOperation>& WebOperations()
+{
+    static const QList<WebOperation> operations{
+        {QStringLiteral("TestConnection"), {}, SuccessRule::CodeZero},
+        {QStringLiteral("LoginNew"), {T::Text, T::Text}, SuccessRule::CodeZero},
+        {QStringLiteral("GetWebLeague3"), {T::Text, T::Text, T::Int32}, SuccessRule::CodeZero},
+        {QStringLiteral("UpdateWebLeagueInfo3"),
+         {T::Text, T::Text, T::Int32, T::Text, T::Text, T::Text, T::Text, T::Int16, T::Int16, T::Text, T::Text, T::Text,
+          T::Text},
+         SuccessRule::CodeZero},
+        {QStringLiteral("GetWebTournaments"), {T::Text, T::Text, T::Int32}, SuccessRule::CodeZero},
+        {QStringLiteral("InsertWebTournament"), {T::Text, T::Text, T::Int32, T::Text, T::Text, T::Text},
+         SuccessRule::CodeZero},
+        {QStringLiteral("InsertWebPlayerResult4"),
+         {T::Text, T::Text, T::Text, T::Double, T::Text, T::Text, T::Int32, T::Double, T::Double, T::Double, T::Double,
+          T::Int16, T::Int16, T::Int32, T::Double},
+         SuccessRule::AnyCodeButOne},
+        {QStringLiteral("DeleteWebTournament"), {T::Text, T::Text, T::Int32}, SuccessRule::AnyCodeButOne},
+        {QStringLiteral("EmailPlayer"), {T::Text, T::Text, T::Text, T::Text, T::Text, T::Text}, SuccessRule::CodeZero},
+        {QStringLiteral("GetSecurityQuestion"), {T::Text}, SuccessRule::CodeZero},
+        {QStringLiteral("ChangePasswordBySecurityAnswer"), {T::Text, T::Text, T::Text}, SuccessRule::CodeZero},
+        {QStringLiteral("ChangePassword"), {T::Text, T::Text, T::Text}, SuccessRule::CodeZero},
+    };
+    return operations;
+}
+
+void CheckWebServiceDescription(const ServiceDescription& description)
+{
+    for (const WebOperation& op : WebOperations()) {
+        const auto found = description.operations.constFind(op.name);
+        if (found == description.operations.cend())
+            throw SoapError(QStringLiteral("The results service does not offer the operation %1.").arg(op.name));
+        if (!found->problem.isEmpty())
+            throw SoapError(found->problem);
+        if (found->parameters.size() != op.arguments.size())
+            throw SoapError(QStringLiteral("The results service's operation %1 takes %2 arguments, not %3.")
+                                .arg(op.name)
+                                .arg(found->parameters.size())
+                                .arg(op.arguments.size()));
+    }
+}
+
+namespace WebService {
+
+QString TestConnection(SoapClient& client) { return call(client, "TestConnection", {}); }
+
+QString LoginNew(SoapClient& client, const QString& login, const QString& password)
+{
+    return call(client, "LoginNew", {login, password});
+}
+
+QString GetWebLeague3(SoapClient& client, const WebAccount& account)
+{
+    return call(client, "GetWebLeague3", withAccount(account));
+}
+
+QString UpdateWebLeagueInfo3(SoapClient& client, const WebAccount& account, const WebLeagueRecord& league)
+{
+    return call(client, "UpdateWebLeagueInfo3",
+                withAccount(account, {league.city, league.state, league.country, league.message,
+                                      flag(league.showManagerName), flag(league.showManagerEmail), league.leagueName,
+                                      league.viewerPassword, league.firstName, league.lastName}));
+}
+
+QString GetWebTournaments(SoapClient& client, const WebAccount& account)
+{
+    return call(client, "GetWebTournaments", withAccount(account));
+}
+
+QString InsertWebTournament(SoapClient& client, const WebAccount& account, const QString& name, Long tournamentId,
+                            const QDate& date)
+{
+    return call(client, "InsertWebTournament",
+                withAccount(account, {name, QString::number(tournamentId), date.toString(QStringLiteral("MM/dd/yyyy"))}));
+}
+
+QString InsertWebPlayerResult4(SoapClient& client, const WebAccount& account, const WebPlayerResult& r)
+{
+    return call(client, "InsertWebPlayerResult4",
+                withLogin(account, {r.eliminatedBy, double(r.kills), QString::number(r.webTournament), r.playerName,
+                                    r.finish, r.payout, r.totalBuyin, r.totalRebuy, r.totalAddon, r.numRebuys,
+                                    r.numAddons, r.entryId, double(r.points)}));
+}
+
+QString DeleteWebTournament(SoapClient& client, const WebAccount& account, Long webTournament)
+{
+    return call(client, "DeleteWebTournament", withLogin(account, {webTournament}));
+}
+
+QString EmailPlayer(SoapClient& client, const WebAccount& account, const QString& recipients,
+                    const QString& replyTo, const QString& subject, const QString& body)
+{
+    return call(client, "EmailPlayer", withLogin(account, {recipients, replyTo, subject, body}));
+}
+
+QString GetSecurityQuestion(SoapClient& client, const QString& login)
+{
+    return call(client, "GetSecurityQuestion", {login});
+}
+
+QString ChangePasswordBySecurityAnswer(SoapClient& client, const QString& login, const QString& answer,
+                                       const QString& newPassword)
+{
+    return call(client, "ChangePasswordBySecurityAnswer", {login, answer, newPassword});
+}
+
+QString ChangePassword(SoapClient& client, const WebAccount& account, const QString& newPassword)
+{
+    return call(client, "ChangePassword", withLogin(account, {newPassword}));
+}
+
+} // namespace WebService

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "core/platform/SoapClient.h"
+#include "core/platform/ModelTypes.h"
+#include "core/web/ResultsReplies.h"
+
+#include <QDate>
+
+// The operations of the results web service, each called with its
+// arguments in the service's order and types. Every call gives the whole
+// reply (code, separator, payload) and throws SoapError when the service
+// cannot be reached or its answer is no reply.
+
+// What the account calls send: the login and password accepted by the last
+// successful login, and the account's web league number.
+struct WebAccount {
+    QString user;
+    QString password;
+    Long league = 0;
+};
+
+// One entry's result on the league home page.
+struct WebPlayerResult {
+    QString eliminatedBy;
+    Long kills = 0;
+    Long webTournament = 0;
+    QString playerName;
+    Long finish = 0;
+    double payout = 0;
+    double totalBuyin = 0;
+    double totalRebuy = 0;
+    double totalAddon = 0;
+    Integer numRebuys = 0;
+    Integer numAddons = 0;
+    Long entryId = 0;
+    Long points = 0;
+};
+
+enum class SoapType { Text, Int32, Int16, Double };
+
+struct WebOperation {
+    QString name;
+    QList<SoapType> arguments;
+    SuccessRule rule;
+};
+
+// The twelve operations the program calls.
+const QList<WebOperation>& WebOperations();
+
+// Throws SoapError naming the first operation that the description does not
+// offer, cannot call, or declares with another number of parameters.
+void CheckWebServiceDescription(const ServiceDescription& description);
+
+namespace WebService {
+
+QString TestConnection(SoapClient& client);
+QString LoginNew(SoapClient& client, const QString& login, const QString& password);
+QString GetWebLeague3(SoapClient& client, const WebAccount& account);
+QString UpdateWebLeagueInfo3(SoapClient& client, const WebAccount& account, const WebLeagueRecord& league);
+QString GetWebTournaments(SoapClient& client, const WebAccount& account);
+QString InsertWebTournament(SoapClient& client, const WebAccount& account, const QString& name, Long tournamentId,
+                            const QDate& date);
+QString InsertWebPlayerResult4(SoapClient& client, const WebAccount& account, const WebPlayerResult& result);
+QString DeleteWebTournament(SoapClient& client, const WebAccount& account, Long webTournament);
+QString EmailPlayer(SoapClient& client, const WebAccount& account, const QString& recipients,
+                    const QString& replyTo, const QString& subject, const QString& body);
+QString GetSecurityQuestion(SoapClient& client, const QString& login);
+QString ChangePasswordBySecurityAnswer(SoapClient& client, const QString& login, const QString& answer,
+                                       const QString& newPassword);
+QString ChangePassword(SoapClient& client, const WebAccount& account, const QString& newPassword);
+
+} // namespace WebService

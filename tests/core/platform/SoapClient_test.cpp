@@ -1,0 +1,173 @@
+#include "core/platform/SoapClient.h"
+
+#include "FakeResultsService.h"
+#include "TestSupport.h"
+
+#include <QLocale>
+#include <QRandomGenerator>
+#include <QTcpServer>
+
+namespace {
+
+using Behaviour = FakeResultsService::Behaviour;
+
+SoapOperation operation(bool qualified)
+{
+    SoapOperation op;
+    op.name = QStringLiteral("Echo");
+    op.ns = QStringLiteral("urn:x");
+    op.qualified = qualified;
+    op.requestElement = QStringLiteral("Echo");
+    op.parameters = QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d")};
+    op.responseElement = QStringLiteral("EchoResponse");
+    op.resultElement = QStringLiteral("EchoResult");
+    return op;
+}
+
+// What the request carries, parameter by parameter, read back by an XML
+// reader.
+QStringList readBack(const QByteArray& request, QString* ns = nullptr)
+{
+    const auto root = ReadXmlDocument(request, QStringLiteral("request"));
+    const XmlNode* wrapper = root->child(QStringLiteral("Body"))->children.front().get();
+    QStringList texts;
+    for (const auto& c : wrapper->children) {
+        texts << c->text;
+        if (ns)
+            *ns = c->ns;
+    }
+    return texts;
+}
+
+} // namespace
+
+TEST(SoapClientMessages, ArgumentsKeepTheirTextAndNumbersTheirCLocaleFormUnderAnyLocale)
+{
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const QString forbidden = QStringLiteral("a") + QChar(0x1) + QStringLiteral("b") + QChar(0xFFFF) + QStringLiteral("c");
+    for (bool qualified : {true, false}) {
+        QString ns;
+        const QByteArray request
+            = SoapRequest(operation(qualified), {QStringLiteral("<&>\" 'x'"), 1234.5, qint16(-7), forbidden});
+        EXPECT_EQ(readBack(request, &ns),
+                  (QStringList{QStringLiteral("<&>\" 'x'"), QStringLiteral("1234.5"), QStringLiteral("-7"),
+                               QStringLiteral("abc")}));
+        EXPECT_EQ(ns, qualified ? QStringLiteral("urn:x") : QString());
+    }
+    EXPECT_EQ(SoapValueText(0.1), QStringLiteral("0.1"));
+    EXPECT_EQ(SoapValueText(qint32(2147483647)), QStringLiteral("2147483647"));
+    EXPECT_THROW(SoapRequest(operation(true), {QStringLiteral("one")}), SoapError);
+    QLocale::setDefault(before);
+}
+
+TEST(SoapClientMessages, MutatedRepliesAndDescriptionsAreErrorsNeverCrashes)
+{
+    const QByteArray description = FakeResultsService::Description({}, QStringLiteral("http://127.0.0.1:1"));
+    const QByteArray reply
+        = "<?xml version=\"1.0\"?><soap:Envelope xmlns:soap=\"http://schemas.xmlsoap.org/soap/envelope/\">"
+          "<soap:Body><EchoResponse xmlns=\"urn:x\"><EchoResult>0|ok</EchoResult></EchoResponse></soap:Body>"
+          "</soap:Envelope>";
+    ASSERT_EQ(ReadSoapReply(operation(true), reply, 200), QStringLiteral("0|ok"));
+    ASSERT_EQ(ReadServiceDescription(description).operations.size(), 12);
+    QRandomGenerator random(25);
+    for (int i = 0; i < 400; ++i) {
+        for (const QByteArray* original : {&reply, &description}) {
+            QByteArray mutated = *original;
+            const int edits = 1 + random.bounded(4);
+            for (int e = 0; e < edits; ++e) {
+                const qsizetype at = random.bounded(int(mutated.size()));
+                switch (random.bounded(3)) {
+                case 0:
+                    mutated.truncate(at);
+                    break;
+                case 1:
+                    mutated.remove(at, 1 + random.bounded(8));
+                    break;
+                default:
+                    if (!mutated.isEmpty())
+                        mutated[at] = char(random.bounded(256));
+                }
+                if (mutated.isEmpty())
+                    break;
+            }
+            try {
+                if (original == &reply)
+                    ReadSoapReply(operation(true), mutated, 200);
+                else
+                    ReadServiceDescription(mutated);
+            } catch (const SoapError&) {
+            }
+        }
+    }
+}
+
+class SoapClientCalls : public DataFolderTest {
+protected:
+    QString call(const QString& name, const QList<SoapValue>& arguments, std::chrono::milliseconds timeout = std::chrono::seconds(10))
+    {
+        SoapClient client({false, timeout});
+        client.Initialise(QUrl(fake.address() + QStringLiteral("/ZRVResultsShare.asmx?WSDL")));
+        return client.Call(name, arguments);
+    }
+
+    FakeResultsService fake;
+};
+
+TEST_F(SoapClientCalls, SendsAPostWithTheQuotedActionToTheConfiguredSiteAndReturnsTheResultText)
+{
+    for (bool qualified : {true, false}) {
+        FakeResultsService::DescriptionOptions options;
+        options.qualified = qualified;
+        options.parameterPrefix = QStringLiteral("value");
+        fake.setDescription(options);
+        EXPECT_EQ(call(QStringLiteral("LoginNew"), {QStringLiteral("director@example.com"), QStringLiteral("secret")}),
+                  QStringLiteral("0|42"));
+        const FakeResultsService::Call sent = fake.calls().back();
+        EXPECT_EQ(sent.soapAction, QStringLiteral("\"http://zrv.example/results/LoginNew\""));
+        EXPECT_EQ(sent.contentType, QStringLiteral("text/xml; charset=utf-8"));
+        EXPECT_EQ(sent.argumentNames, (QStringList{QStringLiteral("value1"), QStringLiteral("value2")}));
+    }
+    // The calls stay on the site the description was read from, wherever
+    // the description says the service is.
+    fake.setDescription(FakeResultsService::Description({}, QStringLiteral("http://elsewhere.invalid:9")));
+    EXPECT_EQ(call(QStringLiteral("TestConnection"), {}), QStringLiteral("0|The results service is working."));
+}
+
+TEST_F(SoapClientCalls, FailuresBecomeErrorsThatSayWhatWentWrong)
+{
+    struct Case {
+        Behaviour behaviour;
+        QString reply;
+        QString says;
+    };
+    const Case cases[] = {
+        {Behaviour::Fault, QStringLiteral("Database offline"), QStringLiteral("fault in TestConnection: Database offline")},
+        {Behaviour::Garbage, QString(), QStringLiteral("not readable XML")},
+        {Behaviour::Close, QString(), QStringLiteral("cannot be reached")},
+        {Behaviour::Silent, QString(), QStringLiteral("did not answer within 0 seconds")},
+    };
+    for (const Case& c : cases) {
+        fake.script(QStringLiteral("TestConnection"), {c.behaviour, c.reply});
+        try {
+            call(QStringLiteral("TestConnection"), {}, std::chrono::milliseconds(300));
+            ADD_FAILURE() << "no error for " << c.says.toStdString();
+        } catch (const SoapError& e) {
+            EXPECT_TRUE(e.text().contains(c.says)) << e.text().toStdString();
+        }
+    }
+    EXPECT_THROW(call(QStringLiteral("NoSuchOperation"), {}), SoapError);
+}
+
+TEST_F(SoapClientCalls, ARefusedConnectionOrAMissingDescriptionIsAnError)
+{
+    QTcpServer unused;
+    ASSERT_TRUE(unused.listen(QHostAddress::LocalHost));
+    const quint16 closedPort = unused.serverPort();
+    unused.close();
+    SoapClient client({false, std::chrono::seconds(10)});
+    EXPECT_THROW(client.Initialise(QUrl(QStringLiteral("http://127.0.0.1:%1/ZRVResultsShare.asmx?WSDL").arg(closedPort))),
+                 SoapError);
+    EXPECT_THROW(client.Initialise(QUrl(fake.address() + QStringLiteral("/elsewhere.asmx?WSDL"))), SoapError);
+    EXPECT_THROW(client.Call(QStringLiteral("TestConnection"), {}), SoapError);
+}
