@@ -9,7 +9,10 @@ QString unreadable(const QString& what, const QString& reply)
     return QStringLiteral("The results web site sent %1 that cannot be read: \"%2\"").arg(what, reply.left(200));
 }
 
-bool readFlag(const QString& field, const QString& payload)
+// The league record holds the home page's password: errors do not quote it.
+const QString UnreadableLeague = QStringLiteral("The results web site sent league details that cannot be read.");
+
+bool readFlag(const QString& field)
 {
     const QString f = field.trimmed();
     if (f.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
@@ -19,7 +22,7 @@ bool readFlag(const QString& field, const QString& payload)
     bool isNumber = false;
     const double n = f.toDouble(&isNumber);
     if (!isNumber)
-        throw SoapError(unreadable(QStringLiteral("league details"), payload));
+        throw SoapError(UnreadableLeague);
     return n != 0;
 }
 
@@ -112,6 +115,6 @@ WebLeagueRecord ReadLeagueRecord(const QString& payload)
 {
     const QStringList f = payload.split(ListSeparator);
     if (f.size() < 11)
-        throw SoapError(unreadable(QStringLiteral("league details"), payload));
-    return {f[0], readFlag(f[1], payload), readFlag(f[2], payload), f[3], f[4], f[5], f[6], f[7], f[8], f[9], f[10]};
+        throw SoapError(UnreadableLeague);
+    return {f[0], readFlag(f[1]), readFlag(f[2]), f[3], f[4], f[5], f[6], f[7], f[8], f[9], f[10]};
 }

@@ -20,6 +20,7 @@
 #include "gui/home/frmInstructions.h"
 #include "gui/home/frmStartup.h"
 #include "gui/platform/BusyPointer.h"
+#include "gui/web/frmWebResultsManager.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -119,6 +120,11 @@ frmControlPanel::frmControlPanel(QWidget* parent)
         if (prompt.exec() != QDialog::Accepted)
             return std::nullopt;
         return prompt.txtName->text();
+    };
+    showWebResults = [this](Long league) {
+        frmWebResultsManager window(this);
+        window.mlngLocalLeagueId = league;
+        window.exec();
     };
     endProgram = [] { QCoreApplication::quit(); };
 
@@ -434,7 +440,8 @@ void frmControlPanel::btnPostResults_Click()
 {
     // The web window works on the league of its own list; the current
     // league stays as it is.
-    notBuiltYet(QStringLiteral("Web results posting"));
+    if (cmbLeague[2]->currentIndex() >= 0)
+        showWebResults(selectedKey(cmbLeague[2]));
 }
 
 void frmControlPanel::btnHelp_Click() { ShowInstructions(frmInstructions::Page::System, false); }

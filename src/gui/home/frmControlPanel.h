@@ -83,6 +83,8 @@ public:
     // league, or nothing when it was closed.
     std::function<void()> showSplash;
     std::function<std::optional<QString>()> askFirstLeagueName;
+    // Shows the web results window for a league, modally.
+    std::function<void(Long)> showWebResults;
     // How the program ends once the database is closed.
     std::function<void()> endProgram;
 

@@ -188,6 +188,17 @@ TEST_F(HomeWindowWithLeagues, PickingALeagueOnlyRefillsTheTournamentsUntilAButto
     w.cmbLeague[1]->setCurrentIndex(w.cmbLeague[1]->findText(QStringLiteral("Wednesday")));
     click(w.btnStats);
     EXPECT_EQ(openTournament().glngCurrentLeagueID, wednesday);
+
+    // Post Results opens the web window for its own list's league and
+    // leaves the current league alone; with no league it opens nothing.
+    QList<Long> webWindows;
+    w.showWebResults = [&webWindows](Long league) { webWindows << league; };
+    w.cmbLeague[2]->setCurrentIndex(w.cmbLeague[2]->findText(QStringLiteral("Friday")));
+    click(w.btnPostResults);
+    w.cmbLeague[2]->setCurrentIndex(-1);
+    click(w.btnPostResults);
+    EXPECT_EQ(webWindows, QList<Long>{friday});
+    EXPECT_EQ(openTournament().glngCurrentLeagueID, wednesday);
     click(w.btnExit);
     EXPECT_EQ(programEnded, 1);
     EXPECT_FALSE(gobjDatabase().isOpen());

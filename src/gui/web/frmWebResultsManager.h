@@ -1,0 +1,145 @@
+#pragma once
+
+#include "core/platform/ModelTypes.h"
+#include "core/web/TestWebConnection.h"
+
+#include <QDialog>
+#include <array>
+#include <functional>
+#include <memory>
+
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTextEdit;
+class SoapClient;
+class ctlButton;
+
+// "Web Results Posting Manager": signs in to the director's free account at
+// the results web site, and from there the league home page, the account's
+// password and (in time) posting, league details and e-mail. A new window
+// for each opening, shown modally, so each opening starts logged out.
+class frmWebResultsManager : public QDialog, public WebLog {
+    Q_OBJECT
+public:
+    explicit frmWebResultsManager(QWidget* parent = nullptr);
+    ~frmWebResultsManager() override;
+
+    Long mlngWebleagueID = 0;
+    QString mstrUserName;
+    QString mstrPassword; // in memory only
+    bool mbSoapConnected = false;
+    Long mlngLocalLeagueId = 0;
+
+    // How long a call waits for the service's answer; tests shorten it.
+    std::chrono::milliseconds transferTimeout = WebTransferTimeout;
+
+    QLineEdit* txtHeader;
+    QLabel* lblStatus;
+    QTextEdit* rtbInfo;
+    QLabel* imgOK;
+    QLabel* imgError;
+    QPushButton* cmdClose;
+
+    // Before login
+    QFrame* frameLoginButtons;
+    QRadioButton* optRenew;
+    QRadioButton* optForgotPassword;
+    QRadioButton* optLogin;
+    QFrame* frameRenew;
+    QLabel* lblInfo;
+    ctlButton* btnActivate;
+    ctlButton* btnGoToLogin;
+    QFrame* frameForgotPassword;
+    QLineEdit* txtLoginForSecurityQuestion;
+    QPushButton* cmdGetSecurityQuestion;
+    QFrame* frameSecurityQuestion;
+    QLabel* lblQuestion;
+    QLineEdit* txtAnswer;
+    QPushButton* cmdChange;
+    QFrame* frameLogin;
+    QLineEdit* txtLogin;
+    QLineEdit* txtPassword;
+    QCheckBox* chkProxy;
+    QPushButton* cmdLogin;
+    QPushButton* cmdTest;
+    QPushButton* cmdTrial;
+
+    // After login
+    QFrame* frameButtons;
+    QRadioButton* optHomePage;
+    QRadioButton* optPost;
+    QRadioButton* optMessage;
+    QRadioButton* optChangePassword;
+    QRadioButton* optEmail;
+    QFrame* frameHomePage;
+    ctlButton* btnWeb;
+    QFrame* framePost;
+    QFrame* frameMessage;
+    QFrame* frameEmail;
+    QFrame* framePassword;
+    QPushButton* cmdChangePassword;
+
+    // Element 0 on the change-password page, 1 on the forgotten-password page.
+    std::array<QLineEdit*, 2> txtNewPassword{};
+    std::array<QLineEdit*, 2> txtConfirmPassword{};
+
+    void HideFrames();
+    void HideLoginFrames();
+    void LoginSuccessful();
+    void SaveProxy();
+    void ShowMessage(const QString& strMessage, bool bError) override;
+    void DisableScreen();
+    void EnableScreen();
+
+    void Form_Load();
+    void Form_Activate();
+
+    void optRenew_Click();
+    void optForgotPassword_Click();
+    void optLogin_Click();
+    void optHomePage_Click();
+    void optPost_Click();
+    void optMessage_Click();
+    void optChangePassword_Click();
+    void optEmail_Click();
+    void btnActivate_Click();
+    void btnGoToLogin_Click();
+    void btnWeb_Click();
+    void cmdTrial_Click();
+    void chkProxy_Click();
+    void cmdLogin_Click();
+    void cmdTest_Click();
+    void cmdChangePassword_Click();
+    void cmdGetSecurityQuestion_Click();
+    void cmdChange_Click();
+    void cmdClose_Click();
+
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    bool event(QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    void buildLoginPages(QWidget* pages);
+    void buildAccountPages(QWidget* pages);
+    void connectHandlers();
+    // Runs a call to the service: busy pointer and window disabled for
+    // its length; any failure shown once the window is usable again.
+    void serviceCall(const std::function<void()>& work);
+    bool testConnection();
+    // The two checks of a new password; false (with the message and the
+    // focus on the box to mend) when it is not to be sent.
+    bool newPasswordAccepted(int Index);
+    QString homePageAddress() const;
+
+    std::unique_ptr<SoapClient> mobjSoapClient;
+    bool mbActivated = false;
+    bool mbBusy = false;
+};

@@ -1,0 +1,210 @@
+// The web window's calls to the results service: login, connection test,
+// password change and reset, and the links.
+
+#include "gui/web/frmWebResultsManager.h"
+
+#include "core/platform/Prompter.h"
+#include "core/platform/ReportFailures.h"
+#include "core/store/OpenFileOrLink.h"
+#include "core/store/ProgramSettings.h"
+#include "core/store/SettingsKeys.h"
+#include "core/web/WebService.h"
+#include "gui/controls/ctlButton.h"
+#include "gui/platform/BusyPointer.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+namespace {
+
+// The window disabled and the busy pointer for the length of a call; both
+// come back on every way out.
+class CallScope {
+public:
+    explicit CallScope(frmWebResultsManager& window)
+        : m_window(window)
+    {
+        m_window.DisableScreen();
+    }
+    ~CallScope() { m_window.EnableScreen(); }
+    CallScope(const CallScope&) = delete;
+    CallScope& operator=(const CallScope&) = delete;
+
+private:
+    BusyPointer m_busy;
+    frmWebResultsManager& m_window;
+};
+
+} // namespace
+
+void frmWebResultsManager::serviceCall(const std::function<void()>& work)
+{
+    ReportFailures([&] {
+        CallScope scope(*this);
+        work();
+    });
+}
+
+bool frmWebResultsManager::testConnection()
+{
+    return TestWebConnection(mobjSoapClient, mbSoapConnected, *this, transferTimeout);
+}
+
+QString frmWebResultsManager::homePageAddress() const
+{
+    const std::optional<QUrl> site = ResultsSiteAddress(ReadSetting(ResultsWebSiteKey));
+    return site ? LeagueHomePageAddress(*site, mlngWebleagueID) : QString();
+}
+
+void frmWebResultsManager::SaveProxy()
+{
+    programSettings().gintUseProxy = chkProxy->isChecked() ? 1 : 0;
+    WriteSetting(UseProxyKey, programSettings().gintUseProxy);
+    WriteSetting(UserNameKey, txtLogin->text());
+}
+
+void frmWebResultsManager::chkProxy_Click() { SaveProxy(); }
+
+void frmWebResultsManager::cmdTrial_Click() { optRenew->setChecked(true); }
+
+void frmWebResultsManager::btnGoToLogin_Click() { optLogin->setChecked(true); }
+
+void frmWebResultsManager::btnActivate_Click()
+{
+    ReportFailures([] {
+        const std::optional<QUrl> site = ResultsSiteAddress(ReadSetting(ResultsWebSiteKey));
+        if (site)
+            OpenFileOrLink(SignUpPageAddress(*site));
+        else
+            OpenWebSite(QString());
+    });
+}
+
+void frmWebResultsManager::btnWeb_Click() { OpenFileOrLink(btnWeb->Caption()); }
+
+void frmWebResultsManager::cmdLogin_Click()
+{
+    SaveProxy();
+    bool verified = false;
+    serviceCall([&] {
+        if (!testConnection())
+            return;
+        ShowMessage(QStringLiteral("Verifying user information..."), false);
+        const QString reply = WebService::LoginNew(*mobjSoapClient, txtLogin->text(), txtPassword->text());
+        if (!ReplySucceeded(reply)) {
+            ShowMessage(StripResultCode(reply), true);
+            return;
+        }
+        const Long league = ReadWebNumber(StripResultCode(reply));
+        ShowMessage(QStringLiteral("Login/password verified."), false);
+        mlngWebleagueID = league;
+        mstrUserName = txtLogin->text();
+        mstrPassword = txtPassword->text();
+        WriteSetting(ShowWebTrialKey, 0);
+        verified = true;
+        LoginSuccessful();
+    });
+    if (verified)
+        txtPassword->clear();
+}
+
+void frmWebResultsManager::LoginSuccessful()
+{
+    btnWeb->setCaption(homePageAddress());
+    frameLoginButtons->hide();
+    HideLoginFrames();
+    frameButtons->show();
+    optHomePage->setChecked(true);
+}
+
+void frmWebResultsManager::cmdTest_Click()
+{
+    serviceCall([&] {
+        if (!testConnection())
+            return;
+        const QString reply = WebService::TestConnection(*mobjSoapClient);
+        const bool ok = ReplySucceeded(reply);
+        ShowMessage(StripResultCode(reply), !ok);
+    });
+}
+
+bool frmWebResultsManager::newPasswordAccepted(int Index)
+{
+    if (txtNewPassword[Index]->text().size() < 4) {
+        prompter().message(QStringLiteral("Password must be at least 4 characters long."));
+        txtNewPassword[Index]->setFocus();
+        return false;
+    }
+    if (txtConfirmPassword[Index]->text() != txtNewPassword[Index]->text()) {
+        prompter().message(QStringLiteral("Password confirmation does not match, please correct and try again."));
+        txtConfirmPassword[Index]->setFocus();
+        return false;
+    }
+    return true;
+}
+
+void frmWebResultsManager::cmdChangePassword_Click()
+{
+    if (!newPasswordAccepted(0))
+        return;
+    serviceCall([&] {
+        if (!mobjSoapClient)
+            throw SoapError(QStringLiteral("The results web site is not connected."));
+        ShowMessage(QStringLiteral("Attempting to change password..."), false);
+        const QString newPassword = txtNewPassword[0]->text();
+        const QString reply
+            = WebService::ChangePassword(*mobjSoapClient, {mstrUserName, mstrPassword, mlngWebleagueID}, newPassword);
+        const bool ok = ReplySucceeded(reply);
+        ShowMessage(StripResultCode(reply), !ok);
+        // The service now knows the account by the new password only.
+        if (ok)
+            mstrPassword = newPassword;
+    });
+    txtNewPassword[0]->clear();
+    txtConfirmPassword[0]->clear();
+}
+
+void frmWebResultsManager::cmdGetSecurityQuestion_Click()
+{
+    frameSecurityQuestion->hide();
+    bool received = false;
+    serviceCall([&] {
+        if (!testConnection())
+            return;
+        const QString reply = WebService::GetSecurityQuestion(*mobjSoapClient, txtLoginForSecurityQuestion->text());
+        if (ReplySucceeded(reply)) {
+            lblQuestion->setText(StripResultCode(reply));
+            received = true;
+        } else {
+            ShowMessage(QStringLiteral("Error:  ") + StripResultCode(reply), true);
+        }
+    });
+    if (received) {
+        frameSecurityQuestion->show();
+        txtLoginForSecurityQuestion->setEnabled(false);
+        txtAnswer->setFocus();
+    }
+}
+
+void frmWebResultsManager::cmdChange_Click()
+{
+    if (!newPasswordAccepted(1))
+        return;
+    bool changed = false;
+    serviceCall([&] {
+        if (!testConnection())
+            return;
+        ShowMessage(QStringLiteral("Request password change..."), false);
+        const QString reply = WebService::ChangePasswordBySecurityAnswer(
+            *mobjSoapClient, txtLoginForSecurityQuestion->text(), txtAnswer->text(), txtNewPassword[1]->text());
+        changed = ReplySucceeded(reply);
+        ShowMessage(StripResultCode(reply), !changed);
+    });
+    if (changed) {
+        txtConfirmPassword[1]->clear();
+        txtNewPassword[1]->clear();
+    }
+}

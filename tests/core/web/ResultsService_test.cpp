@@ -1,0 +1,250 @@
+#include "core/web/TestWebConnection.h"
+#include "core/web/WebService.h"
+
+#include "FakeResultsService.h"
+#include "TestSupport.h"
+#include "core/store/ProgramSettings.h"
+#include "core/store/SettingsKeys.h"
+
+
+namespace {
+
+using Behaviour = FakeResultsService::Behaviour;
+
+class RecordingLog : public WebLog {
+public:
+    QStringList lines;
+    void ShowMessage(const QString& strMessage, bool bError) override
+    {
+        lines << (bError ? QStringLiteral("E ") : QStringLiteral("  ")) + strMessage;
+    }
+};
+
+} // namespace
+
+TEST(ResultsServiceReplies, CodesAreReadByTheirFirstCharacterAndShortOrOddRepliesAreErrors)
+{
+    enum Outcome { Success, Refused, Error };
+    struct Case {
+        const char* reply;
+        SuccessRule rule;
+        Outcome outcome;
+    };
+    const Case cases[] = {
+        {"0|", SuccessRule::CodeZero, Success},       {"0|42", SuccessRule::CodeZero, Success},
+        {"1|No", SuccessRule::CodeZero, Refused},     {"2|x", SuccessRule::CodeZero, Refused},
+        {"x|", SuccessRule::CodeZero, Refused},       {"0", SuccessRule::CodeZero, Error},
+        {"", SuccessRule::CodeZero, Error},           {"2|x", SuccessRule::AnyCodeButOne, Success},
+        {"0|", SuccessRule::AnyCodeButOne, Success},  {"1|No", SuccessRule::AnyCodeButOne, Refused},
+        {"<html>", SuccessRule::AnyCodeButOne, Error}, {"2", SuccessRule::AnyCodeButOne, Error},
+    };
+    for (const Case& c : cases) {
+        const QString reply = QString::fromLatin1(c.reply);
+        if (c.outcome == Error) {
+            EXPECT_THROW(ReplySucceeded(reply, c.rule), SoapError) << c.reply;
+        } else {
+            EXPECT_EQ(ReplySucceeded(reply, c.rule), c.outcome == Success) << c.reply;
+        }
+    }
+    EXPECT_EQ(StripResultCode(QStringLiteral("0|42")), QStringLiteral("42"));
+    EXPECT_EQ(StripResultCode(QStringLiteral("0|")), QString());
+    EXPECT_THROW(StripResultCode(QStringLiteral("0")), SoapError);
+    EXPECT_EQ(ReadWebNumber(QStringLiteral("42")), 42);
+    EXPECT_THROW(ReadWebNumber(QStringLiteral("4x2")), SoapError);
+}
+
+TEST(ResultsServiceReplies, TournamentListsAndLeagueRecordsAreReadOrRefused)
+{
+    EXPECT_TRUE(ReadTournamentList(QStringLiteral("0|")).isEmpty());
+    const auto list = ReadTournamentList(QStringLiteral("0|7,,,~~~Week 1,,,~~~9,,,~~~Week, 2,,,~~~"));
+    ASSERT_EQ(list.size(), 2);
+    EXPECT_EQ(list[0].number, 7);
+    EXPECT_EQ(list[1].name, QStringLiteral("Week, 2"));
+    for (const char* odd : {"0|7,,,~~~Week 1", "0|7,,,~~~", "0|x,,,~~~Week,,,~~~", "0"})
+        EXPECT_THROW(ReadTournamentList(QString::fromLatin1(odd)), SoapError) << odd;
+
+    const QString fields = QStringList{QStringLiteral("League"), QStringLiteral("True"), QStringLiteral("0"),
+                                       QStringLiteral("City"),   QStringLiteral("ST"),   QStringLiteral("US"),
+                                       QStringLiteral("Hello"),  QStringLiteral("-"),    QStringLiteral("view"),
+                                       QStringLiteral("Pat"),    QStringLiteral("Jones")}
+                               .join(ListSeparator);
+    const WebLeagueRecord league = ReadLeagueRecord(fields);
+    EXPECT_EQ(league.leagueName, QStringLiteral("League"));
+    EXPECT_TRUE(league.showManagerName);
+    EXPECT_FALSE(league.showManagerEmail);
+    EXPECT_EQ(league.viewerPassword, QStringLiteral("view"));
+    EXPECT_EQ(league.lastName, QStringLiteral("Jones"));
+    EXPECT_THROW(ReadLeagueRecord(fields.section(ListSeparator, 0, 9)), SoapError);
+    EXPECT_THROW(ReadLeagueRecord(QString(fields).replace(QStringLiteral("True"), QStringLiteral("Yes"))), SoapError);
+}
+
+TEST(ResultsServiceReplies, TheSiteSettingGivesTheThreeAddresses)
+{
+    EXPECT_FALSE(ResultsSiteAddress(QStringLiteral("  ")).has_value());
+    const QUrl site = ResultsSiteAddress(QStringLiteral("results.example.com/zrv/")).value();
+    EXPECT_EQ(ServiceDescriptionAddress(site).toString(),
+              QStringLiteral("https://results.example.com/zrv/ZRVResultsShare.asmx?WSDL"));
+    EXPECT_EQ(SignUpPageAddress(site), QStringLiteral("https://results.example.com/zrv/webresultssharing.aspx"));
+    EXPECT_EQ(LeagueHomePageAddress(site, 42),
+              QStringLiteral("https://results.example.com/zrv/leaguehome.aspx?webleagueid=42"));
+    EXPECT_THROW(ResultsSiteAddress(QStringLiteral("ftp://results.example.com")), SoapError);
+    EXPECT_FALSE(SendsPasswordsInClear(site));
+    EXPECT_FALSE(SendsPasswordsInClear(QUrl(QStringLiteral("http://127.0.0.1:8080"))));
+    EXPECT_FALSE(SendsPasswordsInClear(QUrl(QStringLiteral("http://localhost"))));
+    EXPECT_TRUE(SendsPasswordsInClear(QUrl(QStringLiteral("http://results.example.com"))));
+}
+
+class ResultsServiceCalls : public DataFolderTest {
+protected:
+    void SetUp() override
+    {
+        DataFolderTest::SetUp();
+        WriteSetting(ResultsWebSiteKey, fake.address());
+    }
+
+    bool connect(std::chrono::milliseconds timeout = WebTransferTimeout)
+    {
+        return TestWebConnection(client, connected, log, timeout);
+    }
+
+    FakeResultsService fake;
+    std::unique_ptr<SoapClient> client;
+    bool connected = false;
+    RecordingLog log;
+};
+
+TEST_F(ResultsServiceCalls, TheTwelveOperationsSendTheirArgumentsInOrderAndForm)
+{
+    ASSERT_TRUE(connect());
+    SoapClient& c = *client;
+    const WebAccount account{QStringLiteral("director@example.com"), QStringLiteral("secret"), 42};
+    WebLeagueRecord league;
+    league.leagueName = QStringLiteral("L");
+    league.showManagerEmail = true;
+    league.city = QStringLiteral("C");
+    league.state = QStringLiteral("S");
+    league.country = QStringLiteral("N");
+    league.message = QStringLiteral("M");
+    league.viewerPassword = QStringLiteral("V");
+    league.firstName = QStringLiteral("F");
+    league.lastName = QStringLiteral("Z");
+    WebPlayerResult result{QStringLiteral("Bob"), 2, 100, QStringLiteral("Al"), 3, 12.5, 20, 10, 5, 2, 1, 77, 13};
+
+    EXPECT_EQ(WebService::LoginNew(c, account.user, account.password), QStringLiteral("0|42"));
+    WebService::GetWebLeague3(c, account);
+    WebService::UpdateWebLeagueInfo3(c, account, league);
+    EXPECT_EQ(WebService::InsertWebTournament(c, account, QStringLiteral("Week 1"), 5, QDate(2026, 3, 4)),
+              QStringLiteral("0|100"));
+    WebService::InsertWebPlayerResult4(c, account, result);
+    EXPECT_EQ(WebService::GetWebTournaments(c, account), QStringLiteral("0|100,,,~~~Week 1,,,~~~"));
+    WebService::DeleteWebTournament(c, account, 100);
+    WebService::EmailPlayer(c, account, QStringLiteral("a@x;b@x"), QStringLiteral("me@x"), QStringLiteral("Sub"),
+                            QStringLiteral("Body"));
+    WebService::GetSecurityQuestion(c, account.user);
+    WebService::ChangePasswordBySecurityAnswer(c, account.user, QStringLiteral("Rex"), QStringLiteral("next"));
+    WebService::ChangePassword(c, {account.user, QStringLiteral("next"), 42}, QStringLiteral("last"));
+
+    const QString u = account.user;
+    const QList<QStringList> expected{
+        {},
+        {u, QStringLiteral("secret")},
+        {u, QStringLiteral("secret"), QStringLiteral("42")},
+        {u, QStringLiteral("secret"), QStringLiteral("42"), QStringLiteral("C"), QStringLiteral("S"), QStringLiteral("N"),
+         QStringLiteral("M"), QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("L"), QStringLiteral("V"),
+         QStringLiteral("F"), QStringLiteral("Z")},
+        {u, QStringLiteral("secret"), QStringLiteral("42"), QStringLiteral("Week 1"), QStringLiteral("5"),
+         QStringLiteral("03/04/2026")},
+        {u, QStringLiteral("secret"), QStringLiteral("Bob"), QStringLiteral("2"), QStringLiteral("100"),
+         QStringLiteral("Al"), QStringLiteral("3"), QStringLiteral("12.5"), QStringLiteral("20"), QStringLiteral("10"),
+         QStringLiteral("5"), QStringLiteral("2"), QStringLiteral("1"), QStringLiteral("77"), QStringLiteral("13")},
+        {u, QStringLiteral("secret"), QStringLiteral("42")},
+        {u, QStringLiteral("secret"), QStringLiteral("100")},
+        {u, QStringLiteral("secret"), QStringLiteral("a@x;b@x"), QStringLiteral("me@x"), QStringLiteral("Sub"),
+         QStringLiteral("Body")},
+        {u},
+        {u, QStringLiteral("Rex"), QStringLiteral("next")},
+        {u, QStringLiteral("next"), QStringLiteral("last")},
+    };
+    const auto calls = fake.calls();
+    ASSERT_EQ(calls.size(), expected.size());
+    const QStringList order{QStringLiteral("TestConnection"), QStringLiteral("LoginNew"), QStringLiteral("GetWebLeague3"),
+                            QStringLiteral("UpdateWebLeagueInfo3"), QStringLiteral("InsertWebTournament"),
+                            QStringLiteral("InsertWebPlayerResult4"), QStringLiteral("GetWebTournaments"),
+                            QStringLiteral("DeleteWebTournament"), QStringLiteral("EmailPlayer"),
+                            QStringLiteral("GetSecurityQuestion"), QStringLiteral("ChangePasswordBySecurityAnswer"),
+                            QStringLiteral("ChangePassword")};
+    for (qsizetype i = 0; i < calls.size(); ++i) {
+        EXPECT_EQ(calls[i].operation, order[i]);
+        EXPECT_EQ(calls[i].arguments, expected[i]) << order[i].toStdString();
+    }
+    EXPECT_EQ(fake.account().password, QStringLiteral("last"));
+    EXPECT_EQ(FakeResultsService::MaskedLine(calls[11]),
+              QStringLiteral("ChangePassword(director@example.com, ***, ***)"));
+}
+
+TEST_F(ResultsServiceCalls, TheConnectionTestLogsOnceAndRefusesWhatItCannotUse)
+{
+    ASSERT_TRUE(connect());
+    EXPECT_TRUE(connect());
+    EXPECT_EQ(log.lines, (QStringList{QStringLiteral("  Connecting to 127.0.0.1..."),
+                                      QStringLiteral("  Connection successful.")}));
+    EXPECT_EQ(fake.operationsCalled(), QStringList{QStringLiteral("TestConnection")});
+    EXPECT_EQ(programSettings().gintUseProxy, 0);
+
+    // A refusal is logged with the whole reply; the next test tries again.
+    connected = false;
+    log.lines.clear();
+    fake.script(QStringLiteral("TestConnection"), {Behaviour::Reply, QStringLiteral("1|Closed for repairs")});
+    EXPECT_FALSE(connect());
+    EXPECT_TRUE(log.lines.back().endsWith(QStringLiteral("Error Message:  1|Closed for repairs")));
+    EXPECT_FALSE(connected);
+
+    // Descriptions the program cannot use, and answers it cannot read.
+    struct Case {
+        FakeResultsService::DescriptionOptions options;
+        FakeResultsService::Script script;
+        QString names;
+    };
+    auto options = [](QString style, QString omitted, QString extra) {
+        FakeResultsService::DescriptionOptions o;
+        o.style = style;
+        o.omitted = omitted;
+        o.extraParameterFor = extra;
+        return o;
+    };
+    const QString document = QStringLiteral("document");
+    const Case cases[] = {
+        {options(QStringLiteral("rpc"), {}, {}), {}, QStringLiteral("rpc style")},
+        {options(document, QStringLiteral("EmailPlayer"), {}), {}, QStringLiteral("operation EmailPlayer")},
+        {options(document, {}, QStringLiteral("ChangePassword")), {}, QStringLiteral("ChangePassword takes 4")},
+        {options(document, {}, {}), {Behaviour::Garbage, {}}, QStringLiteral("not readable XML")},
+        {options(document, {}, {}), {Behaviour::Reply, QStringLiteral("0")}, QStringLiteral("cannot be read")},
+    };
+    for (const Case& c : cases) {
+        fake.setDescription(c.options);
+        fake.script(QStringLiteral("TestConnection"), c.script);
+        try {
+            connect();
+            ADD_FAILURE() << c.names.toStdString();
+        } catch (const SoapError& e) {
+            EXPECT_TRUE(e.text().startsWith(WebContactErrorText() + QStringLiteral("\n\n"))) << e.text().toStdString();
+            EXPECT_TRUE(e.text().contains(c.names)) << e.text().toStdString();
+        }
+        EXPECT_EQ(client, nullptr);
+    }
+}
+
+TEST_F(ResultsServiceCalls, NoSiteSendsNothingAndAPlainAddressIsWarnedAbout)
+{
+    WriteSetting(ResultsWebSiteKey, QString());
+    EXPECT_FALSE(connect());
+    EXPECT_EQ(prompts.messages, QStringList{QStringLiteral("No web site is set.")});
+    EXPECT_TRUE(log.lines.isEmpty());
+
+    // An address reserved for documentation: nothing answers there.
+    WriteSetting(ResultsWebSiteKey, QStringLiteral("http://192.0.2.1:9"));
+    EXPECT_THROW(connect(std::chrono::milliseconds(300)), SoapError);
+    ASSERT_EQ(log.lines.size(), 2);
+    EXPECT_TRUE(log.lines[1].startsWith(QStringLiteral("E Warning:  the results web site address begins with http://")));
+    EXPECT_TRUE(fake.calls().isEmpty());
+}
