@@ -100,9 +100,8 @@ private:
                 return;
             bool close = false;
             bool silent = false;
-            const QByteArray response
-                = m_owner.answer(request.value(0), QString::fromUtf8(request.value(1)), headers,
-                                 buffer->mid(end + 4, length), close, silent);
+            const QByteArray response = m_owner.answer(request.value(0), QString::fromUtf8(request.value(1)), headers,
+                                                       buffer->mid(end + 4, length), close, silent);
             buffer->clear();
             if (silent)
                 return;
@@ -169,7 +168,8 @@ QByteArray FakeResultsService::Description(const DescriptionOptions& options, co
         for (qsizetype i = 0; i < op.arguments.size(); ++i)
             parameters.append({options.parameterPrefix + QString::number(i + 1), xsdType(op.arguments[i])});
         element(op.name, parameters);
-        element(op.name + QStringLiteral("Response"), {{op.name + QStringLiteral("Result"), QStringLiteral("s:string")}});
+        element(op.name + QStringLiteral("Response"),
+                {{op.name + QStringLiteral("Result"), QStringLiteral("s:string")}});
     }
     w.writeEndElement();
     w.writeEndElement();
@@ -180,7 +180,8 @@ QByteArray FakeResultsService::Description(const DescriptionOptions& options, co
             w.writeAttribute(QStringLiteral("name"), op.name + QStringLiteral("Soap") + QString::fromLatin1(direction));
             w.writeEmptyElement(wsdl, QStringLiteral("part"));
             w.writeAttribute(QStringLiteral("name"), QStringLiteral("parameters"));
-            w.writeAttribute(QStringLiteral("element"), QStringLiteral("tns:") + op.name
+            w.writeAttribute(QStringLiteral("element"),
+                             QStringLiteral("tns:") + op.name
                                  + (direction[0] == 'O' ? QStringLiteral("Response") : QString()));
             w.writeEndElement();
         }
@@ -238,7 +239,7 @@ FakeResultsService::FakeResultsService(quint16 port)
     QMetaObject::invokeMethod(
         m_server, [this, port, &listening] { listening = m_server->listen(port); }, Qt::BlockingQueuedConnection);
     m_port = listening;
-    setDescription(DescriptionOptions{});
+    setDescription(DescriptionOptions {});
 }
 
 FakeResultsService::~FakeResultsService()
@@ -306,10 +307,12 @@ void FakeResultsService::setCallObserver(std::function<void(const Call&)> observ
 
 QString FakeResultsService::MaskedLine(const Call& call)
 {
-    QList<int> secret{1};
-    if (call.operation == QLatin1String("ChangePassword") || call.operation == QLatin1String("ChangePasswordBySecurityAnswer"))
+    QList<int> secret {1};
+    if (call.operation == QLatin1String("ChangePassword")
+        || call.operation == QLatin1String("ChangePasswordBySecurityAnswer"))
         secret = {1, 2};
-    else if (call.operation == QLatin1String("TestConnection") || call.operation == QLatin1String("GetSecurityQuestion"))
+    else if (call.operation == QLatin1String("TestConnection")
+             || call.operation == QLatin1String("GetSecurityQuestion"))
         secret = {};
     else if (call.operation == QLatin1String("UpdateWebLeagueInfo3"))
         secret = {1, 10};
@@ -369,7 +372,8 @@ QByteArray FakeResultsService::answer(const QByteArray& method, const QString& t
     case Behaviour::Garbage:
         return httpResponse(200, "OK", "text/xml", "<html><body>Service unavailable");
     case Behaviour::Fault:
-        return httpResponse(500, "Internal Server Error", "text/xml; charset=utf-8", soapEnvelope([&](QXmlStreamWriter& w) {
+        return httpResponse(500, "Internal Server Error", "text/xml; charset=utf-8",
+                            soapEnvelope([&](QXmlStreamWriter& w) {
                                 w.writeStartElement(QStringLiteral("http://schemas.xmlsoap.org/soap/envelope/"),
                                                     QStringLiteral("Fault"));
                                 w.writeTextElement(QStringLiteral("faultcode"), QStringLiteral("soap:Server"));
@@ -416,9 +420,12 @@ QString FakeResultsService::accountReply(const Call& call)
     if (op == QLatin1String("GetWebLeague3"))
         return ok(a.leagueFields.join(Separator));
     if (op == QLatin1String("UpdateWebLeagueInfo3")) {
-        auto flag = [](const QString& v) { return v == QLatin1String("1") ? QStringLiteral("True") : QStringLiteral("False"); };
-        a.leagueFields = QStringList{x.value(9), flag(x.value(7)), flag(x.value(8)), x.value(3),  x.value(4), x.value(5),
-                                     x.value(6), a.leagueFields.value(7), x.value(10), x.value(11), x.value(12)};
+        auto flag = [](const QString& v) {
+            return v == QLatin1String("1") ? QStringLiteral("True") : QStringLiteral("False");
+        };
+        a.leagueFields
+            = QStringList {x.value(9), flag(x.value(7)),        flag(x.value(8)), x.value(3),  x.value(4), x.value(5),
+                           x.value(6), a.leagueFields.value(7), x.value(10),      x.value(11), x.value(12)};
         return ok(QStringLiteral("League details saved."));
     }
     if (op == QLatin1String("GetWebTournaments")) {
@@ -454,8 +461,9 @@ QByteArray FakeResultsService::page(const QString& target)
     QString text;
     if (url.path().compare(QLatin1String("/webresultssharing.aspx"), Qt::CaseInsensitive) == 0) {
         const Account a = account();
-        text = html(QStringLiteral("Free web results account"),
-                    QStringLiteral("<p>This test service has one account: login <b>%1</b>.</p>").arg(a.login.toHtmlEscaped()));
+        text = html(
+            QStringLiteral("Free web results account"),
+            QStringLiteral("<p>This test service has one account: login <b>%1</b>.</p>").arg(a.login.toHtmlEscaped()));
     } else if (url.path().compare(QLatin1String("/leaguehome.aspx"), Qt::CaseInsensitive) == 0) {
         const Account a = account();
         QString list;
@@ -464,8 +472,8 @@ QByteArray FakeResultsService::page(const QString& target)
         for (const QStringList& r : a.results)
             list += QStringLiteral("<li>tournament %1: %2 finished %3</li>")
                         .arg(r.value(2).toHtmlEscaped(), r.value(3).toHtmlEscaped(), r.value(4).toHtmlEscaped());
-        text = html(a.leagueFields.value(0), QStringLiteral("<p>%1</p><ul>%2</ul>")
-                                                 .arg(a.leagueFields.value(6).toHtmlEscaped(), list));
+        text = html(a.leagueFields.value(0),
+                    QStringLiteral("<p>%1</p><ul>%2</ul>").arg(a.leagueFields.value(6).toHtmlEscaped(), list));
     } else {
         return httpResponse(404, "Not Found", "text/plain", "Not found");
     }

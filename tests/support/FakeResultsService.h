@@ -39,10 +39,17 @@ public:
         QString answer = QStringLiteral("Rex");
         qint32 league = 42;
         // The league record, field by field.
-        QStringList leagueFields{QStringLiteral("Wednesday Poker"), QStringLiteral("True"),  QStringLiteral("False"),
-                                 QStringLiteral("Springfield"),     QStringLiteral("IL"),    QStringLiteral("USA"),
-                                 QStringLiteral("Next game Friday"), QString(),              QString(),
-                                 QStringLiteral("Pat"),             QStringLiteral("Jones")};
+        QStringList leagueFields {QStringLiteral("Wednesday Poker"),
+                                  QStringLiteral("True"),
+                                  QStringLiteral("False"),
+                                  QStringLiteral("Springfield"),
+                                  QStringLiteral("IL"),
+                                  QStringLiteral("USA"),
+                                  QStringLiteral("Next game Friday"),
+                                  QString(),
+                                  QString(),
+                                  QStringLiteral("Pat"),
+                                  QStringLiteral("Jones")};
         QList<QPair<qint32, QString>> tournaments; // posted: number, name
         QList<QStringList> results; // the arguments of each posted result after the password
         QList<QStringList> emails; // recipients, reply-to, subject, body

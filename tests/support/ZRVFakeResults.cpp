@@ -48,8 +48,7 @@ int main(int argc, char** argv)
 
     QTextStream out(stdout);
     out << service.address() << Qt::endl;
-    service.setCallObserver([&out](const FakeResultsService::Call& call) {
-        out << FakeResultsService::MaskedLine(call) << Qt::endl;
-    });
+    service.setCallObserver(
+        [&out](const FakeResultsService::Call& call) { out << FakeResultsService::MaskedLine(call) << Qt::endl; });
     return app.exec();
 }

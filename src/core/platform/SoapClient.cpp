@@ -99,9 +99,8 @@ QString ReadSoapReply(const SoapOperation& operation, const QByteArray& reply, i
         root = ReadXmlDocument(reply, QStringLiteral("The reply to %1").arg(operation.name));
     } catch (const SoapError&) {
         if (httpStatus < 200 || httpStatus > 299)
-            throw SoapError(QStringLiteral("The web service answered %1 with HTTP status %2.")
-                                .arg(operation.name)
-                                .arg(httpStatus));
+            throw SoapError(
+                QStringLiteral("The web service answered %1 with HTTP status %2.").arg(operation.name).arg(httpStatus));
         throw;
     }
     const XmlNode* body = root->name == QLatin1String("Envelope") && root->ns == EnvelopeNs
@@ -118,8 +117,8 @@ QString ReadSoapReply(const SoapOperation& operation, const QByteArray& reply, i
             QStringLiteral("The web service answered %1 with HTTP status %2.").arg(operation.name).arg(httpStatus));
     if (!content || content->name != operation.responseElement || content->children.empty())
         throw SoapError(QStringLiteral("The reply to %1 is not its response.").arg(operation.name));
-    const XmlNode* result = operation.resultElement.isEmpty() ? content->children.front().get()
-                                                              : content->child(operation.resultElement);
+    const XmlNode* result
+        = operation.resultElement.isEmpty() ? content->children.front().get() : content->child(operation.resultElement);
     if (!result)
         throw SoapError(QStringLiteral("The reply to %1 holds no result.").arg(operation.name));
     return result->text;

@@ -34,7 +34,7 @@ class SoapClient {
 public:
     struct Options {
         bool useProxy = false; // true: the system's proxy configuration; false: none
-        std::chrono::milliseconds timeout{30000};
+        std::chrono::milliseconds timeout {30000};
     };
 
     explicit SoapClient(Options options);

@@ -40,8 +40,8 @@ public:
 
         ServiceDescription description;
         const XmlNode* binding = soap11Binding(description.endpointPath);
-        const QString bindingStyle = binding->child(QStringLiteral("binding"), Soap11BindingNs)
-                                         ->attribute(QStringLiteral("style"));
+        const QString bindingStyle
+            = binding->child(QStringLiteral("binding"), Soap11BindingNs)->attribute(QStringLiteral("style"));
         const XmlNode* portType = m_portTypes.value(localName(binding->attribute(QStringLiteral("type"))));
         for (const XmlNode* op : binding->childrenNamed(QStringLiteral("operation"), WsdlNs)) {
             SoapOperation operation = readOperation(*op, bindingStyle, portType);
@@ -58,7 +58,8 @@ private:
             return;
         for (const XmlNode* schema : types->childrenNamed(QStringLiteral("schema"), SchemaNs)) {
             const QString ns = schema->attribute(QStringLiteral("targetNamespace"));
-            const bool qualified = schema->attribute(QStringLiteral("elementFormDefault")) == QLatin1String("qualified");
+            const bool qualified
+                = schema->attribute(QStringLiteral("elementFormDefault")) == QLatin1String("qualified");
             for (const XmlNode* element : schema->childrenNamed(QStringLiteral("element"), SchemaNs))
                 m_elements.insert(element->attribute(QStringLiteral("name")), {element, ns, qualified});
             for (const XmlNode* type : schema->childrenNamed(QStringLiteral("complexType"), SchemaNs))
@@ -145,18 +146,19 @@ private:
     {
         const XmlNode* io = abstract.child(direction, WsdlNs);
         const XmlNode* message = io ? m_messages.value(localName(io->attribute(QStringLiteral("message")))) : nullptr;
-        const auto parts = message ? message->childrenNamed(QStringLiteral("part"), WsdlNs) : std::vector<const XmlNode*>();
+        const auto parts
+            = message ? message->childrenNamed(QStringLiteral("part"), WsdlNs) : std::vector<const XmlNode*>();
         if (parts.size() != 1 || parts.front()->attribute(QStringLiteral("element")).isEmpty()) {
             if (operation.problem.isEmpty())
-                operation.problem = QStringLiteral("The operation %1 is not in document/literal wrapped style.")
-                                        .arg(operation.name);
+                operation.problem
+                    = QStringLiteral("The operation %1 is not in document/literal wrapped style.").arg(operation.name);
             return {};
         }
         const QString elementName = localName(parts.front()->attribute(QStringLiteral("element")));
         const SchemaElement element = m_elements.value(elementName);
         if (!element.node && operation.problem.isEmpty())
-            operation.problem = QStringLiteral("The operation %1 names the undeclared element %2.")
-                                    .arg(operation.name, elementName);
+            operation.problem
+                = QStringLiteral("The operation %1 names the undeclared element %2.").arg(operation.name, elementName);
         return element;
     }
 

@@ -45,7 +45,10 @@ std::optional<QUrl> ResultsSiteAddress(const QString& setting)
     return url;
 }
 
-QUrl ServiceDescriptionAddress(const QUrl& site) { return QUrl(site.toString() + QStringLiteral("/ZRVResultsShare.asmx?WSDL")); }
+QUrl ServiceDescriptionAddress(const QUrl& site)
+{
+    return QUrl(site.toString() + QStringLiteral("/ZRVResultsShare.asmx?WSDL"));
+}
 
 QString SignUpPageAddress(const QUrl& site) { return site.toString() + QStringLiteral("/webresultssharing.aspx"); }
 

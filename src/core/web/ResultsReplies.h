@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/platform/SoapDescription.h"
 #include "core/platform/ModelTypes.h"
+#include "core/platform/SoapDescription.h"
 
 #include <QList>
 #include <QString>

@@ -39,7 +39,7 @@ bool TestWebConnection(std::unique_ptr<SoapClient>& client, bool& mbSoapConnecte
 
     QString reply;
     try {
-        client = std::make_unique<SoapClient>(SoapClient::Options{gintUseProxy == 1, timeout});
+        client = std::make_unique<SoapClient>(SoapClient::Options {gintUseProxy == 1, timeout});
         client->Initialise(ServiceDescriptionAddress(*site));
         CheckWebServiceDescription(client->description());
         reply = WebService::TestConnection(*client);

@@ -13,7 +13,7 @@ public:
 };
 
 // What a call to the results service waits at most for its answer.
-inline constexpr std::chrono::milliseconds WebTransferTimeout{30000};
+inline constexpr std::chrono::milliseconds WebTransferTimeout {30000};
 
 // The text before the reason when the results site cannot be contacted.
 QString WebContactErrorText();

@@ -11,12 +11,12 @@ QString call(SoapClient& client, const char* operation, const QList<SoapValue>& 
 
 QList<SoapValue> withAccount(const WebAccount& account, const QList<SoapValue>& rest = {})
 {
-    return QList<SoapValue>{account.user, account.password, account.league} + rest;
+    return QList<SoapValue> {account.user, account.password, account.league} + rest;
 }
 
 QList<SoapValue> withLogin(const WebAccount& account, const QList<SoapValue>& rest)
 {
-    return QList<SoapValue>{account.user, account.password} + rest;
+    return QList<SoapValue> {account.user, account.password} + rest;
 }
 
 qint16 flag(bool value) { return value ? 1 : 0; }
@@ -25,7 +25,7 @@ qint16 flag(bool value) { return value ? 1 : 0; }
 
 const QList<WebOperation>& WebOperations()
 {
-    static const QList<WebOperation> operations{
+    static const QList<WebOperation> operations {
         {QStringLiteral("TestConnection"), {}, SuccessRule::CodeZero},
         {QStringLiteral("LoginNew"), {T::Text, T::Text}, SuccessRule::CodeZero},
         {QStringLiteral("GetWebLeague3"), {T::Text, T::Text, T::Int32}, SuccessRule::CodeZero},
@@ -34,7 +34,8 @@ const QList<WebOperation>& WebOperations()
           T::Text},
          SuccessRule::CodeZero},
         {QStringLiteral("GetWebTournaments"), {T::Text, T::Text, T::Int32}, SuccessRule::CodeZero},
-        {QStringLiteral("InsertWebTournament"), {T::Text, T::Text, T::Int32, T::Text, T::Text, T::Text},
+        {QStringLiteral("InsertWebTournament"),
+         {T::Text, T::Text, T::Int32, T::Text, T::Text, T::Text},
          SuccessRule::CodeZero},
         {QStringLiteral("InsertWebPlayerResult4"),
          {T::Text, T::Text, T::Text, T::Double, T::Text, T::Text, T::Int32, T::Double, T::Double, T::Double, T::Double,
@@ -82,9 +83,10 @@ QString GetWebLeague3(SoapClient& client, const WebAccount& account)
 QString UpdateWebLeagueInfo3(SoapClient& client, const WebAccount& account, const WebLeagueRecord& league)
 {
     return call(client, "UpdateWebLeagueInfo3",
-                withAccount(account, {league.city, league.state, league.country, league.message,
-                                      flag(league.showManagerName), flag(league.showManagerEmail), league.leagueName,
-                                      league.viewerPassword, league.firstName, league.lastName}));
+                withAccount(account,
+                            {league.city, league.state, league.country, league.message, flag(league.showManagerName),
+                             flag(league.showManagerEmail), league.leagueName, league.viewerPassword, league.firstName,
+                             league.lastName}));
 }
 
 QString GetWebTournaments(SoapClient& client, const WebAccount& account)
@@ -95,16 +97,18 @@ QString GetWebTournaments(SoapClient& client, const WebAccount& account)
 QString InsertWebTournament(SoapClient& client, const WebAccount& account, const QString& name, Long tournamentId,
                             const QDate& date)
 {
-    return call(client, "InsertWebTournament",
-                withAccount(account, {name, QString::number(tournamentId), date.toString(QStringLiteral("MM/dd/yyyy"))}));
+    return call(
+        client, "InsertWebTournament",
+        withAccount(account, {name, QString::number(tournamentId), date.toString(QStringLiteral("MM/dd/yyyy"))}));
 }
 
 QString InsertWebPlayerResult4(SoapClient& client, const WebAccount& account, const WebPlayerResult& r)
 {
-    return call(client, "InsertWebPlayerResult4",
-                withLogin(account, {r.eliminatedBy, double(r.kills), QString::number(r.webTournament), r.playerName,
-                                    r.finish, r.payout, r.totalBuyin, r.totalRebuy, r.totalAddon, r.numRebuys,
-                                    r.numAddons, r.entryId, double(r.points)}));
+    return call(
+        client, "InsertWebPlayerResult4",
+        withLogin(account,
+                  {r.eliminatedBy, double(r.kills), QString::number(r.webTournament), r.playerName, r.finish, r.payout,
+                   r.totalBuyin, r.totalRebuy, r.totalAddon, r.numRebuys, r.numAddons, r.entryId, double(r.points)}));
 }
 
 QString DeleteWebTournament(SoapClient& client, const WebAccount& account, Long webTournament)
@@ -112,8 +116,8 @@ QString DeleteWebTournament(SoapClient& client, const WebAccount& account, Long 
     return call(client, "DeleteWebTournament", withLogin(account, {webTournament}));
 }
 
-QString EmailPlayer(SoapClient& client, const WebAccount& account, const QString& recipients,
-                    const QString& replyTo, const QString& subject, const QString& body)
+QString EmailPlayer(SoapClient& client, const WebAccount& account, const QString& recipients, const QString& replyTo,
+                    const QString& subject, const QString& body)
 {
     return call(client, "EmailPlayer", withLogin(account, {recipients, replyTo, subject, body}));
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/platform/SoapClient.h"
 #include "core/platform/ModelTypes.h"
+#include "core/platform/SoapClient.h"
 #include "core/web/ResultsReplies.h"
 
 #include <QDate>
@@ -62,8 +62,8 @@ QString InsertWebTournament(SoapClient& client, const WebAccount& account, const
                             const QDate& date);
 QString InsertWebPlayerResult4(SoapClient& client, const WebAccount& account, const WebPlayerResult& result);
 QString DeleteWebTournament(SoapClient& client, const WebAccount& account, Long webTournament);
-QString EmailPlayer(SoapClient& client, const WebAccount& account, const QString& recipients,
-                    const QString& replyTo, const QString& subject, const QString& body);
+QString EmailPlayer(SoapClient& client, const WebAccount& account, const QString& recipients, const QString& replyTo,
+                    const QString& subject, const QString& body);
 QString GetSecurityQuestion(SoapClient& client, const QString& login);
 QString ChangePasswordBySecurityAnswer(SoapClient& client, const QString& login, const QString& answer,
                                        const QString& newPassword);

@@ -116,7 +116,8 @@ frmWebResultsManager::frmWebResultsManager(QWidget* parent)
     body->addLayout(options);
     frameLoginButtons = page(this, QStringLiteral("frameLoginButtons"));
     optRenew = option(frameLoginButtons, QStringLiteral("optRenew"), QStringLiteral("Activate Account"));
-    optForgotPassword = option(frameLoginButtons, QStringLiteral("optForgotPassword"), QStringLiteral("Forgot Password"));
+    optForgotPassword
+        = option(frameLoginButtons, QStringLiteral("optForgotPassword"), QStringLiteral("Forgot Password"));
     optLogin = option(frameLoginButtons, QStringLiteral("optLogin"), QStringLiteral("Login"));
     frameButtons = page(this, QStringLiteral("frameButtons"));
     optHomePage = option(frameButtons, QStringLiteral("optHomePage"), QStringLiteral("View Home Page"));
@@ -208,7 +209,8 @@ void frmWebResultsManager::buildLoginPages(QWidget* pages)
     // The answer shows while it is typed and is masked afterwards.
     txtAnswer = textBox(frameSecurityQuestion, QStringLiteral("txtAnswer"), QLineEdit::PasswordEchoOnEdit);
     txtNewPassword[1] = textBox(frameSecurityQuestion, QStringLiteral("txtNewPassword(1)"), QLineEdit::Password);
-    txtConfirmPassword[1] = textBox(frameSecurityQuestion, QStringLiteral("txtConfirmPassword(1)"), QLineEdit::Password);
+    txtConfirmPassword[1]
+        = textBox(frameSecurityQuestion, QStringLiteral("txtConfirmPassword(1)"), QLineEdit::Password);
     answerForm->addRow(QStringLiteral("Answer"), txtAnswer);
     answerForm->addRow(QStringLiteral("New Password"), txtNewPassword[1]);
     answerForm->addRow(QStringLiteral("Confirm New Password"), txtConfirmPassword[1]);
@@ -219,9 +221,10 @@ void frmWebResultsManager::buildLoginPages(QWidget* pages)
     frameSecurityQuestion->hide();
 
     frameLogin = page(pages, QStringLiteral("frameLogin"));
-    column(frameLogin)->addWidget(label(frameLogin, QStringLiteral("lblLoginInfo"),
-                                        QStringLiteral("To login you must have access to the internet.  Press Test "
-                                                       "Connection if you are unsure if you are connected.")));
+    column(frameLogin)
+        ->addWidget(label(frameLogin, QStringLiteral("lblLoginInfo"),
+                          QStringLiteral("To login you must have access to the internet.  Press Test "
+                                         "Connection if you are unsure if you are connected.")));
     auto* form = new QFormLayout;
     txtLogin = textBox(frameLogin, QStringLiteral("txtLogin"));
     txtPassword = textBox(frameLogin, QStringLiteral("txtPassword"), QLineEdit::Password);
@@ -250,17 +253,22 @@ void frmWebResultsManager::buildLoginPages(QWidget* pages)
 void frmWebResultsManager::buildAccountPages(QWidget* pages)
 {
     frameHomePage = page(pages, QStringLiteral("frameHomePage"));
-    column(frameHomePage)->addWidget(label(frameHomePage, QStringLiteral("lblHomePage"), QStringLiteral("Go to League Home Page")));
+    column(frameHomePage)
+        ->addWidget(label(frameHomePage, QStringLiteral("lblHomePage"), QStringLiteral("Go to League Home Page")));
     btnWeb = captionButton(frameHomePage, QStringLiteral("btnWeb"), QString());
     column(frameHomePage)->addWidget(btnWeb);
 
     framePost = page(pages, QStringLiteral("framePost"));
-    column(framePost)->addWidget(label(framePost, QStringLiteral("lblPostNotBuilt"), QStringLiteral("Posting results is not built yet.")));
+    column(framePost)->addWidget(
+        label(framePost, QStringLiteral("lblPostNotBuilt"), QStringLiteral("Posting results is not built yet.")));
     frameMessage = page(pages, QStringLiteral("frameMessage"));
-    column(frameMessage)->addWidget(label(frameMessage, QStringLiteral("lblMessageNotBuilt"),
-                                          QStringLiteral("Editing the league message and details is not built yet.")));
+    column(frameMessage)
+        ->addWidget(label(frameMessage, QStringLiteral("lblMessageNotBuilt"),
+                          QStringLiteral("Editing the league message and details is not built yet.")));
     frameEmail = page(pages, QStringLiteral("frameEmail"));
-    column(frameEmail)->addWidget(label(frameEmail, QStringLiteral("lblEmailNotBuilt"), QStringLiteral("E-mailing players is not built yet.")));
+    column(frameEmail)
+        ->addWidget(label(frameEmail, QStringLiteral("lblEmailNotBuilt"),
+                          QStringLiteral("E-mailing players is not built yet.")));
 
     framePassword = page(pages, QStringLiteral("framePassword"));
     auto* form = new QFormLayout;
@@ -269,7 +277,8 @@ void frmWebResultsManager::buildAccountPages(QWidget* pages)
     form->addRow(QStringLiteral("New Password"), txtNewPassword[0]);
     form->addRow(QStringLiteral("Confirm New Password"), txtConfirmPassword[0]);
     column(framePassword)->addLayout(form);
-    cmdChangePassword = commandButton(framePassword, QStringLiteral("cmdChangePassword"), QStringLiteral("Change Password"));
+    cmdChangePassword
+        = commandButton(framePassword, QStringLiteral("cmdChangePassword"), QStringLiteral("Change Password"));
     column(framePassword)->addWidget(cmdChangePassword, 0, Qt::AlignLeft);
 
     for (QFrame* f : {frameHomePage, framePost, frameMessage, frameEmail, framePassword}) {

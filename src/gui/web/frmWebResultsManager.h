@@ -84,8 +84,8 @@ public:
     QPushButton* cmdChangePassword;
 
     // Element 0 on the change-password page, 1 on the forgotten-password page.
-    std::array<QLineEdit*, 2> txtNewPassword{};
-    std::array<QLineEdit*, 2> txtConfirmPassword{};
+    std::array<QLineEdit*, 2> txtNewPassword {};
+    std::array<QLineEdit*, 2> txtConfirmPassword {};
 
     void HideFrames();
     void HideLoginFrames();

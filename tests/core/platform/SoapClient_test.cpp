@@ -18,7 +18,7 @@ SoapOperation operation(bool qualified)
     op.ns = QStringLiteral("urn:x");
     op.qualified = qualified;
     op.requestElement = QStringLiteral("Echo");
-    op.parameters = QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d")};
+    op.parameters = QStringList {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d")};
     op.responseElement = QStringLiteral("EchoResponse");
     op.resultElement = QStringLiteral("EchoResult");
     return op;
@@ -45,14 +45,15 @@ TEST(SoapClientMessages, ArgumentsKeepTheirTextAndNumbersTheirCLocaleFormUnderAn
 {
     const QLocale before;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    const QString forbidden = QStringLiteral("a") + QChar(0x1) + QStringLiteral("b") + QChar(0xFFFF) + QStringLiteral("c");
+    const QString forbidden
+        = QStringLiteral("a") + QChar(0x1) + QStringLiteral("b") + QChar(0xFFFF) + QStringLiteral("c");
     for (bool qualified : {true, false}) {
         QString ns;
         const QByteArray request
             = SoapRequest(operation(qualified), {QStringLiteral("<&>\" 'x'"), 1234.5, qint16(-7), forbidden});
         EXPECT_EQ(readBack(request, &ns),
-                  (QStringList{QStringLiteral("<&>\" 'x'"), QStringLiteral("1234.5"), QStringLiteral("-7"),
-                               QStringLiteral("abc")}));
+                  (QStringList {QStringLiteral("<&>\" 'x'"), QStringLiteral("1234.5"), QStringLiteral("-7"),
+                                QStringLiteral("abc")}));
         EXPECT_EQ(ns, qualified ? QStringLiteral("urn:x") : QString());
     }
     EXPECT_EQ(SoapValueText(0.1), QStringLiteral("0.1"));
@@ -104,7 +105,8 @@ TEST(SoapClientMessages, MutatedRepliesAndDescriptionsAreErrorsNeverCrashes)
 
 class SoapClientCalls : public DataFolderTest {
 protected:
-    QString call(const QString& name, const QList<SoapValue>& arguments, std::chrono::milliseconds timeout = std::chrono::seconds(10))
+    QString call(const QString& name, const QList<SoapValue>& arguments,
+                 std::chrono::milliseconds timeout = std::chrono::seconds(10))
     {
         SoapClient client({false, timeout});
         client.Initialise(QUrl(fake.address() + QStringLiteral("/ZRVResultsShare.asmx?WSDL")));
@@ -126,7 +128,7 @@ TEST_F(SoapClientCalls, SendsAPostWithTheQuotedActionToTheConfiguredSiteAndRetur
         const FakeResultsService::Call sent = fake.calls().back();
         EXPECT_EQ(sent.soapAction, QStringLiteral("\"http://zrv.example/results/LoginNew\""));
         EXPECT_EQ(sent.contentType, QStringLiteral("text/xml; charset=utf-8"));
-        EXPECT_EQ(sent.argumentNames, (QStringList{QStringLiteral("value1"), QStringLiteral("value2")}));
+        EXPECT_EQ(sent.argumentNames, (QStringList {QStringLiteral("value1"), QStringLiteral("value2")}));
     }
     // The calls stay on the site the description was read from, wherever
     // the description says the service is.
@@ -142,7 +144,8 @@ TEST_F(SoapClientCalls, FailuresBecomeErrorsThatSayWhatWentWrong)
         QString says;
     };
     const Case cases[] = {
-        {Behaviour::Fault, QStringLiteral("Database offline"), QStringLiteral("fault in TestConnection: Database offline")},
+        {Behaviour::Fault, QStringLiteral("Database offline"),
+         QStringLiteral("fault in TestConnection: Database offline")},
         {Behaviour::Garbage, QString(), QStringLiteral("not readable XML")},
         {Behaviour::Close, QString(), QStringLiteral("cannot be reached")},
         {Behaviour::Silent, QString(), QStringLiteral("did not answer within 0 seconds")},
@@ -166,8 +169,9 @@ TEST_F(SoapClientCalls, ARefusedConnectionOrAMissingDescriptionIsAnError)
     const quint16 closedPort = unused.serverPort();
     unused.close();
     SoapClient client({false, std::chrono::seconds(10)});
-    EXPECT_THROW(client.Initialise(QUrl(QStringLiteral("http://127.0.0.1:%1/ZRVResultsShare.asmx?WSDL").arg(closedPort))),
-                 SoapError);
+    EXPECT_THROW(
+        client.Initialise(QUrl(QStringLiteral("http://127.0.0.1:%1/ZRVResultsShare.asmx?WSDL").arg(closedPort))),
+        SoapError);
     EXPECT_THROW(client.Initialise(QUrl(fake.address() + QStringLiteral("/elsewhere.asmx?WSDL"))), SoapError);
     EXPECT_THROW(client.Call(QStringLiteral("TestConnection"), {}), SoapError);
 }

@@ -6,7 +6,6 @@
 #include "core/store/ProgramSettings.h"
 #include "core/store/SettingsKeys.h"
 
-
 namespace {
 
 using Behaviour = FakeResultsService::Behaviour;
@@ -31,12 +30,18 @@ TEST(ResultsServiceReplies, CodesAreReadByTheirFirstCharacterAndShortOrOddReplie
         Outcome outcome;
     };
     const Case cases[] = {
-        {"0|", SuccessRule::CodeZero, Success},       {"0|42", SuccessRule::CodeZero, Success},
-        {"1|No", SuccessRule::CodeZero, Refused},     {"2|x", SuccessRule::CodeZero, Refused},
-        {"x|", SuccessRule::CodeZero, Refused},       {"0", SuccessRule::CodeZero, Error},
-        {"", SuccessRule::CodeZero, Error},           {"2|x", SuccessRule::AnyCodeButOne, Success},
-        {"0|", SuccessRule::AnyCodeButOne, Success},  {"1|No", SuccessRule::AnyCodeButOne, Refused},
-        {"<html>", SuccessRule::AnyCodeButOne, Error}, {"2", SuccessRule::AnyCodeButOne, Error},
+        {"0|", SuccessRule::CodeZero, Success},
+        {"0|42", SuccessRule::CodeZero, Success},
+        {"1|No", SuccessRule::CodeZero, Refused},
+        {"2|x", SuccessRule::CodeZero, Refused},
+        {"x|", SuccessRule::CodeZero, Refused},
+        {"0", SuccessRule::CodeZero, Error},
+        {"", SuccessRule::CodeZero, Error},
+        {"2|x", SuccessRule::AnyCodeButOne, Success},
+        {"0|", SuccessRule::AnyCodeButOne, Success},
+        {"1|No", SuccessRule::AnyCodeButOne, Refused},
+        {"<html>", SuccessRule::AnyCodeButOne, Error},
+        {"2", SuccessRule::AnyCodeButOne, Error},
     };
     for (const Case& c : cases) {
         const QString reply = QString::fromLatin1(c.reply);
@@ -63,10 +68,10 @@ TEST(ResultsServiceReplies, TournamentListsAndLeagueRecordsAreReadOrRefused)
     for (const char* odd : {"0|7,,,~~~Week 1", "0|7,,,~~~", "0|x,,,~~~Week,,,~~~", "0"})
         EXPECT_THROW(ReadTournamentList(QString::fromLatin1(odd)), SoapError) << odd;
 
-    const QString fields = QStringList{QStringLiteral("League"), QStringLiteral("True"), QStringLiteral("0"),
-                                       QStringLiteral("City"),   QStringLiteral("ST"),   QStringLiteral("US"),
-                                       QStringLiteral("Hello"),  QStringLiteral("-"),    QStringLiteral("view"),
-                                       QStringLiteral("Pat"),    QStringLiteral("Jones")}
+    const QString fields = QStringList {QStringLiteral("League"), QStringLiteral("True"), QStringLiteral("0"),
+                                        QStringLiteral("City"),   QStringLiteral("ST"),   QStringLiteral("US"),
+                                        QStringLiteral("Hello"),  QStringLiteral("-"),    QStringLiteral("view"),
+                                        QStringLiteral("Pat"),    QStringLiteral("Jones")}
                                .join(ListSeparator);
     const WebLeagueRecord league = ReadLeagueRecord(fields);
     EXPECT_EQ(league.leagueName, QStringLiteral("League"));
@@ -117,7 +122,7 @@ TEST_F(ResultsServiceCalls, TheTwelveOperationsSendTheirArgumentsInOrderAndForm)
 {
     ASSERT_TRUE(connect());
     SoapClient& c = *client;
-    const WebAccount account{QStringLiteral("director@example.com"), QStringLiteral("secret"), 42};
+    const WebAccount account {QStringLiteral("director@example.com"), QStringLiteral("secret"), 42};
     WebLeagueRecord league;
     league.leagueName = QStringLiteral("L");
     league.showManagerEmail = true;
@@ -128,7 +133,7 @@ TEST_F(ResultsServiceCalls, TheTwelveOperationsSendTheirArgumentsInOrderAndForm)
     league.viewerPassword = QStringLiteral("V");
     league.firstName = QStringLiteral("F");
     league.lastName = QStringLiteral("Z");
-    WebPlayerResult result{QStringLiteral("Bob"), 2, 100, QStringLiteral("Al"), 3, 12.5, 20, 10, 5, 2, 1, 77, 13};
+    WebPlayerResult result {QStringLiteral("Bob"), 2, 100, QStringLiteral("Al"), 3, 12.5, 20, 10, 5, 2, 1, 77, 13};
 
     EXPECT_EQ(WebService::LoginNew(c, account.user, account.password), QStringLiteral("0|42"));
     WebService::GetWebLeague3(c, account);
@@ -145,13 +150,13 @@ TEST_F(ResultsServiceCalls, TheTwelveOperationsSendTheirArgumentsInOrderAndForm)
     WebService::ChangePassword(c, {account.user, QStringLiteral("next"), 42}, QStringLiteral("last"));
 
     const QString u = account.user;
-    const QList<QStringList> expected{
+    const QList<QStringList> expected {
         {},
         {u, QStringLiteral("secret")},
         {u, QStringLiteral("secret"), QStringLiteral("42")},
-        {u, QStringLiteral("secret"), QStringLiteral("42"), QStringLiteral("C"), QStringLiteral("S"), QStringLiteral("N"),
-         QStringLiteral("M"), QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("L"), QStringLiteral("V"),
-         QStringLiteral("F"), QStringLiteral("Z")},
+        {u, QStringLiteral("secret"), QStringLiteral("42"), QStringLiteral("C"), QStringLiteral("S"),
+         QStringLiteral("N"), QStringLiteral("M"), QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("L"),
+         QStringLiteral("V"), QStringLiteral("F"), QStringLiteral("Z")},
         {u, QStringLiteral("secret"), QStringLiteral("42"), QStringLiteral("Week 1"), QStringLiteral("5"),
          QStringLiteral("03/04/2026")},
         {u, QStringLiteral("secret"), QStringLiteral("Bob"), QStringLiteral("2"), QStringLiteral("100"),
@@ -167,12 +172,18 @@ TEST_F(ResultsServiceCalls, TheTwelveOperationsSendTheirArgumentsInOrderAndForm)
     };
     const auto calls = fake.calls();
     ASSERT_EQ(calls.size(), expected.size());
-    const QStringList order{QStringLiteral("TestConnection"), QStringLiteral("LoginNew"), QStringLiteral("GetWebLeague3"),
-                            QStringLiteral("UpdateWebLeagueInfo3"), QStringLiteral("InsertWebTournament"),
-                            QStringLiteral("InsertWebPlayerResult4"), QStringLiteral("GetWebTournaments"),
-                            QStringLiteral("DeleteWebTournament"), QStringLiteral("EmailPlayer"),
-                            QStringLiteral("GetSecurityQuestion"), QStringLiteral("ChangePasswordBySecurityAnswer"),
-                            QStringLiteral("ChangePassword")};
+    const QStringList order {QStringLiteral("TestConnection"),
+                             QStringLiteral("LoginNew"),
+                             QStringLiteral("GetWebLeague3"),
+                             QStringLiteral("UpdateWebLeagueInfo3"),
+                             QStringLiteral("InsertWebTournament"),
+                             QStringLiteral("InsertWebPlayerResult4"),
+                             QStringLiteral("GetWebTournaments"),
+                             QStringLiteral("DeleteWebTournament"),
+                             QStringLiteral("EmailPlayer"),
+                             QStringLiteral("GetSecurityQuestion"),
+                             QStringLiteral("ChangePasswordBySecurityAnswer"),
+                             QStringLiteral("ChangePassword")};
     for (qsizetype i = 0; i < calls.size(); ++i) {
         EXPECT_EQ(calls[i].operation, order[i]);
         EXPECT_EQ(calls[i].arguments, expected[i]) << order[i].toStdString();
@@ -186,9 +197,10 @@ TEST_F(ResultsServiceCalls, TheConnectionTestLogsOnceAndRefusesWhatItCannotUse)
 {
     ASSERT_TRUE(connect());
     EXPECT_TRUE(connect());
-    EXPECT_EQ(log.lines, (QStringList{QStringLiteral("  Connecting to 127.0.0.1..."),
-                                      QStringLiteral("  Connection successful.")}));
-    EXPECT_EQ(fake.operationsCalled(), QStringList{QStringLiteral("TestConnection")});
+    EXPECT_EQ(
+        log.lines,
+        (QStringList {QStringLiteral("  Connecting to 127.0.0.1..."), QStringLiteral("  Connection successful.")}));
+    EXPECT_EQ(fake.operationsCalled(), QStringList {QStringLiteral("TestConnection")});
     EXPECT_EQ(programSettings().gintUseProxy, 0);
 
     // A refusal is logged with the whole reply; the next test tries again.
@@ -238,13 +250,14 @@ TEST_F(ResultsServiceCalls, NoSiteSendsNothingAndAPlainAddressIsWarnedAbout)
 {
     WriteSetting(ResultsWebSiteKey, QString());
     EXPECT_FALSE(connect());
-    EXPECT_EQ(prompts.messages, QStringList{QStringLiteral("No web site is set.")});
+    EXPECT_EQ(prompts.messages, QStringList {QStringLiteral("No web site is set.")});
     EXPECT_TRUE(log.lines.isEmpty());
 
     // An address reserved for documentation: nothing answers there.
     WriteSetting(ResultsWebSiteKey, QStringLiteral("http://192.0.2.1:9"));
     EXPECT_THROW(connect(std::chrono::milliseconds(300)), SoapError);
     ASSERT_EQ(log.lines.size(), 2);
-    EXPECT_TRUE(log.lines[1].startsWith(QStringLiteral("E Warning:  the results web site address begins with http://")));
+    EXPECT_TRUE(
+        log.lines[1].startsWith(QStringLiteral("E Warning:  the results web site address begins with http://")));
     EXPECT_TRUE(fake.calls().isEmpty());
 }

@@ -197,7 +197,7 @@ TEST_F(HomeWindowWithLeagues, PickingALeagueOnlyRefillsTheTournamentsUntilAButto
     click(w.btnPostResults);
     w.cmbLeague[2]->setCurrentIndex(-1);
     click(w.btnPostResults);
-    EXPECT_EQ(webWindows, QList<Long>{friday});
+    EXPECT_EQ(webWindows, QList<Long> {friday});
     EXPECT_EQ(openTournament().glngCurrentLeagueID, wednesday);
     click(w.btnExit);
     EXPECT_EQ(programEnded, 1);

@@ -1,0 +1,287 @@
+#include "gui/web/frmWebResultsManager.h"
+
+#include "FakeResultsService.h"
+#include "RecordingLinkOpener.h"
+#include "TestSupport.h"
+#include "core/store/ProgramSettings.h"
+#include "core/store/SettingsKeys.h"
+#include "gui/controls/ctlButton.h"
+
+#include <QCheckBox>
+#include <QDirIterator>
+#include <QFile>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTextEdit>
+#include <QTimer>
+
+namespace {
+
+using Behaviour = FakeResultsService::Behaviour;
+
+class frmWebResultsManagerTest : public DataFolderTest {
+protected:
+    void SetUp() override
+    {
+        DataFolderTest::SetUp();
+        programSettings().gintUseProxy = 0;
+        WriteSetting(ResultsWebSiteKey, fake.address());
+    }
+
+    void TearDown() override
+    {
+        window.reset();
+        DataFolderTest::TearDown();
+    }
+
+    frmWebResultsManager& open()
+    {
+        window = std::make_unique<frmWebResultsManager>();
+        window->transferTimeout = std::chrono::seconds(5);
+        window->show();
+        window->Form_Activate();
+        return *window;
+    }
+
+    template <typename T>
+    T* find(const QString& name) const
+    {
+        T* widget = window->findChild<T*>(name);
+        EXPECT_NE(widget, nullptr) << name.toStdString();
+        return widget;
+    }
+
+    static void click(ctlButton* button)
+    {
+        QTest::mouseClick(button->findChild<QLabel*>(QStringLiteral("lbl")), Qt::LeftButton);
+    }
+
+    static void type(QLineEdit* box, const QString& text)
+    {
+        box->clear();
+        QTest::keyClicks(box, text);
+    }
+
+    void login(const QString& password)
+    {
+        window->optLogin->setChecked(true);
+        type(window->txtLogin, QStringLiteral("director@example.com"));
+        type(window->txtPassword, password);
+        QTest::mouseClick(window->cmdLogin, Qt::LeftButton);
+    }
+
+    QStringList logLines() const { return window->rtbInfo->toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
+
+    int connectionTests() const { return int(fake.operationsCalled().count(QStringLiteral("TestConnection"))); }
+
+    // Every byte the program left in its data folder.
+    QByteArray dataFolderBytes() const
+    {
+        QByteArray all;
+        QDirIterator files(dir.path(), QDir::Files, QDirIterator::Subdirectories);
+        while (files.hasNext()) {
+            QFile file(files.next());
+            if (file.open(QIODevice::ReadOnly))
+                all += file.readAll();
+        }
+        return all;
+    }
+
+    FakeResultsService fake;
+    RecordingLinkOpener links;
+    std::unique_ptr<frmWebResultsManager> window;
+};
+
+} // namespace
+
+TEST_F(frmWebResultsManagerTest, TheFirstPageFollowsShowWebTrialAndTheLinksLeadOn)
+{
+    struct Case {
+        const char* stored;
+        QString page;
+    };
+    for (const Case& c : {Case{nullptr, QStringLiteral("frameRenew")}, Case{"1", QStringLiteral("frameRenew")},
+                          Case{"0", QStringLiteral("frameLogin")}, Case{"7", QStringLiteral("frameLogin")}}) {
+        if (c.stored)
+            WriteSetting(ShowWebTrialKey, QString::fromLatin1(c.stored));
+        open();
+        for (const char* page : {"frameRenew", "frameForgotPassword", "frameLogin"})
+            EXPECT_EQ(find<QFrame>(QString::fromLatin1(page))->isVisible(), c.page == QLatin1String(page))
+                << page << " with " << (c.stored ? c.stored : "none");
+        EXPECT_FALSE(window->frameButtons->isVisible());
+    }
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Web Results Posting Manager"));
+    EXPECT_TRUE(window->lblInfo->text().startsWith(QStringLiteral("Web Results Posting is a free, optional service of "
+                                                                  "Zorvane")));
+    EXPECT_TRUE(window->lblInfo->text().endsWith(QStringLiteral("ready to post results.\n")));
+    for (const char* box : {"txtPassword", "txtNewPassword(0)", "txtConfirmPassword(0)", "txtNewPassword(1)",
+                            "txtConfirmPassword(1)"})
+        EXPECT_EQ(find<QLineEdit>(QString::fromLatin1(box))->echoMode(), QLineEdit::Password) << box;
+    EXPECT_EQ(window->txtAnswer->echoMode(), QLineEdit::PasswordEchoOnEdit);
+
+    QTest::mouseClick(window->cmdTrial, Qt::LeftButton);
+    EXPECT_TRUE(window->frameRenew->isVisible());
+    click(window->btnActivate);
+    EXPECT_EQ(links.opened, QList<QUrl>{QUrl(fake.address() + QStringLiteral("/webresultssharing.aspx"))});
+    click(window->btnGoToLogin);
+    EXPECT_TRUE(window->frameLogin->isVisible());
+    EXPECT_TRUE(fake.calls().isEmpty());
+}
+
+TEST_F(frmWebResultsManagerTest, ANewUserLogsInAndChangesThePasswordWhichIsKeptNowhere)
+{
+    open();
+    login(QStringLiteral("secret"));
+    EXPECT_EQ(logLines(), (QStringList{QStringLiteral("Connecting to 127.0.0.1..."),
+                                       QStringLiteral("Connection successful."),
+                                       QStringLiteral("Verifying user information..."),
+                                       QStringLiteral("Login/password verified.")}));
+    EXPECT_EQ(ReadSetting(ShowWebTrialKey), QStringLiteral("0"));
+    EXPECT_EQ(ReadSetting(UserNameKey), QStringLiteral("director@example.com"));
+    EXPECT_EQ(window->mlngWebleagueID, 42);
+    EXPECT_FALSE(window->frameLoginButtons->isVisible());
+    EXPECT_TRUE(window->frameButtons->isVisible());
+    EXPECT_TRUE(window->frameHomePage->isVisible());
+    EXPECT_EQ(window->btnWeb->Caption(), fake.address() + QStringLiteral("/leaguehome.aspx?webleagueid=42"));
+    click(window->btnWeb);
+    EXPECT_EQ(links.opened, QList<QUrl>{QUrl(window->btnWeb->Caption())});
+    window->optPost->setChecked(true);
+    EXPECT_TRUE(find<QLabel>(QStringLiteral("lblPostNotBuilt"))->isVisible());
+
+    // Short or mismatched passwords send nothing.
+    window->optChangePassword->setChecked(true);
+    struct Case {
+        QString password, confirmation, message;
+    };
+    for (const Case& c : {Case{QStringLiteral("abc"), QStringLiteral("abc"), QStringLiteral("Password must be at least 4 characters long.")},
+                          Case{QStringLiteral("abcd"), QStringLiteral("abcD"),
+                               QStringLiteral("Password confirmation does not match, please correct and try again.")}}) {
+        prompts.messages.clear();
+        type(window->txtNewPassword[0], c.password);
+        type(window->txtConfirmPassword[0], c.confirmation);
+        QTest::mouseClick(window->cmdChangePassword, Qt::LeftButton);
+        EXPECT_EQ(prompts.messages, QStringList{c.message});
+    }
+    EXPECT_EQ(fake.calls().size(), 2);
+
+    // A changed password is the one sent next; no second connection test.
+    for (const QString& next : {QStringLiteral("n3wpass"), QStringLiteral("th1rdpass")}) {
+        type(window->txtNewPassword[0], next);
+        type(window->txtConfirmPassword[0], next);
+        QTest::mouseClick(window->cmdChangePassword, Qt::LeftButton);
+        EXPECT_TRUE(window->txtNewPassword[0]->text().isEmpty());
+        EXPECT_TRUE(window->txtConfirmPassword[0]->text().isEmpty());
+    }
+    const auto calls = fake.calls();
+    EXPECT_EQ(calls.back().arguments, (QStringList{QStringLiteral("director@example.com"), QStringLiteral("n3wpass"),
+                                                   QStringLiteral("th1rdpass")}));
+    EXPECT_EQ(fake.account().password, QStringLiteral("th1rdpass"));
+    EXPECT_EQ(connectionTests(), 1);
+    EXPECT_EQ(logLines().mid(4), (QStringList{QStringLiteral("Attempting to change password..."),
+                                              QStringLiteral("Your password has been changed."),
+                                              QStringLiteral("Attempting to change password..."),
+                                              QStringLiteral("Your password has been changed.")}));
+    const QByteArray stored = dataFolderBytes();
+    for (const char* secret : {"secret", "n3wpass", "th1rdpass"}) {
+        EXPECT_FALSE(stored.contains(secret)) << secret;
+        EXPECT_FALSE(window->rtbInfo->toPlainText().contains(QString::fromLatin1(secret))) << secret;
+    }
+}
+
+TEST_F(frmWebResultsManagerTest, ARefusedLoginIsLoggedAndFailuresAreShownWithTheWindowUsableAgain)
+{
+    WriteSetting(ShowWebTrialKey, 1);
+    open();
+    login(QStringLiteral("wrong"));
+    EXPECT_EQ(logLines().back(), QStringLiteral("Invalid login or password."));
+    EXPECT_TRUE(window->imgError->isVisible());
+    EXPECT_FALSE(window->imgOK->isVisible());
+    EXPECT_TRUE(window->frameLogin->isVisible());
+    EXPECT_EQ(ReadSetting(ShowWebTrialKey), QStringLiteral("1"));
+
+    // A test that fails keeps mbSoapConnected false, so the next login tests
+    // again; the login typed is kept even so.
+    window->mbSoapConnected = false;
+    window->transferTimeout = std::chrono::milliseconds(300);
+    struct Case {
+        FakeResultsService::Script login;
+        QString says;
+    };
+    const Case cases[] = {
+        {{Behaviour::Fault, QStringLiteral("Database offline")}, QStringLiteral("Database offline")},
+        {{Behaviour::Garbage, {}}, QStringLiteral("not readable XML")},
+        {{Behaviour::Close, {}}, QStringLiteral("cannot be reached")},
+        {{Behaviour::Silent, {}}, QStringLiteral("did not answer")},
+        {{Behaviour::Reply, QStringLiteral("0")}, QStringLiteral("cannot be read")},
+        {{Behaviour::Reply, QStringLiteral("0|forty-two")}, QStringLiteral("cannot be read")},
+    };
+    for (const Case& c : cases) {
+        fake.script(QStringLiteral("LoginNew"), c.login);
+        prompts.messages.clear();
+        bool closedWhileBusy = false;
+        if (c.login.behaviour == Behaviour::Silent) {
+            // Escape and the close box wait for the call to end.
+            QTimer::singleShot(50, window.get(), [&] {
+                window->reject();
+                window->close();
+                closedWhileBusy = !window->isVisible();
+            });
+        }
+        login(QStringLiteral("secret"));
+        ASSERT_EQ(prompts.messages.size(), 1) << c.says.toStdString();
+        EXPECT_TRUE(prompts.messages[0].contains(c.says)) << prompts.messages[0].toStdString();
+        EXPECT_FALSE(closedWhileBusy) << c.says.toStdString();
+        EXPECT_TRUE(window->isEnabled());
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+        EXPECT_TRUE(window->frameLogin->isVisible());
+        EXPECT_EQ(window->mlngWebleagueID, 0);
+    }
+    EXPECT_EQ(connectionTests(), 2);
+
+    fake.clearScripts();
+    WriteSetting(ResultsWebSiteKey, QStringLiteral("http://127.0.0.1:1"));
+    window->mbSoapConnected = false;
+    prompts.messages.clear();
+    type(window->txtLogin, QStringLiteral("someone@else.example"));
+    QTest::mouseClick(window->cmdLogin, Qt::LeftButton);
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_TRUE(prompts.messages[0].startsWith(WebContactErrorText() + QStringLiteral("\n\n")));
+    EXPECT_FALSE(window->mbSoapConnected);
+    EXPECT_EQ(ReadSetting(UserNameKey), QStringLiteral("someone@else.example"));
+}
+
+TEST_F(frmWebResultsManagerTest, AForgottenPasswordIsResetWithTheSecurityAnswer)
+{
+    open();
+    window->optForgotPassword->setChecked(true);
+    type(window->txtLoginForSecurityQuestion, QStringLiteral("nobody@example.com"));
+    QTest::mouseClick(window->cmdGetSecurityQuestion, Qt::LeftButton);
+    EXPECT_EQ(logLines().back(), QStringLiteral("Error:  No account has that login."));
+    EXPECT_FALSE(window->frameSecurityQuestion->isVisible());
+
+    type(window->txtLoginForSecurityQuestion, QStringLiteral("director@example.com"));
+    QTest::mouseClick(window->cmdGetSecurityQuestion, Qt::LeftButton);
+    EXPECT_TRUE(window->frameSecurityQuestion->isVisible());
+    EXPECT_EQ(window->lblQuestion->text(), QStringLiteral("Name of your first dog?"));
+    EXPECT_FALSE(window->txtLoginForSecurityQuestion->isEnabled());
+
+    for (const QString& answer : {QStringLiteral("Fido"), QStringLiteral("Rex")}) {
+        type(window->txtAnswer, answer);
+        type(window->txtNewPassword[1], QStringLiteral("fresh"));
+        type(window->txtConfirmPassword[1], QStringLiteral("fresh"));
+        QTest::mouseClick(window->cmdChange, Qt::LeftButton);
+    }
+    EXPECT_EQ(logLines().mid(3), (QStringList{QStringLiteral("Request password change..."),
+                                              QStringLiteral("The answer is not correct."),
+                                              QStringLiteral("Request password change..."),
+                                              QStringLiteral("Your password has been changed.")}));
+    EXPECT_TRUE(window->txtNewPassword[1]->text().isEmpty());
+    EXPECT_EQ(fake.account().password, QStringLiteral("fresh"));
+    EXPECT_EQ(connectionTests(), 1);
+    EXPECT_FALSE(dataFolderBytes().contains("Rex"));
+}
