@@ -105,8 +105,8 @@ TEST_F(frmWebResultsManagerTest, TheFirstPageFollowsShowWebTrialAndTheLinksLeadO
         const char* stored;
         QString page;
     };
-    for (const Case& c : {Case{nullptr, QStringLiteral("frameRenew")}, Case{"1", QStringLiteral("frameRenew")},
-                          Case{"0", QStringLiteral("frameLogin")}, Case{"7", QStringLiteral("frameLogin")}}) {
+    for (const Case& c : {Case {nullptr, QStringLiteral("frameRenew")}, Case {"1", QStringLiteral("frameRenew")},
+                          Case {"0", QStringLiteral("frameLogin")}, Case {"7", QStringLiteral("frameLogin")}}) {
         if (c.stored)
             WriteSetting(ShowWebTrialKey, QString::fromLatin1(c.stored));
         open();
@@ -119,15 +119,15 @@ TEST_F(frmWebResultsManagerTest, TheFirstPageFollowsShowWebTrialAndTheLinksLeadO
     EXPECT_TRUE(window->lblInfo->text().startsWith(QStringLiteral("Web Results Posting is a free, optional service of "
                                                                   "Zorvane")));
     EXPECT_TRUE(window->lblInfo->text().endsWith(QStringLiteral("ready to post results.\n")));
-    for (const char* box : {"txtPassword", "txtNewPassword(0)", "txtConfirmPassword(0)", "txtNewPassword(1)",
-                            "txtConfirmPassword(1)"})
+    for (const char* box :
+         {"txtPassword", "txtNewPassword(0)", "txtConfirmPassword(0)", "txtNewPassword(1)", "txtConfirmPassword(1)"})
         EXPECT_EQ(find<QLineEdit>(QString::fromLatin1(box))->echoMode(), QLineEdit::Password) << box;
     EXPECT_EQ(window->txtAnswer->echoMode(), QLineEdit::PasswordEchoOnEdit);
 
     QTest::mouseClick(window->cmdTrial, Qt::LeftButton);
     EXPECT_TRUE(window->frameRenew->isVisible());
     click(window->btnActivate);
-    EXPECT_EQ(links.opened, QList<QUrl>{QUrl(fake.address() + QStringLiteral("/webresultssharing.aspx"))});
+    EXPECT_EQ(links.opened, QList<QUrl> {QUrl(fake.address() + QStringLiteral("/webresultssharing.aspx"))});
     click(window->btnGoToLogin);
     EXPECT_TRUE(window->frameLogin->isVisible());
     EXPECT_TRUE(fake.calls().isEmpty());
@@ -137,10 +137,10 @@ TEST_F(frmWebResultsManagerTest, ANewUserLogsInAndChangesThePasswordWhichIsKeptN
 {
     open();
     login(QStringLiteral("secret"));
-    EXPECT_EQ(logLines(), (QStringList{QStringLiteral("Connecting to 127.0.0.1..."),
-                                       QStringLiteral("Connection successful."),
-                                       QStringLiteral("Verifying user information..."),
-                                       QStringLiteral("Login/password verified.")}));
+    EXPECT_EQ(
+        logLines(),
+        (QStringList {QStringLiteral("Connecting to 127.0.0.1..."), QStringLiteral("Connection successful."),
+                      QStringLiteral("Verifying user information..."), QStringLiteral("Login/password verified.")}));
     EXPECT_EQ(ReadSetting(ShowWebTrialKey), QStringLiteral("0"));
     EXPECT_EQ(ReadSetting(UserNameKey), QStringLiteral("director@example.com"));
     EXPECT_EQ(window->mlngWebleagueID, 42);
@@ -149,7 +149,7 @@ TEST_F(frmWebResultsManagerTest, ANewUserLogsInAndChangesThePasswordWhichIsKeptN
     EXPECT_TRUE(window->frameHomePage->isVisible());
     EXPECT_EQ(window->btnWeb->Caption(), fake.address() + QStringLiteral("/leaguehome.aspx?webleagueid=42"));
     click(window->btnWeb);
-    EXPECT_EQ(links.opened, QList<QUrl>{QUrl(window->btnWeb->Caption())});
+    EXPECT_EQ(links.opened, QList<QUrl> {QUrl(window->btnWeb->Caption())});
     window->optPost->setChecked(true);
     EXPECT_TRUE(find<QLabel>(QStringLiteral("lblPostNotBuilt"))->isVisible());
 
@@ -158,14 +158,16 @@ TEST_F(frmWebResultsManagerTest, ANewUserLogsInAndChangesThePasswordWhichIsKeptN
     struct Case {
         QString password, confirmation, message;
     };
-    for (const Case& c : {Case{QStringLiteral("abc"), QStringLiteral("abc"), QStringLiteral("Password must be at least 4 characters long.")},
-                          Case{QStringLiteral("abcd"), QStringLiteral("abcD"),
-                               QStringLiteral("Password confirmation does not match, please correct and try again.")}}) {
+    for (const Case& c :
+         {Case {QStringLiteral("abc"), QStringLiteral("abc"),
+                QStringLiteral("Password must be at least 4 characters long.")},
+          Case {QStringLiteral("abcd"), QStringLiteral("abcD"),
+                QStringLiteral("Password confirmation does not match, please correct and try again.")}}) {
         prompts.messages.clear();
         type(window->txtNewPassword[0], c.password);
         type(window->txtConfirmPassword[0], c.confirmation);
         QTest::mouseClick(window->cmdChangePassword, Qt::LeftButton);
-        EXPECT_EQ(prompts.messages, QStringList{c.message});
+        EXPECT_EQ(prompts.messages, QStringList {c.message});
     }
     EXPECT_EQ(fake.calls().size(), 2);
 
@@ -178,14 +180,16 @@ TEST_F(frmWebResultsManagerTest, ANewUserLogsInAndChangesThePasswordWhichIsKeptN
         EXPECT_TRUE(window->txtConfirmPassword[0]->text().isEmpty());
     }
     const auto calls = fake.calls();
-    EXPECT_EQ(calls.back().arguments, (QStringList{QStringLiteral("director@example.com"), QStringLiteral("n3wpass"),
-                                                   QStringLiteral("th1rdpass")}));
+    EXPECT_EQ(
+        calls.back().arguments,
+        (QStringList {QStringLiteral("director@example.com"), QStringLiteral("n3wpass"), QStringLiteral("th1rdpass")}));
     EXPECT_EQ(fake.account().password, QStringLiteral("th1rdpass"));
     EXPECT_EQ(connectionTests(), 1);
-    EXPECT_EQ(logLines().mid(4), (QStringList{QStringLiteral("Attempting to change password..."),
-                                              QStringLiteral("Your password has been changed."),
-                                              QStringLiteral("Attempting to change password..."),
-                                              QStringLiteral("Your password has been changed.")}));
+    EXPECT_EQ(logLines().mid(4),
+              (QStringList {QStringLiteral("Attempting to change password..."),
+                            QStringLiteral("Your password has been changed."),
+                            QStringLiteral("Attempting to change password..."),
+                            QStringLiteral("Your password has been changed.")}));
     const QByteArray stored = dataFolderBytes();
     for (const char* secret : {"secret", "n3wpass", "th1rdpass"}) {
         EXPECT_FALSE(stored.contains(secret)) << secret;
@@ -276,10 +280,10 @@ TEST_F(frmWebResultsManagerTest, AForgottenPasswordIsResetWithTheSecurityAnswer)
         type(window->txtConfirmPassword[1], QStringLiteral("fresh"));
         QTest::mouseClick(window->cmdChange, Qt::LeftButton);
     }
-    EXPECT_EQ(logLines().mid(3), (QStringList{QStringLiteral("Request password change..."),
-                                              QStringLiteral("The answer is not correct."),
-                                              QStringLiteral("Request password change..."),
-                                              QStringLiteral("Your password has been changed.")}));
+    EXPECT_EQ(logLines().mid(3),
+              (QStringList {QStringLiteral("Request password change..."), QStringLiteral("The answer is not correct."),
+                            QStringLiteral("Request password change..."),
+                            QStringLiteral("Your password has been changed.")}));
     EXPECT_TRUE(window->txtNewPassword[1]->text().isEmpty());
     EXPECT_EQ(fake.account().password, QStringLiteral("fresh"));
     EXPECT_EQ(connectionTests(), 1);
