@@ -135,6 +135,31 @@ QImage cards()
     return image;
 }
 
+QImage bell()
+{
+    QImage image = blank(48, 48);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Ink, 1.5));
+    // The bell's body: a dome flaring out to a wide lip.
+    QPainterPath body;
+    body.moveTo(8, 36);
+    body.cubicTo(13, 33, 13, 26, 14, 20);
+    body.cubicTo(15, 11, 20, 8, 24, 8);
+    body.cubicTo(28, 8, 33, 11, 34, 20);
+    body.cubicTo(35, 26, 35, 33, 40, 36);
+    body.closeSubpath();
+    p.setBrush(Gold);
+    p.drawPath(body);
+    p.drawEllipse(QRectF(21.5, 4, 5, 5)); // the loop it hangs from
+    p.setBrush(Ink);
+    p.drawEllipse(QRectF(20.5, 36, 7, 7)); // the clapper
+    p.setPen(QPen(CardRed, 2, Qt::SolidLine, Qt::RoundCap));
+    p.drawArc(QRectF(2, 10, 12, 20), 110 * 16, 140 * 16); // ringing
+    p.drawArc(QRectF(34, 10, 12, 20), -70 * 16, 140 * 16);
+    return image;
+}
+
 template <QImage (*Draw)()>
 QPixmap drawnOnce()
 {
@@ -148,3 +173,4 @@ QPixmap StartTimerPicture() { return drawnOnce<startTimer>(); }
 QPixmap PauseTimerPicture() { return drawnOnce<pauseTimer>(); }
 QPixmap LogoPicture() { return drawnOnce<logo>(); }
 QPixmap CardsPicture() { return drawnOnce<cards>(); }
+QPixmap ReminderPicture() { return drawnOnce<bell>(); }
