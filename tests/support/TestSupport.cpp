@@ -40,6 +40,15 @@ std::optional<QString> ScriptedPrompter::input(const QString& text, const QStrin
     return value;
 }
 
+std::optional<QString> ScriptedPrompter::saveFileName(const QString&, const QString&, const QString&)
+{
+    if (files.empty())
+        return std::nullopt;
+    const std::optional<QString> file = files.front();
+    files.pop_front();
+    return file;
+}
+
 void DataFolderTest::SetUp()
 {
     ASSERT_TRUE(dir.isValid());

@@ -17,11 +17,13 @@ public:
     QStringList messages; // every text shown, in order
     std::deque<Answer> answers; // for the questions; No (or Cancel) once empty
     std::deque<std::optional<QString>> inputs; // for input boxes; cancelled once empty
+    std::deque<std::optional<QString>> files; // for file pickers; cancelled once empty
 
     void message(const QString& text) override;
     Answer askYesNo(const QString& text) override;
     Answer askYesNoCancel(const QString& text) override;
     std::optional<QString> input(const QString& text, const QString& title, const QString& defaultValue) override;
+    std::optional<QString> saveFileName(const QString& filter, const QString& fileName, const QString& folder) override;
 };
 
 // Gives each test its own data folder and a scripted prompter; both are put

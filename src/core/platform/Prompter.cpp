@@ -23,6 +23,10 @@ public:
         write(text);
         return std::nullopt;
     }
+    std::optional<QString> saveFileName(const QString&, const QString&, const QString&) override
+    {
+        return std::nullopt;
+    }
 
 private:
     static void write(const QString& text)

@@ -21,6 +21,12 @@ public:
     virtual Answer askYesNoCancel(const QString& text) = 0;
     // A one-line input box; nothing when the user cancels or closes it.
     virtual std::optional<QString> input(const QString& text, const QString& title, const QString& defaultValue) = 0;
+    // A file picker for a file to write, opened in the folder with the name
+    // proposed and the files matching the filter ("*.csv") listed; the name
+    // chosen, or nothing when the user cancels. It does not ask about
+    // replacing an existing file: the caller does.
+    virtual std::optional<QString> saveFileName(const QString& filter, const QString& fileName, const QString& folder)
+        = 0;
 };
 
 // The program's one prompter. Until a window layer installs its own, a

@@ -3,6 +3,8 @@
 #include "core/platform/ProgramTitle.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -48,4 +50,15 @@ std::optional<QString> MessagePrompter::input(const QString& text, const QString
     if (!ok)
         return std::nullopt;
     return value;
+}
+
+std::optional<QString> MessagePrompter::saveFileName(const QString& filter, const QString& fileName,
+                                                     const QString& folder)
+{
+    const QString proposed = fileName.isEmpty() ? folder : QDir(folder).absoluteFilePath(fileName);
+    const QString chosen
+        = QFileDialog::getSaveFileName(owner(), title(), proposed, filter, nullptr, QFileDialog::DontConfirmOverwrite);
+    if (chosen.isEmpty())
+        return std::nullopt;
+    return chosen;
 }

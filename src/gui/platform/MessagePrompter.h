@@ -12,4 +12,5 @@ public:
     Answer askYesNo(const QString& text) override;
     Answer askYesNoCancel(const QString& text) override;
     std::optional<QString> input(const QString& text, const QString& title, const QString& defaultValue) override;
+    std::optional<QString> saveFileName(const QString& filter, const QString& fileName, const QString& folder) override;
 };

@@ -1,0 +1,175 @@
+#include "core/store/ExportFormats.h"
+
+#include "core/platform/AppPaths.h"
+#include "core/platform/Database.h"
+#include "core/store/GridText.h"
+#include "core/store/PlainNumberText.h"
+#include "core/store/TextHelpers.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+const QString kLineEnd = QStringLiteral("\r\n");
+
+QString quoted(const QString& text) { return u'"' + text + u'"'; }
+
+// Quotes only the fields that need it; CsvEscape has already doubled any
+// quote inside.
+QString hptField(const QString& cell)
+{
+    const QString escaped = CsvEscape(cell);
+    const bool needsQuotes
+        = escaped.contains(u',') || escaped.contains(u'"') || escaped.contains(u'\r') || escaped.contains(u'\n');
+    return needsQuotes ? quoted(escaped) : escaped;
+}
+
+// A database value in its plain text form.
+QString recordValueText(const QVariant& value)
+{
+    switch (value.typeId()) {
+    case QMetaType::Double:
+        return PlainNumberText(value.toDouble());
+    case QMetaType::Float:
+        return PlainNumberText(value.toFloat());
+    default:
+        return value.isNull() ? QString() : value.toString();
+    }
+}
+
+ExportLayoutHook& layoutHook()
+{
+    static ExportLayoutHook hook;
+    return hook;
+}
+
+} // namespace
+
+QString PlainGridCsv(const GridText& grid)
+{
+    QString text;
+    for (long row = 0; row < grid.Rows(); ++row) {
+        QStringList fields;
+        for (long col = 0; col < grid.Cols(); ++col)
+            fields << quoted(CsvEscape(grid.TextMatrix(row, col)));
+        text += fields.join(u',') + kLineEnd;
+    }
+    return text;
+}
+
+QString HptResultsCsv(const GridText& grid)
+{
+    QString text = QStringLiteral("TourneyPlace,Nickname,Points,Buyin,PrizeMoney") + kLineEnd;
+    const auto cell = [&grid](long row, long col) { return col < grid.Cols() ? grid.TextMatrix(row, col) : QString(); };
+    for (long row = 1; row < grid.Rows(); ++row) {
+        // The payout cell holds the money, then "\" and the points when
+        // points are shown.
+        const QString payout = cell(row, 4);
+        const qsizetype slash = payout.indexOf(u'\\');
+        const QString points = slash < 0 ? QStringLiteral("0") : payout.mid(slash + 1);
+        const QString money = slash < 0 ? payout : payout.left(slash);
+        text += QStringList {hptField(cell(row, 3)), hptField(cell(row, 0)), hptField(points), hptField(cell(row, 2)),
+                             hptField(money)}
+                    .join(u',')
+            + kLineEnd;
+    }
+    return text;
+}
+
+QString RecordsetCsv(Recordset& records)
+{
+    const QStringList columns = records.columnNames();
+    QString text = columns.join(QStringLiteral(", ")) + kLineEnd;
+    for (records.moveFirst(); !records.eof(); records.moveNext()) {
+        QStringList fields;
+        for (const QString& column : columns)
+            fields << quoted(CsvEscape(recordValueText(records.value(column))));
+        text += fields.join(u',') + kLineEnd;
+    }
+    return text;
+}
+
+QString TextFileText(const QString& text)
+{
+    QString lines = text;
+    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    lines.replace(u'\r', u'\n');
+    lines.replace(QChar::ParagraphSeparator, u'\n');
+    lines.replace(QChar::LineSeparator, u'\n');
+    return lines.replace(u'\n', kLineEnd);
+}
+
+bool WriteExportFile(const QString& fileName, const QString& text)
+{
+    QSaveFile file(fileName);
+    // Unbuffered, so that a short write (a full disk) shows in write()'s
+    // count rather than being lost in a later flush.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    const QByteArray bytes = text.toUtf8();
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+QString InvalidFileNameText() { return QStringLiteral("Invalid file name (cannot use /,\\,:,*,?,|,>,<)."); }
+
+bool ExportNameUsable(const QString& path)
+{
+    const QFileInfo file(path);
+    return !file.fileName().isEmpty() && !file.isDir() && file.absoluteDir().exists();
+}
+
+QString DefaultExportPath(const QString& defaultName)
+{
+    QString name = defaultName;
+    return ExportPath(name.replace(u'/', u'-'));
+}
+
+QString ExportPath(const QString& typedName)
+{
+    return QDir::cleanPath(QDir(AppPaths::dataFolder()).absoluteFilePath(typedName));
+}
+
+PlayerListQuery PlayerListSql(bool SignInSheet, Long LeagueID, Long TournamentID)
+{
+    PlayerListQuery query;
+    query.sql = SignInSheet ? QStringLiteral("SELECT DISTINCT P.PlayerName, ' ' AS \"Signed In\" FROM tblPlayer P")
+                            : QStringLiteral("SELECT DISTINCT P.* FROM tblPlayer P");
+    QStringList conditions;
+    if (LeagueID != 0) {
+        query.sql += QStringLiteral(" INNER JOIN tblLeagueXPlayer LXP ON LXP.PlayerID = P.PlayerID");
+        conditions << QStringLiteral("LXP.LeagueID = ?");
+        query.values << LeagueID;
+    }
+    if (TournamentID != 0) {
+        conditions << QStringLiteral("P.PlayerID IN (SELECT TXP.PlayerID FROM tblTournamentXPlayer TXP"
+                                     " WHERE TXP.TournamentID = ?)");
+        query.values << TournamentID;
+    }
+    if (!conditions.isEmpty())
+        query.sql += QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
+    query.sql += QStringLiteral(" ORDER BY PlayerName");
+    return query;
+}
+
+QString PlayerListFileName(const QString& LeagueName, const QString& TournamentName)
+{
+    return QStringLiteral("Player List ") + LeagueName + u' ' + TournamentName + QStringLiteral(".csv");
+}
+
+QString SignInSheetFileName(const QString& LeagueName, const QString& TournamentName)
+{
+    return QStringLiteral("Player Sign In Sheet  ") + LeagueName + u' ' + TournamentName + QStringLiteral(".csv");
+}
+
+void setExportLayoutHook(ExportLayoutHook hook) { layoutHook() = std::move(hook); }
+
+std::function<void()> PrepareGridForExport(const GridText& grid)
+{
+    return layoutHook() ? layoutHook()(grid) : std::function<void()>();
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "core/platform/ModelTypes.h"
+
+#include <QString>
+#include <QVariantList>
+#include <functional>
+
+class GridText;
+class Recordset;
+
+// The texts of the export files. Every line, the last one too, ends in CR LF;
+// every cell and record value goes through CsvEscape, header lines do not.
+
+// One line per grid row from row 0, one quoted field per column, hidden
+// columns included.
+QString PlainGridCsv(const GridText& grid);
+
+// The results format "HPT" of the players grid in its one-player-per-row
+// layout: a header line, then one line per player row. A field is quoted only
+// when it holds a comma, a double quote or a line break, so a name such as
+// "Smith, John" keeps its line in shape.
+QString HptResultsCsv(const GridText& grid);
+
+// The field names joined by ", ", then one line per record with every value
+// quoted; a number is written plainly (no grouping, only the decimals it
+// needs). Reads the recordset from its first record and leaves it at its end.
+QString RecordsetCsv(Recordset& records);
+
+// A text box's text with its line breaks written as CR LF; nothing added.
+QString TextFileText(const QString& text);
+
+// Writes an export file as UTF-8 without a byte-order mark. An existing file
+// is replaced only by a complete write: on failure it stays as it was and the
+// result is false.
+bool WriteExportFile(const QString& fileName, const QString& text);
+
+// What every failed export says, whatever the cause.
+QString InvalidFileNameText();
+
+// Whether a file of that name could be written: its folder exists and the
+// name is not a folder's.
+bool ExportNameUsable(const QString& path);
+
+// Where an export goes: a name without a folder lies in the data folder; a
+// "/" in a default name (one taken from a tournament or league name) becomes
+// "-" so the name stays one file name.
+QString DefaultExportPath(const QString& defaultName);
+QString ExportPath(const QString& typedName);
+
+// The query of a league's players for the player list or the sign-in sheet:
+// league 0 = every player; tournament 0 = not restricted to one tournament's
+// entrants. Ordered by name.
+struct PlayerListQuery {
+    QString sql;
+    QVariantList values;
+};
+PlayerListQuery PlayerListSql(bool SignInSheet, Long LeagueID, Long TournamentID);
+
+// The default names of the database lists.
+QString PlayerListFileName(const QString& LeagueName, const QString& TournamentName);
+QString SignInSheetFileName(const QString& LeagueName, const QString& TournamentName);
+
+// A window that lays a grid out differently for its export registers a hook:
+// called with the grid being exported once the file name is confirmed, it
+// gives back what puts the window's layout back (or nothing when the grid is
+// not its concern or already in shape).
+using ExportLayoutHook = std::function<std::function<void()>(const GridText& grid)>;
+void setExportLayoutHook(ExportLayoutHook hook);
+// Runs the registered hook, if any; the result may be empty.
+std::function<void()> PrepareGridForExport(const GridText& grid);

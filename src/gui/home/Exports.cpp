@@ -1,0 +1,113 @@
+#include "gui/home/Exports.h"
+
+#include "core/platform/Database.h"
+#include "core/platform/Prompter.h"
+#include "core/store/ExportFormats.h"
+#include "core/store/OpenFileOrLink.h"
+#include "gui/home/frmExport.h"
+#include "gui/platform/BusyPointer.h"
+
+#include <QApplication>
+#include <QLineEdit>
+
+namespace {
+
+// Tells the director how the write went; true when it succeeded.
+bool writeAndReport(const QString& file, const QString& text)
+{
+    bool written = false;
+    {
+        BusyPointer busy;
+        written = WriteExportFile(file, text);
+    }
+    prompter().message(written ? QStringLiteral("Complete.") : InvalidFileNameText());
+    return written;
+}
+
+// Puts a window's layout back however the export ends.
+class LayoutRestorer {
+public:
+    explicit LayoutRestorer(std::function<void()> restore)
+        : m_restore(std::move(restore))
+    {
+    }
+    ~LayoutRestorer()
+    {
+        if (m_restore)
+            m_restore();
+    }
+    LayoutRestorer(const LayoutRestorer&) = delete;
+    LayoutRestorer& operator=(const LayoutRestorer&) = delete;
+
+private:
+    std::function<void()> m_restore;
+};
+
+void exportPlayers(bool SignInSheet, Long LeagueID, Long TournamentID, const QString& DefaultName)
+{
+    const PlayerListQuery query = PlayerListSql(SignInSheet, LeagueID, TournamentID);
+    Recordset records = gobjDatabase().query(query.sql, query.values);
+    if (records.recordCount() == 0) {
+        prompter().message(QStringLiteral("No players found meeting criteria."));
+        return;
+    }
+    WriteRecordsetCsv(records, DefaultName);
+}
+
+} // namespace
+
+std::optional<QString> AskExportFileName(const QString& DefaultName)
+{
+    frmExport dialog(QApplication::activeWindow());
+    dialog.txtFile->setText(DefaultExportPath(DefaultName));
+    dialog.exec();
+    if (!dialog.mbOKed)
+        return std::nullopt;
+    return ExportPath(dialog.txtFile->text());
+}
+
+void ExportGridToCsv(const GridText& grid, const QString& DefaultName, const QString& FormatName)
+{
+    const std::optional<QString> file = AskExportFileName(DefaultName);
+    if (!file) {
+        ShowDefaultPointer();
+        return;
+    }
+    QString text;
+    {
+        LayoutRestorer restorer(PrepareGridForExport(grid));
+        text = FormatName == QLatin1String("HPT") ? HptResultsCsv(grid) : PlainGridCsv(grid);
+    }
+    writeAndReport(*file, text);
+}
+
+void ExportDataEntryGridToCsv(const GridText& grid, const QString& DefaultName, const QString& FormatName)
+{
+    ExportGridToCsv(grid, DefaultName, FormatName);
+}
+
+void ExportTextFile(const QString& text, const QString& DefaultName)
+{
+    const std::optional<QString> file = AskExportFileName(DefaultName);
+    if (file)
+        writeAndReport(*file, TextFileText(text));
+    ShowDefaultPointer();
+}
+
+void ExportPlayerList(Long LeagueID, Long TournamentID, const QString& LeagueName, const QString& TournamentName)
+{
+    exportPlayers(false, LeagueID, TournamentID, PlayerListFileName(LeagueName, TournamentName));
+}
+
+void ExportSignInSheet(Long LeagueID, Long TournamentID, const QString& LeagueName, const QString& TournamentName)
+{
+    exportPlayers(true, LeagueID, TournamentID, SignInSheetFileName(LeagueName, TournamentName));
+}
+
+void WriteRecordsetCsv(Recordset& records, const QString& DefaultName)
+{
+    const std::optional<QString> file = AskExportFileName(DefaultName);
+    if (file && writeAndReport(*file, RecordsetCsv(records)))
+        OpenFileOrLink(*file);
+    ShowDefaultPointer();
+}

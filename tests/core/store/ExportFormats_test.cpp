@@ -1,0 +1,129 @@
+#include "LeagueTestData.h"
+#include "core/platform/AppPaths.h"
+#include "core/store/ExportFormats.h"
+#include "core/store/GridText.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace {
+
+// A grid of texts, row 0 its captions.
+class TextGrid : public GridText {
+public:
+    explicit TextGrid(QList<QStringList> rows)
+        : m_rows(std::move(rows))
+    {
+    }
+    long Rows() const override { return m_rows.size(); }
+    long Cols() const override { return m_rows.isEmpty() ? 0 : m_rows.front().size(); }
+    QString TextMatrix(long Row, long Col) const override { return m_rows.at(Row).at(Col); }
+
+private:
+    QList<QStringList> m_rows;
+};
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+const QStringList kCaptions {QStringLiteral("Player "), QStringLiteral("Seat"), QStringLiteral("Buy"),
+                             QStringLiteral("Finish"), QStringLiteral("Win")};
+
+} // namespace
+
+TEST(ExportFormats, PlainGridQuotesEveryTrimmedEscapedCell)
+{
+    const TextGrid grid({kCaptions,
+                         {QStringLiteral("  Al \"Ace\" Smith "), QStringLiteral("1-2"), QStringLiteral("$20"),
+                          QString(), QStringLiteral("$100\\5")}});
+    EXPECT_EQ(PlainGridCsv(grid),
+              QStringLiteral("\"Player\",\"Seat\",\"Buy\",\"Finish\",\"Win\"\r\n"
+                             "\"Al \"\"Ace\"\" Smith\",\"1-2\",\"$20\",\"\",\"$100\\5\"\r\n"));
+}
+
+TEST(ExportFormats, HptQuotesOnlyTheFieldsThatNeedIt)
+{
+    const TextGrid grid({kCaptions,
+                         {QStringLiteral("Smith, John"), QStringLiteral("1-2"), QStringLiteral("$20"),
+                          QStringLiteral("1"), QStringLiteral("$100\\7.5")},
+                         {QStringLiteral("Al \"Ace\""), QStringLiteral("1-3"), QStringLiteral("$40"),
+                          QStringLiteral("2"), QStringLiteral("$50")},
+                         {QStringLiteral("Bo"), QStringLiteral("2-1"), QStringLiteral("$20"), QString(), QString()}});
+    EXPECT_EQ(HptResultsCsv(grid),
+              QStringLiteral("TourneyPlace,Nickname,Points,Buyin,PrizeMoney\r\n"
+                             "1,\"Smith, John\",7.5,$20,$100\r\n"
+                             "2,\"Al \"\"Ace\"\"\",0,$40,$50\r\n"
+                             ",Bo,0,$20,\r\n"));
+    EXPECT_EQ(HptResultsCsv(TextGrid({kCaptions})),
+              QStringLiteral("TourneyPlace,Nickname,Points,Buyin,PrizeMoney\r\n"));
+}
+
+TEST(ExportFormats, TextKeepsItsTextWithCrLfLineBreaks)
+{
+    EXPECT_EQ(TextFileText(QStringLiteral("a\nb\r\nc")), QStringLiteral("a\r\nb\r\nc"));
+    EXPECT_EQ(TextFileText(QString()), QString());
+}
+
+TEST(ExportFormats, DefaultNamesLieInTheDataFolderWithSlashesReplaced)
+{
+    QTemporaryDir dir;
+    AppPaths::setDataFolder(dir.path());
+    EXPECT_EQ(DefaultExportPath(QStringLiteral("1/2 Hold'em.csv")), QDir(dir.path()).filePath("1-2 Hold'em.csv"));
+    EXPECT_EQ(ExportPath(QStringLiteral("sub/Stats.csv")), QDir(dir.path()).filePath("sub/Stats.csv"));
+    EXPECT_EQ(ExportPath(QStringLiteral("/tmp/x.csv")), QStringLiteral("/tmp/x.csv"));
+    EXPECT_EQ(SignInSheetFileName(QStringLiteral("L"), QStringLiteral("T")),
+              QStringLiteral("Player Sign In Sheet  L T.csv"));
+    EXPECT_EQ(PlayerListFileName(QStringLiteral("L"), QStringLiteral("T")), QStringLiteral("Player List L T.csv"));
+    EXPECT_TRUE(ExportNameUsable(QDir(dir.path()).filePath("Stats.csv")));
+    EXPECT_FALSE(ExportNameUsable(dir.path()));
+    EXPECT_FALSE(ExportNameUsable(QDir(dir.path()).filePath("missing/Stats.csv")));
+    AppPaths::setDataFolder(QString());
+}
+
+class ExportFilesTest : public LeagueDatabaseTest { };
+
+TEST_F(ExportFilesTest, FilesAreUtf8WithoutByteOrderMark)
+{
+    const QString file = path(QStringLiteral("Stats.csv"));
+    ASSERT_TRUE(WriteExportFile(file, QStringLiteral("old\r\n")));
+    ASSERT_TRUE(WriteExportFile(file, QStringLiteral("Zo\u00eb\r\n")));
+    EXPECT_EQ(fileBytes(file), QByteArray("Zo\xc3\xab\r\n"));
+}
+
+TEST_F(ExportFilesTest, PlayerListsFollowTheLeagueAndTournamentFilters)
+{
+    const Long league = addLeague(QStringLiteral("Tuesday"));
+    const Long other = addLeague(QStringLiteral("Friday"));
+    const Long ann = addPlayer(QStringLiteral("Ann"), {league});
+    addPlayer(QStringLiteral("Cy"), {league, other});
+    addPlayer(QStringLiteral("Bea"), {other});
+    const Long night = addTournament(league, QStringLiteral("Night"));
+    db.execute(QStringLiteral("INSERT INTO tblTournamentXPlayer (TournamentID, PlayerID) VALUES (?, ?)"), {night, ann});
+
+    const auto names = [this](Long leagueId, Long tournamentId) {
+        const PlayerListQuery q = PlayerListSql(true, leagueId, tournamentId);
+        QStringList found;
+        for (Recordset rs = db.query(q.sql, q.values); !rs.eof(); rs.moveNext())
+            found << rs.value(QStringLiteral("PlayerName")).toString();
+        return found.join(u',');
+    };
+    EXPECT_EQ(names(league, 0), QStringLiteral("Ann,Cy"));
+    EXPECT_EQ(names(league, night), QStringLiteral("Ann"));
+    EXPECT_EQ(names(0, 0), QStringLiteral("Ann,Bea,Cy"));
+    EXPECT_EQ(names(0, night), QStringLiteral("Ann"));
+    EXPECT_EQ(names(other, night), QString());
+
+    const PlayerListQuery sheet = PlayerListSql(true, league, 0);
+    Recordset rs = db.query(sheet.sql, sheet.values);
+    EXPECT_EQ(RecordsetCsv(rs), QStringLiteral("PlayerName, Signed In\r\n\"Ann\",\"\"\r\n\"Cy\",\"\"\r\n"));
+}
+
+TEST_F(ExportFilesTest, RecordsetValuesAreWrittenPlainly)
+{
+    Recordset rs = db.query(QStringLiteral("SELECT 1500 AS Amount, 0.1 AS Points, 'a \"b\"' AS Name, NULL AS Note"));
+    EXPECT_EQ(RecordsetCsv(rs),
+              QStringLiteral("Amount, Points, Name, Note\r\n\"1500\",\"0.1\",\"a \"\"b\"\"\",\"\"\r\n"));
+}
