@@ -1,0 +1,103 @@
+#include "core/floor/FloorEntries.h"
+
+#include "core/store/OpenTournament.h"
+#include "core/store/Payouts.h"
+
+namespace {
+
+bool isPlayer(const OpenTournament& t, long i) { return i >= 1 && i <= t.gintPlayerCount(); }
+
+} // namespace
+
+BuyinOutcome BuyinPlayer(OpenTournament& t, long index, FloorRows& rows)
+{
+    if (!isPlayer(t, index))
+        return BuyinOutcome::Bought;
+    PlayerRecord& p = t.gtypPlayers[index];
+    const bool already = p.TotalBuyin != 0;
+    if (!already) {
+        p.TotalBuyin = t.gdblBuyin;
+        p.TotalChipValue += t.gdblBuyinChipValue;
+    }
+    CalculatePayouts(t);
+    rows.Players.insert(index);
+    return already ? BuyinOutcome::AlreadyBoughtIn : BuyinOutcome::Bought;
+}
+
+QString AlreadyBoughtInMessage() { return QStringLiteral("Player has already bought in."); }
+
+void RebuyPlayer(OpenTournament& t, long index, FloorRows& rows)
+{
+    if (!isPlayer(t, index))
+        return;
+    PlayerRecord& p = t.gtypPlayers[index];
+    p.TotalRebuy += t.gdblRebuyAmount;
+    p.TotalChipValue += t.gdblRebuyChipValue;
+    p.NumRebuys += 1;
+    CalculatePayouts(t);
+    rows.Players.insert(index);
+}
+
+void AddonPlayer(OpenTournament& t, long index, FloorRows& rows)
+{
+    if (!isPlayer(t, index))
+        return;
+    PlayerRecord& p = t.gtypPlayers[index];
+    p.TotalAddon += t.gdblAddonAmount;
+    p.TotalChipValue += t.gdblAddonChipValue;
+    p.NumAddons += 1;
+    CalculatePayouts(t);
+    rows.Players.insert(index);
+}
+
+void ClearAllBuys(OpenTournament& t, long index, FloorRows& rows)
+{
+    if (!isPlayer(t, index))
+        return;
+    PlayerRecord& p = t.gtypPlayers[index];
+    p.TotalChipValue = 0;
+    p.TotalBuyin = 0;
+    p.TotalRebuy = 0;
+    p.TotalAddon = 0;
+    p.NumRebuys = 0;
+    p.NumAddons = 0;
+    CalculatePayouts(t);
+    rows.Players.insert(index);
+}
+
+void SetPlayerWinnings(OpenTournament& t, long index, bool bUnEliminate)
+{
+    if (!isPlayer(t, index))
+        return;
+    PlayerRecord& p = t.gtypPlayers[index];
+    const double s = bUnEliminate ? -1.0 : 1.0;
+    const long place = p.Finish;
+    if (place >= 1 && place <= t.gintNumberPaid) {
+        if (t.gsngPayoutPoints.contains(place))
+            p.Points += s * t.gsngPayoutPoints[place];
+        if (t.gdblCalculatedPayout.contains(place))
+            p.Payout += s * t.gdblCalculatedPayout[place];
+    }
+    if (t.gintUseAutoPointsAll == 1)
+        p.Points += s * t.gdblAutoPointsAllPlayers;
+    if (t.gintUseAutoPointsbyPosition == 1)
+        p.Points += s * double(t.gintPlayerCount() - place + 1) * t.gdblAutoPointsByPositionFactor;
+}
+
+Integer NumberFinished(const OpenTournament& t)
+{
+    Integer n = 0;
+    for (long i = 1; i <= t.gintPlayerCount(); ++i)
+        n += t.gtypPlayers[i].Finish != 0 ? 1 : 0;
+    return n;
+}
+
+long GetPlayerIndexByName(const OpenTournament& t, const QString& strName)
+{
+    for (long i = 1; i <= t.gintPlayerCount(); ++i) {
+        const QString& name = t.gtypPlayers[i].PlayerName;
+        if (strName == name || strName == u'>' + name)
+            return i;
+    }
+    return 0;
+}

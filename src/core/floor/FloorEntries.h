@@ -1,0 +1,35 @@
+#pragma once
+
+#include "core/floor/FloorRows.h"
+#include "core/platform/ModelTypes.h"
+
+#include <QString>
+
+class OpenTournament;
+
+// Buy-ins, rebuys and add-ons of one entrant (index from 1). Each adds the
+// tournament's amount and chip value, recomputes the payouts and records the
+// entrant's row. The offer rules (EntryOptions) are not tested again here.
+
+enum class BuyinOutcome { Bought, AlreadyBoughtIn };
+// A second buy-in changes no totals; the payouts are still recomputed and
+// the row stored.
+BuyinOutcome BuyinPlayer(OpenTournament& t, long index, FloorRows& rows);
+QString AlreadyBoughtInMessage();
+void RebuyPlayer(OpenTournament& t, long index, FloorRows& rows);
+void AddonPlayer(OpenTournament& t, long index, FloorRows& rows);
+// Clears buy-in, rebuys and add-ons and the chips they brought; the house
+// fee stays.
+void ClearAllBuys(OpenTournament& t, long index, FloorRows& rows);
+
+// Adds (or, un-eliminating, takes back) what the entrant's place earns: the
+// place's money and points when it is paid, and the automatic points. Called
+// with the place set, so the two calls cancel exactly. Stores nothing.
+void SetPlayerWinnings(OpenTournament& t, long index, bool bUnEliminate);
+
+// How many entrants have a place.
+Integer NumberFinished(const OpenTournament& t);
+
+// The first entrant whose name is the text, or ">" followed by it (the seat
+// chart marks moved players so); 0 when none. Exact comparison.
+long GetPlayerIndexByName(const OpenTournament& t, const QString& strName);
