@@ -170,7 +170,7 @@ frmWebResultsManager::frmWebResultsManager(QWidget* parent)
     for (QLineEdit* box : {txtPassword, txtLoginForSecurityQuestion, txtConfirmPassword[0], txtConfirmPassword[1]})
         box->installEventFilter(this);
     connectHandlers();
-    resize(820, 640);
+    resize(820, 520);
     Form_Load();
 }
 
@@ -452,6 +452,7 @@ void frmWebResultsManager::ShowMessage(const QString& strMessage, bool bError)
 void frmWebResultsManager::DisableScreen()
 {
     mbBusy = true;
+    mFocusBeforeCall = focusWidget();
     setEnabled(false);
 }
 
@@ -459,6 +460,9 @@ void frmWebResultsManager::EnableScreen()
 {
     setEnabled(true);
     mbBusy = false;
+    // A disabled window loses its focus; the box typed in gets it back.
+    if (mFocusBeforeCall && mFocusBeforeCall->isVisible() && mFocusBeforeCall->isEnabled())
+        mFocusBeforeCall->setFocus();
 }
 
 void frmWebResultsManager::cmdClose_Click()

@@ -4,6 +4,7 @@
 #include "core/web/TestWebConnection.h"
 
 #include <QDialog>
+#include <QPointer>
 #include <array>
 #include <functional>
 #include <memory>
@@ -142,4 +143,5 @@ private:
     std::unique_ptr<SoapClient> mobjSoapClient;
     bool mbActivated = false;
     bool mbBusy = false;
+    QPointer<QWidget> mFocusBeforeCall;
 };
