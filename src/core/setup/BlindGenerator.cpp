@@ -1,0 +1,176 @@
+#include "core/setup/BlindGenerator.h"
+
+#include "core/platform/Database.h"
+#include "core/store/Nz.h"
+
+#include <cmath>
+
+namespace {
+
+// Amounts compare as whole thousandths, in 64 bits: 32 would overflow from
+// 3,000,000 up.
+qint64 thousandths(double amount) { return static_cast<qint64>(RoundHalfEven(amount * 1000.0)); }
+
+bool multipleOf(Single amount, qint64 chip) { return chip == 0 || thousandths(amount) % chip == 0; }
+
+} // namespace
+
+QList<Single> BuiltInSmallBlinds()
+{
+    QList<Single> amounts {0.05f, 0.1f, 0.25f, 0.5f, 1, 2, 4, 5, 8, 10, 15, 25, 50, 75, 100, 150, 200, 300, 500, 800};
+    // From 1000 up every decade steps 1, 1.5, 2, 3, 5, 8.
+    for (double decade = 1000; decade < 1e9; decade *= 10)
+        for (const double step : {1.0, 1.5, 2.0, 3.0, 5.0, 8.0})
+            amounts.append(static_cast<Single>(decade * step));
+    amounts.append(1e9f);
+    return amounts;
+}
+
+QList<Single> LoadDefaultSmallBlinds(Database& db, bool bUseBuiltIn)
+{
+    if (!bUseBuiltIn) {
+        Recordset rs = db.query(QStringLiteral("SELECT Amount FROM tblDefaultSmallBlind ORDER BY Amount"));
+        QList<Single> amounts;
+        for (; !rs.eof(); rs.moveNext())
+            amounts.append(static_cast<Single>(NzDouble(rs.value(QStringLiteral("Amount")))));
+        if (!amounts.isEmpty())
+            return amounts;
+    }
+    return BuiltInSmallBlinds();
+}
+
+void SaveDefaultSmallBlinds(Database& db, const QList<double>& amounts)
+{
+    Transaction transaction(db);
+    db.execute(QStringLiteral("DELETE FROM tblDefaultSmallBlind"));
+    for (const double amount : amounts)
+        db.execute(QStringLiteral("INSERT INTO tblDefaultSmallBlind (Amount) VALUES (?)"), {amount});
+    transaction.commit();
+}
+
+int FindFirstBlindIndex(Single WantedSmallBlind, const QList<Single>& DefaultBlinds, double SmallestChip)
+{
+    const qint64 chip = thousandths(SmallestChip);
+    for (int i = 1; i <= DefaultBlinds.size(); ++i) {
+        if (DefaultBlinds[i - 1] < WantedSmallBlind)
+            continue;
+        if (i == 1)
+            return 1;
+        if (multipleOf(DefaultBlinds[i - 2], chip))
+            return i - 1;
+        if (multipleOf(DefaultBlinds[i - 1], chip))
+            return i;
+    }
+    return 0;
+}
+
+QString FirstBlindMessage()
+{
+    return QStringLiteral("The smallest desired chip amount you requested is not compatible with standard blind "
+                          "structures.  Please suggest a different smallest chip size.");
+}
+
+QString TimeWarningMessage()
+{
+    return QStringLiteral("The settings you have requested result in not enough time to complete your tourney.  "
+                          "Either adjust what you are rounding each session time to, or change the buyin settings.");
+}
+
+GeneratedLevels generateLevels(const BlindEstimates& e, const QList<ChipRow>& chips, const GeneratorSettings& settings,
+                               const QList<Single>& table)
+{
+    GeneratedLevels out;
+    const int safety = std::max(0, settings.NumSafetySessions);
+    const long unit = std::max(1, settings.RoundSessionTimeTo);
+
+    // The smallest chip in use limits the first small blind; with no chip in
+    // use at a positive amount, or the limit off, any cent will do.
+    double smallest = 0;
+    if (settings.FactorSmallestChipIn == 1) {
+        smallest = 1e9;
+        for (const ChipRow& c : chips)
+            if (c.ColorIndex > 0 && c.Amount > 0 && c.Amount < smallest)
+                smallest = c.Amount;
+        if (smallest == 1e9)
+            smallest = 0;
+    }
+    if (smallest == 0)
+        smallest = 0.01;
+
+    const double total = e.Rebuys * e.RebuyChips + e.Players * e.BuyinChips + e.Addons * e.AddonChips;
+    const Single wanted = static_cast<Single>(settings.StartBlindOnBigPercentage / 100.0 / 2.0 * e.BuyinChips);
+    const int k = FindFirstBlindIndex(wanted, table, smallest);
+    if (k == 0) {
+        out.Error = FirstBlindMessage();
+        return out;
+    }
+
+    QList<GeneratedLevel> levels;
+    levels.append({0, table[k - 1], 2 * table[k - 1], 0});
+    const Single ending = static_cast<Single>(settings.EndBlindOnBigPercentage / 100.0 * 1.5 * total);
+    int over = 0;
+    bool last = k >= table.size() && settings.DoubleBlinds != 1;
+    while (!last) {
+        const int n = levels.size() + 1;
+        if (n > 1000) {
+            out.Error = QStringLiteral("The suggested levels would exceed 1000 levels.");
+            return out;
+        }
+        GeneratedLevel level;
+        if (settings.DoubleBlinds == 1) {
+            level.SmallBlind = 2 * levels.last().SmallBlind;
+        } else {
+            level.SmallBlind = table[k + n - 2];
+            last = k + n - 1 >= table.size();
+        }
+        level.BigBlind = 2 * level.SmallBlind;
+        levels.append(level);
+        if (static_cast<Single>(level.SmallBlind + level.BigBlind) > ending)
+            over += 1;
+        if (over >= safety)
+            last = true;
+    }
+
+    const int n = levels.size();
+    const long playing = e.DurationMinutes - e.Breaks * e.BreakMinutes;
+    const int counted = n - safety;
+    if (counted <= 0) {
+        out.Error = QStringLiteral("The small blind table is too short for the safety levels requested.");
+        return out;
+    }
+    if (playing <= 0) {
+        out.Error = QStringLiteral("The breaks you have requested leave no time for play.");
+        return out;
+    }
+    out.TimeWarning = double(e.DurationMinutes) / double(unit) < n;
+
+    Single perLevel = static_cast<Single>(double(playing) / counted);
+    perLevel = static_cast<Single>(std::floor(perLevel / unit) * unit);
+    long leftover = static_cast<long>(RoundHalfEven(std::fabs(double(playing) - counted * double(perLevel))));
+
+    const bool breaks = e.Breaks > 0 && e.BreakMinutes > 0;
+    const long step = breaks ? static_cast<long>(RoundHalfEven(double(counted) / double(e.Breaks + 1))) : 0;
+    long nextBreak = step;
+    long placed = 0;
+    for (int i = 1; i <= n; ++i) {
+        GeneratedLevel& level = levels[i - 1];
+        if (leftover > unit) {
+            level.SessionTime = unit + static_cast<long>(perLevel);
+            leftover -= unit;
+        } else {
+            level.SessionTime = static_cast<long>(perLevel);
+        }
+        if (breaks && step > 0 && placed < e.Breaks && i == nextBreak) {
+            level.BreakAfter = e.BreakMinutes;
+            nextBreak += step;
+            placed += 1;
+        }
+    }
+
+    out.Levels = levels;
+    out.CountedLevels = counted;
+    out.EndLabel = QStringLiteral("Your tournament should end by level %1.  We added %2 extra levels to be safe.")
+                       .arg(counted)
+                       .arg(settings.NumSafetySessions);
+    return out;
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "core/platform/ModelTypes.h"
+
+#include <QList>
+#include <QString>
+
+class Database;
+
+// The standard small blinds: the saved table (tblDefaultSmallBlind, in
+// ascending order), or the 57 built-in amounts when it is empty or when
+// bUseBuiltIn. Database errors go to the caller.
+QList<Single> LoadDefaultSmallBlinds(Database& db, bool bUseBuiltIn);
+QList<Single> BuiltInSmallBlinds();
+// Replaces the saved table by these amounts in one transaction.
+void SaveDefaultSmallBlinds(Database& db, const QList<double>& amounts);
+
+// The position (from 1) in the table of the first small blind for a wanted
+// amount: the first entry at or above it, or the one just below it when that
+// one is a multiple of the smallest chip, else the next that is; 0 when the
+// table runs out (FirstBlindMessage()).
+int FindFirstBlindIndex(Single WantedSmallBlind, const QList<Single>& DefaultBlinds, double SmallestChip);
+QString FirstBlindMessage();
+
+// What the generator starts from: the wizard's estimates, its chip rows and
+// the [LevelGenerator] settings.
+struct BlindEstimates {
+    long Players = 0;
+    long Rebuys = 0;
+    long Addons = 0;
+    long DurationMinutes = 0;
+    long Breaks = 0;
+    long BreakMinutes = 0;
+    double BuyinChips = 0;
+    double RebuyChips = 0; // 0 while rebuys are not allowed
+    double AddonChips = 0; // 0 while add-ons are not allowed
+};
+struct ChipRow {
+    int ColorIndex = 0; // 0 "Not Used", 1 "Custom Picture", then the colours
+    double Amount = 0;
+};
+struct GeneratorSettings {
+    int DoubleBlinds = 0;
+    int NumSafetySessions = 3;
+    int RoundSessionTimeTo = 10;
+    double EndBlindOnBigPercentage = 10;
+    double StartBlindOnBigPercentage = 2;
+    int FactorSmallestChipIn = 1;
+};
+
+struct GeneratedLevel {
+    long SessionTime = 0;
+    Single SmallBlind = 0;
+    Single BigBlind = 0;
+    long BreakAfter = 0;
+};
+struct GeneratedLevels {
+    QString Error; // not empty: nothing was generated; the message to show
+    QList<GeneratedLevel> Levels;
+    int CountedLevels = 0; // levels before the safety levels
+    bool TimeWarning = false; // show TimeWarningMessage(), the levels still stand
+    QString EndLabel;
+};
+
+// Proposes a level table: the first small blind from the start percentage of
+// one buy-in's chips, blinds raised level by level (by the table or by
+// doubling) until the configured safety levels lie beyond the ending blind,
+// the playing time spread over the counted levels in whole units, and the
+// breaks placed evenly.
+GeneratedLevels generateLevels(const BlindEstimates& estimates, const QList<ChipRow>& chips,
+                               const GeneratorSettings& settings, const QList<Single>& table);
+QString TimeWarningMessage();

@@ -1,0 +1,81 @@
+#include "core/setup/LevelTable.h"
+
+#include "core/store/Nz.h"
+#include "core/store/PlainNumberText.h"
+
+namespace {
+
+double numberOf(const QString& text)
+{
+    double x = 0;
+    return ReadsAsNumber(QVariant(text), &x) ? x : 0.0;
+}
+
+long wholeOf(const QString& text) { return static_cast<long>(RoundHalfEven(numberOf(text))); }
+
+} // namespace
+
+LevelRow ZeroLevelRow()
+{
+    LevelRow row;
+    row.fill(QStringLiteral("0"));
+    return row;
+}
+
+void ResizeLevelRows(LevelRows& rows, int count)
+{
+    count = qBound(0, count, MaxLevels);
+    while (rows.size() > count)
+        rows.removeLast();
+    for (LevelRow& row : rows)
+        for (QString& cell : row)
+            if (!ReadsAsNumber(QVariant(cell)))
+                cell = QStringLiteral("0");
+    while (rows.size() < count)
+        rows.append(ZeroLevelRow());
+}
+
+bool InsertLevelRow(LevelRows& rows, int r)
+{
+    if (rows.size() >= MaxLevels)
+        return false;
+    if (r >= 1 && r <= rows.size())
+        rows.insert(r - 1, ZeroLevelRow());
+    else
+        rows.append(ZeroLevelRow());
+    return true;
+}
+
+bool DeleteLevelRow(LevelRows& rows, int r)
+{
+    if (rows.size() < 2 || r < 1 || r > rows.size())
+        return false;
+    rows.removeAt(r - 1);
+    return true;
+}
+
+QList<LevelSession> BackUpSessions(const LevelRows& rows)
+{
+    QList<LevelSession> backup;
+    for (const LevelRow& row : rows)
+        backup.append({numberOf(row[0]), numberOf(row[1]), numberOf(row[2]), numberOf(row[3]), numberOf(row[4]),
+                       wholeOf(row[5]), wholeOf(row[6])});
+    return backup;
+}
+
+LevelRows RestoreSessions(const QList<LevelSession>& backup)
+{
+    LevelRows rows;
+    for (const LevelSession& s : backup)
+        rows.append({PlainNumberText(s.Ante), PlainNumberText(s.SmallBlind), PlainNumberText(s.BigBlind),
+                     PlainNumberText(s.SmallRaise), PlainNumberText(s.BigRaise), QString::number(s.SessionTime),
+                     QString::number(s.BreakAfter)});
+    return rows;
+}
+
+QString ReminderPauseText(const QString& reminder, bool pause)
+{
+    if (reminder.trimmed().isEmpty())
+        return QString();
+    return pause ? QStringLiteral("Yes") : QStringLiteral("No");
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <array>
+
+// The set-up wizard's level table as its grid holds it: per level the texts
+// of ante, small blind, big blind, small raise, big raise, session minutes and
+// break minutes after the level (columns 1..7; the level number is the row).
+using LevelRow = std::array<QString, 7>;
+using LevelRows = QList<LevelRow>;
+
+// The most levels a tournament can have.
+inline constexpr int MaxLevels = 1000;
+
+// A row of "0"s.
+LevelRow ZeroLevelRow();
+
+// Sets the number of levels: rows kept keep their values (a cell that does
+// not read as a number becomes "0"), new rows are all "0", rows past the end
+// are dropped.
+void ResizeLevelRows(LevelRows& rows, int count);
+
+// Inserts a level of "0"s before row r (1-based); with no row selected
+// (r below 1) the new level goes last. Nothing at MaxLevels.
+bool InsertLevelRow(LevelRows& rows, int r);
+
+// Deletes level r (1-based). Nothing with a single level or with no row
+// selected.
+bool DeleteLevelRow(LevelRows& rows, int r);
+
+// One level outside the grid, for Undo: the values as numbers, kept in
+// double precision so that Undo gives back exactly what was there.
+struct LevelSession {
+    double Ante = 0;
+    double SmallBlind = 0;
+    double BigBlind = 0;
+    double SmallRaise = 0;
+    double BigRaise = 0;
+    long SessionTime = 0; // minutes, rounded
+    long BreakAfter = 0; // minutes, rounded; 0 = no break
+};
+
+QList<LevelSession> BackUpSessions(const LevelRows& rows);
+LevelRows RestoreSessions(const QList<LevelSession>& backup);
+
+// The reminders grid's third column: "Yes" or "No" when the reminder is not
+// blank, else "".
+QString ReminderPauseText(const QString& reminder, bool pause);

@@ -1,0 +1,157 @@
+#include "LeagueTestData.h"
+#include "core/setup/BlindGenerator.h"
+
+namespace {
+
+// The worked example: 20 players, 1000 chips, smallest chip 25, three hours
+// with two breaks of ten minutes, the settings at their defaults.
+BlindEstimates example()
+{
+    BlindEstimates e;
+    e.Players = 20;
+    e.BuyinChips = 1000;
+    e.DurationMinutes = 180;
+    e.Breaks = 2;
+    e.BreakMinutes = 10;
+    return e;
+}
+
+const QList<ChipRow> chips25 {{2, 25}, {3, 100}, {0, 5}};
+
+} // namespace
+
+TEST(BlindGenerator, WorkedExample)
+{
+    const GeneratedLevels g = generateLevels(example(), chips25, GeneratorSettings {}, BuiltInSmallBlinds());
+    ASSERT_TRUE(g.Error.isEmpty()) << g.Error.toStdString();
+    const Single small[] = {25, 50, 75, 100, 150, 200, 300, 500, 800, 1000, 1500, 2000, 3000};
+    ASSERT_EQ(g.Levels.size(), 13);
+    for (int i = 0; i < 13; ++i) {
+        const GeneratedLevel& l = g.Levels[i];
+        EXPECT_EQ(l.SmallBlind, small[i]) << "level " << i + 1;
+        EXPECT_EQ(l.BigBlind, 2 * small[i]);
+        EXPECT_EQ(l.SessionTime, i < 5 ? 20 : 10) << "level " << i + 1;
+        EXPECT_EQ(l.BreakAfter, (i == 2 || i == 5) ? 10 : 0) << "level " << i + 1;
+    }
+    EXPECT_EQ(g.CountedLevels, 10);
+    EXPECT_FALSE(g.TimeWarning);
+    EXPECT_EQ(g.EndLabel,
+              QStringLiteral("Your tournament should end by level 10.  We added 3 extra levels to be safe."));
+}
+
+TEST(BlindGenerator, FindFirstBlindIndex)
+{
+    const QList<Single> table = BuiltInSmallBlinds();
+    ASSERT_EQ(table.size(), 57);
+    EXPECT_EQ(table[20], 1000);
+    EXPECT_EQ(table[56], 1e9f);
+    struct Case {
+        Single wanted;
+        double chip;
+        int index;
+    };
+    for (const Case& c : {Case {0.05f, 25, 1}, Case {0.01f, 3, 1}, Case {10, 25, 12}, Case {10, 0.01, 9},
+                          Case {2e9f, 1, 0}, Case {3e6f, 1e6, 41}, Case {10, 0.0001, 9}})
+        EXPECT_EQ(FindFirstBlindIndex(c.wanted, table, c.chip), c.index) << c.wanted << " with chip " << c.chip;
+}
+
+TEST(BlindGenerator, ModesAndShapes)
+{
+    GeneratorSettings noSafety;
+    noSafety.NumSafetySessions = 0;
+    EXPECT_EQ(generateLevels(example(), chips25, noSafety, BuiltInSmallBlinds()).Levels.size(), 2);
+
+    GeneratorSettings doubling;
+    doubling.DoubleBlinds = 1;
+    const GeneratedLevels d = generateLevels(example(), chips25, doubling, BuiltInSmallBlinds());
+    ASSERT_GE(d.Levels.size(), 3);
+    for (int i = 1; i < d.Levels.size(); ++i)
+        EXPECT_EQ(d.Levels[i].SmallBlind, 2 * d.Levels[i - 1].SmallBlind);
+
+    // A short saved table ends the levels at its last entry.
+    const GeneratedLevels s = generateLevels(example(), chips25, GeneratorSettings {}, {25, 50, 100, 200, 400, 800});
+    EXPECT_EQ(s.Levels.size(), 6);
+    EXPECT_EQ(s.CountedLevels, 3);
+
+    // Not enough time for the levels: warned, and the levels still come.
+    BlindEstimates quick = example();
+    quick.DurationMinutes = 100;
+    quick.Breaks = 0;
+    const GeneratedLevels w = generateLevels(quick, chips25, GeneratorSettings {}, BuiltInSmallBlinds());
+    EXPECT_TRUE(w.TimeWarning);
+    EXPECT_EQ(w.Levels.size(), 13);
+
+    // Ten counted levels and three breaks: after levels 2, 4 and 6.
+    BlindEstimates three = example();
+    three.Breaks = 3;
+    three.BreakMinutes = 15;
+    three.DurationMinutes = 200;
+    QList<int> after;
+    const GeneratedLevels b = generateLevels(three, chips25, GeneratorSettings {}, BuiltInSmallBlinds());
+    for (int i = 0; i < b.Levels.size(); ++i)
+        if (b.Levels[i].BreakAfter == 15)
+            after << i + 1;
+    EXPECT_EQ(after, (QList<int> {2, 4, 6}));
+
+    // A leftover equal to the unit is not spread: 110 minutes over 10 levels.
+    BlindEstimates even = example();
+    even.DurationMinutes = 110;
+    even.Breaks = 0;
+    for (const GeneratedLevel& l : generateLevels(even, chips25, GeneratorSettings {}, BuiltInSmallBlinds()).Levels)
+        EXPECT_EQ(l.SessionTime, 10);
+}
+
+TEST(BlindGenerator, GuardsStopAtOnce)
+{
+    struct Case {
+        const char* what;
+        BlindEstimates estimates;
+        GeneratorSettings settings;
+        QList<Single> table;
+        QString error;
+    };
+    BlindEstimates noTime = example();
+    noTime.Breaks = 18;
+    // Doubling a small blind of 0 never reaches the ending blind.
+    GeneratorSettings doubling;
+    doubling.DoubleBlinds = 1;
+    doubling.StartBlindOnBigPercentage = 0;
+    GeneratorSettings zeroUnit;
+    zeroUnit.RoundSessionTimeTo = 0;
+    zeroUnit.NumSafetySessions = -2;
+    const Case cases[] = {
+        {"first blind", example(), {}, {1, 2}, FirstBlindMessage()},
+        {"short table",
+         example(),
+         {},
+         {25, 50},
+         QStringLiteral("The small blind table is too short for the safety levels requested.")},
+        {"breaks",
+         noTime,
+         {},
+         BuiltInSmallBlinds(),
+         QStringLiteral("The breaks you have requested leave no time for play.")},
+        {"doubling", example(), doubling, {0}, QStringLiteral("The suggested levels would exceed 1000 levels.")},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(generateLevels(c.estimates, chips25, c.settings, c.table).Error, c.error) << c.what;
+    // A unit below 1 counts as 1, negative safety as 0.
+    const GeneratedLevels g = generateLevels(example(), chips25, zeroUnit, BuiltInSmallBlinds());
+    EXPECT_TRUE(g.Error.isEmpty());
+    EXPECT_EQ(g.Levels.size(), 2);
+}
+
+class SmallBlindTableTest : public LeagueDatabaseTest { };
+
+TEST_F(SmallBlindTableTest, SavedTableReplacesTheBuiltInListAllOrNothing)
+{
+    EXPECT_EQ(LoadDefaultSmallBlinds(db, false), BuiltInSmallBlinds()) << "empty table";
+    SaveDefaultSmallBlinds(db, {1500, 25, 0.5});
+    EXPECT_EQ(LoadDefaultSmallBlinds(db, false), (QList<Single> {0.5f, 25, 1500}));
+    EXPECT_EQ(LoadDefaultSmallBlinds(db, true).size(), 57);
+
+    db.execute(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON tblDefaultSmallBlind WHEN NEW.Amount > 100 "
+                              "BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
+    EXPECT_THROW(SaveDefaultSmallBlinds(db, {5, 500}), DatabaseError);
+    EXPECT_EQ(LoadDefaultSmallBlinds(db, false), (QList<Single> {0.5f, 25, 1500}));
+}
