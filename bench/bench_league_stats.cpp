@@ -2,14 +2,10 @@
 // entrants each, in a database in a temporary folder, the sums and the row
 // texts. Run by hand; prints its figures.
 
-#include "core/platform/Database.h"
-#include "core/store/DatabaseSchema.h"
+#include "BenchDatabase.h"
 #include "core/store/LeagueStats.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QElapsedTimer>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -52,28 +48,11 @@ QList<Long> fillLeague(Database& db)
     return tournaments;
 }
 
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
 } // namespace
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    QTemporaryDir dir;
-    if (!dir.isValid()) {
-        std::fprintf(stderr, "No temporary folder.\n");
-        return 1;
-    }
-    try {
-        Database db;
-        db.open(QDir(dir.path()).filePath(QStringLiteral("zr.mdb")));
-        CreateBaseSchema(db);
-        if (!CheckDatabaseVersion(db))
-            return 1;
+    return RunDatabaseBench(argc, argv, [](Database& db) {
         const QList<Long> tournaments = fillLeague(db);
 
         std::vector<double> sums, texts;
@@ -93,11 +72,8 @@ int main(int argc, char** argv)
         }
         std::printf("League statistics, %d members over %d tournaments of %d entrants (median of %d rounds):\n",
                     kMembers, kTournaments, kEntrants, kRounds);
-        std::printf("  LeagueStats (the sums)          %8.1f ms (target below 200 ms)\n", median(sums));
-        std::printf("  Row texts and one sort          %8.1f ms\n", median(texts));
+        std::printf("  LeagueStats (the sums)          %8.1f ms (target below 200 ms)\n", Median(sums));
+        std::printf("  Row texts and one sort          %8.1f ms\n", Median(texts));
         return 0;
-    } catch (const DatabaseError& e) {
-        std::fprintf(stderr, "%s\n", e.what());
-        return 1;
-    }
+    });
 }

@@ -2,15 +2,11 @@
 // 50 paid places and 20 awards, in a database in a temporary folder.
 // Run by hand; prints its figures.
 
-#include "core/platform/Database.h"
-#include "core/store/DatabaseSchema.h"
+#include "BenchDatabase.h"
 #include "core/store/OpenTournament.h"
 #include "core/store/TournamentStore.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QElapsedTimer>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -70,30 +66,11 @@ void addEntrants(Database& db, OpenTournament& t)
     transaction.commit();
 }
 
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
 } // namespace
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    QTemporaryDir dir;
-    if (!dir.isValid()) {
-        std::fprintf(stderr, "No temporary folder.\n");
-        return 1;
-    }
-
-    try {
-        Database db;
-        db.open(QDir(dir.path()).filePath(QStringLiteral("zr.mdb")));
-        CreateBaseSchema(db);
-        if (!CheckDatabaseVersion(db))
-            return 1;
-
+    return RunDatabaseBench(argc, argv, [](Database& db) {
         OpenTournament t = largeTournament();
         SaveTournament(db, t, true);
         addEntrants(db, t);
@@ -122,15 +99,12 @@ int main(int argc, char** argv)
 
         std::printf("Tournament of %d entrants, %d levels, %d paid places, %d awards (median of %d rounds):\n",
                     kEntrants, kLevels, kPaid, kAwards, kRounds);
-        std::printf("  SaveTournament                    %8.1f ms\n", median(saves));
-        std::printf("  LoadTournament                    %8.1f ms\n", median(loads));
-        std::printf("  SaveTournament + LoadTournament   %8.1f ms (target below 100 ms)\n", median(both));
+        std::printf("  SaveTournament                    %8.1f ms\n", Median(saves));
+        std::printf("  LoadTournament                    %8.1f ms\n", Median(loads));
+        std::printf("  SaveTournament + LoadTournament   %8.1f ms (target below 100 ms)\n", Median(both));
         std::printf("  LoadTournament, entrants only     %8.1f ms\n", entrantsOnlyMs);
         std::printf("  SaveTournamentPlayer x %d       %8.1f ms (%.2f ms each)\n", kEntrants, entrantsMs,
                     entrantsMs / kEntrants);
         return 0;
-    } catch (const DatabaseError& e) {
-        std::fprintf(stderr, "%s\n", e.what());
-        return 1;
-    }
+    });
 }
