@@ -193,6 +193,8 @@ void LevelClock::runEffects()
     }
     mEnding = false;
     mRestartMs.reset();
+    // The next break as the level now in force sees it, before the first tick.
+    mFace.nextBreak = ::AdjustBreakLabel(mTournament, mCountdown.secondsLeft());
     mView.clockChanged();
 }
 

@@ -1,0 +1,141 @@
+#include "gui/floor/ClockPanel.h"
+
+#include "core/floor/ClockRules.h"
+#include "core/floor/Levels.h"
+#include "core/platform/SteadyClock.h"
+#include "core/store/OpenTournament.h"
+#include "core/store/ProgramSettings.h"
+#include "gui/controls/ctlButton.h"
+#include "gui/floor/frmHandTimer.h"
+#include "gui/floor/frmReminder.h"
+
+#include <QLabel>
+#include <QTime>
+#include <QTimer>
+
+namespace {
+
+void setText(QLabel* label, const QString& text)
+{
+    if (label && label->text() != text)
+        label->setText(text);
+}
+
+void setVisible(QWidget* widget, bool visible)
+{
+    if (widget && widget->isVisible() != visible)
+        widget->setVisible(visible);
+}
+
+// A blinking control must not make the controls around it move.
+void keepPlaceWhenHidden(QWidget* widget)
+{
+    if (!widget)
+        return;
+    QSizePolicy policy = widget->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    widget->setSizePolicy(policy);
+}
+
+} // namespace
+
+ClockPanel::ClockPanel(const ClockWidgets& widgets, QObject* parent)
+    : QObject(parent)
+    , tmrCountDown(new QTimer(this))
+    , tmrClock(new QTimer(this))
+    , clock(openTournament(), programSettings(), steadyClock(), *this)
+    , w(widgets)
+{
+    tmrCountDown->setObjectName(QStringLiteral("tmrCountDown"));
+    tmrCountDown->setInterval(500);
+    tmrClock->setObjectName(QStringLiteral("tmrClock"));
+    tmrClock->setInterval(5000);
+    connect(tmrCountDown, &QTimer::timeout, this, &ClockPanel::tmrCountDown_Timer);
+    connect(tmrClock, &QTimer::timeout, this, &ClockPanel::tmrClock_Timer);
+    keepPlaceWhenHidden(w.lblTimer);
+    keepPlaceWhenHidden(w.picFinished);
+}
+
+void ClockPanel::Load()
+{
+    mnClockReset_Click();
+    clock.AdjustBreakLabel();
+    tmrClock_Timer();
+    tmrClock->start();
+}
+
+void ClockPanel::mnClockStart_Click() { clock.ClockStart(); }
+
+void ClockPanel::mnClockPause_Click() { clock.ClockPause(); }
+
+void ClockPanel::mnClockReset_Click() { clock.ResetTimer(); }
+
+void ClockPanel::mnAddMinute_Click() { clock.AddMinute(); }
+
+void ClockPanel::mnSkipLevel_Click() { clock.SkipLevel(); }
+
+void ClockPanel::mnHandTimer_Click() { handTimerWindow().ShowModal(); }
+
+void ClockPanel::tmrCountDown_Timer() { clock.Tick(); }
+
+void ClockPanel::tmrClock_Timer() { setText(w.classicWallClock, WallClockText(QTime::currentTime())); }
+
+void ClockPanel::ShowLevel()
+{
+    clock.AdjustBreakLabel();
+    clockChanged();
+}
+
+void ClockPanel::clockChanged()
+{
+    const ClockFace& face = clock.face();
+    setText(w.lblTimer, face.timerText);
+    setText(w.classicTimer, face.timerText);
+    setVisible(w.lblTimer, face.timerVisible);
+    setText(w.lblFinished, face.noticeText);
+    setVisible(w.picFinished, face.noticeVisible);
+    if (face.noticeVisible && w.picFinished)
+        w.picFinished->raise();
+    if (w.btnClock && w.btnClock->Caption() != face.clockCaption)
+        w.btnClock->setCaption(face.clockCaption);
+    setText(w.lblLevel, LevelCaption(openTournament()));
+    setText(w.lblNextBreak, face.nextBreak.text);
+    setText(w.classicNextBreak, face.nextBreak.shortText);
+
+    // The tick runs while the clock does, and not while the end of a level
+    // waits for its reminder.
+    const bool ticking = clock.running() && !clock.endingLevel();
+    if (!ticking)
+        tmrCountDown->stop();
+    else if (!tmrCountDown->isActive())
+        tmrCountDown->start();
+}
+
+void ClockPanel::showReminder(const QString& text, bool wait)
+{
+    if (wait) {
+        QPointer<ClockPanel> self(this);
+        reminderWindow().ShowReminder(text, [self] {
+            if (self)
+                self->clock.ReminderClosed();
+        });
+        return;
+    }
+    setText(w.lblReminder, text);
+    if (w.frameReminder) {
+        w.frameReminder->show();
+        w.frameReminder->raise();
+    }
+}
+
+void ClockPanel::setScreen(bool bReset)
+{
+    if (onSetScreen)
+        onSetScreen(bReset);
+}
+
+void ClockPanel::refreshScreens(bool bRefreshTables)
+{
+    if (onRefreshScreens)
+        onRefreshScreens(bRefreshTables);
+}
