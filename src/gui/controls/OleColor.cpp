@@ -56,12 +56,3 @@ QColor OleColorToQColor(OleColor color, const QPalette& palette)
         return systemColor(color & 0xFFu, palette);
     return QColor(int(color & 0xFFu), int((color >> 8) & 0xFFu), int((color >> 16) & 0xFFu));
 }
-
-OleColor OleColorFromVariant(const QVariant& value, OleColor fallback)
-{
-    bool ok = false;
-    const qlonglong number = value.toLongLong(&ok);
-    if (!ok || number < -0x80000000LL || number > 0xFFFFFFFFLL)
-        return fallback;
-    return static_cast<OleColor>(number);
-}
