@@ -19,29 +19,6 @@ TEST(Countdown, CountsWholeSecondsFromItsStart)
     EXPECT_EQ(c.zeroMs(), 605'000);
 }
 
-TEST(Countdown, PauseKeepsTheSecondsLeftAndStartGoesOnFromThem)
-{
-    Countdown c;
-    c.reset(300);
-    c.start(0);
-    c.start(10'000); // already running: the first start stands
-    EXPECT_EQ(c.tick(20'400), 280);
-    c.pause(20'400);
-    EXPECT_EQ(c.tick(99'000), 280); // paused time is not counted
-    c.start(100'000);
-    EXPECT_EQ(c.tick(100'999), 280);
-    EXPECT_EQ(c.tick(101'000), 279);
-
-    c.addMinute(101'000);
-    EXPECT_FALSE(c.running());
-    EXPECT_EQ(c.secondsLeft(), 339);
-    EXPECT_EQ(c.secondsAtStart(), 339);
-
-    c.stopAtZero();
-    EXPECT_EQ(c.secondsLeft(), 0);
-    EXPECT_FALSE(c.running());
-}
-
 TEST(Countdown, ClockText)
 {
     struct {

@@ -295,17 +295,6 @@ TEST_F(LevelClockTest, AWaitingReminderHoldsTheNextLevelUntilOK)
     EXPECT_EQ(t.gintBlindsLevel, 2);
 }
 
-TEST_F(LevelClockTest, AReminderInTheFramePlayGoesOn)
-{
-    SetTestLevels(t, {{1, 0, "Last rebuys", false}, {2}});
-    clock.ResetTimer();
-    clock.ClockStart();
-    run(60'000);
-    EXPECT_EQ(view.reminders, QStringList {"frame:Last rebuys"});
-    EXPECT_EQ(t.gintBlindsLevel, 2);
-    EXPECT_TRUE(clock.running());
-}
-
 TEST_F(LevelClockTest, DoublingRunsOnAndFixedBlindsStop)
 {
     t.gintAutoDoubleBlind = BlindModeDoubling;
