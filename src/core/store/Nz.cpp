@@ -1,10 +1,27 @@
 #include "core/store/Nz.h"
 
+#include <QRegularExpression>
 #include <cfenv>
 #include <cmath>
 #include <limits>
 
 namespace {
+
+// A text as a number: optional sign, digits with "," between groups of three
+// ("1,500", "12,345.5"), an optional fraction and exponent, blanks around.
+bool textToNumber(const QString& text, double* result)
+{
+    QString plain = text.trimmed();
+    if (plain.contains(u',')) {
+        static const QRegularExpression grouped(QStringLiteral("^[+-]?\\d{1,3}(,\\d{3})+(\\.\\d*)?([eE][+-]?\\d+)?$"));
+        if (!grouped.match(plain).hasMatch())
+            return false;
+        plain.remove(u',');
+    }
+    bool ok = false;
+    *result = plain.toDouble(&ok);
+    return ok && std::isfinite(*result);
+}
 
 template <typename T>
 T toWhole(const QVariant& Value, const char* typeName)
@@ -41,7 +58,7 @@ bool ReadsAsNumber(const QVariant& Value, double* number)
     switch (Value.typeId()) {
     case QMetaType::QString:
     case QMetaType::QByteArray:
-        result = Value.toString().trimmed().toDouble(&ok);
+        ok = textToNumber(Value.toString(), &result);
         break;
     case QMetaType::Bool:
         // A stored flag: true is all bits set.

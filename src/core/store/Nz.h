@@ -22,7 +22,8 @@ Integer NzInteger(const QVariant& Value); // OverflowError beyond 16 bits
 Single NzSingle(const QVariant& Value);
 QString NzString(const QVariant& Value);
 
-// The value as a number, when it reads as one.
+// The value as a number, when it reads as one. A text may carry "," between
+// groups of three digits ("1,500"); text never reads as infinite.
 bool ReadsAsNumber(const QVariant& Value, double* number = nullptr);
 // Rounds half to even, as every conversion to a whole number does.
 double RoundHalfEven(double x);
