@@ -47,8 +47,10 @@ FlexGrid::FlexGrid(QWidget* parent)
     : QTableWidget(parent)
     , mDelegate(new FlexGridDelegate(this))
 {
-    mTopEdge = new FlexGridEdgeHeader(Qt::Horizontal, [this] { return fixedHeightPixels(); }, this);
-    mLeftEdge = new FlexGridEdgeHeader(Qt::Vertical, [this] { return fixedWidthPixels(); }, this);
+    mTopEdge = new FlexGridEdgeHeader(
+        Qt::Horizontal, [this] { return fixedHeightPixels(); }, this);
+    mLeftEdge = new FlexGridEdgeHeader(
+        Qt::Vertical, [this] { return fixedWidthPixels(); }, this);
     setHorizontalHeader(mTopEdge);
     setVerticalHeader(mLeftEdge);
     mTopEdge->setDefaultSectionSize(DefaultColPixels);

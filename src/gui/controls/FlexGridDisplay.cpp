@@ -318,8 +318,9 @@ void FlexGrid::paintCell(QPainter* painter, const QRect& rect, int row, int col)
         = !fixed && row >= r1 && row <= r2 && col >= c1 && col <= c2 && (!current || mSelectionMode != 0);
 
     painter->save();
-    painter->fillRect(rect, highlighted ? colour(mBackColorSel)
-                                        : (back ? colour(back) : colour(fixed ? mBackColorFixed : mBackColor)));
+    painter->fillRect(rect,
+                      highlighted ? colour(mBackColorSel)
+                                  : (back ? colour(back) : colour(fixed ? mBackColorFixed : mBackColor)));
     const QColor textColour
         = highlighted ? colour(mForeColorSel) : (fore ? colour(fore) : colour(fixed ? mForeColorFixed : mForeColor));
     const QString text = it ? it->text() : QString();
@@ -356,59 +357,73 @@ void FlexGrid::paintCell(QPainter* painter, const QRect& rect, int row, int col)
     painter->restore();
 }
 
-void FlexGrid::setBackColor(OleColor c) {
+void FlexGrid::setBackColor(OleColor c)
+{
     mBackColor = c;
     updateAllViews();
 }
-void FlexGrid::setForeColor(OleColor c) {
+void FlexGrid::setForeColor(OleColor c)
+{
     mForeColor = c;
     updateAllViews();
 }
-void FlexGrid::setBackColorFixed(OleColor c) {
+void FlexGrid::setBackColorFixed(OleColor c)
+{
     mBackColorFixed = c;
     updateAllViews();
 }
-void FlexGrid::setForeColorFixed(OleColor c) {
+void FlexGrid::setForeColorFixed(OleColor c)
+{
     mForeColorFixed = c;
     updateAllViews();
 }
-void FlexGrid::setBackColorSel(OleColor c) {
+void FlexGrid::setBackColorSel(OleColor c)
+{
     mBackColorSel = c;
     updateAllViews();
 }
-void FlexGrid::setForeColorSel(OleColor c) {
+void FlexGrid::setForeColorSel(OleColor c)
+{
     mForeColorSel = c;
     updateAllViews();
 }
-void FlexGrid::setGridColor(OleColor c) {
+void FlexGrid::setGridColor(OleColor c)
+{
     mGridColor = c;
     updateAllViews();
 }
-void FlexGrid::setGridColorFixed(OleColor c) {
+void FlexGrid::setGridColorFixed(OleColor c)
+{
     mGridColorFixed = c;
     updateAllViews();
 }
-void FlexGrid::setGridLines(long v) {
+void FlexGrid::setGridLines(long v)
+{
     mGridLines = v;
     updateAllViews();
 }
-void FlexGrid::setGridLinesFixed(long v) {
+void FlexGrid::setGridLinesFixed(long v)
+{
     mGridLinesFixed = v;
     updateAllViews();
 }
-void FlexGrid::setGridLineWidth(long v) {
+void FlexGrid::setGridLineWidth(long v)
+{
     mGridLineWidth = v;
     updateAllViews();
 }
-void FlexGrid::setWordwrap(bool v) {
+void FlexGrid::setWordwrap(bool v)
+{
     mWordwrap = v;
     updateAllViews();
 }
-void FlexGrid::setSelectionMode(long v) {
+void FlexGrid::setSelectionMode(long v)
+{
     mSelectionMode = v;
     updateAllViews();
 }
-void FlexGrid::setFocusRect(long v) {
+void FlexGrid::setFocusRect(long v)
+{
     mFocusRect = v;
     updateAllViews();
 }

@@ -11,10 +11,17 @@ TEST(NumberTest, ThousandsSeparatorsOnlyBetweenGroupsOfThree)
         double value;
     };
     const Case cases[] = {
-        {"1,500", true, 1500},  {" -12,345.5 ", true, -12345.5}, {"1,234,567", true, 1234567},
-        {"1,5", false, 0},      {"1,50", false, 0},              {",500", false, 0},
-        {"1500,", false, 0},    {"inf", false, 0},               {"", false, 0},
-        {"2.5e3", true, 2500},  {"abc", false, 0},
+        {"1,500", true, 1500},
+        {" -12,345.5 ", true, -12345.5},
+        {"1,234,567", true, 1234567},
+        {"1,5", false, 0},
+        {"1,50", false, 0},
+        {",500", false, 0},
+        {"1500,", false, 0},
+        {"inf", false, 0},
+        {"", false, 0},
+        {"2.5e3", true, 2500},
+        {"abc", false, 0},
     };
     for (const Case& c : cases) {
         double value = 0;

@@ -134,7 +134,9 @@ TEST_F(FlexGridTest, CellChangesAreReportedInOrder)
 {
     QStringList seen;
     const auto record = [&](const char* name) {
-        return [&, name] { seen << QStringLiteral("%1 %2,%3").arg(QLatin1String(name)).arg(grid->Row()).arg(grid->Col()); };
+        return [&, name] {
+            seen << QStringLiteral("%1 %2,%3").arg(QLatin1String(name)).arg(grid->Row()).arg(grid->Col());
+        };
     };
     QObject::connect(grid, &FlexGrid::LeaveCell, grid, record("Leave"));
     QObject::connect(grid, &FlexGrid::EnterCell, grid, record("Enter"));
@@ -144,8 +146,7 @@ TEST_F(FlexGridTest, CellChangesAreReportedInOrder)
     click(2, 3);
     grid->setRow(2); // unchanged: nothing
     grid->setRowSel(4);
-    EXPECT_EQ(seen,
-              QStringList({"Leave 1,1", "Enter 2,3", "RowCol 2,3", "Sel 2,3", "Click 2,3", "Sel 2,3"}));
+    EXPECT_EQ(seen, QStringList({"Leave 1,1", "Enter 2,3", "RowCol 2,3", "Sel 2,3", "Click 2,3", "Sel 2,3"}));
 }
 
 TEST_F(FlexGridTest, IndexesOutsideTheGridRaiseSubscriptOutOfRange)
