@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QLine>
+#include <QList>
+#include <QRect>
+#include <QSize>
+#include <array>
+
+// Where the rotating screens put their controls, in twips. The window
+// measures its labels once their fonts and texts are set and hands the sizes
+// in; these functions give back rectangles and lines, so the arithmetic is
+// tested without fonts. Positions inside a frame are relative to the frame.
+// No width or height comes out below 0, however small the window.
+
+// A caption label above its value label.
+struct LabelPair {
+    QSize Cap;
+    QSize Value;
+};
+struct PlacedPair {
+    QRect Cap;
+    QRect Value;
+};
+
+// Summary styles 1, 4 and 5 and the buy-in screen: the six pairs of
+// frameSummary (tournament, total buy-in, average stack, players, next break,
+// next blinds).
+struct SummaryPairs {
+    LabelPair Tournament, TotalBuy, AveStack, NumPlayers, NextBreak, NextBlinds;
+};
+struct SummaryLayout {
+    PlacedPair Tournament, TotalBuy, AveStack, NumPlayers, NextBreak, NextBlinds;
+    QRect Frame; // style 5 only: the frame's own place (full width); else empty
+};
+SummaryLayout LayoutSummary1(int frameWidth, const SummaryPairs& sizes);
+SummaryLayout LayoutSummary4(int frameWidth, const SummaryPairs& sizes);
+// Style 5 spans the window: the frame keeps its height and moves to 80.
+SummaryLayout LayoutSummary5(int windowWidth, int frameHeight, const SummaryPairs& sizes);
+
+struct BuyinLayout {
+    int FrameTop = 0;
+    PlacedPair Buyin, Rebuy, Addon;
+};
+// The labels centre on the width frameSummary has at that moment.
+BuyinLayout LayoutBuyin(int summaryFrameWidth, int chipValuesCapTop, const LabelPair& buyin, const LabelPair& rebuy,
+                        const LabelPair& addon);
+
+// Summary style 2, the classic table of five rows by three columns.
+struct Summary2Sizes {
+    QSize Title;
+    std::array<int, 15> HeaderHeight {};
+    std::array<int, 15> ItemHeight {};
+};
+struct Summary2Layout {
+    QRect Frame; // relative to the window
+    QRect Title;
+    std::array<QRect, 15> Header, Item;
+    QLine Border1, Border2;
+    std::array<QLine, 6> BorderHor;
+};
+Summary2Layout LayoutSummary2(int windowWidth, int commandsTop, const Summary2Sizes& sizes);
+
+// Column widths of the list screens as fractions of the grid's width.
+enum class GridScreen { Payouts, Awards, Kills, ChipCount, Tables };
+QList<int> GridColumnWidths(GridScreen screen, int gridWidth);
+
+// Every panel put into the players grid's rectangle, the grid moved aside
+// when the chips-and-payouts panel is on.
+struct RotatingInput {
+    int WindowWidth = 0;
+    int SidePanelWidth = 0;
+    bool SidePanel = false;
+    bool Summary5Placed = false;
+    int ChipValuesCapTop = 0;
+    int CommandsTop = 0;
+    int TimerCapLeft = 0;
+    // The lefts the grid layouts gave their grids.
+    int PayoutsLeft = 0, AwardsLeft = 0, KillsLeft = 0, ChipCountLeft = 0;
+    QSize Picture; // the custom picture as loaded
+};
+struct RotatingLayout {
+    QRect Grid, ManagerReport, Summary, Rules, CustomMessage, Buyin;
+    QRect Tables, Payouts, Awards, Kills, ChipCount;
+    QRect Picture; // centred on the grid, scaled down to fit when larger
+};
+RotatingLayout RotatingScreenLocations(const RotatingInput& in);
+
+// The left a grid layout gives its grid: 100 right of the players grid.
+inline int ListGridLeft(int playersGridLeft) { return playersGridLeft + 100; }
