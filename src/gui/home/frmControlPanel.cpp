@@ -19,6 +19,7 @@
 #include "gui/home/frmAbout.h"
 #include "gui/home/frmInstructions.h"
 #include "gui/home/frmStartup.h"
+#include "gui/home/frmStats.h"
 #include "gui/platform/BusyPointer.h"
 #include "gui/web/frmWebResultsManager.h"
 
@@ -124,6 +125,11 @@ frmControlPanel::frmControlPanel(QWidget* parent)
     showWebResults = [this](Long league) {
         frmWebResultsManager window(this);
         window.mlngLocalLeagueId = league;
+        window.exec();
+    };
+    showStats = [this] {
+        frmStats window(this);
+        window.Form_Load();
         window.exec();
     };
     endProgram = [] { QCoreApplication::quit(); };
@@ -432,7 +438,7 @@ void frmControlPanel::btnStats_Click()
         return;
     ReportFailures([this] {
         LoadLeague(selectedKey(cmbLeague[1]));
-        notBuiltYet(QStringLiteral("League statistics"));
+        showStats();
     });
 }
 

@@ -85,6 +85,8 @@ public:
     std::function<std::optional<QString>()> askFirstLeagueName;
     // Shows the web results window for a league, modally.
     std::function<void(Long)> showWebResults;
+    // Shows the statistics of the current league, modally.
+    std::function<void()> showStats;
     // How the program ends once the database is closed.
     std::function<void()> endProgram;
 

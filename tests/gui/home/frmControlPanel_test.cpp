@@ -39,6 +39,7 @@ protected:
             ++firstLeaguePrompts;
             return firstLeague;
         };
+        home->showStats = [this] { statsLeagues << openTournament().glngCurrentLeagueID; };
         home->endProgram = [this] { ++programEnded; };
         home->Form_Load();
         home->Form_Activate();
@@ -67,6 +68,7 @@ protected:
     std::unique_ptr<frmControlPanel> home;
     int firstLeaguePrompts = 0;
     int programEnded = 0;
+    QList<Long> statsLeagues; // the current league whenever the statistics opened
 };
 
 // A data folder that already holds leagues and tournaments.
@@ -188,6 +190,7 @@ TEST_F(HomeWindowWithLeagues, PickingALeagueOnlyRefillsTheTournamentsUntilAButto
     w.cmbLeague[1]->setCurrentIndex(w.cmbLeague[1]->findText(QStringLiteral("Wednesday")));
     click(w.btnStats);
     EXPECT_EQ(openTournament().glngCurrentLeagueID, wednesday);
+    EXPECT_EQ(statsLeagues, QList<Long> {wednesday});
 
     // Post Results opens the web window for its own list's league and
     // leaves the current league alone; with no league it opens nothing.
