@@ -3,6 +3,7 @@
 #include "core/platform/AppPaths.h"
 #include "core/platform/Prompter.h"
 #include "core/store/ExportFormats.h"
+#include "gui/controls/CommandButton.h"
 #include "gui/platform/BusyPointer.h"
 
 #include <QFileInfo>
@@ -12,18 +13,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-namespace {
-
-QPushButton* button(QWidget* parent, const QString& name, const QString& caption)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
-
-} // namespace
 
 frmExport::frmExport(QWidget* parent)
     : QDialog(parent)
@@ -44,16 +33,16 @@ frmExport::frmExport(QWidget* parent)
     txtFile = new QLineEdit(Frame1);
     txtFile->setObjectName(QStringLiteral("txtFile"));
     Label1->setBuddy(txtFile);
-    cmdBrowse = button(Frame1, QStringLiteral("cmdBrowse"), QStringLiteral("Browse..."));
+    cmdBrowse = CommandButton(Frame1, QStringLiteral("cmdBrowse"), QStringLiteral("Browse..."));
     nameRow->addWidget(txtFile, 1);
     nameRow->addWidget(cmdBrowse);
     frame->addLayout(nameRow);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    cmdOK = button(this, QStringLiteral("cmdOK"), QStringLiteral("OK"));
+    cmdOK = CommandButton(this, QStringLiteral("cmdOK"), QStringLiteral("OK"));
     cmdOK->setDefault(true);
-    cmdCancel = button(this, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
+    cmdCancel = CommandButton(this, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
     buttons->addWidget(cmdOK);
     buttons->addWidget(cmdCancel);
     layout->addLayout(buttons);

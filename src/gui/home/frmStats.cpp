@@ -5,6 +5,7 @@
 #include "core/platform/Twips.h"
 #include "core/store/OpenTournament.h"
 #include "core/store/ProgramSettings.h"
+#include "gui/controls/CommandButton.h"
 #include "gui/controls/FlexGrid.h"
 #include "gui/controls/ListFillers.h"
 #include "gui/controls/ctlButton.h"
@@ -35,14 +36,6 @@ QRect twipsRect(int left, int top, int width, int height)
     return {TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height)};
 }
 
-QPushButton* commandButton(QWidget* parent, const QString& name, const QString& caption)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
-
 ctlButton* flatButton(QWidget* parent, const QString& name, const QString& caption)
 {
     auto* b = new ctlButton(parent);
@@ -66,9 +59,9 @@ frmStats::frmStats(QWidget* parent)
     Label1->setGeometry(twipsRect(ListLeft, 120, ListWidth, 240));
     lstTournaments = new QListWidget(this);
     lstTournaments->setObjectName(QStringLiteral("lstTournaments"));
-    cmdRefresh = commandButton(this, QStringLiteral("cmdRefresh"), QStringLiteral("Refresh"));
-    cmdCheckAll = commandButton(this, QStringLiteral("cmdCheckAll"), QStringLiteral("Check All"));
-    cmdUncheckAll = commandButton(this, QStringLiteral("cmdUncheckAll"), QStringLiteral("Uncheck All"));
+    cmdRefresh = CommandButton(this, QStringLiteral("cmdRefresh"), QStringLiteral("Refresh"));
+    cmdCheckAll = CommandButton(this, QStringLiteral("cmdCheckAll"), QStringLiteral("Check All"));
+    cmdUncheckAll = CommandButton(this, QStringLiteral("cmdUncheckAll"), QStringLiteral("Uncheck All"));
     grid = new FlexGrid(this);
     grid->setObjectName(QStringLiteral("grid"));
     grid->setFont(QFont(QStringLiteral("Times New Roman"), 10));

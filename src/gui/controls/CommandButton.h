@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QPushButton>
+
+// A standard push button named after its control. It never becomes the
+// default button by taking the focus: only the button a dialog names as its
+// default answers Enter.
+inline QPushButton* CommandButton(QWidget* parent, const QString& name, const QString& caption)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    return button;
+}
