@@ -1,0 +1,128 @@
+#include "core/setup/Estimates.h"
+
+#include "core/store/Nz.h"
+#include "core/store/OpenTournament.h"
+#include "core/store/PlainNumberText.h"
+
+namespace {
+
+double numberOf(const QString& text)
+{
+    double x = 0;
+    return ReadsAsNumber(QVariant(text), &x) ? x : 0.0;
+}
+
+bool isNumber(const QString& text) { return ReadsAsNumber(QVariant(text)); }
+
+} // namespace
+
+EstimateTotals CalcEstBuyinTotals(const EstimateInputs& in)
+{
+    EstimateTotals t;
+    t.FromBuyins = in.Players * in.Buyin;
+    t.FromRebuys = in.Rebuys * in.RebuyAmount;
+    t.FromAddons = in.Addons * in.AddonAmount;
+    t.HouseFee = in.Players * in.HouseFee;
+    t.Collected = t.FromRebuys + t.FromBuyins + t.FromAddons + t.HouseFee;
+    t.Chips = in.Rebuys * in.RebuyChips + in.Players * in.BuyinChips + in.Addons * in.AddonChips;
+    return t;
+}
+
+double AwardsTotal(const QStringList& awardPayouts, int bountyAllChoice, const QString& bountyAllDollars,
+                   double players)
+{
+    double total = 0;
+    for (const QString& payout : awardPayouts)
+        total += numberOf(payout);
+    if (bountyAllChoice == 2 && isNumber(bountyAllDollars))
+        total += players * numberOf(bountyAllDollars);
+    return total;
+}
+
+double EstimatedPool(const EstimateInputs& in, double awardsTotal)
+{
+    return in.Players * in.Buyin + in.Rebuys * in.RebuyAmount + in.Addons * in.AddonAmount - awardsTotal;
+}
+
+QList<EstimatedPayout> CalcEstPayouts(int kind, const QStringList& payoutTexts, double pool, long unit)
+{
+    QList<EstimatedPayout> rows(payoutTexts.size());
+    if (kind != 1) {
+        for (int i = 0; i < payoutTexts.size(); ++i)
+            rows[i].Text = payoutTexts[i];
+        return rows;
+    }
+    const double step = unit >= 1 ? double(unit) : 1.0;
+    const double house = payoutTexts.isEmpty() ? 0 : numberOf(payoutTexts[0]);
+    double leftover = pool;
+    for (qsizetype i = payoutTexts.size() - 1; i >= 0; --i) {
+        double amount = numberOf(payoutTexts[i]) / 100.0 * pool;
+        amount = RoundHalfEven(amount / step) * step;
+        leftover -= amount;
+        if ((i == 1 && house == 0) || (i == 0 && house > 0))
+            amount += leftover;
+        rows[i] = {true, amount, {}};
+    }
+    return rows;
+}
+
+ChipEstimates CalcChipAmounts(const QList<ChipEstimateRow>& rows, double players, double startingChips)
+{
+    ChipEstimates e;
+    for (const ChipEstimateRow& r : rows) {
+        e.Needed << PlainNumberText(players * r.PerPlayer);
+        e.Selected += r.Amount * r.PerPlayer;
+    }
+    e.MatchesStartingChips = e.Selected == startingChips;
+    return e;
+}
+
+QList<PayoutRow> ReshapePayoutRows(const QList<PayoutRow>& current, int places, bool bSetPayouts,
+                                   const OpenTournament& stored)
+{
+    QList<PayoutRow> rows;
+    const bool prizes = stored.gintPayAsPercentages == 2;
+    for (int i = 0; i <= places; ++i) {
+        const bool storedRow = stored.gdblPayout.contains(i);
+        PayoutRow row;
+        if (prizes)
+            row.Payout
+                = storedRow && stored.gstrPayoutPrize.contains(i) ? stored.gstrPayoutPrize[i] : QStringLiteral("0");
+        else if (bSetPayouts)
+            row.Payout = storedRow ? PlainNumberText(stored.gdblPayout[i]) : QStringLiteral("0");
+        else
+            row.Payout = i < current.size() && isNumber(current[i].Payout) ? current[i].Payout : QStringLiteral("0");
+        if (bSetPayouts)
+            row.Points = storedRow && stored.gsngPayoutPoints.contains(i) ? PlainNumberText(stored.gsngPayoutPoints[i])
+                                                                          : QStringLiteral("0");
+        else
+            row.Points = i < current.size() && isNumber(current[i].Points) ? current[i].Points : QStringLiteral("0");
+        rows.append(row);
+    }
+    return rows;
+}
+
+bool ChopPot(QList<PayoutRow>& rows, int playersLeft)
+{
+    if (playersLeft < 2)
+        return true;
+    double sum = 0;
+    for (int place = 1; place <= playersLeft; ++place) {
+        if (place >= rows.size() || !isNumber(rows[place].Payout))
+            return false;
+        sum += numberOf(rows[place].Payout);
+    }
+    const QString share = FixedDecimalsText(sum / playersLeft, 2);
+    for (int place = 1; place <= playersLeft; ++place)
+        rows[place].Payout = share;
+    return true;
+}
+
+QString ChopQuestion()
+{
+    return QStringLiteral("After a tournament has started, sometimes the remaining players prefer to split the pot "
+                          "evenly based on who is left.  Pressing Yes will recalculate the remaining payouts to chop "
+                          "the pot. Continue?");
+}
+
+QString ChopInvalidMessage() { return QStringLiteral("Invalid amount set in payouts grid."); }

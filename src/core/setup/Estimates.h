@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class OpenTournament;
+
+// The set-up wizard's assistant figures, from the director's estimates.
+struct EstimateInputs {
+    double Players = 0, Rebuys = 0, Addons = 0;
+    double Buyin = 0, BuyinChips = 0;
+    double RebuyAmount = 0, RebuyChips = 0;
+    double AddonAmount = 0, AddonChips = 0;
+    double HouseFee = 0;
+};
+struct EstimateTotals {
+    double FromBuyins = 0, FromRebuys = 0, FromAddons = 0, HouseFee = 0;
+    double Collected = 0; // all four
+    double Chips = 0; // chips of every buy-in, rebuy and add-on
+};
+EstimateTotals CalcEstBuyinTotals(const EstimateInputs& in);
+
+// The money paid out as awards: every numeric award payout, and with the
+// automatic bounty for all players (choice 2) a bounty per player.
+double AwardsTotal(const QStringList& awardPayouts, int bountyAllChoice, const QString& bountyAllDollars,
+                   double players);
+
+// The payout rows, house first (index 0), then places 1..P: the texts of the
+// payout grid's column 1.
+// With percentages (kind 1) each place's share of the pool (buy-ins, rebuys
+// and add-ons, less the awards) rounded to the unit, half to even, worked from
+// the last place up; what rounding leaves goes to place 1 when the house takes
+// 0 %, else to the house. Other kinds show the texts as they are.
+struct EstimatedPayout {
+    bool IsMoney = false;
+    double Amount = 0;
+    QString Text;
+};
+QList<EstimatedPayout> CalcEstPayouts(int kind, const QStringList& payoutTexts, double pool, long unit);
+double EstimatedPool(const EstimateInputs& in, double awardsTotal);
+
+// Chip rows: per player count and value of each of the ten slots.
+struct ChipEstimateRow {
+    double Amount = 0;
+    double PerPlayer = 0;
+};
+struct ChipEstimates {
+    QStringList Needed; // per row, players x per-player count, plain text
+    double Selected = 0; // the chips of one buy-in as selected
+    bool MatchesStartingChips = false;
+};
+ChipEstimates CalcChipAmounts(const QList<ChipEstimateRow>& rows, double players, double startingChips);
+
+// Reshapes the payout rows (house and places 1..places) as the places-paid
+// list changes. With bSetPayouts the stored payouts fill the rows; without,
+// typed numbers stay and anything else reads "0". A tournament stored as
+// prizes always takes its stored prize texts.
+struct PayoutRow {
+    QString Payout;
+    QString Points;
+};
+QList<PayoutRow> ReshapePayoutRows(const QList<PayoutRow>& current, int places, bool bSetPayouts,
+                                   const OpenTournament& stored);
+
+// Splits the payouts of places 1..n evenly ("0.00"). False, with the message,
+// when one of them is missing or not a number.
+bool ChopPot(QList<PayoutRow>& rows, int playersLeft);
+QString ChopQuestion();
+QString ChopInvalidMessage();
