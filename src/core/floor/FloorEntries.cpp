@@ -7,6 +7,20 @@ namespace {
 
 bool isPlayer(const OpenTournament& t, long i) { return i >= 1 && i <= t.gintPlayerCount(); }
 
+// A rebuy or an add-on: its money, its chips and one more of them.
+void addBuy(OpenTournament& t, long index, double PlayerRecord::*total, Long PlayerRecord::*count, double amount,
+            double chips, FloorRows& rows)
+{
+    if (!isPlayer(t, index))
+        return;
+    PlayerRecord& p = t.gtypPlayers[index];
+    p.*total += amount;
+    p.TotalChipValue += chips;
+    p.*count += 1;
+    CalculatePayouts(t);
+    rows.Players.insert(index);
+}
+
 } // namespace
 
 BuyinOutcome BuyinPlayer(OpenTournament& t, long index, FloorRows& rows)
@@ -28,26 +42,14 @@ QString AlreadyBoughtInMessage() { return QStringLiteral("Player has already bou
 
 void RebuyPlayer(OpenTournament& t, long index, FloorRows& rows)
 {
-    if (!isPlayer(t, index))
-        return;
-    PlayerRecord& p = t.gtypPlayers[index];
-    p.TotalRebuy += t.gdblRebuyAmount;
-    p.TotalChipValue += t.gdblRebuyChipValue;
-    p.NumRebuys += 1;
-    CalculatePayouts(t);
-    rows.Players.insert(index);
+    addBuy(t, index, &PlayerRecord::TotalRebuy, &PlayerRecord::NumRebuys, t.gdblRebuyAmount, t.gdblRebuyChipValue,
+           rows);
 }
 
 void AddonPlayer(OpenTournament& t, long index, FloorRows& rows)
 {
-    if (!isPlayer(t, index))
-        return;
-    PlayerRecord& p = t.gtypPlayers[index];
-    p.TotalAddon += t.gdblAddonAmount;
-    p.TotalChipValue += t.gdblAddonChipValue;
-    p.NumAddons += 1;
-    CalculatePayouts(t);
-    rows.Players.insert(index);
+    addBuy(t, index, &PlayerRecord::TotalAddon, &PlayerRecord::NumAddons, t.gdblAddonAmount, t.gdblAddonChipValue,
+           rows);
 }
 
 void ClearAllBuys(OpenTournament& t, long index, FloorRows& rows)
