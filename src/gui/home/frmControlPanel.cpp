@@ -15,6 +15,7 @@
 #include "gui/controls/ListFillers.h"
 #include "gui/controls/ctlButton.h"
 #include "gui/controls/ctlLeftBar.h"
+#include "gui/floor/frmMain.h"
 #include "gui/home/HomeArtwork.h"
 #include "gui/home/frmAbout.h"
 #include "gui/home/frmInstructions.h"
@@ -422,8 +423,25 @@ void frmControlPanel::btnOpen_Click()
             LoadLeague(selectedKey(cmbLeague[0]));
             LoadTournament(selectedKey(cmbTournament), false);
         }
-        notBuiltYet(QStringLiteral("The tournament window"));
+        ShowTournamentWindow();
     });
+}
+
+void frmControlPanel::ShowTournamentWindow()
+{
+    auto* w = new frmMain;
+    w->showHome = [this] {
+        show();
+        raise();
+        activateWindow();
+    };
+    w->Form_Load();
+    w->mbActivated = false;
+    w->RefreshScreens(true);
+    w->setWindowModality(Qt::ApplicationModal);
+    w->show();
+    w->raise();
+    w->activateWindow();
 }
 
 void frmControlPanel::btnMaintenance_Click()

@@ -67,6 +67,10 @@ public:
     // opened (the program then ends).
     bool StartupStuff();
 
+    // Shows the tournament window on the open tournament; the home window
+    // waits behind it until it closes.
+    void ShowTournamentWindow();
+
     void btnNew_Click();
     void btnOpen_Click();
     void btnMaintenance_Click();

@@ -1,0 +1,162 @@
+#include "gui/display/DisplayPanels.h"
+
+#include "core/display/ScreenCatalogue.h"
+#include "gui/controls/ClickableLabel.h"
+#include "gui/controls/FlexGrid.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+namespace {
+
+template <typename W>
+W* named(W* w, const QString& name)
+{
+    w->setObjectName(name);
+    return w;
+}
+
+ClickableLabel* label(QWidget* parent, const QString& name) { return named(new ClickableLabel(parent), name); }
+
+FlexGrid* flexGrid(QWidget* parent, const char* name)
+{
+    auto* g = named(new FlexGrid(parent), QString::fromLatin1(name));
+    g->hide();
+    return g;
+}
+
+QFrame* frame(QWidget* parent, const char* name)
+{
+    auto* f = named(new QFrame(parent), QString::fromLatin1(name));
+    f->hide();
+    return f;
+}
+
+QTextEdit* textBox(QWidget* parent, const char* name)
+{
+    auto* t = named(new QTextEdit(parent), QString::fromLatin1(name));
+    t->setReadOnly(true);
+    t->hide();
+    return t;
+}
+
+// A screen's caption in the middle of its panel.
+QLabel* captionOn(QFrame* panel)
+{
+    auto* caption = new QLabel(panel);
+    caption->setAlignment(Qt::AlignCenter);
+    QFont f(QStringLiteral("Times New Roman"), 28, QFont::Bold);
+    caption->setFont(f);
+    auto* box = new QVBoxLayout(panel);
+    box->addWidget(caption);
+    return caption;
+}
+
+QString plainCaption(Long screen) { return QString::fromUtf8(ScreenById(screen).Caption).remove(u'&'); }
+
+} // namespace
+
+DisplayPanels::DisplayPanels(QWidget* window)
+{
+    frameAll = frame(window, "frameAll");
+    frameAll->show();
+    lblLevel = label(frameAll, QStringLiteral("lblLevel"));
+    lblTimerCap = label(frameAll, QStringLiteral("lblTimerCap"));
+    lblTimer = label(frameAll, QStringLiteral("lblTimer"));
+    lblBlindsCap = label(frameAll, QStringLiteral("lblBlindsCap"));
+    lblBlinds = label(frameAll, QStringLiteral("lblBlinds"));
+    lblChipValuesCap = label(frameAll, QStringLiteral("lblChipValuesCap"));
+    lblPayoutCap = label(frameAll, QStringLiteral("lblPayoutCap"));
+    for (std::size_t i = 0; i < lblChipAmount.size(); ++i)
+        lblChipAmount[i] = label(frameAll, QStringLiteral("lblChipAmount(%1)").arg(i));
+    for (std::size_t i = 0; i < lblPlace.size(); ++i) {
+        lblPlace[i] = label(frameAll, QStringLiteral("lblPlace(%1)").arg(i));
+        lblPayout[i] = label(frameAll, QStringLiteral("lblPayout(%1)").arg(i));
+    }
+    lblBlinds->setToolTip(QStringLiteral("Adjust blinds..."));
+    lblBlindsCap->setToolTip(QStringLiteral("Adjust blinds..."));
+    lblChipValuesCap->setToolTip(QStringLiteral("Adjust chip values..."));
+    for (ClickableLabel* l : lblChipAmount)
+        l->setToolTip(QStringLiteral("Adjust chip values..."));
+    for (std::size_t i = 0; i < lblPlace.size(); ++i) {
+        lblPlace[i]->setToolTip(QStringLiteral("Edit Payouts..."));
+        lblPayout[i]->setToolTip(QStringLiteral("Edit Payouts..."));
+    }
+    lblPayoutCap->setToolTip(QStringLiteral("Click to view all payouts..."));
+    lblTimer->setToolTip(QStringLiteral("Adjust minutes per session..."));
+    lblTimerCap->setToolTip(QStringLiteral("Adjust minutes per session..."));
+    grid = flexGrid(frameAll, "grid");
+    grid->show();
+
+    frameSummary = frame(window, "frameSummary");
+    mSummaryCaption = captionOn(frameSummary);
+    frameSummary2 = frame(window, "frameSummary2");
+    mSummary2Caption = captionOn(frameSummary2);
+    for (std::size_t i = 0; i < lblClassicItem.size(); ++i)
+        lblClassicItem[i] = named(new QLabel(frameSummary2), QStringLiteral("lblClassicItem(%1)").arg(i));
+    frameBuyin = frame(window, "frameBuyin");
+    mBuyinCaption = captionOn(frameBuyin);
+    gridPayouts = flexGrid(window, "gridPayouts");
+    gridAwards = flexGrid(window, "gridAwards");
+    gridKills = flexGrid(window, "gridKills");
+    gridChipCount = flexGrid(window, "gridChipCount");
+    gridTables = flexGrid(window, "gridTables");
+    txtManagerReport = textBox(window, "txtManagerReport");
+    rtbRules = textBox(window, "rtbRules");
+    rtbCustomMessage = textBox(window, "rtbCustomMessage");
+    imgCustomPicture = named(new QLabel(window), QStringLiteral("imgCustomPicture"));
+    imgCustomPicture->setAlignment(Qt::AlignCenter);
+    imgCustomPicture->hide();
+
+    picFinished = frame(window, "picFinished");
+    lblFinished = named(new QLabel(picFinished), QStringLiteral("lblFinished"));
+}
+
+std::array<QWidget*, 12> DisplayPanels::screenPanels() const
+{
+    return {frameSummary, frameSummary2, gridPayouts,      gridAwards,       gridKills,  gridChipCount,
+            gridTables,   txtManagerReport, rtbRules, rtbCustomMessage, frameBuyin, imgCustomPicture};
+}
+
+QWidget* DisplayPanels::panel(const QString& name) const
+{
+    if (name.isEmpty())
+        return nullptr;
+    if (name == QLatin1String("grid"))
+        return grid;
+    for (QWidget* w : screenPanels())
+        if (w->objectName() == name)
+            return w;
+    return nullptr;
+}
+
+void DisplayPanels::ShowScreenCaption(Long screen, const QString& panelName)
+{
+    const QString caption = plainCaption(screen);
+    QWidget* p = panel(panelName);
+    if (p == frameSummary)
+        mSummaryCaption->setText(caption);
+    else if (p == frameSummary2)
+        mSummary2Caption->setText(caption);
+    else if (p == frameBuyin)
+        mBuyinCaption->setText(caption);
+    else if (p == imgCustomPicture && !imgCustomPicture->pixmap().isNull())
+        return;
+    else if (p == imgCustomPicture)
+        imgCustomPicture->setText(caption);
+    else if (p == txtManagerReport || p == rtbRules || p == rtbCustomMessage)
+        static_cast<QTextEdit*>(p)->setPlaceholderText(caption);
+    else if (auto* g = qobject_cast<FlexGrid*>(p); g && g != grid && g->Rows() > 0 && g->Cols() > 0
+                                                     && g->TextMatrix(0, 0).isEmpty())
+        g->setTextMatrix(0, 0, caption);
+}
+
+void DisplayPanels::Place(int width, int height)
+{
+    frameAll->setGeometry(0, 0, width, height);
+    picFinished->setGeometry(0, 0, width, height);
+    for (QWidget* w : screenPanels())
+        w->setGeometry(0, 0, width, height);
+}

@@ -1,0 +1,151 @@
+#include "gui/display/ScreenController.h"
+
+#include "core/display/Rotation.h"
+#include "core/display/ScreenCatalogue.h"
+#include "core/store/OpenTournament.h"
+#include "core/store/ProgramSettings.h"
+#include "core/store/SettingsKeys.h"
+#include "gui/controls/ClickableLabel.h"
+#include "gui/controls/FlexGrid.h"
+#include "gui/controls/ctlButton.h"
+#include "gui/display/DisplayPanels.h"
+#include "gui/floor/MainMenus.h"
+
+#include <QAction>
+#include <QTextEdit>
+#include <QTimer>
+
+namespace {
+
+constexpr Long RulesScreen = 4;
+constexpr Long CustomMessageScreen = 5;
+constexpr Long BasicScreen = 8;
+constexpr Long Summary2Screen = 10;
+constexpr Long Summary5Screen = 14;
+
+} // namespace
+
+ScreenController::ScreenController(DisplayPanels& panels, MainMenus& menus, ctlButton* btnView, QObject* parent)
+    : QObject(parent)
+    , tmrDisplay(new QTimer(this))
+    , mPanels(panels)
+    , mMenus(menus)
+    , mBtnView(btnView)
+{
+    setObjectName(QStringLiteral("ScreenController"));
+    tmrDisplay->setObjectName(QStringLiteral("tmrDisplay"));
+    tmrDisplay->setInterval(30000);
+    connect(tmrDisplay, &QTimer::timeout, this, &ScreenController::tmrDisplay_Timer);
+    for (const ScreenEntry& s : ScreenCatalogue()) {
+        const Long id = s.Id;
+        connect(mMenus.action(QString::fromUtf8(s.Entry)), &QAction::triggered, this, [this, id] { SwitchView(id); });
+    }
+    connect(mMenus.action(QStringLiteral("mnViewTables2")), &QAction::triggered, this, [this] { SwitchView(9); });
+    connect(mMenus.action(QStringLiteral("mnRotate")), &QAction::triggered, this, &ScreenController::mnRotate_Click);
+    connect(mMenus.action(QStringLiteral("mnToggleScreen")), &QAction::triggered, this,
+            &ScreenController::mnToggleScreen_Click);
+}
+
+void ScreenController::Load()
+{
+    const ProgramSettings& s = programSettings();
+    mMenus.action(QStringLiteral("mnRotate"))->setChecked(s.gintRotateScreens == 1);
+    tmrDisplay->setInterval(RotationIntervalMs(s.gintSecondsForRotation));
+    tmrDisplay->stop();
+}
+
+void ScreenController::SetScreen(bool bReset)
+{
+    const Long screen = openTournament().glngCurrentScreen;
+    for (QWidget* w : mPanels.screenPanels())
+        w->hide();
+    for (QWidget* w : {mPanels.lblTimerCap, mPanels.lblTimer, mPanels.lblBlindsCap, mPanels.lblBlinds, mPanels.lblLevel})
+        w->show();
+
+    if (bReset || mblnRelayoutAfterBasic || mblnRelayoutAfterSummary) {
+        mblnSummary5Placed = false;
+        fullLayout();
+        mblnRelayoutAfterBasic = false;
+        mblnRelayoutAfterSummary = false;
+    }
+
+    if (screen == BasicScreen) {
+        mblnRelayoutAfterBasic = true;
+    } else if (screen != 0) {
+        mPanels.grid->hide();
+        if (screen == Summary2Screen || screen == Summary5Screen)
+            mblnRelayoutAfterSummary = true;
+        if (screen == RulesScreen || screen == CustomMessageScreen)
+            loadRichText(screen);
+    }
+
+    placeRotatingScreens();
+
+    const QString panelName = QString::fromUtf8(ScreenById(screen).Panel);
+    if (QWidget* p = mPanels.panel(panelName)) {
+        mPanels.ShowScreenCaption(screen, panelName);
+        p->show();
+        p->raise();
+    }
+    SetViewMenu();
+}
+
+void ScreenController::loadRichText(Long screen)
+{
+    const OpenTournament& t = openTournament();
+    QTextEdit* box = screen == RulesScreen ? mPanels.rtbRules : mPanels.rtbCustomMessage;
+    const QString& text = screen == RulesScreen ? t.gstrRules : t.gstrCustomMessage;
+    if (IsStoredRichText(text))
+        box->setHtml(text);
+    else
+        box->setPlainText(text);
+}
+
+void ScreenController::SwitchView(Long index)
+{
+    ResetDisplayTimer();
+    openTournament().glngCurrentScreen = index;
+    SetViewMenu();
+    SetScreen(true);
+}
+
+void ScreenController::SetViewMenu()
+{
+    const Long screen = openTournament().glngCurrentScreen;
+    for (const ScreenEntry& s : ScreenCatalogue())
+        mMenus.action(QString::fromUtf8(s.Entry))->setChecked(s.Id == screen);
+    mBtnView->setCaption(ViewButtonCaption(screen));
+}
+
+void ScreenController::ResetDisplayTimer()
+{
+    if (mblnScrolling)
+        return;
+    mblnDisplayTimerReset = true;
+    tmrDisplay->stop();
+    if (programSettings().gintRotateScreens == 1)
+        tmrDisplay->start();
+}
+
+void ScreenController::tmrDisplay_Timer()
+{
+    OpenTournament& t = openTournament();
+    const ClockState c = clockState();
+    const int phase = RotationPhase(t.gblnOnBreak, t.gintBlindsLevel, c.PlayersStillIn, c.SecondsLeft, c.SecondsAtStart);
+    t.glngCurrentScreen = NextRotationScreen(programSettings().gintRotationMatrix, phase, t.glngCurrentScreen);
+    SetScreen(false);
+}
+
+void ScreenController::mnRotate_Click()
+{
+    ProgramSettings& s = programSettings();
+    s.gintRotateScreens = s.gintRotateScreens == 1 ? 0 : 1;
+    mMenus.action(QStringLiteral("mnRotate"))->setChecked(s.gintRotateScreens == 1);
+    WriteIniValue(QString::fromLatin1(DisplaySection), QStringLiteral("RotateScreens"), s.gintRotateScreens);
+    if (s.gintRotateScreens == 1)
+        tmrDisplay->start();
+    else
+        tmrDisplay->stop();
+}
+
+void ScreenController::mnToggleScreen_Click() { SwitchView(NextToggleScreen(openTournament().glngCurrentScreen)); }

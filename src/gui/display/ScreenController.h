@@ -1,0 +1,64 @@
+#pragma once
+
+#include "core/platform/ModelTypes.h"
+
+#include <QObject>
+#include <functional>
+
+struct DisplayPanels;
+class MainMenus;
+class QTimer;
+class ctlButton;
+
+// Which screen the tournament window shows: showing a screen, switching by
+// hand, the View menu's check mark and button caption, and the rotation of
+// the screens by the tournament's phase on a timer.
+class ScreenController : public QObject {
+    Q_OBJECT
+public:
+    // The clock figures the rotation reads: seconds left, and seconds left
+    // when the clock was last started, paused or reset.
+    struct ClockState {
+        Long SecondsLeft = 0;
+        Long SecondsAtStart = 0;
+        int PlayersStillIn = 0;
+    };
+
+    ScreenController(DisplayPanels& panels, MainMenus& menus, ctlButton* btnView, QObject* parent);
+
+    QTimer* tmrDisplay;
+
+    // Shows glngCurrentScreen; bReset forces the full layout.
+    void SetScreen(bool bReset);
+    void SwitchView(Long index);
+    void SetViewMenu();
+    // Restarts the rotation interval (nothing while the grids scroll).
+    void ResetDisplayTimer();
+    // One rotation step.
+    void tmrDisplay_Timer();
+    // Rotation on or off, kept in Defaults.ini.
+    void mnRotate_Click();
+    // F12: the next screen, after the last the first.
+    void mnToggleScreen_Click();
+    // The interval and the check mark from the settings; the timer stays off.
+    void Load();
+
+    // The full layout of the display and the placing of the rotating
+    // screens; the layout parts put theirs here.
+    std::function<void()> fullLayout = [] {};
+    std::function<void()> placeRotatingScreens = [] {};
+    std::function<ClockState()> clockState = [] { return ClockState{}; };
+
+    bool mblnDisplayTimerReset = false;
+    bool mblnScrolling = false;
+    bool mblnRelayoutAfterBasic = false;
+    bool mblnRelayoutAfterSummary = false;
+    bool mblnSummary5Placed = false;
+
+private:
+    void loadRichText(Long screen);
+
+    DisplayPanels& mPanels;
+    MainMenus& mMenus;
+    ctlButton* mBtnView;
+};

@@ -1,0 +1,295 @@
+#include "gui/floor/FloorCommands.h"
+
+#include "core/floor/EntryOptions.h"
+#include "core/floor/FindInGrid.h"
+#include "core/floor/PlayerLookup.h"
+#include "core/platform/Prompter.h"
+#include "core/platform/ReportFailures.h"
+#include "core/platform/Twips.h"
+#include "core/store/Nz.h"
+#include "core/store/OpenFileOrLink.h"
+#include "core/store/OpenTournament.h"
+#include "core/store/Payouts.h"
+#include "core/store/ProgramSettings.h"
+#include "core/store/SettingsFile.h"
+#include "core/store/TournamentStore.h"
+#include "gui/controls/ClickableLabel.h"
+#include "gui/controls/FlexGrid.h"
+#include "gui/controls/ctlButton.h"
+#include "gui/display/ScreenController.h"
+#include "gui/floor/MainMenus.h"
+#include "gui/floor/MainToolbar.h"
+#include "gui/floor/frmMain.h"
+#include "gui/home/frmInstructions.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCursor>
+#include <QMenu>
+#include <QPushButton>
+#include <QScopedValueRollback>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+
+// A menu popped from the More button opens this much above it.
+constexpr int MoreMenuRiseTwips = 300;
+
+bool isSeatNameColumn(long col) { return col == 1 || col == 4 || col == 7 || col == 10; }
+
+} // namespace
+
+void NotBuiltYet(const QString& what) { prompter().message(what + QStringLiteral(" is not built yet.")); }
+
+FloorCommands::FloorCommands(frmMain& window)
+    : QObject(&window)
+    , w(window)
+{
+    setObjectName(QStringLiteral("FloorCommands"));
+    wireButtons();
+    wireShortCuts();
+    wireGrids();
+
+    onTriggered("mnAddRemovePlayers", &FloorCommands::mnAddRemovePlayers_Click);
+    onTriggered("mnAddPlayers", &FloorCommands::mnAddRemovePlayers_Click);
+    onTriggered("mnAssignChipCount", &FloorCommands::mnAssignChipCount_Click);
+    onTriggered("mnExportSignInTourney", &FloorCommands::mnExportSignInTourney_Click);
+    onTriggered("mnExportSignInLeague", &FloorCommands::mnExportSignInLeague_Click);
+    onTriggered("mnExportPlayerFinish", &FloorCommands::mnExportPlayerFinish_Click);
+    onTriggered("mnExportPlayerAddress", &FloorCommands::mnExportPlayerAddress_Click);
+    onTriggered("mnExportZorvaneReport", &FloorCommands::mnExportZorvaneReport_Click);
+    onTriggered("mnExportSeatChart", &FloorCommands::mnExportSeatChart_Click);
+    onTriggered("mnHPYCSV", &FloorCommands::mnHPYCSV_Click);
+    connect(action("mnGotoPlayerScreen"), &QAction::triggered, &w, [this] { w.SwitchView(0); });
+    connect(action("mnShowToolBar"), &QAction::triggered, w.picToolbar, &MainToolbar::mnShowToolBar_Click);
+    connect(action("mnCalc"), &QAction::triggered, this, [] { OpenFileOrLink(QStringLiteral("calc.exe")); });
+    connect(action("mnAdjustClockSettings"), &QAction::triggered, &w, [this] { w.ShowSettings(3); });
+    connect(w.menus->SettingsKey, &QAction::triggered, &w, [this] { w.ShowSettings(0); });
+
+    notBuilt({"mnClockStart", "mnClockPause", "mnSkipLevel", "mnClockReset", "mnAddMinute"}, QStringLiteral("The level clock"));
+    notBuilt({"mnHandTimer"}, QStringLiteral("The hand timer"));
+    notBuilt({"mnAward", "mnAward2", "mnClearAwards", "mnClearAwards2"}, QStringLiteral("Awarding bounties and special awards"));
+    notBuilt({"mnManualAdjustPayout", "mnManualAdjustPayout2"}, QStringLiteral("Adjusting payouts and points by hand"));
+    notBuilt({"mnClearAll", "mnBuyin", "mnAddon", "mnEliminate"}, QStringLiteral("Taking buy-ins and eliminations"));
+    notBuilt({"mnMovePlayer", "mnUnassignPlayersSeat", "mnAssignSeatsAll", "mnAssignSeatsNew", "mnClearSeats",
+              "mnBalanceTables", "mnReduceTables", "mnMovePlayerFromSeatChart", "mnUnassignPlayersSeatFromSeatChart",
+              "mnMovePlayerToSeat"},
+             QStringLiteral("Seating"));
+    notBuilt({"mnDisplayOptions"}, QStringLiteral("The rotating screens options"));
+    notBuilt({"mnAppearance"}, QStringLiteral("The appearance settings"));
+    notBuilt({"mnFonts"}, QStringLiteral("The fonts and colours settings"));
+    notBuilt({"mnSounds"}, QStringLiteral("The sounds and notifications settings"));
+}
+
+QAction* FloorCommands::action(const char* name) const { return w.menus->action(QString::fromLatin1(name)); }
+
+QMenu* FloorCommands::menu(const char* name) const { return w.menus->menu(QString::fromLatin1(name)); }
+
+void FloorCommands::onTriggered(const char* name, void (FloorCommands::*handler)())
+{
+    connect(action(name), &QAction::triggered, this, handler);
+}
+
+void FloorCommands::notBuilt(std::initializer_list<const char*> names, const QString& what)
+{
+    for (const char* name : names)
+        connect(action(name), &QAction::triggered, this, [what] { NotBuiltYet(what); });
+}
+
+void FloorCommands::PopUpAt(QMenu* m, QWidget* control, int rise)
+{
+    m->popup(control->mapToGlobal(QPoint(0, -rise)));
+}
+
+void FloorCommands::PopUpAtMouse(QMenu* m) { m->popup(QCursor::pos()); }
+
+void FloorCommands::wireButtons()
+{
+    FloorFrames& f = w.frames;
+    auto pops = [this](ctlButton* b, const char* name) {
+        connect(b, &ctlButton::Click, this, [this, b, name] { PopUpAt(menu(name), b); });
+    };
+    pops(f.btnClock, "mnClockPopup");
+    pops(f.btnAdd, "mnPlayersPopup");
+    pops(f.btnTables, "mnTablePopup");
+    pops(f.btnExport, "mnExportPopup");
+    pops(f.btnView, "mnPopup");
+    connect(f.btnSettings, &ctlButton::Click, &w, [this] { w.ShowSettings(0); });
+    connect(f.btnHelp, &ctlButton::Click, this, [] { ShowInstructions(frmInstructions::Page::Zorvane, true); });
+    connect(f.btnClose, &ctlButton::Click, &w, [this] { w.btnClose_Click(); });
+    connect(f.cmdMore, &QPushButton::clicked, this,
+            [this] { PopUpAt(menu("mnMorePopup"), w.frames.cmdMore, TwipsToPixels(MoreMenuRiseTwips)); });
+    connect(f.cmdFind, &QPushButton::clicked, this, &FloorCommands::cmdFind_Click);
+    connect(f.cmdHideBuyin, &QPushButton::clicked, &w, &frmMain::HideSelected);
+    connect(f.cmdHideAlert, &QPushButton::clicked, f.frameAlert, &QWidget::hide);
+    connect(f.cmdOK, &QPushButton::clicked, f.frameReminder, &QWidget::hide);
+    connect(f.cmdManageTables, &QPushButton::clicked, this, &FloorCommands::cmdManageTables_Click);
+    connect(f.cmdHideTutorial, &QPushButton::clicked, this, &FloorCommands::cmdHideTutorial_Click);
+    for (QPushButton* b : {f.cmdEliminate, f.cmdBuyin, f.cmdAddon})
+        connect(b, &QPushButton::clicked, this, [] { NotBuiltYet(QStringLiteral("Taking buy-ins and eliminations")); });
+
+    MainToolbar* t = w.picToolbar;
+    auto runs = [this](QToolButton* b, const char* name) {
+        connect(b, &QToolButton::clicked, action(name), &QAction::trigger);
+    };
+    runs(t->cmdStartClock, "mnClockStart");
+    runs(t->cmdPauseClock, "mnClockPause");
+    runs(t->cmdAddRemovePlayers, "mnAddPlayers");
+    runs(t->cmdToggleScreen, "mnToggleScreen");
+    runs(t->cmdViewPlayerScreen, "mnViewPlayers");
+    runs(t->cmdHandTimer, "mnHandTimer");
+    connect(t->cmdTournamentSetup, &QToolButton::clicked, &w, [this] { w.ShowSettings(0); });
+}
+
+void FloorCommands::wireShortCuts()
+{
+    DisplayPanels& d = w.display;
+    auto opens = [this](ClickableLabel* l, int page) {
+        connect(l, &ClickableLabel::clicked, &w, [this, page] { w.ShowSettings(page); });
+    };
+    for (ClickableLabel* l : {d.lblBlinds, d.lblBlindsCap, d.lblLevel})
+        opens(l, 3);
+    opens(d.lblChipValuesCap, 2);
+    for (ClickableLabel* l : d.lblChipAmount)
+        opens(l, 2);
+    opens(d.lblPayoutCap, 4);
+    for (std::size_t i = 0; i < d.lblPlace.size(); ++i) {
+        opens(d.lblPlace[i], 4);
+        opens(d.lblPayout[i], 4);
+    }
+    for (ClickableLabel* l : {d.lblTimer, d.lblTimerCap})
+        connect(l, &ClickableLabel::clicked, this, [this] { PopUpAtMouse(menu("mnClockPopup")); });
+}
+
+void FloorCommands::wireGrids()
+{
+    DisplayPanels& d = w.display;
+    connect(d.grid, &FlexGrid::SelChange, this, &FloorCommands::grid_SelChange);
+    connect(d.grid, &FlexGrid::Scroll, &w, [this] {
+        w.ResetDisplayTimer();
+        w.HideSelected();
+    });
+    connect(d.gridTables, &FlexGrid::Click, this, &FloorCommands::gridTables_Click);
+    connect(d.gridChipCount, &FlexGrid::Click, this, &FloorCommands::gridChipCount_Click);
+    for (FlexGrid* g : {d.gridPayouts, d.gridAwards, d.gridKills, d.gridChipCount, d.gridTables})
+        connect(g, &FlexGrid::Scroll, &w, &frmMain::ResetDisplayTimer);
+    for (FlexGrid* g : {d.gridPayouts, d.gridAwards, d.gridChipCount, d.gridTables})
+        connect(g, &FlexGrid::SelChange, &w, &frmMain::ResetDisplayTimer);
+}
+
+void FloorCommands::grid_SelChange()
+{
+    w.ResetDisplayTimer();
+    if (w.display.grid->Col() == 5)
+        w.HideSelected();
+}
+
+void FloorCommands::cmdFind_Click()
+{
+    const std::optional<QString> text = w.askSearchText();
+    if (!text || text->isEmpty())
+        return;
+    FlexGrid* g = w.display.grid;
+    const std::optional<GridCell> found = FindInGrid(*g, *text);
+    if (!found) {
+        prompter().message(QStringLiteral("No match found"));
+        return;
+    }
+    w.HideSelected();
+    {
+        QScopedValueRollback<bool> moving(w.mbSettingGridSelection, true);
+        g->setTopRow(found->Row);
+        g->setRow(found->Row);
+        g->setCol(found->Col);
+    }
+    grid_SelChange();
+}
+
+void FloorCommands::mnAssignChipCount_Click()
+{
+    OpenTournament& t = openTournament();
+    const Integer index = PlayerIndexByID(t, w.mChipCountRows.PlayerID(w.display.gridChipCount->Row()));
+    if (index < 1) {
+        prompter().message(QStringLiteral("No player selected."));
+        return;
+    }
+    const Single before = t.gtypPlayers[index].ChipCount;
+    const std::optional<QString> count = w.askChipCount(QString::number(before));
+    if (!count)
+        return;
+    t.gtypPlayers[index].ChipCount = NzSingle(*count);
+    // A count that cannot be stored is not kept in memory either.
+    if (!ReportFailures([index] { SaveTournamentPlayer(index); })) {
+        t.gtypPlayers[index].ChipCount = before;
+        return;
+    }
+    w.RefreshScreens(false);
+}
+
+void FloorCommands::mnAddRemovePlayers_Click()
+{
+    if (!w.showPlayers())
+        return;
+    if (programSettings().gintRotateScreens == 1)
+        w.SwitchView(0);
+    CalculatePayouts(openTournament());
+    w.RefreshScreens(true);
+}
+
+void FloorCommands::gridTables_Click()
+{
+    FlexGrid* g = w.display.gridTables;
+    const long row = g->MouseRow();
+    const long col = g->MouseCol();
+    if (!isSeatNameColumn(col) || row < 0 || row >= g->Rows() || g->TextMatrix(row, col).isEmpty())
+        return;
+    w.screens->tmrDisplay->stop();
+    const OpenTournament& t = openTournament();
+    const SeatChartCell cell = w.mSeatChart.cell(row, col);
+    const Integer index = PlayerIndexAtSeat(t, cell.Table, cell.Seat);
+    if (index > 0) {
+        QAction* buyin = action("mnBuyin");
+        QAction* addon = action("mnAddon");
+        const EntryOffer offer = EntryOptions(t, t.gtypPlayers[index]);
+        buyin->setEnabled(offer.Buyin || offer.Rebuy);
+        if (offer.Buyin)
+            buyin->setText(QStringLiteral("Buyin"));
+        else if (offer.Rebuy)
+            buyin->setText(QStringLiteral("Rebuy"));
+        addon->setEnabled(offer.Addon);
+    }
+    PopUpAtMouse(menu("mnMovePlayerPopup"));
+    w.ResetDisplayTimer();
+}
+
+void FloorCommands::gridChipCount_Click()
+{
+    FlexGrid* g = w.display.gridChipCount;
+    if (PlayerIndexByID(openTournament(), w.mChipCountRows.PlayerID(g->MouseRow())) > 0)
+        PopUpAtMouse(menu("mnChipCountPopup"));
+}
+
+void FloorCommands::cmdManageTables_Click()
+{
+    QMenu* tables = menu("mnTablePopup");
+    connect(tables, &QMenu::aboutToHide, w.frames.frameAlert, &QWidget::hide, Qt::SingleShotConnection);
+    PopUpAt(tables, w.frames.cmdManageTables);
+}
+
+void FloorCommands::cmdHideTutorial_Click()
+{
+    w.frames.frameTutorial->hide();
+    if (w.frames.chkNoMore->isChecked()) {
+        programSettings().gintTutorial = 0;
+        WriteIniValue(QStringLiteral("Display"), QStringLiteral("Tutorial"), 0);
+    }
+}
+
+void FloorCommands::mnExportSignInTourney_Click() { NotBuiltYet(QStringLiteral("Exporting")); }
+void FloorCommands::mnExportSignInLeague_Click() { NotBuiltYet(QStringLiteral("Exporting")); }
+void FloorCommands::mnExportPlayerFinish_Click() { NotBuiltYet(QStringLiteral("Exporting")); }
+void FloorCommands::mnExportPlayerAddress_Click() { NotBuiltYet(QStringLiteral("Exporting")); }
+void FloorCommands::mnExportZorvaneReport_Click() { NotBuiltYet(QStringLiteral("Exporting")); }
+void FloorCommands::mnExportSeatChart_Click() { NotBuiltYet(QStringLiteral("Exporting")); }
+void FloorCommands::mnHPYCSV_Click() { NotBuiltYet(QStringLiteral("Exporting")); }

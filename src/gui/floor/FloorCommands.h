@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+#include <QString>
+
+class QAction;
+class QMenu;
+class QWidget;
+class frmMain;
+
+// The running side's commands of the tournament window: the command row and
+// toolbar buttons, the pop-up menus' handlers, the label short cuts, the
+// grid events, Find and the chip count. Commands of parts not built yet say
+// so in one message.
+class FloorCommands : public QObject {
+    Q_OBJECT
+public:
+    explicit FloorCommands(frmMain& window);
+
+    void cmdFind_Click();
+    void mnAssignChipCount_Click();
+    void mnAddRemovePlayers_Click();
+    void gridTables_Click();
+    void gridChipCount_Click();
+    void grid_SelChange();
+    void cmdManageTables_Click();
+    void cmdHideTutorial_Click();
+
+    // The exports of the Export menu.
+    void mnExportSignInTourney_Click();
+    void mnExportSignInLeague_Click();
+    void mnExportPlayerFinish_Click();
+    void mnExportPlayerAddress_Click();
+    void mnExportZorvaneReport_Click();
+    void mnExportSeatChart_Click();
+    void mnHPYCSV_Click();
+
+    // Pops a menu at a control's top left corner, raised by rise pixels.
+    void PopUpAt(QMenu* menu, QWidget* control, int rise = 0);
+    // Pops a menu at the mouse.
+    void PopUpAtMouse(QMenu* menu);
+
+private:
+    QAction* action(const char* name) const;
+    QMenu* menu(const char* name) const;
+    void onTriggered(const char* name, void (FloorCommands::*handler)());
+    void notBuilt(std::initializer_list<const char*> names, const QString& what);
+    void wireButtons();
+    void wireShortCuts();
+    void wireGrids();
+
+    frmMain& w;
+};
+
+// "<what> is not built yet."
+void NotBuiltYet(const QString& what);

@@ -1,0 +1,211 @@
+#include "gui/floor/frmMain.h"
+
+#include "core/platform/ProgramTitle.h"
+#include "core/platform/ReportFailures.h"
+#include "core/store/OpenTournament.h"
+#include "core/store/ProgramSettings.h"
+#include "core/store/TournamentStore.h"
+#include "gui/controls/ClickableLabel.h"
+#include "gui/controls/FlexGrid.h"
+#include "gui/display/ScreenController.h"
+#include "gui/floor/FloorCommands.h"
+#include "gui/floor/MainMenus.h"
+#include "gui/floor/MainToolbar.h"
+#include "gui/floor/frmChipCount.h"
+#include "gui/platform/BusyPointer.h"
+
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QTextEdit>
+#include <QTimer>
+
+namespace {
+
+frmMain* gMainWindow = nullptr;
+
+constexpr int WallClockItem = 10;
+
+} // namespace
+
+frmMain* mainWindow() { return gMainWindow; }
+
+frmMain::frmMain(QWidget* parent)
+    : QWidget(parent)
+    , menus(new MainMenus(this))
+    , display(this)
+    , frames(this)
+    , picToolbar(new MainToolbar(this))
+    , screens(new ScreenController(display, *menus, frames.btnView, this))
+    , commands(nullptr)
+    , tmrCountDown(new QTimer(this))
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(ProgramTitle());
+    setAutoFillBackground(true);
+    resize(1024, 740);
+    tmrCountDown->setObjectName(QStringLiteral("tmrCountDown"));
+    tmrCountDown->setInterval(500);
+    picToolbar->hide();
+    commands = new FloorCommands(*this);
+    screens->clockState = [this] {
+        const int still = openTournament().gintPlayerCount() - NumberFinished();
+        return ScreenController::ClockState{mlngSecondsLeft, mlngSecondsAtStart, still};
+    };
+
+    showWizard = [](int) {
+        NotBuiltYet(QStringLiteral("The tournament set-up"));
+        return false;
+    };
+    showPlayers = [] {
+        NotBuiltYet(QStringLiteral("The players dialog"));
+        return false;
+    };
+    askSearchText = []() -> std::optional<QString> {
+        NotBuiltYet(QStringLiteral("The player search"));
+        return std::nullopt;
+    };
+    askChipCount = [this](const QString& current) -> std::optional<QString> {
+        frmChipCount box(this);
+        box.txtChipCount->setText(current);
+        box.exec();
+        if (!box.mbOKed)
+            return std::nullopt;
+        return box.txtChipCount->text();
+    };
+    gMainWindow = this;
+}
+
+frmMain::~frmMain()
+{
+    if (gMainWindow == this)
+        gMainWindow = nullptr;
+}
+
+void frmMain::Form_Load()
+{
+    screens->Load();
+    display.picFinished->raise();
+    display.lblClassicItem[WallClockItem]->setText(QLocale::c().toString(QTime::currentTime(), QStringLiteral("h:mm AP")));
+    SetViewMenu();
+    SetScreen(true);
+}
+
+void frmMain::Form_Activate()
+{
+    SetScreen(true);
+    if (bShowTutorial) {
+        bShowTutorial = false;
+        ShowTutorial();
+    }
+    if (bAskToAddPlayers) {
+        bAskToAddPlayers = false;
+        AskToAddPlayers();
+    }
+    if (!mbActivated) {
+        mbActivated = true;
+        picToolbar->PlaceFromSettings();
+    }
+    ShowDefaultPointer();
+}
+
+void frmMain::Form_Unload()
+{
+    screens->tmrDisplay->stop();
+    tmrCountDown->stop();
+}
+
+bool frmMain::btnClose_Click()
+{
+    if (mbClosing)
+        return true;
+    // Save before the window goes: a failed save keeps the window and the
+    // tournament as they are.
+    if (!ReportFailures([] { SaveTournament(false); }))
+        return false;
+    mbClosing = true;
+    hide();
+    showHome();
+    Form_Unload();
+    deleteLater();
+    return true;
+}
+
+void frmMain::RefreshScreens(bool bRefreshTables)
+{
+    // Every floor operation ends here; a screen that cannot be filled must
+    // not undo the operation that came before.
+    try {
+        if (bRefreshTables)
+            mSeatChart.clear();
+        const Long screen = openTournament().glngCurrentScreen;
+        if (screen == 4 || screen == 5)
+            SetScreen(false);
+    } catch (...) {
+    }
+}
+
+void frmMain::SetScreen(bool bReset) { screens->SetScreen(bReset); }
+void frmMain::SwitchView(Long index) { screens->SwitchView(index); }
+void frmMain::SetViewMenu() { screens->SetViewMenu(); }
+void frmMain::ResetDisplayTimer() { screens->ResetDisplayTimer(); }
+
+void frmMain::ShowSettings(int intNumNext)
+{
+    // The wizard is the director's to use: no busy pointer over it.
+    ShowDefaultPointer();
+    showWizard(intNumNext);
+    RefreshScreens(true);
+}
+
+void frmMain::HideSelected()
+{
+    if (frames.frameButtons->isVisible())
+        frames.frameButtons->hide();
+}
+
+Integer frmMain::NumberFinished() const
+{
+    Integer n = 0;
+    for (const PlayerRecord& p : openTournament().gtypPlayers)
+        if (p.Finish > 0)
+            ++n;
+    return n;
+}
+
+void frmMain::ShowTutorial()
+{
+    if (programSettings().gintTutorial != 1)
+        return;
+    frames.frameTutorial->show();
+    frames.frameTutorial->raise();
+}
+
+void frmMain::AskToAddPlayers() { commands->mnAddRemovePlayers_Click(); }
+
+bool frmMain::event(QEvent* e)
+{
+    const bool handled = QWidget::event(e);
+    if (e->type() == QEvent::WindowActivate && !mbClosing)
+        Form_Activate();
+    return handled;
+}
+
+void frmMain::closeEvent(QCloseEvent* e)
+{
+    // The close box is Exit: it saves first and stays open when it cannot.
+    if (mbClosing || btnClose_Click())
+        e->accept();
+    else
+        e->ignore();
+}
+
+void frmMain::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    display.Place(width(), height());
+    frames.Place(width(), height());
+    display.grid->setGeometry(0, height() / 3, width(), qMax(0, frames.frameCommands->y() - height() / 3));
+}

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "core/display/ScreenMaps.h"
+#include "core/platform/ModelTypes.h"
+#include "gui/display/DisplayPanels.h"
+#include "gui/floor/FloorFrames.h"
+
+#include <QWidget>
+#include <functional>
+#include <optional>
+
+class FloorCommands;
+class MainMenus;
+class MainToolbar;
+class QTimer;
+class ScreenController;
+
+// The tournament window: the display screens, the command row, the pop-up
+// menus and keys, the floating toolbar and the alert, tutorial and reminder
+// panels. This class holds the window's life cycle and wires its parts.
+class frmMain : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmMain(QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    MainMenus* menus;
+    DisplayPanels display;
+    FloorFrames frames;
+    MainToolbar* picToolbar;
+    ScreenController* screens;
+    FloorCommands* commands;
+
+    // Set by the home window before each show.
+    bool bShowTutorial = false;
+    bool bAskToAddPlayers = false;
+    bool mbActivated = false;
+
+    // The level countdown; the clock's part drives them.
+    QTimer* tmrCountDown;
+    Long mlngSecondsLeft = 0;
+    Long mlngSecondsAtStart = 0;
+
+    bool mbSettingGridSelection = false; // the display moves the players-grid selection itself
+    bool mbLastAlertEndOfSession = false;
+
+    // Which player each seat-chart cell and chip-count row stands for.
+    SeatChartMap mSeatChart;
+    ChipCountMap mChipCountRows;
+
+    void Form_Load();
+    void Form_Activate();
+    void Form_Unload();
+    // Exit: saves the tournament first; when the save fails the director is
+    // told and the window stays open. True when the window closed.
+    bool btnClose_Click();
+
+    void RefreshScreens(bool bRefreshTables);
+    void SetScreen(bool bReset);
+    void SwitchView(Long index);
+    void SetViewMenu();
+    void ResetDisplayTimer();
+    // Opens the set-up at a page while the tournament runs.
+    void ShowSettings(int intNumNext);
+    void HideSelected();
+    Integer NumberFinished() const;
+
+    void ShowTutorial();
+    void AskToAddPlayers();
+
+    // What the window opens; tests put their own in place. The set-up wizard
+    // at a page (true when the director saved), the players dialog (true on
+    // OK), the search box (the text, or nothing on Cancel), the chip count
+    // box (the accepted text, or nothing on Cancel).
+    std::function<bool(int page)> showWizard;
+    std::function<bool()> showPlayers;
+    std::function<std::optional<QString>()> askSearchText;
+    std::function<std::optional<QString>(const QString& current)> askChipCount;
+    // Where Exit goes: the home window.
+    std::function<void()> showHome = [] {};
+
+protected:
+    bool event(QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    bool mbClosing = false;
+};
+
+// The one tournament window while it is open, else nothing.
+frmMain* mainWindow();

@@ -1,0 +1,61 @@
+#include "MainWindowFixture.h"
+
+#include "core/store/SettingsFile.h"
+#include "gui/controls/FlexGrid.h"
+#include "gui/display/ScreenController.h"
+
+#include <QSignalSpy>
+#include <QTimer>
+
+TEST_F(MainKeysTest, ActOnceWithTheMenusClosed)
+{
+    showActive();
+    struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers mods;
+        Long screen;
+    } views[] = {
+        {Qt::Key_M, Qt::ControlModifier, 1},  {Qt::Key_N, Qt::ControlModifier, 10}, {Qt::Key_O, Qt::ControlModifier, 8},
+        {Qt::Key_U, Qt::ControlModifier, 13}, {Qt::Key_W, Qt::ControlModifier, 14}, {Qt::Key_T, Qt::ControlModifier, 9},
+        {Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier, 9}, // not Ctrl alone: nothing
+        {Qt::Key_P, Qt::ControlModifier, 0},  {Qt::Key_F12, Qt::NoModifier, 1},     {Qt::Key_F12, Qt::ShiftModifier, 2},
+        {Qt::Key_F12, Qt::ControlModifier, 2}, // Ctrl alone never reaches a function key
+    };
+    for (const auto& v : views) {
+        QTest::keyClick(w.data(), v.key, v.mods);
+        EXPECT_EQ(screen(), v.screen) << QKeySequence(QKeyCombination(v.mods, v.key)).toString().toStdString();
+    }
+
+    QSignalSpy starts(action("mnClockStart"), &QAction::triggered);
+    for (Qt::KeyboardModifiers mods : {Qt::KeyboardModifiers(Qt::NoModifier), Qt::KeyboardModifiers(Qt::ShiftModifier),
+                                       Qt::KeyboardModifiers(Qt::AltModifier), Qt::ControlModifier | Qt::ShiftModifier,
+                                       Qt::KeyboardModifiers(Qt::ControlModifier)})
+        QTest::keyClick(w.data(), Qt::Key_F1, mods);
+    EXPECT_EQ(starts.count(), 4);
+    EXPECT_EQ(prompts.messages.count(QStringLiteral("The level clock is not built yet.")), 4);
+
+    QTest::keyClick(w.data(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(wizardPages, std::vector<int>{0});
+
+    w->display.grid->show();
+    w->display.grid->setFocus();
+    QTest::keyClick(w->display.grid, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(playersShown, 1);
+}
+
+TEST_F(MainKeysTest, CtrlRTogglesRotationAndKeepsIt)
+{
+    showActive();
+    QTest::keyClick(w.data(), Qt::Key_R, Qt::ControlModifier);
+    EXPECT_EQ(programSettings().gintRotateScreens, 1);
+    EXPECT_TRUE(action("mnRotate")->isChecked());
+    EXPECT_TRUE(w->screens->tmrDisplay->isActive());
+    EXPECT_EQ(w->screens->tmrDisplay->interval(), 10000);
+    EXPECT_EQ(ReadIniValue(QStringLiteral("Display"), QStringLiteral("RotateScreens"), QString()), QStringLiteral("1"));
+
+    QTest::keyClick(w.data(), Qt::Key_R, Qt::ControlModifier);
+    EXPECT_EQ(programSettings().gintRotateScreens, 0);
+    EXPECT_FALSE(action("mnRotate")->isChecked());
+    EXPECT_FALSE(w->screens->tmrDisplay->isActive());
+    EXPECT_EQ(ReadIniValue(QStringLiteral("Display"), QStringLiteral("RotateScreens"), QString()), QStringLiteral("0"));
+}

@@ -1,0 +1,213 @@
+#include "MainWindowFixture.h"
+
+#include "core/store/SettingsFile.h"
+#include "gui/controls/FlexGrid.h"
+#include "gui/floor/FloorCommands.h"
+#include "gui/floor/MainToolbar.h"
+#include "gui/floor/frmChipCount.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace {
+
+void fill(FlexGrid* g, const std::vector<QStringList>& rows)
+{
+    g->setRows(long(rows.size()));
+    g->setCols(long(rows[0].size()));
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        for (int c = 0; c < rows[r].size(); ++c)
+            g->setTextMatrix(long(r), c, rows[r][c]);
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, FindSelectsTheLastMatchingRow)
+{
+    FlexGrid* g = w->display.grid;
+    fill(g, {{"Player", "Seat"}, {"Anna", "1-1"}, {"Bob", "1-2"}, {"bobby", "2-1"}});
+    g->setRow(1);
+    searchText = QString();
+    QTest::mouseClick(w->frames.cmdFind, Qt::LeftButton);
+    EXPECT_TRUE(prompts.messages.isEmpty());
+    EXPECT_EQ(g->Row(), 1);
+
+    searchText = QStringLiteral("Zed");
+    QTest::mouseClick(w->frames.cmdFind, Qt::LeftButton);
+    EXPECT_EQ(prompts.messages, QStringList{QStringLiteral("No match found")});
+
+    searchText = QStringLiteral("BOB");
+    QTest::mouseClick(w->frames.cmdFind, Qt::LeftButton);
+    EXPECT_EQ(g->Row(), 3);
+    EXPECT_EQ(g->Col(), 0);
+    EXPECT_FALSE(w->mbSettingGridSelection);
+}
+
+TEST_F(MainWindowTest, ChipCountIsNumericAndSavedForTheRowsPlayer)
+{
+    frmChipCount box;
+    box.txtChipCount->setText(QStringLiteral("lots"));
+    QTest::mouseClick(box.cmdOK, Qt::LeftButton);
+    EXPECT_EQ(prompts.messages, QStringList{QStringLiteral("Must be numeric.")});
+    EXPECT_FALSE(box.mbOKed);
+    box.txtChipCount->setText(QStringLiteral("2500"));
+    QTest::mouseClick(box.cmdOK, Qt::LeftButton);
+    EXPECT_TRUE(box.mbOKed);
+
+    OpenTournament& t = openTournament();
+    fill(w->display.gridChipCount, {{"Player", "Chips"}, {"Anna", "0"}, {"Bob", "0"}});
+    w->mChipCountRows.setPlayerID(2, t.gtypPlayers[2].PlayerID);
+    w->display.gridChipCount->setRow(1); // a row without a player
+    prompts.messages.clear();
+    action("mnAssignChipCount")->trigger();
+    EXPECT_EQ(prompts.messages, QStringList{QStringLiteral("No player selected.")});
+
+    w->display.gridChipCount->setRow(2);
+    t.gtypPlayers[2].ChipCount = 1200;
+    chipCount = QStringLiteral("3400");
+    action("mnAssignChipCount")->trigger();
+    EXPECT_EQ(chipCountShown, QStringLiteral("1200"));
+    EXPECT_EQ(t.gtypPlayers[2].ChipCount, 3400.0f);
+    EXPECT_EQ(db.query(QStringLiteral("SELECT ChipCount FROM tblTournamentXPlayer WHERE PlayerID = ?"),
+                       {t.gtypPlayers[2].PlayerID})
+                  .value(QStringLiteral("ChipCount"))
+                  .toDouble(),
+              3400.0);
+}
+
+TEST_F(MainWindowTest, SeatMenuOffersFollowTheSeatedPlayer)
+{
+    OpenTournament& t = openTournament();
+    t.gintAllowRebuys = 1;
+    t.gintAllowAddons = 1;
+    t.gintBlindsLevel = 1;
+    FlexGrid* g = w->display.gridTables;
+    fill(g, {{"", "Table 1", "", ""}, {"1", "Anna", "", ""}, {"2", "Bob", "", ""}, {"3", "(Open)", "", "x"}});
+    for (Integer seat = 1; seat <= 3; ++seat) {
+        w->mSeatChart.setCell(seat, 1, {1, seat, seat < 3 ? t.gtypPlayers[seat].PlayerID : 0});
+        if (seat < 3) {
+            t.gtypPlayers[seat].Table = 1;
+            t.gtypPlayers[seat].Seat = seat;
+        }
+    }
+    t.gtypPlayers[1].TotalBuyin = 20; // Anna bought in; Bob has not
+    QAction* buyin = action("mnBuyin");
+    QAction* addon = action("mnAddon");
+    struct {
+        long row, col;
+        bool pops;
+        const char* buyinText;
+        bool buyinOn, addonOn;
+    } cases[] = {
+        {1, 1, true, "Rebuy", true, true},  {2, 1, true, "Buyin", true, false},
+        {3, 1, true, "Buyin", true, false}, // "(Open)": the entries stay as they were
+        {3, 3, false, "Buyin", true, false}, // not a name column
+        {1, 2, false, "Buyin", true, false}, // empty cell
+    };
+    for (const auto& c : cases) {
+        g->setRow(c.row);
+        g->setCol(c.col);
+        w->commands->gridTables_Click();
+        QMenu* m = menu("mnMovePlayerPopup");
+        EXPECT_EQ(m->isVisible(), c.pops) << c.row << "," << c.col;
+        m->hide();
+        EXPECT_EQ(buyin->text(), QString::fromLatin1(c.buyinText)) << c.row << "," << c.col;
+        EXPECT_EQ(buyin->isEnabled(), c.buyinOn) << c.row << "," << c.col;
+        EXPECT_EQ(addon->isEnabled(), c.addonOn) << c.row << "," << c.col;
+    }
+}
+
+TEST_F(MainWindowTest, TutorialShowsOnceAndCanBeTurnedOff)
+{
+    programSettings().gintTutorial = 1;
+    w->show();
+    w->bShowTutorial = true;
+    w->Form_Activate();
+    EXPECT_TRUE(w->frames.frameTutorial->isVisibleTo(w.data()));
+    QTest::mouseClick(w->frames.cmdHideTutorial, Qt::LeftButton);
+    EXPECT_FALSE(w->frames.frameTutorial->isVisibleTo(w.data()));
+    w->Form_Activate();
+    EXPECT_FALSE(w->frames.frameTutorial->isVisibleTo(w.data()));
+    EXPECT_EQ(ReadIniValue(QStringLiteral("Display"), QStringLiteral("Tutorial"), QStringLiteral("unset")),
+              QStringLiteral("unset"));
+
+    w->bShowTutorial = true;
+    w->Form_Activate();
+    w->frames.chkNoMore->setChecked(true);
+    QTest::mouseClick(w->frames.cmdHideTutorial, Qt::LeftButton);
+    EXPECT_EQ(programSettings().gintTutorial, 0);
+    EXPECT_EQ(ReadIniValue(QStringLiteral("Display"), QStringLiteral("Tutorial"), QString()), QStringLiteral("0"));
+    w->bShowTutorial = true;
+    w->Form_Activate();
+    EXPECT_FALSE(w->frames.frameTutorial->isVisibleTo(w.data()));
+}
+
+TEST_F(MainWindowTest, ToolbarHiddenStaysHidden)
+{
+    w->Form_Activate();
+    EXPECT_TRUE(w->picToolbar->isVisibleTo(w.data()));
+    QTest::mouseClick(w->picToolbar->cmdHideToolbar, Qt::LeftButton);
+    EXPECT_FALSE(w->picToolbar->isVisibleTo(w.data()));
+    EXPECT_EQ(ReadIniValue(QStringLiteral("Defaults"), QStringLiteral("ShowToolbar"), QString()), QStringLiteral("0"));
+
+    // The next show of the window reads it.
+    w->mbActivated = false;
+    w->picToolbar->show();
+    w->Form_Activate();
+    EXPECT_FALSE(w->picToolbar->isVisibleTo(w.data()));
+    action("mnShowToolBar")->trigger();
+    EXPECT_TRUE(w->picToolbar->isVisibleTo(w.data()));
+    EXPECT_EQ(ReadIniValue(QStringLiteral("Defaults"), QStringLiteral("ShowToolbar"), QString()), QStringLiteral("1"));
+
+    // A drag moves it and keeps the place in twips.
+    const QPoint start = w->picToolbar->pos();
+    QTest::mousePress(w->picToolbar, Qt::LeftButton, {}, QPoint(3, 3));
+    QMouseEvent move(QEvent::MouseMove, QPointF(13, 8), w->picToolbar->mapToGlobal(QPointF(13, 8)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(w->picToolbar, &move);
+    QTest::mouseRelease(w->picToolbar, Qt::LeftButton, {}, QPoint(13, 8));
+    EXPECT_EQ(w->picToolbar->pos(), start + QPoint(10, 5));
+    EXPECT_EQ(ReadIniValue(QStringLiteral("Defaults"), QStringLiteral("ToolBarLeft"), QString()),
+              QString::number((start.x() + 10) * 15));
+}
+
+TEST_F(MainWindowTest, ExitSavesFirstAndAFailedSaveKeepsTheWindow)
+{
+    w->show();
+    openTournament().glngMinutesPerSession = 25;
+    Database closed;
+    setProgramDatabase(&closed);
+    EXPECT_FALSE(w->btnClose_Click());
+    EXPECT_EQ(prompts.messages.size(), 1);
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(homeShown, 0);
+    w->close(); // the close box too
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(homeShown, 0);
+
+    setProgramDatabase(&db);
+    EXPECT_TRUE(w->close());
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_EQ(homeShown, 1);
+    EXPECT_EQ(db.query(QStringLiteral("SELECT MinutesPerSession FROM tblTournament WHERE TournamentID = ?"), {tournament})
+                  .value(QStringLiteral("MinutesPerSession"))
+                  .toInt(),
+              25);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return w.isNull(); }, 2000));
+}
+
+TEST_F(MainWindowTest, AddPlayersRefreshesAndShowsThePlayersWhenRotating)
+{
+    programSettings().gintRotateScreens = 1;
+    w->SwitchView(3);
+    w->bAskToAddPlayers = true;
+    w->Form_Activate();
+    EXPECT_EQ(playersShown, 1);
+    EXPECT_EQ(screen(), 0);
+    w->Form_Activate();
+    EXPECT_EQ(playersShown, 1);
+    QTest::mouseClick(w->picToolbar->cmdAddRemovePlayers, Qt::LeftButton);
+    EXPECT_EQ(playersShown, 2);
+}
