@@ -20,6 +20,7 @@
 #include "gui/floor/MainMenus.h"
 #include "gui/floor/MainToolbar.h"
 #include "gui/floor/frmMain.h"
+#include "gui/home/Exports.h"
 #include "gui/home/frmInstructions.h"
 
 #include <QAction>
@@ -28,6 +29,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
 
@@ -286,10 +288,42 @@ void FloorCommands::cmdHideTutorial_Click()
     }
 }
 
-void FloorCommands::mnExportSignInTourney_Click() { NotBuiltYet(QStringLiteral("Exporting")); }
-void FloorCommands::mnExportSignInLeague_Click() { NotBuiltYet(QStringLiteral("Exporting")); }
-void FloorCommands::mnExportPlayerFinish_Click() { NotBuiltYet(QStringLiteral("Exporting")); }
-void FloorCommands::mnExportPlayerAddress_Click() { NotBuiltYet(QStringLiteral("Exporting")); }
-void FloorCommands::mnExportZorvaneReport_Click() { NotBuiltYet(QStringLiteral("Exporting")); }
-void FloorCommands::mnExportSeatChart_Click() { NotBuiltYet(QStringLiteral("Exporting")); }
-void FloorCommands::mnHPYCSV_Click() { NotBuiltYet(QStringLiteral("Exporting")); }
+void FloorCommands::mnExportSignInTourney_Click()
+{
+    const OpenTournament& t = openTournament();
+    ExportSignInSheet(t.glngCurrentLeagueID, t.glngCurrentTournamentID, t.gstrCurrentLeagueName, t.gstrTournamentName);
+}
+
+void FloorCommands::mnExportSignInLeague_Click()
+{
+    const OpenTournament& t = openTournament();
+    ExportSignInSheet(t.glngCurrentLeagueID, 0, t.gstrCurrentLeagueName, t.gstrTournamentName);
+}
+
+void FloorCommands::mnExportPlayerFinish_Click()
+{
+    ExportGridToCsv(*w.display.grid, openTournament().gstrTournamentName + QStringLiteral(".csv"), QString());
+}
+
+void FloorCommands::mnExportPlayerAddress_Click()
+{
+    const OpenTournament& t = openTournament();
+    ExportPlayerList(t.glngCurrentLeagueID, t.glngCurrentTournamentID, t.gstrCurrentLeagueName, t.gstrTournamentName);
+}
+
+void FloorCommands::mnExportZorvaneReport_Click()
+{
+    ExportTextFile(w.display.txtManagerReport->toPlainText(),
+                   openTournament().gstrTournamentName + QStringLiteral(" Manager Report.txt"));
+}
+
+void FloorCommands::mnExportSeatChart_Click()
+{
+    ExportGridToCsv(*w.display.gridTables, openTournament().gstrTournamentName + QStringLiteral(" Seat Chart.csv"),
+                    QString());
+}
+
+void FloorCommands::mnHPYCSV_Click()
+{
+    ExportGridToCsv(*w.display.grid, openTournament().gstrTournamentName + QStringLiteral(".csv"), QStringLiteral("HPT"));
+}

@@ -5,8 +5,12 @@
 #include "gui/floor/FloorCommands.h"
 #include "gui/floor/MainToolbar.h"
 #include "gui/floor/frmChipCount.h"
+#include "gui/home/frmExport.h"
 
 #include <QCheckBox>
+#include <QFile>
+#include <QTextEdit>
+#include <QTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
@@ -210,4 +214,44 @@ TEST_F(MainWindowTest, AddPlayersRefreshesAndShowsThePlayersWhenRotating)
     EXPECT_EQ(playersShown, 1);
     QTest::mouseClick(w->picToolbar->cmdAddRemovePlayers, Qt::LeftButton);
     EXPECT_EQ(playersShown, 2);
+}
+
+TEST_F(MainWindowTest, ExportsProposeTheirNamesInTheDataFolder)
+{
+    openTournament().gstrTournamentName = QStringLiteral("Week 1");
+    const struct {
+        const char* entry;
+        const char* proposed;
+    } cases[] = {
+        {"mnExportSignInTourney", "Player Sign In Sheet  Tuesday Week 1.csv"},
+        {"mnExportSignInLeague", "Player Sign In Sheet  Tuesday Week 1.csv"},
+        {"mnExportPlayerFinish", "Week 1.csv"},
+        {"mnExportPlayerAddress", "Player List Tuesday Week 1.csv"},
+        {"mnExportZorvaneReport", "Week 1 Manager Report.txt"},
+        {"mnExportSeatChart", "Week 1 Seat Chart.csv"},
+        {"mnHPYCSV", "Week 1.csv"},
+    };
+    for (const auto& c : cases) {
+        QString proposed;
+        QTimer::singleShot(0, [&proposed] {
+            auto* dialog = qobject_cast<frmExport*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            proposed = dialog->txtFile->text();
+            QTest::mouseClick(dialog->cmdCancel, Qt::LeftButton);
+        });
+        action(c.entry)->trigger();
+        EXPECT_EQ(proposed, path(QString::fromUtf8(c.proposed))) << c.entry;
+    }
+
+    w->display.txtManagerReport->setPlainText(QStringLiteral("Report line"));
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<frmExport*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        QTest::mouseClick(dialog->cmdOK, Qt::LeftButton);
+    });
+    action("mnExportZorvaneReport")->trigger();
+    QFile written(path(QStringLiteral("Week 1 Manager Report.txt")));
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll(), QByteArray("Report line"));
+    EXPECT_EQ(prompts.messages.last(), QStringLiteral("Complete."));
 }
