@@ -1,12 +1,12 @@
 #include "core/display/Rotation.h"
 
-int RotationPhase(bool OnBreak, Integer BlindsLevel, int PlayersStillIn, Long SecondsLeft, Long SecondsAtStart)
+int RotationPhase(bool OnBreak, Integer BlindsLevel, int PlayersStillIn, bool ClockHasMoved)
 {
     if (OnBreak)
         return 2;
     if (BlindsLevel != 1)
         return PlayersStillIn < 2 ? 3 : 1;
-    return SecondsLeft == SecondsAtStart ? 0 : 1;
+    return ClockHasMoved ? 1 : 0;
 }
 
 Long NextRotationScreen(const RotationTable& Matrix, int Phase, Long Current)

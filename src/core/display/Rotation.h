@@ -6,8 +6,9 @@
 // Which rotation table applies: 0 before the start, 1 in play, 2 on a break,
 // 3 when fewer than two players are still in. On level 1 the clock decides
 // between 0 and 1 (has the countdown moved since it was last started, paused
-// or reset?); the end of play is only recognised from level 2 on.
-int RotationPhase(bool OnBreak, Integer BlindsLevel, int PlayersStillIn, Long SecondsLeft, Long SecondsAtStart);
+// or reset, that is, do the seconds left differ from those at that moment?);
+// the end of play is only recognised from level 2 on.
+int RotationPhase(bool OnBreak, Integer BlindsLevel, int PlayersStillIn, bool ClockHasMoved);
 
 // The next screen of a rotation step: the first screen after Current that
 // rotates in the phase, wrapping to the start; Current itself when the phase

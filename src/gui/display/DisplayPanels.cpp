@@ -116,8 +116,8 @@ DisplayPanels::DisplayPanels(QWidget* window)
 
 std::array<QWidget*, 12> DisplayPanels::screenPanels() const
 {
-    return {frameSummary, frameSummary2, gridPayouts,      gridAwards,       gridKills,  gridChipCount,
-            gridTables,   txtManagerReport, rtbRules, rtbCustomMessage, frameBuyin, imgCustomPicture};
+    return {frameSummary, frameSummary2,    gridPayouts, gridAwards,       gridKills,  gridChipCount,
+            gridTables,   txtManagerReport, rtbRules,    rtbCustomMessage, frameBuyin, imgCustomPicture};
 }
 
 QWidget* DisplayPanels::panel(const QString& name) const
@@ -148,8 +148,8 @@ void DisplayPanels::ShowScreenCaption(Long screen, const QString& panelName)
         imgCustomPicture->setText(caption);
     else if (p == txtManagerReport || p == rtbRules || p == rtbCustomMessage)
         static_cast<QTextEdit*>(p)->setPlaceholderText(caption);
-    else if (auto* g = qobject_cast<FlexGrid*>(p); g && g != grid && g->Rows() > 0 && g->Cols() > 0
-                                                     && g->TextMatrix(0, 0).isEmpty())
+    else if (auto* g = qobject_cast<FlexGrid*>(p);
+             g && g != grid && g->Rows() > 0 && g->Cols() > 0 && g->TextMatrix(0, 0).isEmpty())
         g->setTextMatrix(0, 0, caption);
 }
 

@@ -28,16 +28,16 @@ struct DisplayPanels {
     ClickableLabel* lblBlindsCap;
     ClickableLabel* lblBlinds;
     ClickableLabel* lblChipValuesCap;
-    std::array<ClickableLabel*, 10> lblChipAmount{};
+    std::array<ClickableLabel*, 10> lblChipAmount {};
     ClickableLabel* lblPayoutCap;
-    std::array<ClickableLabel*, 5> lblPlace{};
-    std::array<ClickableLabel*, 5> lblPayout{};
+    std::array<ClickableLabel*, 5> lblPlace {};
+    std::array<ClickableLabel*, 5> lblPayout {};
     FlexGrid* grid;
 
     // The panels of the other screens
     QFrame* frameSummary;
     QFrame* frameSummary2;
-    std::array<QLabel*, 15> lblClassicItem{};
+    std::array<QLabel*, 15> lblClassicItem {};
     QFrame* frameBuyin;
     FlexGrid* gridPayouts;
     FlexGrid* gridAwards;

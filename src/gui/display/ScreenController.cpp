@@ -59,7 +59,8 @@ void ScreenController::SetScreen(bool bReset)
     const Long screen = openTournament().glngCurrentScreen;
     for (QWidget* w : mPanels.screenPanels())
         w->hide();
-    for (QWidget* w : {mPanels.lblTimerCap, mPanels.lblTimer, mPanels.lblBlindsCap, mPanels.lblBlinds, mPanels.lblLevel})
+    for (QWidget* w :
+         {mPanels.lblTimerCap, mPanels.lblTimer, mPanels.lblBlindsCap, mPanels.lblBlinds, mPanels.lblLevel})
         w->show();
 
     if (bReset || mblnRelayoutAfterBasic || mblnRelayoutAfterSummary) {
@@ -130,8 +131,7 @@ void ScreenController::ResetDisplayTimer()
 void ScreenController::tmrDisplay_Timer()
 {
     OpenTournament& t = openTournament();
-    const ClockState c = clockState();
-    const int phase = RotationPhase(t.gblnOnBreak, t.gintBlindsLevel, c.PlayersStillIn, c.SecondsLeft, c.SecondsAtStart);
+    const int phase = RotationPhase(t.gblnOnBreak, t.gintBlindsLevel, playersStillIn(), clockHasMoved());
     t.glngCurrentScreen = NextRotationScreen(programSettings().gintRotationMatrix, phase, t.glngCurrentScreen);
     SetScreen(false);
 }

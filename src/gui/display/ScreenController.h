@@ -16,14 +16,6 @@ class ctlButton;
 class ScreenController : public QObject {
     Q_OBJECT
 public:
-    // The clock figures the rotation reads: seconds left, and seconds left
-    // when the clock was last started, paused or reset.
-    struct ClockState {
-        Long SecondsLeft = 0;
-        Long SecondsAtStart = 0;
-        int PlayersStillIn = 0;
-    };
-
     ScreenController(DisplayPanels& panels, MainMenus& menus, ctlButton* btnView, QObject* parent);
 
     QTimer* tmrDisplay;
@@ -47,7 +39,10 @@ public:
     // screens; the layout parts put theirs here.
     std::function<void()> fullLayout = [] {};
     std::function<void()> placeRotatingScreens = [] {};
-    std::function<ClockState()> clockState = [] { return ClockState{}; };
+    // What the rotation reads of the clock: has the countdown moved since it
+    // was last started, paused or reset? And how many players are still in.
+    std::function<bool()> clockHasMoved = [] { return false; };
+    std::function<int()> playersStillIn = [] { return 0; };
 
     bool mblnDisplayTimerReset = false;
     bool mblnScrolling = false;

@@ -69,9 +69,11 @@ FloorCommands::FloorCommands(frmMain& window)
     connect(action("mnAdjustClockSettings"), &QAction::triggered, &w, [this] { w.ShowSettings(3); });
     connect(w.menus->SettingsKey, &QAction::triggered, &w, [this] { w.ShowSettings(0); });
 
-    notBuilt({"mnClockStart", "mnClockPause", "mnSkipLevel", "mnClockReset", "mnAddMinute"}, QStringLiteral("The level clock"));
+    notBuilt({"mnClockStart", "mnClockPause", "mnSkipLevel", "mnClockReset", "mnAddMinute"},
+             QStringLiteral("The level clock"));
     notBuilt({"mnHandTimer"}, QStringLiteral("The hand timer"));
-    notBuilt({"mnAward", "mnAward2", "mnClearAwards", "mnClearAwards2"}, QStringLiteral("Awarding bounties and special awards"));
+    notBuilt({"mnAward", "mnAward2", "mnClearAwards", "mnClearAwards2"},
+             QStringLiteral("Awarding bounties and special awards"));
     notBuilt({"mnManualAdjustPayout", "mnManualAdjustPayout2"}, QStringLiteral("Adjusting payouts and points by hand"));
     notBuilt({"mnClearAll", "mnBuyin", "mnAddon", "mnEliminate"}, QStringLiteral("Taking buy-ins and eliminations"));
     notBuilt({"mnMovePlayer", "mnUnassignPlayersSeat", "mnAssignSeatsAll", "mnAssignSeatsNew", "mnClearSeats",
@@ -99,10 +101,7 @@ void FloorCommands::notBuilt(std::initializer_list<const char*> names, const QSt
         connect(action(name), &QAction::triggered, this, [what] { NotBuiltYet(what); });
 }
 
-void FloorCommands::PopUpAt(QMenu* m, QWidget* control, int rise)
-{
-    m->popup(control->mapToGlobal(QPoint(0, -rise)));
-}
+void FloorCommands::PopUpAt(QMenu* m, QWidget* control, int rise) { m->popup(control->mapToGlobal(QPoint(0, -rise))); }
 
 void FloorCommands::PopUpAtMouse(QMenu* m) { m->popup(QCursor::pos()); }
 
@@ -242,8 +241,9 @@ void FloorCommands::mnAddRemovePlayers_Click()
 void FloorCommands::gridTables_Click()
 {
     FlexGrid* g = w.display.gridTables;
-    const long row = g->MouseRow();
-    const long col = g->MouseCol();
+    // A click makes the clicked cell the current one.
+    const long row = g->Row();
+    const long col = g->Col();
     if (!isSeatNameColumn(col) || row < 0 || row >= g->Rows() || g->TextMatrix(row, col).isEmpty())
         return;
     w.screens->tmrDisplay->stop();
@@ -268,7 +268,7 @@ void FloorCommands::gridTables_Click()
 void FloorCommands::gridChipCount_Click()
 {
     FlexGrid* g = w.display.gridChipCount;
-    if (PlayerIndexByID(openTournament(), w.mChipCountRows.PlayerID(g->MouseRow())) > 0)
+    if (PlayerIndexByID(openTournament(), w.mChipCountRows.PlayerID(g->Row())) > 0)
         PopUpAtMouse(menu("mnChipCountPopup"));
 }
 
@@ -325,5 +325,6 @@ void FloorCommands::mnExportSeatChart_Click()
 
 void FloorCommands::mnHPYCSV_Click()
 {
-    ExportGridToCsv(*w.display.grid, openTournament().gstrTournamentName + QStringLiteral(".csv"), QStringLiteral("HPT"));
+    ExportGridToCsv(*w.display.grid, openTournament().gstrTournamentName + QStringLiteral(".csv"),
+                    QStringLiteral("HPT"));
 }

@@ -54,7 +54,8 @@ QFrame* panel(QWidget* parent, const char* name)
 QStringList TutorialLines()
 {
     return {
-        QStringLiteral("You have successfully created a new tournament.  Follow these steps to start your new tournament..."),
+        QStringLiteral(
+            "You have successfully created a new tournament.  Follow these steps to start your new tournament..."),
         QStringLiteral("1.  First, add players by clicking on the 'Players' button (bottom left)."),
         QStringLiteral("2.  Press the 'Tables' button to assign seats."),
         QStringLiteral("3.  Next, start the clock by clicking on the 'Clock:' button."),
@@ -119,7 +120,8 @@ FloorFrames::FloorFrames(QWidget* window)
         l->setWordWrap(true);
         tutorial->addWidget(l);
     }
-    chkNoMore = named(new QCheckBox(QStringLiteral("Don't show this tutorial in the future."), frameTutorial), "chkNoMore");
+    chkNoMore
+        = named(new QCheckBox(QStringLiteral("Don't show this tutorial in the future."), frameTutorial), "chkNoMore");
     cmdHideTutorial = push(frameTutorial, "cmdHideTutorial", QStringLiteral("&Hide This Tutorial"));
     tutorial->addWidget(chkNoMore);
     tutorial->addWidget(cmdHideTutorial, 0, Qt::AlignRight);

@@ -49,7 +49,8 @@ MainToolbar::MainToolbar(QWidget* window)
                                      ToolbarPicturePixmap(ToolbarPicture::AddRemovePlayers), "Add/Remove Players");
     cmdToggleScreen = toolButton(this, "cmdToggleScreen", ToolbarPicturePixmap(ToolbarPicture::ToggleScreen));
     cmdTournamentSetup = toolButton(this, "cmdTournamentSetup", ToolbarPicturePixmap(ToolbarPicture::TournamentSetup));
-    cmdHideToolbar = toolButton(this, "cmdHideToolbar", ToolbarPicturePixmap(ToolbarPicture::HideToolbar), "Hide Toolbar");
+    cmdHideToolbar
+        = toolButton(this, "cmdHideToolbar", ToolbarPicturePixmap(ToolbarPicture::HideToolbar), "Hide Toolbar");
     cmdViewPlayerScreen = toolButton(this, "cmdViewPlayerScreen", ToolbarPicturePixmap(ToolbarPicture::PlayerScreen));
     cmdHandTimer = toolButton(this, "cmdHandTimer", ToolbarPicturePixmap(ToolbarPicture::HandTimer));
 

@@ -40,20 +40,14 @@ frmMain::frmMain(QWidget* parent)
     , picToolbar(new MainToolbar(this))
     , screens(new ScreenController(display, *menus, frames.btnView, this))
     , commands(nullptr)
-    , tmrCountDown(new QTimer(this))
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(ProgramTitle());
     setAutoFillBackground(true);
     resize(1024, 740);
-    tmrCountDown->setObjectName(QStringLiteral("tmrCountDown"));
-    tmrCountDown->setInterval(500);
     picToolbar->hide();
     commands = new FloorCommands(*this);
-    screens->clockState = [this] {
-        const int still = openTournament().gintPlayerCount() - NumberFinished();
-        return ScreenController::ClockState{mlngSecondsLeft, mlngSecondsAtStart, still};
-    };
+    screens->playersStillIn = [this] { return openTournament().gintPlayerCount() - NumberFinished(); };
 
     showWizard = [](int) {
         NotBuiltYet(QStringLiteral("The tournament set-up"));
@@ -88,7 +82,8 @@ void frmMain::Form_Load()
 {
     screens->Load();
     display.picFinished->raise();
-    display.lblClassicItem[WallClockItem]->setText(QLocale::c().toString(QTime::currentTime(), QStringLiteral("h:mm AP")));
+    display.lblClassicItem[WallClockItem]->setText(
+        QLocale::c().toString(QTime::currentTime(), QStringLiteral("h:mm AP")));
     SetViewMenu();
     SetScreen(true);
 }
@@ -111,11 +106,7 @@ void frmMain::Form_Activate()
     ShowDefaultPointer();
 }
 
-void frmMain::Form_Unload()
-{
-    screens->tmrDisplay->stop();
-    tmrCountDown->stop();
-}
+void frmMain::Form_Unload() { screens->tmrDisplay->stop(); }
 
 bool frmMain::btnClose_Click()
 {

@@ -12,7 +12,6 @@
 class FloorCommands;
 class MainMenus;
 class MainToolbar;
-class QTimer;
 class ScreenController;
 
 // The tournament window: the display screens, the command row, the pop-up
@@ -35,11 +34,6 @@ public:
     bool bShowTutorial = false;
     bool bAskToAddPlayers = false;
     bool mbActivated = false;
-
-    // The level countdown; the clock's part drives them.
-    QTimer* tmrCountDown;
-    Long mlngSecondsLeft = 0;
-    Long mlngSecondsAtStart = 0;
 
     bool mbSettingGridSelection = false; // the display moves the players-grid selection itself
     bool mbLastAlertEndOfSession = false;

@@ -11,7 +11,7 @@ struct PhaseCase {
     bool onBreak;
     Integer level;
     int stillIn;
-    Long left, atStart;
+    bool moved;
     int phase;
 };
 
@@ -20,16 +20,15 @@ struct PhaseCase {
 TEST(ScreenControllerRotation, PhaseFollowsBreakLevelClockAndPlayersLeft)
 {
     const PhaseCase cases[] = {
-        {false, 1, 10, 600, 600, 0}, // clock has not moved
-        {false, 1, 10, 599, 600, 1}, // it has
-        {false, 1, 1, 599, 600, 1}, // level 1 never ends the tournament
-        {false, 1, 0, 600, 600, 0},  {false, 2, 2, 600, 600, 1}, {false, 2, 1, 600, 600, 3},
-        {false, 7, 0, 10, 600, 3},   {true, 1, 10, 600, 600, 2}, // a break wins over everything
-        {true, 5, 1, 10, 600, 2},
+        {false, 1, 10, false, 0}, // the clock has not moved
+        {false, 1, 10, true, 1},  {false, 1, 1, true, 1}, // level 1 never ends the tournament
+        {false, 1, 0, false, 0},  {false, 2, 2, false, 1}, {false, 2, 1, false, 3},
+        {false, 7, 0, true, 3},   {true, 1, 10, false, 2}, // a break wins over everything
+        {true, 5, 1, true, 2},
     };
     for (const PhaseCase& c : cases)
-        EXPECT_EQ(RotationPhase(c.onBreak, c.level, c.stillIn, c.left, c.atStart), c.phase)
-            << "break " << c.onBreak << " level " << c.level << " in " << c.stillIn << " left " << c.left;
+        EXPECT_EQ(RotationPhase(c.onBreak, c.level, c.stillIn, c.moved), c.phase)
+            << "break " << c.onBreak << " level " << c.level << " in " << c.stillIn << " moved " << c.moved;
 }
 
 TEST(ScreenControllerRotation, NextScreenSearchesOnThenWrapsAndKeepsAnEmptyPhase)

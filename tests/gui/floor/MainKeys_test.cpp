@@ -15,10 +15,16 @@ TEST_F(MainKeysTest, ActOnceWithTheMenusClosed)
         Qt::KeyboardModifiers mods;
         Long screen;
     } views[] = {
-        {Qt::Key_M, Qt::ControlModifier, 1},  {Qt::Key_N, Qt::ControlModifier, 10}, {Qt::Key_O, Qt::ControlModifier, 8},
-        {Qt::Key_U, Qt::ControlModifier, 13}, {Qt::Key_W, Qt::ControlModifier, 14}, {Qt::Key_T, Qt::ControlModifier, 9},
+        {Qt::Key_M, Qt::ControlModifier, 1},
+        {Qt::Key_N, Qt::ControlModifier, 10},
+        {Qt::Key_O, Qt::ControlModifier, 8},
+        {Qt::Key_U, Qt::ControlModifier, 13},
+        {Qt::Key_W, Qt::ControlModifier, 14},
+        {Qt::Key_T, Qt::ControlModifier, 9},
         {Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier, 9}, // not Ctrl alone: nothing
-        {Qt::Key_P, Qt::ControlModifier, 0},  {Qt::Key_F12, Qt::NoModifier, 1},     {Qt::Key_F12, Qt::ShiftModifier, 2},
+        {Qt::Key_P, Qt::ControlModifier, 0},
+        {Qt::Key_F12, Qt::NoModifier, 1},
+        {Qt::Key_F12, Qt::ShiftModifier, 2},
         {Qt::Key_F12, Qt::ControlModifier, 2}, // Ctrl alone never reaches a function key
     };
     for (const auto& v : views) {
@@ -35,7 +41,7 @@ TEST_F(MainKeysTest, ActOnceWithTheMenusClosed)
     EXPECT_EQ(prompts.messages.count(QStringLiteral("The level clock is not built yet.")), 4);
 
     QTest::keyClick(w.data(), Qt::Key_S, Qt::ControlModifier);
-    EXPECT_EQ(wizardPages, std::vector<int>{0});
+    EXPECT_EQ(wizardPages, std::vector<int> {0});
 
     w->display.grid->show();
     w->display.grid->setFocus();

@@ -33,20 +33,38 @@ TEST_F(MainMenusTest, HoldEveryEntryInOrder)
 {
     const std::vector<std::pair<const char*, QStringList>> expected = {
         {"mnPopup",
-         {"mnViewPlayers|&Players|Ctrl+P", "mnViewSummary1|Summary Style &1|Ctrl+M", "mnViewSummary2|Summary Style &2|Ctrl+N",
-          "mnViewBasic|Summary Style &3|Ctrl+O", "mnViewSummary4|Summary Style &4|Ctrl+U",
-          "mnViewSummary5|Summary Style &5|Ctrl+W", "mnViewTables|&Table/Seat Chart|Ctrl+T", "mnViewBuyin|&Buyin Info|",
-          "mnViewPayouts|P&ayouts|", "mnViewAwards|Bounties/A&wards|", "mnViewKills|&Kills|",
-          "mnViewChipCount|Chip Co&unt|", "mnViewRules|&Rules|", "mnViewCustomMessage|&Custom Message|",
-          "mnViewCustomPicture|Custom P&icture|", "mnViewManager|&Manager Report|", "-", "mnRotate|Rotate (On/Off)|Ctrl+R",
-          "mnDisplayOptions|Rotating Scr&eens Options...|", "mnToggleScreen|Toggle Screen|F12", "-",
-          "mnAppearance|Appeara&nce Settings...|", "mnFonts|&Fonts && Colors...|",
-          "mnSounds|So&unds && Notifications...|", "mnShowToolBar|Show Toolbar|", "-", "mnCalc|Calculator|"}},
+         {"mnViewPlayers|&Players|Ctrl+P",
+          "mnViewSummary1|Summary Style &1|Ctrl+M",
+          "mnViewSummary2|Summary Style &2|Ctrl+N",
+          "mnViewBasic|Summary Style &3|Ctrl+O",
+          "mnViewSummary4|Summary Style &4|Ctrl+U",
+          "mnViewSummary5|Summary Style &5|Ctrl+W",
+          "mnViewTables|&Table/Seat Chart|Ctrl+T",
+          "mnViewBuyin|&Buyin Info|",
+          "mnViewPayouts|P&ayouts|",
+          "mnViewAwards|Bounties/A&wards|",
+          "mnViewKills|&Kills|",
+          "mnViewChipCount|Chip Co&unt|",
+          "mnViewRules|&Rules|",
+          "mnViewCustomMessage|&Custom Message|",
+          "mnViewCustomPicture|Custom P&icture|",
+          "mnViewManager|&Manager Report|",
+          "-",
+          "mnRotate|Rotate (On/Off)|Ctrl+R",
+          "mnDisplayOptions|Rotating Scr&eens Options...|",
+          "mnToggleScreen|Toggle Screen|F12",
+          "-",
+          "mnAppearance|Appeara&nce Settings...|",
+          "mnFonts|&Fonts && Colors...|",
+          "mnSounds|So&unds && Notifications...|",
+          "mnShowToolBar|Show Toolbar|",
+          "-",
+          "mnCalc|Calculator|"}},
         {"mnMorePopup",
          {"mnAward|Award &Bounty or Other Special Award...|Ctrl+B", "mnClearAwards|Clear All Bounties/Spec&ial Awards|",
-          "mnManualAdjustPayout|&Manually Adjust Payout/Points...|", "-", "mnClearAll|&Clear Buyin, Rebuys, and Addons|",
-          "mnAddPlayers|&Add/Remove Players...|", "-", "mnMovePlayer|Assign this Player a &Seat...|",
-          "mnUnassignPlayersSeat|&Unassign this Player's Seat|"}},
+          "mnManualAdjustPayout|&Manually Adjust Payout/Points...|", "-",
+          "mnClearAll|&Clear Buyin, Rebuys, and Addons|", "mnAddPlayers|&Add/Remove Players...|", "-",
+          "mnMovePlayer|Assign this Player a &Seat...|", "mnUnassignPlayersSeat|&Unassign this Player's Seat|"}},
         {"mnExportPopup",
          {"mnExportSignInTourney|Create Sign In Sheet for Registrants...|",
           "mnExportSignInLeague|Create Sign In Sheet for Everyone in League...|", "-",
@@ -55,21 +73,22 @@ TEST_F(MainMenusTest, HoldEveryEntryInOrder)
           ">mnSpecialExports|&Special Exports"}},
         {"mnSpecialExports", {"mnHPYCSV|HPT Format CSV |"}},
         {"mnClockPopup",
-         {"mnClockStart|&Start Clock|F1", "mnClockPause|&Pause Clock|F2", "-", "mnSkipLevel|S&kip to Next Level/Break|F3",
-          "mnClockReset|&Reset Clock for Current Session/Break|", "mnAddMinute|Add &1 Minute to Clock|", "-",
-          "mnHandTimer|&Hand Timer...|F4", "-",
+         {"mnClockStart|&Start Clock|F1", "mnClockPause|&Pause Clock|F2", "-",
+          "mnSkipLevel|S&kip to Next Level/Break|F3", "mnClockReset|&Reset Clock for Current Session/Break|",
+          "mnAddMinute|Add &1 Minute to Clock|", "-", "mnHandTimer|&Hand Timer...|F4", "-",
           "mnAdjustClockSettings|&Adjust Session Settings or Change Active Level...\tCtrl+S|"}},
         {"mnTablePopup",
          {"mnAssignSeatsAll|Assign &All Players Seats - Initial Seating|Ctrl+H",
-          "mnAssignSeatsNew|Assign &New Players Seats - Late Entrants|", "mnClearSeats|&Clear All Seat Assignments|", "-",
-          "mnBalanceTables|&Balance Tables - Balance Tables as Players Go Out|Ctrl+L",
+          "mnAssignSeatsNew|Assign &New Players Seats - Late Entrants|", "mnClearSeats|&Clear All Seat Assignments|",
+          "-", "mnBalanceTables|&Balance Tables - Balance Tables as Players Go Out|Ctrl+L",
           "mnReduceTables|Manually &Reduce Tables...|", "-", "mnViewTables2|&View Table/Seat Chart|"}},
         {"mnMovePlayerPopup",
          {"mnMovePlayerFromSeatChart|&Move this Player to Another Seat...|",
           "mnUnassignPlayersSeatFromSeatChart|&Unassign this Player's Seat|",
           "mnMovePlayerToSeat|&Assign a Player to this Seat...|", "-", "mnEliminate|&Eliminate|", "mnBuyin|&Rebuy|",
           "mnAddon|&Addon|", "-", "mnAward2|Award &Bounty or Other Special Award...|",
-          "mnClearAwards2|Clear All Bounties/Spec&ial Awards|", "mnManualAdjustPayout2|&Manually Adjust Payout/Points...|"}},
+          "mnClearAwards2|Clear All Bounties/Spec&ial Awards|",
+          "mnManualAdjustPayout2|&Manually Adjust Payout/Points...|"}},
         {"mnPlayersPopup",
          {"mnAddRemovePlayers|&Add/Remove Players in This Tournament|Ctrl+A",
           "mnGotoPlayerScreen|&Go To Players Screen for Player Elimination or Rebuy|"}},
@@ -87,8 +106,11 @@ TEST_F(MainMenusTest, PopFromTheirButtonsAndLabels)
     struct {
         const char* button;
         const char* menu;
-    } cases[] = {{"btnClock", "mnClockPopup"}, {"btnAdd", "mnPlayersPopup"}, {"btnTables", "mnTablePopup"},
-                 {"btnExport", "mnExportPopup"}, {"btnView", "mnPopup"}};
+    } cases[] = {{"btnClock", "mnClockPopup"},
+                 {"btnAdd", "mnPlayersPopup"},
+                 {"btnTables", "mnTablePopup"},
+                 {"btnExport", "mnExportPopup"},
+                 {"btnView", "mnPopup"}};
     for (const auto& c : cases) {
         auto* b = control<ctlButton>(c.button);
         click(b);
@@ -114,5 +136,5 @@ TEST_F(MainMenusTest, PopFromTheirButtonsAndLabels)
     QTest::mouseClick(w->display.lblPayout[0], Qt::LeftButton);
     click(w->frames.btnSettings);
     action("mnAdjustClockSettings")->trigger();
-    EXPECT_EQ(wizardPages, (std::vector<int>{3, 2, 4, 0, 3}));
+    EXPECT_EQ(wizardPages, (std::vector<int> {3, 2, 4, 0, 3}));
 }

@@ -9,8 +9,8 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QTest>
 #include <QPointer>
+#include <QTest>
 
 // A saved tournament of three players loaded as the open tournament, and the
 // tournament window on it with everything it opens recorded.
@@ -36,7 +36,8 @@ protected:
         SaveTournament(true);
         tournament = t.glngCurrentTournamentID;
         for (const char* name : {"Anna", "Bob", "Carl"}) {
-            PlayerRecord& p = t.gtypPlayers.empty() ? (t.gtypPlayers.redim(1, 1), t.gtypPlayers[1]) : t.gtypPlayers.append();
+            PlayerRecord& p
+                = t.gtypPlayers.empty() ? (t.gtypPlayers.redim(1, 1), t.gtypPlayers[1]) : t.gtypPlayers.append();
             p.PlayerName = QString::fromLatin1(name);
             p.PlayerID = addPlayer(p.PlayerName, {league});
             SaveTournamentPlayer(Integer(t.gtypPlayers.upper()));
@@ -101,7 +102,7 @@ protected:
 };
 
 // The suites share the one fixture.
-class MainMenusTest : public TournamentWindowFixture {};
-class MainKeysTest : public TournamentWindowFixture {};
-class ScreenControllerTest : public TournamentWindowFixture {};
-class MainWindowTest : public TournamentWindowFixture {};
+class MainMenusTest : public TournamentWindowFixture { };
+class MainKeysTest : public TournamentWindowFixture { };
+class ScreenControllerTest : public TournamentWindowFixture { };
+class MainWindowTest : public TournamentWindowFixture { };

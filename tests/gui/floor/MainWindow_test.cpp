@@ -9,10 +9,10 @@
 
 #include <QCheckBox>
 #include <QFile>
-#include <QTextEdit>
-#include <QTimer>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTextEdit>
+#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -40,7 +40,7 @@ TEST_F(MainWindowTest, FindSelectsTheLastMatchingRow)
 
     searchText = QStringLiteral("Zed");
     QTest::mouseClick(w->frames.cmdFind, Qt::LeftButton);
-    EXPECT_EQ(prompts.messages, QStringList{QStringLiteral("No match found")});
+    EXPECT_EQ(prompts.messages, QStringList {QStringLiteral("No match found")});
 
     searchText = QStringLiteral("BOB");
     QTest::mouseClick(w->frames.cmdFind, Qt::LeftButton);
@@ -54,7 +54,7 @@ TEST_F(MainWindowTest, ChipCountIsNumericAndSavedForTheRowsPlayer)
     frmChipCount box;
     box.txtChipCount->setText(QStringLiteral("lots"));
     QTest::mouseClick(box.cmdOK, Qt::LeftButton);
-    EXPECT_EQ(prompts.messages, QStringList{QStringLiteral("Must be numeric.")});
+    EXPECT_EQ(prompts.messages, QStringList {QStringLiteral("Must be numeric.")});
     EXPECT_FALSE(box.mbOKed);
     box.txtChipCount->setText(QStringLiteral("2500"));
     QTest::mouseClick(box.cmdOK, Qt::LeftButton);
@@ -66,7 +66,7 @@ TEST_F(MainWindowTest, ChipCountIsNumericAndSavedForTheRowsPlayer)
     w->display.gridChipCount->setRow(1); // a row without a player
     prompts.messages.clear();
     action("mnAssignChipCount")->trigger();
-    EXPECT_EQ(prompts.messages, QStringList{QStringLiteral("No player selected.")});
+    EXPECT_EQ(prompts.messages, QStringList {QStringLiteral("No player selected.")});
 
     w->display.gridChipCount->setRow(2);
     t.gtypPlayers[2].ChipCount = 1200;
@@ -105,7 +105,7 @@ TEST_F(MainWindowTest, SeatMenuOffersFollowTheSeatedPlayer)
         const char* buyinText;
         bool buyinOn, addonOn;
     } cases[] = {
-        {1, 1, true, "Rebuy", true, true},  {2, 1, true, "Buyin", true, false},
+        {1, 1, true, "Rebuy", true, true},   {2, 1, true, "Buyin", true, false},
         {3, 1, true, "Buyin", true, false}, // "(Open)": the entries stay as they were
         {3, 3, false, "Buyin", true, false}, // not a name column
         {1, 2, false, "Buyin", true, false}, // empty cell
@@ -195,10 +195,11 @@ TEST_F(MainWindowTest, ExitSavesFirstAndAFailedSaveKeepsTheWindow)
     EXPECT_TRUE(w->close());
     EXPECT_FALSE(w->isVisible());
     EXPECT_EQ(homeShown, 1);
-    EXPECT_EQ(db.query(QStringLiteral("SELECT MinutesPerSession FROM tblTournament WHERE TournamentID = ?"), {tournament})
-                  .value(QStringLiteral("MinutesPerSession"))
-                  .toInt(),
-              25);
+    EXPECT_EQ(
+        db.query(QStringLiteral("SELECT MinutesPerSession FROM tblTournament WHERE TournamentID = ?"), {tournament})
+            .value(QStringLiteral("MinutesPerSession"))
+            .toInt(),
+        25);
     EXPECT_TRUE(QTest::qWaitFor([this] { return w.isNull(); }, 2000));
 }
 

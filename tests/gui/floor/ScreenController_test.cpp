@@ -19,7 +19,8 @@ TEST_F(ScreenControllerTest, ViewShowsEachScreenAndItsPanel)
         for (const ScreenEntry& other : ScreenCatalogue())
             EXPECT_EQ(action(other.Entry)->isChecked(), other.Id == s.Id) << s.Entry << " " << other.Entry;
         for (QWidget* p : w->display.screenPanels())
-            EXPECT_EQ(p->isVisible(), p->objectName() == QLatin1String(s.Panel)) << s.Entry << " " << p->objectName().toStdString();
+            EXPECT_EQ(p->isVisible(), p->objectName() == QLatin1String(s.Panel))
+                << s.Entry << " " << p->objectName().toStdString();
         EXPECT_EQ(w->display.grid->isVisible(), s.Id == 0) << s.Entry;
     }
     action("mnViewTables2")->trigger();
@@ -46,8 +47,7 @@ TEST_F(ScreenControllerTest, RelaysOutOnceAfterTheBigClockAndRotatesByPhase)
     w->screens->tmrDisplay_Timer(); // wraps
     EXPECT_EQ(screen(), 0);
     EXPECT_EQ(layouts, 3); // after summary style 2
-    w->mlngSecondsAtStart = 600;
-    w->mlngSecondsLeft = 590; // the clock has run: phase 1 rotates 0, 4, 10
+    w->screens->clockHasMoved = [] { return true; }; // phase 1 rotates 0, 4, 10
     w->screens->tmrDisplay_Timer();
     EXPECT_EQ(screen(), 4);
     openTournament().gblnOnBreak = true;
@@ -59,7 +59,8 @@ TEST_F(ScreenControllerTest, RelaysOutOnceAfterTheBigClockAndRotatesByPhase)
 TEST_F(ScreenControllerTest, LoadsRulesAsHtmlOrPlainText)
 {
     openTournament().gstrRules = QStringLiteral("No <b>phones</b> at the table");
-    openTournament().gstrCustomMessage = QStringLiteral("<!DOCTYPE HTML><html><body><p>Good <b>luck</b></p></body></html>");
+    openTournament().gstrCustomMessage
+        = QStringLiteral("<!DOCTYPE HTML><html><body><p>Good <b>luck</b></p></body></html>");
     w->SwitchView(4);
     EXPECT_EQ(w->display.rtbRules->toPlainText(), QStringLiteral("No <b>phones</b> at the table"));
     w->SwitchView(5);
