@@ -64,7 +64,9 @@ frmStats::frmStats(QWidget* parent)
     cmdUncheckAll = CommandButton(this, QStringLiteral("cmdUncheckAll"), QStringLiteral("Uncheck All"));
     grid = new FlexGrid(this);
     grid->setObjectName(QStringLiteral("grid"));
-    grid->setFont(QFont(QStringLiteral("Times New Roman"), 10));
+    grid->setFont(QFont(QStringLiteral("Times New Roman"), 9));
+    // The header row is two lines high: the longer captions wrap.
+    grid->setWordwrap(true);
     btnExport = flatButton(this, QStringLiteral("btnExport"), QStringLiteral("Export"));
     btnClose = flatButton(this, QStringLiteral("btnClose"), QStringLiteral("Close"));
 

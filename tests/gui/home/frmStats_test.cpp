@@ -109,6 +109,14 @@ TEST_F(frmStatsTest, OpensOnEveryTournamentOfTheLeagueSortedByTotalPayDescending
     QTest::mouseClick(w.cmdRefresh, Qt::LeftButton);
     EXPECT_EQ(column(g, 7), QStringLiteral("Al:.00 bo:.00 Cy:.00"));
     EXPECT_EQ(column(g, 5), QStringLiteral("Al:0.0 bo:0.0 Cy:0.0"));
+
+    // Made as small as it goes, every part keeps a size of its own.
+    w.resize(1, 1);
+    for (QWidget* part : std::initializer_list<QWidget*> {w.lstTournaments, w.grid, w.cmdRefresh}) {
+        EXPECT_GT(part->height(), 0) << part->objectName().toStdString();
+        EXPECT_GT(part->width(), 0) << part->objectName().toStdString();
+    }
+    EXPECT_LT(w.grid->geometry().bottom(), w.btnClose->geometry().top());
 }
 
 TEST_F(frmStatsTest, HeaderClicksSortOnTheNumbersAndTheExportHoldsTheTextsShown)
