@@ -85,8 +85,8 @@ void ScreenController::SetScreen(bool bReset)
     const QString panelName = QString::fromUtf8(ScreenById(screen).Panel);
     if (QWidget* p = mPanels.panel(panelName)) {
         mPanels.ShowScreenCaption(screen, panelName);
+        // Shown beneath the command row, the toolbar and the panels over it.
         p->show();
-        p->raise();
     }
     SetViewMenu();
 }
