@@ -22,7 +22,8 @@ void ExportTextFile(const QString& text, const QString& DefaultName);
 // The players of a league (0 = every player), restricted to one tournament's
 // entrants unless TournamentID is 0: every player column, or the sign-in
 // sheet's names with an empty "Signed In" column. The names serve only the
-// default file name.
+// default file name. A failing query is raised to the caller, whose command
+// shows the database's own text.
 void ExportPlayerList(Long LeagueID, Long TournamentID, const QString& LeagueName, const QString& TournamentName);
 void ExportSignInSheet(Long LeagueID, Long TournamentID, const QString& LeagueName, const QString& TournamentName);
 // A recordset in the recordset format; the written file is then opened with
