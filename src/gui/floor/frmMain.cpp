@@ -1,5 +1,6 @@
 #include "gui/floor/frmMain.h"
 
+#include "core/display/ScreenObjects.h"
 #include "core/platform/ProgramTitle.h"
 #include "core/platform/ReportFailures.h"
 #include "core/store/OpenTournament.h"
@@ -106,7 +107,12 @@ void frmMain::Form_Activate()
     ShowDefaultPointer();
 }
 
-void frmMain::Form_Unload() { screens->tmrDisplay->stop(); }
+void frmMain::Form_Unload()
+{
+    screens->tmrDisplay->stop();
+    // The next load builds the table again.
+    screenObjects().clear();
+}
 
 bool frmMain::btnClose_Click()
 {
