@@ -17,6 +17,7 @@
 #include "gui/controls/FlexGrid.h"
 #include "gui/controls/ctlButton.h"
 #include "gui/display/ScreenController.h"
+#include "gui/floor/ClockPanel.h"
 #include "gui/floor/MainMenus.h"
 #include "gui/floor/MainToolbar.h"
 #include "gui/floor/frmMain.h"
@@ -69,9 +70,13 @@ FloorCommands::FloorCommands(frmMain& window)
     connect(action("mnAdjustClockSettings"), &QAction::triggered, &w, [this] { w.ShowSettings(3); });
     connect(w.menus->SettingsKey, &QAction::triggered, &w, [this] { w.ShowSettings(0); });
 
-    notBuilt({"mnClockStart", "mnClockPause", "mnSkipLevel", "mnClockReset", "mnAddMinute"},
-             QStringLiteral("The level clock"));
-    notBuilt({"mnHandTimer"}, QStringLiteral("The hand timer"));
+    ClockPanel* clock = w.clock;
+    connect(action("mnClockStart"), &QAction::triggered, clock, &ClockPanel::mnClockStart_Click);
+    connect(action("mnClockPause"), &QAction::triggered, clock, &ClockPanel::mnClockPause_Click);
+    connect(action("mnSkipLevel"), &QAction::triggered, clock, &ClockPanel::mnSkipLevel_Click);
+    connect(action("mnClockReset"), &QAction::triggered, clock, &ClockPanel::mnClockReset_Click);
+    connect(action("mnAddMinute"), &QAction::triggered, clock, &ClockPanel::mnAddMinute_Click);
+    connect(action("mnHandTimer"), &QAction::triggered, clock, &ClockPanel::mnHandTimer_Click);
     notBuilt({"mnAward", "mnAward2", "mnClearAwards", "mnClearAwards2"},
              QStringLiteral("Awarding bounties and special awards"));
     notBuilt({"mnManualAdjustPayout", "mnManualAdjustPayout2"}, QStringLiteral("Adjusting payouts and points by hand"));

@@ -1,6 +1,7 @@
 #include "gui/floor/frmMain.h"
 
 #include "core/display/ScreenObjects.h"
+#include "core/floor/Levels.h"
 #include "core/platform/ProgramTitle.h"
 #include "core/platform/ReportFailures.h"
 #include "core/store/OpenTournament.h"
@@ -9,6 +10,7 @@
 #include "gui/controls/ClickableLabel.h"
 #include "gui/controls/FlexGrid.h"
 #include "gui/display/ScreenController.h"
+#include "gui/floor/ClockPanel.h"
 #include "gui/floor/FloorCommands.h"
 #include "gui/floor/MainMenus.h"
 #include "gui/floor/MainToolbar.h"
@@ -41,12 +43,28 @@ frmMain::frmMain(QWidget* parent)
     , picToolbar(new MainToolbar(this))
     , screens(new ScreenController(display, *menus, frames.btnView, this))
     , commands(nullptr)
+    , clock(nullptr)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(ProgramTitle());
     setAutoFillBackground(true);
     resize(1024, 740);
     picToolbar->hide();
+    ClockWidgets clockWidgets;
+    clockWidgets.lblTimer = display.lblTimer;
+    clockWidgets.lblLevel = display.lblLevel;
+    clockWidgets.picFinished = display.picFinished;
+    clockWidgets.lblFinished = display.lblFinished;
+    clockWidgets.classicTimer = display.lblClassicItem[6];
+    clockWidgets.classicWallClock = display.lblClassicItem[WallClockItem];
+    clockWidgets.classicNextBreak = display.lblClassicItem[11];
+    clockWidgets.btnClock = frames.btnClock;
+    clockWidgets.frameReminder = frames.frameReminder;
+    clockWidgets.lblReminder = frames.lblReminder;
+    clock = new ClockPanel(clockWidgets, this);
+    clock->onSetScreen = [this](bool bReset) { SetScreen(bReset); };
+    clock->onRefreshScreens = [this](bool bRefreshTables) { RefreshScreens(bRefreshTables); };
+    screens->clockHasMoved = [this] { return clock->clock.secondsLeft() != clock->clock.secondsAtStart(); };
     commands = new FloorCommands(*this);
     screens->playersStillIn = [this] { return openTournament().gintPlayerCount() - NumberFinished(); };
 
@@ -83,8 +101,7 @@ void frmMain::Form_Load()
 {
     screens->Load();
     display.picFinished->raise();
-    display.lblClassicItem[WallClockItem]->setText(
-        QLocale::c().toString(QTime::currentTime(), QStringLiteral("h:mm AP")));
+    clock->Load();
     SetViewMenu();
     SetScreen(true);
 }
@@ -112,6 +129,8 @@ void frmMain::Form_Unload()
     screens->tmrDisplay->stop();
     // The next load builds the table again.
     screenObjects().clear();
+    clock->tmrCountDown->stop();
+    clock->tmrClock->stop();
 }
 
 bool frmMain::btnClose_Click()
@@ -153,9 +172,27 @@ void frmMain::ShowSettings(int intNumNext)
 {
     // The wizard is the director's to use: no busy pointer over it.
     ShowDefaultPointer();
+    // A clock standing at the full length of its level shows a length the
+    // set-up changed at once; a clock that has run keeps its time.
+    const LevelClock& c = clock->clock;
+    const bool atFullLength = !c.running() && c.secondsAtStart() == openTournament().glngMinutesPerSession * 60;
     showWizard(intNumNext);
     RefreshScreens(true);
+    if (atFullLength)
+        clock->mnClockReset_Click();
 }
+
+void frmMain::SetLevel(Integer intLevel)
+{
+    ::SetLevel(openTournament(), intLevel);
+    clock->ShowLevel();
+}
+
+void frmMain::ResetTimer() { clock->mnClockReset_Click(); }
+
+void frmMain::ResetTourney() { clock->clock.ResetTourney(); }
+
+void frmMain::AdjustBreakLabel() { clock->ShowLevel(); }
 
 void frmMain::HideSelected()
 {

@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 
+class ClockPanel;
 class FloorCommands;
 class MainMenus;
 class MainToolbar;
@@ -29,6 +30,7 @@ public:
     MainToolbar* picToolbar;
     ScreenController* screens;
     FloorCommands* commands;
+    ClockPanel* clock;
 
     // Set by the home window before each show.
     bool bShowTutorial = false;
@@ -58,6 +60,12 @@ public:
     void ShowSettings(int intNumNext);
     void HideSelected();
     Integer NumberFinished() const;
+
+    // The level clock's calls from other windows.
+    void SetLevel(Integer intLevel);
+    void ResetTimer();
+    void ResetTourney();
+    void AdjustBreakLabel();
 
     void ShowTutorial();
     void AskToAddPlayers();

@@ -436,6 +436,7 @@ void frmControlPanel::ShowTournamentWindow()
         activateWindow();
     };
     w->Form_Load();
+    w->ResetTourney();
     w->mbActivated = false;
     w->RefreshScreens(true);
     w->setWindowModality(Qt::ApplicationModal);

@@ -1,0 +1,84 @@
+#include "MainWindowFixture.h"
+
+#include "gui/controls/ClickableLabel.h"
+#include "gui/controls/ctlButton.h"
+#include "gui/display/DisplayPanels.h"
+#include "gui/floor/ClockPanel.h"
+#include "gui/floor/frmHandTimer.h"
+
+#include "ManualClock.h"
+#include "RecordingSoundPlayer.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+class LevelClockWindowTest : public TournamentWindowFixture {
+protected:
+    QString timer() const { return w->display.lblTimer->text(); }
+    QString caption() const { return w->frames.btnClock->Caption(); }
+    void tick(qint64 ms)
+    {
+        for (qint64 done = 0; done < ms; done += 500) {
+            time.advance(500);
+            w->clock->tmrCountDown_Timer();
+        }
+    }
+
+    ManualClock time;
+    RecordingSoundPlayer sounds;
+};
+
+} // namespace
+
+TEST_F(LevelClockWindowTest, KeysRunTheClockAndTheSetUpResetsOnlyAClockAtFullLength)
+{
+    showActive();
+    EXPECT_EQ(timer(), QStringLiteral("20:00"));
+    QTest::keyClick(w.data(), Qt::Key_F1);
+    EXPECT_EQ(caption(), QStringLiteral("Clock: Running"));
+    EXPECT_TRUE(w->clock->tmrCountDown->isActive());
+    EXPECT_EQ(sounds.played, std::vector<int> {0});
+    tick(3'000);
+    EXPECT_EQ(timer(), QStringLiteral("19:57"));
+    EXPECT_EQ(w->display.lblClassicItem[6]->text(), QStringLiteral("19:57"));
+    QTest::keyClick(w.data(), Qt::Key_F2);
+    EXPECT_EQ(caption(), QStringLiteral("Clock: Not Running"));
+    EXPECT_FALSE(w->clock->tmrCountDown->isActive());
+
+    // The set-up changes the length: a clock that has run keeps its time.
+    w->showWizard = [](int) {
+        openTournament().glngMinutesPerSession = 15;
+        return true;
+    };
+    w->ShowSettings(3);
+    EXPECT_EQ(timer(), QStringLiteral("19:57"));
+    w->ResetTimer();
+    w->showWizard = [](int) {
+        openTournament().glngMinutesPerSession = 12;
+        return false; // cancelled: the same
+    };
+    w->ShowSettings(3);
+    EXPECT_EQ(timer(), QStringLiteral("12:00"));
+
+    // With no blind changes a skip stops the clock at the full length.
+    QTest::keyClick(w.data(), Qt::Key_F1);
+    QTest::keyClick(w.data(), Qt::Key_F3);
+    EXPECT_EQ(caption(), QStringLiteral("Clock: Not Running"));
+    EXPECT_EQ(timer(), QStringLiteral("12:00"));
+}
+
+TEST_F(LevelClockWindowTest, F4OpensTheHandTimer)
+{
+    showActive();
+    bool shown = false;
+    QTimer::singleShot(0, [&] {
+        shown = handTimerWindow().isVisible() && handTimerWindow().isModal();
+        handTimerWindow().cmdClose->click();
+    });
+    QTest::keyClick(w.data(), Qt::Key_F4);
+    EXPECT_TRUE(shown);
+    EXPECT_FALSE(handTimerWindow().isVisible());
+}
