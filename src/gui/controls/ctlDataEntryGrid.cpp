@@ -67,8 +67,14 @@ void ctlDataEntryGrid::markRow() { grid->setRowData(grid->Row(), 1); }
 
 void ctlDataEntryGrid::setCurrentText(const QString& text) { grid->setTextMatrix(grid->Row(), grid->Col(), text); }
 
+bool ctlDataEntryGrid::hasCells() const { return grid->Rows() > 0 && grid->Cols() > 0; }
+
 void ctlDataEntryGrid::grid_KeyPress(int& KeyAscii)
 {
+    if (!hasCells()) {
+        emit KeyPress(KeyAscii);
+        return;
+    }
     const bool editable = ColEditable(grid->Col());
     const QString text = grid->Text();
     if (KeyAscii == 27) {
@@ -109,7 +115,7 @@ void ctlDataEntryGrid::copyCell()
 
 void ctlDataEntryGrid::grid_KeyDown(int& KeyCode, int& Shift)
 {
-    if (ColEditable(grid->Col())) {
+    if (hasCells() && ColEditable(grid->Col())) {
         if (KeyCode == 67 && Shift == 2) {
             copyCell();
         } else if (KeyCode == 86 && Shift == 2) {

@@ -164,6 +164,7 @@ private:
     void grid_LeaveCell();
     void grid_KeyPress(int& KeyAscii);
     void grid_KeyDown(int& KeyCode, int& Shift);
+    bool hasCells() const;
     void checkColumnIndex(long Index) const;
     void markRow();
     void setCurrentText(const QString& text);

@@ -112,6 +112,11 @@ TEST_F(ctlDataEntryGridTest, TypingRules)
     EXPECT_EQ(ctl->TextMatrix(1, 2), QStringLiteral("x"));
     EXPECT_EQ(ctl->RowChanged(1), 0);
     EXPECT_EQ(ctl->Row(), 2);
+
+    // A grid without cells takes keys without harm.
+    ctl->setRows(0);
+    type(QStringLiteral("5\r\x7f"));
+    EXPECT_EQ(ctl->Rows(), 0);
 }
 
 TEST_F(ctlDataEntryGridTest, EnterRunsDownTheColumnsAndWrapsToTheNextShownOne)
