@@ -4,6 +4,7 @@
 #include "gui/controls/FlexGrid.h"
 #include "gui/controls/ctlButton.h"
 #include "gui/display/ScreenController.h"
+#include "gui/platform/BusyPointer.h"
 
 #include <QSignalSpy>
 #include <QTimer>
@@ -41,8 +42,10 @@ TEST_F(MainKeysTest, ActOnceWithTheMenusClosed)
     EXPECT_EQ(starts.count(), 4);
     EXPECT_EQ(w->frames.btnClock->Caption(), QStringLiteral("Clock: Running"));
 
+    ShowHourglass(); // left up by the home window's Open
     QTest::keyClick(w.data(), Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(wizardPages, std::vector<int> {0});
+    EXPECT_FALSE(busyOverWizard);
 
     w->display.grid->show();
     w->display.grid->setFocus();

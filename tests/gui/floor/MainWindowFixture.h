@@ -8,6 +8,7 @@
 #include "gui/floor/frmMain.h"
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QPointer>
 #include <QTest>
@@ -47,6 +48,7 @@ protected:
         w = new frmMain;
         w->showWizard = [this](int page) {
             wizardPages.push_back(page);
+            busyOverWizard = busyOverWizard || QGuiApplication::overrideCursor();
             return true;
         };
         w->showPlayers = [this] {
@@ -94,6 +96,7 @@ protected:
     Long league = 0, tournament = 0;
     QPointer<frmMain> w; // Exit deletes the window itself
     std::vector<int> wizardPages;
+    bool busyOverWizard = false;
     int playersShown = 0;
     int homeShown = 0;
     std::optional<QString> searchText;

@@ -1,7 +1,9 @@
 #include "MainWindowFixture.h"
 
 #include "core/store/SettingsFile.h"
+#include "gui/controls/ClickableLabel.h"
 #include "gui/controls/FlexGrid.h"
+#include "gui/controls/ctlButton.h"
 #include "gui/floor/FloorCommands.h"
 #include "gui/floor/MainToolbar.h"
 #include "gui/floor/frmChipCount.h"
@@ -255,4 +257,77 @@ TEST_F(MainWindowTest, ExportsProposeTheirNamesInTheDataFolder)
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     EXPECT_EQ(written.readAll(), QByteArray("Report line"));
     EXPECT_EQ(prompts.messages.last(), QStringLiteral("Complete."));
+}
+
+TEST_F(MainWindowTest, EveryControlCarriesItsName)
+{
+    QStringList names {"frameCommands",
+                       "btnClock",
+                       "btnAdd",
+                       "btnTables",
+                       "btnSettings",
+                       "btnClose",
+                       "btnExport",
+                       "btnHelp",
+                       "btnView",
+                       "picToolbar",
+                       "cmdStartClock",
+                       "cmdPauseClock",
+                       "cmdAddRemovePlayers",
+                       "cmdToggleScreen",
+                       "cmdTournamentSetup",
+                       "cmdHideToolbar",
+                       "cmdViewPlayerScreen",
+                       "cmdHandTimer",
+                       "frameButtons",
+                       "cmdFind",
+                       "cmdEliminate",
+                       "cmdBuyin",
+                       "cmdHideBuyin",
+                       "cmdAddon",
+                       "cmdMore",
+                       "frameAlert",
+                       "lblTableMessage",
+                       "cmdHideAlert",
+                       "cmdManageTables",
+                       "frameTutorial",
+                       "chkNoMore",
+                       "cmdHideTutorial",
+                       "frameReminder",
+                       "lblReminder",
+                       "cmdOK",
+                       "lblTimer",
+                       "lblTimerCap",
+                       "lblBlinds",
+                       "lblBlindsCap",
+                       "lblLevel",
+                       "lblChipValuesCap",
+                       "lblPayoutCap",
+                       "grid",
+                       "gridTables",
+                       "gridChipCount",
+                       "gridPayouts",
+                       "gridAwards",
+                       "gridKills",
+                       "frameAll",
+                       "frameSummary",
+                       "frameSummary2",
+                       "frameBuyin",
+                       "txtManagerReport",
+                       "rtbRules",
+                       "rtbCustomMessage",
+                       "imgCustomPicture",
+                       "picFinished",
+                       "lblFinished"};
+    for (int i = 0; i < 15; ++i)
+        names << QStringLiteral("lblClassicItem(%1)").arg(i);
+    for (int i = 0; i < 10; ++i)
+        names << QStringLiteral("lblChipAmount(%1)").arg(i);
+    for (int i = 0; i < 5; ++i)
+        names << QStringLiteral("lblPlace(%1)").arg(i) << QStringLiteral("lblPayout(%1)").arg(i);
+    for (const QString& name : names)
+        EXPECT_EQ(w->findChildren<QWidget*>(name).size(), 1) << name.toStdString();
+    EXPECT_EQ(w->frames.btnSettings->toolTip(), QStringLiteral("Tournament Setup (Ctrl S)"));
+    EXPECT_EQ(w->picToolbar->toolTip(), QStringLiteral("Drab to Move Toolbar"));
+    EXPECT_EQ(w->display.lblPayoutCap->toolTip(), QStringLiteral("Click to view all payouts..."));
 }
