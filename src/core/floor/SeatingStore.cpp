@@ -10,6 +10,8 @@ ChangedPlayers StoreSeatingChange(Database& db, OpenTournament& t,
     ChangedPlayers changed;
     ChangeTournament(db, t, [&](OpenTournament& copy) {
         changed = command(copy);
+        if (changed.empty())
+            return; // nothing moved: nothing to store
         for (const long i : changed)
             SaveTournamentPlayer(db, copy, static_cast<Integer>(i));
         SaveTournament(db, copy, false);

@@ -20,6 +20,7 @@
 #include "gui/floor/ClockPanel.h"
 #include "gui/floor/MainMenus.h"
 #include "gui/floor/MainToolbar.h"
+#include "gui/floor/SeatingCommands.h"
 #include "gui/floor/frmMain.h"
 #include "gui/home/Exports.h"
 #include "gui/home/frmInstructions.h"
@@ -81,10 +82,7 @@ FloorCommands::FloorCommands(frmMain& window)
              QStringLiteral("Awarding bounties and special awards"));
     notBuilt({"mnManualAdjustPayout", "mnManualAdjustPayout2"}, QStringLiteral("Adjusting payouts and points by hand"));
     notBuilt({"mnClearAll", "mnBuyin", "mnAddon", "mnEliminate"}, QStringLiteral("Taking buy-ins and eliminations"));
-    notBuilt({"mnMovePlayer", "mnUnassignPlayersSeat", "mnAssignSeatsAll", "mnAssignSeatsNew", "mnClearSeats",
-              "mnBalanceTables", "mnReduceTables", "mnMovePlayerFromSeatChart", "mnUnassignPlayersSeatFromSeatChart",
-              "mnMovePlayerToSeat"},
-             QStringLiteral("Seating"));
+    notBuilt({"mnMovePlayer", "mnUnassignPlayersSeat"}, QStringLiteral("Seating from the players list"));
     notBuilt({"mnDisplayOptions"}, QStringLiteral("The rotating screens options"));
     notBuilt({"mnAppearance"}, QStringLiteral("The appearance settings"));
     notBuilt({"mnFonts"}, QStringLiteral("The fonts and colours settings"));
@@ -281,6 +279,15 @@ void FloorCommands::cmdManageTables_Click()
 {
     QMenu* tables = menu("mnTablePopup");
     connect(tables, &QMenu::aboutToHide, w.frames.frameAlert, &QWidget::hide, Qt::SingleShotConnection);
+    // Once the chosen command has run, the alert comes back, silently, if the
+    // tables still need it.
+    connect(
+        tables, &QMenu::aboutToHide, this,
+        [this] {
+            QTimer::singleShot(0, w.seating,
+                               [this] { w.seating->CheckNotifyReduceTables(w.mbLastAlertEndOfSession, true); });
+        },
+        Qt::SingleShotConnection);
     PopUpAt(tables, w.frames.cmdManageTables);
 }
 

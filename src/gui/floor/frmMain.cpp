@@ -14,6 +14,7 @@
 #include "gui/floor/FloorCommands.h"
 #include "gui/floor/MainMenus.h"
 #include "gui/floor/MainToolbar.h"
+#include "gui/floor/SeatingCommands.h"
 #include "gui/floor/frmChipCount.h"
 #include "gui/platform/BusyPointer.h"
 
@@ -44,6 +45,7 @@ frmMain::frmMain(QWidget* parent)
     , screens(new ScreenController(display, *menus, frames.btnView, this))
     , commands(nullptr)
     , clock(nullptr)
+    , seating(nullptr)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(ProgramTitle());
@@ -66,6 +68,7 @@ frmMain::frmMain(QWidget* parent)
     clock->onRefreshScreens = [this](bool bRefreshTables) { RefreshScreens(bRefreshTables); };
     screens->clockHasMoved = [this] { return clock->clock.secondsLeft() != clock->clock.secondsAtStart(); };
     commands = new FloorCommands(*this);
+    seating = new SeatingCommands(*this);
     screens->playersStillIn = [this] { return openTournament().gintPlayerCount() - NumberFinished(); };
 
     showWizard = [](int) {

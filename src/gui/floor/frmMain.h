@@ -14,6 +14,7 @@ class FloorCommands;
 class MainMenus;
 class MainToolbar;
 class ScreenController;
+class SeatingCommands;
 
 // The tournament window: the display screens, the command row, the pop-up
 // menus and keys, the floating toolbar and the alert, tutorial and reminder
@@ -31,6 +32,7 @@ public:
     ScreenController* screens;
     FloorCommands* commands;
     ClockPanel* clock;
+    SeatingCommands* seating;
 
     // Set by the home window before each show.
     bool bShowTutorial = false;

@@ -1,0 +1,187 @@
+#include "gui/floor/SeatingCommands.h"
+
+#include "core/floor/PlayerLookup.h"
+#include "core/floor/RandomSource.h"
+#include "core/floor/SeatingStore.h"
+#include "core/floor/TableLabels.h"
+#include "core/platform/Database.h"
+#include "core/platform/Prompter.h"
+#include "core/platform/ReportFailures.h"
+#include "core/store/OpenTournament.h"
+#include "core/store/PlayEventSound.h"
+#include "core/store/ProgramSettings.h"
+#include "gui/controls/FlexGrid.h"
+#include "gui/floor/MainMenus.h"
+#include "gui/floor/SeatPickers.h"
+#include "gui/floor/frmMain.h"
+#include "gui/platform/BusyPointer.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QLabel>
+
+SeatingCommands::SeatingCommands(frmMain& window)
+    : QObject(&window)
+    , w(window)
+{
+    setObjectName(QStringLiteral("SeatingCommands"));
+    pickTable = [this](const QStringList& items) { return PickFrom(frmTables, items, &w); };
+    pickSeat = [this](const QStringList& items) { return PickFrom(frmOpenSeats, items, &w); };
+    pickPlayer = [this](const QStringList& items) { return PickFrom(frmPlayerList, items, &w); };
+
+    const std::pair<const char*, void (SeatingCommands::*)()> handlers[] = {
+        {"mnAssignSeatsAll", &SeatingCommands::mnAssignSeatsAll_Click},
+        {"mnAssignSeatsNew", &SeatingCommands::mnAssignSeatsNew_Click},
+        {"mnClearSeats", &SeatingCommands::mnClearSeats_Click},
+        {"mnBalanceTables", &SeatingCommands::mnBalanceTables_Click},
+        {"mnReduceTables", &SeatingCommands::DropTable},
+        {"mnMovePlayerFromSeatChart", &SeatingCommands::mnMovePlayerFromSeatChart_Click},
+        {"mnUnassignPlayersSeatFromSeatChart", &SeatingCommands::mnUnassignPlayersSeatFromSeatChart_Click},
+        {"mnMovePlayerToSeat", &SeatingCommands::mnMovePlayerToSeat_Click},
+    };
+    for (const auto& [name, handler] : handlers)
+        connect(w.menus->action(QString::fromLatin1(name)), &QAction::triggered, this, handler);
+}
+
+void SeatingCommands::run(const std::function<ChangedPlayers(OpenTournament&)>& command)
+{
+    OpenTournament& t = openTournament();
+    if (t.gintPlayerCount() == 0)
+        return;
+    if (!HasSeatsPerTable(t)) {
+        prompter().message(NoSeatsPerTableMessage());
+        return;
+    }
+    ChangedPlayers changed;
+    {
+        BusyPointer busy;
+        if (!ReportFailures([&] { changed = StoreSeatingChange(gobjDatabase(), t, command); }))
+            return;
+    }
+    if (!changed.empty())
+        w.RefreshScreens(true);
+}
+
+void SeatingCommands::mnAssignSeatsAll_Click()
+{
+    run([](OpenTournament& t) { return AssignSeatsAll(t, randomSource()); });
+}
+
+void SeatingCommands::mnAssignSeatsNew_Click()
+{
+    run([](OpenTournament& t) { return AssignSeatsNew(t, 0, randomSource()); });
+}
+
+void SeatingCommands::mnClearSeats_Click()
+{
+    run([](OpenTournament& t) { return ClearAllSeats(t); });
+}
+
+void SeatingCommands::mnBalanceTables_Click()
+{
+    run([](OpenTournament& t) { return BalanceTables(t, randomSource()); });
+}
+
+void SeatingCommands::DropTable()
+{
+    const OpenTournament& t = openTournament();
+    if (t.gintPlayerCount() == 0)
+        return;
+    if (!HasSeatsPerTable(t)) {
+        prompter().message(NoSeatsPerTableMessage());
+        return;
+    }
+    const QList<TableChoice> choices = DropTableChoices(t, programSettings().gintTableID);
+    QStringList lines;
+    for (const TableChoice& c : choices)
+        lines << c.Text;
+    const std::optional<int> chosen = pickTable(lines);
+    if (!chosen || *chosen < 0 || *chosen >= choices.size() || choices[*chosen].Count == 0)
+        return;
+    const Integer table = choices[*chosen].Table;
+    if (!DropTableHasRoom(t, table)) {
+        prompter().message(QStringLiteral("There are not enough empty seats at active tables to move the players from "
+                                          "the table you selected to other tables."));
+        return;
+    }
+    run([table](OpenTournament& o) { return AssignSeatsNew(o, table, randomSource()); });
+}
+
+void SeatingCommands::MovePlayer(long intPlayerIndex)
+{
+    const OpenTournament& t = openTournament();
+    if (intPlayerIndex < 1 || intPlayerIndex > t.gintPlayerCount())
+        return;
+    const QList<SeatRef> seats = OpenSeats(t);
+    QStringList lines;
+    for (const SeatRef& s : seats)
+        lines << GetTableAndSeat(s.Table, s.Seat);
+    const std::optional<int> chosen = pickSeat(lines);
+    if (!chosen || *chosen < 0 || *chosen >= seats.size())
+        return;
+    const SeatRef seat = seats[*chosen];
+    run([&](OpenTournament& o) { return MovePlayerTo(o, intPlayerIndex, seat.Table, seat.Seat); });
+}
+
+long SeatingCommands::seatChartPlayer() const
+{
+    const FlexGrid* g = w.display.gridTables;
+    const SeatChartCell cell = w.mSeatChart.cell(g->Row(), g->Col());
+    return PlayerIndexAtSeat(openTournament(), cell.Table, cell.Seat);
+}
+
+void SeatingCommands::mnMovePlayerFromSeatChart_Click()
+{
+    const long index = seatChartPlayer();
+    if (index < 1) {
+        prompter().message(QStringLiteral("There is no player at this seat."));
+        return;
+    }
+    MovePlayer(index);
+}
+
+void SeatingCommands::mnUnassignPlayersSeatFromSeatChart_Click()
+{
+    const long index = seatChartPlayer();
+    if (index >= 1)
+        run([index](OpenTournament& o) { return UnassignSeat(o, index); });
+}
+
+void SeatingCommands::mnMovePlayerToSeat_Click()
+{
+    const FlexGrid* g = w.display.gridTables;
+    const SeatChartCell cell = w.mSeatChart.cell(g->Row(), g->Col());
+    if (cell.Table < 1 || cell.Seat < 1)
+        return;
+    if (seatChartPlayer() >= 1) {
+        prompter().message(QStringLiteral("There is already a player at this seat.  Please Unassign the seat before "
+                                          "moving a player to this seat."));
+        return;
+    }
+    const OpenTournament& t = openTournament();
+    const QList<long> players = PlayersStillIn(t);
+    QStringList names;
+    for (const long i : players)
+        names << t.gtypPlayers[i].PlayerName;
+    const std::optional<int> chosen = pickPlayer(names);
+    if (!chosen || *chosen < 0 || *chosen >= players.size())
+        return;
+    const long index = players[*chosen];
+    run([&](OpenTournament& o) { return MovePlayerTo(o, index, cell.Table, cell.Seat); });
+}
+
+void SeatingCommands::CheckNotifyReduceTables(bool bEndOfSession, bool bNoSound)
+{
+    const OpenTournament& t = openTournament();
+    if (!TableCheckRuns(t, bEndOfSession))
+        return;
+    if (!CheckTables(t).Alert())
+        return;
+    w.frames.lblTableMessage->setText(
+        QStringLiteral("Notice:  You have one or more tables that can be dropped and/or need to be balanced."));
+    w.frames.frameAlert->show();
+    w.frames.frameAlert->raise();
+    w.mbLastAlertEndOfSession = bEndOfSession;
+    if (!bNoSound)
+        PlayEventSound(8);
+}

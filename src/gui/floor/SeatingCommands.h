@@ -1,0 +1,46 @@
+#pragma once
+
+#include "core/floor/SeatingEngine.h"
+
+#include <QObject>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+class frmMain;
+
+// The seat commands of the tournament window: initial seating, late
+// entrants, clearing, balancing and reducing tables, moving and unseating
+// one player from the seat chart, and the table alert. Each command stores
+// what it changed all or nothing, then redraws the screens.
+class SeatingCommands : public QObject {
+    Q_OBJECT
+public:
+    explicit SeatingCommands(frmMain& window);
+
+    void mnAssignSeatsAll_Click();
+    void mnAssignSeatsNew_Click();
+    void mnClearSeats_Click();
+    void mnBalanceTables_Click();
+    void DropTable();
+    void MovePlayer(long intPlayerIndex);
+    void mnMovePlayerFromSeatChart_Click();
+    void mnUnassignPlayersSeatFromSeatChart_Click();
+    void mnMovePlayerToSeat_Click();
+    // Shows the alert when tables can be dropped or must be balanced.
+    void CheckNotifyReduceTables(bool bEndOfSession, bool bNoSound);
+
+    // The pickers; tests put their own in place. Each gives the chosen line
+    // (from 0), or nothing when cancelled.
+    std::function<std::optional<int>(const QStringList& tables)> pickTable;
+    std::function<std::optional<int>(const QStringList& seats)> pickSeat;
+    std::function<std::optional<int>(const QStringList& players)> pickPlayer;
+
+private:
+    // Runs a seat command on the open tournament and redraws when it
+    // changed anyone.
+    void run(const std::function<ChangedPlayers(OpenTournament&)>& command);
+    long seatChartPlayer() const;
+
+    frmMain& w;
+};

@@ -1,0 +1,162 @@
+#include "MainWindowFixture.h"
+#include "RecordingSoundPlayer.h"
+#include "ScriptedRandom.h"
+
+#include "gui/controls/FlexGrid.h"
+#include "gui/floor/FloorFrames.h"
+#include "gui/floor/SeatPickers.h"
+#include "gui/floor/SeatingCommands.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace {
+
+class SeatingWindowTest : public TournamentWindowFixture {
+protected:
+    void SetUp() override
+    {
+        TournamentWindowFixture::SetUp();
+        setRandomSource(&rnd);
+        SeatingCommands* s = w->seating;
+        s->pickTable = [this](const QStringList& items) { return answer(items); };
+        s->pickSeat = [this](const QStringList& items) { return answer(items); };
+        s->pickPlayer = [this](const QStringList& items) { return answer(items); };
+    }
+    void TearDown() override
+    {
+        setRandomSource(nullptr);
+        TournamentWindowFixture::TearDown();
+    }
+
+    std::optional<int> answer(const QStringList& items)
+    {
+        offered = items;
+        return pick;
+    }
+    int storedTable(long index)
+    {
+        return db
+            .query(QStringLiteral("SELECT \"Table\" FROM tblTournamentXPlayer WHERE PlayerID = ?"),
+                   {openTournament().gtypPlayers[index].PlayerID})
+            .value(QStringLiteral("Table"))
+            .toInt();
+    }
+    // Points the seat chart's current cell at a table and seat.
+    void clickSeat(Integer table, Integer seat)
+    {
+        w->mSeatChart.setCell(1, 1, {table, seat, 0});
+        w->display.gridTables->setRows(2);
+        w->display.gridTables->setCols(2);
+        w->display.gridTables->setRow(1);
+        w->display.gridTables->setCol(1);
+    }
+
+    ScriptedRandom rnd;
+    std::optional<int> pick;
+    QStringList offered;
+};
+
+} // namespace
+
+TEST(SeatPickers, OkNeedsAChoiceAndCancelChangesNothing)
+{
+    ScriptedPrompter prompts;
+    setPrompter(&prompts);
+    for (const SeatPicker::Texts* texts : {&frmTables, &frmOpenSeats, &frmPlayerList}) {
+        SeatPicker picker(*texts, {QStringLiteral("A - 4 Players"), QStringLiteral("B - 3 Players")});
+        QTest::mouseClick(picker.findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+        EXPECT_EQ(prompts.messages.takeLast(), QString::fromUtf8(texts->Nothing));
+        EXPECT_FALSE(picker.mbOKed);
+        picker.list->setCurrentRow(1);
+        QTest::mouseClick(picker.findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+        EXPECT_TRUE(picker.mbOKed);
+        EXPECT_EQ(picker.ListIndex(), 1);
+        EXPECT_EQ(picker.objectName(), QString::fromLatin1(texts->Name));
+        EXPECT_TRUE(picker.findChild<QListWidget*>(QString::fromLatin1(texts->ListName)));
+    }
+    setPrompter(nullptr);
+}
+
+TEST_F(SeatingWindowTest, CommandsSeatStoreAndRefuseTablesWithoutSeats)
+{
+    action("mnAssignSeatsAll")->trigger();
+    EXPECT_EQ(prompts.messages,
+              QStringList {QStringLiteral("Set at least one seat per table in the tournament set-up.")});
+
+    openTournament().gintPlayersPerTable = 2;
+    action("mnAssignSeatsAll")->trigger();
+    for (long i = 1; i <= 3; ++i) {
+        EXPECT_GE(openTournament().gtypPlayers[i].Table, 1);
+        EXPECT_EQ(storedTable(i), openTournament().gtypPlayers[i].Table);
+    }
+
+    // Reducing: the table picker lists every table; a table without room is refused.
+    pick = 0;
+    action("mnReduceTables")->trigger();
+    EXPECT_EQ(offered.size(), 2);
+    EXPECT_TRUE(prompts.messages.last().startsWith(QStringLiteral("There are not enough empty seats")));
+
+    action("mnClearSeats")->trigger();
+    EXPECT_EQ(storedTable(1) + storedTable(2) + storedTable(3), 0);
+}
+
+TEST_F(SeatingWindowTest, SeatChartCommandsGoBySeatNeverByName)
+{
+    OpenTournament& t = openTournament();
+    t.gintPlayersPerTable = 4;
+    t.gtypPlayers[1].Table = 1;
+    t.gtypPlayers[1].Seat = 2;
+    t.gtypPlayers[2].Finish = 3; // out: never offered a seat
+
+    clickSeat(1, 3);
+    action("mnMovePlayerFromSeatChart")->trigger();
+    EXPECT_EQ(prompts.messages.takeLast(), QStringLiteral("There is no player at this seat."));
+
+    clickSeat(1, 2);
+    action("mnMovePlayerToSeat")->trigger();
+    EXPECT_TRUE(prompts.messages.takeLast().startsWith(QStringLiteral("There is already a player at this seat.  ")));
+
+    clickSeat(1, 4);
+    pick = 1; // the second player still in: Carl
+    action("mnMovePlayerToSeat")->trigger();
+    EXPECT_EQ(offered, (QStringList {"Anna", "Carl"}));
+    EXPECT_EQ(t.gtypPlayers[3].Table, 1);
+    EXPECT_EQ(t.gtypPlayers[3].Seat, 4);
+    EXPECT_EQ(storedTable(3), 1);
+
+    clickSeat(1, 2);
+    pick = std::nullopt; // the open-seat picker cancelled
+    action("mnMovePlayerFromSeatChart")->trigger();
+    EXPECT_EQ(t.gtypPlayers[1].Seat, 2);
+    action("mnUnassignPlayersSeatFromSeatChart")->trigger();
+    EXPECT_EQ(t.gtypPlayers[1].Table, 0);
+}
+
+TEST_F(SeatingWindowTest, TableAlertBySettingWithItsSound)
+{
+    RecordingSoundPlayer sounds;
+    OpenTournament& t = openTournament();
+    t.gintPlayersPerTable = 4;
+    t.gtypPlayers[1].Table = 1;
+    t.gtypPlayers[2].Table = 2; // two tables of one: one can go
+    t.gtypPlayers[2].Seat = 1;
+    t.gtypPlayers[1].Seat = 1;
+
+    t.glngNotifyWhenTablesCanBeReduced = 1;
+    w->seating->CheckNotifyReduceTables(false, false);
+    EXPECT_TRUE(w->frames.frameAlert->isHidden()) << "setting 1: at the end of a level only";
+    w->seating->CheckNotifyReduceTables(true, false);
+    EXPECT_FALSE(w->frames.frameAlert->isHidden());
+    EXPECT_EQ(w->frames.lblTableMessage->text(),
+              QStringLiteral("Notice:  You have one or more tables that can be dropped and/or need to be balanced."));
+    EXPECT_TRUE(w->mbLastAlertEndOfSession);
+    EXPECT_EQ(sounds.played, std::vector<int> {8});
+
+    w->frames.frameAlert->hide();
+    t.glngNotifyWhenTablesCanBeReduced = 2;
+    w->seating->CheckNotifyReduceTables(false, true);
+    EXPECT_FALSE(w->frames.frameAlert->isHidden());
+    EXPECT_EQ(sounds.played.size(), 1u) << "silent";
+}
