@@ -435,16 +435,21 @@ QString FakeResultsService::accountReply(const Call& call)
         return ok(list);
     }
     if (op == QLatin1String("InsertWebTournament")) {
+        if (a.refusedTournaments.contains(x.value(3)))
+            return QStringLiteral("1|The tournament was refused.");
         a.tournaments.append({a.nextTournament, x.value(3)});
         return ok(QString::number(a.nextTournament++));
     }
     if (op == QLatin1String("InsertWebPlayerResult4")) {
+        if (a.refusedPlayers.contains(x.value(5)))
+            return QStringLiteral("1|The player result was refused.");
         a.results << x.mid(2);
         return ok(QStringLiteral("Result saved."));
     }
     if (op == QLatin1String("DeleteWebTournament")) {
         const qsizetype before = a.tournaments.size();
         a.tournaments.removeIf([&](const auto& t) { return QString::number(t.first) == x.value(2); });
+        a.results.removeIf([&](const QStringList& r) { return r.value(2) == x.value(2); });
         return a.tournaments.size() < before ? ok(QStringLiteral("Tournament removed."))
                                              : QStringLiteral("1|No such tournament.");
     }
@@ -470,8 +475,9 @@ QByteArray FakeResultsService::page(const QString& target)
         for (const auto& [number, name] : a.tournaments)
             list += QStringLiteral("<li>%1 (%2)</li>").arg(name.toHtmlEscaped()).arg(number);
         for (const QStringList& r : a.results)
-            list += QStringLiteral("<li>tournament %1: %2 finished %3</li>")
-                        .arg(r.value(2).toHtmlEscaped(), r.value(3).toHtmlEscaped(), r.value(4).toHtmlEscaped());
+            list += QStringLiteral("<li>tournament %1: %2 finished %3, payout %4, points %5, eliminated by %6</li>")
+                        .arg(r.value(2).toHtmlEscaped(), r.value(3).toHtmlEscaped(), r.value(4).toHtmlEscaped(),
+                             r.value(5).toHtmlEscaped(), r.value(12).toHtmlEscaped(), r.value(0).toHtmlEscaped());
         text = html(a.leagueFields.value(0),
                     QStringLiteral("<p>%1</p><ul>%2</ul>").arg(a.leagueFields.value(6).toHtmlEscaped(), list));
     } else {

@@ -51,6 +51,8 @@ public:
                                   QStringLiteral("Pat"),
                                   QStringLiteral("Jones")};
         QList<QPair<qint32, QString>> tournaments; // posted: number, name
+        QStringList refusedTournaments; // names InsertWebTournament refuses
+        QStringList refusedPlayers; // players InsertWebPlayerResult4 refuses
         QList<QStringList> results; // the arguments of each posted result after the password
         QList<QStringList> emails; // recipients, reply-to, subject, body
         qint32 nextTournament = 100;

@@ -1,5 +1,7 @@
 #include "core/web/WebService.h"
 
+#include "core/web/WebPosting.h"
+
 namespace {
 
 using T = SoapType;
@@ -99,7 +101,7 @@ QString InsertWebTournament(SoapClient& client, const WebAccount& account, const
 {
     return call(
         client, "InsertWebTournament",
-        withAccount(account, {name, QString::number(tournamentId), date.toString(QStringLiteral("MM/dd/yyyy"))}));
+        withAccount(account, {name, QString::number(tournamentId), WebDateText(date)}));
 }
 
 QString InsertWebPlayerResult4(SoapClient& client, const WebAccount& account, const WebPlayerResult& r)

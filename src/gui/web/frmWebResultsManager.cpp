@@ -1,5 +1,7 @@
 #include "gui/web/frmWebResultsManager.h"
 
+#include "gui/web/WebPageWidgets.h"
+
 #include "core/platform/SoapClient.h"
 #include "core/store/ProgramSettings.h"
 #include "core/store/SettingsKeys.h"
@@ -8,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QFormLayout>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -20,63 +23,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+using namespace webpage;
+
 namespace {
-
-template <typename W>
-W* named(W* widget, const QString& name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
-
-QLabel* label(QWidget* parent, const QString& name, const QString& text)
-{
-    auto* l = named(new QLabel(text, parent), name);
-    l->setWordWrap(true);
-    return l;
-}
-
-QLineEdit* textBox(QWidget* parent, const QString& name, QLineEdit::EchoMode echo = QLineEdit::Normal)
-{
-    auto* t = named(new QLineEdit(parent), name);
-    t->setEchoMode(echo);
-    t->setMinimumWidth(260);
-    return t;
-}
-
-QPushButton* commandButton(QWidget* parent, const QString& name, const QString& caption)
-{
-    auto* b = named(new QPushButton(caption, parent), name);
-    b->setAutoDefault(false);
-    return b;
-}
-
-ctlButton* captionButton(QWidget* parent, const QString& name, const QString& caption)
-{
-    auto* b = named(new ctlButton(parent), name);
-    b->setCaption(caption);
-    b->setBackColor(0x00F5E6D6);
-    b->setMinimumSize(320, 30);
-    b->setFocusPolicy(Qt::StrongFocus);
-    return b;
-}
-
-QFrame* page(QWidget* parent, const QString& name)
-{
-    auto* f = named(new QFrame(parent), name);
-    f->setFrameShape(QFrame::StyledPanel);
-    new QVBoxLayout(f);
-    return f;
-}
-
-QVBoxLayout* column(QFrame* frame) { return static_cast<QVBoxLayout*>(frame->layout()); }
-
-QRadioButton* option(QFrame* group, const QString& name, const QString& caption)
-{
-    auto* o = named(new QRadioButton(caption, group), name);
-    column(group)->addWidget(o);
-    return o;
-}
 
 const QString InfoText = QStringLiteral(
     "Web Results Posting is a free, optional service of Zorvane that enables you to post tournament results to your "
@@ -167,7 +116,10 @@ frmWebResultsManager::frmWebResultsManager(QWidget* parent)
     close->addWidget(cmdClose);
     root->addLayout(close);
 
-    for (QLineEdit* box : {txtPassword, txtLoginForSecurityQuestion, txtConfirmPassword[0], txtConfirmPassword[1]})
+    for (QWidget* box :
+         {static_cast<QWidget*>(txtPassword), static_cast<QWidget*>(txtLoginForSecurityQuestion),
+          static_cast<QWidget*>(txtConfirmPassword[0]), static_cast<QWidget*>(txtConfirmPassword[1]),
+          static_cast<QWidget*>(txtLeagueMessage)})
         box->installEventFilter(this);
     connectHandlers();
     resize(820, 520);
@@ -258,18 +210,6 @@ void frmWebResultsManager::buildAccountPages(QWidget* pages)
     btnWeb = captionButton(frameHomePage, QStringLiteral("btnWeb"), QString());
     column(frameHomePage)->addWidget(btnWeb);
 
-    framePost = page(pages, QStringLiteral("framePost"));
-    column(framePost)->addWidget(
-        label(framePost, QStringLiteral("lblPostNotBuilt"), QStringLiteral("Posting results is not built yet.")));
-    frameMessage = page(pages, QStringLiteral("frameMessage"));
-    column(frameMessage)
-        ->addWidget(label(frameMessage, QStringLiteral("lblMessageNotBuilt"),
-                          QStringLiteral("Editing the league message and details is not built yet.")));
-    frameEmail = page(pages, QStringLiteral("frameEmail"));
-    column(frameEmail)
-        ->addWidget(label(frameEmail, QStringLiteral("lblEmailNotBuilt"),
-                          QStringLiteral("E-mailing players is not built yet.")));
-
     framePassword = page(pages, QStringLiteral("framePassword"));
     auto* form = new QFormLayout;
     txtNewPassword[0] = textBox(framePassword, QStringLiteral("txtNewPassword(0)"), QLineEdit::Password);
@@ -281,10 +221,13 @@ void frmWebResultsManager::buildAccountPages(QWidget* pages)
         = commandButton(framePassword, QStringLiteral("cmdChangePassword"), QStringLiteral("Change Password"));
     column(framePassword)->addWidget(cmdChangePassword, 0, Qt::AlignLeft);
 
-    for (QFrame* f : {frameHomePage, framePost, frameMessage, frameEmail, framePassword}) {
+    for (QFrame* f : {frameHomePage, framePassword}) {
         pages->layout()->addWidget(f);
         f->hide();
     }
+    buildPostPage(pages);
+    buildMessagePage(pages);
+    buildEmailPage(pages);
 }
 
 void frmWebResultsManager::connectHandlers()
@@ -314,11 +257,16 @@ void frmWebResultsManager::connectHandlers()
     connect(cmdGetSecurityQuestion, &QPushButton::clicked, this, &frmWebResultsManager::cmdGetSecurityQuestion_Click);
     connect(cmdChange, &QPushButton::clicked, this, &frmWebResultsManager::cmdChange_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmWebResultsManager::cmdClose_Click);
+    connectPostHandlers();
+    connectEmailHandlers();
 }
 
 void frmWebResultsManager::Form_Load()
 {
+    optCopyOnly->setChecked(true);
     txtLogin->setText(ReadSetting(UserNameKey));
+    txtFrom->setText(ReadSetting(ReplyAddressKey));
+    txtSubject->setText(ReadSetting(SubjectKey));
     chkProxy->setChecked(programSettings().gintUseProxy == 1);
     lblInfo->setText(InfoText);
 }
@@ -364,6 +312,8 @@ bool frmWebResultsManager::eventFilter(QObject* watched, QEvent* e)
             button = cmdChange;
         else if (watched == txtConfirmPassword[0])
             button = cmdChangePassword;
+        else if (watched == txtLeagueMessage)
+            button = cmdUpdateLeagueMessage;
         if (button) {
             for (QPushButton* b : findChildren<QPushButton*>())
                 b->setDefault(b == button);
@@ -423,6 +373,7 @@ void frmWebResultsManager::optMessage_Click()
 {
     HideFrames();
     frameMessage->show();
+    txtLeagueMessage->setFocus();
 }
 
 void frmWebResultsManager::optChangePassword_Click()
@@ -436,6 +387,8 @@ void frmWebResultsManager::optEmail_Click()
 {
     HideFrames();
     frameEmail->show();
+    if (cmbTournament->isVisible())
+        cmbTournament->setFocus();
 }
 
 void frmWebResultsManager::ShowMessage(const QString& strMessage, bool bError)

@@ -2,6 +2,8 @@
 
 #include "core/platform/ModelTypes.h"
 #include "core/web/TestWebConnection.h"
+#include "core/web/WebEmail.h"
+#include "core/web/WebPosting.h"
 
 #include <QDialog>
 #include <QPointer>
@@ -10,9 +12,11 @@
 #include <memory>
 
 class QCheckBox;
+class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
+class QListWidget;
 class QPushButton;
 class QRadioButton;
 class QTextEdit;
@@ -21,7 +25,8 @@ class ctlButton;
 
 // "Web Results Posting Manager": signs in to the director's free account at
 // the results web site, and from there the league home page, the account's
-// password and (in time) posting, league details and e-mail. A new window
+// password, posting and removing tournaments, the league details and
+// e-mailing the players. A new window
 // for each opening, shown modally, so each opening starts logged out.
 class frmWebResultsManager : public QDialog, public WebLog {
     Q_OBJECT
@@ -78,11 +83,56 @@ public:
     QRadioButton* optEmail;
     QFrame* frameHomePage;
     ctlButton* btnWeb;
-    QFrame* framePost;
-    QFrame* frameMessage;
-    QFrame* frameEmail;
     QFrame* framePassword;
     QPushButton* cmdChangePassword;
+
+    // Posting
+    QFrame* framePost;
+    QLabel* lblWebLeagueName;
+    QListWidget* lstTournamentsNotPosted;
+    QListWidget* lstTournamentsPosted;
+    QPushButton* cmdPost;
+    QPushButton* cmdRemove;
+
+    // League details
+    QFrame* frameMessage;
+    QLineEdit* txtLeagueName;
+    QCheckBox* chkDisplayManagerName;
+    QCheckBox* chkDisplayManagerEmail;
+    QLineEdit* txtCity;
+    QLineEdit* txtState;
+    QLineEdit* txtCountry;
+    QTextEdit* txtLeagueMessage;
+    QLineEdit* txtViewerPassword; // shared with the players, so shown
+    QLineEdit* txtFirstName;
+    QLineEdit* txtLastName;
+    QPushButton* cmdUpdateLeagueMessage;
+    QPushButton* cmdRefreshLeague;
+
+    // E-mail
+    QFrame* frameEmail;
+    QRadioButton* optEmailTourney;
+    QRadioButton* optEmailLeague;
+    QComboBox* cmbTournament;
+    QListWidget* lstPlayers;
+    QListWidget* lstPlayerEmails; // the address as stored in Qt::UserRole
+    QRadioButton* optCopyOnly;
+    QRadioButton* optEmailIndividual;
+    QRadioButton* optEmailGroup;
+    QLabel* lblTo;
+    QLineEdit* txtTo;
+    QLabel* lblReturnAddress;
+    QLineEdit* txtFrom;
+    QLabel* lblSubject;
+    QLineEdit* txtSubject;
+    QTextEdit* rtbBody;
+    QPushButton* cmdEditPlayer;
+    QPushButton* cmdEmail;
+
+    // Edits one player's name and details; true with the new name and
+    // e-mail when they were saved. Tests put a script in its place.
+    std::function<bool(Long PlayerID, const QString& CurrentName, QString& NewName, QString& Email)>
+        editPlayerDetails;
 
     // Element 0 on the change-password page, 1 on the forgotten-password page.
     std::array<QLineEdit*, 2> txtNewPassword {};
@@ -90,11 +140,16 @@ public:
 
     void HideFrames();
     void HideLoginFrames();
+    void CheckRemoveTournaments();
     void LoginSuccessful();
     void SaveProxy();
     void ShowMessage(const QString& strMessage, bool bError) override;
+    void LoadLeagueDetails();
     void DisableScreen();
     void EnableScreen();
+    void LoadTournamentListForEmail(QComboBox* combo, Long lngLeagueID, bool bSortbyDateDesc);
+    void ShowHideEmailCopy(bool bCopyOnly);
+    void LoadEmailAddresses();
 
     void Form_Load();
     void Form_Activate();
@@ -118,6 +173,18 @@ public:
     void cmdGetSecurityQuestion_Click();
     void cmdChange_Click();
     void cmdClose_Click();
+    void cmdPost_Click();
+    void cmdRemove_Click();
+    void cmdUpdateLeagueMessage_Click();
+    void cmdRefreshLeague_Click();
+    void cmbTournament_Click();
+    void optEmailTourney_Click();
+    void optEmailLeague_Click();
+    void optCopyOnly_Click();
+    void optEmailIndividual_Click();
+    void optEmailGroup_Click();
+    void cmdEditPlayer_Click();
+    void cmdEmail_Click();
 
     void reject() override;
 
@@ -130,7 +197,12 @@ protected:
 private:
     void buildLoginPages(QWidget* pages);
     void buildAccountPages(QWidget* pages);
+    void buildPostPage(QWidget* pages);
+    void buildMessagePage(QWidget* pages);
+    void buildEmailPage(QWidget* pages);
     void connectHandlers();
+    void connectPostHandlers();
+    void connectEmailHandlers();
     // Runs a call to the service: busy pointer and window disabled for
     // its length; any failure shown once the window is usable again.
     void serviceCall(const std::function<void()>& work);
@@ -139,6 +211,18 @@ private:
     // focus on the box to mend) when it is not to be sent.
     bool newPasswordAccepted(int Index);
     QString homePageAddress() const;
+    WebAccount account() const;
+    SoapClient& client();
+    // A message in the middle of a walk over the lists: the window is
+    // usable for the message and then disabled again.
+    void messageWhileBusy(const QString& text);
+    WalkStep PostTournament(int Index);
+    WalkStep RemoveTournament(int Index);
+    void makeLastComboEntryCurrent();
+    void addRecipients(const QList<EmailRecipient>& recipients);
+    void clearRecipients();
+    QList<bool> tickedPlayers() const;
+    QStringList storedAddresses() const;
 
     std::unique_ptr<SoapClient> mobjSoapClient;
     bool mbActivated = false;

@@ -11,6 +11,7 @@
 #include "core/web/WebService.h"
 #include "gui/controls/ctlButton.h"
 #include "gui/platform/BusyPointer.h"
+#include "gui/web/WebPageWidgets.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -18,32 +19,12 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-namespace {
-
-// The window disabled and the busy pointer for the length of a call; both
-// come back on every way out.
-class CallScope {
-public:
-    explicit CallScope(frmWebResultsManager& window)
-        : m_window(window)
-    {
-        m_window.DisableScreen();
-    }
-    ~CallScope() { m_window.EnableScreen(); }
-    CallScope(const CallScope&) = delete;
-    CallScope& operator=(const CallScope&) = delete;
-
-private:
-    BusyPointer m_busy;
-    frmWebResultsManager& m_window;
-};
-
-} // namespace
 
 void frmWebResultsManager::serviceCall(const std::function<void()>& work)
 {
     ReportFailures([&] {
-        CallScope scope(*this);
+        BusyPointer busy;
+        webpage::ScreenDisabled<frmWebResultsManager> disabled(*this);
         work();
     });
 }
@@ -51,6 +32,24 @@ void frmWebResultsManager::serviceCall(const std::function<void()>& work)
 bool frmWebResultsManager::testConnection()
 {
     return TestWebConnection(mobjSoapClient, mbSoapConnected, *this, transferTimeout);
+}
+
+WebAccount frmWebResultsManager::account() const { return {mstrUserName, mstrPassword, mlngWebleagueID}; }
+
+SoapClient& frmWebResultsManager::client()
+{
+    if (!mobjSoapClient)
+        throw SoapError(QStringLiteral("The results web site is not connected."));
+    return *mobjSoapClient;
+}
+
+void frmWebResultsManager::messageWhileBusy(const QString& text)
+{
+    // A message box would open disabled over the disabled window.
+    const bool wasEnabled = isEnabled();
+    setEnabled(true);
+    prompter().message(text);
+    setEnabled(wasEnabled);
 }
 
 QString frmWebResultsManager::homePageAddress() const
@@ -111,15 +110,6 @@ void frmWebResultsManager::cmdLogin_Click()
         txtPassword->clear();
 }
 
-void frmWebResultsManager::LoginSuccessful()
-{
-    btnWeb->setCaption(homePageAddress());
-    frameLoginButtons->hide();
-    HideLoginFrames();
-    frameButtons->show();
-    optHomePage->setChecked(true);
-}
-
 void frmWebResultsManager::cmdTest_Click()
 {
     serviceCall([&] {
@@ -151,12 +141,9 @@ void frmWebResultsManager::cmdChangePassword_Click()
     if (!newPasswordAccepted(0))
         return;
     serviceCall([&] {
-        if (!mobjSoapClient)
-            throw SoapError(QStringLiteral("The results web site is not connected."));
         ShowMessage(QStringLiteral("Attempting to change password..."), false);
         const QString newPassword = txtNewPassword[0]->text();
-        const QString reply
-            = WebService::ChangePassword(*mobjSoapClient, {mstrUserName, mstrPassword, mlngWebleagueID}, newPassword);
+        const QString reply = WebService::ChangePassword(client(), account(), newPassword);
         const bool ok = ReplySucceeded(reply);
         ShowMessage(StripResultCode(reply), !ok);
         // The service now knows the account by the new password only.

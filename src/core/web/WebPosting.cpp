@@ -1,0 +1,125 @@
+#include "core/web/WebPosting.h"
+
+#include "core/platform/Database.h"
+#include "core/store/Nz.h"
+
+#include <QDateTime>
+
+QDate StoredDay(const QVariant& stored)
+{
+    if (stored.typeId() == QMetaType::QDateTime)
+        return stored.toDateTime().date();
+    if (stored.typeId() == QMetaType::QDate)
+        return stored.toDate();
+    // Stored as "yyyy-MM-dd HH:mm:ss"; the day is all the web shows.
+    return QDate::fromString(stored.toString().trimmed().left(10), Qt::ISODate);
+}
+
+QDate TournamentDay(Database& db, Long TournamentID)
+{
+    Recordset tournament
+        = db.query(QStringLiteral("SELECT Date FROM tblTournament WHERE TournamentID = ?"), {TournamentID});
+    if (tournament.eof())
+        throw DatabaseError(QStringLiteral("The tournament is no longer in the database."));
+    return StoredDay(tournament.value(QStringLiteral("Date")));
+}
+
+QString WebDateText(const QDate& day)
+{
+    return day.isValid() ? day.toString(QStringLiteral("MM/dd/yyyy")) : QString();
+}
+
+QList<ListItem> WithoutPosted(QList<ListItem> local, const QStringList& postedNames)
+{
+    for (const QString& name : postedNames) {
+        const auto match
+            = std::find_if(local.begin(), local.end(), [&](const ListItem& item) { return item.Text == name; });
+        if (match != local.end())
+            local.erase(match);
+    }
+    return local;
+}
+
+QList<ListItem> PostedLocalTournaments(Database& db, Long LeagueID, bool NewestFirst, const QStringList& postedNames)
+{
+    QList<ListItem> posted;
+    for (const ListItem& item : TournamentListItems(db, LeagueID, NewestFirst))
+        if (postedNames.contains(item.Text, Qt::CaseSensitive))
+            posted.append(item);
+    return posted;
+}
+
+QString UnpostableNameMessage(const QString& name)
+{
+    if (!name.contains(ListSeparator))
+        return {};
+    return QStringLiteral("The tournament \"%1\" cannot be posted: the league home page cannot list a name that "
+                          "holds \"%2\". Rename the tournament to post it.")
+        .arg(name, ListSeparator);
+}
+
+WebTournamentUpload ReadTournamentUpload(Database& db, Long TournamentID)
+{
+    WebTournamentUpload upload;
+    upload.day = TournamentDay(db, TournamentID);
+
+    Recordset rs = db.query(QStringLiteral("SELECT X.rowid AS EntryRowID, X.*, P.PlayerName AS EntrantName, "
+                                           "E.PlayerName AS EliminatedByName FROM tblTournamentXPlayer X "
+                                           "INNER JOIN tblPlayer P ON P.PlayerID = X.PlayerID "
+                                           "LEFT JOIN tblPlayer E ON E.PlayerID = X.EliminatedByPlayerID "
+                                           "WHERE X.TournamentID = ? ORDER BY X.rowid"),
+                            {TournamentID});
+    for (; !rs.eof(); rs.moveNext()) {
+        WebPlayerResult r;
+        r.eliminatedBy = NzString(rs.value(QStringLiteral("EliminatedByName")));
+        r.kills = NzLong(rs.value(QStringLiteral("Kills")));
+        r.playerName = NzString(rs.value(QStringLiteral("EntrantName")));
+        r.finish = NzLong(rs.value(QStringLiteral("Finish")));
+        r.payout = NzDouble(rs.value(QStringLiteral("Payout")));
+        r.totalBuyin = NzDouble(rs.value(QStringLiteral("TotalBuyin")));
+        r.totalRebuy = NzDouble(rs.value(QStringLiteral("TotalRebuy")));
+        r.totalAddon = NzDouble(rs.value(QStringLiteral("TotalAddon")));
+        r.numRebuys = NzInteger(rs.value(QStringLiteral("NumRebuys")));
+        r.numAddons = NzInteger(rs.value(QStringLiteral("NumAddons")));
+        r.entryId = NzLong(rs.value(QStringLiteral("EntryRowID")));
+        r.points = NzLong(rs.value(QStringLiteral("Points")));
+        upload.results.append(r);
+    }
+    return upload;
+}
+
+SelectedWalk WalkSelectedEntries(const std::function<int()>& count, const std::function<bool(int)>& isSelected,
+                                 const std::function<WalkStep(int)>& act)
+{
+    SelectedWalk walk;
+    int index = 0;
+    while (index < count()) {
+        if (!isSelected(index)) {
+            ++index;
+            continue;
+        }
+        ++walk.selected;
+        const WalkStep step = act(index);
+        if (step.succeeded)
+            ++walk.done;
+        if (!step.gone)
+            ++index;
+    }
+    return walk;
+}
+
+WalkLine WalkSummary(const SelectedWalk& walk, const QString& successText, const QString& verb)
+{
+    if (walk.done == walk.selected)
+        return {successText, false};
+    return {QStringLiteral("%1 of %2 selected tournaments %3.").arg(walk.done).arg(walk.selected).arg(verb), true};
+}
+
+QString PartialUploadText(int uploaded, int total, const QString& name)
+{
+    return QStringLiteral("%1 of %2 player results of %3 were uploaded. Delete it from the league home page and post "
+                          "it again.")
+        .arg(uploaded)
+        .arg(total)
+        .arg(name);
+}

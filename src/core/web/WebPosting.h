@@ -1,0 +1,78 @@
+#pragma once
+
+#include "core/platform/ModelTypes.h"
+#include "core/store/ListItems.h"
+#include "core/web/WebService.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <QVariant>
+#include <functional>
+
+class Database;
+
+// What posting to and removing from the league home page needs of the
+// database, and the rules that decide which entries move where. Local and
+// web tournaments match by exact, case-sensitive name.
+
+// A stored tournament date as the day it names; an invalid date for Null or
+// a text that is no date.
+QDate StoredDay(const QVariant& stored);
+// The day of a stored tournament; DatabaseError when it is gone.
+QDate TournamentDay(Database& db, Long TournamentID);
+// A day as the results web site takes and shows it: "MM/dd/yyyy", or "" for
+// a tournament without a date.
+QString WebDateText(const QDate& day);
+
+// The local list without what is posted: for each posted name, in order,
+// the first local entry of exactly that name leaves the list. Two local
+// tournaments of one posted name stay as one posted and one not posted.
+QList<ListItem> WithoutPosted(QList<ListItem> local, const QStringList& postedNames);
+
+// The league's tournaments whose names are on the home page, in the order
+// of TournamentListItems; every local tournament of a posted name is listed.
+QList<ListItem> PostedLocalTournaments(Database& db, Long LeagueID, bool NewestFirst,
+                                       const QStringList& postedNames);
+
+// A name the home page's tournament list could not hold, because it holds
+// the list separator: the message that refuses it, or "" for a good name.
+QString UnpostableNameMessage(const QString& name);
+
+struct WebTournamentUpload {
+    QDate day; // invalid: no date
+    QList<WebPlayerResult> results; // one per entry, web tournament number 0
+};
+// The tournament's date and one result per entry, the eliminated-by name
+// read from the players by EliminatedByPlayerID ("" for none or a player
+// that is gone). Null numbers read as 0; points and kills as whole numbers,
+// half to even.
+WebTournamentUpload ReadTournamentUpload(Database& db, Long TournamentID);
+
+// How a walk over a list's selected entries went.
+struct SelectedWalk {
+    int selected = 0;
+    int done = 0;
+};
+// What one step did: whether the entry left the list, and whether all of
+// its work succeeded.
+struct WalkStep {
+    bool gone = false;
+    bool succeeded = false;
+};
+// Walks the entries from the top, the count read again at each step. For a
+// selected entry `act` runs; when it reports the entry gone, the same index
+// is looked at again (it now holds the next entry).
+SelectedWalk WalkSelectedEntries(const std::function<int()>& count, const std::function<bool(int)>& isSelected,
+                                 const std::function<WalkStep(int)>& act);
+// The closing line of a walk: the success text when every selected entry
+// went, else "<k> of <n> selected tournaments <verb>." as an error.
+struct WalkLine {
+    QString text;
+    bool error = false;
+};
+WalkLine WalkSummary(const SelectedWalk& walk, const QString& successText, const QString& verb);
+
+// The error line of a tournament that went up with some of its results
+// missing.
+QString PartialUploadText(int uploaded, int total, const QString& name);

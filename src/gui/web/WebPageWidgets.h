@@ -1,0 +1,90 @@
+#pragma once
+
+// What the parts of the web window share: small builders that name every
+// widget by its control name, and the disabled window around a call.
+
+#include "gui/controls/ctlButton.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace webpage {
+
+template <typename W>
+inline W* named(W* widget, const QString& name)
+{
+    widget->setObjectName(name);
+    return widget;
+}
+
+inline QLabel* label(QWidget* parent, const QString& name, const QString& text)
+{
+    auto* l = named(new QLabel(text, parent), name);
+    l->setWordWrap(true);
+    return l;
+}
+
+inline QLineEdit* textBox(QWidget* parent, const QString& name, QLineEdit::EchoMode echo = QLineEdit::Normal)
+{
+    auto* t = named(new QLineEdit(parent), name);
+    t->setEchoMode(echo);
+    t->setMinimumWidth(260);
+    return t;
+}
+
+inline QPushButton* commandButton(QWidget* parent, const QString& name, const QString& caption)
+{
+    auto* b = named(new QPushButton(caption, parent), name);
+    b->setAutoDefault(false);
+    return b;
+}
+
+inline ctlButton* captionButton(QWidget* parent, const QString& name, const QString& caption)
+{
+    auto* b = named(new ctlButton(parent), name);
+    b->setCaption(caption);
+    b->setBackColor(0x00F5E6D6);
+    b->setMinimumSize(320, 30);
+    b->setFocusPolicy(Qt::StrongFocus);
+    return b;
+}
+
+inline QFrame* page(QWidget* parent, const QString& name)
+{
+    auto* f = named(new QFrame(parent), name);
+    f->setFrameShape(QFrame::StyledPanel);
+    new QVBoxLayout(f);
+    return f;
+}
+
+inline QVBoxLayout* column(QFrame* frame) { return static_cast<QVBoxLayout*>(frame->layout()); }
+
+inline QRadioButton* option(QFrame* group, const QString& name, const QString& caption)
+{
+    auto* o = named(new QRadioButton(caption, group), name);
+    column(group)->addWidget(o);
+    return o;
+}
+
+// The window disabled for as long as the guard lives, on every way out.
+template <typename Window>
+class ScreenDisabled {
+public:
+    explicit ScreenDisabled(Window& window)
+        : m_window(window)
+    {
+        m_window.DisableScreen();
+    }
+    ~ScreenDisabled() { m_window.EnableScreen(); }
+    ScreenDisabled(const ScreenDisabled&) = delete;
+    ScreenDisabled& operator=(const ScreenDisabled&) = delete;
+
+private:
+    Window& m_window;
+};
+
+} // namespace webpage

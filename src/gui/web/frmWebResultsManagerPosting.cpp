@@ -1,0 +1,368 @@
+// The web window after login: what it fills at login, posting tournaments
+// to the league home page and removing them, and the league details.
+
+#include "core/platform/Database.h"
+#include "gui/controls/ListFillers.h"
+#include "gui/platform/BusyPointer.h"
+#include "gui/web/WebPageWidgets.h"
+#include "gui/web/frmWebResultsManager.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QListWidget>
+#include <QSignalBlocker>
+#include <QTextEdit>
+
+using namespace webpage;
+
+namespace {
+
+QListWidget* tournamentList(QWidget* parent, const QString& name)
+{
+    auto* list = named(new QListWidget(parent), name);
+    list->setSelectionMode(QAbstractItemView::MultiSelection);
+    list->setMinimumHeight(160);
+    return list;
+}
+
+Long itemData(const QListWidgetItem* item) { return item->data(Qt::UserRole).toInt(); }
+
+QListWidgetItem* listEntry(const QString& text, Long data)
+{
+    auto* item = new QListWidgetItem(text);
+    item->setData(Qt::UserRole, data);
+    return item;
+}
+
+// Makes the first entry current without selecting it: what is posted or
+// removed is what the director picked.
+void makeFirstCurrent(QListWidget* list)
+{
+    if (list->count() > 0)
+        list->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+}
+
+} // namespace
+
+void frmWebResultsManager::buildPostPage(QWidget* pages)
+{
+    framePost = page(pages, QStringLiteral("framePost"));
+    lblWebLeagueName = label(framePost, QStringLiteral("lblWebLeagueName"), QString());
+    QFont bold = lblWebLeagueName->font();
+    bold.setBold(true);
+    lblWebLeagueName->setFont(bold);
+    column(framePost)->addWidget(lblWebLeagueName);
+    auto* grid = new QGridLayout;
+    lstTournamentsNotPosted = tournamentList(framePost, QStringLiteral("lstTournamentsNotPosted"));
+    lstTournamentsPosted = tournamentList(framePost, QStringLiteral("lstTournamentsPosted"));
+    cmdPost = commandButton(framePost, QStringLiteral("cmdPost"),
+                            QStringLiteral("Post Selected Tournaments To League Home Page"));
+    cmdRemove = commandButton(framePost, QStringLiteral("cmdRemove"),
+                              QStringLiteral("Delete Selected Tournaments From League Home Page"));
+    grid->addWidget(label(framePost, QStringLiteral("lblNotPosted"),
+                          QStringLiteral("Available Tournaments to Post on League Home Page")),
+                    0, 0);
+    grid->addWidget(label(framePost, QStringLiteral("lblPosted"),
+                          QStringLiteral("Tournaments Posted on League Home Page")),
+                    0, 1);
+    grid->addWidget(lstTournamentsNotPosted, 1, 0);
+    grid->addWidget(lstTournamentsPosted, 1, 1);
+    grid->addWidget(cmdPost, 2, 0);
+    grid->addWidget(cmdRemove, 2, 1);
+    column(framePost)->addLayout(grid);
+    pages->layout()->addWidget(framePost);
+    framePost->hide();
+}
+
+void frmWebResultsManager::buildMessagePage(QWidget* pages)
+{
+    frameMessage = page(pages, QStringLiteral("frameMessage"));
+    auto* form = new QFormLayout;
+    txtLeagueName = textBox(frameMessage, QStringLiteral("txtLeagueName"));
+    form->addRow(QStringLiteral("League Name"), txtLeagueName);
+    chkDisplayManagerName
+        = named(new QCheckBox(QStringLiteral("Display Manager Name on League Home Page"), frameMessage),
+                QStringLiteral("chkDisplayManagerName"));
+    chkDisplayManagerEmail
+        = named(new QCheckBox(QStringLiteral("Display Manager Email on League Home Page"), frameMessage),
+                QStringLiteral("chkDisplayManagerEmail"));
+    txtFirstName = textBox(frameMessage, QStringLiteral("txtFirstName"));
+    txtLastName = textBox(frameMessage, QStringLiteral("txtLastName"));
+    txtFirstName->setMinimumWidth(120);
+    txtLastName->setMinimumWidth(120);
+    auto* manager = new QHBoxLayout;
+    manager->addWidget(txtFirstName);
+    manager->addWidget(new QLabel(QStringLiteral("Last"), frameMessage));
+    manager->addWidget(txtLastName);
+    form->addRow(QStringLiteral("Manager First"), manager);
+    form->addRow(QString(), chkDisplayManagerName);
+    form->addRow(QString(), chkDisplayManagerEmail);
+    form->addRow(label(frameMessage, QStringLiteral("lblLocation"), QStringLiteral("League Location")));
+    txtCity = textBox(frameMessage, QStringLiteral("txtCity"));
+    txtState = textBox(frameMessage, QStringLiteral("txtState"));
+    txtCountry = textBox(frameMessage, QStringLiteral("txtCountry"));
+    form->addRow(QStringLiteral("City/Region"), txtCity);
+    form->addRow(QStringLiteral("State"), txtState);
+    form->addRow(QStringLiteral("Country"), txtCountry);
+    form->addRow(label(frameMessage, QStringLiteral("lblMessageHint"),
+                       QStringLiteral("Enter your league message here to let players know about upcoming "
+                                      "tournaments or to advertise:")));
+    txtLeagueMessage = named(new QTextEdit(frameMessage), QStringLiteral("txtLeagueMessage"));
+    txtLeagueMessage->setAcceptRichText(false);
+    txtLeagueMessage->setTabChangesFocus(true);
+    txtLeagueMessage->setFixedHeight(70);
+    form->addRow(QStringLiteral("League Message"), txtLeagueMessage);
+    form->addRow(label(frameMessage, QStringLiteral("lblSecurity"), QStringLiteral("League Security")));
+    form->addRow(label(frameMessage, QStringLiteral("lblPasswordHint"),
+                       QStringLiteral("You can optionally require a password to access your league home page "
+                                      "online.  If you specify a password, you will have to provide the password "
+                                      "to anyone you want to be able to access your league home page.  Leave "
+                                      "blank for no password required.")));
+    txtViewerPassword = textBox(frameMessage, QStringLiteral("txtViewerPassword"));
+    form->addRow(QStringLiteral("League Homepage Password"), txtViewerPassword);
+    column(frameMessage)->addLayout(form);
+    auto* buttons = new QHBoxLayout;
+    cmdUpdateLeagueMessage = commandButton(frameMessage, QStringLiteral("cmdUpdateLeagueMessage"),
+                                           QStringLiteral("Save League Details"));
+    cmdRefreshLeague
+        = commandButton(frameMessage, QStringLiteral("cmdRefreshLeague"), QStringLiteral("Refresh League Details"));
+    buttons->addWidget(cmdUpdateLeagueMessage);
+    buttons->addWidget(cmdRefreshLeague);
+    buttons->addStretch(1);
+    column(frameMessage)->addLayout(buttons);
+    pages->layout()->addWidget(frameMessage);
+    frameMessage->hide();
+}
+
+void frmWebResultsManager::connectPostHandlers()
+{
+    connect(cmdPost, &QPushButton::clicked, this, &frmWebResultsManager::cmdPost_Click);
+    connect(cmdRemove, &QPushButton::clicked, this, &frmWebResultsManager::cmdRemove_Click);
+    connect(cmdUpdateLeagueMessage, &QPushButton::clicked, this,
+            &frmWebResultsManager::cmdUpdateLeagueMessage_Click);
+    connect(cmdRefreshLeague, &QPushButton::clicked, this, &frmWebResultsManager::cmdRefreshLeague_Click);
+}
+
+void frmWebResultsManager::LoginSuccessful()
+{
+    BusyPointer busy;
+    btnWeb->setCaption(homePageAddress());
+    LoadLeagueDetails();
+    ShowMessage(QStringLiteral("Getting tournaments posted..."), false);
+    const QString reply = WebService::GetWebTournaments(client(), account());
+    if (!ReplySucceeded(reply)) {
+        ShowMessage(StripResultCode(reply), true);
+        return;
+    }
+    const QList<WebTournament> posted = ReadTournamentList(reply);
+    ShowMessage(QStringLiteral("Tournaments retrieved."), false);
+    lstTournamentsPosted->clear();
+    for (const WebTournament& t : posted)
+        lstTournamentsPosted->addItem(listEntry(t.name, t.number));
+    FillTournamentCombo(lstTournamentsNotPosted, mlngLocalLeagueId, true);
+    LoadTournamentListForEmail(cmbTournament, mlngLocalLeagueId, true);
+    if (cmbTournament->currentIndex() < 0)
+        makeLastComboEntryCurrent();
+    CheckRemoveTournaments();
+    makeFirstCurrent(lstTournamentsNotPosted);
+
+    frameLoginButtons->hide();
+    frameLogin->hide();
+    frameButtons->show();
+    optPost->setChecked(true);
+    optEmailTourney->setChecked(true);
+    optEmailTourney_Click();
+}
+
+void frmWebResultsManager::CheckRemoveTournaments()
+{
+    QStringList posted;
+    for (int i = 0; i < lstTournamentsPosted->count(); ++i)
+        posted << lstTournamentsPosted->item(i)->text();
+    QList<ListItem> local;
+    for (int i = 0; i < lstTournamentsNotPosted->count(); ++i)
+        local.append({lstTournamentsNotPosted->item(i)->text(), itemData(lstTournamentsNotPosted->item(i))});
+    ListControl(lstTournamentsNotPosted).fill(WithoutPosted(local, posted));
+}
+
+void frmWebResultsManager::makeLastComboEntryCurrent()
+{
+    if (cmbTournament->count() > 0)
+        cmbTournament->setCurrentIndex(cmbTournament->count() - 1);
+}
+
+void frmWebResultsManager::LoadLeagueDetails()
+{
+    ShowMessage(QStringLiteral("Getting league details..."), false);
+    const QString reply = WebService::GetWebLeague3(client(), account());
+    if (!ReplySucceeded(reply)) {
+        ShowMessage(StripResultCode(reply), true);
+        return;
+    }
+    ShowMessage(QStringLiteral("League details retrieved."), false);
+    const WebLeagueRecord league = ReadLeagueRecord(StripResultCode(reply));
+    lblWebLeagueName->setText(league.leagueName);
+    txtLeagueName->setText(league.leagueName);
+    chkDisplayManagerName->setChecked(league.showManagerName);
+    chkDisplayManagerEmail->setChecked(league.showManagerEmail);
+    txtCity->setText(league.city);
+    txtState->setText(league.state);
+    txtCountry->setText(league.country);
+    txtLeagueMessage->setPlainText(league.message);
+    txtViewerPassword->setText(league.viewerPassword);
+    txtFirstName->setText(league.firstName);
+    txtLastName->setText(league.lastName);
+}
+
+void frmWebResultsManager::cmdRefreshLeague_Click()
+{
+    serviceCall([&] { LoadLeagueDetails(); });
+}
+
+void frmWebResultsManager::cmdUpdateLeagueMessage_Click()
+{
+    serviceCall([&] {
+        ShowMessage(QStringLiteral("Updating league details..."), false);
+        WebLeagueRecord league;
+        league.leagueName = txtLeagueName->text();
+        league.showManagerName = chkDisplayManagerName->isChecked();
+        league.showManagerEmail = chkDisplayManagerEmail->isChecked();
+        league.city = txtCity->text();
+        league.state = txtState->text();
+        league.country = txtCountry->text();
+        league.message = txtLeagueMessage->toPlainText();
+        league.viewerPassword = txtViewerPassword->text();
+        league.firstName = txtFirstName->text();
+        league.lastName = txtLastName->text();
+        const QString reply = WebService::UpdateWebLeagueInfo3(client(), account(), league);
+        if (ReplySucceeded(reply))
+            ShowMessage(QStringLiteral("League details updated."), false);
+        else
+            ShowMessage(StripResultCode(reply), true);
+    });
+}
+
+void frmWebResultsManager::cmdPost_Click()
+{
+    ScreenDisabled<frmWebResultsManager> disabled(*this);
+    const SelectedWalk walk = WalkSelectedEntries(
+        [this] { return lstTournamentsNotPosted->count(); },
+        [this](int i) { return lstTournamentsNotPosted->item(i)->isSelected(); },
+        [this](int i) { return PostTournament(i); });
+    const WalkLine line = WalkSummary(walk, QStringLiteral("Selected tournament(s) posted."), QStringLiteral("posted"));
+    ShowMessage(line.text, line.error);
+}
+
+WalkStep frmWebResultsManager::PostTournament(int Index)
+{
+    const QListWidgetItem* entry = lstTournamentsNotPosted->item(Index);
+    const QString name = entry->text();
+    const Long id = itemData(entry);
+    std::optional<Long> webNumber;
+    qsizetype uploaded = 0;
+    qsizetype total = 0;
+    try {
+        const QString unpostable = UnpostableNameMessage(name);
+        if (!unpostable.isEmpty()) {
+            messageWhileBusy(unpostable);
+            return {};
+        }
+        WebTournamentUpload upload = ReadTournamentUpload(gobjDatabase(), id);
+        if (upload.results.isEmpty()) {
+            messageWhileBusy(QStringLiteral("A tournament you selected does not contain any players to upload."));
+            return {};
+        }
+        BusyPointer busy;
+        ShowMessage(QStringLiteral("Uploading tournament ") + name + QStringLiteral("..."), false);
+        const QString reply = WebService::InsertWebTournament(client(), account(), name, id, upload.day);
+        if (!ReplySucceeded(reply)) {
+            ShowMessage(StripResultCode(reply), true);
+            return {};
+        }
+        ShowMessage(QStringLiteral("Tournament uploaded."), false);
+        webNumber = ReadWebNumber(StripResultCode(reply));
+        total = upload.results.size();
+        for (WebPlayerResult& result : upload.results) {
+            result.webTournament = *webNumber;
+            ShowMessage(QStringLiteral("Uploading player result for ") + result.playerName + QStringLiteral("..."),
+                        false);
+            const QString rowReply = WebService::InsertWebPlayerResult4(client(), account(), result);
+            if (!ReplySucceeded(rowReply, SuccessRule::AnyCodeButOne)) {
+                ShowMessage(StripResultCode(rowReply), true);
+                break;
+            }
+            ShowMessage(QStringLiteral("Player result uploaded."), false);
+            ++uploaded;
+        }
+    } catch (const std::exception& e) {
+        messageWhileBusy(QString::fromUtf8(e.what()));
+    }
+    if (!webNumber)
+        return {};
+
+    // The tournament is on the home page now, whole or not: listed as not
+    // posted it would invite a second copy.
+    if (uploaded < total)
+        ShowMessage(PartialUploadText(int(uploaded), int(total), name), true);
+    lstTournamentsPosted->insertItem(0, listEntry(name, *webNumber));
+    cmbTournament->addItem(name, id);
+    if (cmbTournament->currentIndex() < 0)
+        makeLastComboEntryCurrent();
+    delete lstTournamentsNotPosted->takeItem(Index);
+    makeFirstCurrent(lstTournamentsNotPosted);
+    return {true, uploaded == total};
+}
+
+void frmWebResultsManager::cmdRemove_Click()
+{
+    ScreenDisabled<frmWebResultsManager> disabled(*this);
+    const SelectedWalk walk = WalkSelectedEntries(
+        [this] { return lstTournamentsPosted->count(); },
+        [this](int i) { return lstTournamentsPosted->item(i)->isSelected(); },
+        [this](int i) { return RemoveTournament(i); });
+    const WalkLine line
+        = WalkSummary(walk, QStringLiteral("Selected tournament(s) removed."), QStringLiteral("removed"));
+    ShowMessage(line.text, line.error);
+    try {
+        FillTournamentCombo(lstTournamentsNotPosted, mlngLocalLeagueId, true);
+        CheckRemoveTournaments();
+        makeFirstCurrent(lstTournamentsNotPosted);
+    } catch (const std::exception& e) {
+        messageWhileBusy(QString::fromUtf8(e.what()));
+    }
+}
+
+WalkStep frmWebResultsManager::RemoveTournament(int Index)
+{
+    const QString name = lstTournamentsPosted->item(Index)->text();
+    const Long webNumber = itemData(lstTournamentsPosted->item(Index));
+    try {
+        BusyPointer busy;
+        ShowMessage(QStringLiteral("Removing tournament from league home page..."), false);
+        const QString reply = WebService::DeleteWebTournament(client(), account(), webNumber);
+        if (!ReplySucceeded(reply, SuccessRule::AnyCodeButOne)) {
+            ShowMessage(StripResultCode(reply), true);
+            return {};
+        }
+        ShowMessage(QStringLiteral("Tournament removed."), false);
+    } catch (const std::exception& e) {
+        messageWhileBusy(QString::fromUtf8(e.what()));
+        return {};
+    }
+    const int inCombo = cmbTournament->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (inCombo >= 0) {
+        const bool wasCurrent = inCombo == cmbTournament->currentIndex();
+        {
+            const QSignalBlocker quiet(cmbTournament);
+            cmbTournament->removeItem(inCombo);
+            if (wasCurrent)
+                cmbTournament->setCurrentIndex(-1);
+        }
+        if (cmbTournament->currentIndex() < 0)
+            makeLastComboEntryCurrent();
+    }
+    delete lstTournamentsPosted->takeItem(Index);
+    return {true, true};
+}
