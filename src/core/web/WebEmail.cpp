@@ -30,10 +30,7 @@ QString encoded(const QString& text, const QByteArray& keep = {})
 
 bool HasEmailAddress(const QString& email) { return email.size() > 4; }
 
-QString RecipientListText(const EmailRecipient& r)
-{
-    return HasEmailAddress(r.email) ? r.name : r.name + NoEmailMark;
-}
+QString RecipientListText(const EmailRecipient& r) { return HasEmailAddress(r.email) ? r.name : r.name + NoEmailMark; }
 
 QString RecipientAddressText(const QString& email) { return HasEmailAddress(email) ? email : UnknownEmailText; }
 

@@ -24,10 +24,7 @@ QDate TournamentDay(Database& db, Long TournamentID)
     return StoredDay(tournament.value(QStringLiteral("Date")));
 }
 
-QString WebDateText(const QDate& day)
-{
-    return day.isValid() ? day.toString(QStringLiteral("MM/dd/yyyy")) : QString();
-}
+QString WebDateText(const QDate& day) { return day.isValid() ? day.toString(QStringLiteral("MM/dd/yyyy")) : QString(); }
 
 QList<ListItem> WithoutPosted(QList<ListItem> local, const QStringList& postedNames)
 {

@@ -32,8 +32,7 @@ QList<ListItem> WithoutPosted(QList<ListItem> local, const QStringList& postedNa
 
 // The league's tournaments whose names are on the home page, in the order
 // of TournamentListItems; every local tournament of a posted name is listed.
-QList<ListItem> PostedLocalTournaments(Database& db, Long LeagueID, bool NewestFirst,
-                                       const QStringList& postedNames);
+QList<ListItem> PostedLocalTournaments(Database& db, Long LeagueID, bool NewestFirst, const QStringList& postedNames);
 
 // A name the home page's tournament list could not hold, because it holds
 // the list separator: the message that refuses it, or "" for a good name.

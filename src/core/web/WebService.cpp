@@ -99,9 +99,8 @@ QString GetWebTournaments(SoapClient& client, const WebAccount& account)
 QString InsertWebTournament(SoapClient& client, const WebAccount& account, const QString& name, Long tournamentId,
                             const QDate& date)
 {
-    return call(
-        client, "InsertWebTournament",
-        withAccount(account, {name, QString::number(tournamentId), WebDateText(date)}));
+    return call(client, "InsertWebTournament",
+                withAccount(account, {name, QString::number(tournamentId), WebDateText(date)}));
 }
 
 QString InsertWebPlayerResult4(SoapClient& client, const WebAccount& account, const WebPlayerResult& r)

@@ -116,10 +116,9 @@ frmWebResultsManager::frmWebResultsManager(QWidget* parent)
     close->addWidget(cmdClose);
     root->addLayout(close);
 
-    for (QWidget* box :
-         {static_cast<QWidget*>(txtPassword), static_cast<QWidget*>(txtLoginForSecurityQuestion),
-          static_cast<QWidget*>(txtConfirmPassword[0]), static_cast<QWidget*>(txtConfirmPassword[1]),
-          static_cast<QWidget*>(txtLeagueMessage)})
+    for (QWidget* box : {static_cast<QWidget*>(txtPassword), static_cast<QWidget*>(txtLoginForSecurityQuestion),
+                         static_cast<QWidget*>(txtConfirmPassword[0]), static_cast<QWidget*>(txtConfirmPassword[1]),
+                         static_cast<QWidget*>(txtLeagueMessage)})
         box->installEventFilter(this);
     connectHandlers();
     resize(820, 520);

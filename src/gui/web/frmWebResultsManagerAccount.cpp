@@ -19,7 +19,6 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-
 void frmWebResultsManager::serviceCall(const std::function<void()>& work)
 {
     ReportFailures([&] {

@@ -99,8 +99,7 @@ void frmWebResultsManager::buildEmailPage(QWidget* pages)
     boxes->addWidget(txtFrom, 1, 1);
     boxes->addWidget(lblSubject, 2, 0);
     boxes->addWidget(txtSubject, 2, 1);
-    boxes->addWidget(label(frameEmail, QStringLiteral("lblMessage"), QStringLiteral("Message")), 3, 0,
-                     Qt::AlignTop);
+    boxes->addWidget(label(frameEmail, QStringLiteral("lblMessage"), QStringLiteral("Message")), 3, 0, Qt::AlignTop);
     rtbBody = named(new QTextEdit(frameEmail), QStringLiteral("rtbBody"));
     rtbBody->setAcceptRichText(false);
     rtbBody->setMinimumHeight(90);
@@ -264,9 +263,7 @@ void frmWebResultsManager::cmdEditPlayer_Click()
     QString newName;
     QString email;
     bool saved = false;
-    ReportFailures([&] {
-        saved = editPlayerDetails(player->data(Qt::UserRole).toInt(), listed.name, newName, email);
-    });
+    ReportFailures([&] { saved = editPlayerDetails(player->data(Qt::UserRole).toInt(), listed.name, newName, email); });
     if (!saved)
         return;
     {

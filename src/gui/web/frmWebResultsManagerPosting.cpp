@@ -64,9 +64,8 @@ void frmWebResultsManager::buildPostPage(QWidget* pages)
     grid->addWidget(label(framePost, QStringLiteral("lblNotPosted"),
                           QStringLiteral("Available Tournaments to Post on League Home Page")),
                     0, 0);
-    grid->addWidget(label(framePost, QStringLiteral("lblPosted"),
-                          QStringLiteral("Tournaments Posted on League Home Page")),
-                    0, 1);
+    grid->addWidget(
+        label(framePost, QStringLiteral("lblPosted"), QStringLiteral("Tournaments Posted on League Home Page")), 0, 1);
     grid->addWidget(lstTournamentsNotPosted, 1, 0);
     grid->addWidget(lstTournamentsPosted, 1, 1);
     grid->addWidget(cmdPost, 2, 0);
@@ -124,8 +123,8 @@ void frmWebResultsManager::buildMessagePage(QWidget* pages)
     form->addRow(QStringLiteral("League Homepage Password"), txtViewerPassword);
     column(frameMessage)->addLayout(form);
     auto* buttons = new QHBoxLayout;
-    cmdUpdateLeagueMessage = commandButton(frameMessage, QStringLiteral("cmdUpdateLeagueMessage"),
-                                           QStringLiteral("Save League Details"));
+    cmdUpdateLeagueMessage
+        = commandButton(frameMessage, QStringLiteral("cmdUpdateLeagueMessage"), QStringLiteral("Save League Details"));
     cmdRefreshLeague
         = commandButton(frameMessage, QStringLiteral("cmdRefreshLeague"), QStringLiteral("Refresh League Details"));
     buttons->addWidget(cmdUpdateLeagueMessage);
@@ -140,8 +139,7 @@ void frmWebResultsManager::connectPostHandlers()
 {
     connect(cmdPost, &QPushButton::clicked, this, &frmWebResultsManager::cmdPost_Click);
     connect(cmdRemove, &QPushButton::clicked, this, &frmWebResultsManager::cmdRemove_Click);
-    connect(cmdUpdateLeagueMessage, &QPushButton::clicked, this,
-            &frmWebResultsManager::cmdUpdateLeagueMessage_Click);
+    connect(cmdUpdateLeagueMessage, &QPushButton::clicked, this, &frmWebResultsManager::cmdUpdateLeagueMessage_Click);
     connect(cmdRefreshLeague, &QPushButton::clicked, this, &frmWebResultsManager::cmdRefreshLeague_Click);
 }
 
@@ -247,10 +245,10 @@ void frmWebResultsManager::cmdUpdateLeagueMessage_Click()
 void frmWebResultsManager::cmdPost_Click()
 {
     ScreenDisabled<frmWebResultsManager> disabled(*this);
-    const SelectedWalk walk = WalkSelectedEntries(
-        [this] { return lstTournamentsNotPosted->count(); },
-        [this](int i) { return lstTournamentsNotPosted->item(i)->isSelected(); },
-        [this](int i) { return PostTournament(i); });
+    const SelectedWalk walk
+        = WalkSelectedEntries([this] { return lstTournamentsNotPosted->count(); },
+                              [this](int i) { return lstTournamentsNotPosted->item(i)->isSelected(); },
+                              [this](int i) { return PostTournament(i); });
     const WalkLine line = WalkSummary(walk, QStringLiteral("Selected tournament(s) posted."), QStringLiteral("posted"));
     ShowMessage(line.text, line.error);
 }
@@ -318,10 +316,9 @@ WalkStep frmWebResultsManager::PostTournament(int Index)
 void frmWebResultsManager::cmdRemove_Click()
 {
     ScreenDisabled<frmWebResultsManager> disabled(*this);
-    const SelectedWalk walk = WalkSelectedEntries(
-        [this] { return lstTournamentsPosted->count(); },
-        [this](int i) { return lstTournamentsPosted->item(i)->isSelected(); },
-        [this](int i) { return RemoveTournament(i); });
+    const SelectedWalk walk = WalkSelectedEntries([this] { return lstTournamentsPosted->count(); },
+                                                  [this](int i) { return lstTournamentsPosted->item(i)->isSelected(); },
+                                                  [this](int i) { return RemoveTournament(i); });
     const WalkLine line
         = WalkSummary(walk, QStringLiteral("Selected tournament(s) removed."), QStringLiteral("removed"));
     ShowMessage(line.text, line.error);

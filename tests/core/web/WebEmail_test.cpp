@@ -37,10 +37,11 @@ TEST_F(WebEmailStore, RecipientsComeByNameAndAnAddressNeedsMoreThanFourCharacter
         listed << RecipientListText(r);
         addresses << RecipientAddressText(r.email);
     }
-    EXPECT_EQ(listed, (QStringList {QStringLiteral("Amy (NO EMAIL)"), QStringLiteral("Bo (NO EMAIL)"),
-                                    QStringLiteral("zed")}));
-    EXPECT_EQ(addresses, (QStringList {QStringLiteral("unknown email"), QStringLiteral("unknown email"),
-                                       QStringLiteral("z@x.io")}));
+    EXPECT_EQ(listed,
+              (QStringList {QStringLiteral("Amy (NO EMAIL)"), QStringLiteral("Bo (NO EMAIL)"), QStringLiteral("zed")}));
+    EXPECT_EQ(
+        addresses,
+        (QStringList {QStringLiteral("unknown email"), QStringLiteral("unknown email"), QStringLiteral("z@x.io")}));
     EXPECT_EQ(all[0].playerId, amy);
     const QList<EmailRecipient> entrants = TournamentRecipients(db, t);
     ASSERT_EQ(entrants.size(), 2);

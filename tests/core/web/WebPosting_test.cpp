@@ -61,10 +61,11 @@ TEST_F(WebPostingStore, PostedNamesMatchExactlyAndTakeOneLocalEntryEach)
     addTournament(addLeague(QStringLiteral("Other")), QStringLiteral("Final"));
 
     const QList<ListItem> local = TournamentListItems(db, league, true);
-    EXPECT_EQ(local, (QList<ListItem> {{QStringLiteral("final"), lower},
-                                       {QStringLiteral("Final"), newer},
-                                       {QStringLiteral("Final"), older},
-                                       {QStringLiteral("Open"), undated}}));
+    EXPECT_EQ(local,
+              (QList<ListItem> {{QStringLiteral("final"), lower},
+                                {QStringLiteral("Final"), newer},
+                                {QStringLiteral("Final"), older},
+                                {QStringLiteral("Open"), undated}}));
     EXPECT_EQ(WithoutPosted(local, {QStringLiteral("Final"), QStringLiteral("Gone")}),
               (QList<ListItem> {{QStringLiteral("final"), lower},
                                 {QStringLiteral("Final"), older},
@@ -81,18 +82,18 @@ TEST(WebPostingRules, TheWalkLooksAtAnIndexAgainAfterItsEntryLeftAndCountsWhatSu
     QStringList entries {QStringLiteral("*a"), QStringLiteral("*!b"), QStringLiteral("c"), QStringLiteral("*~d"),
                          QStringLiteral("*e")};
     QStringList visited;
-    const SelectedWalk walk = WalkSelectedEntries(
-        [&] { return int(entries.size()); }, [&](int i) { return entries[i].startsWith(QLatin1Char('*')); },
-        [&](int i) {
-            visited << entries[i];
-            if (entries[i].contains(QLatin1Char('!')))
-                return WalkStep {};
-            const bool whole = !entries[i].contains(QLatin1Char('~'));
-            entries.removeAt(i);
-            return WalkStep {true, whole};
-        });
-    EXPECT_EQ(visited, (QStringList {QStringLiteral("*a"), QStringLiteral("*!b"), QStringLiteral("*~d"),
-                                     QStringLiteral("*e")}));
+    const SelectedWalk walk = WalkSelectedEntries([&] { return int(entries.size()); },
+                                                  [&](int i) { return entries[i].startsWith(QLatin1Char('*')); },
+                                                  [&](int i) {
+                                                      visited << entries[i];
+                                                      if (entries[i].contains(QLatin1Char('!')))
+                                                          return WalkStep {};
+                                                      const bool whole = !entries[i].contains(QLatin1Char('~'));
+                                                      entries.removeAt(i);
+                                                      return WalkStep {true, whole};
+                                                  });
+    EXPECT_EQ(visited,
+              (QStringList {QStringLiteral("*a"), QStringLiteral("*!b"), QStringLiteral("*~d"), QStringLiteral("*e")}));
     EXPECT_EQ(entries, (QStringList {QStringLiteral("*!b"), QStringLiteral("c")}));
     EXPECT_EQ(walk.selected, 4);
     EXPECT_EQ(walk.done, 2);

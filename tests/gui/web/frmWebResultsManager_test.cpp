@@ -1,10 +1,6 @@
-#include "gui/web/frmWebResultsManager.h"
-
-#include "FakeResultsService.h"
-#include "RecordingLinkOpener.h"
-#include "TestSupport.h"
 #include "core/store/ProgramSettings.h"
 #include "core/store/SettingsKeys.h"
+#include "frmWebResultsManagerFixture.h"
 #include "gui/controls/ctlButton.h"
 
 #include <QCheckBox>
@@ -19,85 +15,6 @@
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
-
-namespace {
-
-using Behaviour = FakeResultsService::Behaviour;
-
-class frmWebResultsManagerTest : public DataFolderTest {
-protected:
-    void SetUp() override
-    {
-        DataFolderTest::SetUp();
-        programSettings().gintUseProxy = 0;
-        WriteSetting(ResultsWebSiteKey, fake.address());
-    }
-
-    void TearDown() override
-    {
-        window.reset();
-        DataFolderTest::TearDown();
-    }
-
-    frmWebResultsManager& open()
-    {
-        window = std::make_unique<frmWebResultsManager>();
-        window->transferTimeout = std::chrono::seconds(5);
-        window->show();
-        window->Form_Activate();
-        return *window;
-    }
-
-    template <typename T>
-    T* find(const QString& name) const
-    {
-        T* widget = window->findChild<T*>(name);
-        EXPECT_NE(widget, nullptr) << name.toStdString();
-        return widget;
-    }
-
-    static void click(ctlButton* button)
-    {
-        QTest::mouseClick(button->findChild<QLabel*>(QStringLiteral("lbl")), Qt::LeftButton);
-    }
-
-    static void type(QLineEdit* box, const QString& text)
-    {
-        box->clear();
-        QTest::keyClicks(box, text);
-    }
-
-    void login(const QString& password)
-    {
-        window->optLogin->setChecked(true);
-        type(window->txtLogin, QStringLiteral("director@example.com"));
-        type(window->txtPassword, password);
-        QTest::mouseClick(window->cmdLogin, Qt::LeftButton);
-    }
-
-    QStringList logLines() const { return window->rtbInfo->toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
-
-    int connectionTests() const { return int(fake.operationsCalled().count(QStringLiteral("TestConnection"))); }
-
-    // Every byte the program left in its data folder.
-    QByteArray dataFolderBytes() const
-    {
-        QByteArray all;
-        QDirIterator files(dir.path(), QDir::Files, QDirIterator::Subdirectories);
-        while (files.hasNext()) {
-            QFile file(files.next());
-            if (file.open(QIODevice::ReadOnly))
-                all += file.readAll();
-        }
-        return all;
-    }
-
-    FakeResultsService fake;
-    RecordingLinkOpener links;
-    std::unique_ptr<frmWebResultsManager> window;
-};
-
-} // namespace
 
 TEST_F(frmWebResultsManagerTest, TheFirstPageFollowsShowWebTrialAndTheLinksLeadOn)
 {
@@ -140,18 +57,19 @@ TEST_F(frmWebResultsManagerTest, ANewUserLogsInAndChangesThePasswordWhichIsKeptN
     EXPECT_EQ(
         logLines(),
         (QStringList {QStringLiteral("Connecting to 127.0.0.1..."), QStringLiteral("Connection successful."),
-                      QStringLiteral("Verifying user information..."), QStringLiteral("Login/password verified.")}));
+                      QStringLiteral("Verifying user information..."), QStringLiteral("Login/password verified."),
+                      QStringLiteral("Getting league details..."), QStringLiteral("League details retrieved."),
+                      QStringLiteral("Getting tournaments posted..."), QStringLiteral("Tournaments retrieved.")}));
     EXPECT_EQ(ReadSetting(ShowWebTrialKey), QStringLiteral("0"));
     EXPECT_EQ(ReadSetting(UserNameKey), QStringLiteral("director@example.com"));
     EXPECT_EQ(window->mlngWebleagueID, 42);
     EXPECT_FALSE(window->frameLoginButtons->isVisible());
     EXPECT_TRUE(window->frameButtons->isVisible());
-    EXPECT_TRUE(window->frameHomePage->isVisible());
+    EXPECT_TRUE(window->framePost->isVisible());
+    window->optHomePage->setChecked(true);
     EXPECT_EQ(window->btnWeb->Caption(), fake.address() + QStringLiteral("/leaguehome.aspx?webleagueid=42"));
     click(window->btnWeb);
     EXPECT_EQ(links.opened, QList<QUrl> {QUrl(window->btnWeb->Caption())});
-    window->optPost->setChecked(true);
-    EXPECT_TRUE(find<QLabel>(QStringLiteral("lblPostNotBuilt"))->isVisible());
 
     // Short or mismatched passwords send nothing.
     window->optChangePassword->setChecked(true);
@@ -169,7 +87,7 @@ TEST_F(frmWebResultsManagerTest, ANewUserLogsInAndChangesThePasswordWhichIsKeptN
         QTest::mouseClick(window->cmdChangePassword, Qt::LeftButton);
         EXPECT_EQ(prompts.messages, QStringList {c.message});
     }
-    EXPECT_EQ(fake.calls().size(), 2);
+    EXPECT_EQ(fake.calls().size(), 4);
 
     // A changed password is the one sent next; no second connection test.
     for (const QString& next : {QStringLiteral("n3wpass"), QStringLiteral("th1rdpass")}) {
@@ -185,7 +103,7 @@ TEST_F(frmWebResultsManagerTest, ANewUserLogsInAndChangesThePasswordWhichIsKeptN
         (QStringList {QStringLiteral("director@example.com"), QStringLiteral("n3wpass"), QStringLiteral("th1rdpass")}));
     EXPECT_EQ(fake.account().password, QStringLiteral("th1rdpass"));
     EXPECT_EQ(connectionTests(), 1);
-    EXPECT_EQ(logLines().mid(4),
+    EXPECT_EQ(logLines().mid(8),
               (QStringList {QStringLiteral("Attempting to change password..."),
                             QStringLiteral("Your password has been changed."),
                             QStringLiteral("Attempting to change password..."),

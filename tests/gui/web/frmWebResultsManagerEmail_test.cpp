@@ -1,0 +1,188 @@
+#include "frmWebResultsManagerFixture.h"
+
+#include <QUrlQuery>
+
+namespace {
+
+class WebEmailWindow : public frmWebResultsManagerTest {
+protected:
+    // "March" is on the home page; Amy and Bo (a 4-character address) played
+    // it; Cy is a member only.
+    void SetUp() override
+    {
+        frmWebResultsManagerTest::SetUp();
+        march = addTournament(league, QStringLiteral("March"), QStringLiteral("2026-03-07 00:00:00"));
+        amy = addPlayerWithEmail(QStringLiteral("Amy"), QStringLiteral("amy@x.io"));
+        bo = addPlayerWithEmail(QStringLiteral("Bo"), QStringLiteral("b@x."));
+        addPlayerWithEmail(QStringLiteral("Cy"), QStringLiteral("cy@x.io"));
+        addEntry(march, amy);
+        addEntry(march, bo, 2);
+        postedOnTheWeb({{5, QStringLiteral("March")}});
+        WriteSetting(ShowWebTrialKey, 0);
+    }
+
+    void loggedIn(const QString& viewerPassword = {})
+    {
+        FakeResultsService::Account a = fake.account();
+        a.leagueFields[8] = viewerPassword;
+        fake.setAccount(a);
+        open();
+        login(QStringLiteral("secret"));
+        ASSERT_TRUE(window->frameButtons->isVisible());
+        window->optEmail->setChecked(true);
+    }
+
+    QList<QStringList> emailsSent() const { return fake.account().emails; }
+
+    Long march = 0, amy = 0, bo = 0;
+};
+
+} // namespace
+
+TEST_F(WebEmailWindow, TheEntrantsOfAPostedTournamentGetTheResultsBodyThroughAMailtoLink)
+{
+    WriteSetting(SubjectKey, QStringLiteral("Old subject"));
+    for (const QString& password : {QString(), QStringLiteral("pw 7")}) {
+        loggedIn(password);
+        EXPECT_TRUE(window->optCopyOnly->isChecked());
+        EXPECT_TRUE(window->txtTo->isVisible());
+        EXPECT_FALSE(window->txtFrom->isVisible());
+        EXPECT_TRUE(window->optEmailTourney->isChecked());
+        EXPECT_EQ(texts(window->cmbTournament), QStringList {QStringLiteral("March")});
+        EXPECT_EQ(texts(window->lstPlayers), (QStringList {QStringLiteral("Amy"), QStringLiteral("Bo (NO EMAIL)")}));
+        EXPECT_EQ(window->lstPlayers->item(0)->checkState(), Qt::Checked);
+        EXPECT_EQ(window->lstPlayers->item(1)->checkState(), Qt::Unchecked);
+        EXPECT_EQ(data(window->lstPlayers), (QList<int> {amy, bo}));
+        EXPECT_EQ(texts(window->lstPlayerEmails),
+                  (QStringList {QStringLiteral("amy@x.io"), QStringLiteral("unknown email")}));
+        EXPECT_EQ(window->txtTo->text(), QStringLiteral("amy@x.io"));
+        EXPECT_EQ(window->txtSubject->text(), QStringLiteral("Tournament Results"));
+        EXPECT_EQ(window->rtbBody->toPlainText(),
+                  ResultsEmailBody(QStringLiteral("March"), QStringLiteral("03/07/2026"), window->btnWeb->Caption(),
+                                   password));
+    }
+
+    // Ticking Bo, who has no address, leaves the To box as it is.
+    window->lstPlayers->item(1)->setCheckState(Qt::Checked);
+    EXPECT_EQ(window->txtTo->text(), QStringLiteral("amy@x.io"));
+    type(window->txtSubject, QStringLiteral("Results & more?"));
+    window->rtbBody->setPlainText(QStringLiteral("Line 1 #\n100% done"));
+    QTest::mouseClick(window->cmdEmail, Qt::LeftButton);
+    ASSERT_EQ(links.opened.size(), 1);
+    const QUrl mail = links.opened[0];
+    EXPECT_EQ(mail.scheme(), QStringLiteral("mailto"));
+    EXPECT_EQ(mail.path(QUrl::FullyDecoded), QStringLiteral("amy@x.io"));
+    EXPECT_EQ(QUrlQuery(mail).queryItemValue(QStringLiteral("subject"), QUrl::FullyDecoded),
+              QStringLiteral("Results & more?"));
+    EXPECT_EQ(QUrlQuery(mail).queryItemValue(QStringLiteral("body"), QUrl::FullyDecoded),
+              QStringLiteral("Line 1 #\r\n100% done"));
+    EXPECT_EQ(ReadSetting(SubjectKey), QStringLiteral("Results & more?"));
+    EXPECT_FALSE(window->rtbInfo->toPlainText().contains(QStringLiteral("mailto")));
+
+    window->optEmailLeague->setChecked(true);
+    EXPECT_FALSE(window->cmbTournament->isVisible());
+    EXPECT_EQ(texts(window->lstPlayers),
+              (QStringList {QStringLiteral("Amy"), QStringLiteral("Bo (NO EMAIL)"), QStringLiteral("Cy")}));
+    EXPECT_EQ(window->txtTo->text(), QStringLiteral("amy@x.io; cy@x.io"));
+    EXPECT_EQ(window->rtbBody->toPlainText(), QStringLiteral("  "));
+    EXPECT_EQ(window->txtSubject->text(), QStringLiteral("  "));
+}
+
+TEST_F(WebEmailWindow, EditingAPlayerSetsTheMarkAndTheAddressAndRebuildsTheToBox)
+{
+    loggedIn();
+    struct Edit {
+        int row;
+        QString email;
+        QString listed;
+        QString to;
+    };
+    QString asked;
+    for (const Edit& e : {Edit {1, QStringLiteral("bo@x.io"), QStringLiteral("Bo"), QStringLiteral("amy@x.io")},
+                          Edit {0, QString(), QStringLiteral("Amy"), QString()}}) {
+        window->editPlayerDetails = [&](Long, const QString& name, QString& newName, QString& email) {
+            asked = name;
+            newName = name;
+            email = e.email;
+            return true;
+        };
+        window->lstPlayers->setCurrentRow(e.row);
+        QTest::mouseClick(window->cmdEditPlayer, Qt::LeftButton);
+        EXPECT_EQ(asked, e.listed);
+        EXPECT_EQ(window->lstPlayers->item(e.row)->text(), e.listed);
+        EXPECT_EQ(window->lstPlayerEmails->item(e.row)->text(), e.email);
+        EXPECT_EQ(window->txtTo->text(), e.to);
+    }
+    // The ticks stay: Bo was not ticked and is not now.
+    EXPECT_EQ(window->lstPlayers->item(1)->checkState(), Qt::Unchecked);
+
+    // A marked player left without an address keeps the mark; a cancelled
+    // edit changes nothing. The double click edits the same player.
+    window->optEmailLeague->setChecked(true);
+    for (bool saved : {false, true}) {
+        window->editPlayerDetails = [&](Long, const QString& name, QString& newName, QString& email) {
+            newName = name + QStringLiteral("ette");
+            email.clear();
+            return saved;
+        };
+        window->lstPlayerEmails->setCurrentRow(1);
+        EXPECT_EQ(window->lstPlayers->currentRow(), 1);
+        QTest::mouseDClick(window->lstPlayerEmails->viewport(), Qt::LeftButton, {},
+                           window->lstPlayerEmails->visualItemRect(window->lstPlayerEmails->item(1)).center());
+        EXPECT_EQ(window->lstPlayers->item(1)->text(),
+                  saved ? QStringLiteral("Boette (NO EMAIL)") : QStringLiteral("Bo (NO EMAIL)"));
+    }
+}
+
+TEST_F(WebEmailWindow, TheServiceSendsSeparatelyOrToTheGroupAndKeepsTheSettingsOnlyAfterASend)
+{
+    loggedIn();
+    window->optEmailLeague->setChecked(true);
+    window->lstPlayers->item(1)->setCheckState(Qt::Checked); // Bo, without an address
+    type(window->txtSubject, QStringLiteral("Next game"));
+    window->rtbBody->setPlainText(QStringLiteral("Friday at 8"));
+
+    window->optEmailIndividual->setChecked(true);
+    EXPECT_FALSE(window->txtTo->isVisible());
+    EXPECT_TRUE(window->txtFrom->isVisible());
+    type(window->txtFrom, QStringLiteral("director.example.com"));
+    const qsizetype lines = logLines().size();
+    QTest::mouseClick(window->cmdEmail, Qt::LeftButton);
+    EXPECT_EQ(prompts.messages, QStringList {QStringLiteral("Please specify a valid Reply To email address.")});
+    EXPECT_EQ(logLines().size(), lines);
+    EXPECT_TRUE(emailsSent().isEmpty());
+    EXPECT_EQ(ReadSetting(SubjectKey), QStringLiteral("Poker Tournament Results Available"));
+
+    type(window->txtFrom, QStringLiteral("director@example.com"));
+    QTest::mouseClick(window->cmdEmail, Qt::LeftButton);
+    const QStringList reply {QStringLiteral("director@example.com"), QStringLiteral("Next game"),
+                             QStringLiteral("Friday at 8")};
+    EXPECT_EQ(emailsSent(),
+              (QList<QStringList> {QStringList {QStringLiteral("amy@x.io")} + reply,
+                                   QStringList {QStringLiteral("cy@x.io")} + reply}));
+    EXPECT_EQ(logLines().mid(lines),
+              (QStringList {QStringLiteral("Bo has no email address and is left out."),
+                            QStringLiteral("Sending email to amy@x.io..."), QStringLiteral("Email sent."),
+                            QStringLiteral("Sending email to cy@x.io..."), QStringLiteral("Email sent."),
+                            QStringLiteral("Completed sending emails.")}));
+    EXPECT_EQ(ReadSetting(ReplyAddressKey), QStringLiteral("director@example.com"));
+    EXPECT_EQ(ReadSetting(SubjectKey), QStringLiteral("Next game"));
+
+    window->optEmailGroup->setChecked(true);
+    type(window->txtSubject, QStringLiteral("To all"));
+    QTest::mouseClick(window->cmdEmail, Qt::LeftButton);
+    EXPECT_EQ(emailsSent().size(), 3);
+    EXPECT_EQ(emailsSent().back().value(0), QStringLiteral("amy@x.io;cy@x.io"));
+    EXPECT_EQ(logLines().back(), QStringLiteral("Email sent."));
+    EXPECT_EQ(ReadSetting(SubjectKey), QStringLiteral("To all"));
+
+    // A lost connection: the message, and the settings as they were.
+    fake.script(QStringLiteral("EmailPlayer"), {Behaviour::Close, {}});
+    type(window->txtSubject, QStringLiteral("Lost"));
+    prompts.messages.clear();
+    QTest::mouseClick(window->cmdEmail, Qt::LeftButton);
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_TRUE(prompts.messages[0].contains(QStringLiteral("cannot be reached")));
+    EXPECT_EQ(ReadSetting(SubjectKey), QStringLiteral("To all"));
+    EXPECT_TRUE(window->isEnabled());
+}

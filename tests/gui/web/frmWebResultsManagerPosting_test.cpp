@@ -1,0 +1,272 @@
+#include "frmWebResultsManagerFixture.h"
+
+#include <QCheckBox>
+
+namespace {
+
+class WebPostingWindow : public frmWebResultsManagerTest {
+protected:
+    // A tournament of the league with one entrant per name, finishing in
+    // that order.
+    Long tournament(const QString& name, const QString& date, const QStringList& entrants)
+    {
+        const Long id = addTournament(league, name, date);
+        int finish = 0;
+        for (const QString& player : entrants)
+            addEntry(id, addPlayer(player, {league}), ++finish);
+        return id;
+    }
+
+    void loggedIn()
+    {
+        WriteSetting(ShowWebTrialKey, 0);
+        open();
+        login(QStringLiteral("secret"));
+        ASSERT_TRUE(window->frameButtons->isVisible());
+    }
+
+    QStringList newLogLines(qsizetype& seen) const
+    {
+        const QStringList all = logLines();
+        const QStringList fresh = all.mid(seen);
+        seen = all.size();
+        return fresh;
+    }
+};
+
+} // namespace
+
+TEST_F(WebPostingWindow, ThreeSelectedWithTheSecondRefusedPostTheOthersWithEveryResult)
+{
+    const Long jan = tournament(QStringLiteral("Jan"), QStringLiteral("2026-01-09 00:00:00"), {QStringLiteral("Ann")});
+    tournament(QStringLiteral("Feb"), QStringLiteral("2026-02-09 00:00:00"), {QStringLiteral("Bob")});
+    const Long mar = addTournament(league, QStringLiteral("Mar"), QStringLiteral("2026-03-09 00:00:00"));
+    const Long cy = addPlayer(QStringLiteral("Cy"), {league});
+    const Long di = addPlayer(QStringLiteral("Di"), {league});
+    addEntry(mar, cy, 1, 12.5);
+    addEntry(mar, di, 2, 13.5, cy);
+    FakeResultsService::Account a = fake.account();
+    a.refusedTournaments = {QStringLiteral("Feb")};
+    fake.setAccount(a);
+
+    loggedIn();
+    EXPECT_EQ(texts(window->lstTournamentsNotPosted),
+              (QStringList {QStringLiteral("Mar"), QStringLiteral("Feb"), QStringLiteral("Jan")}));
+    EXPECT_TRUE(window->lstTournamentsPosted->count() == 0);
+    EXPECT_EQ(window->lblWebLeagueName->text(), QStringLiteral("Wednesday Poker"));
+    qsizetype seen = logLines().size();
+
+    select(window->lstTournamentsNotPosted, texts(window->lstTournamentsNotPosted));
+    QTest::mouseClick(window->cmdPost, Qt::LeftButton);
+    EXPECT_EQ(texts(window->lstTournamentsPosted), (QStringList {QStringLiteral("Jan"), QStringLiteral("Mar")}));
+    EXPECT_EQ(data(window->lstTournamentsPosted), (QList<int> {101, 100}));
+    EXPECT_EQ(texts(window->lstTournamentsNotPosted), QStringList {QStringLiteral("Feb")});
+    EXPECT_EQ(texts(window->cmbTournament), (QStringList {QStringLiteral("Mar"), QStringLiteral("Jan")}));
+    EXPECT_EQ(window->cmbTournament->itemData(1).toInt(), jan);
+    EXPECT_EQ(window->cmbTournament->currentText(), QStringLiteral("Mar"));
+    EXPECT_EQ(texts(window->lstPlayers),
+              (QStringList {QStringLiteral("Cy (NO EMAIL)"), QStringLiteral("Di (NO EMAIL)")}));
+    EXPECT_EQ(
+        newLogLines(seen),
+        (QStringList {QStringLiteral("Uploading tournament Mar..."), QStringLiteral("Tournament uploaded."),
+                      QStringLiteral("Uploading player result for Cy..."), QStringLiteral("Player result uploaded."),
+                      QStringLiteral("Uploading player result for Di..."), QStringLiteral("Player result uploaded."),
+                      QStringLiteral("Uploading tournament Feb..."), QStringLiteral("The tournament was refused."),
+                      QStringLiteral("Uploading tournament Jan..."), QStringLiteral("Tournament uploaded."),
+                      QStringLiteral("Uploading player result for Ann..."), QStringLiteral("Player result uploaded."),
+                      QStringLiteral("2 of 3 selected tournaments posted.")}));
+    EXPECT_TRUE(window->imgError->isVisible());
+    EXPECT_TRUE(window->isEnabled());
+
+    // The second result: eliminated by Cy, 13.5 points as 14, date as the web
+    // takes it.
+    const FakeResultsService::Account after = fake.account();
+    ASSERT_EQ(after.results.size(), 3);
+    const QStringList di_ = after.results[1];
+    EXPECT_EQ(di_.value(0), QStringLiteral("Cy"));
+    EXPECT_EQ(di_.value(2), QStringLiteral("100"));
+    EXPECT_EQ(di_.value(3), QStringLiteral("Di"));
+    EXPECT_EQ(di_.value(12), QStringLiteral("14"));
+    EXPECT_EQ(after.results[0].value(12), QStringLiteral("12"));
+    EXPECT_EQ(after.results[0].value(0), QString());
+    const auto calls = fake.calls();
+    const auto insert = std::find_if(calls.begin(), calls.end(), [](const FakeResultsService::Call& c) {
+        return c.operation == QLatin1String("InsertWebTournament");
+    });
+    ASSERT_NE(insert, calls.end());
+    EXPECT_EQ(insert->arguments.mid(3),
+              (QStringList {QStringLiteral("Mar"), QString::number(mar), QStringLiteral("03/09/2026")}));
+}
+
+TEST_F(WebPostingWindow, RefusedRowsLostConnectionsNoPlayersAndBadNamesEachStopWhereTheyShould)
+{
+    tournament(QStringLiteral("Rows"), QStringLiteral("2026-01-01 00:00:00"),
+               {QStringLiteral("Ann"), QStringLiteral("Bob"), QStringLiteral("Cy")});
+    tournament(QStringLiteral("Lost"), QStringLiteral("2026-02-01 00:00:00"), {QStringLiteral("Di")});
+    tournament(QStringLiteral("Empty"), QStringLiteral("2026-03-01 00:00:00"), {});
+    tournament(QStringLiteral("A,,,~~~B"), QStringLiteral("2026-04-01 00:00:00"), {QStringLiteral("Ed")});
+    FakeResultsService::Account a = fake.account();
+    a.refusedPlayers = {QStringLiteral("Bob")};
+    fake.setAccount(a);
+    loggedIn();
+
+    struct Case {
+        QString name;
+        bool posted;
+        QStringList lines; // the log's new lines
+        QString message; // the message box, if any
+    };
+    const Case cases[] = {
+        {QStringLiteral("Rows"),
+         true,
+         {QStringLiteral("Uploading tournament Rows..."), QStringLiteral("Tournament uploaded."),
+          QStringLiteral("Uploading player result for Ann..."), QStringLiteral("Player result uploaded."),
+          QStringLiteral("Uploading player result for Bob..."), QStringLiteral("The player result was refused."),
+          QStringLiteral("1 of 3 player results of Rows were uploaded. Delete it from the league home page and post "
+                         "it again."),
+          QStringLiteral("0 of 1 selected tournaments posted.")},
+         {}},
+        {QStringLiteral("Lost"),
+         true,
+         {QStringLiteral("Uploading tournament Lost..."), QStringLiteral("Tournament uploaded."),
+          QStringLiteral("Uploading player result for Di..."),
+          QStringLiteral("0 of 1 player results of Lost were uploaded. Delete it from the league home page and post "
+                         "it again."),
+          QStringLiteral("0 of 1 selected tournaments posted.")},
+         QStringLiteral("cannot be reached")},
+        {QStringLiteral("Empty"),
+         false,
+         {QStringLiteral("0 of 1 selected tournaments posted.")},
+         QStringLiteral("A tournament you selected does not contain any players to upload.")},
+        {QStringLiteral("A,,,~~~B"),
+         false,
+         {QStringLiteral("0 of 1 selected tournaments posted.")},
+         QStringLiteral("\"A,,,~~~B\" cannot be posted")},
+    };
+    qsizetype seen = logLines().size();
+    for (const Case& c : cases) {
+        fake.clearScripts();
+        if (c.name == QLatin1String("Lost"))
+            fake.script(QStringLiteral("InsertWebPlayerResult4"), {Behaviour::Close, {}});
+        const qsizetype callsBefore = fake.calls().size();
+        prompts.messages.clear();
+        select(window->lstTournamentsNotPosted, {c.name});
+        QTest::mouseClick(window->cmdPost, Qt::LeftButton);
+        EXPECT_EQ(newLogLines(seen), c.lines) << c.name.toStdString();
+        EXPECT_EQ(texts(window->lstTournamentsPosted).contains(c.name), c.posted) << c.name.toStdString();
+        EXPECT_EQ(texts(window->lstTournamentsNotPosted).contains(c.name), !c.posted) << c.name.toStdString();
+        if (c.message.isEmpty()) {
+            EXPECT_TRUE(prompts.messages.isEmpty()) << c.name.toStdString();
+        } else {
+            ASSERT_EQ(prompts.messages.size(), 1) << c.name.toStdString();
+            EXPECT_TRUE(prompts.messages[0].contains(c.message)) << prompts.messages[0].toStdString();
+        }
+        if (!c.posted) {
+            EXPECT_EQ(fake.calls().size(), callsBefore) << c.name.toStdString();
+        }
+        EXPECT_TRUE(window->isEnabled());
+    }
+}
+
+TEST_F(WebPostingWindow, OnePostedNameTakesOneLocalTournamentAndRemovalTakesTheFirstComboEntry)
+{
+    const Long older
+        = tournament(QStringLiteral("Final"), QStringLiteral("2026-01-01 00:00:00"), {QStringLiteral("Ann")});
+    const Long newer
+        = tournament(QStringLiteral("Final"), QStringLiteral("2026-02-01 00:00:00"), {QStringLiteral("Bob")});
+    postedOnTheWeb({{7, QStringLiteral("Final")}});
+    loggedIn();
+    EXPECT_EQ(texts(window->lstTournamentsPosted), QStringList {QStringLiteral("Final")});
+    EXPECT_EQ(data(window->lstTournamentsNotPosted), QList<int> {older});
+    EXPECT_EQ(window->lstTournamentsNotPosted->currentRow(), 0);
+    EXPECT_TRUE(window->lstTournamentsNotPosted->selectedItems().isEmpty());
+    EXPECT_EQ(texts(window->cmbTournament), (QStringList {QStringLiteral("Final"), QStringLiteral("Final")}));
+    EXPECT_EQ(window->cmbTournament->currentIndex(), 1);
+    EXPECT_EQ(window->cmbTournament->currentData().toInt(), older);
+
+    select(window->lstTournamentsNotPosted, {QStringLiteral("Final")});
+    QTest::mouseClick(window->cmdPost, Qt::LeftButton);
+    EXPECT_EQ(logLines().back(), QStringLiteral("Selected tournament(s) posted."));
+    EXPECT_EQ(data(window->lstTournamentsPosted), (QList<int> {100, 7}));
+    EXPECT_EQ(window->cmbTournament->count(), 3);
+
+    // The newer web copy goes; the first "Final" of the combo goes with it.
+    window->lstTournamentsPosted->item(0)->setSelected(true);
+    QTest::mouseClick(window->cmdRemove, Qt::LeftButton);
+    EXPECT_EQ(logLines().mid(logLines().size() - 3),
+              (QStringList {QStringLiteral("Removing tournament from league home page..."),
+                            QStringLiteral("Tournament removed."), QStringLiteral("Selected tournament(s) removed.")}));
+    EXPECT_EQ(data(window->lstTournamentsPosted), QList<int> {7});
+    EXPECT_EQ(window->cmbTournament->count(), 2);
+    EXPECT_EQ(window->cmbTournament->itemData(0).toInt(), older);
+    EXPECT_EQ(data(window->lstTournamentsNotPosted), QList<int> {older});
+    EXPECT_NE(newer, older);
+
+    // A refused removal keeps the entry and says so.
+    fake.script(QStringLiteral("DeleteWebTournament"), {Behaviour::Reply, QStringLiteral("1|Not yours.")});
+    window->lstTournamentsPosted->item(0)->setSelected(true);
+    QTest::mouseClick(window->cmdRemove, Qt::LeftButton);
+    EXPECT_EQ(logLines().mid(logLines().size() - 2),
+              (QStringList {QStringLiteral("Not yours."), QStringLiteral("0 of 1 selected tournaments removed.")}));
+    EXPECT_EQ(data(window->lstTournamentsPosted), QList<int> {7});
+}
+
+TEST_F(WebPostingWindow, AnEmptyLeagueListsNothingAndARefusedTournamentListKeepsTheLoginPage)
+{
+    loggedIn();
+    EXPECT_EQ(window->lstTournamentsNotPosted->count(), 0);
+    EXPECT_EQ(window->lstTournamentsNotPosted->currentRow(), -1);
+    EXPECT_EQ(window->cmbTournament->count(), 0);
+    EXPECT_TRUE(window->optEmailTourney->isChecked());
+
+    fake.script(QStringLiteral("GetWebTournaments"), {Behaviour::Reply, QStringLiteral("1|Account suspended.")});
+    open();
+    login(QStringLiteral("secret"));
+    EXPECT_EQ(logLines().back(), QStringLiteral("Account suspended."));
+    EXPECT_TRUE(window->frameLogin->isVisible());
+    EXPECT_FALSE(window->frameButtons->isVisible());
+}
+
+TEST_F(WebPostingWindow, LeagueDetailsAreSavedWithThirteenArgumentsAndRefreshedFromElevenFields)
+{
+    loggedIn();
+    EXPECT_EQ(window->txtLeagueName->text(), QStringLiteral("Wednesday Poker"));
+    EXPECT_TRUE(window->chkDisplayManagerName->isChecked());
+    EXPECT_FALSE(window->chkDisplayManagerEmail->isChecked());
+    EXPECT_EQ(window->txtLeagueMessage->toPlainText(), QStringLiteral("Next game Friday"));
+    EXPECT_EQ(window->txtViewerPassword->echoMode(), QLineEdit::Normal);
+
+    window->optMessage->setChecked(true);
+    type(window->txtCity, QStringLiteral("Shelbyville"));
+    type(window->txtViewerPassword, QStringLiteral("open sesame"));
+    window->chkDisplayManagerName->setChecked(false);
+    window->chkDisplayManagerEmail->setChecked(true);
+    window->txtLeagueMessage->setPlainText(QStringLiteral("Two\nlines"));
+    QTest::mouseClick(window->cmdUpdateLeagueMessage, Qt::LeftButton);
+    EXPECT_EQ(logLines().back(), QStringLiteral("League details updated."));
+    const FakeResultsService::Call save = fake.calls().back();
+    EXPECT_EQ(save.operation, QStringLiteral("UpdateWebLeagueInfo3"));
+    EXPECT_EQ(save.arguments,
+              (QStringList {QStringLiteral("director@example.com"), QStringLiteral("secret"), QStringLiteral("42"),
+                            QStringLiteral("Shelbyville"), QStringLiteral("IL"), QStringLiteral("USA"),
+                            QStringLiteral("Two\nlines"), QStringLiteral("0"), QStringLiteral("1"),
+                            QStringLiteral("Wednesday Poker"), QStringLiteral("open sesame"), QStringLiteral("Pat"),
+                            QStringLiteral("Jones")}));
+    EXPECT_FALSE(window->rtbInfo->toPlainText().contains(QStringLiteral("open sesame")));
+
+    type(window->txtCity, QStringLiteral("scratch"));
+    QTest::mouseClick(window->cmdRefreshLeague, Qt::LeftButton);
+    EXPECT_EQ(window->txtCity->text(), QStringLiteral("Shelbyville"));
+    EXPECT_EQ(window->txtViewerPassword->text(), QStringLiteral("open sesame"));
+    EXPECT_TRUE(window->chkDisplayManagerEmail->isChecked());
+
+    // Ten fields cannot be read; the boxes stay as they are.
+    fake.script(QStringLiteral("GetWebLeague3"),
+                {Behaviour::Reply, QStringLiteral("0|") + QStringList(10, QStringLiteral("x")).join(ListSeparator)});
+    type(window->txtCity, QStringLiteral("kept"));
+    QTest::mouseClick(window->cmdRefreshLeague, Qt::LeftButton);
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_TRUE(prompts.messages[0].contains(QStringLiteral("cannot be read")));
+    EXPECT_EQ(window->txtCity->text(), QStringLiteral("kept"));
+    EXPECT_TRUE(window->isEnabled());
+}
