@@ -70,6 +70,16 @@ inline QRadioButton* option(QFrame* group, const QString& name, const QString& c
     return o;
 }
 
+// Runs the handler when the option is selected, by the user or by code.
+template <typename Window>
+void onSelected(QRadioButton* option, Window* window, void (Window::*handler)())
+{
+    QObject::connect(option, &QRadioButton::toggled, window, [window, handler](bool on) {
+        if (on)
+            (window->*handler)();
+    });
+}
+
 // The window disabled for as long as the guard lives, on every way out.
 template <typename Window>
 class ScreenDisabled {

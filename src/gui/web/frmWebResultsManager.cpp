@@ -231,12 +231,7 @@ void frmWebResultsManager::buildAccountPages(QWidget* pages)
 
 void frmWebResultsManager::connectHandlers()
 {
-    auto onSelect = [this](QRadioButton* o, void (frmWebResultsManager::*handler)()) {
-        connect(o, &QRadioButton::toggled, this, [this, handler](bool on) {
-            if (on)
-                (this->*handler)();
-        });
-    };
+    auto onSelect = [this](QRadioButton* o, void (frmWebResultsManager::*handler)()) { onSelected(o, this, handler); };
     onSelect(optRenew, &frmWebResultsManager::optRenew_Click);
     onSelect(optForgotPassword, &frmWebResultsManager::optForgotPassword_Click);
     onSelect(optLogin, &frmWebResultsManager::optLogin_Click);

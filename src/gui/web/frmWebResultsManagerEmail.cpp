@@ -115,12 +115,7 @@ void frmWebResultsManager::buildEmailPage(QWidget* pages)
 
 void frmWebResultsManager::connectEmailHandlers()
 {
-    auto onSelect = [this](QRadioButton* o, void (frmWebResultsManager::*handler)()) {
-        connect(o, &QRadioButton::toggled, this, [this, handler](bool on) {
-            if (on)
-                (this->*handler)();
-        });
-    };
+    auto onSelect = [this](QRadioButton* o, void (frmWebResultsManager::*handler)()) { onSelected(o, this, handler); };
     onSelect(optEmailTourney, &frmWebResultsManager::optEmailTourney_Click);
     onSelect(optEmailLeague, &frmWebResultsManager::optEmailLeague_Click);
     onSelect(optCopyOnly, &frmWebResultsManager::optCopyOnly_Click);
