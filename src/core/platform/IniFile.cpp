@@ -3,10 +3,17 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
+#include <compare>
+#include <cstring>
+#include <limits>
 
 namespace {
 
 const QByteArray kBom("\xEF\xBB\xBF");
+
+// Line positions are kept in 31 bits.
+constexpr qsizetype kLargestFile = std::numeric_limits<qint32>::max();
 
 bool sameName(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
 
@@ -35,11 +42,134 @@ QString encodeValue(const QString& v)
     return v;
 }
 
-bool isBlank(const QByteArray& content) { return content.trimmed().isEmpty(); }
+// The blanks that QString::trimmed() removes, as far as ASCII goes.
+bool isBlankByte(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+bool isBlank(const char* p, qsizetype n) { return std::all_of(p, p + n, isBlankByte); }
+
+enum class Kind { Other, Section, Entry };
+
+struct Parsed {
+    Kind kind = Kind::Other;
+    QString name; // section or key name, trimmed
+    QString value; // an entry's value, trimmed, quotes still on
+};
+
+// One line's meaning, its line end left off.
+Parsed parseLine(QByteArrayView content)
+{
+    Parsed line;
+    const QString text = DecodeUtf8OrLatin1(content).trimmed();
+    if (text.startsWith(u'[')) {
+        const qsizetype close = text.lastIndexOf(u']');
+        if (close > 0) {
+            line.kind = Kind::Section;
+            line.name = text.mid(1, close - 1).trimmed();
+        }
+    } else if (!text.startsWith(u';')) {
+        const qsizetype eq = text.indexOf(u'=');
+        if (eq > 0) {
+            const QString key = text.left(eq).trimmed();
+            if (!key.isEmpty()) {
+                line.kind = Kind::Entry;
+                line.name = key;
+                line.value = text.mid(eq + 1).trimmed();
+            }
+        }
+    }
+    return line;
+}
+
+// FNV-1a over the UTF-16 units of a case-folded name.
+constexpr quint32 kHashBasis = 2166136261u;
+constexpr quint32 kHashPrime = 16777619u;
+
+quint32 feed(quint32 h, char16_t unit)
+{
+    h = (h ^ (unit & 0xFFu)) * kHashPrime;
+    return (h ^ (unit >> 8)) * kHashPrime;
+}
+
+quint32 nameHash(const QString& name)
+{
+    quint32 h = kHashBasis;
+    for (QChar c : name.toCaseFolded())
+        h = feed(h, c.unicode());
+    return h;
+}
+
+// Sections are hashed with place 0; entries with their section's number
+// plus one, so that a key is looked up within its own section.
+quint32 placedHash(quint32 name, quint32 place)
+{
+    quint32 h = name ^ ((place + 1) * 0x9E3779B9u);
+    h ^= h >> 16;
+    h *= 0x85EBCA6Bu;
+    h ^= h >> 13;
+    return h;
+}
+
+struct Scanned {
+    Kind kind = Kind::Other;
+    quint32 hash = 0;
+};
+
+// What one line is, and its name's hash, straight from the bytes when they
+// are all ASCII; other lines go the long way through parseLine.
+Scanned scanLine(const char* p, qsizetype n)
+{
+    for (qsizetype i = 0; i < n; ++i) {
+        if (static_cast<unsigned char>(p[i]) >= 0x80) {
+            const Parsed parsed = parseLine(QByteArrayView(p, n));
+            return {parsed.kind, parsed.kind == Kind::Other ? 0u : nameHash(parsed.name)};
+        }
+    }
+    auto trim = [p](qsizetype& b, qsizetype& e) {
+        while (b < e && isBlankByte(p[b]))
+            ++b;
+        while (e > b && isBlankByte(p[e - 1]))
+            --e;
+    };
+    auto hashOf = [p](qsizetype b, qsizetype e) {
+        quint32 h = kHashBasis;
+        for (qsizetype i = b; i < e; ++i) {
+            char c = p[i];
+            if (c >= 'A' && c <= 'Z')
+                c = static_cast<char>(c - 'A' + 'a');
+            h = feed(h, static_cast<char16_t>(c));
+        }
+        return h;
+    };
+    qsizetype b = 0;
+    qsizetype e = n;
+    trim(b, e);
+    if (b == e)
+        return {};
+    if (p[b] == '[') {
+        qsizetype close = e - 1;
+        while (close > b && p[close] != ']')
+            --close;
+        if (close == b)
+            return {};
+        qsizetype nb = b + 1;
+        trim(nb, close);
+        return {Kind::Section, hashOf(nb, close)};
+    }
+    if (p[b] == ';')
+        return {};
+    const void* eq = std::memchr(p + b, '=', static_cast<size_t>(e - b));
+    if (!eq || eq == p + b)
+        return {};
+    qsizetype ke = static_cast<const char*>(eq) - p;
+    trim(b, ke);
+    if (b == ke)
+        return {};
+    return {Kind::Entry, hashOf(b, ke)};
+}
 
 } // namespace
 
-QString DecodeUtf8OrLatin1(const QByteArray& bytes)
+QString DecodeUtf8OrLatin1(QByteArrayView bytes)
 {
     QString out;
     out.reserve(bytes.size());
@@ -91,101 +221,97 @@ IniFile::IniFile(QString path)
 {
 }
 
-IniFile::Line IniFile::parse(const QByteArray& content, const QByteArray& ending, bool firstLine)
-{
-    Line line;
-    line.content = content;
-    line.ending = ending;
-    const QByteArray bytes = firstLine && content.startsWith(kBom) ? content.mid(kBom.size()) : content;
-    const QString text = DecodeUtf8OrLatin1(bytes).trimmed();
-    if (text.startsWith(u'[')) {
-        const qsizetype close = text.lastIndexOf(u']');
-        if (close > 0) {
-            line.kind = Line::Kind::Section;
-            line.name = text.mid(1, close - 1).trimmed();
-        }
-    } else if (!text.startsWith(u';')) {
-        const qsizetype eq = text.indexOf(u'=');
-        if (eq > 0) {
-            const QString key = text.left(eq).trimmed();
-            if (!key.isEmpty()) {
-                line.kind = Line::Kind::Entry;
-                line.name = key;
-                line.value = text.mid(eq + 1).trimmed();
-            }
-        }
-    }
-    return line;
-}
-
 bool IniFile::load()
 {
-    mLines.clear();
+    mData.clear();
     mError.clear();
     mUnreadable = false;
     mChanged = false;
 
     const QFileInfo info(mPath);
-    if (!info.exists())
-        return true;
-    QFile file(mPath);
-    if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
-        mError = info.isDir() ? QStringLiteral("It is a folder.") : file.errorString();
-        mUnreadable = true;
-        return false;
+    if (info.exists()) {
+        QFile file(mPath);
+        if (info.isDir())
+            mError = QStringLiteral("It is a folder.");
+        else if (info.size() > kLargestFile)
+            mError = QStringLiteral("It is too large for a settings file.");
+        else if (!file.open(QIODevice::ReadOnly))
+            mError = file.errorString();
+        else if (mData = file.readAll(); file.error() != QFileDevice::NoError)
+            mError = file.errorString();
+        mUnreadable = !mError.isEmpty();
+        if (mUnreadable)
+            mData.clear();
     }
-    const QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        mError = file.errorString();
-        mUnreadable = true;
-        return false;
-    }
+    index();
+    return !mUnreadable;
+}
 
+void IniFile::index()
+{
+    mLines.clear();
+    mSections.clear();
+    mKeys.clear();
+    const char* d = mData.constData();
+    const qsizetype n = mData.size();
     qsizetype start = 0;
-    while (start < data.size()) {
-        const qsizetype nl = data.indexOf('\n', start);
-        if (nl < 0) {
-            mLines.append(parse(data.mid(start), QByteArray(), mLines.isEmpty()));
-            break;
-        }
-        qsizetype end = nl;
-        QByteArray ending("\n");
-        if (end > start && data[end - 1] == '\r') {
+    while (start < n) {
+        const void* found = std::memchr(d + start, '\n', static_cast<size_t>(n - start));
+        const qsizetype nl = found ? static_cast<const char*>(found) - d : -1;
+        qsizetype end = nl < 0 ? n : nl;
+        if (nl >= 0 && end > start && d[end - 1] == '\r')
             --end;
-            ending = "\r\n";
+        const qsizetype begin = start == 0 && mData.startsWith(kBom) ? kBom.size() : start;
+        const Scanned line = scanLine(d + begin, end - begin);
+        if (line.kind != Kind::Other) {
+            const auto at = static_cast<quint32>(mLines.size());
+            const bool isSection = line.kind == Kind::Section;
+            if (isSection)
+                mSections.push_back(at);
+            // Entries above the first section can never be found.
+            if (isSection || !mSections.empty())
+                mKeys.push_back({placedHash(line.hash, isSection ? 0 : static_cast<quint32>(mSections.size())), at});
+            mLines.push_back({static_cast<quint32>(begin), static_cast<quint32>(end), isSection ? 1u : 0u});
         }
-        mLines.append(parse(data.mid(start, end - start), ending, mLines.isEmpty()));
-        start = nl + 1;
+        start = nl < 0 ? n : nl + 1;
     }
-    return true;
+    std::sort(mKeys.begin(), mKeys.end());
+    mLines.shrink_to_fit();
+    mKeys.shrink_to_fit();
 }
 
 int IniFile::findSection(const QString& section) const
 {
-    for (int i = 0; i < mLines.size(); ++i) {
-        if (mLines[i].kind == Line::Kind::Section && sameName(mLines[i].name, section))
-            return i;
+    const quint32 hash = placedHash(nameHash(section), 0);
+    for (auto k = std::lower_bound(mKeys.begin(), mKeys.end(), Key {hash, 0}); k != mKeys.end() && k->hash == hash;
+         ++k) {
+        const Line& line = mLines[k->line];
+        if (!line.isSection)
+            continue;
+        const Parsed parsed = parseLine(QByteArrayView(mData).sliced(line.begin, line.end - line.begin));
+        if (sameName(parsed.name, section))
+            return static_cast<int>(std::lower_bound(mSections.begin(), mSections.end(), k->line) - mSections.begin());
     }
     return -1;
 }
 
-int IniFile::sectionEnd(int header) const
-{
-    int i = header + 1;
-    while (i < mLines.size() && mLines[i].kind != Line::Kind::Section)
-        ++i;
-    return i;
-}
-
 int IniFile::findEntry(const QString& section, const QString& key) const
 {
-    const int header = findSection(section);
-    if (header < 0)
+    const int number = findSection(section);
+    if (number < 0)
         return -1;
-    const int end = sectionEnd(header);
-    for (int i = header + 1; i < end; ++i) {
-        if (mLines[i].kind == Line::Kind::Entry && sameName(mLines[i].name, key))
-            return i;
+    const quint32 first = mSections[static_cast<size_t>(number)];
+    const quint32 next = static_cast<size_t>(number) + 1 < mSections.size() ? mSections[static_cast<size_t>(number) + 1]
+                                                                            : static_cast<quint32>(mLines.size());
+    const quint32 hash = placedHash(nameHash(key), static_cast<quint32>(number) + 1);
+    for (auto k = std::lower_bound(mKeys.begin(), mKeys.end(), Key {hash, 0}); k != mKeys.end() && k->hash == hash;
+         ++k) {
+        if (k->line <= first || k->line >= next)
+            continue;
+        const Line& line = mLines[k->line];
+        const Parsed parsed = parseLine(QByteArrayView(mData).sliced(line.begin, line.end - line.begin));
+        if (sameName(parsed.name, key))
+            return static_cast<int>(k->line);
     }
     return -1;
 }
@@ -195,7 +321,8 @@ std::optional<QString> IniFile::value(const QString& section, const QString& key
     const int i = findEntry(section, key);
     if (i < 0)
         return std::nullopt;
-    return unquote(mLines[i].value);
+    const Line& line = mLines[static_cast<size_t>(i)];
+    return unquote(parseLine(QByteArrayView(mData).sliced(line.begin, line.end - line.begin)).value);
 }
 
 QString IniFile::value(const QString& section, const QString& key, const QString& defaultText) const
@@ -207,29 +334,54 @@ bool IniFile::hasSection(const QString& section) const { return findSection(sect
 
 QByteArray IniFile::newLineEnding() const
 {
-    for (const Line& line : mLines) {
-        if (!line.ending.isEmpty())
-            return line.ending;
-    }
-    return QByteArray("\n");
+    const qsizetype nl = mData.indexOf('\n');
+    return nl > 0 && mData[nl - 1] == '\r' ? QByteArray("\r\n") : QByteArray("\n");
 }
 
-void IniFile::insertLine(int index, const QString& text)
+namespace {
+
+// The line that ends just before pos (a line start or the end of the data):
+// its first byte and the end of its text, line end left off.
+std::pair<qsizetype, qsizetype> lineBefore(const QByteArray& data, qsizetype pos)
+{
+    qsizetype end = pos;
+    if (end > 0 && data[end - 1] == '\n')
+        --end;
+    qsizetype start = end;
+    while (start > 0 && data[start - 1] != '\n')
+        --start;
+    return {start, end};
+}
+
+} // namespace
+
+void IniFile::changed()
+{
+    mChanged = true;
+    index();
+}
+
+void IniFile::insertLine(qsizetype at, const QString& text)
 {
     const QByteArray ending = newLineEnding();
-    if (index == mLines.size() && !mLines.isEmpty() && mLines.last().ending.isEmpty())
-        mLines.last().ending = ending;
-    mLines.insert(index, parse(text.toUtf8(), ending, index == 0));
-    mChanged = true;
+    if (at == mData.size() && !mData.isEmpty() && !mData.endsWith('\n')) {
+        mData.append(ending);
+        at = mData.size();
+    }
+    mData.insert(at, text.toUtf8() + ending);
+    changed();
 }
 
 void IniFile::addSection(const QString& section)
 {
     if (hasSection(section))
         return;
-    if (!mLines.isEmpty() && !isBlank(mLines.last().content))
-        insertLine(static_cast<int>(mLines.size()), QString());
-    insertLine(static_cast<int>(mLines.size()), u'[' + section + u']');
+    if (!mData.isEmpty()) {
+        const auto [start, end] = lineBefore(mData, mData.size());
+        if (!isBlank(mData.constData() + start, end - start))
+            insertLine(mData.size(), QString());
+    }
+    insertLine(mData.size(), u'[' + section + u']');
 }
 
 void IniFile::setValue(const QString& section, const QString& key, const QString& value)
@@ -237,21 +389,30 @@ void IniFile::setValue(const QString& section, const QString& key, const QString
     const QString v = oneLine(value);
     const int entry = findEntry(section, key);
     if (entry >= 0) {
-        Line& line = mLines[entry];
-        if (unquote(line.value) == v)
+        const Line line = mLines[static_cast<size_t>(entry)];
+        const Parsed parsed = parseLine(QByteArrayView(mData).sliced(line.begin, line.end - line.begin));
+        if (unquote(parsed.value) == v)
             return;
-        QByteArray content = (line.name + u'=' + encodeValue(v)).toUtf8();
-        if (entry == 0 && line.content.startsWith(kBom))
-            content.prepend(kBom);
-        line = parse(content, line.ending, entry == 0);
-        mChanged = true;
+        mData.replace(line.begin, line.end - line.begin, (parsed.name + u'=' + encodeValue(v)).toUtf8());
+        changed();
         return;
     }
     addSection(section);
-    const int header = findSection(section);
-    int at = sectionEnd(header);
-    while (at - 1 > header && isBlank(mLines[at - 1].content))
-        --at;
+    const int found = findSection(section);
+    if (found < 0) { // a name that does not read back as given (blanks around it)
+        insertLine(mData.size(), key + u'=' + encodeValue(v));
+        return;
+    }
+    // The new key goes after the section's last line that is not blank.
+    const auto number = static_cast<size_t>(found);
+    const qsizetype header = lineBefore(mData, mLines[mSections[number]].end).first;
+    qsizetype at = number + 1 < mSections.size() ? qsizetype(mLines[mSections[number + 1]].begin) : mData.size();
+    while (at > 0) {
+        const auto [start, end] = lineBefore(mData, at);
+        if (start <= header || !isBlank(mData.constData() + start, end - start))
+            break;
+        at = start;
+    }
     insertLine(at, key + u'=' + encodeValue(v));
 }
 
@@ -269,10 +430,7 @@ bool IniFile::save()
         mError = file.errorString();
         return false;
     }
-    for (const Line& line : mLines) {
-        file.write(line.content);
-        file.write(line.ending);
-    }
+    file.write(mData);
     if (!file.commit()) {
         mError = file.errorString();
         return false;

@@ -1,9 +1,10 @@
 #pragma once
 
 #include <QByteArray>
-#include <QList>
+#include <QByteArrayView>
 #include <QString>
 #include <optional>
+#include <vector>
 
 // An initialisation file of "[Section]" headers and "Key=Value" lines, read
 // and written the way the classic Windows profile functions do it:
@@ -17,6 +18,10 @@
 // comments and unknown lines included. The file is read as UTF-8, each byte
 // that is not part of valid UTF-8 being taken as Latin-1; changed lines are
 // written as UTF-8. Saving replaces the file atomically.
+//
+// The file's bytes are kept as read; besides them only the headers and
+// entries are noted, a few bytes each, so a large file costs little more
+// memory than its size and a lookup does not walk the file.
 class IniFile {
 public:
     explicit IniFile(QString path);
@@ -49,24 +54,32 @@ public:
     QString errorString() const { return mError; }
 
 private:
+    // A header or an entry: where its text stands in mData (without the
+    // line end, and after a byte order mark on the first line).
     struct Line {
-        enum class Kind { Other, Section, Entry };
-        QByteArray content; // the line's bytes without its line end
-        QByteArray ending; // "\r\n", "\n" or nothing for a last line without one
-        Kind kind = Kind::Other;
-        QString name; // section or key name, trimmed
-        QString value; // an entry's value, trimmed, quotes still on
+        quint32 begin = 0;
+        quint32 end : 31 = 0;
+        quint32 isSection : 1 = 0;
+    };
+    // A name's hash and the line that bears it; sorted, for lookups.
+    struct Key {
+        quint32 hash;
+        quint32 line;
+        auto operator<=>(const Key&) const = default;
     };
 
-    static Line parse(const QByteArray& content, const QByteArray& ending, bool firstLine);
-    int findSection(const QString& section) const; // index of its header line, or -1
-    int sectionEnd(int header) const; // index of the next header, or the line count
+    void index(); // notes the headers and entries of mData
+    int findSection(const QString& section) const; // index in mLines of its header, or -1
     int findEntry(const QString& section, const QString& key) const;
     QByteArray newLineEnding() const;
-    void insertLine(int index, const QString& text);
+    void insertLine(qsizetype at, const QString& text); // at a line start or the end
+    void changed();
 
     QString mPath;
-    QList<Line> mLines;
+    QByteArray mData;
+    std::vector<Line> mLines; // headers and entries, in file order
+    std::vector<quint32> mSections; // index in mLines of each header, in file order
+    std::vector<Key> mKeys;
     QString mError;
     bool mUnreadable = false;
     bool mChanged = false;
@@ -74,4 +87,4 @@ private:
 
 // Text decoded as UTF-8 where the bytes are valid UTF-8, each other byte
 // taken as a Latin-1 character.
-QString DecodeUtf8OrLatin1(const QByteArray& bytes);
+QString DecodeUtf8OrLatin1(QByteArrayView bytes);

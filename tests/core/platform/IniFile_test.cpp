@@ -1,10 +1,13 @@
 #include "TestSupport.h"
 #include "core/platform/AppPaths.h"
+#include "core/platform/FileStamp.h"
 #include "core/platform/IniFile.h"
 #include "core/store/SettingsFile.h"
 
 #include <QDir>
 #include <QFile>
+#include <fcntl.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -161,6 +164,48 @@ TEST_F(SettingsFileTest, FailedWriteIsReportedOnceUntilAWriteSucceeds)
     EXPECT_FALSE(WriteIniValue(QStringLiteral("Display"), QStringLiteral("Tutorial"), 0));
     EXPECT_EQ(prompts.messages.size(), 2);
     EXPECT_TRUE(QFileInfo(file).isDir());
+}
+
+// Rewrites the file in place (same size, same file number) and sets its
+// modification time, so that only its content tells it from before.
+void rewriteInPlace(const QString& path, const QByteArray& bytes, qint64 modifiedNs)
+{
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_EQ(f.size(), bytes.size());
+        f.write(bytes);
+    }
+    const timespec times[2] = {{0, UTIME_OMIT}, {modifiedNs / 1'000'000'000, modifiedNs % 1'000'000'000}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0), 0);
+}
+
+TEST_F(SettingsFileTest, TheFileIsParsedOnceWhileItStaysAsItWas)
+{
+    auto handTimer = [] { return ReadIniValue(QStringLiteral("Display"), QStringLiteral("HandTimer"), 0); };
+    const qint64 lastYear = WallClockNs() - 365LL * 24 * 3600 * 1'000'000'000;
+    writeBytes(settings(), "[Display]\nHandTimer=7\n");
+    rewriteInPlace(settings(), "[Display]\nHandTimer=7\n", lastYear);
+    EXPECT_EQ(handTimer(), QStringLiteral("7"));
+
+    // Same size and time: the parsed copy is used; a new time: read again.
+    rewriteInPlace(settings(), "[Display]\nHandTimer=8\n", lastYear);
+    EXPECT_EQ(handTimer(), QStringLiteral("7"));
+    rewriteInPlace(settings(), "[Display]\nHandTimer=8\n", lastYear + 1);
+    EXPECT_EQ(handTimer(), QStringLiteral("8"));
+
+    // Our own write replaces the parsed copy.
+    ASSERT_TRUE(WriteIniValue(QStringLiteral("Display"), QStringLiteral("HandTimer"), 9));
+    rewriteInPlace(settings(), "[Display]\nHandTimer=5\n", StampOf(settings()).modifiedNs);
+    EXPECT_EQ(handTimer(), QStringLiteral("9"));
+
+    // A file changed within the last second is read again each time, as its
+    // time may not tell two quick writes apart.
+    const qint64 justNow = WallClockNs();
+    rewriteInPlace(settings(), "[Display]\nHandTimer=1\n", justNow);
+    EXPECT_EQ(handTimer(), QStringLiteral("1"));
+    rewriteInPlace(settings(), "[Display]\nHandTimer=2\n", justNow);
+    EXPECT_EQ(handTimer(), QStringLiteral("2"));
 }
 
 TEST(DecodeUtf8OrLatin1, InvalidSequencesFallBackBytewise)
