@@ -1,5 +1,7 @@
 #include "core/platform/Database.h"
 
+#include "core/platform/StoredDate.h"
+
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -21,8 +23,9 @@ QString engineText(const QSqlError& error)
     return text.isEmpty() ? error.text() : text;
 }
 
-// The value as the engine stores it (see the header).
-QVariant toStored(const QVariant& value)
+// The value as the engine stores it (see the header); what names it in an
+// error.
+QVariant toStored(const QVariant& value, const QString& what)
 {
     switch (value.typeId()) {
     case QMetaType::QString:
@@ -49,13 +52,12 @@ QVariant toStored(const QVariant& value)
         return QByteArray(text, static_cast<int>(end - text)).toDouble();
     }
     case QMetaType::QDateTime:
-        return value.toDateTime().isValid()
-            ? QVariant(value.toDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")))
-            : QVariant();
-    case QMetaType::QDate:
-        return value.toDate().isValid()
-            ? QVariant(value.toDate().toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(" 00:00:00"))
-            : QVariant();
+    case QMetaType::QDate: {
+        const QString text = StoredDateText(DateFromStored(value));
+        if (text.isEmpty())
+            throw DatabaseError(QStringLiteral("The date to be written to %1 is not a valid date.").arg(what));
+        return text;
+    }
     default:
         return value.isNull() ? QVariant() : value;
     }
@@ -69,8 +71,8 @@ QSqlQuery run(const QSqlDatabase& connection, const QString& sql, const QVariant
     q.setForwardOnly(true);
     if (!q.prepare(sql))
         throw DatabaseError(engineText(q.lastError()));
-    for (const QVariant& v : values)
-        q.addBindValue(toStored(v));
+    for (qsizetype i = 0; i < values.size(); ++i)
+        q.addBindValue(toStored(values[i], QStringLiteral("value %1 of the statement").arg(i + 1)));
     if (!q.exec())
         throw DatabaseError(engineText(q.lastError()));
     return q;
@@ -303,6 +305,7 @@ void Recordset::setValue(const QString& column, const QVariant& value)
     const int c = columnIndex(column);
     if (m_mode == Mode::None)
         throw DatabaseError(QStringLiteral("A value can be set only after AddNew or Edit."));
+    toStored(value, m_columns[c]); // a value that cannot be stored fails here, naming its column
     for (auto& change : m_changes)
         if (change.first == c) {
             change.second = value;

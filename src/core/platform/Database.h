@@ -15,8 +15,10 @@
 // statement, in the order of the value list).
 //
 // Values written: a bool is stored as 1/0, any whole number as an integer, a
-// float as a real, a QDateTime or QDate as text "yyyy-MM-dd HH:mm:ss", a
-// QString as text (a null QString as ""), an invalid QVariant as Null.
+// float as a real, a QDateTime or QDate as text "yyyy-MM-dd HH:mm:ss" of its
+// day and time of day without a zone (StoredDate.h; an invalid one is an
+// error naming its column), a QString as text (a null QString as ""), an
+// invalid QVariant as Null.
 // Values read: Null reads as an invalid QVariant, everything else as the
 // engine holds it (integer, real or text).
 

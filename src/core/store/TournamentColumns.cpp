@@ -1,6 +1,7 @@
 #include "core/store/TournamentColumns.h"
 
 #include "core/platform/Database.h"
+#include "core/platform/StoredDate.h"
 #include "core/store/Nz.h"
 #include "core/store/OpenTournament.h"
 
@@ -22,22 +23,10 @@ QString shown(const QVariant& value)
     return value.toString();
 }
 
-// The database layer stores dates as "yyyy-MM-dd HH:mm:ss".
+// A stored date as a date without a zone (StoredDate.h).
 QVariant readDate(const QVariant& stored)
 {
-    if (stored.typeId() == QMetaType::QDateTime)
-        return stored;
-    if (stored.typeId() == QMetaType::QDate)
-        return QDateTime(stored.toDate(), QTime(0, 0));
-    const QString text = stored.toString().trimmed();
-    QDateTime date = QDateTime::fromString(text, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-    if (!date.isValid())
-        date = QDateTime::fromString(text, Qt::ISODate);
-    if (!date.isValid()) {
-        const QDate day = QDate::fromString(text, Qt::ISODate);
-        if (day.isValid())
-            date = QDateTime(day, QTime(0, 0));
-    }
+    const QDateTime date = DateFromStored(stored);
     if (!date.isValid())
         throw ValueError {shown(stored) + QStringLiteral(" is not a date")};
     return date;

@@ -1,8 +1,10 @@
 #include "LeagueTestData.h"
+#include "core/platform/StoredDate.h"
 #include "core/store/OpenTournament.h"
 #include "core/store/TournamentStore.h"
 
 #include <QDateTime>
+#include <ctime>
 #include <vector>
 
 namespace {
@@ -13,7 +15,7 @@ OpenTournament sampleTournament()
     OpenTournament t;
     t.glngCurrentLeagueID = 7;
     t.gstrTournamentName = QStringLiteral("Friday Deepstack");
-    t.gvarTournamentDate = QDateTime(QDate(2024, 5, 17), QTime(19, 30, 5));
+    t.gvarTournamentDate = DateTimeOf(QDate(2024, 5, 17), QTime(19, 30, 5));
     t.gdblBuyin = 40.5;
     t.glngMinutesPerSession = 25;
     t.gintPlayersPerTable = 9;
@@ -630,3 +632,72 @@ TEST_F(TournamentStoreTest, TheProgramsRoutinesWorkOnItsDatabaseAndOpenTournamen
 }
 
 } // namespace
+
+// A stored date comes back as it was stored whatever the zone the program
+// runs in, also on a day whose midnight that zone skips.
+struct ZoneAndDate {
+    const char* zone;
+    const char* stored;
+};
+
+void PrintTo(const ZoneAndDate& p, std::ostream* os) { *os << p.zone << ' ' << p.stored; }
+
+class TournamentDateTest : public TournamentStoreTest, public ::testing::WithParamInterface<ZoneAndDate> {
+protected:
+    void SetUp() override
+    {
+        TournamentStoreTest::SetUp();
+        zone = qgetenv("TZ");
+        hadZone = qEnvironmentVariableIsSet("TZ");
+        qputenv("TZ", GetParam().zone);
+        tzset();
+    }
+
+    void TearDown() override
+    {
+        if (hadZone)
+            qputenv("TZ", zone);
+        else
+            qunsetenv("TZ");
+        tzset();
+        TournamentStoreTest::TearDown();
+    }
+
+    QByteArray zone;
+    bool hadZone = false;
+};
+
+TEST_P(TournamentDateTest, ADateComesBackAsStoredAndAnInvalidOneIsNeverWritten)
+{
+    const QString stored = QString::fromLatin1(GetParam().stored);
+    OpenTournament t = savedSample();
+    db.execute(QStringLiteral("UPDATE tblTournament SET \"Date\" = ?"), {stored});
+
+    OpenTournament loaded;
+    LoadTournament(db, loaded, t.glngCurrentTournamentID, false);
+    const QDateTime date = loaded.gvarTournamentDate.toDateTime();
+    EXPECT_EQ(date.date(), QDate::fromString(stored.left(10), Qt::ISODate));
+    EXPECT_EQ(date.time(), QTime::fromString(stored.mid(11), Qt::ISODate));
+    SaveTournament(db, loaded, false);
+    EXPECT_EQ(single(QStringLiteral("SELECT \"Date\" FROM tblTournament")).toString(), stored);
+
+    // An invalid date is an error that names its column; nothing is written.
+    loaded.gvarTournamentDate = QDateTime();
+    loaded.gstrTournamentName = QStringLiteral("Renamed");
+    try {
+        SaveTournament(db, loaded, false);
+        ADD_FAILURE() << "an invalid date was saved";
+    } catch (const DatabaseError& e) {
+        EXPECT_TRUE(e.text().contains(QStringLiteral("Date"))) << e.text().toStdString();
+    }
+    EXPECT_EQ(single(QStringLiteral("SELECT \"Date\" FROM tblTournament")).toString(), stored);
+    EXPECT_EQ(single(QStringLiteral("SELECT TournamentName FROM tblTournament")).toString(), t.gstrTournamentName);
+}
+
+INSTANTIATE_TEST_SUITE_P(Zones, TournamentDateTest,
+                         ::testing::Values(ZoneAndDate {"America/Santiago", "2023-09-03 00:00:00"},
+                                           ZoneAndDate {"America/Sao_Paulo", "2018-11-04 00:00:00"},
+                                           ZoneAndDate {"UTC", "2024-05-17 19:30:05"}),
+                         [](const auto& info) {
+                             return QString::fromLatin1(info.param.zone).section(u'/', -1).toStdString();
+                         });
