@@ -207,6 +207,24 @@ protected:
 private:
     friend class FlexGridDelegate;
 
+    // Reshaping the table or moving its items past the grid's own members
+    // would leave the row numbers, sizes and fixed cells behind.
+    using QTableView::setColumnHidden;
+    using QTableView::setColumnWidth;
+    using QTableView::setRowHidden;
+    using QTableView::setSortingEnabled;
+    using QTableWidget::clear;
+    using QTableWidget::clearContents;
+    using QTableWidget::insertColumn;
+    using QTableWidget::insertRow;
+    using QTableWidget::removeColumn;
+    using QTableWidget::removeRow;
+    using QTableWidget::setColumnCount;
+    using QTableWidget::setItem;
+    using QTableWidget::setRowCount;
+    using QTableWidget::sortItems;
+    using QTableWidget::takeItem;
+
     // Which of the four views shows a cell: the data view (this) or the
     // fixed top strip, left strip and corner laid over its edges.
     QTableView* viewOf(long row, long col) const;
