@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStyle>
 #include <QTextEdit>
 #include <QTimer>
@@ -322,6 +323,18 @@ void frmWebResultsManager::HideFrames()
         f->hide();
 }
 
+void frmWebResultsManager::fitPage()
+{
+    // The pages differ in height; a page shown in a window sized for a
+    // smaller one would be squeezed below its natural size.
+    layout()->activate();
+    QSize natural = sizeHint();
+    if (screen())
+        natural = natural.boundedTo(screen()->availableGeometry().size());
+    if (natural.width() > width() || natural.height() > height())
+        resize(size().expandedTo(natural));
+}
+
 void frmWebResultsManager::HideLoginFrames()
 {
     for (QFrame* f : {frameLogin, frameForgotPassword, frameRenew})
@@ -355,12 +368,14 @@ void frmWebResultsManager::optHomePage_Click()
 {
     HideFrames();
     frameHomePage->show();
+    fitPage();
 }
 
 void frmWebResultsManager::optPost_Click()
 {
     HideFrames();
     framePost->show();
+    fitPage();
 }
 
 void frmWebResultsManager::optMessage_Click()
@@ -368,6 +383,7 @@ void frmWebResultsManager::optMessage_Click()
     HideFrames();
     frameMessage->show();
     txtLeagueMessage->setFocus();
+    fitPage();
 }
 
 void frmWebResultsManager::optChangePassword_Click()
@@ -375,6 +391,7 @@ void frmWebResultsManager::optChangePassword_Click()
     HideFrames();
     framePassword->show();
     txtNewPassword[0]->setFocus();
+    fitPage();
 }
 
 void frmWebResultsManager::optEmail_Click()
@@ -383,6 +400,7 @@ void frmWebResultsManager::optEmail_Click()
     frameEmail->show();
     if (cmbTournament->isVisible())
         cmbTournament->setFocus();
+    fitPage();
 }
 
 void frmWebResultsManager::ShowMessage(const QString& strMessage, bool bError)

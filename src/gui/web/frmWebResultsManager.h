@@ -200,6 +200,7 @@ private:
     void buildMessagePage(QWidget* pages);
     void buildEmailPage(QWidget* pages);
     void connectHandlers();
+    void fitPage();
     void connectPostHandlers();
     void connectEmailHandlers();
     // Runs a call to the service: busy pointer and window disabled for

@@ -93,6 +93,8 @@ void frmWebResultsManager::buildEmailPage(QWidget* pages)
     txtFrom = textBox(frameEmail, QStringLiteral("txtFrom"));
     lblSubject = label(frameEmail, QStringLiteral("lblSubject"), QStringLiteral("Subject"));
     txtSubject = textBox(frameEmail, QStringLiteral("txtSubject"));
+    // The column keeps its width when the To and Reply to rows trade places.
+    boxes->setColumnMinimumWidth(0, lblReturnAddress->sizeHint().width());
     boxes->addWidget(lblTo, 0, 0);
     boxes->addWidget(txtTo, 0, 1);
     boxes->addWidget(lblReturnAddress, 1, 0);

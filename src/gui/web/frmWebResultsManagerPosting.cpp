@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QListWidget>
 #include <QSignalBlocker>
 #include <QTextEdit>
@@ -98,30 +99,45 @@ void frmWebResultsManager::buildMessagePage(QWidget* pages)
     form->addRow(QStringLiteral("Manager First"), manager);
     form->addRow(QString(), chkDisplayManagerName);
     form->addRow(QString(), chkDisplayManagerEmail);
-    form->addRow(label(frameMessage, QStringLiteral("lblLocation"), QStringLiteral("League Location")));
-    txtCity = textBox(frameMessage, QStringLiteral("txtCity"));
-    txtState = textBox(frameMessage, QStringLiteral("txtState"));
-    txtCountry = textBox(frameMessage, QStringLiteral("txtCountry"));
-    form->addRow(QStringLiteral("City/Region"), txtCity);
-    form->addRow(QStringLiteral("State"), txtState);
-    form->addRow(QStringLiteral("Country"), txtCountry);
-    form->addRow(label(frameMessage, QStringLiteral("lblMessageHint"),
-                       QStringLiteral("Enter your league message here to let players know about upcoming "
-                                      "tournaments or to advertise:")));
+    column(frameMessage)->addLayout(form);
+
+    auto* location
+        = named(new QGroupBox(QStringLiteral("League Location"), frameMessage), QStringLiteral("frameLocation"));
+    auto* where = new QFormLayout(location);
+    txtCity = textBox(location, QStringLiteral("txtCity"));
+    txtState = textBox(location, QStringLiteral("txtState"));
+    txtCountry = textBox(location, QStringLiteral("txtCountry"));
+    where->addRow(QStringLiteral("City/Region"), txtCity);
+    where->addRow(QStringLiteral("State"), txtState);
+    where->addRow(QStringLiteral("Country"), txtCountry);
+    column(frameMessage)->addWidget(location);
+
+    column(frameMessage)
+        ->addWidget(label(frameMessage, QStringLiteral("lblLeagueMessage"), QStringLiteral("League Message")));
+    column(frameMessage)
+        ->addWidget(label(frameMessage, QStringLiteral("lblMessageHint"),
+                          QStringLiteral("Enter your league message here to let players know about upcoming "
+                                         "tournaments or to advertise:")));
     txtLeagueMessage = named(new QTextEdit(frameMessage), QStringLiteral("txtLeagueMessage"));
     txtLeagueMessage->setAcceptRichText(false);
     txtLeagueMessage->setTabChangesFocus(true);
     txtLeagueMessage->setFixedHeight(70);
-    form->addRow(QStringLiteral("League Message"), txtLeagueMessage);
-    form->addRow(label(frameMessage, QStringLiteral("lblSecurity"), QStringLiteral("League Security")));
-    form->addRow(label(frameMessage, QStringLiteral("lblPasswordHint"),
-                       QStringLiteral("You can optionally require a password to access your league home page "
-                                      "online.  If you specify a password, you will have to provide the password "
-                                      "to anyone you want to be able to access your league home page.  Leave "
-                                      "blank for no password required.")));
-    txtViewerPassword = textBox(frameMessage, QStringLiteral("txtViewerPassword"));
-    form->addRow(QStringLiteral("League Homepage Password"), txtViewerPassword);
-    column(frameMessage)->addLayout(form);
+    column(frameMessage)->addWidget(txtLeagueMessage);
+
+    auto* security
+        = named(new QGroupBox(QStringLiteral("League Security"), frameMessage), QStringLiteral("frameSecurity"));
+    auto* guard = new QVBoxLayout(security);
+    guard->addWidget(label(security, QStringLiteral("lblPasswordHint"),
+                           QStringLiteral("You can optionally require a password to access your league home page "
+                                          "online.  If you specify a password, you will have to provide the password "
+                                          "to anyone you want to be able to access your league home page.  Leave "
+                                          "blank for no password required.")));
+    auto* password = new QHBoxLayout;
+    txtViewerPassword = textBox(security, QStringLiteral("txtViewerPassword"));
+    password->addWidget(new QLabel(QStringLiteral("League Homepage Password"), security));
+    password->addWidget(txtViewerPassword, 1);
+    guard->addLayout(password);
+    column(frameMessage)->addWidget(security);
     auto* buttons = new QHBoxLayout;
     cmdUpdateLeagueMessage
         = commandButton(frameMessage, QStringLiteral("cmdUpdateLeagueMessage"), QStringLiteral("Save League Details"));
