@@ -78,10 +78,8 @@ FloorCommands::FloorCommands(frmMain& window)
     connect(action("mnClockReset"), &QAction::triggered, clock, &ClockPanel::mnClockReset_Click);
     connect(action("mnAddMinute"), &QAction::triggered, clock, &ClockPanel::mnAddMinute_Click);
     connect(action("mnHandTimer"), &QAction::triggered, clock, &ClockPanel::mnHandTimer_Click);
-    notBuilt({"mnAward", "mnAward2", "mnClearAwards", "mnClearAwards2"},
-             QStringLiteral("Awarding bounties and special awards"));
-    notBuilt({"mnManualAdjustPayout", "mnManualAdjustPayout2"}, QStringLiteral("Adjusting payouts and points by hand"));
-    notBuilt({"mnClearAll", "mnBuyin", "mnAddon", "mnEliminate"}, QStringLiteral("Taking buy-ins and eliminations"));
+    notBuilt({"mnAward", "mnClearAwards", "mnManualAdjustPayout", "mnClearAll"},
+             QStringLiteral("Player commands from the players list"));
     notBuilt({"mnMovePlayer", "mnUnassignPlayersSeat"}, QStringLiteral("Seating from the players list"));
     notBuilt({"mnDisplayOptions"}, QStringLiteral("The rotating screens options"));
     notBuilt({"mnAppearance"}, QStringLiteral("The appearance settings"));

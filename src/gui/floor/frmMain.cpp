@@ -11,6 +11,7 @@
 #include "gui/controls/FlexGrid.h"
 #include "gui/display/ScreenController.h"
 #include "gui/floor/ClockPanel.h"
+#include "gui/floor/EntryCommands.h"
 #include "gui/floor/FloorCommands.h"
 #include "gui/floor/MainMenus.h"
 #include "gui/floor/MainToolbar.h"
@@ -46,6 +47,7 @@ frmMain::frmMain(QWidget* parent)
     , commands(nullptr)
     , clock(nullptr)
     , seating(nullptr)
+    , entries(nullptr)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(ProgramTitle());
@@ -69,6 +71,7 @@ frmMain::frmMain(QWidget* parent)
     screens->clockHasMoved = [this] { return clock->clock.secondsLeft() != clock->clock.secondsAtStart(); };
     commands = new FloorCommands(*this);
     seating = new SeatingCommands(*this);
+    entries = new EntryCommands(*this);
     screens->playersStillIn = [this] { return openTournament().gintPlayerCount() - NumberFinished(); };
 
     showWizard = [](int) {

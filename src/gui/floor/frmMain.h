@@ -14,6 +14,7 @@ class FloorCommands;
 class MainMenus;
 class MainToolbar;
 class ScreenController;
+class EntryCommands;
 class SeatingCommands;
 
 // The tournament window: the display screens, the command row, the pop-up
@@ -33,6 +34,7 @@ public:
     FloorCommands* commands;
     ClockPanel* clock;
     SeatingCommands* seating;
+    EntryCommands* entries;
 
     // Set by the home window before each show.
     bool bShowTutorial = false;

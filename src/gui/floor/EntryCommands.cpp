@@ -1,0 +1,240 @@
+#include "gui/floor/EntryCommands.h"
+
+#include "core/floor/AwardBookkeeping.h"
+#include "core/floor/FloorEntries.h"
+#include "core/floor/PlayerLookup.h"
+#include "core/platform/Database.h"
+#include "core/platform/Prompter.h"
+#include "core/platform/ReportFailures.h"
+#include "core/store/Nz.h"
+#include "core/store/OpenTournament.h"
+#include "core/store/PlainNumberText.h"
+#include "core/store/PlayEventSound.h"
+#include "core/store/ProgramSettings.h"
+#include "core/store/TournamentStore.h"
+#include "gui/controls/FlexGrid.h"
+#include "gui/floor/AwardDialogs.h"
+#include "gui/floor/ClockPanel.h"
+#include "gui/floor/MainMenus.h"
+#include "gui/floor/SeatingCommands.h"
+#include "gui/floor/frmMain.h"
+#include "gui/platform/BusyPointer.h"
+
+#include <QAction>
+#include <QLineEdit>
+
+EntryCommands::EntryCommands(frmMain& window)
+    : QObject(&window)
+    , w(window)
+{
+    setObjectName(QStringLiteral("EntryCommands"));
+    askKiller = [this](const KillQuestion& q, const QList<long>& stillIn, const QList<long>& everyone) {
+        ShowDefaultPointer();
+        frmAwardPlayer dialog(q.Message, stillIn, everyone, openTournament(), &w);
+        dialog.exec();
+        if (dialog.mbOKed)
+            return KillAnswer {KillAnswer::Chosen, dialog.chosenPlayer()};
+        return KillAnswer {dialog.mbSkipped ? KillAnswer::Skipped : KillAnswer::Cancelled, 0};
+    };
+    askAdjustment
+        = [this](const QString& dollars, const QString& points) -> std::optional<std::pair<QString, QString>> {
+        frmManualAdjust dialog(&w);
+        dialog.txtDollars->setText(dollars);
+        dialog.txtPoints->setText(points);
+        dialog.exec();
+        if (!dialog.mbOKed)
+            return std::nullopt;
+        return std::pair {dialog.txtDollars->text(), dialog.txtPoints->text()};
+    };
+    askAward = [this] {
+        frmAwardAward dialog(openTournament(), &w);
+        dialog.exec();
+        return dialog.mbOKed ? dialog.chosenAward() : 0L;
+    };
+
+    auto on = [this](const char* name, std::function<void()> handler) {
+        connect(w.menus->action(QString::fromLatin1(name)), &QAction::triggered, this, std::move(handler));
+    };
+    on("mnBuyin", [this] { mnBuyin_Click(); });
+    on("mnAddon", [this] { AddonPlayer(true); });
+    on("mnEliminate", [this] {
+        w.ResetDisplayTimer();
+        EliminatePlayer(true);
+    });
+    on("mnManualAdjustPayout2", [this] {
+        w.ResetDisplayTimer();
+        ManualAdjustPayout(true);
+    });
+    on("mnAward2", [this] {
+        w.ResetDisplayTimer();
+        AwardAward(true);
+    });
+    on("mnClearAwards2", [this] {
+        w.ResetDisplayTimer();
+        ClearAllAwards(true);
+    });
+}
+
+long EntryCommands::player(bool bFromTableView) const
+{
+    if (!bFromTableView)
+        return playersGridPlayer();
+    const FlexGrid* g = w.display.gridTables;
+    const SeatChartCell cell = w.mSeatChart.cell(g->Row(), g->Col());
+    return PlayerIndexAtSeat(openTournament(), cell.Table, cell.Seat);
+}
+
+bool EntryCommands::store(const std::function<void(OpenTournament&, FloorRows&)>& operation)
+{
+    return ReportFailures([&] { StoreFloorChange(gobjDatabase(), openTournament(), operation); });
+}
+
+void EntryCommands::reloadPlayers()
+{
+    OpenTournament& t = openTournament();
+    ReportFailures([&] { LoadTournament(gobjDatabase(), t, t.glngCurrentTournamentID, true); });
+    w.RefreshScreens(true);
+}
+
+void EntryCommands::mnBuyin_Click()
+{
+    w.ResetDisplayTimer();
+    const QString caption = w.menus->action(QStringLiteral("mnBuyin"))->text();
+    if (caption == QStringLiteral("Buyin"))
+        BuyinPlayer(true);
+    else if (caption == QStringLiteral("Rebuy"))
+        RebuyPlayer(true);
+    else
+        prompter().message(QStringLiteral("Error."));
+}
+
+void EntryCommands::BuyinPlayer(bool bFromTableView)
+{
+    const long index = player(bFromTableView);
+    if (index < 1)
+        return;
+    BuyinOutcome outcome = BuyinOutcome::Bought;
+    if (!store([&](OpenTournament& t, FloorRows& rows) { outcome = ::BuyinPlayer(t, index, rows); }))
+        return;
+    if (outcome == BuyinOutcome::AlreadyBoughtIn)
+        prompter().message(AlreadyBoughtInMessage());
+    w.RefreshScreens(false);
+}
+
+void EntryCommands::RebuyPlayer(bool bFromTableView)
+{
+    const long index = player(bFromTableView);
+    if (index < 1 || !store([index](OpenTournament& t, FloorRows& rows) { ::RebuyPlayer(t, index, rows); }))
+        return;
+    w.RefreshScreens(false);
+    PlayEventSound(10);
+}
+
+void EntryCommands::AddonPlayer(bool bFromTableView)
+{
+    const long index = player(bFromTableView);
+    if (index < 1 || !store([index](OpenTournament& t, FloorRows& rows) { ::AddonPlayer(t, index, rows); }))
+        return;
+    w.RefreshScreens(false);
+}
+
+void EntryCommands::ClearAllBuys()
+{
+    const long index = player(false);
+    if (index < 1 || !store([index](OpenTournament& t, FloorRows& rows) { ::ClearAllBuys(t, index, rows); }))
+        return;
+    w.RefreshScreens(false);
+}
+
+void EntryCommands::EliminatePlayer(bool bFromTableView)
+{
+    const long index = player(bFromTableView);
+    if (index < 1)
+        return;
+    const bool track = programSettings().gintTrackKills == 1;
+
+    // The questions are asked first, on a scratch copy, so that no dialog is
+    // open while the rows are stored; the store then replays the answers.
+    std::vector<KillAnswer> answers;
+    {
+        OpenTournament scratch = openTournament();
+        FloorRows ignored;
+        const EliminationResult trial = ::EliminatePlayer(
+            scratch, index, track,
+            [&](const KillQuestion& q) {
+                answers.push_back(askKiller(q, KillCandidates(scratch, q, false), KillCandidates(scratch, q, true)));
+                return answers.back();
+            },
+            ignored);
+        if (trial.Outcome == EliminationResult::Cancelled)
+            return;
+    }
+
+    EliminationResult result;
+    std::size_t next = 0;
+    const AskKiller replay = [&](const KillQuestion&) {
+        return next < answers.size() ? answers[next++] : KillAnswer {KillAnswer::Skipped, 0};
+    };
+    {
+        BusyPointer busy;
+        if (!store(
+                [&](OpenTournament& t, FloorRows& rows) { result = ::EliminatePlayer(t, index, track, replay, rows); }))
+            return;
+    }
+    switch (result.Outcome) {
+    case EliminationResult::Refused:
+        prompter().message(CannotUnEliminateMessage());
+        return;
+    case EliminationResult::Eliminated:
+        if (result.Winner != 0)
+            w.clock->mnClockPause_Click();
+        PlayEventSound(1);
+        w.seating->CheckNotifyReduceTables(false, false);
+        break;
+    default:
+        break;
+    }
+    reloadPlayers();
+}
+
+void EntryCommands::ManualAdjustPayout(bool bFromTableView)
+{
+    const long index = player(bFromTableView);
+    if (index < 1)
+        return;
+    const PlayerRecord& p = openTournament().gtypPlayers[index];
+    const auto typed = askAdjustment(PlainNumberText(p.Payout), PlainNumberText(p.Points));
+    if (!typed)
+        return;
+    const double payout = NzDouble(typed->first);
+    const double points = NzDouble(typed->second);
+    if (store([&](OpenTournament& t, FloorRows& rows) {
+            t.gtypPlayers[index].Payout = payout;
+            t.gtypPlayers[index].Points = points;
+            rows.Players.insert(index);
+        }))
+        reloadPlayers();
+}
+
+void EntryCommands::AwardAward(bool bFromTableView)
+{
+    const long index = player(bFromTableView);
+    if (index < 1)
+        return;
+    const long award = askAward();
+    if (award < 1)
+        return;
+    if (store([&](OpenTournament& t, FloorRows& rows) { GiveAwardToPlayer(t, index, award, rows); }))
+        reloadPlayers();
+}
+
+void EntryCommands::ClearAllAwards(bool bFromTableView)
+{
+    const long index = player(bFromTableView);
+    if (index < 1) {
+        prompter().message(NoPlayerSelectedMessage());
+        return;
+    }
+    if (store([&](OpenTournament& t, FloorRows& rows) { RevokePlayerAwards(t, index, rows); }))
+        reloadPlayers();
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "core/floor/Elimination.h"
+
+#include <QObject>
+#include <functional>
+
+class frmMain;
+
+// The floor operations on one entrant: buy-in, rebuy, add-on, clearing the
+// buys, eliminating and un-eliminating, adjusting the payout by hand, and
+// giving or taking back awards. Each stores its rows all or nothing, then
+// redraws. The player comes from the players grid's selection, or from the
+// seat chart's clicked seat (bFromTableView); a name never decides.
+class EntryCommands : public QObject {
+    Q_OBJECT
+public:
+    explicit EntryCommands(frmMain& window);
+
+    void BuyinPlayer(bool bFromTableView);
+    void RebuyPlayer(bool bFromTableView);
+    void AddonPlayer(bool bFromTableView);
+    void ClearAllBuys();
+    void EliminatePlayer(bool bFromTableView);
+    void ManualAdjustPayout(bool bFromTableView);
+    void AwardAward(bool bFromTableView);
+    void ClearAllAwards(bool bFromTableView);
+
+    // The seat menu's buy-in entry reads "Buyin" or "Rebuy".
+    void mnBuyin_Click();
+
+    // The player selected in the players grid (0 for none); the players
+    // grid sets it.
+    std::function<long()> playersGridPlayer = [] { return 0L; };
+    // The dialogs; tests put their own in place.
+    std::function<KillAnswer(const KillQuestion&, const QList<long>& stillIn, const QList<long>& everyone)> askKiller;
+    std::function<std::optional<std::pair<QString, QString>>(const QString& dollars, const QString& points)>
+        askAdjustment;
+    std::function<long()> askAward; // the award index chosen, 0 when cancelled
+
+private:
+    long player(bool bFromTableView) const;
+    // Runs an operation on the open tournament and stores its rows; false
+    // when it failed (shown) and nothing changed.
+    bool store(const std::function<void(OpenTournament&, FloorRows&)>& operation);
+    void reloadPlayers();
+
+    frmMain& w;
+};

@@ -1,0 +1,159 @@
+#include "MainWindowFixture.h"
+#include "RecordingSoundPlayer.h"
+
+#include "core/floor/AwardBookkeeping.h"
+#include "core/floor/PlayerLookup.h"
+#include "gui/controls/FlexGrid.h"
+#include "gui/floor/AwardDialogs.h"
+#include "gui/floor/EntryCommands.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace {
+
+class EntryWindowTest : public TournamentWindowFixture {
+protected:
+    void SetUp() override
+    {
+        TournamentWindowFixture::SetUp();
+        OpenTournament& t = openTournament();
+        t.gintPlayersPerTable = 9;
+        t.gdblBuyin = 20;
+        for (long i = 1; i <= 3; ++i) {
+            t.gtypPlayers[i].Table = 1;
+            t.gtypPlayers[i].Seat = Integer(i);
+            SaveTournamentPlayer(Integer(i));
+        }
+        w->entries->askKiller = [this](const KillQuestion& q, const QList<long>& stillIn, const QList<long>&) {
+            asked << q.Message;
+            offered << stillIn;
+            return answers.isEmpty() ? KillAnswer {KillAnswer::Cancelled, 0} : answers.takeFirst();
+        };
+    }
+    // Clicks seat s of table 1 on the seat chart, as the chart shows it.
+    void atSeat(Integer s)
+    {
+        FlexGrid* g = w->display.gridTables;
+        w->RefreshScreens(true);
+        for (long r = 0; r < g->Rows(); ++r)
+            for (long c = 0; c < g->Cols(); ++c)
+                if (const SeatChartCell cell = w->mSeatChart.cell(r, c); cell.Table == 1 && cell.Seat == s) {
+                    g->setRow(r);
+                    g->setCol(c);
+                    return;
+                }
+        // No chart drawn: a chart of that one seat.
+        g->setRows(2);
+        g->setCols(2);
+        w->mSeatChart.setCell(1, 1, {1, s, 0});
+        g->setRow(1);
+        g->setCol(1);
+    }
+    QVariant stored(long i, const char* column)
+    {
+        return db
+            .query(QStringLiteral("SELECT %1 FROM tblTournamentXPlayer WHERE PlayerID = ?").arg(column),
+                   {openTournament().gtypPlayers[i].PlayerID})
+            .value(QString::fromLatin1(column));
+    }
+
+    RecordingSoundPlayer sounds;
+    QStringList asked;
+    QList<QList<long>> offered;
+    QList<KillAnswer> answers;
+};
+
+} // namespace
+
+TEST(ManualAdjust, NumbersOnlyWithTheFocusOnTheBox)
+{
+    ScriptedPrompter prompts;
+    setPrompter(&prompts);
+    frmManualAdjust d;
+    d.txtDollars->setText(QStringLiteral("12a"));
+    d.txtPoints->setText(QStringLiteral("1,500"));
+    d.cmdOK_Click();
+    EXPECT_EQ(prompts.messages.takeLast(), QStringLiteral("Dollars must be numeric."));
+    d.txtDollars->setText(QStringLiteral("-3"));
+    d.txtPoints->setText(QStringLiteral("$4"));
+    d.cmdOK_Click();
+    EXPECT_EQ(prompts.messages.takeLast(), QStringLiteral("Points must be numeric."));
+    EXPECT_FALSE(d.mbOKed);
+    d.txtPoints->setText(QStringLiteral("12.5"));
+    d.cmdOK_Click();
+    EXPECT_TRUE(d.mbOKed);
+    EXPECT_EQ(d.windowTitle(), QStringLiteral("Assign Bounty"));
+    setPrompter(nullptr);
+}
+
+TEST_F(EntryWindowTest, BuysFromTheSeatChart)
+{
+    QAction* buyin = action("mnBuyin");
+    atSeat(1);
+    buyin->setText(QStringLiteral("Buyin"));
+    buyin->trigger();
+    EXPECT_EQ(stored(1, "TotalBuyin").toDouble(), 20);
+    buyin->trigger();
+    EXPECT_EQ(prompts.messages.takeLast(), QStringLiteral("Player has already bought in."));
+    EXPECT_EQ(openTournament().gtypPlayers[1].TotalBuyin, 20);
+
+    openTournament().gdblRebuyAmount = 15;
+    buyin->setText(QStringLiteral("Rebuy"));
+    buyin->trigger();
+    EXPECT_EQ(stored(1, "TotalRebuy").toDouble(), 15);
+    EXPECT_EQ(sounds.played, std::vector<int> {10});
+    buyin->setText(QStringLiteral("Oops"));
+    buyin->trigger();
+    EXPECT_EQ(prompts.messages.takeLast(), QStringLiteral("Error."));
+}
+
+TEST_F(EntryWindowTest, EliminationsAskStoreAndCrownTheWinner)
+{
+    programSettings().gintTrackKills = 1;
+    atSeat(1);
+    action("mnEliminate")->trigger(); // cancelled: nothing happens
+    EXPECT_EQ(openTournament().gtypPlayers[1].Finish, 0);
+    EXPECT_TRUE(sounds.played.empty());
+
+    answers = {{KillAnswer::Chosen, 2}};
+    action("mnEliminate")->trigger();
+    EXPECT_EQ(asked.last(), QStringLiteral("Please select the player who eliminated Anna?"));
+    EXPECT_EQ(offered.last(), (QList<long> {2, 3})) << "never himself";
+    const Long bob = openTournament().gtypPlayers[PlayerIndexAtSeat(openTournament(), 1, 2)].PlayerID;
+    EXPECT_EQ(db.query(QStringLiteral("SELECT Kills FROM tblTournamentXPlayer WHERE PlayerID = ?"), {bob})
+                  .value(QStringLiteral("Kills"))
+                  .toInt(),
+              1);
+
+    // After the reload Bob and Carl are still at their seats.
+    answers = {{KillAnswer::Skipped, 0}};
+    atSeat(2);
+    action("mnEliminate")->trigger();
+    const OpenTournament& t = openTournament();
+    int winners = 0;
+    for (long i = 1; i <= t.gintPlayerCount(); ++i)
+        winners += t.gtypPlayers[i].Finish == 1 ? 1 : 0;
+    EXPECT_EQ(winners, 1);
+    EXPECT_EQ(sounds.played, (std::vector<int> {1, 1}));
+}
+
+TEST_F(EntryWindowTest, AwardsGivenAndTakenBack)
+{
+    OpenTournament& t = openTournament();
+    t.gtypAwards.append({0, 0, 0, QStringLiteral("High hand"), 25, 2, 0});
+    SaveTournament(false);
+    w->entries->askAward = [] { return 1L; };
+    atSeat(3);
+    action("mnAward2")->trigger();
+    const long carl = PlayerIndexByID(t, t.gtypAwards[1].AwardedToPlayerID);
+    ASSERT_GT(carl, 0);
+    EXPECT_EQ(t.gtypPlayers[carl].Payout, 25);
+    atSeat(3);
+    action("mnClearAwards2")->trigger();
+
+    EXPECT_EQ(t.gtypAwards[1].AwardedToPlayerID, 0);
+    EXPECT_EQ(t.gtypPlayers[carl].Payout, 0);
+}
