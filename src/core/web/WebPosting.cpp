@@ -1,19 +1,12 @@
 #include "core/web/WebPosting.h"
 
 #include "core/platform/Database.h"
+#include "core/platform/StoredDate.h"
 #include "core/store/Nz.h"
 
-#include <QDateTime>
+#include <algorithm>
 
-QDate StoredDay(const QVariant& stored)
-{
-    if (stored.typeId() == QMetaType::QDateTime)
-        return stored.toDateTime().date();
-    if (stored.typeId() == QMetaType::QDate)
-        return stored.toDate();
-    // Stored as "yyyy-MM-dd HH:mm:ss"; the day is all the web shows.
-    return QDate::fromString(stored.toString().trimmed().left(10), Qt::ISODate);
-}
+QDate StoredDay(const QVariant& stored) { return DateFromStored(stored).date(); }
 
 QDate TournamentDay(Database& db, Long TournamentID)
 {

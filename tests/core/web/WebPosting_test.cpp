@@ -51,65 +51,15 @@ TEST_F(WebPostingStore, EliminatedByNamesComeFromThePlayersAndNullNumbersReadAsZ
     EXPECT_THROW(ReadTournamentUpload(db, 4711), DatabaseError);
 }
 
-TEST_F(WebPostingStore, PostedNamesMatchExactlyAndTakeOneLocalEntryEach)
+TEST(WebPostingRules, PostedNamesMatchExactlyAndTakeOneLocalEntryEach)
 {
-    const Long league = addLeague(QStringLiteral("Wednesday"));
-    const Long older = addTournament(league, QStringLiteral("Final"), QStringLiteral("2026-01-01 00:00:00"));
-    const Long newer = addTournament(league, QStringLiteral("Final"), QStringLiteral("2026-02-01 00:00:00"));
-    const Long lower = addTournament(league, QStringLiteral("final"), QStringLiteral("2026-03-01 00:00:00"));
-    const Long undated = addTournament(league, QStringLiteral("Open"));
-    addTournament(addLeague(QStringLiteral("Other")), QStringLiteral("Final"));
-
-    const QList<ListItem> local = TournamentListItems(db, league, true);
-    EXPECT_EQ(local,
-              (QList<ListItem> {{QStringLiteral("final"), lower},
-                                {QStringLiteral("Final"), newer},
-                                {QStringLiteral("Final"), older},
-                                {QStringLiteral("Open"), undated}}));
-    EXPECT_EQ(WithoutPosted(local, {QStringLiteral("Final"), QStringLiteral("Gone")}),
-              (QList<ListItem> {{QStringLiteral("final"), lower},
-                                {QStringLiteral("Final"), older},
-                                {QStringLiteral("Open"), undated}}));
-    EXPECT_EQ(PostedLocalTournaments(db, league, true, {QStringLiteral("Final")}),
-              (QList<ListItem> {{QStringLiteral("Final"), newer}, {QStringLiteral("Final"), older}}));
-    EXPECT_TRUE(PostedLocalTournaments(db, addLeague(QStringLiteral("Empty")), true, {}).isEmpty());
-}
-
-TEST(WebPostingRules, TheWalkLooksAtAnIndexAgainAfterItsEntryLeftAndCountsWhatSucceeded)
-{
-    // Entries by name; selected ones start with "*"; "!" refuses, "~" goes
-    // but only in part.
-    QStringList entries {QStringLiteral("*a"), QStringLiteral("*!b"), QStringLiteral("c"), QStringLiteral("*~d"),
-                         QStringLiteral("*e")};
-    QStringList visited;
-    const SelectedWalk walk = WalkSelectedEntries([&] { return int(entries.size()); },
-                                                  [&](int i) { return entries[i].startsWith(QLatin1Char('*')); },
-                                                  [&](int i) {
-                                                      visited << entries[i];
-                                                      if (entries[i].contains(QLatin1Char('!')))
-                                                          return WalkStep {};
-                                                      const bool whole = !entries[i].contains(QLatin1Char('~'));
-                                                      entries.removeAt(i);
-                                                      return WalkStep {true, whole};
-                                                  });
-    EXPECT_EQ(visited,
-              (QStringList {QStringLiteral("*a"), QStringLiteral("*!b"), QStringLiteral("*~d"), QStringLiteral("*e")}));
-    EXPECT_EQ(entries, (QStringList {QStringLiteral("*!b"), QStringLiteral("c")}));
-    EXPECT_EQ(walk.selected, 4);
-    EXPECT_EQ(walk.done, 2);
-
-    const WalkLine partial = WalkSummary(walk, QStringLiteral("Selected tournament(s) posted."), "posted");
-    EXPECT_EQ(partial.text, QStringLiteral("2 of 4 selected tournaments posted."));
-    EXPECT_TRUE(partial.error);
-    const WalkLine whole = WalkSummary({2, 2}, QStringLiteral("Selected tournament(s) removed."), "removed");
-    EXPECT_EQ(whole.text, QStringLiteral("Selected tournament(s) removed."));
-    EXPECT_FALSE(whole.error);
-
-    EXPECT_EQ(PartialUploadText(1, 3, QStringLiteral("March")),
-              QStringLiteral("1 of 3 player results of March were uploaded. Delete it from the league home page and "
-                             "post it again."));
+    const QList<ListItem> local {{QStringLiteral("final"), 3},
+                                 {QStringLiteral("Final"), 2},
+                                 {QStringLiteral("Final"), 1},
+                                 {QStringLiteral("Open"), 4}};
+    EXPECT_EQ(
+        WithoutPosted(local, {QStringLiteral("Final"), QStringLiteral("Gone")}),
+        (QList<ListItem> {{QStringLiteral("final"), 3}, {QStringLiteral("Final"), 1}, {QStringLiteral("Open"), 4}}));
     EXPECT_TRUE(UnpostableNameMessage(QStringLiteral("March")).isEmpty());
     EXPECT_TRUE(UnpostableNameMessage(QStringLiteral("A,,,~~~B")).contains(QStringLiteral("\"A,,,~~~B\"")));
-    EXPECT_EQ(StoredDay(QStringLiteral("2026-12-31 23:59:59")), QDate(2026, 12, 31));
-    EXPECT_FALSE(StoredDay(QStringLiteral("soon")).isValid());
 }
