@@ -123,8 +123,10 @@ void frmWebResultsManager::connectEmailHandlers()
     onSelect(optCopyOnly, &frmWebResultsManager::optCopyOnly_Click);
     onSelect(optEmailIndividual, &frmWebResultsManager::optEmailIndividual_Click);
     onSelect(optEmailGroup, &frmWebResultsManager::optEmailGroup_Click);
+    // Only in tournament mode: a tournament posted while the whole league is
+    // listed must not replace the league's players with its entrants.
     connect(cmbTournament, &QComboBox::currentIndexChanged, this, [this](int index) {
-        if (index >= 0)
+        if (index >= 0 && optEmailTourney->isChecked())
             cmbTournament_Click();
     });
     connect(lstPlayers, &QListWidget::itemChanged, this, &frmWebResultsManager::LoadEmailAddresses);

@@ -186,8 +186,10 @@ void frmWebResultsManager::LoginSuccessful()
     frameLogin->hide();
     frameButtons->show();
     optPost->setChecked(true);
-    optEmailTourney->setChecked(true);
-    optEmailTourney_Click();
+    if (optEmailTourney->isChecked())
+        optEmailTourney_Click();
+    else
+        optEmailTourney->setChecked(true);
 }
 
 void frmWebResultsManager::CheckRemoveTournaments()

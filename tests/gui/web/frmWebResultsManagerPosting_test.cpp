@@ -56,8 +56,12 @@ TEST_F(WebPostingWindow, ThreeSelectedWithTheSecondRefusedPostTheOthersWithEvery
     EXPECT_EQ(window->lblWebLeagueName->text(), QStringLiteral("Wednesday Poker"));
     qsizetype seen = logLines().size();
 
+    // The e-mail page lists the league meanwhile and keeps doing so.
+    window->optEmailLeague->setChecked(true);
     select(window->lstTournamentsNotPosted, texts(window->lstTournamentsNotPosted));
     QTest::mouseClick(window->cmdPost, Qt::LeftButton);
+    EXPECT_EQ(window->lstPlayers->count(), 4);
+    window->optEmailTourney->setChecked(true);
     EXPECT_EQ(texts(window->lstTournamentsPosted), (QStringList {QStringLiteral("Jan"), QStringLiteral("Mar")}));
     EXPECT_EQ(data(window->lstTournamentsPosted), (QList<int> {101, 100}));
     EXPECT_EQ(texts(window->lstTournamentsNotPosted), QStringList {QStringLiteral("Feb")});
