@@ -13,6 +13,7 @@ EndOfLevelPlan PlanEndOfLevel(const OpenTournament& t)
     LevelState next = CurrentLevelState(t);
     step(ClockEffect::ShowZero);
     sound(SoundEndOfLevel);
+    step(ClockEffect::TableCheck);
 
     const bool levelTable = t.gintAutoDoubleBlind == BlindModeLevelTable;
     const Integer level = t.gintBlindsLevel;

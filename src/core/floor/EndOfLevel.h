@@ -12,6 +12,7 @@ struct ClockEffect {
     enum Kind {
         ShowZero, // the notice down, the timer at 0:00, the countdown stopped
         Sound, // PlayEventSound(sound)
+        TableCheck, // whether tables can be dropped or must be balanced
         Reminder, // the level's reminder; with wait the rest waits for its OK
         Pause, // mnClockPause_Click
         ResetTourney, // caption "Clock: Not Running", no break
@@ -38,6 +39,6 @@ struct EndOfLevelPlan {
 // of a break goes on with the level already shown; the last level pauses
 // at 0:00 and goes no further; any other level starts its break (sound 9)
 // or the next level. Doubling mode doubles the blinds and runs on; with no
-// blind changes the clock stops at the full length. The table check that
-// follows the end-of-level sound is not part of the plan.
+// blind changes the clock stops at the full length. The table check follows
+// the end-of-level sound.
 EndOfLevelPlan PlanEndOfLevel(const OpenTournament& t);

@@ -156,6 +156,9 @@ void LevelClock::runEffects()
         case ClockEffect::Sound:
             PlayEventSound(mSettings, effect.sound);
             break;
+        case ClockEffect::TableCheck:
+            mView.checkTables();
+            break;
         case ClockEffect::Reminder:
             if (effect.wait) {
                 // The next level counts from the director's OK.

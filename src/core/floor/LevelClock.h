@@ -36,6 +36,8 @@ public:
     // SetScreen(bReset) and RefreshScreens(bRefreshTables) of the display.
     virtual void setScreen(bool) { }
     virtual void refreshScreens(bool) { }
+    // The table check at the end of a level.
+    virtual void checkTables() { }
 };
 
 // The level clock of the tournament window: the countdown of the current

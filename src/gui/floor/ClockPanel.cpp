@@ -139,3 +139,9 @@ void ClockPanel::refreshScreens(bool bRefreshTables)
     if (onRefreshScreens)
         onRefreshScreens(bRefreshTables);
 }
+
+void ClockPanel::checkTables()
+{
+    if (onCheckTables)
+        onCheckTables();
+}

@@ -43,6 +43,7 @@ public:
     // SetScreen(bReset) and RefreshScreens(bRefreshTables) of the window.
     std::function<void(bool)> onSetScreen;
     std::function<void(bool)> onRefreshScreens;
+    std::function<void()> onCheckTables;
 
     // The window's Form_Load: the clock stopped at the full length of the
     // current level, the wall clock shown and running.
@@ -66,6 +67,7 @@ private:
     void showReminder(const QString& text, bool wait) override;
     void setScreen(bool bReset) override;
     void refreshScreens(bool bRefreshTables) override;
+    void checkTables() override;
 
     ClockWidgets w;
 };

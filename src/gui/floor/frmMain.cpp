@@ -71,6 +71,7 @@ frmMain::frmMain(QWidget* parent)
     screens->clockHasMoved = [this] { return clock->clock.secondsLeft() != clock->clock.secondsAtStart(); };
     commands = new FloorCommands(*this);
     seating = new SeatingCommands(*this);
+    clock->onCheckTables = [this] { seating->CheckNotifyReduceTables(true, false); };
     entries = new EntryCommands(*this);
     screens->playersStillIn = [this] { return openTournament().gintPlayerCount() - NumberFinished(); };
 

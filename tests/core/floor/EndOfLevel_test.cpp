@@ -44,7 +44,7 @@ TEST(EndOfLevel, LevelTableSteps)
         {"next level",
          1,
          false,
-         {K::ShowZero, K::Sound, K::Advance, K::RefreshScreens, K::ResetTimer, K::StartClock, K::Redraw},
+         {K::ShowZero, K::Sound, K::TableCheck, K::Advance, K::RefreshScreens, K::ResetTimer, K::StartClock, K::Redraw},
          {7},
          2,
          false,
@@ -52,7 +52,8 @@ TEST(EndOfLevel, LevelTableSteps)
         {"a break after the level: its length, the next blinds",
          2,
          false,
-         {K::ShowZero, K::Sound, K::Sound, K::Advance, K::RefreshScreens, K::ResetTimer, K::StartClock, K::Redraw},
+         {K::ShowZero, K::Sound, K::TableCheck, K::Sound, K::Advance, K::RefreshScreens, K::ResetTimer, K::StartClock,
+          K::Redraw},
          {7, 9},
          3,
          true,
@@ -60,12 +61,12 @@ TEST(EndOfLevel, LevelTableSteps)
         {"end of the break: the level already shown",
          3,
          true,
-         {K::ShowZero, K::Sound, K::Advance, K::ResetTimer, K::StartClock, K::Redraw},
+         {K::ShowZero, K::Sound, K::TableCheck, K::Advance, K::ResetTimer, K::StartClock, K::Redraw},
          {7},
          3,
          false,
          4},
-        {"last level: paused at 0:00", 4, false, {K::ShowZero, K::Sound, K::Pause}, {7}, 4, false, 5},
+        {"last level: paused at 0:00", 4, false, {K::ShowZero, K::Sound, K::TableCheck, K::Pause}, {7}, 4, false, 5},
     };
     for (const auto& row : rows) {
         OpenTournament t;
@@ -92,11 +93,11 @@ TEST(EndOfLevel, Reminders)
         Integer mode;
         std::vector<K> before; // the steps ahead of the level change
     } const rows[] = {
-        {"in the frame", "Colour up", false, false, 2, {K::ShowZero, K::Sound, K::Reminder}},
-        {"waiting", "Colour up", true, false, 2, {K::ShowZero, K::Sound, K::Pause, K::Reminder}},
-        {"blanks only", "   ", true, false, 2, {K::ShowZero, K::Sound}},
-        {"not at the end of a break", "Colour up", true, true, 2, {K::ShowZero, K::Sound}},
-        {"not when blinds double", "Colour up", true, false, 1, {K::ShowZero, K::Sound}},
+        {"in the frame", "Colour up", false, false, 2, {K::ShowZero, K::Sound, K::TableCheck, K::Reminder}},
+        {"waiting", "Colour up", true, false, 2, {K::ShowZero, K::Sound, K::TableCheck, K::Pause, K::Reminder}},
+        {"blanks only", "   ", true, false, 2, {K::ShowZero, K::Sound, K::TableCheck}},
+        {"not at the end of a break", "Colour up", true, true, 2, {K::ShowZero, K::Sound, K::TableCheck}},
+        {"not when blinds double", "Colour up", true, false, 1, {K::ShowZero, K::Sound, K::TableCheck}},
     };
     for (const auto& row : rows) {
         OpenTournament t;
@@ -112,9 +113,9 @@ TEST(EndOfLevel, Reminders)
     OpenTournament t;
     SetTestLevels(t, {{2, 0, "Pay the dealers", true}});
     const EndOfLevelPlan plan = PlanEndOfLevel(t);
-    EXPECT_EQ(kinds(plan), (std::vector<K> {K::ShowZero, K::Sound, K::Pause, K::Reminder, K::Pause}));
-    EXPECT_EQ(plan.effects[3].text, QStringLiteral("Pay the dealers"));
-    EXPECT_TRUE(plan.effects[3].wait);
+    EXPECT_EQ(kinds(plan), (std::vector<K> {K::ShowZero, K::Sound, K::TableCheck, K::Pause, K::Reminder, K::Pause}));
+    EXPECT_EQ(plan.effects[4].text, QStringLiteral("Pay the dealers"));
+    EXPECT_TRUE(plan.effects[4].wait);
 }
 
 TEST(EndOfLevel, DoublingAndFixedBlinds)
@@ -131,8 +132,8 @@ TEST(EndOfLevel, DoublingAndFixedBlinds)
     t.gintAutoDoubleBlind = BlindModeDoubling;
     EndOfLevelPlan plan = PlanEndOfLevel(t);
     EXPECT_EQ(kinds(plan),
-              (std::vector<K> {K::ShowZero, K::Sound, K::ResetTourney, K::Advance, K::RefreshScreens, K::ResetTimer,
-                               K::StartClock, K::Redraw}));
+              (std::vector<K> {K::ShowZero, K::Sound, K::TableCheck, K::ResetTourney, K::Advance, K::RefreshScreens,
+                               K::ResetTimer, K::StartClock, K::Redraw}));
     const LevelState doubled = plan.next;
     EXPECT_EQ((std::vector<double> {doubled.gdblSmall, doubled.gdblBig, doubled.gdblSmallRaise, doubled.gdblBigRaise,
                                     doubled.gdblAnte}),
@@ -143,7 +144,8 @@ TEST(EndOfLevel, DoublingAndFixedBlinds)
 
     t.gintAutoDoubleBlind = 0;
     plan = PlanEndOfLevel(t);
-    EXPECT_EQ(kinds(plan),
-              (std::vector<K> {K::ShowZero, K::Sound, K::ResetTourney, K::Advance, K::ResetTimer, K::Redraw}));
+    EXPECT_EQ(
+        kinds(plan),
+        (std::vector<K> {K::ShowZero, K::Sound, K::TableCheck, K::ResetTourney, K::Advance, K::ResetTimer, K::Redraw}));
     EXPECT_EQ(plan.next.gdblBig, 50);
 }

@@ -15,6 +15,8 @@ class RecordingView : public LevelClockView {
 public:
     QStringList reminders; // "wait:" or "frame:" and the text
     int screens = 0;
+    int tableChecks = 0;
+    void checkTables() override { ++tableChecks; }
     void showReminder(const QString& text, bool wait) override
     {
         reminders << (wait ? QStringLiteral("wait:") : QStringLiteral("frame:")) + text;
@@ -156,6 +158,7 @@ TEST_F(LevelClockTest, SkipTwiceTwoLevels)
     EXPECT_EQ(t.gdblBig, 60);
     EXPECT_TRUE(clock.running());
     EXPECT_EQ(clock.face().timerText, QStringLiteral("14:59"));
+    EXPECT_EQ(view.tableChecks, 2) << "the tables are checked at the end of every level";
 }
 
 TEST_F(LevelClockTest, PauseAtSevenThirtyOneContinuesThere)
