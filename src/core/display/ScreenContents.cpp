@@ -115,16 +115,9 @@ ChipPanel ChipPanelOf(const OpenTournament& t, const DisplayFormats& f)
         slot.AmountText = FormatMoney(valueAt(t.gdblChipAmount, i), chipFormat);
         if (color != QLatin1String(ChipNotUsed))
             panel.LastChipSlot = static_cast<Integer>(i);
-        if (const auto fill = ChipColorByName(color)) {
-            slot.Fill = fill;
-        } else if (color == QLatin1String(ChipNotUsed)) {
-            slot.ShapeVisible = false;
-            slot.AmountVisible = false;
-        } else if (color == QLatin1String(ChipCustomPicture)) {
-            slot.ShapeVisible = false;
-            slot.PictureVisible = true;
+        slot.Fill = ChipColorByName(color);
+        if (color == QLatin1String(ChipCustomPicture))
             slot.Picture = valueAt(t.gstrChipPicture, i);
-        }
     }
     return panel;
 }

@@ -32,14 +32,12 @@ struct CaptionAndValue {
 // The blinds line of the main display: the current ante, blinds and raises.
 CaptionAndValue BlindsLine(const OpenTournament& t, const DisplayFormats& f);
 
-// One chip slot of the chip column.
+// One chip slot of the chip column. Which of its parts show is the
+// layout's to decide.
 struct ChipSlot {
     QString AmountText;
-    bool ShapeVisible = true;
-    bool AmountVisible = true;
-    bool PictureVisible = false;
     std::optional<OleColor> Fill; // nothing: the shape keeps its colour
-    QString Picture; // the file to show when PictureVisible
+    std::optional<QString> Picture; // the picture file of a "Custom Picture" slot
 
     bool operator==(const ChipSlot&) const = default;
 };

@@ -1,5 +1,9 @@
 #include "gui/controls/OleColor.h"
 
+#include <QStyle>
+#include <QStyleFactory>
+#include <memory>
+
 namespace {
 
 QColor systemColor(unsigned index, const QPalette& p)
@@ -55,4 +59,13 @@ QColor OleColorToQColor(OleColor color, const QPalette& palette)
     if (color & SystemColorFlag)
         return systemColor(color & 0xFFu, palette);
     return QColor(int(color & 0xFFu), int((color >> 8) & 0xFFu), int((color >> 16) & 0xFFu));
+}
+
+const QPalette& StandardLightPalette()
+{
+    static const QPalette palette = [] {
+        std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+        return fusion ? fusion->standardPalette() : QPalette(Qt::lightGray, Qt::white);
+    }();
+    return palette;
 }

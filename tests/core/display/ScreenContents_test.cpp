@@ -109,7 +109,7 @@ TEST(ScreenContents, ChipColumnFollowsEachSlotsColour)
     ChipPanel all = ChipPanelOf(t, Dollars);
     EXPECT_EQ(all.LastChipSlot, 0);
     for (const ChipSlot& s : all.Slots)
-        EXPECT_FALSE(s.ShapeVisible || s.AmountVisible || s.PictureVisible);
+        EXPECT_FALSE(s.Fill || s.Picture);
 
     t.gstrChipColor[0] = QStringLiteral("White");
     t.gstrChipColor[1] = QStringLiteral("Turquoise");
@@ -120,10 +120,10 @@ TEST(ScreenContents, ChipColumnFollowsEachSlotsColour)
     const DisplayFormats percent {QStringLiteral("%#,##0"), QStringLiteral("%"), 0, 0};
     const ChipPanel p = ChipPanelOf(t, percent);
     EXPECT_EQ(p.LastChipSlot, 6);
-    EXPECT_EQ(p.Slots[0], (ChipSlot {"%0", true, true, false, 0x80000005u, ""}));
-    EXPECT_EQ(p.Slots[1], (ChipSlot {"%1000", true, true, false, 0xC0C000u, ""}));
-    EXPECT_EQ(p.Slots[2], (ChipSlot {"%0", false, true, true, std::nullopt, "/pics/gold.png"}));
-    EXPECT_EQ(p.Slots[6], (ChipSlot {"%0", true, true, false, std::nullopt, ""}));
+    EXPECT_EQ(p.Slots[0], (ChipSlot {"%0", 0x80000005u, std::nullopt}));
+    EXPECT_EQ(p.Slots[1], (ChipSlot {"%1000", 0xC0C000u, std::nullopt}));
+    EXPECT_EQ(p.Slots[2], (ChipSlot {"%0", std::nullopt, "/pics/gold.png"}));
+    EXPECT_EQ(p.Slots[6], (ChipSlot {"%0", std::nullopt, std::nullopt}));
 }
 
 TEST(ScreenContents, NextBlindsByModeAndLevel)
