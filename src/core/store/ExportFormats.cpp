@@ -101,19 +101,25 @@ QString TextFileText(const QString& text)
     return lines.replace(u'\n', kLineEnd);
 }
 
-bool WriteExportFile(const QString& fileName, const QString& text)
+bool WriteExportFile(const QString& fileName, const QString& text, QString* error)
 {
     QSaveFile file(fileName);
+    auto failed = [&] {
+        if (error)
+            *error = file.errorString();
+        return false;
+    };
     // Unbuffered, so that a short write (a full disk) shows in write()'s
     // count rather than being lost in a later flush.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
+        return failed();
     const QByteArray bytes = text.toUtf8();
     if (file.write(bytes) != bytes.size()) {
+        failed();
         file.cancelWriting();
         return false;
     }
-    return file.commit();
+    return file.commit() || failed();
 }
 
 QString InvalidFileNameText() { return QStringLiteral("Invalid file name (cannot use /,\\,:,*,?,|,>,<)."); }

@@ -32,8 +32,8 @@ QString TextFileText(const QString& text);
 
 // Writes an export file as UTF-8 without a byte-order mark. An existing file
 // is replaced only by a complete write: on failure it stays as it was and the
-// result is false.
-bool WriteExportFile(const QString& fileName, const QString& text);
+// result is false, with the reason in error when one is given.
+bool WriteExportFile(const QString& fileName, const QString& text, QString* error = nullptr);
 
 // What every failed export says, whatever the cause.
 QString InvalidFileNameText();

@@ -1,5 +1,7 @@
 #include "gui/display/ScreenController.h"
 
+#include "gui/controls/RichTextBox.h"
+
 #include "core/display/Rotation.h"
 #include "core/display/ScreenCatalogue.h"
 #include "core/store/OpenTournament.h"
@@ -96,10 +98,7 @@ void ScreenController::loadRichText(Long screen)
     const OpenTournament& t = openTournament();
     QTextEdit* box = screen == RulesScreen ? mPanels.rtbRules : mPanels.rtbCustomMessage;
     const QString& text = screen == RulesScreen ? t.gstrRules : t.gstrCustomMessage;
-    if (IsStoredRichText(text))
-        box->setHtml(text);
-    else
-        box->setPlainText(text);
+    LoadStoredRichText(box, text);
 }
 
 void ScreenController::SwitchView(Long index)
