@@ -27,6 +27,11 @@ inline constexpr char ScreenTooNarrowText[]
     = "Screen resolution of 800 x 600 or higher is required, and 1024 x 768 is recommended for best "
       "viewability.";
 
+// Said when the first-league prompt is closed without a name: the program
+// ends, and the next start asks again.
+inline constexpr char NoFirstLeagueText[]
+    = "Zorvane needs a league to start, so it ends now. It will ask for the league's name at the next start.";
+
 // The customer-room page on the product's web site; empty while no web site
 // is set.
 QString CustomerRoomAddress();

@@ -331,13 +331,16 @@ void frmControlPanel::Form_Activate()
 bool frmControlPanel::StartupStuff() { return ::StartupStuff(programSettings()); }
 
 // The home window needs one league to work: a first run asks for its name
-// until a valid one is given. Closing the prompt ends the program and makes
-// no league.
+// until a valid one is given. Closing the prompt (Esc or its close box) says
+// so and ends the program; no league is made.
 bool frmControlPanel::askForFirstLeague()
 {
     const std::optional<QString> name = askFirstLeagueName();
-    if (!name)
+    if (!name) {
+        ShowDefaultPointer();
+        prompter().message(QString::fromLatin1(NoFirstLeagueText));
         return false;
+    }
     return ReportFailures([&] {
         CreateLeague(*name, QString());
         LoadLeague(openTournament().glngCurrentLeagueID);

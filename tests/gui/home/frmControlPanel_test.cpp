@@ -2,6 +2,7 @@
 
 #include "LeagueTestData.h"
 #include "core/platform/Database.h"
+#include "core/store/HomeStartup.h"
 #include "core/store/OpenTournament.h"
 #include "core/store/SettingsFile.h"
 #include "core/store/TournamentStore.h"
@@ -126,14 +127,34 @@ TEST_F(HomeWindowTest, FirstRunMakesTheFilesAndAsksForTheFirstLeague)
     EXPECT_TRUE(prompts.messages.isEmpty()) << prompts.messages.join(QLatin1Char('|')).toStdString();
 }
 
-TEST_F(HomeWindowTest, ClosingTheFirstLeaguePromptMakesNoLeagueAndEndsTheProgram)
+TEST_F(HomeWindowTest, ClosingTheFirstLeaguePromptSaysWhyAndEndsTheProgramWithoutALeague)
 {
     start(std::nullopt);
+    EXPECT_EQ(prompts.messages, QStringList {QString::fromLatin1(NoFirstLeagueText)});
     EXPECT_EQ(programEnded, 1);
     EXPECT_FALSE(gobjDatabase().isOpen());
     Database db;
     db.open(path(QStringLiteral("zr.mdb")));
     EXPECT_EQ(db.query(QStringLiteral("SELECT * FROM tblLeague")).recordCount(), 0);
+}
+
+TEST_F(HomeWindowTest, LeaguesAreListedInAReadersOrder)
+{
+    {
+        Database db;
+        db.open(path(QStringLiteral("zr.mdb")));
+        CreateBaseSchema(db);
+        ASSERT_TRUE(CheckDatabaseVersion(db));
+        for (const char* name : {"Zoe League", "Frank League", "Émile League", "bob league", "Åsa League"})
+            db.execute(QStringLiteral("INSERT INTO tblLeague (LeagueName) VALUES (?)"), {QString::fromUtf8(name)});
+    }
+    frmControlPanel& w = start();
+    QStringList shown;
+    for (int i = 0; i < w.cmbLeague[0]->count(); ++i)
+        shown << w.cmbLeague[0]->itemText(i);
+    EXPECT_EQ(shown,
+              QStringList({QStringLiteral("Åsa League"), QStringLiteral("bob league"), QStringLiteral("Émile League"),
+                           QStringLiteral("Frank League"), QStringLiteral("Zoe League")}));
 }
 
 TEST_F(HomeWindowTest, ADamagedDatabaseIsNamedLeftAloneAndEndsTheProgram)
