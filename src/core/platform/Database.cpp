@@ -9,8 +9,10 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QtDebug>
+#include <algorithm>
 #include <atomic>
 #include <charconv>
+#include <numeric>
 
 namespace {
 
@@ -257,6 +259,25 @@ int Recordset::columnIndex(const QString& column) const
     if (it == m_index.constEnd())
         throw DatabaseError(QStringLiteral("The recordset has no column named %1.").arg(column));
     return it.value();
+}
+
+void Recordset::sortRows(const QString& column, const std::function<bool(const QVariant&, const QVariant&)>& less)
+{
+    const int c = columnIndex(column);
+    cancelUpdate();
+    std::vector<size_t> order(m_rows.size());
+    std::iota(order.begin(), order.end(), size_t {0});
+    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return less(m_rows[a][c], m_rows[b][c]); });
+    std::vector<QVariantList> rows;
+    std::vector<qint64> rowids;
+    for (size_t i : order) {
+        rows.push_back(std::move(m_rows[i]));
+        if (!m_rowids.empty())
+            rowids.push_back(m_rowids[i]);
+    }
+    m_rows = std::move(rows);
+    m_rowids = std::move(rowids);
+    m_position = 0;
 }
 
 void Recordset::requireCurrentRow() const

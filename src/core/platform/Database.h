@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QVariant>
 #include <QVariantList>
+#include <functional>
 #include <stdexcept>
 #include <utility>
 #include <vector>
@@ -93,6 +94,10 @@ public:
     void moveLast() { m_position = recordCount() > 0 ? recordCount() - 1 : 0; }
 
     QStringList columnNames() const { return m_columns; }
+    // Puts the rows in the order of the column's values by less, keeping
+    // the query's order between equal values (for an order SQL cannot
+    // give); the first row becomes the current one.
+    void sortRows(const QString& column, const std::function<bool(const QVariant&, const QVariant&)>& less);
     // The value of a column in the current row (during addNew or edit, a
     // value given by setValue). Fails with "No current record." at the end.
     QVariant value(const QString& column) const;

@@ -3,6 +3,7 @@
 #include "core/platform/AppPaths.h"
 #include "core/platform/Database.h"
 #include "core/store/GridText.h"
+#include "core/store/NameCompare.h"
 #include "core/store/PlainNumberText.h"
 #include "core/store/TextHelpers.h"
 
@@ -161,6 +162,14 @@ PlayerListQuery PlayerListSql(bool SignInSheet, Long LeagueID, Long TournamentID
         query.sql += QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
     query.sql += QStringLiteral(" ORDER BY PlayerName");
     return query;
+}
+
+Recordset PlayerListRecords(Database& db, bool SignInSheet, Long LeagueID, Long TournamentID)
+{
+    const PlayerListQuery query = PlayerListSql(SignInSheet, LeagueID, TournamentID);
+    Recordset records = db.query(query.sql, query.values);
+    SortRowsByName(records, QStringLiteral("PlayerName"));
+    return records;
 }
 
 QString PlayerListFileName(const QString& LeagueName, const QString& TournamentName)

@@ -7,6 +7,7 @@
 #include <functional>
 
 class GridText;
+class Database;
 class Recordset;
 
 // The texts of the export files. Every line, the last one too, ends in CR LF;
@@ -56,6 +57,8 @@ struct PlayerListQuery {
     QVariantList values;
 };
 PlayerListQuery PlayerListSql(bool SignInSheet, Long LeagueID, Long TournamentID);
+// Its rows, by name in a reader's order (NameCompare.h).
+Recordset PlayerListRecords(Database& db, bool SignInSheet, Long LeagueID, Long TournamentID);
 
 // The default names of the database lists.
 QString PlayerListFileName(const QString& LeagueName, const QString& TournamentName);

@@ -1,6 +1,7 @@
 #include "core/store/TournamentStore.h"
 
 #include "core/platform/Database.h"
+#include "core/store/NameCompare.h"
 #include "core/store/Nz.h"
 #include "core/store/OpenTournament.h"
 #include "core/store/Payouts.h"
@@ -90,7 +91,7 @@ void readEntrants(Database& db, OpenTournament& t, Long id)
     std::stable_sort(entrants.begin(), entrants.end(), [](const PlayerRecord& a, const PlayerRecord& b) {
         if (a.Finish != b.Finish)
             return a.Finish < b.Finish;
-        return QString::compare(a.PlayerName, b.PlayerName, Qt::CaseInsensitive) < 0;
+        return NameLess(a.PlayerName, b.PlayerName);
     });
     t.gtypPlayers.clear();
     for (PlayerRecord& p : entrants)

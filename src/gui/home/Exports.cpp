@@ -45,8 +45,7 @@ private:
 
 void exportPlayers(bool SignInSheet, Long LeagueID, Long TournamentID, const QString& DefaultName)
 {
-    const PlayerListQuery query = PlayerListSql(SignInSheet, LeagueID, TournamentID);
-    Recordset records = gobjDatabase().query(query.sql, query.values);
+    Recordset records = PlayerListRecords(gobjDatabase(), SignInSheet, LeagueID, TournamentID);
     if (records.recordCount() == 0) {
         prompter().message(QStringLiteral("No players found meeting criteria."));
         return;
