@@ -5,6 +5,7 @@
 #include "gui/home/frmControlPanel.h"
 #include "gui/platform/DesktopLinkOpener.h"
 #include "gui/platform/MessagePrompter.h"
+#include "gui/platform/SystemSoundPlayer.h"
 
 #include <QApplication>
 #include <QLockFile>
@@ -28,6 +29,8 @@ int main(int argc, char** argv)
     setLinkOpener(&desktopLinks);
     MessagePrompter messageBoxes;
     setPrompter(&messageBoxes);
+    SystemSoundPlayer sounds;
+    setSoundPlayer(&sounds);
 
     // Every load makes its level current; the tournament window shows it at
     // its next refresh.

@@ -2,6 +2,9 @@
 
 #include "core/platform/SoundPlayer.h"
 #include "core/store/ProgramSettings.h"
+#include "core/store/SoundRecord.h"
+
+#include <QFileInfo>
 
 void PlayEventSound(const ProgramSettings& settings, int event)
 {
@@ -11,3 +14,17 @@ void PlayEventSound(const ProgramSettings& settings, int event)
 }
 
 void PlayEventSound(int event) { PlayEventSound(programSettings(), event); }
+
+SoundChoice ChooseSound(const SoundRecord& sound, bool hasAudioOutput)
+{
+    switch (sound.Kind) {
+    case SoundRecord::Beep:
+        return SoundChoice::Beep;
+    case SoundRecord::WaveFile: {
+        const QFileInfo file(sound.FileName);
+        return hasAudioOutput && file.isFile() && file.isReadable() ? SoundChoice::WaveFile : SoundChoice::Beep;
+    }
+    default:
+        return SoundChoice::Nothing;
+    }
+}

@@ -7,3 +7,10 @@ class ProgramSettings;
 void PlayEventSound(const ProgramSettings& settings, int event);
 // The same with the program's settings.
 void PlayEventSound(int event);
+
+struct SoundRecord;
+
+// What a sound record comes to: a beep stands in for a wave file that is
+// missing or unreadable, and for any file where there is no sound card.
+enum class SoundChoice { Nothing, Beep, WaveFile };
+SoundChoice ChooseSound(const SoundRecord& sound, bool hasAudioOutput);

@@ -73,6 +73,7 @@ void ScreenController::SetScreen(bool bReset)
     }
 
     if (screen == BasicScreen) {
+        basicLayout();
         mblnRelayoutAfterBasic = true;
     } else if (screen != 0) {
         mPanels.grid->hide();

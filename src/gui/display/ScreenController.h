@@ -38,6 +38,7 @@ public:
     // The full layout of the display and the placing of the rotating
     // screens; the layout parts put theirs here.
     std::function<void()> fullLayout = [] {};
+    std::function<void()> basicLayout = [] {}; // Summary Style 3 (screen 8)
     std::function<void()> placeRotatingScreens = [] {};
     // What the rotation reads of the clock: has the countdown moved since it
     // was last started, paused or reset? And how many players are still in.

@@ -124,6 +124,7 @@ void FloorCommands::wireButtons()
             [this] { PopUpAt(menu("mnMorePopup"), w.frames.cmdMore, TwipsToPixels(MoreMenuRiseTwips)); });
     connect(f.cmdFind, &QPushButton::clicked, this, &FloorCommands::cmdFind_Click);
     connect(f.cmdHideBuyin, &QPushButton::clicked, &w, &frmMain::HideSelected);
+    f.cmdHideBuyin->setShortcut(QKeySequence(Qt::Key_Escape));
     connect(f.cmdHideAlert, &QPushButton::clicked, f.frameAlert, &QWidget::hide);
     connect(f.cmdOK, &QPushButton::clicked, f.frameReminder, &QWidget::hide);
     connect(f.cmdManageTables, &QPushButton::clicked, this, &FloorCommands::cmdManageTables_Click);
@@ -168,6 +169,11 @@ void FloorCommands::wireGrids()
 {
     DisplayPanels& d = w.display;
     connect(d.grid, &FlexGrid::SelChange, this, &FloorCommands::grid_SelChange);
+    connect(d.grid, &FlexGrid::Click, &w, [this] { w.ShowButtons(false); });
+    connect(d.grid, &FlexGrid::KeyPress, &w, [this](int& KeyAscii) {
+        if (KeyAscii == 13)
+            w.ShowButtons(false);
+    });
     connect(d.grid, &FlexGrid::Scroll, &w, [this] {
         w.ResetDisplayTimer();
         w.HideSelected();
@@ -185,6 +191,8 @@ void FloorCommands::grid_SelChange()
     w.ResetDisplayTimer();
     if (w.display.grid->Col() == 5)
         w.HideSelected();
+    else if (!w.mbSettingGridSelection)
+        w.ShowButtons(true);
 }
 
 void FloorCommands::cmdFind_Click()

@@ -1,6 +1,7 @@
 #include "gui/floor/frmMain.h"
 
 #include "core/display/ScreenObjects.h"
+#include "core/floor/FloorEntries.h"
 #include "core/floor/Levels.h"
 #include "core/platform/ProgramTitle.h"
 #include "core/platform/ReportFailures.h"
@@ -9,6 +10,8 @@
 #include "core/store/TournamentStore.h"
 #include "gui/controls/ClickableLabel.h"
 #include "gui/controls/FlexGrid.h"
+#include "gui/display/DisplayLayout.h"
+#include "gui/display/PlayersGridPart.h"
 #include "gui/display/ScreenController.h"
 #include "gui/floor/ClockPanel.h"
 #include "gui/floor/EntryCommands.h"
@@ -48,6 +51,8 @@ frmMain::frmMain(QWidget* parent)
     , clock(nullptr)
     , seating(nullptr)
     , entries(nullptr)
+    , layout(nullptr)
+    , players(nullptr)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(ProgramTitle());
@@ -69,6 +74,11 @@ frmMain::frmMain(QWidget* parent)
     clock->onSetScreen = [this](bool bReset) { SetScreen(bReset); };
     clock->onRefreshScreens = [this](bool bRefreshTables) { RefreshScreens(bRefreshTables); };
     screens->clockHasMoved = [this] { return clock->clock.secondsLeft() != clock->clock.secondsAtStart(); };
+    players = new PlayersGridPart(*this);
+    layout = new DisplayLayout(*this);
+    screens->fullLayout = [this] { layout->SetScreenAll(); };
+    screens->basicLayout = [this] { layout->SetScreenBasic(); };
+    screens->placeRotatingScreens = [this] { layout->SetRotatingScreenLocations(); };
     commands = new FloorCommands(*this);
     seating = new SeatingCommands(*this);
     clock->onCheckTables = [this] { seating->CheckNotifyReduceTables(true, false); };
@@ -106,7 +116,11 @@ frmMain::~frmMain()
 
 void frmMain::Form_Load()
 {
+    layout->AdjustForScreenRes();
+    layout->SetScreenSize();
+    players->SetAutoScroll();
     screens->Load();
+    layout->SetColors();
     display.picFinished->raise();
     clock->Load();
     SetViewMenu();
@@ -163,6 +177,7 @@ void frmMain::RefreshScreens(bool bRefreshTables)
     try {
         if (bRefreshTables)
             mSeatChart.clear();
+        DisplayGrid();
         const Long screen = openTournament().glngCurrentScreen;
         if (screen == 4 || screen == 5)
             SetScreen(false);
@@ -201,20 +216,15 @@ void frmMain::ResetTourney() { clock->clock.ResetTourney(); }
 
 void frmMain::AdjustBreakLabel() { clock->ShowLevel(); }
 
-void frmMain::HideSelected()
-{
-    if (frames.frameButtons->isVisible())
-        frames.frameButtons->hide();
-}
+void frmMain::HideSelected() { players->HideSelected(); }
 
-Integer frmMain::NumberFinished() const
-{
-    Integer n = 0;
-    for (const PlayerRecord& p : openTournament().gtypPlayers)
-        if (p.Finish > 0)
-            ++n;
-    return n;
-}
+Integer frmMain::NumberFinished() const { return ::NumberFinished(openTournament()); }
+
+void frmMain::DisplayGrid() { players->DisplayGrid(); }
+
+Integer frmMain::FindPlayerIndex() const { return players->FindPlayerIndex(); }
+
+void frmMain::ShowButtons(bool bByKeyPress) { players->ShowButtons(bByKeyPress); }
 
 void frmMain::ShowTutorial()
 {
@@ -246,7 +256,5 @@ void frmMain::closeEvent(QCloseEvent* e)
 void frmMain::resizeEvent(QResizeEvent* e)
 {
     QWidget::resizeEvent(e);
-    display.Place(width(), height());
-    frames.Place(width(), height());
-    display.grid->setGeometry(0, height() / 3, width(), qMax(0, frames.frameCommands->y() - height() / 3));
+    layout->Form_Resize();
 }

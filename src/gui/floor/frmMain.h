@@ -10,9 +10,11 @@
 #include <optional>
 
 class ClockPanel;
+class DisplayLayout;
 class FloorCommands;
 class MainMenus;
 class MainToolbar;
+class PlayersGridPart;
 class ScreenController;
 class EntryCommands;
 class SeatingCommands;
@@ -35,6 +37,8 @@ public:
     ClockPanel* clock;
     SeatingCommands* seating;
     EntryCommands* entries;
+    DisplayLayout* layout;
+    PlayersGridPart* players;
 
     // Set by the home window before each show.
     bool bShowTutorial = false;
@@ -64,6 +68,10 @@ public:
     void ShowSettings(int intNumNext);
     void HideSelected();
     Integer NumberFinished() const;
+    // The players grid and its action buttons.
+    void DisplayGrid();
+    Integer FindPlayerIndex() const;
+    void ShowButtons(bool bByKeyPress);
 
     // The level clock's calls from other windows.
     void SetLevel(Integer intLevel);

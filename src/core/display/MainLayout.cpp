@@ -1,0 +1,118 @@
+#include "core/display/MainLayout.h"
+
+#include "core/display/SizeSets.h"
+#include "core/store/ChipColors.h"
+#include "core/store/Nz.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int SixChips = 6;
+
+int whole(double twips) { return static_cast<int>(RoundHalfEven(twips)); }
+
+QRect rect(double left, double top, QSize size)
+{
+    return QRect(std::max(0, whole(left)), std::max(0, whole(top)), std::max(0, size.width()),
+                 std::max(0, size.height()));
+}
+
+Placed shown(const QRect& r) { return Placed {r, true}; }
+
+bool moreThanSixChips(const MainLayoutInput& in) { return in.LastChipSlot >= SixChips; }
+
+// Shapes stacked from the first top, each 1.1 of its height below the one
+// before; amounts beside them, vertically centred; pictures in the shapes.
+void stackChips(MainLayout& l, const MainLayoutInput& in, int left, double top, QSize shape, int amountGap)
+{
+    for (int i = 0; i < ChipSlotCount; ++i) {
+        const auto s = static_cast<std::size_t>(i);
+        const QRect chip = rect(left, top, shape);
+        l.Chip[s].Rect = chip;
+        l.ChipPicture[s].Rect = chip;
+        const QSize amount = in.Labels.ChipAmount[s];
+        l.ChipAmount[s].Rect
+            = rect(left + shape.width() + amountGap, top + shape.height() / 2.0 - amount.height() / 2.0, amount);
+        top += 1.1 * shape.height();
+    }
+}
+
+// Which chip controls show: a colour shows its shape, a picture its picture,
+// both their amounts; "Not Used" shows nothing, nor does a panel switched off.
+void chipVisibility(MainLayout& l, const MainLayoutInput& in)
+{
+    for (std::size_t i = 0; i < std::size_t(ChipSlotCount); ++i) {
+        const QString& colour = in.ChipColor[i];
+        const bool used = in.ShowChipsAndPayouts && colour != QLatin1String(ChipNotUsed);
+        const bool picture = colour == QLatin1String(ChipCustomPicture);
+        l.ChipAmount[i].Visible = used;
+        l.Chip[i].Visible = used && !picture;
+        l.ChipPicture[i].Visible = used && picture;
+    }
+}
+
+QSize scaled(int width, int height, double factor) { return QSize(whole(width * factor), whole(height * factor)); }
+
+} // namespace
+
+MainLayout LayoutScreenAll(const MainLayoutInput& in)
+{
+    const SizeSet& sizes = *in.Sizes;
+    const MainLabelSizes& s = in.Labels;
+    const int W = in.Client.width();
+    const int H = in.Client.height();
+    MainLayout l;
+
+    l.Level = shown(rect(W / 2.0 - s.Level.width() / 2.0, H / 50.0, s.Level));
+    const double left = W / 40.0;
+    l.TimerCap = shown(rect(left, 20, s.TimerCap));
+    l.Timer = shown(rect(left, l.TimerCap.Rect.bottom() + 1, s.Timer));
+    l.BlindsCap = shown(rect(W - s.BlindsCap.width() - 300, l.TimerCap.Rect.top(), s.BlindsCap));
+    l.Blinds = shown(rect(W - s.Blinds.width() - 300, l.Timer.Rect.top(), s.Blinds));
+
+    const int capLeft = l.TimerCap.Rect.left();
+    l.ChipValuesCap = Placed {rect(capLeft, l.Timer.Rect.bottom() + 1 + 150, s.ChipValuesCap), in.ShowChipsAndPayouts};
+    const QSize chip = moreThanSixChips(in) ? scaled(sizes.ChipWidth, sizes.ChipHeight, 0.75)
+                                            : QSize(sizes.ChipWidth, sizes.ChipHeight);
+    stackChips(l, in, capLeft, l.ChipValuesCap.Rect.bottom() + 1 + 100, chip, 50);
+    chipVisibility(l, in);
+
+    const QRect& lastShown = l.Chip[moreThanSixChips(in) ? 9 : 5].Rect;
+    l.PayoutCap = Placed {rect(capLeft, lastShown.bottom() + 1 + 150, s.PayoutCap), in.ShowChipsAndPayouts};
+    double top = l.PayoutCap.Rect.bottom() + 1 + 50;
+    for (std::size_t i = 0; i < std::size_t(TopPayoutCount); ++i) {
+        const bool visible = in.ShowChipsAndPayouts && (i < 3 || !moreThanSixChips(in));
+        l.Place[i] = Placed {rect(capLeft, top, s.Place[i]), visible};
+        l.Payout[i] = Placed {rect(l.Place[i].Rect.right() + 1 + 100, top, s.Payout[i]), visible};
+        top += s.Place[i].height() - 60;
+    }
+    l.GridVisible = true;
+    return l;
+}
+
+MainLayout LayoutScreenBasic(const MainLayoutInput& in)
+{
+    const SizeSet& sizes = *in.Sizes;
+    const MainLabelSizes& s = in.Labels;
+    const int W = in.Client.width();
+    const int H = in.Client.height();
+    MainLayout l;
+
+    const double left = W / 30.0;
+    l.TimerCap = shown(rect(left, H / 20.0, s.TimerCap));
+    l.Timer = shown(rect(left, l.TimerCap.Rect.top() + s.TimerCap.height() - 200, s.Timer));
+    l.BlindsCap = shown(rect(left, l.Timer.Rect.top() + s.Timer.height() - 60, s.BlindsCap));
+    l.Blinds = shown(rect(left, l.BlindsCap.Rect.top() + s.BlindsCap.height() - 200, s.Blinds));
+
+    l.ChipValuesCap = Placed {rect(W / 2.0 + sizes.BasicChipsOffset, l.TimerCap.Rect.top(), s.ChipValuesCap),
+                              in.ShowChipsAndPayouts};
+    const QSize chip = moreThanSixChips(in) ? scaled(sizes.BasicChipWidth, sizes.BasicChipHeight, 0.85)
+                                            : QSize(sizes.BasicChipWidth, sizes.BasicChipHeight);
+    stackChips(l, in, l.ChipValuesCap.Rect.left() + 200, l.ChipValuesCap.Rect.top() + s.ChipValuesCap.height() + 150,
+               chip, 300);
+    chipVisibility(l, in);
+    // Level, payouts and the players grid stay hidden.
+    l.GridVisible = false;
+    return l;
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "core/platform/ModelTypes.h"
+
+#include <QRect>
+#include <QSize>
+#include <QString>
+#include <array>
+
+struct SizeSet;
+
+// The standard screen and Summary Style 3: where the clock block, the chip
+// column and the top payouts go, and which of them show. The window measures
+// its labels (fonts and texts set) and hands their sizes in; everything is in
+// twips relative to the window. No place or size comes out below 0, however
+// small the window.
+
+inline constexpr int ChipSlotCount = 10;
+inline constexpr int TopPayoutCount = 5;
+
+struct MainLabelSizes {
+    QSize Level, TimerCap, Timer, BlindsCap, Blinds, ChipValuesCap, PayoutCap;
+    std::array<QSize, ChipSlotCount> ChipAmount {};
+    std::array<QSize, TopPayoutCount> Place {}, Payout {};
+};
+
+struct MainLayoutInput {
+    QSize Client; // the window's client area
+    const SizeSet* Sizes = nullptr;
+    MainLabelSizes Labels;
+    Integer LastChipSlot = 0; // the highest chip slot in use
+    bool ShowChipsAndPayouts = true;
+    std::array<QString, ChipSlotCount> ChipColor {}; // colour names, "Not Used", "Custom Picture"
+};
+
+struct Placed {
+    QRect Rect;
+    bool Visible = false;
+};
+
+struct MainLayout {
+    Placed Level, TimerCap, Timer, BlindsCap, Blinds, ChipValuesCap, PayoutCap;
+    // A chip picture takes its shape's box.
+    std::array<Placed, ChipSlotCount> Chip {}, ChipPicture {}, ChipAmount {};
+    std::array<Placed, TopPayoutCount> Place {}, Payout {};
+    bool GridVisible = true;
+};
+
+// The standard screen: clock and blinds at the top, chips and top payouts in
+// a column at the left (smaller chips and three places beyond six chips).
+MainLayout LayoutScreenAll(const MainLayoutInput& in);
+// Summary Style 3: the clock block large at the left, bigger chips right of
+// the centre; no level, payouts or players grid.
+MainLayout LayoutScreenBasic(const MainLayoutInput& in);

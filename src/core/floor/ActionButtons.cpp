@@ -1,0 +1,24 @@
+#include "core/floor/ActionButtons.h"
+
+#include "core/floor/EntryOptions.h"
+#include "core/floor/FloorEntries.h"
+#include "core/store/OpenTournament.h"
+
+ActionButtonStates ActionButtonsFor(const OpenTournament& t, Integer index)
+{
+    const PlayerRecord& p = t.gtypPlayers[index];
+    ActionButtonStates s;
+    if (p.Finish > 0) {
+        s.EliminateCaption = QStringLiteral("Un-&Eliminate");
+        s.EliminateEnabled = p.Finish != 1;
+    } else {
+        s.EliminateCaption = QStringLiteral("&Eliminate");
+    }
+    const EntryOffer offer = EntryOptions(t, p);
+    // A player who has bought in is offered the rebuy, when the rules allow.
+    s.BuyinCaption = p.TotalBuyin == 0 ? QStringLiteral("Buyin") : QStringLiteral("Rebuy");
+    s.BuyinEnabled = offer.Buyin || offer.Rebuy;
+    s.AddonEnabled = offer.Addon;
+    s.EliminateIsDefault = NumberFinished(t) > 0;
+    return s;
+}

@@ -1,0 +1,283 @@
+#include "gui/display/DisplayLayout.h"
+
+#include "core/display/ScreenLayouts.h"
+#include "core/platform/ProgramTitle.h"
+#include "core/platform/Twips.h"
+#include "core/store/OpenTournament.h"
+#include "core/store/ProgramSettings.h"
+#include "core/store/SettingsKeys.h"
+#include "gui/controls/ChipPicture.h"
+#include "gui/controls/ChipShape.h"
+#include "gui/controls/ClickableLabel.h"
+#include "gui/controls/FlexGrid.h"
+#include "gui/controls/OleColor.h"
+#include "gui/controls/ctlButton.h"
+#include "gui/display/PlayersGridPart.h"
+#include "gui/display/ScreenController.h"
+#include "gui/floor/frmMain.h"
+
+#include <QFrame>
+#include <QScreen>
+#include <QTextEdit>
+
+namespace {
+
+QSize twipsOf(const QWidget* label) { return label->sizeHint() * TwipsPerPixel; }
+
+QRect pixelsOf(const QRect& twips)
+{
+    return QRect(TwipsToPixels(twips.left()), TwipsToPixels(twips.top()), TwipsToPixels(twips.width()),
+                 TwipsToPixels(twips.height()));
+}
+
+void place(QWidget* control, const Placed& p)
+{
+    control->setGeometry(pixelsOf(p.Rect));
+    control->setVisible(p.Visible);
+}
+
+void setBackground(QWidget* widget, OleColor color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, OleColorToQColor(color));
+    palette.setColor(QPalette::Base, OleColorToQColor(color));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+// Text that stays legible on a background of any colour.
+OleColor contrastingTextColor(OleColor background)
+{
+    return OleColorToQColor(background).lightness() < 128 ? 0xFFFFFFu : 0u;
+}
+
+QFont displayFont(int points)
+{
+    QFont f(QStringLiteral("Times New Roman"), points, QFont::Bold);
+    f.setStyleHint(QFont::Serif);
+    return f;
+}
+
+} // namespace
+
+DisplayLayout::DisplayLayout(frmMain& window)
+    : QObject(&window)
+    , w(window)
+{
+    setObjectName(QStringLiteral("DisplayLayout"));
+    QWidget* frame = w.display.frameAll;
+    for (int i = 0; i < ChipSlotCount; ++i) {
+        const auto s = std::size_t(i);
+        shpChip[s] = new ChipShape(frame);
+        shpChip[s]->setObjectName(QStringLiteral("shpChip(%1)").arg(i));
+        imgChip[s] = new ChipPicture(frame);
+        imgChip[s]->setObjectName(QStringLiteral("imgChip(%1)").arg(i));
+        shpChip[s]->hide();
+        imgChip[s]->hide();
+    }
+    // Under the grid, so that a tall chip column never covers a player.
+    w.display.grid->raise();
+}
+
+void DisplayLayout::AdjustForScreenRes()
+{
+    const QScreen* screen = w.screen();
+    const int widthTwips = screen ? PixelsToTwips(screen->geometry().width()) : LargeScreenTwips + 1;
+    sizes = SizeSetFor(widthTwips, programSettings().glngPlayerDisplay);
+    setDefaultLooks();
+    AdjustBlindsFont();
+    AdjustGridDisplays();
+}
+
+void DisplayLayout::setDefaultLooks()
+{
+    // What the screen objects style later; until then the standard screen
+    // reads in a bold serif at the size set's sizes.
+    DisplayPanels& d = w.display;
+    const ScreenFontSizes& f = sizes.Fonts;
+    d.lblTimerCap->setText(QStringLiteral("Time Remaining"));
+    d.lblChipValuesCap->setText(QStringLiteral("Chips"));
+    d.lblPayoutCap->setText(QStringLiteral("Top Pays"));
+    QList<QLabel*> captions {d.lblLevel, d.lblTimerCap, d.lblBlindsCap, d.lblChipValuesCap, d.lblPayoutCap};
+    for (std::size_t i = 0; i < d.lblChipAmount.size(); ++i)
+        captions << d.lblChipAmount[i];
+    for (std::size_t i = 0; i < d.lblPlace.size(); ++i)
+        captions << d.lblPlace[i] << d.lblPayout[i];
+    for (QLabel* l : captions)
+        l->setFont(displayFont(f.mintFontLabel));
+    for (QLabel* l : {static_cast<QLabel*>(d.lblTimer), static_cast<QLabel*>(d.lblBlinds)})
+        l->setFont(displayFont(f.mintFontValue));
+    captions << d.lblTimer << d.lblBlinds;
+    const OleColor text = contrastingTextColor(OleColorFromVariant(programSettings().gvarMainBGColor, 0));
+    for (QLabel* l : captions) {
+        QPalette palette = l->palette();
+        palette.setColor(QPalette::WindowText, OleColorToQColor(text));
+        l->setPalette(palette);
+    }
+    d.grid->setForeColor(text);
+    d.grid->setForeColorFixed(text);
+}
+
+void DisplayLayout::SetPlayerGridFontSize()
+{
+    ScreenFontSizes& f = sizes.Fonts;
+    f.mintPlayerGridFontSize = programSettings().glngPlayerDisplay == 1 ? f.mintPlayerGridOneColumnDefautFontSize
+                                                                        : f.mintPlayerGridTwoColumnDefautFontSize;
+}
+
+void DisplayLayout::AdjustGridDisplays()
+{
+    FlexGrid* g = w.display.grid;
+    const QList<int> widths = PlayersGridColumnWidths(sizes.Large, programSettings().glngPlayerDisplay);
+    if (g->Cols() != widths.size())
+        w.players->SetGridCols();
+    g->setRedraw(false);
+    for (int c = 0; c < widths.size(); ++c)
+        g->setColWidth(c, widths[c]);
+    SetPlayerGridFontSize();
+    QFont font(QStringLiteral("Arial"), sizes.Fonts.mintPlayerGridFontSize, QFont::Bold);
+    g->setFont(font);
+    g->setRedraw(true);
+}
+
+MainLayoutInput DisplayLayout::layoutInput() const
+{
+    const DisplayPanels& d = w.display;
+    const OpenTournament& t = openTournament();
+    MainLayoutInput in;
+    in.Client = w.size() * TwipsPerPixel;
+    in.Sizes = &sizes;
+    MainLabelSizes& s = in.Labels;
+    s.Level = twipsOf(d.lblLevel);
+    s.TimerCap = twipsOf(d.lblTimerCap);
+    s.Timer = twipsOf(d.lblTimer);
+    s.BlindsCap = twipsOf(d.lblBlindsCap);
+    s.Blinds = twipsOf(d.lblBlinds);
+    s.ChipValuesCap = twipsOf(d.lblChipValuesCap);
+    s.PayoutCap = twipsOf(d.lblPayoutCap);
+    for (std::size_t i = 0; i < s.ChipAmount.size(); ++i)
+        s.ChipAmount[i] = twipsOf(d.lblChipAmount[i]);
+    for (std::size_t i = 0; i < s.Place.size(); ++i) {
+        s.Place[i] = twipsOf(d.lblPlace[i]);
+        s.Payout[i] = twipsOf(d.lblPayout[i]);
+    }
+    in.LastChipSlot = t.gintLastChipSlot;
+    in.ShowChipsAndPayouts = programSettings().gintShowChipsAndPayouts == 1;
+    for (int i = 0; i < ChipSlotCount; ++i)
+        if (t.gstrChipColor.contains(i))
+            in.ChipColor[std::size_t(i)] = t.gstrChipColor[i];
+    return in;
+}
+
+void DisplayLayout::apply(const MainLayout& l)
+{
+    DisplayPanels& d = w.display;
+    place(d.lblLevel, l.Level);
+    place(d.lblTimerCap, l.TimerCap);
+    place(d.lblTimer, l.Timer);
+    place(d.lblBlindsCap, l.BlindsCap);
+    place(d.lblBlinds, l.Blinds);
+    place(d.lblChipValuesCap, l.ChipValuesCap);
+    place(d.lblPayoutCap, l.PayoutCap);
+    for (std::size_t i = 0; i < std::size_t(ChipSlotCount); ++i) {
+        place(shpChip[i], l.Chip[i]);
+        place(imgChip[i], l.ChipPicture[i]);
+        place(d.lblChipAmount[i], l.ChipAmount[i]);
+    }
+    for (std::size_t i = 0; i < std::size_t(TopPayoutCount); ++i) {
+        place(d.lblPlace[i], l.Place[i]);
+        place(d.lblPayout[i], l.Payout[i]);
+    }
+    d.grid->setVisible(l.GridVisible);
+}
+
+void DisplayLayout::SetScreenAll()
+{
+    QFrame* frame = w.display.frameAll;
+    frame->hide();
+    apply(LayoutScreenAll(layoutInput()));
+    AdjustChipsAndPayoutsFontAll();
+    frame->show();
+}
+
+void DisplayLayout::SetScreenBasic()
+{
+    AdjustChipsFontBasic();
+    apply(LayoutScreenBasic(layoutInput()));
+    w.display.frameAll->show();
+}
+
+void DisplayLayout::SetRotatingScreenLocations()
+{
+    RotatingInput in;
+    in.WindowWidth = PixelsToTwips(w.width());
+    in.SidePanelWidth = sizes.SidePanelWidth;
+    in.SidePanel = programSettings().gintShowChipsAndPayouts == 1;
+    in.Summary5Placed = w.screens->mblnSummary5Placed;
+    in.ChipValuesCapTop = PixelsToTwips(w.display.lblChipValuesCap->y());
+    in.CommandsTop = PixelsToTwips(w.frames.frameCommands->y());
+    in.TimerCapLeft = PixelsToTwips(w.display.lblTimerCap->x());
+    w.display.grid->setGeometry(pixelsOf(RotatingScreenLocations(in).Grid));
+}
+
+void DisplayLayout::Form_Resize()
+{
+    // Each panel is placed on its own; clamped, none goes off the window.
+    w.display.Place(w.width(), w.height());
+    w.frames.Place(w.width(), w.height());
+    w.SetScreen(true);
+}
+
+void DisplayLayout::SetColors()
+{
+    const ProgramSettings& s = programSettings();
+    const OleColor main = OleColorFromVariant(s.gvarMainBGColor, 0);
+    const OleColor rotating = OleColorFromVariant(s.gvarRotatingBGColor, 0);
+    DisplayPanels& d = w.display;
+    FloorFrames& f = w.frames;
+    for (QWidget* widget : {static_cast<QWidget*>(&w), static_cast<QWidget*>(d.frameAll),
+                            static_cast<QWidget*>(f.frameCommands), static_cast<QWidget*>(d.frameSummary2)})
+        setBackground(widget, main);
+    for (ctlButton* b :
+         {f.btnView, f.btnClock, f.btnClose, f.btnExport, f.btnSettings, f.btnTables, f.btnAdd, f.btnHelp}) {
+        b->setBackColor(main);
+        b->setForeColor(contrastingTextColor(main));
+    }
+    for (QWidget* widget : {static_cast<QWidget*>(d.frameSummary), static_cast<QWidget*>(d.frameBuyin),
+                            static_cast<QWidget*>(d.txtManagerReport), static_cast<QWidget*>(d.rtbRules),
+                            static_cast<QWidget*>(d.rtbCustomMessage)})
+        setBackground(widget, rotating);
+    // Grid lines and the selection vanish into the background.
+    for (FlexGrid* g : {d.grid, d.gridPayouts, d.gridAwards, d.gridTables}) {
+        g->setBackColor(rotating);
+        g->setBackColorFixed(rotating);
+        g->setBackColorBkg(rotating);
+        g->setBackColorSel(rotating);
+        g->setGridColor(rotating);
+        g->setGridColorFixed(rotating);
+    }
+}
+
+void DisplayLayout::SetScreenSize()
+{
+    const bool full = programSettings().gintFullScreen == 1;
+    const bool wasVisible = w.isVisible();
+    if (full) {
+        w.setWindowTitle(QString());
+    } else {
+        const QString site = ReadSetting(ProductWebSiteKey).trimmed();
+        w.setWindowTitle(site.isEmpty() ? ProgramTitle() : ProgramTitle() + QStringLiteral(" (") + site + u')');
+    }
+    if (w.windowFlags().testFlag(Qt::FramelessWindowHint) != full)
+        w.setWindowFlag(Qt::FramelessWindowHint, full);
+    if (full) {
+        if (const QScreen* screen = w.screen())
+            w.setGeometry(screen->geometry());
+        w.setWindowState(w.windowState() | Qt::WindowFullScreen);
+    } else {
+        w.setWindowState(w.windowState() & ~Qt::WindowFullScreen);
+    }
+    // A change of the frame hides the window; it shows again as it was.
+    if (wasVisible && !w.isVisible())
+        w.show();
+}

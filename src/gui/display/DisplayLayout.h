@@ -1,0 +1,49 @@
+#pragma once
+
+#include "core/display/MainLayout.h"
+#include "core/display/SizeSets.h"
+
+#include <QObject>
+#include <array>
+
+class ChipPicture;
+class ChipShape;
+class frmMain;
+
+// Lays the tournament window's display out for its size: the size set of
+// the screen, the standard screen and Summary Style 3, the players grid's
+// place, the fixed panels on resize, the background colours and the window
+// mode. The chip shapes and pictures of the chip column are its own.
+class DisplayLayout : public QObject {
+    Q_OBJECT
+public:
+    explicit DisplayLayout(frmMain& window);
+
+    std::array<ChipShape*, ChipSlotCount> shpChip {};
+    std::array<ChipPicture*, ChipSlotCount> imgChip {};
+
+    // The size set, chosen by AdjustForScreenRes.
+    SizeSet sizes;
+
+    void AdjustForScreenRes();
+    void AdjustGridDisplays();
+    // mintPlayerGridFontSize for the players layout in force.
+    void SetPlayerGridFontSize();
+    void AdjustBlindsFont() { }
+    void AdjustChipsAndPayoutsFontAll() { }
+    void AdjustChipsFontBasic() { }
+    void SetScreenAll();
+    void SetScreenBasic();
+    // The players grid in its rectangle.
+    void SetRotatingScreenLocations();
+    void Form_Resize();
+    void SetColors();
+    void SetScreenSize();
+
+private:
+    MainLayoutInput layoutInput() const;
+    void apply(const MainLayout& l);
+    void setDefaultLooks();
+
+    frmMain& w;
+};

@@ -1,0 +1,239 @@
+#include "gui/display/PlayersGridPart.h"
+
+#include "core/display/PlayersGrid.h"
+#include "core/floor/ActionButtons.h"
+#include "core/store/ExportFormats.h"
+#include "core/store/OpenTournament.h"
+#include "core/store/ProgramSettings.h"
+#include "gui/controls/FlexGrid.h"
+#include "gui/display/DisplayLayout.h"
+#include "gui/display/ScreenController.h"
+#include "gui/floor/frmMain.h"
+
+#include <QPushButton>
+#include <QScopedValueRollback>
+#include <QTimer>
+
+namespace {
+
+constexpr OleColor SelectedCellColor = 0x800000u; // dark blue
+constexpr OleColor White = 0xFFFFFFu;
+constexpr long GroupColumns = 5;
+
+PlayersGridOptions gridOptions()
+{
+    const ProgramSettings& s = programSettings();
+    return {s.glngPlayerDisplay, s.gintDisplayPointsInGrid == 1, s.gintTableID, s.gintSeatID};
+}
+
+} // namespace
+
+PlayersGridPart::PlayersGridPart(frmMain& window)
+    : QObject(&window)
+    , tmrHideButtons(new QTimer(this))
+    , tmrScroll(new QTimer(this))
+    , w(window)
+{
+    setObjectName(QStringLiteral("PlayersGridPart"));
+    tmrHideButtons->setObjectName(QStringLiteral("tmrHideButtons"));
+    tmrHideButtons->setInterval(3000);
+    tmrScroll->setObjectName(QStringLiteral("tmrScroll"));
+    tmrScroll->setInterval(2000);
+    connect(tmrHideButtons, &QTimer::timeout, this, &PlayersGridPart::HideSelected);
+    connect(tmrScroll, &QTimer::timeout, this, &PlayersGridPart::tmrScroll_Timer);
+
+    // The players grid is exported one player per row with the points, the
+    // layout the results file reads, whatever the director shows; the
+    // window's own layout comes back afterwards.
+    setExportLayoutHook([this](const GridText& exported) -> std::function<void()> {
+        ProgramSettings& s = programSettings();
+        if (&exported != static_cast<const GridText*>(w.display.grid)
+            || (s.glngPlayerDisplay == 1 && s.gintDisplayPointsInGrid == 1))
+            return {};
+        const Long display = s.glngPlayerDisplay;
+        const Integer points = s.gintDisplayPointsInGrid;
+        s.glngPlayerDisplay = 1;
+        s.gintDisplayPointsInGrid = 1;
+        relayoutGrid();
+        return [this, display, points] {
+            programSettings().glngPlayerDisplay = display;
+            programSettings().gintDisplayPointsInGrid = points;
+            relayoutGrid();
+        };
+    });
+}
+
+PlayersGridPart::~PlayersGridPart() { setExportLayoutHook({}); }
+
+void PlayersGridPart::relayoutGrid()
+{
+    SetGridCols();
+    w.layout->AdjustGridDisplays();
+    DisplayGrid();
+    w.SetScreen(true);
+    w.layout->SetScreenSize();
+}
+
+void PlayersGridPart::SetGridCols()
+{
+    const ScreenGrid header
+        = PlayersGridHeader(programSettings().glngPlayerDisplay, openTournament().gintPlayerCount());
+    w.layout->SetPlayerGridFontSize();
+    FlexGrid* g = w.display.grid;
+    QScopedValueRollback<bool> moving(w.mbSettingGridSelection, true);
+    g->setCols(header.Cols());
+    g->setRows(header.Rows());
+    g->setFixedRows(1);
+    g->setFixedCols(0);
+    for (long c = 0; c < header.Cols(); ++c)
+        g->setTextMatrix(0, c, header.Text(0, c));
+}
+
+void PlayersGridPart::DisplayGrid()
+{
+    tmrHideButtons->stop();
+    FlexGrid* g = w.display.grid;
+    const long row = g->Row();
+    const long col = g->Col();
+    const PlayersGridContents contents = PlayersGridOf(openTournament(), gridOptions());
+    const ScreenGrid& cells = contents.Cells;
+    {
+        QScopedValueRollback<bool> moving(w.mbSettingGridSelection, true);
+        g->setRedraw(false);
+        g->Clear();
+        // The grid follows the player count, the header is written again.
+        g->setCols(cells.Cols());
+        g->setRows(cells.Rows());
+        g->setFixedRows(1);
+        g->setFixedCols(0);
+        g->setRow(0);
+        g->setCol(std::min<long>(2, cells.Cols() - 1));
+        for (long r = 0; r < cells.Rows(); ++r)
+            for (long c = 0; c < cells.Cols(); ++c)
+                g->setTextMatrix(r, c, cells.Text(r, c));
+        for (const auto& [r, c] : contents.StruckThrough)
+            g->setCellFontStrikeThrough(r, c, true);
+        if (row < g->Rows() && col < g->Cols() && row >= 0 && col >= 0) {
+            g->setRow(row);
+            g->setCol(col);
+        }
+    }
+    w.SetScreen(true);
+    g->setRedraw(true);
+}
+
+Integer PlayersGridPart::FindPlayerIndex() const
+{
+    const FlexGrid* g = w.display.grid;
+    return PlayerIndexAtCell(g->Row(), g->Col(), programSettings().glngPlayerDisplay,
+                             openTournament().gintPlayerCount());
+}
+
+void PlayersGridPart::SetGridBackColor(long intRow, long intCol, bool bSelected)
+{
+    w.display.grid->setCellBackColor(intRow, intCol, bSelected ? SelectedCellColor : 0);
+}
+
+void PlayersGridPart::SetGridSelected(long intCol, long intRow, bool bSelected)
+{
+    FlexGrid* g = w.display.grid;
+    if (intRow <= 0 || intRow >= g->Rows() || intCol < 0)
+        return;
+    long first = -1;
+    if (intCol < PlayersGapColumn)
+        first = 0;
+    else if (intCol > PlayersGapColumn && intCol < g->Cols())
+        first = PlayersRightGroup;
+    if (first >= 0)
+        for (long c = first; c < first + GroupColumns && c < g->Cols(); ++c)
+            SetGridBackColor(intRow, c, bSelected);
+    mintSelectedCol = intCol;
+    mintSelectedRow = intRow;
+}
+
+void PlayersGridPart::HideSelected()
+{
+    if (!w.frames.frameButtons->isVisible())
+        return;
+    SetAutoScroll();
+    w.frames.frameButtons->hide();
+    tmrHideButtons->stop();
+    SetGridSelected(mintSelectedCol, mintSelectedRow, false);
+    w.display.grid->setForeColorSel(White);
+}
+
+void PlayersGridPart::ShowButtons(bool)
+{
+    FlexGrid* g = w.display.grid;
+    const Integer index = FindPlayerIndex();
+    if (g->Col() == PlayersGapColumn || index < 1) {
+        HideSelected();
+        return;
+    }
+    const ActionButtonStates s = ActionButtonsFor(openTournament(), index);
+    FloorFrames& f = w.frames;
+    f.cmdEliminate->setText(s.EliminateCaption);
+    f.cmdEliminate->setEnabled(s.EliminateEnabled);
+    f.cmdBuyin->setText(s.BuyinCaption);
+    f.cmdBuyin->setEnabled(s.BuyinEnabled);
+    f.cmdAddon->setEnabled(s.AddonEnabled);
+    f.cmdMore->setEnabled(s.MoreEnabled);
+    f.cmdEliminate->setDefault(s.EliminateIsDefault);
+    f.cmdBuyin->setDefault(!s.EliminateIsDefault);
+
+    // A row scrolled out of view has no place for the buttons.
+    if (!g->RowIsVisible(g->Row())) {
+        HideSelected();
+        return;
+    }
+    if (f.frameButtons->isVisible())
+        SetGridSelected(mintSelectedCol, mintSelectedRow, false);
+    SetGridSelected(g->Col(), g->Row(), true);
+    placeButtons(g->Row(), g->Col());
+    tmrHideButtons->stop();
+    tmrHideButtons->start();
+    f.frameButtons->show();
+    f.frameButtons->raise();
+}
+
+void PlayersGridPart::placeButtons(long row, long col)
+{
+    FlexGrid* g = w.display.grid;
+    // The buttons hang under the selected row, at the left of its group.
+    const QRect cell = g->CellRect(row, col > PlayersGapColumn ? PlayersRightGroup : 0);
+    w.frames.frameButtons->move(g->mapTo(&w, QPoint(cell.left(), cell.bottom() + 1)));
+}
+
+void PlayersGridPart::SetAutoScroll()
+{
+    if (programSettings().gintAutoScroll == 1)
+        tmrScroll->start();
+    else
+        tmrScroll->stop();
+}
+
+void PlayersGridPart::tmrScroll_Timer()
+{
+    ScreenController& screens = *w.screens;
+    const ScrollTick tick = NextScrollTick(mintScrollHold, screens.mblnDisplayTimerReset);
+    screens.mblnDisplayTimerReset = false;
+    mintScrollHold = tick.Hold;
+    if (!tick.Scroll)
+        return;
+    QScopedValueRollback<bool> scrolling(screens.mblnScrolling, true);
+    DisplayPanels& d = w.display;
+    for (FlexGrid* g : {d.grid, d.gridAwards, d.gridPayouts, d.gridTables}) {
+        // Each grid scrolls on its own; one that cannot does not stop the others.
+        try {
+            ScrollGrid(g);
+        } catch (...) {
+        }
+    }
+}
+
+void PlayersGridPart::ScrollGrid(FlexGrid* g)
+{
+    if (g->Rows() < 2)
+        return;
+    g->setTopRow(NextTopRow(g->TopRow(), g->Rows(), g->RowIsVisible(g->Rows() - 1)));
+}

@@ -1,0 +1,113 @@
+#include "core/display/MainLayout.h"
+#include "core/display/SizeSets.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+MainLayoutInput standardInput(const SizeSet& sizes, Integer lastChipSlot)
+{
+    MainLayoutInput in;
+    in.Client = QSize(19200, 14000);
+    in.Sizes = &sizes;
+    MainLabelSizes& s = in.Labels;
+    s.Level = s.TimerCap = s.BlindsCap = s.ChipValuesCap = s.PayoutCap = QSize(2000, 400);
+    s.Timer = s.Blinds = QSize(3000, 800);
+    s.ChipAmount.fill(QSize(900, 300));
+    s.Place.fill(QSize(500, 360));
+    s.Payout.fill(QSize(800, 360));
+    in.LastChipSlot = lastChipSlot;
+    in.ChipColor.fill(QStringLiteral("Red"));
+    return in;
+}
+
+} // namespace
+
+TEST(DisplayLayout, SizeSetByScreenWidth)
+{
+    const SizeSet small = SizeSetFor(12000, 1);
+    const SizeSet large = SizeSetFor(12001, 0);
+    EXPECT_FALSE(small.Large);
+    EXPECT_TRUE(large.Large);
+    EXPECT_EQ(QSize(small.ChipWidth, small.ChipHeight), QSize(800, 550));
+    EXPECT_EQ(QSize(large.BasicChipWidth, large.BasicChipHeight), QSize(1200, 1000));
+    EXPECT_EQ(small.SidePanelWidth, 2300);
+    EXPECT_EQ(small.Fonts.mintPlayerGridFontSize, 20); // one per row, small
+    EXPECT_EQ(large.Fonts.mintPlayerGridFontSize, 20); // two groups, large
+    EXPECT_EQ(PlayersGridColumnWidths(false, 1).size(), 5);
+    EXPECT_EQ(PlayersGridColumnWidths(true, 0).at(5), 600);
+}
+
+TEST(DisplayLayout, SixOrSevenChipsOnBothScreens)
+{
+    const SizeSet sizes = SizeSetFor(19200, 0);
+    struct Case {
+        Integer lastSlot;
+        QSize chip, basicChip;
+        int payoutCapTop; // 150 under the sixth or the tenth chip
+        bool placesFourAndFive;
+    };
+    // Timer caption 20 + 400, timer 800, chips caption 150 below, 400 high,
+    // first chip 100 below: 1870.
+    const Case cases[] = {
+        {5, QSize(1000, 700), QSize(1200, 1000), 6570, true},
+        {6, QSize(750, 525), QSize(1020, 850), 7743, false},
+    };
+    for (const Case& c : cases) {
+        const MainLayoutInput in = standardInput(sizes, c.lastSlot);
+        const MainLayout all = LayoutScreenAll(in);
+        EXPECT_EQ(all.Chip[0].Rect.topLeft(), QPoint(480, 1870)) << c.lastSlot;
+        EXPECT_EQ(all.Chip[3].Rect.size(), c.chip) << c.lastSlot;
+        EXPECT_EQ(all.ChipPicture[3].Rect, all.Chip[3].Rect);
+        EXPECT_EQ(all.ChipAmount[0].Rect.left(), 480 + c.chip.width() + 50);
+        EXPECT_EQ(all.PayoutCap.Rect.top(), c.payoutCapTop) << c.lastSlot;
+        EXPECT_EQ(all.Place[0].Rect.top(), all.PayoutCap.Rect.bottom() + 1 + 50);
+        EXPECT_EQ(all.Place[1].Rect.top(), all.Place[0].Rect.top() + 300);
+        EXPECT_EQ(all.Payout[1].Rect.left(), all.Place[1].Rect.right() + 1 + 100);
+        EXPECT_TRUE(all.Place[2].Visible);
+        EXPECT_EQ(all.Place[3].Visible, c.placesFourAndFive);
+        EXPECT_EQ(all.Payout[4].Visible, c.placesFourAndFive);
+        EXPECT_EQ(all.BlindsCap.Rect.left(), 19200 - 2000 - 300);
+        EXPECT_TRUE(all.GridVisible);
+
+        const MainLayout basic = LayoutScreenBasic(in);
+        EXPECT_EQ(basic.Chip[9].Rect.size(), c.basicChip);
+        EXPECT_EQ(basic.ChipValuesCap.Rect.left(), 9600 + 2400);
+        EXPECT_EQ(basic.Chip[0].Rect.left(), 12200);
+        EXPECT_FALSE(basic.Level.Visible || basic.PayoutCap.Visible || basic.Place[0].Visible || basic.GridVisible);
+    }
+}
+
+TEST(DisplayLayout, ChipColoursAndThePanelSwitch)
+{
+    const SizeSet sizes = SizeSetFor(9000, 0);
+    MainLayoutInput in = standardInput(sizes, 2);
+    in.ChipColor[1] = QStringLiteral("Custom Picture");
+    in.ChipColor[2] = QStringLiteral("Not Used");
+    const MainLayout l = LayoutScreenAll(in);
+    const bool shape[] = {l.Chip[0].Visible, l.Chip[1].Visible, l.Chip[2].Visible};
+    const bool picture[] = {l.ChipPicture[0].Visible, l.ChipPicture[1].Visible, l.ChipPicture[2].Visible};
+    const bool amount[] = {l.ChipAmount[0].Visible, l.ChipAmount[1].Visible, l.ChipAmount[2].Visible};
+    EXPECT_EQ(std::vector<bool>(shape, shape + 3), (std::vector<bool> {true, false, false}));
+    EXPECT_EQ(std::vector<bool>(picture, picture + 3), (std::vector<bool> {false, true, false}));
+    EXPECT_EQ(std::vector<bool>(amount, amount + 3), (std::vector<bool> {true, true, false}));
+
+    in.ShowChipsAndPayouts = false;
+    for (const MainLayout& off : {LayoutScreenAll(in), LayoutScreenBasic(in)}) {
+        for (int i = 0; i < ChipSlotCount; ++i)
+            EXPECT_FALSE(off.Chip[i].Visible || off.ChipPicture[i].Visible || off.ChipAmount[i].Visible) << i;
+        for (int i = 0; i < TopPayoutCount; ++i)
+            EXPECT_FALSE(off.Place[i].Visible || off.Payout[i].Visible) << i;
+        EXPECT_FALSE(off.PayoutCap.Visible);
+    }
+}
+
+TEST(DisplayLayout, ATinyWindowGivesNothingBelowZero)
+{
+    const SizeSet sizes = SizeSetFor(9000, 0);
+    MainLayoutInput in = standardInput(sizes, 0);
+    in.Client = QSize(300, 200);
+    for (const MainLayout& l : {LayoutScreenAll(in), LayoutScreenBasic(in)})
+        for (const Placed& p : {l.Level, l.TimerCap, l.Timer, l.BlindsCap, l.Blinds, l.ChipValuesCap})
+            EXPECT_TRUE(p.Rect.left() >= 0 && p.Rect.top() >= 0 && p.Rect.width() >= 0);
+}

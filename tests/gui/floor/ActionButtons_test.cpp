@@ -1,0 +1,73 @@
+#include "MainWindowFixture.h"
+
+#include "core/store/ExportFormats.h"
+#include "gui/controls/FlexGrid.h"
+#include "gui/display/PlayersGridPart.h"
+
+#include <QPushButton>
+#include <QTimer>
+
+class ActionButtonsTest : public TournamentWindowFixture {
+protected:
+    FlexGrid* grid() const { return w->display.grid; }
+    void clickCell(long row, long col)
+    {
+        const QRect cell = grid()->CellRect(row, col);
+        QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, grid()->viewport()->mapFrom(grid(), cell.center()));
+    }
+    QWidget* buttons() const { return w->frames.frameButtons; }
+};
+
+TEST_F(ActionButtonsTest, AClickShowsTheButtonsUnderTheRowUntilEscapeOrTheTimer)
+{
+    showActive();
+    w->RefreshScreens(true);
+    ASSERT_EQ(grid()->Rows(), 3); // Anna | Bob, Carl | (none)
+    ASSERT_EQ(grid()->TextMatrix(1, 6), QStringLiteral("Bob"));
+
+    clickCell(1, 7);
+    ASSERT_TRUE(buttons()->isVisible());
+    const QRect bob = grid()->CellRect(1, 6);
+    EXPECT_EQ(buttons()->pos(), grid()->mapTo(w.data(), QPoint(bob.left(), bob.bottom() + 1)));
+    EXPECT_EQ(w->frames.cmdEliminate->text(), QStringLiteral("&Eliminate"));
+    EXPECT_EQ(w->frames.cmdBuyin->text(), QStringLiteral("Buyin"));
+    EXPECT_TRUE(w->frames.cmdBuyin->isEnabled() && w->frames.cmdBuyin->isDefault());
+    EXPECT_FALSE(w->frames.cmdAddon->isEnabled());
+    for (long c = 6; c <= 10; ++c)
+        EXPECT_EQ(grid()->CellBackColor(1, c), 0x800000u) << c;
+    EXPECT_EQ(grid()->CellBackColor(1, 0), 0u);
+    EXPECT_TRUE(w->players->tmrHideButtons->isActive());
+    EXPECT_EQ(w->players->tmrHideButtons->interval(), 3000);
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QTRY_VERIFY_WITH_TIMEOUT(!buttons()->isVisible(), 2000);
+    EXPECT_EQ(grid()->CellBackColor(1, 6), 0u);
+
+    // The gap and the empty right group of the last row offer nothing.
+    for (const auto& [row, col] : {std::pair {1L, 5L}, std::pair {2L, 8L}}) {
+        clickCell(1, 0);
+        ASSERT_TRUE(buttons()->isVisible());
+        clickCell(row, col);
+        EXPECT_FALSE(buttons()->isVisible()) << row << "," << col;
+    }
+    clickCell(2, 0);
+    QMetaObject::invokeMethod(w->players->tmrHideButtons, "timeout", Qt::DirectConnection);
+    EXPECT_FALSE(buttons()->isVisible());
+}
+
+TEST_F(ActionButtonsTest, TheResultsExportOfTheTwoGroupLayoutListsEveryPlayer)
+{
+    w->RefreshScreens(true);
+    ASSERT_EQ(grid()->Cols(), 11);
+    std::function<void()> restore = PrepareGridForExport(*grid());
+    const QStringList lines = HptResultsCsv(*grid()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 4);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_TRUE(lines[i + 1].contains(openTournament().gtypPlayers[i + 1].PlayerName))
+            << lines[i + 1].toStdString();
+    ASSERT_TRUE(restore);
+    restore();
+    EXPECT_EQ(grid()->Cols(), 11);
+    EXPECT_EQ(programSettings().glngPlayerDisplay, 0);
+    EXPECT_EQ(programSettings().gintDisplayPointsInGrid, 0);
+}
