@@ -83,6 +83,7 @@ frmMain::frmMain(QWidget* parent)
     seating = new SeatingCommands(*this);
     clock->onCheckTables = [this] { seating->CheckNotifyReduceTables(true, false); };
     entries = new EntryCommands(*this);
+    entries->playersGridPlayer = [this] { return long(FindPlayerIndex()); };
     screens->playersStillIn = [this] { return openTournament().gintPlayerCount() - NumberFinished(); };
 
     showWizard = [](int) {
