@@ -2,6 +2,7 @@
 
 #include "core/platform/Twips.h"
 #include "core/store/OpenFileOrLink.h"
+#include "core/store/SettingsKeys.h"
 #include "gui/controls/Artwork.h"
 #include "gui/controls/ClickableLabel.h"
 #include "gui/controls/OleColor.h"
@@ -54,10 +55,12 @@ ctlLeftBar::ctlLeftBar(QWidget* parent)
     imgLogo->move(imgLogo->x(), TwipsToPixels(LogoTop));
     connect(imgLogo, &ClickableLabel::clicked, this, &ctlLeftBar::openWebSite);
     connect(imgCards, &ClickableLabel::clicked, this, &ctlLeftBar::openWebSite);
-    resize(TwipsToPixels(StripeWidth + ShadowOffset), TwipsToPixels(DesignHeight));
+    // As wide as the stripe and its shadow, whatever the host's layout.
+    setFixedWidth(TwipsToPixels(StripeWidth + ShadowOffset));
+    resize(width(), TwipsToPixels(DesignHeight));
 }
 
-void ctlLeftBar::openWebSite() { OpenWebSite(mWebSiteAddress); }
+void ctlLeftBar::openWebSite() { OpenWebSite(ReadSetting(ProductWebSiteKey).trimmed()); }
 
 void ctlLeftBar::resizeEvent(QResizeEvent* event)
 {

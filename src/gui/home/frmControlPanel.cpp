@@ -9,7 +9,6 @@
 #include "core/store/OpenFileOrLink.h"
 #include "core/store/OpenTournament.h"
 #include "core/store/ProgramSettings.h"
-#include "core/store/SettingsKeys.h"
 #include "core/store/TournamentStore.h"
 #include "gui/controls/ClickableLabel.h"
 #include "gui/controls/ListFillers.h"
@@ -140,7 +139,6 @@ frmControlPanel::frmControlPanel(QWidget* parent)
     outer->setSpacing(16);
     ctlLeftBar1 = new ctlLeftBar(this);
     ctlLeftBar1->setObjectName(QStringLiteral("ctlLeftBar1"));
-    ctlLeftBar1->setFixedWidth(128);
     outer->addWidget(ctlLeftBar1);
 
     auto* body = new QVBoxLayout;
@@ -278,7 +276,6 @@ void frmControlPanel::Form_Load()
 {
     showSplash();
     LoadSettings(programSettings());
-    ctlLeftBar1->setWebSiteAddress(ReadSetting(ProductWebSiteKey).trimmed());
 }
 
 void frmControlPanel::showEvent(QShowEvent* e)

@@ -3,7 +3,9 @@
 #include "RecordingLinkOpener.h"
 #include "TestSupport.h"
 #include "core/platform/Twips.h"
+#include "core/store/SettingsFile.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QTest>
 
@@ -32,8 +34,9 @@ protected:
 
 TEST_F(ctlLeftBarTest, EitherPictureOpensTheWebSite)
 {
+    // Read by the bar itself, at the click: no host hands it over.
     const QString site = QStringLiteral("https://example.org/zrv");
-    bar.setWebSiteAddress(site);
+    ASSERT_TRUE(WriteIniValue(QStringLiteral("Defaults"), QStringLiteral("ProductWebSite"), site));
     QTest::mouseClick(part("imgLogo"), Qt::LeftButton);
     QTest::mouseClick(part("imgCards"), Qt::LeftButton);
     EXPECT_EQ(opener.opened, QList<QUrl>({QUrl(site), QUrl(site)}));
@@ -62,6 +65,22 @@ TEST_F(ctlLeftBarTest, ResizeKeepsStripesAndCardsToTheBottom)
     EXPECT_EQ(PixelsToTwips(part("imgCards")->geometry().bottom() + 1), 2910);
     EXPECT_EQ(part("imgLogo")->y(), logoTop);
     EXPECT_EQ(part("lblBackground")->width(), width);
+}
+
+TEST_F(ctlLeftBarTest, ItDrawsWholeWhereverItIsPlaced)
+{
+    QWidget host;
+    auto* layout = new QHBoxLayout(&host);
+    auto* placed = new ctlLeftBar(&host);
+    layout->addWidget(placed);
+    layout->addWidget(new QWidget(&host), 1);
+    host.resize(600, 400);
+    host.show();
+    for (const char* name : {"lblShadow", "lblBackground"}) {
+        const QLabel* stripe = placed->findChild<QLabel*>(QString::fromLatin1(name));
+        EXPECT_LE(stripe->geometry().right(), placed->width() - 1) << name;
+    }
+    EXPECT_EQ(placed->width(), bar.width());
 }
 
 TEST_F(ctlLeftBarTest, ShadowIsGreyBehindTheBackground)

@@ -157,6 +157,15 @@ TEST_F(HomeWindowTest, LeaguesAreListedInAReadersOrder)
                            QStringLiteral("Frank League"), QStringLiteral("Zoe League")}));
 }
 
+TEST_F(HomeWindowTest, TheLeftBarShowsWithItsWholeShadow)
+{
+    frmControlPanel& w = start(QStringLiteral("Tuesday League"));
+    w.show();
+    const QWidget* bar = w.findChild<QWidget*>(QStringLiteral("ctlLeftBar1"));
+    const QWidget* shadow = bar->findChild<QWidget*>(QStringLiteral("lblShadow"));
+    EXPECT_LE(shadow->geometry().right(), bar->width() - 1);
+}
+
 TEST_F(HomeWindowTest, ADamagedDatabaseIsNamedLeftAloneAndEndsTheProgram)
 {
     const QByteArray garbage("This is no database, just a file that happens to have the name.");
