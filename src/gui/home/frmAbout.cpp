@@ -72,6 +72,8 @@ frmAbout::frmAbout(QWidget* parent)
              QStringLiteral("Warning: this program is protected by copyright law. Reproducing or "
                             "distributing it, or any part of it, without permission is not allowed."),
              8);
+    addLabel(this, layout, "lblOwnership",
+             QStringLiteral("Copyright \u00a9 the %1 developers. All rights reserved.").arg(ProgramTitle()), 8);
 
     // Kept just outside the visible area: it is the window's cancel button,
     // so Esc closes the window.
