@@ -276,6 +276,9 @@ void DisplayLayout::SetScreenSize()
         w.setWindowState(w.windowState() | Qt::WindowFullScreen);
     } else {
         w.setWindowState(w.windowState() & ~Qt::WindowFullScreen);
+        // A window larger than its screen would hide the command row.
+        if (const QScreen* screen = w.screen())
+            w.resize(w.size().boundedTo(screen->availableGeometry().size()));
     }
     // A change of the frame hides the window; it shows again as it was.
     if (wasVisible && !w.isVisible())
