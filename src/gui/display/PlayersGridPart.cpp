@@ -196,6 +196,19 @@ void PlayersGridPart::ShowButtons(bool)
     f.frameButtons->raise();
 }
 
+bool PlayersGridPart::PressDefaultButton()
+{
+    FloorFrames& f = w.frames;
+    if (!f.frameButtons->isVisible())
+        return false;
+    for (QPushButton* b : {f.cmdEliminate, f.cmdBuyin})
+        if (b->isDefault() && b->isEnabled()) {
+            b->click();
+            return true;
+        }
+    return false;
+}
+
 void PlayersGridPart::placeButtons(long row, long col)
 {
     FlexGrid* g = w.display.grid;

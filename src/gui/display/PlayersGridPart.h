@@ -30,6 +30,9 @@ public:
     void HideSelected();
     // bByKeyPress: true from a selection change, false from a click or Enter.
     void ShowButtons(bool bByKeyPress);
+    // Clicks the default action button when the buttons show and it is
+    // enabled; false when there was none to press.
+    bool PressDefaultButton();
     void SetAutoScroll();
     void tmrScroll_Timer();
     void ScrollGrid(FlexGrid* g);

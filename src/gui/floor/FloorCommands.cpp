@@ -16,6 +16,7 @@
 #include "gui/controls/ClickableLabel.h"
 #include "gui/controls/FlexGrid.h"
 #include "gui/controls/ctlButton.h"
+#include "gui/display/PlayersGridPart.h"
 #include "gui/display/ScreenController.h"
 #include "gui/floor/ClockPanel.h"
 #include "gui/floor/MainMenus.h"
@@ -171,7 +172,8 @@ void FloorCommands::wireGrids()
     connect(d.grid, &FlexGrid::SelChange, this, &FloorCommands::grid_SelChange);
     connect(d.grid, &FlexGrid::Click, &w, [this] { w.ShowButtons(false); });
     connect(d.grid, &FlexGrid::KeyPress, &w, [this](int& KeyAscii) {
-        if (KeyAscii == 13)
+        // Enter presses the default action button while the buttons show.
+        if (KeyAscii == 13 && !w.players->PressDefaultButton())
             w.ShowButtons(false);
     });
     connect(d.grid, &FlexGrid::Scroll, &w, [this] {

@@ -39,6 +39,8 @@ TEST_F(ActionButtonsTest, AClickShowsTheButtonsUnderTheRowUntilEscapeOrTheTimer)
     EXPECT_TRUE(w->players->tmrHideButtons->isActive());
     EXPECT_EQ(w->players->tmrHideButtons->interval(), 3000);
 
+    QTest::keyClick(grid(), Qt::Key_Return); // the default button
+    EXPECT_EQ(prompts.messages, QStringList {QStringLiteral("Taking buy-ins and eliminations is not built yet.")});
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     QTRY_VERIFY_WITH_TIMEOUT(!buttons()->isVisible(), 2000);
     EXPECT_EQ(grid()->CellBackColor(1, 6), 0u);
