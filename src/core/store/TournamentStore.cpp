@@ -143,7 +143,9 @@ void LoadTournament(Database& db, OpenTournament& t, Long TournamentID, bool Pla
         CalculatePayouts(loaded);
     });
     t = std::move(loaded);
-    if (setLevelHook())
+    // The window's level follows loads of the open tournament only; a
+    // tournament loaded as a model for a new one leaves the window alone.
+    if (setLevelHook() && &t == &openTournament())
         setLevelHook()(t.gintBlindsLevel);
 }
 

@@ -19,7 +19,8 @@ class OpenTournament;
 // by name without regard to letter case. A level count of 0, or above the
 // stored level rows, gives the built-in ten levels. A date loads as a
 // QDateTime (Null stays Null). The load ends with CalculatePayouts and then
-// the registered SetLevel (setSetLevelHook) with gintBlindsLevel.
+// the registered SetLevel (setSetLevelHook) with gintBlindsLevel when the
+// tournament loaded is the open one.
 // A tournament that is not in the database, or whose rows cannot be read,
 // leaves the tournament in memory untouched.
 void LoadTournament(Database& db, OpenTournament& t, Long TournamentID, bool PlayersOnly);

@@ -9,6 +9,8 @@
 #include "core/store/OpenFileOrLink.h"
 #include "core/store/OpenTournament.h"
 #include "core/store/ProgramSettings.h"
+#include "core/store/SettingsFile.h"
+#include "core/store/SettingsKeys.h"
 #include "core/store/TournamentStore.h"
 #include "gui/controls/ClickableLabel.h"
 #include "gui/controls/ListFillers.h"
@@ -21,7 +23,10 @@
 #include "gui/home/frmStartup.h"
 #include "gui/home/frmStats.h"
 #include "gui/platform/BusyPointer.h"
+#include "gui/setup/frmNewTourney.h"
+
 #include "gui/web/frmWebResultsManager.h"
+#include <QRadioButton>
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -131,6 +136,23 @@ frmControlPanel::frmControlPanel(QWidget* parent)
         frmStats window(this);
         window.Form_Load();
         window.exec();
+    };
+    prepareNewTournament = [this]() -> std::optional<OpenTournament> {
+        frmNewTourney dialog(this);
+        // With no tournament anywhere to copy, the defaults are taken unasked.
+        if (dialog.hasTournaments()) {
+            dialog.exec();
+        } else {
+            dialog.optNo->setChecked(true);
+            dialog.cmdOK_Click();
+        }
+        if (!dialog.bOked)
+            return std::nullopt;
+        return dialog.prepared;
+    };
+    setUpNewTournament = [](const OpenTournament&) {
+        notBuiltYet(QStringLiteral("The tournament set-up"));
+        return false;
     };
     endProgram = [] { QCoreApplication::quit(); };
 
@@ -406,10 +428,20 @@ void frmControlPanel::btnNew_Click()
 {
     if (cmbLeague[0]->currentIndex() < 0)
         return;
-    ReportFailures([this] {
-        LoadLeague(selectedKey(cmbLeague[0]));
-        notBuiltYet(QStringLiteral("Setting up a new tournament"));
-    });
+    std::optional<OpenTournament> prepared;
+    if (!ReportFailures([&] {
+            LoadLeague(selectedKey(cmbLeague[0]));
+            prepared = prepareNewTournament();
+        })
+        || !prepared)
+        return;
+    const OpenTournament& current = openTournament();
+    prepared->glngCurrentLeagueID = current.glngCurrentLeagueID;
+    prepared->gstrCurrentLeagueName = current.gstrCurrentLeagueName;
+    if (!setUpNewTournament(*prepared))
+        return;
+    LoadCombos();
+    ShowTournamentWindow(true);
 }
 
 void frmControlPanel::btnOpen_Click()
@@ -427,9 +459,14 @@ void frmControlPanel::btnOpen_Click()
     });
 }
 
-void frmControlPanel::ShowTournamentWindow()
+void frmControlPanel::ShowTournamentWindow(bool isNew)
 {
     auto* w = new frmMain;
+    if (isNew) {
+        w->bShowTutorial = true;
+        w->bAskToAddPlayers
+            = ReadIniValue(QStringLiteral("Defaults"), QStringLiteral("ShowWebTrial"), 1) == QStringLiteral("1");
+    }
     w->showHome = [this] {
         show();
         raise();

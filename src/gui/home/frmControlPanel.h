@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/platform/ModelTypes.h"
+#include "core/store/OpenTournament.h"
 
 #include <QWidget>
 #include <array>
@@ -69,7 +70,7 @@ public:
 
     // Shows the tournament window on the open tournament; the home window
     // waits behind it until it closes.
-    void ShowTournamentWindow();
+    void ShowTournamentWindow(bool isNew = false);
 
     void btnNew_Click();
     void btnOpen_Click();
@@ -91,6 +92,12 @@ public:
     std::function<void(Long)> showWebResults;
     // Shows the statistics of the current league, modally.
     std::function<void()> showStats;
+    // Asks whether to copy an earlier tournament or start from the defaults;
+    // the prepared tournament, or nothing when cancelled.
+    std::function<std::optional<OpenTournament>()> prepareNewTournament;
+    // The set-up wizard on a new tournament; true when it was saved as the
+    // open tournament.
+    std::function<bool(const OpenTournament& prepared)> setUpNewTournament;
     // How the program ends once the database is closed.
     std::function<void()> endProgram;
 
