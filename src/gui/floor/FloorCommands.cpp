@@ -19,6 +19,7 @@
 #include "gui/display/PlayersGridPart.h"
 #include "gui/display/ScreenController.h"
 #include "gui/floor/ClockPanel.h"
+#include "gui/floor/EntryCommands.h"
 #include "gui/floor/MainMenus.h"
 #include "gui/floor/MainToolbar.h"
 #include "gui/floor/SeatingCommands.h"
@@ -79,9 +80,20 @@ FloorCommands::FloorCommands(frmMain& window)
     connect(action("mnClockReset"), &QAction::triggered, clock, &ClockPanel::mnClockReset_Click);
     connect(action("mnAddMinute"), &QAction::triggered, clock, &ClockPanel::mnAddMinute_Click);
     connect(action("mnHandTimer"), &QAction::triggered, clock, &ClockPanel::mnHandTimer_Click);
-    notBuilt({"mnAward", "mnClearAwards", "mnManualAdjustPayout", "mnClearAll"},
-             QStringLiteral("Player commands from the players list"));
-    notBuilt({"mnMovePlayer", "mnUnassignPlayersSeat"}, QStringLiteral("Seating from the players list"));
+    // The players list's player commands.
+    auto resetThen = [this](const char* name, std::function<void()> command) {
+        connect(action(name), &QAction::triggered, this, [this, command] {
+            w.ResetDisplayTimer();
+            command();
+        });
+    };
+    resetThen("mnManualAdjustPayout", [this] { w.entries->ManualAdjustPayout(false); });
+    resetThen("mnAward", [this] { w.entries->AwardAward(false); });
+    resetThen("mnClearAwards", [this] { w.entries->ClearAllAwards(false); });
+    connect(action("mnClearAll"), &QAction::triggered, this, [this] { w.entries->ClearAllBuys(); });
+    connect(action("mnMovePlayer"), &QAction::triggered, this, [this] { w.seating->MovePlayer(w.FindPlayerIndex()); });
+    connect(action("mnUnassignPlayersSeat"), &QAction::triggered, this,
+            [this] { w.seating->UnassignPlayer(w.FindPlayerIndex()); });
     notBuilt({"mnDisplayOptions"}, QStringLiteral("The rotating screens options"));
     notBuilt({"mnAppearance"}, QStringLiteral("The appearance settings"));
     notBuilt({"mnFonts"}, QStringLiteral("The fonts and colours settings"));
@@ -130,8 +142,23 @@ void FloorCommands::wireButtons()
     connect(f.cmdOK, &QPushButton::clicked, f.frameReminder, &QWidget::hide);
     connect(f.cmdManageTables, &QPushButton::clicked, this, &FloorCommands::cmdManageTables_Click);
     connect(f.cmdHideTutorial, &QPushButton::clicked, this, &FloorCommands::cmdHideTutorial_Click);
-    for (QPushButton* b : {f.cmdEliminate, f.cmdBuyin, f.cmdAddon})
-        connect(b, &QPushButton::clicked, this, [] { NotBuiltYet(QStringLiteral("Taking buy-ins and eliminations")); });
+    connect(f.cmdBuyin, &QPushButton::clicked, this, [this] {
+        w.ResetDisplayTimer();
+        const QString caption = w.frames.cmdBuyin->text();
+        if (caption == QStringLiteral("Buyin"))
+            w.entries->BuyinPlayer(false);
+        else if (caption == QStringLiteral("Rebuy"))
+            w.entries->RebuyPlayer(false);
+        else
+            prompter().message(QStringLiteral("Error."));
+        w.HideSelected();
+    });
+    connect(f.cmdAddon, &QPushButton::clicked, this, [this] { w.entries->AddonPlayer(false); });
+    connect(f.cmdEliminate, &QPushButton::clicked, this, [this] {
+        w.ResetDisplayTimer();
+        w.entries->EliminatePlayer(false);
+        w.HideSelected();
+    });
 
     MainToolbar* t = w.picToolbar;
     auto runs = [this](QToolButton* b, const char* name) {

@@ -140,12 +140,13 @@ void SeatingCommands::mnMovePlayerFromSeatChart_Click()
     MovePlayer(index);
 }
 
-void SeatingCommands::mnUnassignPlayersSeatFromSeatChart_Click()
+void SeatingCommands::UnassignPlayer(long index)
 {
-    const long index = seatChartPlayer();
     if (index >= 1)
         run([index](OpenTournament& o) { return UnassignSeat(o, index); });
 }
+
+void SeatingCommands::mnUnassignPlayersSeatFromSeatChart_Click() { UnassignPlayer(seatChartPlayer()); }
 
 void SeatingCommands::mnMovePlayerToSeat_Click()
 {

@@ -24,6 +24,8 @@ public:
     void mnBalanceTables_Click();
     void DropTable();
     void MovePlayer(long intPlayerIndex);
+    // Unseats a player (index from 1); nothing for no player.
+    void UnassignPlayer(long index);
     void mnMovePlayerFromSeatChart_Click();
     void mnUnassignPlayersSeatFromSeatChart_Click();
     void mnMovePlayerToSeat_Click();

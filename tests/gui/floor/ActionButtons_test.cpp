@@ -25,6 +25,7 @@ TEST_F(ActionButtonsTest, AClickShowsTheButtonsUnderTheRowUntilEscapeOrTheTimer)
     ASSERT_EQ(grid()->Rows(), 3); // Anna | Bob, Carl | (none)
     ASSERT_EQ(grid()->TextMatrix(1, 6), QStringLiteral("Bob"));
 
+    openTournament().gdblBuyin = 25;
     clickCell(1, 7);
     ASSERT_TRUE(buttons()->isVisible());
     const QRect bob = grid()->CellRect(1, 6);
@@ -39,8 +40,11 @@ TEST_F(ActionButtonsTest, AClickShowsTheButtonsUnderTheRowUntilEscapeOrTheTimer)
     EXPECT_TRUE(w->players->tmrHideButtons->isActive());
     EXPECT_EQ(w->players->tmrHideButtons->interval(), 3000);
 
-    QTest::keyClick(grid(), Qt::Key_Return); // the default button
-    EXPECT_EQ(prompts.messages, QStringList {QStringLiteral("Taking buy-ins and eliminations is not built yet.")});
+    QTest::keyClick(grid(), Qt::Key_Return); // the default button: Bob buys in
+    EXPECT_TRUE(prompts.messages.isEmpty());
+    const OpenTournament& t = openTournament();
+    for (long i = 1; i <= t.gintPlayerCount(); ++i)
+        EXPECT_EQ(t.gtypPlayers[i].TotalBuyin, t.gtypPlayers[i].PlayerName == QStringLiteral("Bob") ? 25 : 0);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     QTRY_VERIFY_WITH_TIMEOUT(!buttons()->isVisible(), 2000);
     EXPECT_EQ(grid()->CellBackColor(1, 6), 0u);
