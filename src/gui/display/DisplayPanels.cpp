@@ -54,6 +54,8 @@ QLabel* captionOn(QFrame* panel)
     return caption;
 }
 
+QLabel* plainLabel(QWidget* parent, const QString& name) { return named(new QLabel(parent), name); }
+
 QString plainCaption(Long screen) { return QString::fromUtf8(ScreenById(screen).Caption).remove(u'&'); }
 
 } // namespace
@@ -92,12 +94,35 @@ DisplayPanels::DisplayPanels(QWidget* window)
 
     frameSummary = frame(window, "frameSummary");
     mSummaryCaption = captionOn(frameSummary);
+    for (auto [member, name] : {std::pair {&lblTournamentCap, "lblTournamentCap"},
+                                {&lblTournament, "lblTournament"},
+                                {&lblTotalBuyCap, "lblTotalBuyCap"},
+                                {&lblTotalBuy, "lblTotalBuy"},
+                                {&lblNumPlayersCap, "lblNumPlayersCap"},
+                                {&lblNumPlayers, "lblNumPlayers"},
+                                {&lblAveStackCap, "lblAveStackCap"},
+                                {&lblAveStack, "lblAveStack"},
+                                {&lblNextBreakCap, "lblNextBreakCap"},
+                                {&lblNextBreak, "lblNextBreak"},
+                                {&lblNextBlindsCap, "lblNextBlindsCap"},
+                                {&lblNextBlinds, "lblNextBlinds"}})
+        *member = plainLabel(frameSummary, QString::fromLatin1(name));
     frameSummary2 = frame(window, "frameSummary2");
     mSummary2Caption = captionOn(frameSummary2);
-    for (std::size_t i = 0; i < lblClassicItem.size(); ++i)
-        lblClassicItem[i] = named(new QLabel(frameSummary2), QStringLiteral("lblClassicItem(%1)").arg(i));
+    lblClassicTournamentTitle = plainLabel(frameSummary2, QStringLiteral("lblClassicTournamentTitle"));
+    for (std::size_t i = 0; i < lblClassicItem.size(); ++i) {
+        lblClassicHeader[i] = plainLabel(frameSummary2, QStringLiteral("lblClassicHeader(%1)").arg(i));
+        lblClassicItem[i] = plainLabel(frameSummary2, QStringLiteral("lblClassicItem(%1)").arg(i));
+    }
     frameBuyin = frame(window, "frameBuyin");
     mBuyinCaption = captionOn(frameBuyin);
+    for (auto [member, name] : {std::pair {&lblBuyinCap, "lblBuyinCap"},
+                                {&lblBuyin, "lblBuyin"},
+                                {&lblRebuyCap, "lblRebuyCap"},
+                                {&lblRebuy, "lblRebuy"},
+                                {&lblAddonCap, "lblAddonCap"},
+                                {&lblAddon, "lblAddon"}})
+        *member = plainLabel(frameBuyin, QString::fromLatin1(name));
     gridPayouts = flexGrid(window, "gridPayouts");
     gridAwards = flexGrid(window, "gridAwards");
     gridKills = flexGrid(window, "gridKills");

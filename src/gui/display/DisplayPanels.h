@@ -36,9 +36,29 @@ struct DisplayPanels {
 
     // The panels of the other screens
     QFrame* frameSummary;
+    QLabel* lblTournamentCap;
+    QLabel* lblTournament;
+    QLabel* lblTotalBuyCap;
+    QLabel* lblTotalBuy;
+    QLabel* lblNumPlayersCap;
+    QLabel* lblNumPlayers;
+    QLabel* lblAveStackCap;
+    QLabel* lblAveStack;
+    QLabel* lblNextBreakCap;
+    QLabel* lblNextBreak;
+    QLabel* lblNextBlindsCap;
+    QLabel* lblNextBlinds;
     QFrame* frameSummary2;
+    QLabel* lblClassicTournamentTitle;
+    std::array<QLabel*, 15> lblClassicHeader {};
     std::array<QLabel*, 15> lblClassicItem {};
     QFrame* frameBuyin;
+    QLabel* lblBuyinCap;
+    QLabel* lblBuyin;
+    QLabel* lblRebuyCap;
+    QLabel* lblRebuy;
+    QLabel* lblAddonCap;
+    QLabel* lblAddon;
     FlexGrid* gridPayouts;
     FlexGrid* gridAwards;
     FlexGrid* gridKills;

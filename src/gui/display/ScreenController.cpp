@@ -4,6 +4,7 @@
 
 #include "core/display/Rotation.h"
 #include "core/display/ScreenCatalogue.h"
+#include "core/display/ScreenObjects.h"
 #include "core/store/OpenTournament.h"
 #include "core/store/ProgramSettings.h"
 #include "core/store/SettingsKeys.h"
@@ -11,6 +12,7 @@
 #include "gui/controls/FlexGrid.h"
 #include "gui/controls/ctlButton.h"
 #include "gui/display/DisplayPanels.h"
+#include "gui/display/ScreenObjectStyler.h"
 #include "gui/floor/MainMenus.h"
 
 #include <QAction>
@@ -21,6 +23,7 @@ namespace {
 
 constexpr Long RulesScreen = 4;
 constexpr Long CustomMessageScreen = 5;
+constexpr Long ManagerReportScreen = 7;
 constexpr Long BasicScreen = 8;
 constexpr Long Summary2Screen = 10;
 constexpr Long Summary5Screen = 14;
@@ -64,6 +67,7 @@ void ScreenController::SetScreen(bool bReset)
     for (QWidget* w :
          {mPanels.lblTimerCap, mPanels.lblTimer, mPanels.lblBlindsCap, mPanels.lblBlinds, mPanels.lblLevel})
         w->show();
+    setScreenObjects(screen);
 
     if (bReset || mblnRelayoutAfterBasic || mblnRelayoutAfterSummary) {
         mblnSummary5Placed = false;
@@ -81,6 +85,8 @@ void ScreenController::SetScreen(bool bReset)
             mblnRelayoutAfterSummary = true;
         if (screen == RulesScreen || screen == CustomMessageScreen)
             loadRichText(screen);
+        if (screen == ManagerReportScreen)
+            loadManagerReport();
     }
 
     placeRotatingScreens();
@@ -100,6 +106,11 @@ void ScreenController::loadRichText(Long screen)
     QTextEdit* box = screen == RulesScreen ? mPanels.rtbRules : mPanels.rtbCustomMessage;
     const QString& text = screen == RulesScreen ? t.gstrRules : t.gstrCustomMessage;
     LoadStoredRichText(box, text);
+    // New text takes the colour of its screen object, once the table is built.
+    const ScreenObjectTable& objects = screenObjects();
+    const Integer entry = screen == RulesScreen ? objects.gintRulesObject : objects.gintCustomMessageObject;
+    if (objects.gintScreenObjectCount() > 0 && objects.gtypScreenObjects.contains(entry))
+        RecolorWholeText(box, OleColorFromVariant(objects.gtypScreenObjects[entry].FontColor, 0xFFFFFF));
 }
 
 void ScreenController::SwitchView(Long index)

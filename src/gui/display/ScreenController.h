@@ -40,6 +40,9 @@ public:
     std::function<void()> fullLayout = [] {};
     std::function<void()> basicLayout = [] {}; // Summary Style 3 (screen 8)
     std::function<void()> placeRotatingScreens = [] {};
+    // The stored looks of the screen's elements, and the manager report.
+    std::function<void(Long screen)> setScreenObjects = [](Long) {};
+    std::function<void()> loadManagerReport = [] {};
     // What the rotation reads of the clock: has the countdown moved since it
     // was last started, paused or reset? And how many players are still in.
     std::function<bool()> clockHasMoved = [] { return false; };

@@ -3,7 +3,9 @@
 #include "core/display/ScreenObjects.h"
 #include "core/floor/FloorEntries.h"
 #include "core/floor/Levels.h"
+#include "core/platform/Database.h"
 #include "core/platform/ProgramTitle.h"
+#include "core/platform/Prompter.h"
 #include "core/platform/ReportFailures.h"
 #include "core/store/OpenTournament.h"
 #include "core/store/ProgramSettings.h"
@@ -13,6 +15,8 @@
 #include "gui/display/DisplayLayout.h"
 #include "gui/display/PlayersGridPart.h"
 #include "gui/display/ScreenController.h"
+#include "gui/display/ScreenObjectStyler.h"
+#include "gui/display/ScreenRefresh.h"
 #include "gui/floor/ClockPanel.h"
 #include "gui/floor/EntryCommands.h"
 #include "gui/floor/FloorCommands.h"
@@ -53,6 +57,7 @@ frmMain::frmMain(QWidget* parent)
     , entries(nullptr)
     , layout(nullptr)
     , players(nullptr)
+    , refresher(new ScreenRefresher(this, mSeatChart, mChipCountRows))
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(ProgramTitle());
@@ -67,6 +72,7 @@ frmMain::frmMain(QWidget* parent)
     clockWidgets.classicTimer = display.lblClassicItem[6];
     clockWidgets.classicWallClock = display.lblClassicItem[WallClockItem];
     clockWidgets.classicNextBreak = display.lblClassicItem[11];
+    clockWidgets.lblNextBreak = display.lblNextBreak;
     clockWidgets.btnClock = frames.btnClock;
     clockWidgets.frameReminder = frames.frameReminder;
     clockWidgets.lblReminder = frames.lblReminder;
@@ -85,6 +91,11 @@ frmMain::frmMain(QWidget* parent)
     entries = new EntryCommands(*this);
     entries->playersGridPlayer = [this] { return long(FindPlayerIndex()); };
     screens->playersStillIn = [this] { return openTournament().gintPlayerCount() - NumberFinished(); };
+    screens->setScreenObjects = [this](Long screen) { SetScreenObjects(this, screenObjects(), screen); };
+    screens->loadManagerReport = [this] { refresher->LoadManagerReport(); };
+    refresher->AdjustBreakLabel = [this] { AdjustBreakLabel(); };
+    refresher->AdjustBlindsFont = [this] { layout->AdjustBlindsFont(); };
+    refresher->DisplayGrid = [this] { DisplayGrid(); };
 
     showWizard = [](int) {
         NotBuiltYet(QStringLiteral("The tournament set-up"));
@@ -111,6 +122,7 @@ frmMain::frmMain(QWidget* parent)
 
 frmMain::~frmMain()
 {
+    delete refresher;
     if (gMainWindow == this)
         gMainWindow = nullptr;
 }
@@ -120,6 +132,7 @@ void frmMain::Form_Load()
     layout->AdjustForScreenRes();
     layout->SetScreenSize();
     players->SetAutoScroll();
+    screenObjects().LoadScreenObjects(gobjDatabase(), layout->sizes.Fonts, prompter());
     screens->Load();
     layout->SetColors();
     display.picFinished->raise();
@@ -175,10 +188,8 @@ void frmMain::RefreshScreens(bool bRefreshTables)
 {
     // Every floor operation ends here; a screen that cannot be filled must
     // not undo the operation that came before.
+    refresher->RefreshScreens(bRefreshTables);
     try {
-        if (bRefreshTables)
-            mSeatChart.clear();
-        DisplayGrid();
         const Long screen = openTournament().glngCurrentScreen;
         if (screen == 4 || screen == 5)
             SetScreen(false);

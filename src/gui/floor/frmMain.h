@@ -16,6 +16,7 @@ class MainMenus;
 class MainToolbar;
 class PlayersGridPart;
 class ScreenController;
+class ScreenRefresher;
 class EntryCommands;
 class SeatingCommands;
 
@@ -39,6 +40,8 @@ public:
     EntryCommands* entries;
     DisplayLayout* layout;
     PlayersGridPart* players;
+    // Fills the screens; its loaders are public.
+    ScreenRefresher* refresher;
 
     // Set by the home window before each show.
     bool bShowTutorial = false;

@@ -109,3 +109,4 @@ class MainMenusTest : public TournamentWindowFixture { };
 class MainKeysTest : public TournamentWindowFixture { };
 class ScreenControllerTest : public TournamentWindowFixture { };
 class MainWindowTest : public TournamentWindowFixture { };
+class ScreenObjectsWindowTest : public TournamentWindowFixture { };
