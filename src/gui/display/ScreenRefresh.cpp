@@ -214,6 +214,8 @@ void FillGrid(FlexGrid* Grid, const ScreenGrid& Contents)
     const RedrawOff off(Grid);
     Grid->Clear();
     Grid->setCols(Contents.Cols());
+    // The screens' grids have a header row and no header column.
+    Grid->setFixedCols(0);
     for (long c = 0; c < Contents.Cols(); ++c)
         Grid->setColAlignment(c, Contents.Alignment(c));
     Grid->setRows(Contents.Rows());
