@@ -61,3 +61,12 @@ QList<ListItem> PlayersNotInLeagueItems(Database& db, Long LeagueID)
                                                       "ORDER BY P.PlayerID"),
                                        {LeagueID}, QStringLiteral("PlayerName"), QStringLiteral("PlayerID")));
 }
+
+QList<ListItem> LeagueMemberItems(Database& db, Long LeagueID)
+{
+    return sortedByName(QueryListItems(db,
+                                       QStringLiteral("SELECT P.PlayerID, P.PlayerName FROM tblLeagueXPlayer X "
+                                                      "INNER JOIN tblPlayer P ON P.PlayerID = X.PlayerID "
+                                                      "WHERE X.LeagueID = ? ORDER BY P.PlayerID"),
+                                       {LeagueID}, QStringLiteral("PlayerName"), QStringLiteral("PlayerID")));
+}

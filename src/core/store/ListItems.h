@@ -31,6 +31,9 @@ QList<ListItem> TournamentListItems(Database& db, Long LeagueID, bool NewestFirs
 // without regard to case.
 QList<ListItem> PlayersNotInLeagueItems(Database& db, Long LeagueID);
 
+// The members of the league, by name without regard to case.
+QList<ListItem> LeagueMemberItems(Database& db, Long LeagueID);
+
 // The rows of a query as list items: the text from one column, the key from
 // another, in the query's order. A Null text reads as empty.
 QList<ListItem> QueryListItems(Database& db, const QString& sql, const QVariantList& values, const QString& textColumn,

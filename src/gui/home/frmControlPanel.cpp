@@ -18,8 +18,10 @@
 #include "gui/controls/ctlLeftBar.h"
 #include "gui/floor/frmMain.h"
 #include "gui/home/HomeArtwork.h"
+#include "gui/home/HomeWidgets.h"
 #include "gui/home/frmAbout.h"
 #include "gui/home/frmInstructions.h"
+#include "gui/home/frmManage.h"
 #include "gui/home/frmStartup.h"
 #include "gui/home/frmStats.h"
 #include "gui/platform/BusyPointer.h"
@@ -43,9 +45,6 @@
 
 namespace {
 
-// A pale blue, so the flat buttons stand out from the window.
-constexpr OleColor HomeButtonColor = 0x00F5E6D6;
-
 const QString HeadingStyle = QStringLiteral("color: #1f4e79; font-weight: bold;");
 
 QLabel* label(QWidget* parent, const QString& name, const QString& text, int pointSize = 10, bool heading = false)
@@ -67,17 +66,6 @@ QComboBox* dropDown(QWidget* parent, const QString& name)
     c->setMinimumWidth(200);
     c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     return c;
-}
-
-ctlButton* button(QWidget* parent, const QString& name, const QString& caption)
-{
-    auto* b = new ctlButton(parent);
-    b->setObjectName(name);
-    b->setCaption(caption);
-    b->setBackColor(HomeButtonColor);
-    b->setFixedSize(150, 30);
-    b->setFocusPolicy(Qt::StrongFocus);
-    return b;
 }
 
 ClickableLabel* picture(QWidget* parent, const QString& name, HomeIcon icon)
@@ -177,8 +165,8 @@ frmControlPanel::frmControlPanel(QWidget* parent)
     for (int i = 0; i < 3; ++i)
         cmbLeague[i] = dropDown(this, QStringLiteral("cmbLeague(%1)").arg(i));
     cmbTournament = dropDown(this, QStringLiteral("cmbTournament"));
-    btnNew = button(this, QStringLiteral("btnNew"), QStringLiteral("New Tournament"));
-    btnOpen = button(this, QStringLiteral("btnOpen"), QStringLiteral("Open Tournament"));
+    btnNew = HomeButton(this, QStringLiteral("btnNew"), QStringLiteral("New Tournament"));
+    btnOpen = HomeButton(this, QStringLiteral("btnOpen"), QStringLiteral("Open Tournament"));
     imgNew = picture(this, QStringLiteral("imgNew"), HomeIcon::New);
     imgOpen = picture(this, QStringLiteral("imgOpen"), HomeIcon::Open);
 
@@ -202,7 +190,7 @@ frmControlPanel::frmControlPanel(QWidget* parent)
     Label11 = label(this, QStringLiteral("Label11"),
                     QStringLiteral("Create new leagues, modify existing leagues, tournaments, and players, and "
                                    "export player lists."));
-    btnMaintenance = button(this, QStringLiteral("btnMaintenance"), QStringLiteral("Manage"));
+    btnMaintenance = HomeButton(this, QStringLiteral("btnMaintenance"), QStringLiteral("Manage"));
     imgManage = picture(this, QStringLiteral("imgManage"), HomeIcon::Manage);
     body->addWidget(Label5);
     auto* manage = new QHBoxLayout;
@@ -216,7 +204,7 @@ frmControlPanel::frmControlPanel(QWidget* parent)
     lblStats[1] = label(this, QStringLiteral("lblStats(1)"),
                         QStringLiteral("View league stats such as most wins, average finish, and total winnings."));
     lblStats[2] = label(this, QStringLiteral("lblStats(2)"), QStringLiteral("League"));
-    btnStats = button(this, QStringLiteral("btnStats"), QStringLiteral("View Stats"));
+    btnStats = HomeButton(this, QStringLiteral("btnStats"), QStringLiteral("View Stats"));
     imgStats = picture(this, QStringLiteral("imgStats"), HomeIcon::Stats);
     body->addWidget(lblStats[0]);
     body->addWidget(lblStats[1]);
@@ -234,7 +222,7 @@ frmControlPanel::frmControlPanel(QWidget* parent)
                    QStringLiteral("Post and share tournament results on the internet so all participants can see "
                                   "results and stats.  Email players with results or for announcements."));
     Label12 = label(this, QStringLiteral("Label12"), QStringLiteral("League"));
-    btnPostResults = button(this, QStringLiteral("btnPostResults"), QStringLiteral("Post Results"));
+    btnPostResults = HomeButton(this, QStringLiteral("btnPostResults"), QStringLiteral("Post Results"));
     imgPostResults = picture(this, QStringLiteral("imgPostResults"), HomeIcon::PostResults);
     body->addWidget(Label9);
     body->addWidget(Label6);
@@ -260,9 +248,9 @@ frmControlPanel::frmControlPanel(QWidget* parent)
         links->addWidget(link);
         connect(link, &ClickableLabel::clicked, this, [this, i] { lblCustomerRoom_Click(i); });
     }
-    btnHelp = button(this, QStringLiteral("btnHelp"), QStringLiteral("Help"));
-    btnAbout = button(this, QStringLiteral("btnAbout"), QStringLiteral("About"));
-    btnExit = button(this, QStringLiteral("btnExit"), QStringLiteral("Exit"));
+    btnHelp = HomeButton(this, QStringLiteral("btnHelp"), QStringLiteral("Help"));
+    btnAbout = HomeButton(this, QStringLiteral("btnAbout"), QStringLiteral("About"));
+    btnExit = HomeButton(this, QStringLiteral("btnExit"), QStringLiteral("Exit"));
     for (ctlButton* b : {btnHelp, btnAbout, btnExit})
         b->setFixedWidth(100);
     imgHelp = picture(this, QStringLiteral("imgHelp"), HomeIcon::Help);
@@ -484,7 +472,15 @@ void frmControlPanel::ShowTournamentWindow(bool isNew)
 
 void frmControlPanel::btnMaintenance_Click()
 {
-    notBuiltYet(QStringLiteral("League and tournament maintenance"));
+    // A fresh hub each time, so its lists are never stale.
+    frmManage hub(this);
+    hub.exec();
+    // A compacted database asks for a restart: the program ends as at Exit,
+    // without storing the last selection.
+    if (hub.mbEndProgram) {
+        close();
+        return;
+    }
     LoadCombos();
 }
 

@@ -21,9 +21,11 @@ void MessagePrompter::message(const QString& text)
     QMessageBox::information(owner(), title(), text, QMessageBox::Ok);
 }
 
-Prompter::Answer MessagePrompter::askYesNo(const QString& text)
+Prompter::Answer MessagePrompter::askYesNo(const QString& text) { return askYesNoTitled(text, title()); }
+
+Prompter::Answer MessagePrompter::askYesNoTitled(const QString& text, const QString& caption)
 {
-    return QMessageBox::question(owner(), title(), text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
+    return QMessageBox::question(owner(), caption, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
             == QMessageBox::Yes
         ? Answer::Yes
         : Answer::No;

@@ -11,6 +11,7 @@ public:
     void message(const QString& text) override;
     Answer askYesNo(const QString& text) override;
     Answer askYesNoCancel(const QString& text) override;
+    Answer askYesNoTitled(const QString& text, const QString& title) override;
     std::optional<QString> input(const QString& text, const QString& title, const QString& defaultValue) override;
     std::optional<QString> saveFileName(const QString& filter, const QString& fileName, const QString& folder) override;
 };

@@ -1,0 +1,150 @@
+#include "core/store/TournamentEntrants.h"
+
+#include "core/floor/Awards.h"
+#include "core/platform/Database.h"
+#include "core/platform/Prompter.h"
+#include "core/store/LeaguePlayers.h"
+#include "core/store/OpenTournament.h"
+#include "core/store/TournamentStore.h"
+
+#include <stdexcept>
+#include <utility>
+
+namespace {
+
+// Runs the work on a copy of the tournament in one transaction; the copy
+// takes the tournament's place once it is all stored.
+template <typename Work>
+void onCopy(Database& db, OpenTournament& t, Work&& work)
+{
+    OpenTournament copy = t;
+    try {
+        Transaction transaction(db);
+        work(copy);
+        transaction.commit();
+    } catch (const DatabaseError&) {
+        throw;
+    } catch (const std::exception& e) {
+        throw DatabaseError(QString::fromUtf8(e.what()));
+    }
+    t = std::move(copy);
+}
+
+bool wantsBounty(const OpenTournament& t, const QString& PlayerName)
+{
+    switch (t.gintAutoBountyType) {
+    case 2:
+        return true;
+    case 1:
+        return prompter().askYesNoTitled(
+                   QStringLiteral("Would you like to assign the default bounty to %1?").arg(PlayerName),
+                   QStringLiteral("Bounty?"))
+            == Prompter::Answer::Yes;
+    default:
+        return false;
+    }
+}
+
+template <typename T, typename Keep>
+BoundedArray<T> kept(const BoundedArray<T>& items, Keep keep)
+{
+    BoundedArray<T> result;
+    result.redim(items.lower(), items.lower() - 1);
+    for (const T& item : items)
+        if (keep(item))
+            result.append(item);
+    return result;
+}
+
+void removeEntrant(Database& db, OpenTournament& t, Long PlayerID)
+{
+    long last = 0;
+    for (long k = t.gtypPlayers.lower(); k <= t.gtypPlayers.upper(); ++k)
+        if (t.gtypPlayers[k].PlayerID == PlayerID)
+            last = k;
+    if (last > 0) {
+        long k = t.gtypPlayers.lower();
+        t.gtypPlayers = kept(t.gtypPlayers, [&](const PlayerRecord&) { return k++ != last; });
+    }
+
+    // Whatever he held is free to be won again.
+    for (long i = t.gtypAwards.lower(); i <= t.gtypAwards.upper(); ++i) {
+        if (t.gtypAwards[i].AwardedToPlayerID == PlayerID) {
+            t.gtypAwards[i].AwardedToPlayerID = 0;
+            SaveAward(db, t, static_cast<Integer>(i));
+        }
+    }
+    // Nobody can win a bounty on a player who is not playing.
+    const auto unheldBountyOnHim = [&](const AwardRecord& a) {
+        return a.BountyPlayerID == PlayerID && a.AwardedToPlayerID == 0;
+    };
+    for (const AwardRecord& award : t.gtypAwards)
+        if (unheldBountyOnHim(award) && award.AwardID != 0)
+            db.execute(QStringLiteral("DELETE FROM tblAward WHERE AwardID = ?"), {award.AwardID});
+    t.gtypAwards = kept(t.gtypAwards, [&](const AwardRecord& a) { return !unheldBountyOnHim(a); });
+
+    db.execute(QStringLiteral("DELETE FROM tblTournamentXPlayer WHERE PlayerID = ? AND TournamentID = ?"),
+               {PlayerID, t.glngCurrentTournamentID});
+}
+
+} // namespace
+
+void AddPlayerToTourney(Database& db, OpenTournament& t, Long PlayerID, const QString& PlayerName, bool AutoBuyin)
+{
+    onCopy(db, t, [&](OpenTournament& copy) {
+        PlayerRecord& entrant = copy.gtypPlayers.append();
+        entrant.PlayerName = PlayerName;
+        entrant.PlayerID = PlayerID;
+        if (AutoBuyin) {
+            entrant.TotalBuyin = copy.gdblBuyin;
+            entrant.TotalChipValue = copy.gdblBuyinChipValue;
+        }
+        const Integer index = copy.gintPlayerCount();
+
+        if (FindBountyAward(copy, PlayerID) == 0 && wantsBounty(copy, PlayerName)) {
+            AwardRecord& bounty = copy.gtypAwards.append();
+            bounty.IsBounty = 1;
+            bounty.BountyPlayerID = PlayerID;
+            bounty.Description = QStringLiteral("Bounty on ") + PlayerName;
+            bounty.Payout = copy.gdblAutoBountyDollars;
+            bounty.Points = copy.gdblAutoBountyPoints;
+            SaveAward(db, copy, copy.gintAwardCount());
+        }
+        SaveTournamentPlayer(db, copy, index);
+    });
+}
+
+void RemovePlayerFromTourney(Database& db, OpenTournament& t, Long PlayerID)
+{
+    onCopy(db, t, [&](OpenTournament& copy) { removeEntrant(db, copy, PlayerID); });
+}
+
+void RemovePlayerFromTourneyAndLeague(Database& db, OpenTournament& t, Long PlayerID)
+{
+    onCopy(db, t, [&](OpenTournament& copy) {
+        removeEntrant(db, copy, PlayerID);
+        RemovePlayerFromLeague(db, copy.glngCurrentLeagueID, PlayerID);
+        SaveTournament(db, copy, false);
+    });
+}
+
+void ApplyEntrantChanges(Database& db, OpenTournament& t, const QList<EntrantChange>& changes, bool AutoBuyin)
+{
+    onCopy(db, t, [&](OpenTournament& copy) {
+        for (const EntrantChange& change : changes) {
+            if (change.Entered)
+                AddPlayerToTourney(db, copy, change.PlayerID, change.PlayerName, AutoBuyin);
+            else
+                removeEntrant(db, copy, change.PlayerID);
+        }
+        SaveTournament(db, copy, false);
+        LoadTournament(db, copy, copy.glngCurrentTournamentID, true);
+    });
+}
+
+void RenameEntrant(OpenTournament& t, Long PlayerID, const QString& NewName)
+{
+    for (PlayerRecord& entrant : t.gtypPlayers)
+        if (entrant.PlayerID == PlayerID)
+            entrant.PlayerName = NewName;
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "core/platform/ModelTypes.h"
+
+#include <QList>
+#include <QString>
+
+class Database;
+class OpenTournament;
+
+// Entering league members into the open tournament and taking them out.
+// Each routine works on a copy of the tournament inside one transaction and
+// puts the copy in place only once everything is stored: a failure, raised
+// as DatabaseError, leaves the database and the tournament as they were.
+
+// Adds the player as a new last entrant, unseated and still playing. With
+// AutoBuyin he has paid the tournament's buy-in and holds its chips. When no
+// bounty rests on him yet, the tournament's automatic bounty type decides: 2
+// puts the default bounty on him, 1 asks first ("Bounty?"), anything else
+// none.
+void AddPlayerToTourney(Database& db, OpenTournament& t, Long PlayerID, const QString& PlayerName, bool AutoBuyin);
+
+// Takes the player out of the tournament. The awards he holds become free
+// again; a bounty on him that nobody has won goes with him, one already won
+// stays with its winner.
+void RemovePlayerFromTourney(Database& db, OpenTournament& t, Long PlayerID);
+
+// Deleting a member while a tournament is open: out of the tournament, out
+// of the current league, and the tournament saved.
+void RemovePlayerFromTourneyAndLeague(Database& db, OpenTournament& t, Long PlayerID);
+
+// The ticks and unticks of the players window: every player entered or taken
+// out in order, then the tournament saved and its entrants read back.
+struct EntrantChange {
+    Long PlayerID = 0;
+    QString PlayerName;
+    bool Entered = false; // true: enter him; false: take him out
+};
+void ApplyEntrantChanges(Database& db, OpenTournament& t, const QList<EntrantChange>& changes, bool AutoBuyin);
+
+// A player's new name reaches his entry too.
+void RenameEntrant(OpenTournament& t, Long PlayerID, const QString& NewName);

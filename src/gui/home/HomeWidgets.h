@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+class QDialog;
+class QListWidget;
+class QPushButton;
+class QWidget;
+class ctlButton;
+
+// The flat button of the home window and the windows it opens.
+ctlButton* HomeButton(QWidget* parent, const QString& name, const QString& caption);
+
+// A push button of a dialog; the default one answers Enter. (Esc closes a
+// dialog as its Cancel does.)
+QPushButton* CommandButton(QDialog* dialog, const QString& name, const QString& caption, bool isDefault = false);
+
+// The key (item data) of a list row; 0 for none.
+int RowKey(const QListWidget* list, int row);

@@ -1,0 +1,278 @@
+#include "gui/home/frmPlayers.h"
+
+#include "core/platform/Database.h"
+#include "core/platform/Prompter.h"
+#include "core/platform/ReportFailures.h"
+#include "core/store/LeaguePlayers.h"
+#include "core/store/ListItems.h"
+#include "core/store/OpenTournament.h"
+#include "core/store/SettingsKeys.h"
+#include "core/store/TournamentEntrants.h"
+#include "gui/controls/ctlButton.h"
+#include "gui/controls/ctlLeftBar.h"
+#include "gui/home/EditPlayerDetails.h"
+#include "gui/home/HomeWidgets.h"
+#include "gui/home/frmAddEditPlayer.h"
+#include "gui/home/frmSearch.h"
+#include "gui/platform/BusyPointer.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+
+QListWidget* memberList(QWidget* parent, const QString& name)
+{
+    auto* list = new QListWidget(parent);
+    list->setObjectName(name);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    return list;
+}
+
+bool ticked(const QListWidget* list, int row) { return list->item(row)->checkState() == Qt::Checked; }
+
+} // namespace
+
+frmPlayers::frmPlayers(bool ManageOnly, QWidget* parent)
+    : QDialog(parent)
+    , bManageOnly(ManageOnly)
+{
+    setObjectName(QStringLiteral("frmPlayers"));
+    setWindowTitle(QStringLiteral("Add/Remove Players"));
+
+    auto* outer = new QHBoxLayout(this);
+    outer->setContentsMargins(0, 0, 12, 12);
+    ctlLeftBar1 = new ctlLeftBar(this);
+    ctlLeftBar1->setObjectName(QStringLiteral("ctlLeftBar1"));
+    ctlLeftBar1->setFixedWidth(96);
+    outer->addWidget(ctlLeftBar1);
+
+    auto* body = new QVBoxLayout;
+    body->setContentsMargins(0, 12, 0, 0);
+    outer->addLayout(body, 1);
+    Label1 = new QLabel(QStringLiteral("Check players who will participate in this tournament:"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    body->addWidget(Label1);
+
+    auto* middle = new QHBoxLayout;
+    lstPlayers = memberList(this, QStringLiteral("lstPlayers"));
+    lstOriginal = memberList(this, QStringLiteral("lstOriginal"));
+    lstOriginal->hide();
+    lstPlayersNoCheckBoxes = memberList(this, QStringLiteral("lstPlayersNoCheckBoxes"));
+    lstPlayersNoCheckBoxes->hide();
+    middle->addWidget(lstPlayers, 1);
+    middle->addWidget(lstPlayersNoCheckBoxes, 1);
+    auto* actions = new QVBoxLayout;
+    btnNew = HomeButton(this, QStringLiteral("btnNew"), QStringLiteral("New Player"));
+    btnRemove = HomeButton(this, QStringLiteral("btnRemove"), QStringLiteral("Delete Player"));
+    btnRename = HomeButton(this, QStringLiteral("btnRename"), QStringLiteral("Player Details"));
+    btnSearch = HomeButton(this, QStringLiteral("btnSearch"), QStringLiteral("Search for Player"));
+    btnSelectAll = HomeButton(this, QStringLiteral("btnSelectAll"), QStringLiteral("Select All"));
+    for (ctlButton* b : {btnNew, btnRemove, btnRename, btnSearch, btnSelectAll})
+        actions->addWidget(b);
+    actions->addStretch(1);
+    middle->addLayout(actions);
+    body->addLayout(middle, 1);
+
+    chkBuyin = new QCheckBox(QStringLiteral("Automatically Include Default Buyin"), this);
+    chkBuyin->setObjectName(QStringLiteral("chkBuyin"));
+    body->addWidget(chkBuyin);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    cmdOK = CommandButton(this, QStringLiteral("cmdOK"), QStringLiteral("OK"));
+    cmdCancel = CommandButton(this, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
+    buttons->addWidget(cmdOK);
+    buttons->addWidget(cmdCancel);
+    body->addLayout(buttons);
+
+    if (bManageOnly) {
+        cmdCancel->hide();
+        cmdOK->setText(QStringLiteral("Close"));
+        chkBuyin->hide();
+        Label1->hide();
+        lstPlayers->hide();
+        lstPlayersNoCheckBoxes->show();
+        btnSelectAll->hide();
+    }
+
+    connect(btnNew, &ctlButton::Click, this, &frmPlayers::btnNew_Click);
+    connect(btnRemove, &ctlButton::Click, this, &frmPlayers::btnRemove_Click);
+    connect(btnRename, &ctlButton::Click, this, &frmPlayers::btnRename_Click);
+    connect(btnSearch, &ctlButton::Click, this, &frmPlayers::btnSearch_Click);
+    connect(btnSelectAll, &ctlButton::Click, this, &frmPlayers::btnSelectAll_Click);
+    connect(lstPlayers, &QListWidget::itemDoubleClicked, this, &frmPlayers::btnRename_Click);
+    connect(lstPlayersNoCheckBoxes, &QListWidget::itemDoubleClicked, this, &frmPlayers::btnRename_Click);
+    connect(cmdOK, &QPushButton::clicked, this, &frmPlayers::cmdOK_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    resize(560, 460);
+
+    Form_Load();
+}
+
+void frmPlayers::Form_Load()
+{
+    chkBuyin->setChecked(ReadLongSetting(AutoBuyinKey) != 0);
+    ReportFailures([this] {
+        const OpenTournament& t = openTournament();
+        for (const ListItem& member : LeagueMemberItems(gobjDatabase(), t.glngCurrentLeagueID)) {
+            const bool entered = !bManageOnly && std::any_of(t.gtypPlayers.begin(), t.gtypPlayers.end(), [&](const PlayerRecord& p) {
+                return p.PlayerID == member.ItemData;
+            });
+            appendRow(member.Text, member.ItemData, entered);
+            lstOriginal->item(lstOriginal->count() - 1)->setCheckState(entered ? Qt::Checked : Qt::Unchecked);
+        }
+        if (lstPlayersNoCheckBoxes->count() > 0)
+            lstPlayersNoCheckBoxes->setCurrentRow(0);
+    });
+}
+
+void frmPlayers::appendRow(const QString& name, Long PlayerID, bool entered)
+{
+    for (QListWidget* list : {lstPlayers, lstOriginal, lstPlayersNoCheckBoxes}) {
+        auto* item = new QListWidgetItem(name, list);
+        item->setData(Qt::UserRole, static_cast<int>(PlayerID));
+        if (list != lstPlayersNoCheckBoxes)
+            item->setCheckState(Qt::Unchecked);
+    }
+    lstPlayers->item(lstPlayers->count() - 1)->setCheckState(entered ? Qt::Checked : Qt::Unchecked);
+}
+
+QListWidget* frmPlayers::workingList() const { return bManageOnly ? lstPlayersNoCheckBoxes : lstPlayers; }
+
+void frmPlayers::AddPlayerToTourney(Long PlayerID, const QString& PlayerName)
+{
+    ::AddPlayerToTourney(gobjDatabase(), openTournament(), PlayerID, PlayerName, chkBuyin->isChecked());
+}
+
+void frmPlayers::btnNew_Click()
+{
+    frmAddEditPlayer dialog(this);
+    dialog.mbNewPlayer = true;
+    dialog.Form_Load();
+    dialog.exec();
+    if (!dialog.mbOKed)
+        return;
+    ReportFailures([&] {
+        const Long league = openTournament().glngCurrentLeagueID;
+        Long id = 0;
+        QString name;
+        {
+            BusyPointer busy;
+            if (dialog.optNew->isChecked()) {
+                name = dialog.txtPlayer->text();
+                id = AddNewPlayer(gobjDatabase(), league, dialog.Details());
+            } else {
+                name = dialog.cmbPlayer->currentText();
+                id = dialog.cmbPlayer->currentData().toInt();
+                AddLeagueMember(gobjDatabase(), league, id);
+            }
+        }
+        // Ticked: he will be entered at OK.
+        appendRow(name, id, true);
+        lstPlayersNoCheckBoxes->setCurrentRow(lstPlayersNoCheckBoxes->count() - 1);
+    });
+}
+
+void frmPlayers::btnRemove_Click()
+{
+    QListWidget* list = workingList();
+    const int row = list->currentRow();
+    if (row < 0)
+        return;
+    const QString question = bManageOnly
+        ? QStringLiteral("Are you sure you want to remove this player from your league?")
+        : QStringLiteral("The player will be removed from this tournament and all previous ones.  Are you sure you "
+                         "want to remove this player from your league?");
+    if (prompter().askYesNoCancel(question) != Prompter::Answer::Yes)
+        return;
+    const Long id = RowKey(list, row);
+    const bool removed = ReportFailures([&] {
+        BusyPointer busy;
+        OpenTournament& t = openTournament();
+        if (bManageOnly)
+            RemovePlayerFromLeague(gobjDatabase(), t.glngCurrentLeagueID, id);
+        else
+            RemovePlayerFromTourneyAndLeague(gobjDatabase(), t, id);
+    });
+    if (!removed)
+        return;
+    for (QListWidget* l : {lstPlayers, lstOriginal, lstPlayersNoCheckBoxes})
+        delete l->takeItem(row);
+}
+
+void frmPlayers::btnRename_Click()
+{
+    QListWidget* list = workingList();
+    const int row = list->currentRow();
+    if (row < 0)
+        return;
+    const Long id = RowKey(list, row);
+    QString newName;
+    QString email;
+    bool changed = false;
+    ReportFailures([&] { changed = EditPlayerDetails(id, list->item(row)->text(), newName, email, this); });
+    if (!changed)
+        return;
+    for (QListWidget* l : {lstPlayers, lstOriginal, lstPlayersNoCheckBoxes})
+        l->item(row)->setText(newName);
+    if (!bManageOnly)
+        RenameEntrant(openTournament(), id, newName);
+}
+
+void frmPlayers::btnSearch_Click()
+{
+    frmSearch dialog(this);
+    dialog.exec();
+    if (!dialog.mbOKed)
+        return;
+    QListWidget* list = workingList();
+    QStringList names;
+    for (int i = 0; i < list->count(); ++i)
+        names << list->item(i)->text();
+    const int row = FindNamePrefix(names, dialog.txtSearch->text());
+    if (row < 0) {
+        prompter().message(QStringLiteral("No match found"));
+        return;
+    }
+    list->setCurrentRow(row);
+    list->scrollToItem(list->item(row), QAbstractItemView::PositionAtTop);
+}
+
+void frmPlayers::btnSelectAll_Click()
+{
+    for (int i = 0; i < lstPlayers->count(); ++i) {
+        lstPlayers->item(i)->setCheckState(Qt::Checked);
+        lstPlayersNoCheckBoxes->setCurrentRow(i);
+    }
+}
+
+void frmPlayers::cmdOK_Click()
+{
+    if (bManageOnly) {
+        accept();
+        return;
+    }
+    QList<EntrantChange> changes;
+    for (int i = 0; i < lstPlayers->count(); ++i) {
+        const bool now = ticked(lstPlayers, i);
+        if (now != ticked(lstOriginal, i))
+            changes.append({RowKey(lstPlayers, i), lstPlayers->item(i)->text(), now});
+    }
+    const bool applied = ReportFailures([&] {
+        BusyPointer busy;
+        ApplyEntrantChanges(gobjDatabase(), openTournament(), changes, chkBuyin->isChecked());
+    });
+    if (!applied)
+        return;
+    mbOKed = true;
+    WriteSetting(AutoBuyinKey, chkBuyin->isChecked() ? 1 : 0);
+    accept();
+}

@@ -1,0 +1,37 @@
+#include "gui/home/frmSearch.h"
+
+#include "gui/home/HomeWidgets.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+frmSearch::frmSearch(QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmSearch"));
+    setWindowTitle(QStringLiteral("Player Search"));
+    auto* layout = new QVBoxLayout(this);
+    Label1 = new QLabel(QStringLiteral("Enter the first few letters of the player name you are looking for..."), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setWordWrap(true);
+    txtSearch = new QLineEdit(this);
+    txtSearch->setObjectName(QStringLiteral("txtSearch"));
+    layout->addWidget(Label1);
+    layout->addWidget(txtSearch);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    cmdOK = CommandButton(this, QStringLiteral("cmdOK"), QStringLiteral("OK"), true);
+    cmdCancel = CommandButton(this, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
+    buttons->addWidget(cmdOK);
+    buttons->addWidget(cmdCancel);
+    layout->addLayout(buttons);
+    connect(cmdOK, &QPushButton::clicked, this, [this] {
+        mbOKed = true;
+        accept();
+    });
+    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    setMinimumWidth(360);
+}
