@@ -1,0 +1,34 @@
+#pragma once
+
+#include "gui/controls/ctlButton.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+
+// A click on the flat button's caption, as the director gives it.
+inline void ClickButton(ctlButton* button)
+{
+    QTest::mouseClick(button->findChild<QLabel*>(QStringLiteral("lbl")), Qt::LeftButton);
+}
+
+// Runs the step on the modal dialog that opens next (exec() holds the test
+// until it closes); a dialog the step leaves open is then cancelled.
+template <typename Dialog>
+void OnNextDialog(std::function<void(Dialog&)> step)
+{
+    QTimer::singleShot(0, [step] {
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        if (!dialog) {
+            ADD_FAILURE() << "no " << Dialog::staticMetaObject.className() << " opened";
+            return;
+        }
+        step(*dialog);
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+}
