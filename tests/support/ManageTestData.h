@@ -46,3 +46,38 @@ inline void FailNext(Database& db, const QString& table, const QString& statemen
                               "error'); END")
                    .arg(table, statement));
 }
+
+// Two leagues: Monday (Ann and Bob; tournaments Week 1 with both entered and
+// Week 2 with Ann) and Friday (Ann; tournament Opener). Each tournament has a
+// bounty on Ann that Bob won. The program's database is this one, and the
+// open tournament starts empty.
+class ManageDatabaseTest : public LeagueDatabaseTest {
+protected:
+    void SetUp() override
+    {
+        LeagueDatabaseTest::SetUp();
+        setProgramDatabase(&db);
+        openTournament() = OpenTournament();
+        monday = addLeague(QStringLiteral("Monday"));
+        friday = addLeague(QStringLiteral("Friday"));
+        ann = addPlayer(QStringLiteral("Ann"), {monday, friday});
+        bob = addPlayer(QStringLiteral("Bob"), {monday});
+        const std::vector<AwardRecord> bounty {{0, 1, ann, QStringLiteral("Bounty on Ann"), 5, 1, bob}};
+        week1 = SaveSampleTournament(db, monday, QStringLiteral("Week 1"), {{ann, "Ann"}, {bob, "Bob"}}, bounty)
+                    .glngCurrentTournamentID;
+        week2 = SaveSampleTournament(db, monday, QStringLiteral("Week 2"), {{ann, "Ann"}}, bounty)
+                    .glngCurrentTournamentID;
+        opener = SaveSampleTournament(db, friday, QStringLiteral("Opener"), {{ann, "Ann"}}, bounty)
+                     .glngCurrentTournamentID;
+    }
+
+    void TearDown() override
+    {
+        openTournament() = OpenTournament();
+        LeagueDatabaseTest::TearDown();
+    }
+
+    int count(const QString& sql, const QVariantList& values = {}) { return db.query(sql, values).recordCount(); }
+
+    Long monday = 0, friday = 0, ann = 0, bob = 0, week1 = 0, week2 = 0, opener = 0;
+};

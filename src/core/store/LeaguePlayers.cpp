@@ -18,7 +18,7 @@ PlayerDetails ReadPlayerDetails(Database& db, Long PlayerID)
 void UpdatePlayerDetails(Database& db, Long PlayerID, const PlayerDetails& player)
 {
     QString sql = QStringLiteral("UPDATE tblPlayer SET PlayerName = ?");
-    QVariantList values{player.PlayerName};
+    QVariantList values {player.PlayerName};
     for (std::size_t i = 0; i < PlayerDetailColumns.size(); ++i) {
         sql += QStringLiteral(", %1 = ?").arg(QLatin1String(PlayerDetailColumns[i]));
         values << player.Details[i];
@@ -30,8 +30,8 @@ void UpdatePlayerDetails(Database& db, Long PlayerID, const PlayerDetails& playe
 Long AddNewPlayer(Database& db, Long LeagueID, const PlayerDetails& player)
 {
     Transaction transaction(db);
-    QStringList columns{QStringLiteral("PlayerName")};
-    QVariantList values{player.PlayerName};
+    QStringList columns {QStringLiteral("PlayerName")};
+    QVariantList values {player.PlayerName};
     for (std::size_t i = 0; i < PlayerDetailColumns.size(); ++i) {
         columns << QString::fromLatin1(PlayerDetailColumns[i]);
         values << player.Details[i];
@@ -52,7 +52,8 @@ void AddLeagueMember(Database& db, Long LeagueID, Long PlayerID)
 
 void RemovePlayerFromLeague(Database& db, Long LeagueID, Long PlayerID)
 {
-    db.execute(QStringLiteral("DELETE FROM tblLeagueXPlayer WHERE LeagueID = ? AND PlayerID = ?"), {LeagueID, PlayerID});
+    db.execute(QStringLiteral("DELETE FROM tblLeagueXPlayer WHERE LeagueID = ? AND PlayerID = ?"),
+               {LeagueID, PlayerID});
 }
 
 int FindNamePrefix(const QStringList& names, const QString& prefix)

@@ -10,8 +10,8 @@ class Database;
 
 // The optional details of a player, in the order the details dialog shows
 // them: the tblPlayer columns.
-inline constexpr std::array<const char*, 10> PlayerDetailColumns{
-    "FirstName", "LastName", "Phone", "Email", "Address", "Address2", "City", "State", "Zip", "Country"};
+inline constexpr std::array<const char*, 10> PlayerDetailColumns {"FirstName", "LastName", "Phone", "Email", "Address",
+                                                                  "Address2",  "City",     "State", "Zip",   "Country"};
 
 inline constexpr std::size_t EmailDetail = 3;
 static_assert(PlayerDetailColumns[EmailDetail][0] == 'E');

@@ -75,9 +75,8 @@ void removeEntrant(Database& db, OpenTournament& t, Long PlayerID)
         }
     }
     // Nobody can win a bounty on a player who is not playing.
-    const auto unheldBountyOnHim = [&](const AwardRecord& a) {
-        return a.BountyPlayerID == PlayerID && a.AwardedToPlayerID == 0;
-    };
+    const auto unheldBountyOnHim
+        = [&](const AwardRecord& a) { return a.BountyPlayerID == PlayerID && a.AwardedToPlayerID == 0; };
     for (const AwardRecord& award : t.gtypAwards)
         if (unheldBountyOnHim(award) && award.AwardID != 0)
             db.execute(QStringLiteral("DELETE FROM tblAward WHERE AwardID = ?"), {award.AwardID});

@@ -2,7 +2,9 @@
 
 #include "gui/controls/ctlButton.h"
 
+#include <QComboBox>
 #include <QDialog>
+#include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -31,6 +33,28 @@ QPushButton* CommandButton(QDialog* dialog, const QString& name, const QString& 
     b->setAutoDefault(false);
     b->setDefault(isDefault);
     return b;
+}
+
+QHBoxLayout* OkCancelRow(QDialog* dialog, QPushButton*& cmdOK, const QString& okCaption, QPushButton*& cmdCancel,
+                         bool okIsDefault)
+{
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    cmdOK = CommandButton(dialog, QStringLiteral("cmdOK"), okCaption, okIsDefault);
+    cmdCancel = CommandButton(dialog, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
+    row->addWidget(cmdOK);
+    row->addWidget(cmdCancel);
+    QObject::connect(cmdCancel, &QPushButton::clicked, dialog, &QDialog::reject);
+    return row;
+}
+
+QComboBox* HomeDropDown(QWidget* parent, const QString& name)
+{
+    auto* c = new QComboBox(parent);
+    c->setObjectName(name);
+    c->setMinimumWidth(200);
+    c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    return c;
 }
 
 int RowKey(const QListWidget* list, int row)

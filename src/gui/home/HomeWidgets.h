@@ -2,7 +2,9 @@
 
 #include <QString>
 
+class QComboBox;
 class QDialog;
+class QHBoxLayout;
 class QListWidget;
 class QPushButton;
 class QWidget;
@@ -14,6 +16,14 @@ ctlButton* HomeButton(QWidget* parent, const QString& name, const QString& capti
 // A push button of a dialog; the default one answers Enter. (Esc closes a
 // dialog as its Cancel does.)
 QPushButton* CommandButton(QDialog* dialog, const QString& name, const QString& caption, bool isDefault = false);
+
+// "cmdOK" and "cmdCancel" at the right of one row; Cancel closes the dialog
+// as rejected.
+QHBoxLayout* OkCancelRow(QDialog* dialog, QPushButton*& cmdOK, const QString& okCaption, QPushButton*& cmdCancel,
+                         bool okIsDefault = true);
+
+// A league or tournament drop-down list.
+QComboBox* HomeDropDown(QWidget* parent, const QString& name);
 
 // The key (item data) of a list row; 0 for none.
 int RowKey(const QListWidget* list, int row);

@@ -10,8 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-NamePromptDialog::NamePromptDialog(const QString& name, const QString& caption, const QString& label,
-                                   QWidget* parent)
+NamePromptDialog::NamePromptDialog(const QString& name, const QString& caption, const QString& label, QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(name);
@@ -24,15 +23,8 @@ NamePromptDialog::NamePromptDialog(const QString& name, const QString& caption, 
     Label1->setBuddy(txtName);
     layout->addWidget(Label1);
     layout->addWidget(txtName);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    cmdOK = CommandButton(this, QStringLiteral("cmdOK"), QStringLiteral("OK"), true);
-    cmdCancel = CommandButton(this, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
-    layout->addLayout(buttons);
+    layout->addLayout(OkCancelRow(this, cmdOK, QStringLiteral("OK"), cmdCancel));
     connect(cmdOK, &QPushButton::clicked, this, &NamePromptDialog::cmdOK_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
     setMinimumWidth(340);
 }
 
@@ -47,8 +39,7 @@ void NamePromptDialog::cmdOK_Click()
     });
 }
 
-NameListDialog::NameListDialog(const QString& name, const QString& caption, const QString& listName,
-                               QWidget* parent)
+NameListDialog::NameListDialog(const QString& name, const QString& caption, const QString& listName, QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(name);

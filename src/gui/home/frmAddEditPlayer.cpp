@@ -53,7 +53,7 @@ frmAddEditPlayer::frmAddEditPlayer(QWidget* parent)
         int maxLength;
     };
     const Field fields[] = {
-        {txtPlayer, "txtPlayer", "Screen Name", 100}, {txtFirstName, "txtFirstName", "First Name", 50},
+        {txtPlayer, "txtPlayer", "Screen Name", 100},  {txtFirstName, "txtFirstName", "First Name", 50},
         {txtLastName, "txtLastName", "Last Name", 50}, {txtPhone, "txtPhone", "Phone", 20},
         {txtEmail, "txtEmail", "Email", 50},           {txtAddress, "txtAddress", "Address", 50},
         {txtAddress2, "txtAddress2", "Apt/Suite", 50}, {txtCity, "txtCity", "City", 50},
@@ -85,13 +85,7 @@ frmAddEditPlayer::frmAddEditPlayer(QWidget* parent)
     outer->addWidget(frameDetails);
     layout->addWidget(Frame1);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    cmdOK = CommandButton(this, QStringLiteral("cmdOK"), QStringLiteral("OK"), true);
-    cmdCancel = CommandButton(this, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
-    layout->addLayout(buttons);
+    layout->addLayout(OkCancelRow(this, cmdOK, QStringLiteral("OK"), cmdCancel));
     setTabOrder(optNew, optAdd);
     setTabOrder(optAdd, cmbPlayer);
     setTabOrder(previous, cmdOK);
@@ -101,7 +95,6 @@ frmAddEditPlayer::frmAddEditPlayer(QWidget* parent)
     connect(optNew, &QRadioButton::clicked, this, &frmAddEditPlayer::optNew_Click);
     connect(optAdd, &QRadioButton::clicked, this, &frmAddEditPlayer::optAdd_Click);
     connect(cmdOK, &QPushButton::clicked, this, &frmAddEditPlayer::cmdOK_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
     setMinimumWidth(460);
 }
 

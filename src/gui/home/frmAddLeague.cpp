@@ -35,24 +35,17 @@ frmAddLeague::frmAddLeague(QWidget* parent)
     cmbLeague->setObjectName(QStringLiteral("cmbLeague"));
     // Nothing is copied until "Yes" is ticked, so the list waits for it.
     cmbLeague->setEnabled(false);
-    cmdOK = CommandButton(this, QStringLiteral("cmdOK"), QStringLiteral("Create"), true);
-    cmdCancel = CommandButton(this, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
 
     layout->addWidget(Label1, 0, 0);
     layout->addWidget(txtLeague, 0, 1, 1, 2);
     layout->addWidget(Label2, 1, 0, 1, 3);
     layout->addWidget(chkCopy, 2, 0);
     layout->addWidget(cmbLeague, 2, 1, 1, 2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
-    layout->addLayout(buttons, 3, 0, 1, 3);
+    layout->addLayout(OkCancelRow(this, cmdOK, QStringLiteral("Create"), cmdCancel), 3, 0, 1, 3);
     layout->setColumnStretch(1, 1);
 
     connect(chkCopy, &QCheckBox::clicked, this, &frmAddLeague::chkCopy_Click);
     connect(cmdOK, &QPushButton::clicked, this, &frmAddLeague::cmdOK_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
     setMinimumWidth(420);
 
     ReportFailures([this] {

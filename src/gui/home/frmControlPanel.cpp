@@ -59,15 +59,6 @@ QLabel* label(QWidget* parent, const QString& name, const QString& text, int poi
     return l;
 }
 
-QComboBox* dropDown(QWidget* parent, const QString& name)
-{
-    auto* c = new QComboBox(parent);
-    c->setObjectName(name);
-    c->setMinimumWidth(200);
-    c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    return c;
-}
-
 ClickableLabel* picture(QWidget* parent, const QString& name, HomeIcon icon)
 {
     auto* p = new ClickableLabel(parent);
@@ -163,8 +154,8 @@ frmControlPanel::frmControlPanel(QWidget* parent)
     Label3 = label(this, QStringLiteral("Label3"), QStringLiteral("League"));
     Label7 = label(this, QStringLiteral("Label7"), QStringLiteral("Tournament"));
     for (int i = 0; i < 3; ++i)
-        cmbLeague[i] = dropDown(this, QStringLiteral("cmbLeague(%1)").arg(i));
-    cmbTournament = dropDown(this, QStringLiteral("cmbTournament"));
+        cmbLeague[i] = HomeDropDown(this, QStringLiteral("cmbLeague(%1)").arg(i));
+    cmbTournament = HomeDropDown(this, QStringLiteral("cmbTournament"));
     btnNew = HomeButton(this, QStringLiteral("btnNew"), QStringLiteral("New Tournament"));
     btnOpen = HomeButton(this, QStringLiteral("btnOpen"), QStringLiteral("Open Tournament"));
     imgNew = picture(this, QStringLiteral("imgNew"), HomeIcon::New);

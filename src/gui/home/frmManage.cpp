@@ -39,18 +39,7 @@ QLabel* label(QWidget* parent, const QString& name, const QString& text)
     return l;
 }
 
-QComboBox* dropDown(QWidget* parent, const QString& name)
-{
-    auto* c = new QComboBox(parent);
-    c->setObjectName(name);
-    c->setMinimumWidth(200);
-    return c;
-}
-
-Long selectedKey(const QComboBox* list)
-{
-    return list->currentIndex() < 0 ? 0 : list->currentData().toInt();
-}
+Long selectedKey(const QComboBox* list) { return list->currentIndex() < 0 ? 0 : list->currentData().toInt(); }
 
 } // namespace
 
@@ -71,9 +60,9 @@ frmManage::frmManage(QWidget* parent)
 
     Frame2 = frame(this, QStringLiteral("Frame2"), QStringLiteral("Tournament Maintenance"));
     Label1 = label(Frame2, QStringLiteral("Label1"), QStringLiteral("in League"));
-    cmbLeague = dropDown(Frame2, QStringLiteral("cmbLeague"));
-    btnManageTournaments = HomeButton(Frame2, QStringLiteral("btnManageTournaments"),
-                                      QStringLiteral("Delete/Rename Tournaments"));
+    cmbLeague = HomeDropDown(Frame2, QStringLiteral("cmbLeague"));
+    btnManageTournaments
+        = HomeButton(Frame2, QStringLiteral("btnManageTournaments"), QStringLiteral("Delete/Rename Tournaments"));
     btnManageTournaments->setFixedWidth(180);
     auto* tournaments = new QHBoxLayout(Frame2);
     tournaments->addWidget(btnManageTournaments);
@@ -82,7 +71,7 @@ frmManage::frmManage(QWidget* parent)
 
     Frame3 = frame(this, QStringLiteral("Frame3"), QStringLiteral("Player Maintenance"));
     Label2 = label(Frame3, QStringLiteral("Label2"), QStringLiteral("in League"));
-    cmbLeague3 = dropDown(Frame3, QStringLiteral("cmbLeague3"));
+    cmbLeague3 = HomeDropDown(Frame3, QStringLiteral("cmbLeague3"));
     btnPlayers = HomeButton(Frame3, QStringLiteral("btnPlayers"), QStringLiteral("Add/Edit/Delete Players"));
     btnPlayers->setFixedWidth(180);
     auto* players = new QHBoxLayout(Frame3);
@@ -93,8 +82,8 @@ frmManage::frmManage(QWidget* parent)
     Frame5 = frame(this, QStringLiteral("Frame5"), QStringLiteral("Export Players"));
     Label3 = label(Frame5, QStringLiteral("Label3"), QStringLiteral("from League"));
     Label4 = label(Frame5, QStringLiteral("Label4"), QStringLiteral("and Tournament"));
-    cmbLeague2 = dropDown(Frame5, QStringLiteral("cmbLeague2"));
-    cmbTournament = dropDown(Frame5, QStringLiteral("cmbTournament"));
+    cmbLeague2 = HomeDropDown(Frame5, QStringLiteral("cmbLeague2"));
+    cmbTournament = HomeDropDown(Frame5, QStringLiteral("cmbTournament"));
     btnExport = HomeButton(Frame5, QStringLiteral("btnExport"), QStringLiteral("Export Players to File"));
     btnExport->setFixedWidth(180);
     auto* export_ = new QGridLayout(Frame5);

@@ -85,13 +85,7 @@ frmPlayers::frmPlayers(bool ManageOnly, QWidget* parent)
     chkBuyin = new QCheckBox(QStringLiteral("Automatically Include Default Buyin"), this);
     chkBuyin->setObjectName(QStringLiteral("chkBuyin"));
     body->addWidget(chkBuyin);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    cmdOK = CommandButton(this, QStringLiteral("cmdOK"), QStringLiteral("OK"));
-    cmdCancel = CommandButton(this, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
-    body->addLayout(buttons);
+    body->addLayout(OkCancelRow(this, cmdOK, QStringLiteral("OK"), cmdCancel, false));
 
     if (bManageOnly) {
         cmdCancel->hide();
@@ -111,7 +105,6 @@ frmPlayers::frmPlayers(bool ManageOnly, QWidget* parent)
     connect(lstPlayers, &QListWidget::itemDoubleClicked, this, &frmPlayers::btnRename_Click);
     connect(lstPlayersNoCheckBoxes, &QListWidget::itemDoubleClicked, this, &frmPlayers::btnRename_Click);
     connect(cmdOK, &QPushButton::clicked, this, &frmPlayers::cmdOK_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
     resize(560, 460);
 
     Form_Load();
@@ -123,9 +116,9 @@ void frmPlayers::Form_Load()
     ReportFailures([this] {
         const OpenTournament& t = openTournament();
         for (const ListItem& member : LeagueMemberItems(gobjDatabase(), t.glngCurrentLeagueID)) {
-            const bool entered = !bManageOnly && std::any_of(t.gtypPlayers.begin(), t.gtypPlayers.end(), [&](const PlayerRecord& p) {
-                return p.PlayerID == member.ItemData;
-            });
+            const bool entered = !bManageOnly
+                && std::any_of(t.gtypPlayers.begin(), t.gtypPlayers.end(),
+                               [&](const PlayerRecord& p) { return p.PlayerID == member.ItemData; });
             appendRow(member.Text, member.ItemData, entered);
             lstOriginal->item(lstOriginal->count() - 1)->setCheckState(entered ? Qt::Checked : Qt::Unchecked);
         }

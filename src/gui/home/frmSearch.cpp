@@ -21,17 +21,10 @@ frmSearch::frmSearch(QWidget* parent)
     txtSearch->setObjectName(QStringLiteral("txtSearch"));
     layout->addWidget(Label1);
     layout->addWidget(txtSearch);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    cmdOK = CommandButton(this, QStringLiteral("cmdOK"), QStringLiteral("OK"), true);
-    cmdCancel = CommandButton(this, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
-    layout->addLayout(buttons);
+    layout->addLayout(OkCancelRow(this, cmdOK, QStringLiteral("OK"), cmdCancel));
     connect(cmdOK, &QPushButton::clicked, this, [this] {
         mbOKed = true;
         accept();
     });
-    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
     setMinimumWidth(360);
 }

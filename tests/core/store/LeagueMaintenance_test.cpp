@@ -3,24 +3,8 @@
 
 namespace {
 
-class LeagueMaintenanceTest : public LeagueDatabaseTest {
+class LeagueMaintenanceTest : public ManageDatabaseTest {
 protected:
-    void SetUp() override
-    {
-        LeagueDatabaseTest::SetUp();
-        monday = addLeague(QStringLiteral("Monday"));
-        friday = addLeague(QStringLiteral("Friday"));
-        ann = addPlayer(QStringLiteral("Ann"), {monday, friday});
-        bob = addPlayer(QStringLiteral("Bob"), {monday});
-        const std::vector<AwardRecord> bounty{{0, 1, ann, QStringLiteral("Bounty on Ann"), 5, 1, bob}};
-        week1 = SaveSampleTournament(db, monday, QStringLiteral("Week 1"), {{ann, "Ann"}, {bob, "Bob"}}, bounty)
-                    .glngCurrentTournamentID;
-        week2 = SaveSampleTournament(db, monday, QStringLiteral("Week 2"), {{ann, "Ann"}}, bounty)
-                    .glngCurrentTournamentID;
-        opener = SaveSampleTournament(db, friday, QStringLiteral("Opener"), {{ann, "Ann"}}, bounty)
-                     .glngCurrentTournamentID;
-    }
-
     // Rows of each tournament table that belong to the tournament.
     std::vector<int> childRows(Long tournament)
     {
@@ -30,15 +14,11 @@ protected:
                                    {tournament}));
         return counts;
     }
-
-    int count(const QString& sql, const QVariantList& values = {}) { return db.query(sql, values).recordCount(); }
-
-    Long monday = 0, friday = 0, ann = 0, bob = 0, week1 = 0, week2 = 0, opener = 0;
 };
 
-const std::vector<int> Stored{1, 1, 1, 3, 3};
-const std::vector<int> Gone{0, 0, 0, 0, 0};
-const std::vector<int> Week1Stored{1, 2, 1, 3, 3}; // two entrants
+const std::vector<int> Stored {1, 1, 1, 3, 3};
+const std::vector<int> Gone {0, 0, 0, 0, 0};
+const std::vector<int> Week1Stored {1, 2, 1, 3, 3}; // two entrants
 
 // true: the Monday league is deleted; false: its tournament Week 1.
 class CascadeTest : public LeagueMaintenanceTest, public ::testing::WithParamInterface<bool> {
@@ -76,10 +56,9 @@ TEST_F(LeagueMaintenanceTest, RenamesChangeTheNameAlone)
 {
     OpenTournament open;
     LoadTournament(db, open, week1, false);
-    const QVariantList before = {count(QStringLiteral("SELECT * FROM tblLevel")),
-                                 count(QStringLiteral("SELECT * FROM tblPayout")),
-                                 db.query(QStringLiteral("SELECT group_concat(AwardID) AS Keys FROM tblAward"))
-                                     .value(QStringLiteral("Keys"))};
+    const QVariantList before = {
+        count(QStringLiteral("SELECT * FROM tblLevel")), count(QStringLiteral("SELECT * FROM tblPayout")),
+        db.query(QStringLiteral("SELECT group_concat(AwardID) AS Keys FROM tblAward")).value(QStringLiteral("Keys"))};
 
     RenameTournament(db, open, week1, QStringLiteral("Bob's Night"));
     RenameLeague(db, open, friday, QStringLiteral("Friday's"));
@@ -87,10 +66,9 @@ TEST_F(LeagueMaintenanceTest, RenamesChangeTheNameAlone)
     RenameTournament(db, open, week2, QStringLiteral("Week 2b")); // not the open one
     EXPECT_EQ(open.gstrTournamentName, QStringLiteral("Bob's Night"));
 
-    const QVariantList after = {count(QStringLiteral("SELECT * FROM tblLevel")),
-                                count(QStringLiteral("SELECT * FROM tblPayout")),
-                                db.query(QStringLiteral("SELECT group_concat(AwardID) AS Keys FROM tblAward"))
-                                    .value(QStringLiteral("Keys"))};
+    const QVariantList after = {
+        count(QStringLiteral("SELECT * FROM tblLevel")), count(QStringLiteral("SELECT * FROM tblPayout")),
+        db.query(QStringLiteral("SELECT group_concat(AwardID) AS Keys FROM tblAward")).value(QStringLiteral("Keys"))};
     EXPECT_EQ(after, before);
     EXPECT_EQ(count(QStringLiteral("SELECT * FROM tblTournament WHERE TournamentName = ?"), {"Bob's Night"}), 1);
     EXPECT_EQ(count(QStringLiteral("SELECT * FROM tblLeague WHERE LeagueName = ?"), {"Friday's"}), 1);

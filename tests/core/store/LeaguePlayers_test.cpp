@@ -10,7 +10,7 @@ TEST_F(LeaguePlayersTest, NewPlayersDetailsAndMembershipsKeepToTheirLeague)
 {
     const Long monday = addLeague(QStringLiteral("Monday"));
     const Long friday = addLeague(QStringLiteral("Friday"));
-    PlayerDetails zoe{QStringLiteral("Zoë O'Hara"), {}};
+    PlayerDetails zoe {QStringLiteral("Zoë O'Hara"), {}};
     for (std::size_t i = 0; i < zoe.Details.size(); ++i)
         zoe.Details[i] = QStringLiteral("%1 of Zoë").arg(QLatin1String(PlayerDetailColumns[i]));
     const Long id = AddNewPlayer(db, monday, zoe);
@@ -20,7 +20,7 @@ TEST_F(LeaguePlayersTest, NewPlayersDetailsAndMembershipsKeepToTheirLeague)
 
     EXPECT_EQ(ReadPlayerDetails(db, id).Details, zoe.Details);
     EXPECT_EQ(LeagueMemberItems(db, monday),
-              (QList<ListItem>{{QStringLiteral("Amy"), amy}, {QStringLiteral("bob"), bob}, {zoe.PlayerName, id}}));
+              (QList<ListItem> {{QStringLiteral("Amy"), amy}, {QStringLiteral("bob"), bob}, {zoe.PlayerName, id}}));
 
     zoe.PlayerName = QStringLiteral("Zoe");
     zoe.Details[EmailDetail] = QStringLiteral("zoe@example.org");
@@ -30,7 +30,7 @@ TEST_F(LeaguePlayersTest, NewPlayersDetailsAndMembershipsKeepToTheirLeague)
 
     RemovePlayerFromLeague(db, monday, id);
     EXPECT_EQ(LeagueMemberItems(db, monday).size(), 2);
-    EXPECT_EQ(LeagueMemberItems(db, friday), (QList<ListItem>{{QStringLiteral("Zoe"), id}}));
+    EXPECT_EQ(LeagueMemberItems(db, friday), (QList<ListItem> {{QStringLiteral("Zoe"), id}}));
     EXPECT_THROW(ReadPlayerDetails(db, 999), DatabaseError);
 
     // A failed membership insert takes the new player back with it.
@@ -42,7 +42,8 @@ TEST_F(LeaguePlayersTest, NewPlayersDetailsAndMembershipsKeepToTheirLeague)
 
 TEST(FindNamePrefix, FindsTheFirstNameBeginningWithTheTextInAnyCase)
 {
-    const QStringList names{QStringLiteral("Al"), QStringLiteral("Ölaf"), QStringLiteral("bob"), QStringLiteral("Bobby")};
+    const QStringList names {QStringLiteral("Al"), QStringLiteral("Ölaf"), QStringLiteral("bob"),
+                             QStringLiteral("Bobby")};
     const std::pair<const char*, int> cases[] = {
         {"BOB", 2}, {"bobb", 3}, {"öLA", 1}, {"Ala", -1}, {"", -1}, {"Bobby Longer", -1}, {"x", -1},
     };

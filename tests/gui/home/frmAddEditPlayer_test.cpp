@@ -63,7 +63,7 @@ TEST_F(PlayerDialogTest, OkChecksTheNameOrTheChoice)
             d.optAdd->click();
         d.cmdOK->click();
         EXPECT_EQ(d.mbOKed, c.message == nullptr);
-        EXPECT_EQ(prompts.messages, c.message ? QStringList{QString::fromUtf8(c.message)} : QStringList{});
+        EXPECT_EQ(prompts.messages, c.message ? QStringList {QString::fromUtf8(c.message)} : QStringList {});
         EXPECT_EQ(d.txtPlayer->text(), QString::fromUtf8(c.name).trimmed());
     }
 }

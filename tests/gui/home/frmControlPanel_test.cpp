@@ -1,6 +1,7 @@
 #include "gui/home/frmControlPanel.h"
 
 #include "LeagueTestData.h"
+#include "WindowTestHelpers.h"
 #include "core/platform/Database.h"
 #include "core/store/HomeStartup.h"
 #include "core/store/OpenTournament.h"
@@ -9,6 +10,7 @@
 #include "gui/controls/ClickableLabel.h"
 #include "gui/controls/ctlButton.h"
 #include "gui/floor/frmMain.h"
+#include "gui/home/frmManage.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -318,4 +320,23 @@ TEST_F(HomeWindowTest, TournamentsWhoseLeagueIsGoneAreNotOffered)
     EXPECT_EQ(firstLeaguePrompts, 1);
     EXPECT_EQ(w.cmbTournament->count(), 0);
     EXPECT_FALSE(w.btnOpen->Enabled());
+}
+
+TEST_F(HomeWindowWithLeagues, ManageShowsAFreshHubAndTheListsFollowItsChangesOrACompactionEndsTheProgram)
+{
+    frmControlPanel& w = start();
+    OnNextDialog<frmManage>([](frmManage& hub) {
+        gobjDatabase().execute(
+            QStringLiteral("UPDATE tblLeague SET LeagueName = 'Thursday' WHERE LeagueName = 'Friday'"));
+        ClickButton(hub.btnClose);
+    });
+    click(w.btnMaintenance);
+    EXPECT_EQ(w.cmbLeague[1]->findText(QStringLiteral("Thursday")), 0);
+    EXPECT_EQ(programEnded, 0);
+
+    prompts.answers = {Prompter::Answer::Yes};
+    OnNextDialog<frmManage>([](frmManage& hub) { ClickButton(hub.btnCompress); });
+    click(w.btnMaintenance);
+    EXPECT_EQ(programEnded, 1);
+    EXPECT_FALSE(gobjDatabase().isOpen());
 }

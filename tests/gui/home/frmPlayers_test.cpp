@@ -2,10 +2,10 @@
 
 #include "ManageTestData.h"
 #include "WindowTestHelpers.h"
-#include "core/store/SettingsKeys.h"
 #include "core/store/CurrentLeague.h"
 #include "core/store/LeaguePlayers.h"
 #include "core/store/ListItems.h"
+#include "core/store/SettingsKeys.h"
 #include "gui/home/HomeWidgets.h"
 #include "gui/home/frmAddEditPlayer.h"
 #include "gui/home/frmSearch.h"
@@ -112,7 +112,8 @@ TEST_F(PlayersWindowTest, TicksAtOkEnterAndTakeOutWithOrWithoutTheDefaultBuyin)
         w.cmdOK->click();
 
         EXPECT_TRUE(w.mbOKed);
-        EXPECT_EQ(storedEntrants(), QStringList{autoBuyin ? QStringLiteral("bob 20 1500") : QStringLiteral("bob 0 0")});
+        EXPECT_EQ(storedEntrants(),
+                  QStringList {autoBuyin ? QStringLiteral("bob 20 1500") : QStringLiteral("bob 0 0")});
         ASSERT_EQ(openTournament().gintPlayerCount(), 1);
         EXPECT_EQ(openTournament().gtypPlayers[1].PlayerID, bob);
         EXPECT_EQ(ReadLongSetting(AutoBuyinKey), autoBuyin ? 1 : 0);
@@ -127,7 +128,7 @@ struct BountyCase {
     QStringList awards;
 };
 
-class BountyTest : public PlayersWindowTest, public ::testing::WithParamInterface<BountyCase> {};
+class BountyTest : public PlayersWindowTest, public ::testing::WithParamInterface<BountyCase> { };
 
 TEST_P(BountyTest, TheAutomaticBountyFollowsItsType)
 {
@@ -141,37 +142,37 @@ TEST_P(BountyTest, TheAutomaticBountyFollowsItsType)
     w.cmdOK->click();
 
     const QString question = QStringLiteral("Would you like to assign the default bounty to bob?");
-    EXPECT_EQ(prompts.messages, c.asked ? QStringList{question} : QStringList{});
+    EXPECT_EQ(prompts.messages, c.asked ? QStringList {question} : QStringList {});
     EXPECT_EQ(storedAwards(), c.awards);
     EXPECT_EQ(openTournament().gintAwardCount(), c.awards.size());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Types, BountyTest,
-    ::testing::Values(BountyCase{0, Prompter::Answer::Yes, false, false, {}},
-                      BountyCase{1, Prompter::Answer::Yes, false, true, {QStringLiteral("Bounty on bob 0")}},
-                      BountyCase{1, Prompter::Answer::No, false, true, {}},
-                      BountyCase{2, Prompter::Answer::No, false, false, {QStringLiteral("Bounty on bob 0")}},
-                      BountyCase{2, Prompter::Answer::Yes, true, false, {QStringLiteral("Old bounty 0")}},
-                      BountyCase{1, Prompter::Answer::Yes, true, false, {QStringLiteral("Old bounty 0")}}));
+    ::testing::Values(BountyCase {0, Prompter::Answer::Yes, false, false, {}},
+                      BountyCase {1, Prompter::Answer::Yes, false, true, {QStringLiteral("Bounty on bob 0")}},
+                      BountyCase {1, Prompter::Answer::No, false, true, {}},
+                      BountyCase {2, Prompter::Answer::No, false, false, {QStringLiteral("Bounty on bob 0")}},
+                      BountyCase {2, Prompter::Answer::Yes, true, false, {QStringLiteral("Old bounty 0")}},
+                      BountyCase {1, Prompter::Answer::Yes, true, false, {QStringLiteral("Old bounty 0")}}));
 
 TEST_F(PlayersWindowTest, ATakenOutEntrantsAwardsAreFreedAndAnUnwonBountyOnHimGoes)
 {
-    const std::vector<AwardRecord> awards{
-        {0, 0, 0, QStringLiteral("High hand"), 20, 1, bob},        // held by bob: free again
-        {0, 1, bob, QStringLiteral("Bounty on bob"), 5, 1, 0},      // nobody won it: goes with him
-        {0, 1, cy, QStringLiteral("Bounty on Cy"), 5, 1, ann},      // Ann won it: stays hers
-        {0, 1, ann, QStringLiteral("Bounty on Ann"), 5, 1, 0},      // Ann stays: kept
+    const std::vector<AwardRecord> awards {
+        {0, 0, 0, QStringLiteral("High hand"), 20, 1, bob}, // held by bob: free again
+        {0, 1, bob, QStringLiteral("Bounty on bob"), 5, 1, 0}, // nobody won it: goes with him
+        {0, 1, cy, QStringLiteral("Bounty on Cy"), 5, 1, ann}, // Ann won it: stays hers
+        {0, 1, ann, QStringLiteral("Bounty on Ann"), 5, 1, 0}, // Ann stays: kept
     };
     frmPlayers& w = open(false, awards, 0, {{ann, "Ann"}, {bob, "bob"}, {cy, "Cy"}});
     tick(QStringLiteral("bob"), false);
     tick(QStringLiteral("Cy"), false);
     w.cmdOK->click();
 
-    EXPECT_EQ(storedEntrants(), QStringList{QStringLiteral("Ann 0 0")});
-    EXPECT_EQ(storedAwards(), (QStringList{QStringLiteral("Bounty on Ann 0"),
-                                           QStringLiteral("Bounty on Cy %1").arg(ann),
-                                           QStringLiteral("High hand 0")}));
+    EXPECT_EQ(storedEntrants(), QStringList {QStringLiteral("Ann 0 0")});
+    EXPECT_EQ(storedAwards(),
+              (QStringList {QStringLiteral("Bounty on Ann 0"), QStringLiteral("Bounty on Cy %1").arg(ann),
+                            QStringLiteral("High hand 0")}));
     EXPECT_EQ(openTournament().gintAwardCount(), 3);
 }
 
@@ -185,9 +186,10 @@ TEST_F(PlayersWindowTest, DeletingAMemberTakesHimOutAtOnceEvenWhenCancelFollows)
     ClickButton(w.btnRemove);
     w.cmdCancel->click();
 
-    EXPECT_EQ(prompts.messages.value(1), QStringLiteral("The player will be removed from this tournament and all previous "
-                                                        "ones.  Are you sure you want to remove this player from your "
-                                                        "league?"));
+    EXPECT_EQ(prompts.messages.value(1),
+              QStringLiteral("The player will be removed from this tournament and all previous "
+                             "ones.  Are you sure you want to remove this player from your "
+                             "league?"));
     EXPECT_FALSE(w.mbOKed);
     EXPECT_EQ(w.lstOriginal->count(), 2);
     EXPECT_TRUE(storedEntrants().isEmpty());
@@ -215,7 +217,7 @@ TEST_F(PlayersWindowTest, LeagueOnlyModeListsMembersSearchesAndAddsNewOnes)
         ClickButton(w.btnSearch);
         EXPECT_EQ(w.lstPlayersNoCheckBoxes->currentRow(), expected) << text;
     }
-    EXPECT_EQ(prompts.messages, (QStringList{QStringLiteral("No match found"), QStringLiteral("No match found")}));
+    EXPECT_EQ(prompts.messages, (QStringList {QStringLiteral("No match found"), QStringLiteral("No match found")}));
 
     // Dee joins from the other league; Eve is new.
     OnNextDialog<frmAddEditPlayer>([](frmAddEditPlayer& d) {
@@ -258,6 +260,23 @@ TEST_F(PlayersWindowTest, PlayerDetailsRenameTheRowsAndTheEntrantByKey)
     for (QListWidget* list : {w.lstPlayers, w.lstOriginal, w.lstPlayersNoCheckBoxes})
         EXPECT_EQ(list->item(0)->text(), QStringLiteral("Annie"));
     EXPECT_EQ(openTournament().gtypPlayers[1].PlayerName, QStringLiteral("Annie"));
+}
+
+TEST_F(PlayersWindowTest, AFailedOkIsShownAndChangesNothing)
+{
+    frmPlayers& w = open(false, {}, 2);
+    FailNext(db, QStringLiteral("tblTournamentXPlayer"), QStringLiteral("INSERT"));
+    tick(QStringLiteral("bob"), true);
+    tick(QStringLiteral("Ann"), false);
+    w.cmdOK->click();
+
+    EXPECT_FALSE(w.mbOKed);
+    EXPECT_EQ(prompts.messages.size(), 1);
+    EXPECT_EQ(storedEntrants(), QStringList {QStringLiteral("Ann 0 0")});
+    EXPECT_TRUE(storedAwards().isEmpty());
+    ASSERT_EQ(openTournament().gintPlayerCount(), 1);
+    EXPECT_EQ(openTournament().gtypPlayers[1].PlayerID, ann);
+    EXPECT_EQ(openTournament().gintAwardCount(), 0);
 }
 
 } // namespace
