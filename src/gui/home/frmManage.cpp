@@ -8,6 +8,7 @@
 #include "core/store/OpenTournament.h"
 #include "gui/controls/ListFillers.h"
 #include "gui/controls/ctlButton.h"
+#include "gui/home/Exports.h"
 #include "gui/home/HomeWidgets.h"
 #include "gui/home/frmAddLeague.h"
 #include "gui/home/frmLeagueMaintenance.h"
@@ -191,7 +192,13 @@ void frmManage::btnPlayers_Click()
     LoadCombos();
 }
 
-void frmManage::btnExport_Click() { prompter().message(QStringLiteral("Export is not built yet.")); }
+void frmManage::btnExport_Click()
+{
+    ReportFailures([this] {
+        ExportPlayerList(selectedKey(cmbLeague2), selectedKey(cmbTournament), cmbLeague2->currentText(),
+                         cmbTournament->currentText());
+    });
+}
 
 void frmManage::btnCompress_Click()
 {

@@ -11,9 +11,9 @@
 
 namespace {
 
-using ManageWindowTest = ManageDatabaseTest;
+using AddLeagueTest = ManageDatabaseTest;
 
-TEST_F(ManageWindowTest, NewLeagueCopiesMembersOnlyOnceYesIsTicked)
+TEST_F(AddLeagueTest, NewLeagueCopiesMembersOnlyOnceYesIsTicked)
 {
     openTournament().glngCurrentLeagueID = monday;
     frmManage hub;
@@ -30,7 +30,7 @@ TEST_F(ManageWindowTest, NewLeagueCopiesMembersOnlyOnceYesIsTicked)
     });
     ClickButton(hub.btnNew);
 
-    EXPECT_EQ(prompts.messages, QStringList{QStringLiteral("League name already exists.")});
+    EXPECT_EQ(prompts.messages, QStringList {QStringLiteral("League name already exists.")});
     EXPECT_EQ(hub.cmbLeague->currentText(), QStringLiteral("Bob's League"));
     EXPECT_EQ(hub.cmbLeague2->currentText(), QStringLiteral("Bob's League"));
     EXPECT_EQ(openTournament().gstrCurrentLeagueName, QStringLiteral("Bob's League"));

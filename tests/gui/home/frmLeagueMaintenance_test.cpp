@@ -29,7 +29,7 @@ TEST_F(LeagueListTest, DeleteNeverTakesTheLastLeague)
     const QString question = QStringLiteral("Are you sure you want to delete this league and all of its associated "
                                             "data, including players and tournaments?");
     EXPECT_EQ(prompts.messages,
-              (QStringList{question, question, QStringLiteral("You must have at least one league.")}));
+              (QStringList {question, question, QStringLiteral("You must have at least one league.")}));
     EXPECT_EQ(count(QStringLiteral("SELECT * FROM tblLeague")), 1);
 }
 
@@ -47,8 +47,8 @@ TEST_F(LeagueListTest, RenameTrimsAndRefusesBlankAndTakenNames)
     });
     w.cmdRename->click();
 
-    EXPECT_EQ(prompts.messages, (QStringList{QStringLiteral("League name required."),
-                                             QStringLiteral("League name already exists.")}));
+    EXPECT_EQ(prompts.messages,
+              (QStringList {QStringLiteral("League name required."), QStringLiteral("League name already exists.")}));
     EXPECT_EQ(w.lstLeagues->item(1)->text(), QStringLiteral("Bob's Monday"));
     EXPECT_EQ(count(QStringLiteral("SELECT * FROM tblLeague WHERE LeagueName = ?"), {"Bob's Monday"}), 1);
     EXPECT_EQ(openTournament().gstrCurrentLeagueName, QStringLiteral("Bob's Monday"));

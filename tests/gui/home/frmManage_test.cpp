@@ -3,8 +3,12 @@
 #include "ManageTestData.h"
 #include "WindowTestHelpers.h"
 #include "core/store/CurrentLeague.h"
+#include "gui/home/frmExport.h"
 
 #include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
 
 namespace {
 
@@ -33,8 +37,8 @@ TEST_F(ManageWindowTest, ListsShowTheCurrentLeagueWithAllFirstInTheExportFrame)
     for (const Case& c : cases) {
         openTournament().glngCurrentLeagueID = c.current;
         frmManage hub;
-        EXPECT_EQ(texts(hub.cmbLeague2), (QStringList{QStringLiteral("All"), QStringLiteral("Friday"),
-                                                      QStringLiteral("Monday")}));
+        EXPECT_EQ(texts(hub.cmbLeague2),
+                  (QStringList {QStringLiteral("All"), QStringLiteral("Friday"), QStringLiteral("Monday")}));
         EXPECT_EQ(hub.cmbLeague->currentText(), QString::fromUtf8(c.shown));
         EXPECT_EQ(hub.cmbLeague3->currentText(), QString::fromUtf8(c.shown));
         EXPECT_EQ(hub.cmbLeague2->currentText(), QString::fromUtf8(c.exportShown));
@@ -42,6 +46,26 @@ TEST_F(ManageWindowTest, ListsShowTheCurrentLeagueWithAllFirstInTheExportFrame)
         EXPECT_EQ(hub.cmbTournament->currentIndex(), 0);
         EXPECT_EQ(hub.cmbTournament->isEnabled(), c.current != 0);
     }
+}
+
+TEST_F(ManageWindowTest, ExportWritesTheChosenLeaguesAndTournamentsPlayers)
+{
+    openTournament().glngCurrentLeagueID = monday;
+    frmManage hub;
+    hub.cmbTournament->setCurrentIndex(2); // Week 2: Ann alone
+    QString file;
+    OnNextDialog<frmExport>([&file](frmExport& d) {
+        file = d.txtFile->text();
+        d.cmdOK->click();
+    });
+    ClickButton(hub.btnExport);
+
+    EXPECT_TRUE(file.endsWith(QStringLiteral("Player List Monday Week 2.csv"))) << file.toStdString();
+    QFile written(file);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(written.readAll());
+    EXPECT_TRUE(text.contains(QStringLiteral("Ann")));
+    EXPECT_FALSE(text.contains(QStringLiteral("Bob")));
 }
 
 TEST_F(ManageWindowTest, CompactionRunsOnlyAfterYesAndEndsTheProgramOnlyWhenItWorked)
@@ -57,8 +81,8 @@ TEST_F(ManageWindowTest, CompactionRunsOnlyAfterYesAndEndsTheProgramOnlyWhenItWo
         bool fails;
         bool ends;
     };
-    for (const Case c : {Case{Prompter::Answer::No, false, false}, Case{Prompter::Answer::Yes, true, false},
-                         Case{Prompter::Answer::Yes, false, true}}) {
+    for (const Case c : {Case {Prompter::Answer::No, false, false}, Case {Prompter::Answer::Yes, true, false},
+                         Case {Prompter::Answer::Yes, false, true}}) {
         prompts.messages.clear();
         prompts.answers = {c.answer};
         const int before = freePages();

@@ -33,8 +33,9 @@ TEST_F(TournamentListTest, RenameChangesTheNameAloneAndDeleteClearsTheCurrentTou
         d.cmdOK->click();
     });
     w.cmdRename->click();
-    EXPECT_EQ(prompts.messages, (QStringList{QStringLiteral("Tournament name required."),
-                                             QStringLiteral("Tournament name already exists in this league.")}));
+    EXPECT_EQ(prompts.messages,
+              (QStringList {QStringLiteral("Tournament name required."),
+                            QStringLiteral("Tournament name already exists in this league.")}));
     EXPECT_EQ(w.lstTournaments->item(1)->text(), QStringLiteral("Ann's Final"));
     EXPECT_EQ(openTournament().gstrTournamentName, QStringLiteral("Ann's Final"));
     EXPECT_EQ(count(QStringLiteral("SELECT * FROM tblTournament WHERE TournamentName = ?"), {"Ann's Final"}), 1);
@@ -43,8 +44,9 @@ TEST_F(TournamentListTest, RenameChangesTheNameAloneAndDeleteClearsTheCurrentTou
     w.lstTournaments->setCurrentRow(0); // Week 1, not the open one
     prompts.answers = {Prompter::Answer::Yes};
     w.cmdDelete->click();
-    EXPECT_EQ(prompts.messages, QStringList{QStringLiteral("Are you sure you want to delete this tournament and all "
-                                                           "of its associated data?")});
+    EXPECT_EQ(prompts.messages,
+              QStringList {QStringLiteral("Are you sure you want to delete this tournament and all "
+                                          "of its associated data?")});
     EXPECT_EQ(w.lstTournaments->count(), 1);
     EXPECT_EQ(openTournament().glngCurrentTournamentID, 0);
     EXPECT_EQ(count(QStringLiteral("SELECT * FROM tblTournament")), 2);
