@@ -24,6 +24,8 @@
 #include "gui/floor/MainToolbar.h"
 #include "gui/floor/SeatingCommands.h"
 #include "gui/floor/frmChipCount.h"
+#include "gui/home/frmPlayers.h"
+#include "gui/home/frmSearch.h"
 #include "gui/platform/BusyPointer.h"
 
 #include <QCloseEvent>
@@ -101,13 +103,17 @@ frmMain::frmMain(QWidget* parent)
         NotBuiltYet(QStringLiteral("The tournament set-up"));
         return false;
     };
-    showPlayers = [] {
-        NotBuiltYet(QStringLiteral("The players dialog"));
-        return false;
+    showPlayers = [this] {
+        frmPlayers dialog(false, this);
+        dialog.exec();
+        return dialog.mbOKed;
     };
-    askSearchText = []() -> std::optional<QString> {
-        NotBuiltYet(QStringLiteral("The player search"));
-        return std::nullopt;
+    askSearchText = [this]() -> std::optional<QString> {
+        frmSearch dialog(this);
+        dialog.exec();
+        if (!dialog.mbOKed)
+            return std::nullopt;
+        return dialog.txtSearch->text();
     };
     askChipCount = [this](const QString& current) -> std::optional<QString> {
         frmChipCount box(this);

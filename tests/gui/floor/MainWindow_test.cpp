@@ -8,6 +8,8 @@
 #include "gui/floor/MainToolbar.h"
 #include "gui/floor/frmChipCount.h"
 #include "gui/home/frmExport.h"
+#include "gui/home/frmPlayers.h"
+#include "gui/home/frmSearch.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -330,4 +332,30 @@ TEST_F(MainWindowTest, EveryControlCarriesItsName)
     EXPECT_EQ(w->frames.btnSettings->toolTip(), QStringLiteral("Tournament Setup (Ctrl S)"));
     EXPECT_EQ(w->picToolbar->toolTip(), QStringLiteral("Drab to Move Toolbar"));
     EXPECT_EQ(w->display.lblPayoutCap->toolTip(), QStringLiteral("Click to view all payouts..."));
+}
+
+TEST_F(MainWindowTest, FindAndAddPlayersOpenTheirDialogs)
+{
+    frmMain plain; // the window's own dialogs, not the recorded ones
+    plain.Form_Load();
+    fill(plain.display.grid, {{"Player", "Seat"}, {"Anna", ""}, {"Bob", ""}});
+    QTimer::singleShot(0, [] {
+        auto* search = qobject_cast<frmSearch*>(QApplication::activeModalWidget());
+        ASSERT_NE(search, nullptr);
+        search->txtSearch->setText(QStringLiteral("bo"));
+        QTest::mouseClick(search->cmdOK, Qt::LeftButton);
+    });
+    QTest::mouseClick(plain.frames.cmdFind, Qt::LeftButton);
+    EXPECT_EQ(plain.display.grid->Row(), 2);
+
+    bool players = false;
+    QTimer::singleShot(0, [&players] {
+        auto* dialog = qobject_cast<frmPlayers*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        players = !dialog->bManageOnly;
+        QTest::mouseClick(dialog->cmdCancel, Qt::LeftButton);
+    });
+    plain.menus->action(QStringLiteral("mnAddRemovePlayers"))->trigger();
+    EXPECT_TRUE(players);
+    EXPECT_TRUE(prompts.messages.isEmpty()) << prompts.messages.join(QLatin1Char('|')).toStdString();
 }
