@@ -14,6 +14,7 @@
 #include "gui/controls/ctlButton.h"
 #include "gui/display/PlayersGridPart.h"
 #include "gui/display/ScreenController.h"
+#include "gui/display/ScreenObjectStyler.h"
 #include "gui/floor/frmMain.h"
 
 #include <QFrame>
@@ -135,8 +136,15 @@ void DisplayLayout::AdjustGridDisplays()
     for (int c = 0; c < widths.size(); ++c)
         g->setColWidth(c, widths[c]);
     SetPlayerGridFontSize();
-    QFont font(QStringLiteral("Arial"), sizes.Fonts.mintPlayerGridFontSize, QFont::Bold);
-    g->setFont(font);
+    // The size set gives the default only: once the screen objects are
+    // built, the grid keeps the look stored for it.
+    const ScreenObjectTable& objects = screenObjects();
+    if (objects.gtypScreenObjects.contains(objects.gintPlayersGridObject)) {
+        ApplyScreenObjectFont(&w, objects.gtypScreenObjects[objects.gintPlayersGridObject]);
+    } else {
+        QFont font(QStringLiteral("Arial"), sizes.Fonts.mintPlayerGridFontSize, QFont::Bold);
+        g->setFont(font);
+    }
     g->setRedraw(true);
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/display/ScreenObjects.h"
 #include "gui/controls/FlexGrid.h"
+#include "gui/display/DisplayLayout.h"
 #include "gui/display/ScreenRefresh.h"
 
 #include <QLabel>
@@ -11,7 +12,8 @@ TEST_F(ScreenObjectsWindowTest, StoredLooksShowAfterARestartAndAGarbageRowStopsN
 {
     db.execute(QStringLiteral("INSERT INTO tblFont (Description, LabelText, FontColor, FontName, FontBold, FontItalic, "
                               "FontSize, HeaderColor) VALUES ('Timer Label', 'Clock', '255', 'Arial', 1, 0, 30, ''), "
-                              "('Blinds Value', NULL, 'green', NULL, 'x', NULL, 'huge', NULL)"));
+                              "('Blinds Value', NULL, 'green', NULL, 'x', NULL, 'huge', NULL), "
+                              "('Players Grid', '', '16777215', 'Courier', 1, 0, 13, '255')"));
     delete w.data();
     w = new frmMain;
     w->Form_Load();
@@ -29,6 +31,9 @@ TEST_F(ScreenObjectsWindowTest, StoredLooksShowAfterARestartAndAGarbageRowStopsN
     EXPECT_FALSE(font.bold()); // only 1 is bold
     EXPECT_EQ(control<QLabel>("lblBlinds")->palette().color(QPalette::WindowText), QColor(255, 255, 255));
     EXPECT_EQ(control<QLabel>("lblChipValuesCap")->text(), "Chips");
+    w->layout->AdjustGridDisplays(); // a new players layout keeps the grid's stored look
+    EXPECT_EQ(w->display.grid->font().pointSize(), 13);
+    EXPECT_EQ(w->display.grid->ForeColorFixed(), 255u);
 
     w->Form_Unload();
     EXPECT_EQ(screenObjects().gintScreenObjectCount(), 0);
