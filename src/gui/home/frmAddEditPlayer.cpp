@@ -36,6 +36,7 @@ frmAddEditPlayer::frmAddEditPlayer(QWidget* parent)
     cmbPlayer = new QComboBox(Frame1);
     cmbPlayer->setObjectName(QStringLiteral("cmbPlayer"));
     cmbPlayer->setEnabled(false);
+    cmbPlayer->setMinimumWidth(160);
     auto* choice = new QHBoxLayout;
     choice->addWidget(optNew);
     choice->addWidget(optAdd);
@@ -83,6 +84,7 @@ frmAddEditPlayer::frmAddEditPlayer(QWidget* parent)
         previous = f.box;
     }
     outer->addWidget(frameDetails);
+    outer->addStretch(1); // the choice stays at the top while the details are hidden
     layout->addWidget(Frame1);
 
     layout->addLayout(OkCancelRow(this, cmdOK, QStringLiteral("OK"), cmdCancel));

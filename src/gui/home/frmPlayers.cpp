@@ -52,7 +52,7 @@ frmPlayers::frmPlayers(bool ManageOnly, QWidget* parent)
     outer->setContentsMargins(0, 0, 12, 12);
     ctlLeftBar1 = new ctlLeftBar(this);
     ctlLeftBar1->setObjectName(QStringLiteral("ctlLeftBar1"));
-    ctlLeftBar1->setFixedWidth(96);
+    ctlLeftBar1->setFixedWidth(128);
     outer->addWidget(ctlLeftBar1);
 
     auto* body = new QVBoxLayout;
@@ -105,7 +105,7 @@ frmPlayers::frmPlayers(bool ManageOnly, QWidget* parent)
     connect(lstPlayers, &QListWidget::itemDoubleClicked, this, &frmPlayers::btnRename_Click);
     connect(lstPlayersNoCheckBoxes, &QListWidget::itemDoubleClicked, this, &frmPlayers::btnRename_Click);
     connect(cmdOK, &QPushButton::clicked, this, &frmPlayers::cmdOK_Click);
-    resize(560, 460);
+    resize(600, 460);
 
     Form_Load();
 }

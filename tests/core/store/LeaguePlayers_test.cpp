@@ -15,12 +15,12 @@ TEST_F(LeaguePlayersTest, NewPlayersDetailsAndMembershipsKeepToTheirLeague)
         zoe.Details[i] = QStringLiteral("%1 of Zoë").arg(QLatin1String(PlayerDetailColumns[i]));
     const Long id = AddNewPlayer(db, monday, zoe);
     const Long bob = addPlayer(QStringLiteral("bob"), {monday});
-    const Long amy = addPlayer(QStringLiteral("Amy"), {monday});
+    const Long amy = addPlayer(QStringLiteral("Ämy"), {monday});
     AddLeagueMember(db, friday, id);
 
     EXPECT_EQ(ReadPlayerDetails(db, id).Details, zoe.Details);
     EXPECT_EQ(LeagueMemberItems(db, monday),
-              (QList<ListItem> {{QStringLiteral("Amy"), amy}, {QStringLiteral("bob"), bob}, {zoe.PlayerName, id}}));
+              (QList<ListItem> {{QStringLiteral("Ämy"), amy}, {QStringLiteral("bob"), bob}, {zoe.PlayerName, id}}));
 
     zoe.PlayerName = QStringLiteral("Zoe");
     zoe.Details[EmailDetail] = QStringLiteral("zoe@example.org");
