@@ -8,6 +8,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPalette>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -44,6 +45,11 @@ QFrame* panel(QWidget* parent, const char* name)
 {
     auto* f = named(new QFrame(parent), name);
     f->setFrameShape(QFrame::Box);
+    // A light panel with dark text, readable over the dark display.
+    QPalette light = f->palette();
+    light.setColor(QPalette::Window, QColor(0xFF, 0xFF, 0xE1));
+    light.setColor(QPalette::WindowText, Qt::black);
+    f->setPalette(light);
     f->setAutoFillBackground(true);
     f->hide();
     return f;

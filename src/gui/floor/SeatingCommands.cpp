@@ -180,6 +180,8 @@ void SeatingCommands::CheckNotifyReduceTables(bool bEndOfSession, bool bNoSound)
         return;
     w.frames.lblTableMessage->setText(
         QStringLiteral("Notice:  You have one or more tables that can be dropped and/or need to be balanced."));
+    // The frame grows to its message before it is placed.
+    w.frames.Place(w.width(), w.height());
     w.frames.frameAlert->show();
     w.frames.frameAlert->raise();
     w.mbLastAlertEndOfSession = bEndOfSession;

@@ -77,3 +77,23 @@ TEST_F(ActionButtonsTest, TheResultsExportOfTheTwoGroupLayoutListsEveryPlayer)
     EXPECT_EQ(programSettings().glngPlayerDisplay, 0);
     EXPECT_EQ(programSettings().gintDisplayPointsInGrid, 0);
 }
+
+TEST_F(ActionButtonsTest, TheEliminateButtonTakesTheSelectedPlayerOut)
+{
+    programSettings().gintTrackKills = 0;
+    showActive();
+    w->RefreshScreens(true);
+    clickCell(1, 1); // the first player's seat cell
+    ASSERT_TRUE(buttons()->isVisible());
+    const long index = w->FindPlayerIndex();
+    ASSERT_GT(index, 0);
+    const Long id = openTournament().gtypPlayers[index].PlayerID;
+    QTest::mouseClick(w->frames.cmdEliminate, Qt::LeftButton);
+    const OpenTournament& t = openTournament();
+    long out = 0;
+    for (long i = 1; i <= t.gintPlayerCount(); ++i)
+        if (t.gtypPlayers[i].Finish != 0)
+            out = t.gtypPlayers[i].PlayerID;
+    EXPECT_EQ(out, id);
+    EXPECT_FALSE(buttons()->isVisible());
+}

@@ -152,6 +152,7 @@ TEST_F(SeatingWindowTest, TableAlertBySettingWithItsSound)
     EXPECT_EQ(w->frames.lblTableMessage->text(),
               QStringLiteral("Notice:  You have one or more tables that can be dropped and/or need to be balanced."));
     EXPECT_TRUE(w->mbLastAlertEndOfSession);
+    EXPECT_GE(w->frames.frameAlert->height(), w->frames.lblTableMessage->sizeHint().height()) << "room for the notice";
     EXPECT_EQ(sounds.played, std::vector<int> {8});
 
     w->frames.frameAlert->hide();
