@@ -129,10 +129,6 @@ public:
     QPushButton* cmdEditPlayer;
     QPushButton* cmdEmail;
 
-    // Edits one player's name and details; true with the new name and
-    // e-mail when they were saved. Tests put a script in its place.
-    std::function<bool(Long PlayerID, const QString& CurrentName, QString& NewName, QString& Email)> editPlayerDetails;
-
     // Element 0 on the change-password page, 1 on the forgotten-password page.
     std::array<QLineEdit*, 2> txtNewPassword {};
     std::array<QLineEdit*, 2> txtConfirmPassword {};

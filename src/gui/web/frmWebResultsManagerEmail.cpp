@@ -9,6 +9,7 @@
 #include "core/store/ProgramSettings.h"
 #include "core/store/SettingsKeys.h"
 #include "gui/controls/ListFillers.h"
+#include "gui/home/EditPlayerDetails.h"
 #include "gui/platform/BusyPointer.h"
 #include "gui/web/WebPageWidgets.h"
 #include "gui/web/frmWebResultsManager.h"
@@ -44,12 +45,6 @@ QListWidget* recipientList(QWidget* parent, const QString& name)
     auto* list = named(new QListWidget(parent), name);
     list->setMinimumHeight(110);
     return list;
-}
-
-bool editNotBuilt(Long, const QString&, QString&, QString&)
-{
-    prompter().message(QStringLiteral("Editing player details is not built yet."));
-    return false;
 }
 
 } // namespace
@@ -112,7 +107,6 @@ void frmWebResultsManager::buildEmailPage(QWidget* pages)
     column(frameEmail)->addLayout(grid);
     pages->layout()->addWidget(frameEmail);
     frameEmail->hide();
-    editPlayerDetails = editNotBuilt;
 }
 
 void frmWebResultsManager::connectEmailHandlers()
@@ -262,7 +256,8 @@ void frmWebResultsManager::cmdEditPlayer_Click()
     QString newName;
     QString email;
     bool saved = false;
-    ReportFailures([&] { saved = editPlayerDetails(player->data(Qt::UserRole).toInt(), listed.name, newName, email); });
+    ReportFailures(
+        [&] { saved = EditPlayerDetails(player->data(Qt::UserRole).toInt(), listed.name, newName, email, this); });
     if (!saved)
         return;
     {

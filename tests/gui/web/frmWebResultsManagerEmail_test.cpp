@@ -1,5 +1,8 @@
 #include "frmWebResultsManagerFixture.h"
 
+#include "WindowTestHelpers.h"
+#include "gui/home/frmAddEditPlayer.h"
+
 #include <QUrlQuery>
 
 namespace {
@@ -97,15 +100,14 @@ TEST_F(WebEmailWindow, EditingAPlayerSetsTheMarkAndTheAddressAndRebuildsTheToBox
         QString listed;
         QString to;
     };
-    QString asked;
     for (const Edit& e : {Edit {1, QStringLiteral("bo@x.io"), QStringLiteral("Bo"), QStringLiteral("amy@x.io")},
                           Edit {0, QString(), QStringLiteral("Amy"), QString()}}) {
-        window->editPlayerDetails = [&](Long, const QString& name, QString& newName, QString& email) {
-            asked = name;
-            newName = name;
-            email = e.email;
-            return true;
-        };
+        QString asked;
+        OnNextDialog<frmAddEditPlayer>([&](frmAddEditPlayer& d) {
+            asked = d.txtPlayer->text();
+            d.txtEmail->setText(e.email);
+            QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+        });
         window->lstPlayers->setCurrentRow(e.row);
         QTest::mouseClick(window->cmdEditPlayer, Qt::LeftButton);
         EXPECT_EQ(asked, e.listed);
@@ -115,23 +117,25 @@ TEST_F(WebEmailWindow, EditingAPlayerSetsTheMarkAndTheAddressAndRebuildsTheToBox
     }
     // The ticks stay: Bo was not ticked and is not now.
     EXPECT_EQ(window->lstPlayers->item(1)->checkState(), Qt::Unchecked);
+    EXPECT_EQ(db.query(QStringLiteral("SELECT Email FROM tblPlayer WHERE PlayerID = ?"), {bo})
+                  .value(QStringLiteral("Email"))
+                  .toString(),
+              QStringLiteral("bo@x.io"));
 
-    // A marked player left without an address keeps the mark; a cancelled
-    // edit changes nothing. The double click edits the same player.
+    // A marked player left without an address keeps the mark; the double
+    // click edits the same player.
     window->optEmailLeague->setChecked(true);
-    for (bool saved : {false, true}) {
-        window->editPlayerDetails = [&](Long, const QString& name, QString& newName, QString& email) {
-            newName = name + QStringLiteral("ette");
-            email.clear();
-            return saved;
-        };
-        window->lstPlayerEmails->setCurrentRow(1);
-        EXPECT_EQ(window->lstPlayers->currentRow(), 1);
-        QTest::mouseDClick(window->lstPlayerEmails->viewport(), Qt::LeftButton, {},
-                           window->lstPlayerEmails->visualItemRect(window->lstPlayerEmails->item(1)).center());
-        EXPECT_EQ(window->lstPlayers->item(1)->text(),
-                  saved ? QStringLiteral("Boette (NO EMAIL)") : QStringLiteral("Bo (NO EMAIL)"));
-    }
+    ASSERT_EQ(window->lstPlayers->item(0)->text(), QStringLiteral("Amy (NO EMAIL)"));
+    OnNextDialog<frmAddEditPlayer>([&](frmAddEditPlayer& d) {
+        d.txtPlayer->setText(QStringLiteral("Amyette"));
+        QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+    });
+    window->lstPlayerEmails->setCurrentRow(0);
+    EXPECT_EQ(window->lstPlayers->currentRow(), 0);
+    const QPoint onAmy = window->lstPlayerEmails->visualItemRect(window->lstPlayerEmails->item(0)).center();
+    QTest::mousePress(window->lstPlayerEmails->viewport(), Qt::LeftButton, {}, onAmy);
+    QTest::mouseDClick(window->lstPlayerEmails->viewport(), Qt::LeftButton, {}, onAmy);
+    EXPECT_EQ(window->lstPlayers->item(0)->text(), QStringLiteral("Amyette (NO EMAIL)"));
 }
 
 TEST_F(WebEmailWindow, TheServiceSendsSeparatelyOrToTheGroupAndKeepsTheSettingsOnlyAfterASend)
