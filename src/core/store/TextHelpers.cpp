@@ -26,3 +26,19 @@ QString CsvEscape(const QVariant& value)
         return QString();
     return doubled(trimmedOfSpaces(value.toString()), u'"');
 }
+
+QString AccessKeyHtml(const QString& caption)
+{
+    QString html;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        QString part(caption[i]);
+        bool underline = false;
+        if (caption[i] == u'&' && i + 1 < caption.size()) {
+            underline = caption[i + 1] != u'&';
+            part = QString(caption[++i]);
+        }
+        part = part.toHtmlEscaped();
+        html += underline ? QStringLiteral("<u>") + part + QStringLiteral("</u>") : part;
+    }
+    return html;
+}

@@ -1,6 +1,7 @@
 #include "gui/controls/ctlButton.h"
 
 #include "core/platform/Twips.h"
+#include "core/store/TextHelpers.h"
 #include "gui/controls/Artwork.h"
 #include "gui/controls/ClickableLabel.h"
 #include "gui/controls/RectangleShape.h"
@@ -42,6 +43,7 @@ ctlButton::ctlButton(QWidget* parent)
     setAutoFillBackground(true);
     lbl->setObjectName(QStringLiteral("lbl"));
     lbl->setAlignment(Qt::AlignCenter);
+    lbl->setTextFormat(Qt::RichText);
     shpBorder->setObjectName(QStringLiteral("shpBorder"));
     shpBorder->hide();
 
@@ -76,9 +78,13 @@ void ctlButton::setForeColor(OleColor New_ForeColor)
     shpBorder->setBorderColor(colour);
 }
 
-QString ctlButton::Caption() const { return lbl->text(); }
+QString ctlButton::Caption() const { return mCaption; }
 
-void ctlButton::setCaption(const QString& New_Caption) { lbl->setText(New_Caption); }
+void ctlButton::setCaption(const QString& New_Caption)
+{
+    mCaption = New_Caption;
+    lbl->setText(AccessKeyHtml(New_Caption));
+}
 
 bool ctlButton::Enabled() const { return lbl->isEnabled(); }
 

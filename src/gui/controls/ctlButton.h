@@ -59,4 +59,5 @@ private:
     OleColor mBackColor = ButtonFaceColor;
     OleColor mForeColor = ButtonTextColor;
     Integer mDisplayType = 0;
+    QString mCaption; // as set, access-key marker included
 };
