@@ -124,5 +124,3 @@ TEST(OpenTournamentModel, IndexOutsideTheBoundsIsAClearError)
         EXPECT_STREQ(e.what(), "index -1 is outside 0..3");
     }
 }
-
-TEST(OpenTournamentModel, TheProgramHasOneOpenTournament) { EXPECT_EQ(&openTournament(), &openTournament()); }
