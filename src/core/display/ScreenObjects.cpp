@@ -373,7 +373,7 @@ void ScreenObjectTable::LoadScreenObjects(Database& db, const ScreenFontSizes& S
     } catch (const DatabaseError& e) {
         prompts.message(QStringLiteral("The stored fonts and colors could not be read, so the display shows its "
                                        "built-in look:\n")
-                        + e.text());
+                        + QString::fromUtf8(e.what()));
     }
     Builder b {*this, Sizes, stored};
     b.addGroup(Groups[0]);

@@ -3,6 +3,7 @@
 #include "core/platform/StoredDate.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
@@ -80,6 +81,15 @@ QSqlQuery run(const QSqlDatabase& connection, const QString& sql, const QVariant
     return q;
 }
 
+// Writable for this user, and not marked read-only: a file or folder that
+// nobody may write is left alone, also by a user whom the system would let
+// write it anyway (root).
+bool writable(const QFileInfo& info)
+{
+    return info.isWritable()
+        && (info.permissions() & (QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther));
+}
+
 // A file that exists must be a SQLite database that this user can write, in
 // a folder that this user can write (the rollback journal goes beside it);
 // otherwise it is refused before the engine sees it.
@@ -88,7 +98,7 @@ void refuseUnusableFile(const QString& file)
     const QFileInfo info(file);
     const QFileInfo folder(info.absolutePath());
     if (!info.exists()) {
-        if (!folder.isDir() || !folder.isWritable())
+        if (!folder.isDir() || !writable(folder))
             throw DatabaseError(QStringLiteral("The database \"%1\" cannot be created: its folder cannot be written.")
                                     .arg(info.absoluteFilePath()));
         return;
@@ -103,7 +113,7 @@ void refuseUnusableFile(const QString& file)
         throw DatabaseError(QStringLiteral("The file \"%1\" is not a database that this program can open "
                                            "(it is no SQLite database). It has been left unchanged.")
                                 .arg(info.absoluteFilePath()));
-    if (!info.isWritable() || !folder.isWritable())
+    if (!writable(info) || !writable(folder))
         throw DatabaseError(QStringLiteral("The database \"%1\" cannot be opened for writing. Check that the file "
                                            "and its folder are not read-only. The file has been left unchanged.")
                                 .arg(info.absoluteFilePath()));
@@ -118,10 +128,36 @@ QString QuoteName(const QString& name)
     return QLatin1Char('"') + QString(name).replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"');
 }
 
-DatabaseError::DatabaseError(const QString& text)
-    : std::runtime_error(text.toStdString())
-    , m_text(text)
+namespace {
+
+std::string messageOf(const QString& text, const QString& file)
 {
+    if (file.isEmpty())
+        return text.toStdString();
+    return QStringLiteral("The database \"%1\" reports: %2")
+        .arg(QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath()), text)
+        .toStdString();
+}
+
+} // namespace
+
+DatabaseError::DatabaseError(const QString& text, const QString& file)
+    : std::runtime_error(messageOf(text, file))
+    , m_text(text)
+    , m_file(file)
+{
+}
+
+template <typename Work>
+auto Database::naming(Work&& work) -> decltype(work())
+{
+    try {
+        return work();
+    } catch (const DatabaseError& e) {
+        if (!e.fileName().isEmpty() || m_file.isEmpty())
+            throw;
+        throw DatabaseError(e.text(), m_file);
+    }
 }
 
 // ---------------------------------------------------------------- Database
@@ -188,7 +224,7 @@ void Database::requireOpen() const
 
 int Database::execute(const QString& sql, const QVariantList& values)
 {
-    return run(connection(), sql, values).numRowsAffected();
+    return naming([&] { return run(connection(), sql, values).numRowsAffected(); });
 }
 
 Recordset Database::query(const QString& sql, const QVariantList& values) { return read(sql, values, QString()); }
@@ -203,30 +239,32 @@ Recordset Database::openTable(const QString& table, const QString& clause, const
 
 Recordset Database::read(const QString& sql, const QVariantList& values, const QString& table)
 {
-    QSqlQuery q = run(connection(), sql, values);
-    Recordset rs;
-    rs.m_db = this;
-    rs.m_table = table;
-    const int first = table.isEmpty() ? 0 : 1; // an updatable recordset reads the rowid first
-    const QSqlRecord record = q.record();
-    for (int i = first; i < record.count(); ++i) {
-        const QString name = record.fieldName(i);
-        if (!rs.m_index.contains(name.toLower()))
-            rs.m_index.insert(name.toLower(), rs.m_columns.size());
-        rs.m_columns << name;
-    }
-    while (q.next()) {
-        QVariantList row;
-        row.reserve(rs.m_columns.size());
-        for (int i = first; i < record.count(); ++i)
-            row << fromStored(q.value(i));
-        rs.m_rows.push_back(std::move(row));
-        if (first)
-            rs.m_rowids.push_back(q.value(0).toLongLong());
-    }
-    if (q.lastError().isValid())
-        throw DatabaseError(engineText(q.lastError()));
-    return rs;
+    return naming([&] {
+        QSqlQuery q = run(connection(), sql, values);
+        Recordset rs;
+        rs.m_db = this;
+        rs.m_table = table;
+        const int first = table.isEmpty() ? 0 : 1; // an updatable recordset reads the rowid first
+        const QSqlRecord record = q.record();
+        for (int i = first; i < record.count(); ++i) {
+            const QString name = record.fieldName(i);
+            if (!rs.m_index.contains(name.toLower()))
+                rs.m_index.insert(name.toLower(), rs.m_columns.size());
+            rs.m_columns << name;
+        }
+        while (q.next()) {
+            QVariantList row;
+            row.reserve(rs.m_columns.size());
+            for (int i = first; i < record.count(); ++i)
+                row << fromStored(q.value(i));
+            rs.m_rows.push_back(std::move(row));
+            if (first)
+                rs.m_rowids.push_back(q.value(0).toLongLong());
+        }
+        if (q.lastError().isValid())
+            throw DatabaseError(engineText(q.lastError()));
+        return rs;
+    });
 }
 
 qint64 Database::lastInsertId()
@@ -246,6 +284,8 @@ QStringList Database::tableNames()
 
 // --------------------------------------------------------------- Recordset
 
+void Recordset::fail(const QString& text) const { throw DatabaseError(text, m_db ? m_db->fileName() : QString()); }
+
 void Recordset::moveNext()
 {
     requireCurrentRow();
@@ -257,7 +297,7 @@ int Recordset::columnIndex(const QString& column) const
 {
     const auto it = m_index.constFind(column.toLower());
     if (it == m_index.constEnd())
-        throw DatabaseError(QStringLiteral("The recordset has no column named %1.").arg(column));
+        fail(QStringLiteral("The recordset has no column named %1.").arg(column));
     return it.value();
 }
 
@@ -283,13 +323,13 @@ void Recordset::sortRows(const QString& column, const std::function<bool(const Q
 void Recordset::requireCurrentRow() const
 {
     if (eof())
-        throw DatabaseError(QStringLiteral("No current record."));
+        fail(QStringLiteral("No current record."));
 }
 
 void Recordset::requireUpdatable() const
 {
     if (m_table.isEmpty())
-        throw DatabaseError(QStringLiteral("This recordset cannot be updated: it was not opened on one table."));
+        fail(QStringLiteral("This recordset cannot be updated: it was not opened on one table."));
 }
 
 QVariant Recordset::value(const QString& column) const
@@ -325,8 +365,12 @@ void Recordset::setValue(const QString& column, const QVariant& value)
 {
     const int c = columnIndex(column);
     if (m_mode == Mode::None)
-        throw DatabaseError(QStringLiteral("A value can be set only after AddNew or Edit."));
-    toStored(value, m_columns[c]); // a value that cannot be stored fails here, naming its column
+        fail(QStringLiteral("A value can be set only after AddNew or Edit."));
+    try {
+        toStored(value, m_columns[c]); // a value that cannot be stored fails here, naming its column
+    } catch (const DatabaseError& e) {
+        fail(e.text());
+    }
     for (auto& change : m_changes)
         if (change.first == c) {
             change.second = value;
@@ -338,7 +382,7 @@ void Recordset::setValue(const QString& column, const QVariant& value)
 qint64 Recordset::update()
 {
     if (m_mode == Mode::None)
-        throw DatabaseError(QStringLiteral("Update without AddNew or Edit."));
+        fail(QStringLiteral("Update without AddNew or Edit."));
     QStringList names;
     QVariantList values;
     for (const auto& [index, v] : m_changes) {
@@ -381,7 +425,7 @@ void Recordset::reload(qint64 rowid, bool append)
 {
     Recordset row = m_db->openTable(m_table, QStringLiteral("WHERE rowid = ?"), {rowid});
     if (row.eof())
-        throw DatabaseError(QStringLiteral("The row just written to %1 cannot be read back.").arg(m_table));
+        fail(QStringLiteral("The row just written to %1 cannot be read back.").arg(m_table));
     if (append) {
         m_rows.push_back(row.m_rows.front());
         m_rowids.push_back(rowid);

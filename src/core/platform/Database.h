@@ -24,14 +24,17 @@
 // engine holds it (integer, real or text).
 
 // Every failure of the database. text() is the engine's own message where
-// the engine gave one.
+// the engine gave one; what() names the database's file as well, when the
+// failure came from an open database (a damaged file is reported by name).
 class DatabaseError : public std::runtime_error {
 public:
-    explicit DatabaseError(const QString& text);
+    explicit DatabaseError(const QString& text, const QString& file = {});
     QString text() const { return m_text; }
+    QString fileName() const { return m_file; }
 
 private:
     QString m_text;
+    QString m_file;
 };
 
 class Recordset;
@@ -72,6 +75,9 @@ private:
     QSqlDatabase connection() const;
     void requireOpen() const;
     Recordset read(const QString& sql, const QVariantList& values, const QString& table);
+    // Runs work; a failure that names no file is raised again naming this one.
+    template <typename Work>
+    auto naming(Work&& work) -> decltype(work());
 
     QString m_connectionName;
     QString m_file;
@@ -114,6 +120,7 @@ private:
     friend class Database;
     enum class Mode { None, Edit, AddNew };
 
+    [[noreturn]] void fail(const QString& text) const; // a DatabaseError naming the file
     int columnIndex(const QString& column) const;
     void requireCurrentRow() const;
     void requireUpdatable() const;

@@ -1,5 +1,6 @@
 #include "core/platform/ReportFailures.h"
 
+#include "core/platform/Database.h"
 #include "core/platform/Prompter.h"
 
 #include <exception>
@@ -9,6 +10,12 @@ bool ReportFailures(const std::function<void()>& command)
     try {
         command();
         return true;
+    } catch (const DatabaseError& e) {
+        // Every database failure the director sees names the database's file.
+        const QString file = gobjDatabase().fileName();
+        prompter().message(e.fileName().isEmpty() && !file.isEmpty()
+                               ? QString::fromUtf8(DatabaseError(e.text(), file).what())
+                               : QString::fromUtf8(e.what()));
     } catch (const std::exception& e) {
         prompter().message(QString::fromUtf8(e.what()));
     } catch (...) {

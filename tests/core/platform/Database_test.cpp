@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 #include "core/platform/Database.h"
 #include "core/platform/JetColumns.h"
+#include "core/platform/ReportFailures.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -208,8 +209,8 @@ TEST_F(DatabaseTest, EachDatabaseHasItsOwnConnectionAndSynchronousWrites)
 
 TEST_F(DatabaseTest, AFileThatIsNoDatabaseIsRefusedAndLeftUntouched)
 {
-    for (const QByteArray& content :
-         {QByteArray("Standard Jet DB\0\0\0\0 and more bytes of an old file", 52), QByteArray("SQLite")}) {
+    static const char oldFile[] = "Standard Jet DB\0\0\0\0 and more bytes of an old file";
+    for (const QByteArray& content : {QByteArray(oldFile, sizeof oldFile - 1), QByteArray("SQLite")}) {
         const QString file = path(QStringLiteral("old.mdb"));
         QFile f(file);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -229,13 +230,49 @@ TEST_F(DatabaseTest, AFileThatIsNoDatabaseIsRefusedAndLeftUntouched)
     }
 }
 
+TEST_F(DatabaseTest, EveryErrorOfADamagedFileNamesTheFile)
+{
+    {
+        Transaction t(db);
+        for (int i = 0; i < 300; ++i)
+            db.execute(QStringLiteral("INSERT INTO tblThing (Notes) VALUES (?)"), {QString(400, u'n')});
+        t.commit();
+    }
+    const QString file = db.fileName();
+    db.close();
+    {
+        // The first pages stay intact, so the file still opens.
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_GT(f.size(), 16 * 4096);
+        f.seek(8 * 4096);
+        f.write(QByteArray(f.size() - 8 * 4096, 'x'));
+    }
+    db.open(file);
+    const QString where = QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath());
+    try {
+        db.query(QStringLiteral("SELECT * FROM tblThing"));
+        ADD_FAILURE() << "a damaged table was read";
+    } catch (const DatabaseError& e) {
+        EXPECT_TRUE(e.text().contains(QStringLiteral("malformed"))) << e.what();
+        EXPECT_TRUE(QString::fromUtf8(e.what()).contains(where)) << e.what();
+    }
+
+    // A failure that the store raises names the program's database when shown.
+    setProgramDatabase(&db);
+    ReportFailures([] { throw DatabaseError(QStringLiteral("The league with the number 3 does not exist.")); });
+    setProgramDatabase(nullptr);
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_TRUE(prompts.messages[0].contains(where)) << prompts.messages[0].toStdString();
+    EXPECT_TRUE(prompts.messages[0].contains(QStringLiteral("league with the number 3")));
+}
+
 TEST_F(DatabaseTest, AReadOnlyFileIsRefusedAndLeftUntouched)
 {
     db.close();
     const QString file = path(QStringLiteral("test.db"));
+    // Marked read-only: refused also for a user the system lets write it.
     QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::ReadGroup);
-    if (QFileInfo(file).isWritable())
-        GTEST_SKIP() << "this user can write read-only files";
     const QByteArray content = [&] {
         QFile f(file);
         f.open(QIODevice::ReadOnly);

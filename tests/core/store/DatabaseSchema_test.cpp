@@ -271,7 +271,7 @@ TEST_F(SchemaTest, AnEmptyVersionTableIsReportedAndRunsNothing)
 {
     db.execute("CREATE TABLE tblVersion (DatabaseVersion TEXT PRIMARY KEY)");
     EXPECT_FALSE(CheckDatabaseVersion(db));
-    EXPECT_EQ(prompts.messages, QStringList {"No current record."});
+    EXPECT_EQ(prompts.messages, QStringList {DatabaseError("No current record.", db.fileName()).what()});
     EXPECT_FALSE(hasColumn("tblTournament", "LittleBlind1"));
     EXPECT_TRUE(versionRows().isEmpty());
 }
@@ -294,7 +294,7 @@ TEST_F(SchemaTest, AStepThatFailsHalfWayLeavesNothingAndIsRetriedCleanly)
     db.execute("CREATE TABLE tblLevel (Something INTEGER)");
 
     EXPECT_FALSE(CheckDatabaseVersion(db));
-    EXPECT_EQ(prompts.messages, QStringList {"table \"tblLevel\" already exists"});
+    EXPECT_EQ(prompts.messages, QStringList {DatabaseError("table \"tblLevel\" already exists", db.fileName()).what()});
     EXPECT_EQ(versionRows(), QStringList {"VERONA"});
     EXPECT_TRUE(hasColumn("tblTournament", "LittleBlind1"));
     EXPECT_FALSE(hasColumn("tblTournament", "SmallRaise"));
