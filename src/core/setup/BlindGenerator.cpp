@@ -2,6 +2,7 @@
 
 #include "core/platform/Database.h"
 #include "core/store/Nz.h"
+#include "core/store/PlainNumberText.h"
 
 #include <cmath>
 
@@ -173,4 +174,48 @@ GeneratedLevels generateLevels(const BlindEstimates& e, const QList<ChipRow>& ch
                        .arg(counted)
                        .arg(settings.NumSafetySessions);
     return out;
+}
+
+QString SmallBlindCellText(Single amount)
+{
+    QString text = PlainNumberText(amount);
+    const bool negative = text.startsWith(u'-');
+    if (negative)
+        text.remove(0, 1);
+    const qsizetype point = text.indexOf(u'.');
+    QString whole = point < 0 ? text : text.left(point);
+    const QString fraction = point < 0 ? QString() : text.mid(point);
+    if (whole == QLatin1String("0") && !fraction.isEmpty())
+        whole.clear();
+    for (qsizetype at = whole.size() - 3; at > 0; at -= 3)
+        whole.insert(at, u',');
+    return (negative ? QStringLiteral("-") : QString()) + whole + fraction;
+}
+
+QList<double> SmallBlindCellAmounts(const QStringList& cells)
+{
+    QList<double> amounts;
+    for (const QString& cell : cells) {
+        double amount = 0;
+        if (ReadsAsNumber(cell.trimmed(), &amount))
+            amounts.append(amount);
+    }
+    return amounts;
+}
+
+QString GeneratorSettingsError(const QString& roundTo, const QString& numSafety)
+{
+    // Both are stored as 16-bit whole numbers; text that is no number counts as 0.
+    auto whole = [](const QString& text) {
+        double value = 0;
+        ReadsAsNumber(text.trimmed(), &value);
+        return RoundHalfEven(value);
+    };
+    const double unit = whole(roundTo);
+    if (unit < 1 || unit > 32767)
+        return QStringLiteral("The time for each level must be rounded to at least 1 minute.");
+    const double safety = whole(numSafety);
+    if (safety < 0 || safety > 32767)
+        return QStringLiteral("The number of 'safety' levels cannot be negative.");
+    return {};
 }

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class Database;
 
@@ -70,3 +71,15 @@ struct GeneratedLevels {
 GeneratedLevels generateLevels(const BlindEstimates& estimates, const QList<ChipRow>& chips,
                                const GeneratorSettings& settings, const QList<Single>& table);
 QString TimeWarningMessage();
+
+// The settings dialog's small-blind cells: amounts of 1 or more with group
+// separators ("1,500.5"), smaller ones without the leading zero (".05"). The
+// decimals are kept, so that OK never changes an amount the director did not
+// touch.
+QString SmallBlindCellText(Single amount);
+// The amounts of the cells that read as numbers ("1,500" is 1500); blank and
+// other cells are skipped.
+QList<double> SmallBlindCellAmounts(const QStringList& cells);
+// Why the settings dialog refuses its rounding unit or safety count, or ""
+// when both are usable.
+QString GeneratorSettingsError(const QString& roundTo, const QString& numSafety);

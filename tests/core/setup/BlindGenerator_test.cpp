@@ -155,3 +155,24 @@ TEST_F(SmallBlindTableTest, SavedTableReplacesTheBuiltInListAllOrNothing)
     EXPECT_THROW(SaveDefaultSmallBlinds(db, {5, 500}), DatabaseError);
     EXPECT_EQ(LoadDefaultSmallBlinds(db, false), (QList<Single> {0.5f, 25, 1500}));
 }
+
+TEST(BlindGenerator, SettingsDialogTexts)
+{
+    const std::pair<Single, const char*> cells[]
+        = {{0.05f, ".05"}, {0.125f, ".125"}, {1, "1"}, {1500, "1,500"}, {1500.5f, "1,500.5"}, {1e9f, "1,000,000,000"}};
+    for (const auto& [amount, text] : cells)
+        EXPECT_EQ(SmallBlindCellText(amount), QString::fromLatin1(text));
+    EXPECT_EQ(SmallBlindCellAmounts({QStringLiteral("1,500"), QString(), QStringLiteral(" .05 "), QStringLiteral("x"),
+                                     QStringLiteral("1,500.5")}),
+              (QList<double> {1500, 0.05, 1500.5}));
+
+    const QString unit = QStringLiteral("The time for each level must be rounded to at least 1 minute.");
+    const QString safety = QStringLiteral("The number of 'safety' levels cannot be negative.");
+    const std::tuple<const char*, const char*, QString> checks[] = {
+        {"10", "3", QString()}, {"1", "0", QString()}, {"0", "3", unit},        {"abc", "3", unit},
+        {"40000", "3", unit},   {"10", "-1", safety},  {"10", "40000", safety}, {"10", "", QString()},
+    };
+    for (const auto& [roundTo, safe, message] : checks)
+        EXPECT_EQ(GeneratorSettingsError(QString::fromLatin1(roundTo), QString::fromLatin1(safe)), message)
+            << roundTo << " / " << safe;
+}
