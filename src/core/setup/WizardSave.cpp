@@ -1,0 +1,339 @@
+#include "core/setup/WizardSave.h"
+
+#include "core/platform/StoredDate.h"
+#include "core/store/Nz.h"
+#include "core/store/OpenTournament.h"
+#include "core/store/Payouts.h"
+#include "core/store/TournamentChange.h"
+#include "core/store/TournamentStore.h"
+
+#include <QRegularExpression>
+#include <limits>
+
+namespace {
+
+double number(const QString& text)
+{
+    double x = 0;
+    return ReadsAsNumber(text, &x) ? x : 0;
+}
+
+// A whole number's range: 16 or 32 bits; 0 for a number that is not whole.
+bool fits(double x, int bits)
+{
+    const double r = RoundHalfEven(x);
+    if (bits == 16)
+        return r >= std::numeric_limits<Integer>::min() && r <= std::numeric_limits<Integer>::max();
+    if (bits == 32)
+        return r >= std::numeric_limits<Long>::min() && r <= std::numeric_limits<Long>::max();
+    return true;
+}
+
+std::optional<WizardFault> verifyNumeric(const WizardForm& f, const QString& control, const QString& label, int page,
+                                         int bits = 0)
+{
+    double x = 0;
+    if (!ReadsAsNumber(f.text(control), &x))
+        return WizardFault {page, control, label + QStringLiteral(" must be numeric.")};
+    if (!fits(x, bits))
+        return WizardFault {page, control, label + QStringLiteral(" is too large.")};
+    return std::nullopt;
+}
+
+struct NumericBox {
+    const char* Control;
+    const char* Label;
+    int Page;
+    int Bits;
+};
+
+constexpr NumericBox BuyinBoxes[] = {
+    {"txtBuyin", "Buyin amount", 1, 0},
+    {"txtAddonAmount", "Addon Chips, even if not used,", 1, 0},
+    {"txtAddonChipValue", "Addon Chips Value, even if not used,", 1, 0},
+    {"txtBuyinChipValue", "Buyin chip value", 1, 0},
+    {"txtRebuy", "Rebuy amount, even if not used,", 1, 0},
+    {"txtRebuyChipValue", "Rebuy chip value, even if not used,", 1, 0},
+    {"txtTakeAmount", "House Fee", 1, 0},
+    {"txtEstNumPlayers", "Estimated Number of Players", 1, 16},
+    {"txtEstNumRebuys", "Estimated Number of Rebuys", 1, 16},
+    {"txtEstNumAddons", "Estimated Number of Addons", 1, 16},
+    {"txtEstDurationHour", "Estimated Duration of Tournament", 3, 0},
+    {"txtEstDurationMin", "Estimated Duration of Tournament", 3, 0},
+    {"txtEstTimeforBreaks", "Estimated Time for Breaks", 3, 16},
+    {"txtEstNumBreaks", "Estimated Number of Breaks", 3, 16},
+};
+
+constexpr NumericBox PointsBoxes[] = {
+    {"txtPointsAllPlayers", "Auto-Points Value, even if not used,", 4, 0},
+    {"txtPointsByPosition", "Auto-Points Value, even if not used,", 4, 0},
+    {"txtBountyAllDollars", "Bounty $ Value, even if not used,", 5, 0},
+    {"txtBountyAllPoints", "Bounty Points Value, even if not used,", 5, 0},
+};
+
+std::optional<WizardFault> verifyAll(const WizardForm& f, const auto& boxes)
+{
+    for (const NumericBox& b : boxes)
+        if (auto fault = verifyNumeric(f, QString::fromLatin1(b.Control), QString::fromLatin1(b.Label), b.Page, b.Bits))
+            return fault;
+    return std::nullopt;
+}
+
+constexpr int SessionColumn = 5;
+constexpr int BreakColumn = 6;
+
+std::optional<WizardFault> checkLevels(WizardForm& f)
+{
+    const QString grid = QStringLiteral("gridLevels");
+    for (LevelRow& row : f.Levels) {
+        for (QString& cell : row)
+            if (!ReadsAsNumber(cell))
+                cell = QStringLiteral("0");
+        const double session = number(row[SessionColumn]);
+        if (!fits(session, 16))
+            return WizardFault {3, grid, QStringLiteral("Session Time (Min.) is too large.")};
+        // Below one minute the clock would never move on.
+        if (RoundHalfEven(session) <= 0)
+            return WizardFault {3, grid, QStringLiteral("Session time cannot be 0.")};
+    }
+    if (!f.Levels.isEmpty() && number(f.Levels.last()[BreakColumn]) != 0)
+        return WizardFault {3, grid, QStringLiteral("You cannot schedule a break after the last session.")};
+    return std::nullopt;
+}
+
+std::optional<WizardFault> checkPayouts(const WizardForm& f)
+{
+    if (f.index(QStringLiteral("cmbPayoutType")) >= 2)
+        return std::nullopt; // prizes are texts
+    const QString grid = QStringLiteral("grid");
+    for (const PayoutRow& row : f.Payouts)
+        if (!ReadsAsNumber(row.Payout))
+            return WizardFault {
+                4, grid, QStringLiteral("Payouts must be numeric.    Set to 0 if you don't want to have a payout.")};
+    for (const PayoutRow& row : f.Payouts)
+        if (!ReadsAsNumber(row.Points))
+            return WizardFault {
+                4, grid, QStringLiteral("Points must be numeric.  Set to 0 if you don't want to include points.")};
+    return std::nullopt;
+}
+
+QString chipControl(const char* name, int i) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i); }
+
+} // namespace
+
+std::optional<WizardFault> CheckWizardForm(WizardForm& f, const std::function<bool(const QString&)>& validateName)
+{
+    if (f.NewTourney && !validateName(f.text(QStringLiteral("txtName"))))
+        return WizardFault {0, QStringLiteral("txtName"), QString()};
+    if (!ReadDateBox(f.text(QStringLiteral("txtDate"))))
+        return WizardFault {0, QStringLiteral("txtDate"), QStringLiteral("Invalid tournament date.")};
+    const QString perTable = QStringLiteral("txtMaxPlayersPerTable");
+    if (auto fault = verifyNumeric(f, perTable, QStringLiteral("Players per table"), 0, 16))
+        return fault;
+    if (RoundHalfEven(number(f.text(perTable))) < 1)
+        return WizardFault {0, perTable, QStringLiteral("Players per table must be at least 1.")};
+    if (auto fault = checkLevels(f))
+        return fault;
+    if (f.index(QStringLiteral("chkAllowAddon")) == 1) {
+        const int first = f.index(QStringLiteral("cmbAddonLevel1"));
+        const int second = f.index(QStringLiteral("cmbAddonLevel2"));
+        if (first > second && second != 0)
+            return WizardFault {1, QStringLiteral("cmbAddonLevel1"),
+                                QStringLiteral("The levels set for add-on are not valid.  The 2nd level cannot be "
+                                               "lower than the 1st level.")};
+    }
+    if (auto fault = verifyAll(f, BuyinBoxes))
+        return fault;
+    const double duration = number(f.text(QStringLiteral("txtEstDurationHour"))) * 60
+        + number(f.text(QStringLiteral("txtEstDurationMin")));
+    if (!fits(duration, 16))
+        return WizardFault {3, QStringLiteral("txtEstDurationHour"),
+                            QStringLiteral("Estimated Duration of Tournament is too large.")};
+    for (const char* box :
+         {"txtMinutesPerSession", "txtLittleBlind", "txtBigBlind", "txtSmallRaise", "txtBigRaise", "txtAnte"}) {
+        QString& text = f.Text[QString::fromLatin1(box)];
+        if (!ReadsAsNumber(text))
+            text = QStringLiteral("0");
+    }
+    if (!fits(number(f.text(QStringLiteral("txtMinutesPerSession"))), 32))
+        return WizardFault {3, QStringLiteral("txtMinutesPerSession"),
+                            QStringLiteral("Minutes per Session is too large.")};
+    for (int i = 0; i < 10; ++i)
+        if (auto fault = verifyNumeric(f, chipControl("txtChipAmount", i), QStringLiteral("Chip values"), 2))
+            return fault;
+    if (auto fault = checkPayouts(f))
+        return fault;
+    return verifyAll(f, PointsBoxes);
+}
+
+std::optional<QDate> ReadDateBox(const QString& text)
+{
+    static const QRegularExpression us(QStringLiteral("^(\\d{1,2})/(\\d{1,2})/(\\d{4})$"));
+    static const QRegularExpression iso(QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})$"));
+    const QString t = text.trimmed();
+    QDate day;
+    if (const auto m = us.match(t); m.hasMatch())
+        day = QDate(m.captured(3).toInt(), m.captured(1).toInt(), m.captured(2).toInt());
+    else if (const auto m = iso.match(t); m.hasMatch())
+        day = QDate(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
+    if (!day.isValid())
+        return std::nullopt;
+    return day;
+}
+
+QString CutPictureLocation(int pictureType, const QString& location)
+{
+    QString cut = location.trimmed();
+    if (cut.isEmpty())
+        return cut;
+    static const QStringList pictures {QStringLiteral("jpg"), QStringLiteral("bmp"), QStringLiteral("gif")};
+    const qsizetype slash = cut.lastIndexOf(QLatin1Char('/'));
+    if (pictureType == 1 && pictures.contains(cut.right(3).toLower()) && slash >= 0)
+        cut = cut.left(slash);
+    if (cut.endsWith(QLatin1Char('/')))
+        cut.chop(1);
+    return cut;
+}
+
+QList<Integer> PlayersToUnseat(const OpenTournament& t, Integer playersPerTable)
+{
+    QList<Integer> unseat;
+    for (Integer k = 1; k <= t.gintPlayerCount(); ++k)
+        if (t.gtypPlayers[k].Seat > playersPerTable)
+            unseat.append(k);
+    return unseat;
+}
+
+QList<Integer> ApplyWizardForm(const WizardForm& f, OpenTournament& t)
+{
+    const auto text = [&](const char* control) { return f.text(QString::fromLatin1(control)); };
+    const auto num = [&](const char* control) { return number(text(control)); };
+    const auto whole = [&](const char* control) { return NzInteger(num(control)); };
+    const auto index = [&](const char* control) { return Integer(f.index(QString::fromLatin1(control))); };
+
+    t.gstrTournamentName = text("txtName");
+    t.gvarTournamentDate = DateTimeOf(ReadDateBox(text("txtDate")).value_or(QDate()));
+    t.glngMinutesPerSession = NzLong(num("txtMinutesPerSession"));
+    t.gintPlayersPerTable = whole("txtMaxPlayersPerTable");
+    t.gdblSmall = num("txtLittleBlind");
+    t.gdblBig = num("txtBigBlind");
+    t.gdblSmallRaise = num("txtSmallRaise");
+    t.gdblBigRaise = num("txtBigRaise");
+    const Integer level = Integer(index("cmbLevel") + 1);
+    if (level != t.gintBlindsLevel)
+        t.gblnOnBreak = false; // a changed level ends a running break
+    t.gintBlindsLevel = level;
+    t.gintAutoDoubleBlind = index("cmbPresets");
+    t.gdblAnte = num("txtAnte");
+    t.gdblBuyin = num("txtBuyin");
+    t.gintPayAsPercentages = index("cmbPayoutType");
+    t.gintNumberPaid = Integer(index("cmbNumPaid") + 1);
+    t.gintRoundTo = whole("cmbRound");
+    for (int i = 0; i < OpenTournament::ChipSlots; ++i) {
+        t.gdblChipAmount[i] = number(f.text(chipControl("txtChipAmount", i)));
+        t.gstrChipColor[i] = f.text(chipControl("cmbChipColor", i));
+        t.gintStartingChipCount[i] = NzInteger(number(f.text(chipControl("cmbNumChips", i))));
+        t.gstrChipPicture[i] = f.text(chipControl("txtChipPicture", i));
+    }
+    t.gintEstNumberofPlayers = whole("txtEstNumPlayers");
+    t.gintEstNumberofRebuys = whole("txtEstNumRebuys");
+    t.gintEstNumberofAddons = whole("txtEstNumAddons");
+    t.gintEstDurationOfTournament = NzInteger(num("txtEstDurationHour") * 60 + num("txtEstDurationMin"));
+    t.gintEstTimeForBreaks = whole("txtEstTimeforBreaks");
+    t.gintEstNumberofBreaks = whole("txtEstNumBreaks");
+    t.glngNotifyWhenTablesCanBeReduced = index("cmbTATableNotify");
+    t.gintAllowRebuys = index("chkAllowRebuys");
+    t.gintAllowAddons = index("chkAllowAddon");
+    t.gdblBuyinChipValue = num("txtBuyinChipValue");
+    t.gdblRebuyAmount = num("txtRebuy");
+    t.gdblRebuyChipValue = num("txtRebuyChipValue");
+    t.gintNumberRebuys = index("cmbNumRebuysAllowed");
+    t.gintRebuyUntilLevel = index("cmbRebuyLevel");
+    t.gdblAddonAmount = num("txtAddonAmount");
+    t.gdblAddonChipValue = num("txtAddonChipValue");
+    t.gintNumberAddons = index("cmbAddonNumAllowed");
+    t.gintAddonLevel1 = index("cmbAddonLevel1");
+    t.gintAddonLevel2 = index("cmbAddonLevel2");
+    t.gdblHouseTakeAmount = num("txtTakeAmount");
+    t.gstrRules = f.Rules;
+    t.gstrCustomMessage = f.CustomMessage;
+    t.gintCustomPictureType = index("cmbCustomPictureType");
+    t.gstrCustomPictureLocation = CutPictureLocation(t.gintCustomPictureType, text("txtFile"));
+    t.gintUseAutoPointsAll = index("chkPointsAllPlayers");
+    t.gintUseAutoPointsbyPosition = index("chkPointsByPosition");
+    t.gdblAutoPointsAllPlayers = num("txtPointsAllPlayers");
+    t.gdblAutoPointsByPositionFactor = num("txtPointsByPosition");
+    t.gintAutoBountyType = index("cmbBountyAll");
+    t.gdblAutoBountyDollars = num("txtBountyAllDollars");
+    t.gdblAutoBountyPoints = num("txtBountyAllPoints");
+
+    t.RedimLevels(long(f.Levels.size()));
+    for (long n = 1; n <= f.Levels.size(); ++n) {
+        const LevelRow& row = f.Levels[n - 1];
+        t.gdblLevelAnte[n] = number(row[0]);
+        t.gdblLevelSmallBlind[n] = number(row[1]);
+        t.gdblLevelBigBlind[n] = number(row[2]);
+        t.gdblLevelSmallRaise[n] = number(row[3]);
+        t.gdblLevelBigRaise[n] = number(row[4]);
+        t.gintLevelSessionTime[n] = NzInteger(number(row[SessionColumn]));
+        t.gdblLevelBreakAfter[n] = number(row[BreakColumn]);
+        if (n <= f.Reminders.size()) {
+            t.gstrLevelReminder[n] = f.Reminders[n - 1].first;
+            t.gblnLevelWaitOnReminder[n] = f.Reminders[n - 1].second;
+        }
+    }
+
+    // A new tournament starts without entrants, so its seats are not
+    // touched; an earlier tournament's players stay where they are.
+    QList<Integer> unseated;
+    if (f.NewTourney) {
+        t.ClearPlayers();
+    } else {
+        unseated = PlayersToUnseat(t, t.gintPlayersPerTable);
+        for (Integer k : unseated)
+            t.gtypPlayers[k].Table = t.gtypPlayers[k].Seat = 0;
+    }
+
+    t.gdblPayout.redimPreserve(t.gintNumberPaid);
+    t.gstrPayoutPrize.redimPreserve(t.gintNumberPaid);
+    t.gsngPayoutPoints.redimPreserve(t.gintNumberPaid);
+    t.gdblCalculatedPayout.redimPreserve(t.gintNumberPaid);
+    for (long e = 0; e <= t.gintNumberPaid && e < f.Payouts.size(); ++e) {
+        const PayoutRow& row = f.Payouts[e];
+        if (t.gintPayAsPercentages == 2) {
+            t.gdblPayout[e] = 0;
+            t.gstrPayoutPrize[e] = row.Payout;
+        } else {
+            t.gdblPayout[e] = number(row.Payout);
+        }
+        t.gsngPayoutPoints[e] = Single(number(row.Points));
+    }
+
+    if (f.AwardPlaceholder || f.Awards.isEmpty()) {
+        t.gtypAwards.clear();
+    } else {
+        t.gtypAwards.redim(1, long(f.Awards.size()));
+        for (long i = 1; i <= f.Awards.size(); ++i) {
+            const auto& row = f.Awards[i - 1];
+            AwardRecord& a = t.gtypAwards[i];
+            a.AwardID = NzLong(number(row[0]));
+            a.IsBounty = NzInteger(number(row[1]));
+            a.BountyPlayerID = NzLong(number(row[2]));
+            a.Description = row[3];
+            a.Payout = number(row[4]);
+            a.Points = number(row[5]);
+            a.AwardedToPlayerID = NzLong(number(row[6]));
+        }
+    }
+    CalculatePayouts(t);
+    return unseated;
+}
+
+void SaveWizardForm(Database& db, OpenTournament& t, const WizardForm& form)
+{
+    ChangeTournament(db, t, [&](OpenTournament& copy) {
+        for (Integer k : ApplyWizardForm(form, copy))
+            SaveTournamentPlayer(db, copy, k);
+        SaveTournament(db, copy, form.NewTourney);
+    });
+}

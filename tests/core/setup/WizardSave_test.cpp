@@ -1,0 +1,249 @@
+#include "core/setup/WizardSave.h"
+
+#include "FieldBuilder.h"
+#include "LeagueTestData.h"
+#include "core/platform/Database.h"
+#include "core/setup/NewTournament.h"
+#include "core/store/OpenTournament.h"
+#include "core/store/TournamentStore.h"
+
+namespace {
+
+// A form that passes every check: three 20-minute levels, three places paid.
+WizardForm validForm(bool newTourney = false)
+{
+    WizardForm f;
+    f.NewTourney = newTourney;
+    for (const char* box : {"txtBuyin",
+                            "txtAddonAmount",
+                            "txtAddonChipValue",
+                            "txtBuyinChipValue",
+                            "txtRebuy",
+                            "txtRebuyChipValue",
+                            "txtTakeAmount",
+                            "txtEstNumPlayers",
+                            "txtEstNumRebuys",
+                            "txtEstNumAddons",
+                            "txtEstDurationHour",
+                            "txtEstDurationMin",
+                            "txtEstTimeforBreaks",
+                            "txtEstNumBreaks",
+                            "txtMinutesPerSession",
+                            "txtLittleBlind",
+                            "txtBigBlind",
+                            "txtSmallRaise",
+                            "txtBigRaise",
+                            "txtAnte",
+                            "txtPointsAllPlayers",
+                            "txtPointsByPosition",
+                            "txtBountyAllDollars",
+                            "txtBountyAllPoints",
+                            "cmbRound"})
+        f.Text[QString::fromLatin1(box)] = QStringLiteral("1");
+    for (int i = 0; i < 10; ++i)
+        f.Text[QStringLiteral("txtChipAmount(%1)").arg(i)] = QStringLiteral("25");
+    f.Text[QStringLiteral("txtName")] = QStringLiteral("Friday");
+    f.Text[QStringLiteral("txtDate")] = QStringLiteral("3/7/2026");
+    f.Text[QStringLiteral("txtMaxPlayersPerTable")] = QStringLiteral("10");
+    f.Index[QStringLiteral("cmbPayoutType")] = 1;
+    f.Index[QStringLiteral("cmbNumPaid")] = 2;
+    f.Levels = LevelRows(3, LevelRow {"0", "25", "50", "0", "0", "20", "0"});
+    f.Payouts = {{"0", "0"}, {"60", "10.5"}, {"30", "5"}, {"10", "1"}};
+    return f;
+}
+
+struct FaultCase {
+    const char* name;
+    std::function<void(WizardForm&)> change;
+    int page; // -1: no fault
+    const char* control;
+    const char* message;
+};
+
+const bool nameOk = true;
+
+} // namespace
+
+TEST(WizardSave, ChecksStopAtTheFirstFaultWithItsPageControlAndMessage)
+{
+    const auto text = [](const char* box, const char* value) {
+        return [=](WizardForm& f) { f.Text[QString::fromLatin1(box)] = QString::fromLatin1(value); };
+    };
+    const auto addons = [](bool allowed, int first, int second) {
+        return [=](WizardForm& f) {
+            f.Index[QStringLiteral("chkAllowAddon")] = allowed ? 1 : 0;
+            f.Index[QStringLiteral("cmbAddonLevel1")] = first;
+            f.Index[QStringLiteral("cmbAddonLevel2")] = second;
+        };
+    };
+    const FaultCase cases[] = {
+        {"valid", [](WizardForm&) {}, -1, "", ""},
+        {"two faults, the first wins",
+         [](WizardForm& f) {
+             f.Text[QStringLiteral("txtBuyin")] = QStringLiteral("ten");
+             f.Text[QStringLiteral("txtChipAmount(3)")] = QStringLiteral("x");
+         },
+         1, "txtBuyin", "Buyin amount must be numeric."},
+        {"add-on amount", text("txtAddonAmount", "a"), 1, "txtAddonAmount",
+         "Addon Chips, even if not used, must be numeric."},
+        {"date", text("txtDate", "2/30/2026"), 0, "txtDate", "Invalid tournament date."},
+        {"no seats", text("txtMaxPlayersPerTable", "0"), 0, "txtMaxPlayersPerTable",
+         "Players per table must be at least 1."},
+        {"seats too many", text("txtMaxPlayersPerTable", "40000"), 0, "txtMaxPlayersPerTable",
+         "Players per table is too large."},
+        {"empty session", [](WizardForm& f) { f.Levels[1][5] = QString(); }, 3, "gridLevels",
+         "Session time cannot be 0."},
+        {"negative session", [](WizardForm& f) { f.Levels[1][5] = QStringLiteral("-5"); }, 3, "gridLevels",
+         "Session time cannot be 0."},
+        {"break after the last", [](WizardForm& f) { f.Levels[2][6] = QStringLiteral("10"); }, 3, "gridLevels",
+         "You cannot schedule a break after the last session."},
+        {"break before the last", [](WizardForm& f) { f.Levels[1][6] = QStringLiteral("10"); }, -1, "", ""},
+        {"add-on levels reversed", addons(true, 5, 3), 1, "cmbAddonLevel1",
+         "The levels set for add-on are not valid.  The 2nd level cannot be lower than the 1st level."},
+        {"add-on reversed but off", addons(false, 5, 3), -1, "", ""},
+        {"add-on up to Finish", addons(true, 5, 0), -1, "", ""},
+        {"add-on equal", addons(true, 3, 3), -1, "", ""},
+        {"duration too long", text("txtEstDurationHour", "600"), 3, "txtEstDurationHour",
+         "Estimated Duration of Tournament is too large."},
+        {"chip", text("txtChipAmount(9)", "x"), 2, "txtChipAmount(9)", "Chip values must be numeric."},
+        {"payout", [](WizardForm& f) { f.Payouts[2].Payout = QStringLiteral("TV"); }, 4, "grid",
+         "Payouts must be numeric.    Set to 0 if you don't want to have a payout."},
+        {"points", [](WizardForm& f) { f.Payouts[0].Points = QStringLiteral("p"); }, 4, "grid",
+         "Points must be numeric.  Set to 0 if you don't want to include points."},
+        {"prizes take letters",
+         [](WizardForm& f) {
+             f.Index[QStringLiteral("cmbPayoutType")] = 2;
+             f.Payouts[1] = {QStringLiteral("A TV"), QStringLiteral("lots")};
+         },
+         -1, "", ""},
+        {"bounty points", text("txtBountyAllPoints", ""), 5, "txtBountyAllPoints",
+         "Bounty Points Value, even if not used, must be numeric."},
+    };
+    for (const FaultCase& c : cases) {
+        WizardForm f = validForm();
+        c.change(f);
+        const auto fault = CheckWizardForm(f, [](const QString&) { return nameOk; });
+        ASSERT_EQ(fault.has_value(), c.page >= 0) << c.name;
+        if (!fault)
+            continue;
+        EXPECT_EQ(fault->Page, c.page) << c.name;
+        EXPECT_EQ(fault->Control, QString::fromLatin1(c.control)) << c.name;
+        EXPECT_EQ(fault->Message, QString::fromLatin1(c.message)) << c.name;
+    }
+
+    // A new tournament's name is checked first, by the name check itself;
+    // a tournament being changed keeps its name unchecked.
+    WizardForm fresh = validForm(true);
+    fresh.Text[QStringLiteral("txtBuyin")] = QStringLiteral("x");
+    EXPECT_EQ(CheckWizardForm(fresh, [](const QString&) { return false; })->Control, QStringLiteral("txtName"));
+    WizardForm running = validForm(false);
+    EXPECT_FALSE(CheckWizardForm(running, [](const QString&) { return false; }));
+}
+
+TEST(WizardSave, CellsThatAreNoNumberBecomeZeroUpToTheFaultyLevel)
+{
+    WizardForm f = validForm();
+    f.Levels[0][0] = QStringLiteral("none");
+    f.Levels[1] = {"a", "", "75", "b", "0", "x", "0"};
+    f.Levels[2][1] = QStringLiteral("later");
+    f.Text[QStringLiteral("txtAnte")] = QStringLiteral("?");
+    ASSERT_EQ(CheckWizardForm(f, {})->Message, QStringLiteral("Session time cannot be 0."));
+    EXPECT_EQ(f.Levels[0][0], QStringLiteral("0"));
+    EXPECT_EQ(f.Levels[1], (LevelRow {"0", "0", "75", "0", "0", "0", "0"}));
+    EXPECT_EQ(f.Levels[2][1], QStringLiteral("later")); // the check stopped before it
+
+    f.Levels[1][5] = QStringLiteral("15");
+    f.Levels[2][1] = QStringLiteral("100");
+    ASSERT_FALSE(CheckWizardForm(f, {}));
+    EXPECT_EQ(f.text(QStringLiteral("txtAnte")), QStringLiteral("0"));
+}
+
+TEST(WizardSave, DateBoxAndPictureLocation)
+{
+    EXPECT_EQ(ReadDateBox(QStringLiteral("3/7/2026")), QDate(2026, 3, 7));
+    EXPECT_EQ(ReadDateBox(QStringLiteral("12/31/2026")), QDate(2026, 12, 31));
+    EXPECT_EQ(ReadDateBox(QStringLiteral("2026-03-07")), QDate(2026, 3, 7));
+    for (const char* bad : {"", "2/29/2026", "13/1/2026", "7.3.2026", "3/7/26", "2026-3-7"})
+        EXPECT_FALSE(ReadDateBox(QString::fromLatin1(bad))) << bad;
+
+    const struct {
+        int type;
+        const char* typed;
+        const char* stored;
+    } pictures[] = {
+        {1, " /srv/promo/promo.JPG ", "/srv/promo"}, {1, "/srv/promo/", "/srv/promo"},   {1, "promo.gif", "promo.gif"},
+        {0, "/srv/promo/a.jpg", "/srv/promo/a.jpg"}, {0, "/srv/promo//", "/srv/promo/"}, {1, "", ""},
+    };
+    for (const auto& p : pictures)
+        EXPECT_EQ(CutPictureLocation(p.type, QString::fromLatin1(p.typed)), QString::fromLatin1(p.stored)) << p.typed;
+}
+
+class WizardSaveStore : public LeagueDatabaseTest {
+protected:
+    // A stored tournament of 20 entrants seated two tables of 10.
+    OpenTournament stored()
+    {
+        OpenTournament t = makeBlankTournament(QDate(2026, 3, 1));
+        t.gtypPlayers = FieldOf(20, 10).gtypPlayers;
+        t.gintPlayersPerTable = 10;
+        SeatTables(t, {10, 10});
+        for (PlayerRecord& p : t.gtypPlayers)
+            p.PlayerID = addPlayer(p.PlayerName);
+        t.glngCurrentLeagueID = addLeague(QStringLiteral("Home"));
+        SaveTournament(db, t, true);
+        for (Integer k = 1; k <= t.gintPlayerCount(); ++k)
+            SaveTournamentPlayer(db, t, k);
+        return t;
+    }
+    int count(const char* sql) { return db.query(QString::fromLatin1(sql)).value(QStringLiteral("n")).toInt(); }
+};
+
+TEST_F(WizardSaveStore, FewerSeatsUnseatTheLastSeatsOfARunningTournamentAndTheFormIsStored)
+{
+    OpenTournament t = stored();
+    WizardForm f = validForm();
+    f.Text[QStringLiteral("txtMaxPlayersPerTable")] = QStringLiteral("8");
+    f.Awards = {{"0", "0", "0", "None", "50", "2", "0"}};
+    f.AwardPlaceholder = false; // an award called "None" is an award
+    EXPECT_EQ(PlayersToUnseat(t, 8), (QList<Integer> {9, 10, 19, 20}));
+    SaveWizardForm(db, t, f);
+
+    OpenTournament reloaded;
+    LoadTournament(db, reloaded, t.glngCurrentTournamentID, false);
+    int seated = 0;
+    for (const PlayerRecord& p : reloaded.gtypPlayers) {
+        EXPECT_LE(p.Seat, 8);
+        seated += p.Seat > 0;
+    }
+    EXPECT_EQ(reloaded.gintPlayerCount(), 20);
+    EXPECT_EQ(seated, 16);
+    EXPECT_EQ(reloaded.gstrTournamentName, QStringLiteral("Friday"));
+    EXPECT_EQ(reloaded.gvarTournamentDate.toDate(), QDate(2026, 3, 7));
+    EXPECT_EQ(reloaded.gdblNumberLevels, 3);
+    EXPECT_FLOAT_EQ(reloaded.gsngPayoutPoints[1], 10.5F);
+    ASSERT_EQ(reloaded.gintAwardCount(), 1);
+    EXPECT_EQ(reloaded.gtypAwards[1].Description, QStringLiteral("None"));
+
+    // A new tournament made from it has no entrants to unseat.
+    OpenTournament fresh = prepareCopy(t, QDate(2026, 3, 8));
+    WizardForm n = validForm(true);
+    n.Text[QStringLiteral("txtMaxPlayersPerTable")] = QStringLiteral("8");
+    SaveWizardForm(db, fresh, n);
+    EXPECT_NE(fresh.glngCurrentTournamentID, t.glngCurrentTournamentID);
+    EXPECT_EQ(fresh.gintPlayerCount(), 0);
+    EXPECT_EQ(fresh.gintAwardCount(), 0);
+}
+
+TEST_F(WizardSaveStore, FailedSaveChangesNothing)
+{
+    OpenTournament t = stored();
+    const OpenTournament before = t;
+    db.execute(QStringLiteral("CREATE TRIGGER failing BEFORE UPDATE ON tblTournament "
+                              "BEGIN SELECT RAISE(ABORT, 'the disk is full'); END"));
+    WizardForm f = validForm();
+    f.Text[QStringLiteral("txtMaxPlayersPerTable")] = QStringLiteral("8");
+    EXPECT_THROW(SaveWizardForm(db, t, f), DatabaseError);
+    EXPECT_EQ(t.gstrTournamentName, before.gstrTournamentName);
+    EXPECT_EQ(t.gtypPlayers[10].Seat, 10);
+    EXPECT_EQ(count("SELECT count(*) AS n FROM tblTournamentXPlayer WHERE Seat > 8"), 4);
+}
