@@ -42,8 +42,9 @@ Long NextToggleScreen(Long Current)
 
 bool IsStoredRichText(const QString& Text)
 {
+    // What the rules editor stores; anything else, even text holding tags,
+    // shows as it was typed.
     const QString head = Text.trimmed().left(16);
-    return head.startsWith(QLatin1String("<!DOCTYPE"), Qt::CaseInsensitive)
-        || head.startsWith(QLatin1String("<html"), Qt::CaseInsensitive)
-        || head.startsWith(QLatin1String("<qt"), Qt::CaseInsensitive);
+    return head.startsWith(QLatin1String("<!DOCTYPE HTML"), Qt::CaseInsensitive)
+        || head.startsWith(QLatin1String("<html"), Qt::CaseInsensitive);
 }

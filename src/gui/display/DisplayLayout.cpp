@@ -1,6 +1,5 @@
 #include "gui/display/DisplayLayout.h"
 
-#include "core/display/ScreenLayouts.h"
 #include "core/platform/ProgramTitle.h"
 #include "core/platform/Twips.h"
 #include "core/store/OpenTournament.h"
@@ -11,6 +10,7 @@
 #include "gui/controls/ClickableLabel.h"
 #include "gui/controls/FlexGrid.h"
 #include "gui/controls/OleColor.h"
+#include "gui/controls/RuledFrame.h"
 #include "gui/controls/ctlButton.h"
 #include "gui/display/PlayersGridPart.h"
 #include "gui/display/ScreenController.h"
@@ -25,15 +25,9 @@ namespace {
 
 QSize twipsOf(const QWidget* label) { return label->sizeHint() * TwipsPerPixel; }
 
-QRect pixelsOf(const QRect& twips)
-{
-    return QRect(TwipsToPixels(twips.left()), TwipsToPixels(twips.top()), TwipsToPixels(twips.width()),
-                 TwipsToPixels(twips.height()));
-}
-
 void place(QWidget* control, const Placed& p)
 {
-    control->setGeometry(pixelsOf(p.Rect));
+    control->setGeometry(TwipsToPixels(p.Rect));
     control->setVisible(p.Visible);
 }
 
@@ -215,19 +209,6 @@ void DisplayLayout::SetScreenBasic()
     w.display.frameAll->show();
 }
 
-void DisplayLayout::SetRotatingScreenLocations()
-{
-    RotatingInput in;
-    in.WindowWidth = PixelsToTwips(w.width());
-    in.SidePanelWidth = sizes.SidePanelWidth;
-    in.SidePanel = programSettings().gintShowChipsAndPayouts == 1;
-    in.Summary5Placed = w.screens->mblnSummary5Placed;
-    in.ChipValuesCapTop = PixelsToTwips(w.display.lblChipValuesCap->y());
-    in.CommandsTop = PixelsToTwips(w.frames.frameCommands->y());
-    in.TimerCapLeft = PixelsToTwips(w.display.lblTimerCap->x());
-    w.display.grid->setGeometry(pixelsOf(RotatingScreenLocations(in).Grid));
-}
-
 void DisplayLayout::Form_Resize()
 {
     // Each panel is placed on its own; clamped, none goes off the window.
@@ -246,6 +227,10 @@ void DisplayLayout::SetColors()
     for (QWidget* widget : {static_cast<QWidget*>(&w), static_cast<QWidget*>(d.frameAll),
                             static_cast<QWidget*>(f.frameCommands), static_cast<QWidget*>(d.frameSummary2)})
         setBackground(widget, main);
+    // The rules of the classic table.
+    QPalette rules = d.frameSummary2->palette();
+    rules.setColor(QPalette::WindowText, OleColorToQColor(contrastingTextColor(main)));
+    d.frameSummary2->setPalette(rules);
     for (ctlButton* b :
          {f.btnView, f.btnClock, f.btnClose, f.btnExport, f.btnSettings, f.btnTables, f.btnAdd, f.btnHelp}) {
         b->setBackColor(main);

@@ -34,8 +34,6 @@ public:
     void AdjustChipsFontBasic() { }
     void SetScreenAll();
     void SetScreenBasic();
-    // The players grid in its rectangle.
-    void SetRotatingScreenLocations();
     void Form_Resize();
     void SetColors();
     void SetScreenSize();

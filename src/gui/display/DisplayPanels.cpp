@@ -1,13 +1,12 @@
 #include "gui/display/DisplayPanels.h"
 
-#include "core/display/ScreenCatalogue.h"
 #include "gui/controls/ClickableLabel.h"
 #include "gui/controls/FlexGrid.h"
+#include "gui/controls/RuledFrame.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QTextEdit>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -42,21 +41,7 @@ QTextEdit* textBox(QWidget* parent, const char* name)
     return t;
 }
 
-// A screen's caption in the middle of its panel.
-QLabel* captionOn(QFrame* panel)
-{
-    auto* caption = new QLabel(panel);
-    caption->setAlignment(Qt::AlignCenter);
-    QFont f(QStringLiteral("Times New Roman"), 28, QFont::Bold);
-    caption->setFont(f);
-    auto* box = new QVBoxLayout(panel);
-    box->addWidget(caption);
-    return caption;
-}
-
 QLabel* plainLabel(QWidget* parent, const QString& name) { return named(new QLabel(parent), name); }
-
-QString plainCaption(Long screen) { return QString::fromUtf8(ScreenById(screen).Caption).remove(u'&'); }
 
 } // namespace
 
@@ -93,7 +78,6 @@ DisplayPanels::DisplayPanels(QWidget* window)
     grid->show();
 
     frameSummary = frame(window, "frameSummary");
-    mSummaryCaption = captionOn(frameSummary);
     for (auto [member, name] : {std::pair {&lblTournamentCap, "lblTournamentCap"},
                                 {&lblTournament, "lblTournament"},
                                 {&lblTotalBuyCap, "lblTotalBuyCap"},
@@ -107,15 +91,18 @@ DisplayPanels::DisplayPanels(QWidget* window)
                                 {&lblNextBlindsCap, "lblNextBlindsCap"},
                                 {&lblNextBlinds, "lblNextBlinds"}})
         *member = plainLabel(frameSummary, QString::fromLatin1(name));
-    frameSummary2 = frame(window, "frameSummary2");
-    mSummary2Caption = captionOn(frameSummary2);
+    frameSummary2 = named(new RuledFrame(window), QStringLiteral("frameSummary2"));
+    frameSummary2->hide();
     lblClassicTournamentTitle = plainLabel(frameSummary2, QStringLiteral("lblClassicTournamentTitle"));
+    lblClassicTournamentTitle->setAlignment(Qt::AlignCenter);
     for (std::size_t i = 0; i < lblClassicItem.size(); ++i) {
         lblClassicHeader[i] = plainLabel(frameSummary2, QStringLiteral("lblClassicHeader(%1)").arg(i));
         lblClassicItem[i] = plainLabel(frameSummary2, QStringLiteral("lblClassicItem(%1)").arg(i));
+        // Each text in the middle of its column.
+        lblClassicHeader[i]->setAlignment(Qt::AlignCenter);
+        lblClassicItem[i]->setAlignment(Qt::AlignCenter);
     }
     frameBuyin = frame(window, "frameBuyin");
-    mBuyinCaption = captionOn(frameBuyin);
     for (auto [member, name] : {std::pair {&lblBuyinCap, "lblBuyinCap"},
                                 {&lblBuyin, "lblBuyin"},
                                 {&lblRebuyCap, "lblRebuyCap"},
@@ -133,6 +120,8 @@ DisplayPanels::DisplayPanels(QWidget* window)
     rtbCustomMessage = textBox(window, "rtbCustomMessage");
     imgCustomPicture = named(new QLabel(window), QStringLiteral("imgCustomPicture"));
     imgCustomPicture->setAlignment(Qt::AlignCenter);
+    // Shown at its place's size: a large picture is scaled down to fit.
+    imgCustomPicture->setScaledContents(true);
     imgCustomPicture->hide();
 
     picFinished = frame(window, "picFinished");
@@ -157,31 +146,8 @@ QWidget* DisplayPanels::panel(const QString& name) const
     return nullptr;
 }
 
-void DisplayPanels::ShowScreenCaption(Long screen, const QString& panelName)
-{
-    const QString caption = plainCaption(screen);
-    QWidget* p = panel(panelName);
-    if (p == frameSummary)
-        mSummaryCaption->setText(caption);
-    else if (p == frameSummary2)
-        mSummary2Caption->setText(caption);
-    else if (p == frameBuyin)
-        mBuyinCaption->setText(caption);
-    else if (p == imgCustomPicture && !imgCustomPicture->pixmap().isNull())
-        return;
-    else if (p == imgCustomPicture)
-        imgCustomPicture->setText(caption);
-    else if (p == txtManagerReport || p == rtbRules || p == rtbCustomMessage)
-        static_cast<QTextEdit*>(p)->setPlaceholderText(caption);
-    else if (auto* g = qobject_cast<FlexGrid*>(p);
-             g && g != grid && g->Rows() > 0 && g->Cols() > 0 && g->TextMatrix(0, 0).isEmpty())
-        g->setTextMatrix(0, 0, caption);
-}
-
 void DisplayPanels::Place(int width, int height)
 {
     frameAll->setGeometry(0, 0, width, height);
     picFinished->setGeometry(0, 0, width, height);
-    for (QWidget* w : screenPanels())
-        w->setGeometry(0, 0, width, height);
 }

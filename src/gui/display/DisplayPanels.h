@@ -11,12 +11,12 @@ class QFrame;
 class QLabel;
 class QTextEdit;
 class QWidget;
+class RuledFrame;
 
 // The display area of the tournament window: the standard screen with its
 // clock block, chips and payouts and the players grid, and the panels of the
-// other screens. Each control carries its given name. The layout of each
-// screen and what fills it come from the screen's own part; until then a
-// panel shows its screen's caption only.
+// other screens. Each control carries its given name. Where each control
+// goes is the layouts' business, what it shows the refresh's.
 struct DisplayPanels {
     explicit DisplayPanels(QWidget* window);
 
@@ -48,7 +48,7 @@ struct DisplayPanels {
     QLabel* lblNextBreak;
     QLabel* lblNextBlindsCap;
     QLabel* lblNextBlinds;
-    QFrame* frameSummary2;
+    RuledFrame* frameSummary2; // draws the rules of the classic table
     QLabel* lblClassicTournamentTitle;
     std::array<QLabel*, 15> lblClassicHeader {};
     std::array<QLabel*, 15> lblClassicItem {};
@@ -77,13 +77,7 @@ struct DisplayPanels {
     std::array<QWidget*, 12> screenPanels() const;
     // The panel by its name ("" gives nothing).
     QWidget* panel(const QString& name) const;
-    // Puts the screen's caption on its panel while nothing fills it.
-    void ShowScreenCaption(Long screen, const QString& panelName);
-    // Gives every panel the window's display area.
+    // Gives the standard screen and the finished cover the whole window;
+    // the rotating screens are placed by their layouts.
     void Place(int width, int height);
-
-private:
-    QLabel* mSummaryCaption;
-    QLabel* mSummary2Caption;
-    QLabel* mBuyinCaption;
 };

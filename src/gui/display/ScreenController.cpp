@@ -81,6 +81,7 @@ void ScreenController::SetScreen(bool bReset)
         mblnRelayoutAfterBasic = true;
     } else if (screen != 0) {
         mPanels.grid->hide();
+        layoutScreen(screen);
         if (screen == Summary2Screen || screen == Summary5Screen)
             mblnRelayoutAfterSummary = true;
         if (screen == RulesScreen || screen == CustomMessageScreen)
@@ -92,11 +93,8 @@ void ScreenController::SetScreen(bool bReset)
     placeRotatingScreens();
 
     const QString panelName = QString::fromUtf8(ScreenById(screen).Panel);
-    if (QWidget* p = mPanels.panel(panelName)) {
-        mPanels.ShowScreenCaption(screen, panelName);
-        // Shown beneath the command row, the toolbar and the panels over it.
+    if (QWidget* p = mPanels.panel(panelName))
         p->show();
-    }
     SetViewMenu();
 }
 

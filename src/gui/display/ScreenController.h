@@ -40,6 +40,8 @@ public:
     std::function<void()> fullLayout = [] {};
     std::function<void()> basicLayout = [] {}; // Summary Style 3 (screen 8)
     std::function<void()> placeRotatingScreens = [] {};
+    // The layout of a screen's own panel (screens without one: nothing).
+    std::function<void(Long screen)> layoutScreen = [](Long) {};
     // The stored looks of the screen's elements, and the manager report.
     std::function<void(Long screen)> setScreenObjects = [](Long) {};
     std::function<void()> loadManagerReport = [] {};

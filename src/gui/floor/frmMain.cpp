@@ -14,6 +14,7 @@
 #include "gui/controls/FlexGrid.h"
 #include "gui/display/DisplayLayout.h"
 #include "gui/display/PlayersGridPart.h"
+#include "gui/display/RotatingLayouts.h"
 #include "gui/display/ScreenController.h"
 #include "gui/display/ScreenObjectStyler.h"
 #include "gui/display/ScreenRefresh.h"
@@ -59,6 +60,7 @@ frmMain::frmMain(QWidget* parent)
     , entries(nullptr)
     , layout(nullptr)
     , players(nullptr)
+    , rotating(nullptr)
     , refresher(new ScreenRefresher(this, mSeatChart, mChipCountRows))
 {
     setObjectName(QStringLiteral("frmMain"));
@@ -86,7 +88,9 @@ frmMain::frmMain(QWidget* parent)
     layout = new DisplayLayout(*this);
     screens->fullLayout = [this] { layout->SetScreenAll(); };
     screens->basicLayout = [this] { layout->SetScreenBasic(); };
-    screens->placeRotatingScreens = [this] { layout->SetRotatingScreenLocations(); };
+    rotating = new RotatingLayouts(*this);
+    screens->placeRotatingScreens = [this] { SetRotatingScreenLocations(); };
+    screens->layoutScreen = [this](Long screen) { rotating->LayoutScreen(screen); };
     commands = new FloorCommands(*this);
     seating = new SeatingCommands(*this);
     clock->onCheckTables = [this] { seating->CheckNotifyReduceTables(true, false); };
@@ -204,6 +208,8 @@ void frmMain::RefreshScreens(bool bRefreshTables)
 }
 
 void frmMain::SetScreen(bool bReset) { screens->SetScreen(bReset); }
+
+void frmMain::SetRotatingScreenLocations() { rotating->SetRotatingScreenLocations(); }
 void frmMain::SwitchView(Long index) { screens->SwitchView(index); }
 void frmMain::SetViewMenu() { screens->SetViewMenu(); }
 void frmMain::ResetDisplayTimer() { screens->ResetDisplayTimer(); }

@@ -15,6 +15,7 @@ class FloorCommands;
 class MainMenus;
 class MainToolbar;
 class PlayersGridPart;
+class RotatingLayouts;
 class ScreenController;
 class ScreenRefresher;
 class EntryCommands;
@@ -40,6 +41,7 @@ public:
     EntryCommands* entries;
     DisplayLayout* layout;
     PlayersGridPart* players;
+    RotatingLayouts* rotating;
     // Fills the screens; its loaders are public.
     ScreenRefresher* refresher;
 
@@ -66,6 +68,9 @@ public:
     void SetScreen(bool bReset);
     void SwitchView(Long index);
     void SetViewMenu();
+    // Every rotating screen's panel into the players grid's rectangle; the
+    // set-up calls it after a tournament's settings change.
+    void SetRotatingScreenLocations();
     void ResetDisplayTimer();
     // Opens the set-up at a page while the tournament runs.
     void ShowSettings(int intNumNext);

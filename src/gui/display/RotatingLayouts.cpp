@@ -1,0 +1,277 @@
+#include "gui/display/RotatingLayouts.h"
+
+#include "core/display/CustomPictures.h"
+#include "core/platform/Twips.h"
+#include "core/store/OpenTournament.h"
+#include "core/store/ProgramSettings.h"
+#include "gui/controls/ChipPicture.h"
+#include "gui/controls/ChipShape.h"
+#include "gui/controls/ClickableLabel.h"
+#include "gui/controls/FlexGrid.h"
+#include "gui/controls/RuledFrame.h"
+#include "gui/display/DisplayLayout.h"
+#include "gui/display/ScreenController.h"
+#include "gui/display/ScreenRefresh.h"
+#include "gui/floor/frmMain.h"
+
+#include <QDir>
+#include <QImageReader>
+#include <QLabel>
+#include <QTextEdit>
+#include <utility>
+
+namespace {
+
+QSize twipsOf(const QWidget* label) { return label->sizeHint() * TwipsPerPixel; }
+
+LabelPair measure(const QWidget* cap, const QWidget* value) { return {twipsOf(cap), twipsOf(value)}; }
+
+void place(QWidget* control, const QRect& twips) { control->setGeometry(TwipsToPixels(twips)); }
+
+void place(QWidget* cap, QWidget* value, const PlacedPair& p)
+{
+    place(cap, p.Cap);
+    place(value, p.Value);
+}
+
+int twipsX(const QWidget* control) { return PixelsToTwips(control->x()); }
+
+} // namespace
+
+RotatingLayouts::RotatingLayouts(frmMain& window)
+    : QObject(&window)
+    , w(window)
+    , mDefaultPicture(QStringLiteral(":/pictures/custom.png"))
+{
+    setObjectName(QStringLiteral("RotatingLayouts"));
+    mPictureTwips = mDefaultPicture.size() * TwipsPerPixel;
+}
+
+void RotatingLayouts::CenterControl(const QWidget& container, QWidget& control)
+{
+    control.move(container.width() / 2 - control.width() / 2, control.y());
+}
+
+void RotatingLayouts::LayoutScreen(Long screen)
+{
+    using Layout = void (RotatingLayouts::*)();
+    static constexpr std::pair<Long, Layout> Layouts[] = {
+        {1, &RotatingLayouts::SetScreenSummary},    {2, &RotatingLayouts::SetScreenBuyin},
+        {3, &RotatingLayouts::SetScreenPayouts},    {6, &RotatingLayouts::SetScreenCustomPicture},
+        {9, &RotatingLayouts::SetScreenTables},     {10, &RotatingLayouts::SetScreenSummary2},
+        {11, &RotatingLayouts::SetScreenAwards},    {12, &RotatingLayouts::SetScreenKills},
+        {13, &RotatingLayouts::SetScreenSummary4},  {14, &RotatingLayouts::SetScreenSummary5},
+        {15, &RotatingLayouts::SetScreenChipCount},
+    };
+    for (const auto& [id, layout] : Layouts)
+        if (id == screen)
+            return (this->*layout)();
+}
+
+RotatingInput RotatingLayouts::input() const
+{
+    const DisplayPanels& d = w.display;
+    RotatingInput in;
+    in.WindowWidth = PixelsToTwips(w.width());
+    in.SidePanelWidth = w.layout->sizes.SidePanelWidth;
+    in.SidePanel = programSettings().gintShowChipsAndPayouts == 1;
+    in.Summary5Placed = w.screens->mblnSummary5Placed;
+    in.ChipValuesCapTop = PixelsToTwips(d.lblChipValuesCap->y());
+    in.CommandsTop = PixelsToTwips(w.frames.frameCommands->y());
+    in.TimerCapLeft = twipsX(d.lblTimerCap);
+    in.PayoutsLeft = twipsX(d.gridPayouts);
+    in.AwardsLeft = twipsX(d.gridAwards);
+    in.KillsLeft = twipsX(d.gridKills);
+    in.ChipCountLeft = twipsX(d.gridChipCount);
+    in.Picture = mPictureTwips;
+    return in;
+}
+
+void RotatingLayouts::SetRotatingScreenLocations()
+{
+    DisplayPanels& d = w.display;
+    const RotatingLayout l = locations();
+    place(d.grid, l.Grid);
+    place(d.txtManagerReport, l.ManagerReport);
+    place(d.frameSummary, l.Summary);
+    place(d.rtbRules, l.Rules);
+    place(d.rtbCustomMessage, l.CustomMessage);
+    place(d.frameBuyin, l.Buyin);
+    place(d.gridTables, l.Tables);
+    place(d.gridPayouts, l.Payouts);
+    place(d.gridAwards, l.Awards);
+    place(d.gridKills, l.Kills);
+    place(d.gridChipCount, l.ChipCount);
+    place(d.imgCustomPicture, l.Picture);
+}
+
+SummaryPairs RotatingLayouts::measureSummary() const
+{
+    const DisplayPanels& d = w.display;
+    return {measure(d.lblTournamentCap, d.lblTournament), measure(d.lblTotalBuyCap, d.lblTotalBuy),
+            measure(d.lblAveStackCap, d.lblAveStack),     measure(d.lblNumPlayersCap, d.lblNumPlayers),
+            measure(d.lblNextBreakCap, d.lblNextBreak),   measure(d.lblNextBlindsCap, d.lblNextBlinds)};
+}
+
+void RotatingLayouts::applySummary(const SummaryLayout& l, bool withTotalBuy)
+{
+    DisplayPanels& d = w.display;
+    d.lblTotalBuyCap->setVisible(withTotalBuy);
+    d.lblTotalBuy->setVisible(withTotalBuy);
+    place(d.lblTournamentCap, d.lblTournament, l.Tournament);
+    if (withTotalBuy)
+        place(d.lblTotalBuyCap, d.lblTotalBuy, l.TotalBuy);
+    place(d.lblAveStackCap, d.lblAveStack, l.AveStack);
+    place(d.lblNumPlayersCap, d.lblNumPlayers, l.NumPlayers);
+    place(d.lblNextBreakCap, d.lblNextBreak, l.NextBreak);
+    place(d.lblNextBlindsCap, d.lblNextBlinds, l.NextBlinds);
+}
+
+void RotatingLayouts::SetScreenSummary()
+{
+    w.refresher->LoadSummary();
+    applySummary(LayoutSummary1(locations().Summary.width(), measureSummary()), true);
+}
+
+void RotatingLayouts::SetScreenSummary4()
+{
+    w.refresher->LoadSummary();
+    applySummary(LayoutSummary4(locations().Summary.width(), measureSummary()), false);
+}
+
+void RotatingLayouts::SetScreenSummary5()
+{
+    hideChipsAndPayouts();
+    w.screens->mblnSummary5Placed = true;
+    w.refresher->LoadSummary();
+    const SummaryLayout l = LayoutSummary5(PixelsToTwips(w.width()), locations().Summary.height(), measureSummary());
+    place(w.display.frameSummary, l.Frame);
+    applySummary(l, false);
+}
+
+void RotatingLayouts::hideChipsAndPayouts()
+{
+    DisplayPanels& d = w.display;
+    d.lblChipValuesCap->hide();
+    for (std::size_t i = 0; i < d.lblChipAmount.size(); ++i) {
+        d.lblChipAmount[i]->hide();
+        w.layout->shpChip[i]->hide();
+        w.layout->imgChip[i]->hide();
+    }
+    d.lblPayoutCap->hide();
+    for (std::size_t i = 0; i < d.lblPlace.size(); ++i) {
+        d.lblPlace[i]->hide();
+        d.lblPayout[i]->hide();
+    }
+}
+
+void RotatingLayouts::SetScreenSummary2()
+{
+    DisplayPanels& d = w.display;
+    w.refresher->LoadSummary2();
+    // After the texts: filling them shows the clock again.
+    hideChipsAndPayouts();
+    for (QWidget* clock : {d.lblTimerCap, d.lblTimer, d.lblBlindsCap, d.lblBlinds, d.lblLevel})
+        clock->hide();
+
+    Summary2Sizes sizes;
+    sizes.Title = twipsOf(d.lblClassicTournamentTitle);
+    for (std::size_t i = 0; i < d.lblClassicHeader.size(); ++i) {
+        sizes.HeaderHeight[i] = twipsOf(d.lblClassicHeader[i]).height();
+        sizes.ItemHeight[i] = twipsOf(d.lblClassicItem[i]).height();
+    }
+    const Summary2Layout l
+        = LayoutSummary2(PixelsToTwips(w.width()), PixelsToTwips(w.frames.frameCommands->y()), sizes);
+    place(d.frameSummary2, l.Frame);
+    place(d.lblClassicTournamentTitle, l.Title);
+    for (std::size_t i = 0; i < d.lblClassicHeader.size(); ++i) {
+        place(d.lblClassicHeader[i], l.Header[i]);
+        place(d.lblClassicItem[i], l.Item[i]);
+    }
+    QList<QLine> rules {TwipsToPixels(l.Border1), TwipsToPixels(l.Border2)};
+    for (const QLine& rule : l.BorderHor)
+        rules << TwipsToPixels(rule);
+    d.frameSummary2->setRules(rules);
+}
+
+void RotatingLayouts::SetScreenBuyin()
+{
+    DisplayPanels& d = w.display;
+    const QRect frame = locations().Buyin;
+    const BuyinLayout l = LayoutBuyin(frame.width(), frame.top(), measure(d.lblBuyinCap, d.lblBuyin),
+                                      measure(d.lblRebuyCap, d.lblRebuy), measure(d.lblAddonCap, d.lblAddon));
+    place(d.lblBuyinCap, d.lblBuyin, l.Buyin);
+    place(d.lblRebuyCap, d.lblRebuy, l.Rebuy);
+    place(d.lblAddonCap, d.lblAddon, l.Addon);
+}
+
+void RotatingLayouts::layoutGrid(FlexGrid* grid, GridScreen kind, QRect RotatingLayout::*place, long cols)
+{
+    grid->move(TwipsToPixels(ListGridLeft(locations().Grid.left())), grid->y());
+    if (cols > 0)
+        grid->setCols(cols);
+    const QList<int> widths = GridColumnWidths(kind, (locations().*place).width());
+    grid->setRedraw(false);
+    for (long c = 0; c < widths.size() && c < grid->Cols(); ++c)
+        grid->setColWidth(c, widths[c]);
+    grid->setRedraw(true);
+}
+
+void RotatingLayouts::SetScreenPayouts()
+{
+    layoutGrid(w.display.gridPayouts, GridScreen::Payouts, &RotatingLayout::Payouts);
+}
+
+void RotatingLayouts::SetScreenAwards()
+{
+    layoutGrid(w.display.gridAwards, GridScreen::Awards, &RotatingLayout::Awards);
+}
+
+void RotatingLayouts::SetScreenKills()
+{
+    layoutGrid(w.display.gridKills, GridScreen::Kills, &RotatingLayout::Kills, 3);
+}
+
+void RotatingLayouts::SetScreenChipCount()
+{
+    layoutGrid(w.display.gridChipCount, GridScreen::ChipCount, &RotatingLayout::ChipCount);
+}
+
+void RotatingLayouts::SetScreenTables()
+{
+    layoutGrid(w.display.gridTables, GridScreen::Tables, &RotatingLayout::Tables, 11);
+}
+
+bool RotatingLayouts::loadPicture(const QString& path)
+{
+    // A GIF or an icon shows its first image.
+    QImageReader reader(path);
+    const QImage image = reader.read();
+    if (image.isNull())
+        return false;
+    const QPixmap picture = QPixmap::fromImage(image);
+    w.display.imgCustomPicture->setPixmap(picture);
+    mPictureTwips = picture.size() * TwipsPerPixel;
+    return true;
+}
+
+void RotatingLayouts::SetScreenCustomPicture()
+{
+    // Whatever fails leaves the built-in picture, without a message.
+    w.display.imgCustomPicture->setPixmap(mDefaultPicture);
+    mPictureTwips = mDefaultPicture.size() * TwipsPerPixel;
+    const OpenTournament& t = openTournament();
+    const QString location = t.gstrCustomPictureLocation;
+    if (location.isEmpty())
+        return;
+    if (t.gintCustomPictureType == 0) {
+        loadPicture(location);
+        return;
+    }
+    const QDir folder(location);
+    const QString shown
+        = ShowNextCustomPicture(CustomPictureNames(location), mstrLastCustomPicture,
+                                [&](const QString& name) { return loadPicture(folder.filePath(name)); });
+    if (!shown.isEmpty())
+        mstrLastCustomPicture = shown;
+}

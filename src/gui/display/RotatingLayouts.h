@@ -1,0 +1,61 @@
+#pragma once
+
+#include "core/display/ScreenLayouts.h"
+#include "core/platform/ModelTypes.h"
+
+#include <QObject>
+#include <QPixmap>
+#include <QString>
+
+class FlexGrid;
+class QLabel;
+class QWidget;
+class frmMain;
+
+// Places the rotating screens of the tournament window: each screen's own
+// panel laid out for the window's size, and every panel put into the players
+// grid's rectangle. The arithmetic is the core's; this part measures the
+// labels once their fonts and texts are set and applies the result. Each
+// panel's contents are laid out against the rectangle the panel ends up in,
+// so a resize or a wider frame on the screen before never leaves them off.
+class RotatingLayouts : public QObject {
+    Q_OBJECT
+public:
+    explicit RotatingLayouts(frmMain& window);
+
+    // Centres the control on the container's width.
+    static void CenterControl(const QWidget& container, QWidget& control);
+
+    void SetScreenSummary();
+    void SetScreenSummary4();
+    void SetScreenSummary5();
+    void SetScreenSummary2();
+    void SetScreenCustomPicture();
+    void SetScreenBuyin();
+    void SetScreenPayouts();
+    void SetScreenAwards();
+    void SetScreenKills();
+    void SetScreenChipCount();
+    void SetScreenTables();
+    void SetRotatingScreenLocations();
+
+    // The layout method of a screen; screens without one are left alone.
+    void LayoutScreen(Long screen);
+
+    // The folder picture shown last (its name without the folder).
+    QString mstrLastCustomPicture;
+
+private:
+    RotatingInput input() const;
+    RotatingLayout locations() const { return RotatingScreenLocations(input()); }
+    SummaryPairs measureSummary() const;
+    void applySummary(const SummaryLayout& l, bool withTotalBuy);
+    void hideChipsAndPayouts();
+    void layoutGrid(FlexGrid* grid, GridScreen kind, QRect RotatingLayout::*place, long cols = 0);
+    // Loads a picture file (its first image) into the picture control.
+    bool loadPicture(const QString& path);
+
+    frmMain& w;
+    QPixmap mDefaultPicture;
+    QSize mPictureTwips; // the picture as loaded
+};
