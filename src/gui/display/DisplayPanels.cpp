@@ -108,8 +108,11 @@ DisplayPanels::DisplayPanels(QWidget* window)
                                 {&lblRebuyCap, "lblRebuyCap"},
                                 {&lblRebuy, "lblRebuy"},
                                 {&lblAddonCap, "lblAddonCap"},
-                                {&lblAddon, "lblAddon"}})
+                                {&lblAddon, "lblAddon"}}) {
         *member = plainLabel(frameBuyin, QString::fromLatin1(name));
+        // A value of two lines keeps both in the middle.
+        (*member)->setAlignment(Qt::AlignCenter);
+    }
     gridPayouts = flexGrid(window, "gridPayouts");
     gridAwards = flexGrid(window, "gridAwards");
     gridKills = flexGrid(window, "gridKills");
