@@ -49,6 +49,13 @@ std::optional<QString> ScriptedPrompter::saveFileName(const QString&, const QStr
     return file;
 }
 
+std::optional<QString> ScriptedPrompter::openFileName(const QString& filter, const QString& fileName,
+                                                      const QString& folder)
+{
+    lastFilter = filter;
+    return saveFileName(filter, fileName, folder);
+}
+
 void DataFolderTest::SetUp()
 {
     ASSERT_TRUE(dir.isValid());

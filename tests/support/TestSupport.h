@@ -24,6 +24,9 @@ public:
     Answer askYesNoCancel(const QString& text) override;
     std::optional<QString> input(const QString& text, const QString& title, const QString& defaultValue) override;
     std::optional<QString> saveFileName(const QString& filter, const QString& fileName, const QString& folder) override;
+    // Also from files; the last filter asked for is kept.
+    std::optional<QString> openFileName(const QString& filter, const QString& fileName, const QString& folder) override;
+    QString lastFilter;
 };
 
 // Gives each test its own data folder and a scripted prompter; both are put

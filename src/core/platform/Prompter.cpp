@@ -27,6 +27,10 @@ public:
     {
         return std::nullopt;
     }
+    std::optional<QString> openFileName(const QString&, const QString&, const QString&) override
+    {
+        return std::nullopt;
+    }
 
 private:
     static void write(const QString& text)

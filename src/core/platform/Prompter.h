@@ -29,6 +29,11 @@ public:
     // replacing an existing file: the caller does.
     virtual std::optional<QString> saveFileName(const QString& filter, const QString& fileName, const QString& folder)
         = 0;
+    // A file picker for an existing file, opened in the folder with the name
+    // proposed. The filter reads "Pictures (*.bmp *.jpg)"; its patterns also
+    // match upper-case names. The path chosen, or nothing on cancel.
+    virtual std::optional<QString> openFileName(const QString& filter, const QString& fileName, const QString& folder)
+        = 0;
 };
 
 // The program's one prompter. Until a window layer installs its own, a

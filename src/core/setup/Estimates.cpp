@@ -2,6 +2,7 @@
 
 #include "core/store/Nz.h"
 #include "core/store/OpenTournament.h"
+#include "core/store/Payouts.h"
 #include "core/store/PlainNumberText.h"
 
 namespace {
@@ -52,17 +53,12 @@ QList<EstimatedPayout> CalcEstPayouts(int kind, const QStringList& payoutTexts, 
             rows[i].Text = payoutTexts[i];
         return rows;
     }
-    const double step = unit >= 1 ? double(unit) : 1.0;
-    const double house = payoutTexts.isEmpty() ? 0 : numberOf(payoutTexts[0]);
-    double leftover = pool;
-    for (qsizetype i = payoutTexts.size() - 1; i >= 0; --i) {
-        double amount = numberOf(payoutTexts[i]) / 100.0 * pool;
-        amount = RoundHalfEven(amount / step) * step;
-        leftover -= amount;
-        if ((i == 1 && house == 0) || (i == 0 && house > 0))
-            amount += leftover;
-        rows[i] = {true, amount, {}};
-    }
+    QList<double> percents;
+    for (const QString& text : payoutTexts)
+        percents << numberOf(text);
+    const QList<double> amounts = PercentagePayouts(percents, pool, double(unit));
+    for (qsizetype i = 0; i < amounts.size(); ++i)
+        rows[i] = {true, amounts[i], {}};
     return rows;
 }
 

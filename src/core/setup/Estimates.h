@@ -29,9 +29,8 @@ double AwardsTotal(const QStringList& awardPayouts, int bountyAllChoice, const Q
 // The payout rows, house first (index 0), then places 1..P: the texts of the
 // payout grid's column 1.
 // With percentages (kind 1) each place's share of the pool (buy-ins, rebuys
-// and add-ons, less the awards) rounded to the unit, half to even, worked from
-// the last place up; what rounding leaves goes to place 1 when the house takes
-// 0 %, else to the house. Other kinds show the texts as they are.
+// and add-ons, less the awards) as PercentagePayouts works them out, so the
+// estimate shows what will be paid. Other kinds show the texts as they are.
 struct EstimatedPayout {
     bool IsMoney = false;
     double Amount = 0;

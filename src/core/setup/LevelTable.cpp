@@ -1,6 +1,7 @@
 #include "core/setup/LevelTable.h"
 
 #include "core/store/Nz.h"
+#include "core/store/OpenTournament.h"
 #include "core/store/PlainNumberText.h"
 
 namespace {
@@ -14,6 +15,21 @@ double numberOf(const QString& text)
 long wholeOf(const QString& text) { return static_cast<long>(RoundHalfEven(numberOf(text))); }
 
 } // namespace
+
+LevelRows LevelRowsOf(const OpenTournament& t)
+{
+    LevelRows rows;
+    auto at = [](const auto& array, long n) { return array.contains(n) ? double(array[n]) : 0.0; };
+    for (long n = t.gdblLevelAnte.lower(); n <= t.gdblLevelAnte.upper(); ++n) {
+        if (n < 1)
+            continue;
+        rows.append({PlainNumberText(at(t.gdblLevelAnte, n)), PlainNumberText(at(t.gdblLevelSmallBlind, n)),
+                     PlainNumberText(at(t.gdblLevelBigBlind, n)), PlainNumberText(at(t.gdblLevelSmallRaise, n)),
+                     PlainNumberText(at(t.gdblLevelBigRaise, n)), PlainNumberText(at(t.gintLevelSessionTime, n)),
+                     PlainNumberText(at(t.gdblLevelBreakAfter, n))});
+    }
+    return rows;
+}
 
 LevelRow ZeroLevelRow()
 {

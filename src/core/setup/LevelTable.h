@@ -4,6 +4,8 @@
 #include <QString>
 #include <array>
 
+class OpenTournament;
+
 // The set-up wizard's level table as its grid holds it: per level the texts
 // of ante, small blind, big blind, small raise, big raise, session minutes and
 // break minutes after the level (columns 1..7; the level number is the row).
@@ -12,6 +14,10 @@ using LevelRows = QList<LevelRow>;
 
 // The most levels a tournament can have.
 inline constexpr int MaxLevels = 1000;
+
+// The tournament's level table as the grid shows it, numbers in their plain
+// text, levels 1..gdblNumberLevels.
+LevelRows LevelRowsOf(const OpenTournament& t);
 
 // A row of "0"s.
 LevelRow ZeroLevelRow();

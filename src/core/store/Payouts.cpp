@@ -27,27 +27,31 @@ void CalculatePayouts(OpenTournament& t)
         return;
     }
 
-    const double pool = PrizePool(t);
-    // A rounding unit below 1 would divide by zero: such a tournament is
-    // paid to the unit.
-    const double unit = t.gintRoundTo >= 1 ? t.gintRoundTo : 1;
-    double remainder = pool;
-    for (long k = paid; k >= 0; --k) {
-        double x = setting(k) / 100.0 * pool;
-        x = RoundHalfEven(x / unit) * unit;
-        t.gdblCalculatedPayout[k] = x;
-        remainder -= x;
-    }
+    QList<double> percents;
+    for (long k = 0; k <= paid; ++k)
+        percents << setting(k);
+    const QList<double> amounts = PercentagePayouts(percents, PrizePool(t), t.gintRoundTo);
+    for (long k = 0; k <= paid; ++k)
+        t.gdblCalculatedPayout[k] = amounts[k];
+}
 
-    // The rows always add up to the pool: the house takes what is left when
-    // it has a share, else the winner. Without a paid place the house row is
-    // the only one there is.
-    if (paid < 0)
-        return;
-    if (setting(0) > 0 || paid < 1)
-        t.gdblCalculatedPayout[0] += remainder;
+QList<double> PercentagePayouts(const QList<double>& percents, double pool, double unit)
+{
+    const double step = unit >= 1 ? unit : 1;
+    QList<double> amounts(percents.size());
+    double remainder = pool;
+    for (qsizetype k = percents.size() - 1; k >= 0; --k) {
+        amounts[k] = RoundHalfEven(percents[k] / 100.0 * pool / step) * step;
+        remainder -= amounts[k];
+    }
+    // Without a paid place the house row is the only one there is.
+    if (amounts.isEmpty())
+        return amounts;
+    if (percents[0] > 0 || amounts.size() < 2)
+        amounts[0] += remainder;
     else
-        t.gdblCalculatedPayout[1] += remainder;
+        amounts[1] += remainder;
+    return amounts;
 }
 
 namespace {

@@ -28,6 +28,7 @@
 #include "gui/home/frmPlayers.h"
 #include "gui/home/frmSearch.h"
 #include "gui/platform/BusyPointer.h"
+#include "gui/setup/frmAddEditTournament.h"
 
 #include <QCloseEvent>
 #include <QDateTime>
@@ -103,10 +104,7 @@ frmMain::frmMain(QWidget* parent)
     refresher->AdjustBlindsFont = [this] { layout->AdjustBlindsFont(); };
     refresher->DisplayGrid = [this] { DisplayGrid(); };
 
-    showWizard = [](int) {
-        NotBuiltYet(QStringLiteral("The tournament set-up"));
-        return false;
-    };
+    showWizard = ShowTournamentWizard;
     showPlayers = [this] {
         frmPlayers dialog(false, this);
         dialog.exec();

@@ -1,10 +1,13 @@
 #include "gui/platform/MessagePrompter.h"
 
+#include "core/platform/FileFilter.h"
+
 #include "core/platform/ProgramTitle.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -60,6 +63,18 @@ std::optional<QString> MessagePrompter::saveFileName(const QString& filter, cons
     const QString proposed = fileName.isEmpty() ? folder : QDir(folder).absoluteFilePath(fileName);
     const QString chosen
         = QFileDialog::getSaveFileName(owner(), title(), proposed, filter, nullptr, QFileDialog::DontConfirmOverwrite);
+    if (chosen.isEmpty())
+        return std::nullopt;
+    return chosen;
+}
+
+std::optional<QString> MessagePrompter::openFileName(const QString& filter, const QString& fileName,
+                                                     const QString& folder)
+{
+    const QString proposed = fileName.isEmpty() || QFileInfo(fileName).isAbsolute()
+        ? (fileName.isEmpty() ? folder : fileName)
+        : QDir(folder).absoluteFilePath(fileName);
+    const QString chosen = QFileDialog::getOpenFileName(owner(), title(), proposed, CaseInsensitiveFilter(filter));
     if (chosen.isEmpty())
         return std::nullopt;
     return chosen;

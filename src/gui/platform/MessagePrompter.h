@@ -14,4 +14,5 @@ public:
     Answer askYesNoTitled(const QString& text, const QString& title) override;
     std::optional<QString> input(const QString& text, const QString& title, const QString& defaultValue) override;
     std::optional<QString> saveFileName(const QString& filter, const QString& fileName, const QString& folder) override;
+    std::optional<QString> openFileName(const QString& filter, const QString& fileName, const QString& folder) override;
 };

@@ -1,0 +1,93 @@
+#include "core/setup/WizardAwards.h"
+
+#include "core/store/Nz.h"
+
+WizardAwardList::WizardAwardList(const QList<QStringList>& rows)
+{
+    for (const QStringList& texts : rows) {
+        AwardGridRow row;
+        for (int c = 0; c < int(row.size()) && c < texts.size(); ++c)
+            row[c] = texts[c];
+        mRows << row;
+    }
+}
+
+QList<AwardGridRow> WizardAwardList::GridRows() const
+{
+    if (!Placeholder())
+        return mRows;
+    AwardGridRow none;
+    none[3] = AwardPlaceholderText();
+    return {none};
+}
+
+bool WizardAwardList::IsAward(long r) const { return r >= 1 && r <= Count(); }
+
+namespace {
+
+void describe(AwardGridRow& row, const AwardEntry& entry)
+{
+    row[1] = entry.IsBounty ? QStringLiteral("1") : QStringLiteral("0");
+    row[2] = entry.IsBounty ? QString::number(entry.PlayerID) : QStringLiteral("0");
+    row[3] = entry.IsBounty ? QStringLiteral("Bounty on ") + entry.PlayerName : entry.Description;
+    row[4] = entry.Dollars;
+    row[5] = entry.Points;
+}
+
+} // namespace
+
+long WizardAwardList::Add(const AwardEntry& entry)
+{
+    AwardGridRow row;
+    row[0] = QStringLiteral("0");
+    describe(row, entry);
+    row[6] = QStringLiteral("0");
+    mRows << row;
+    return Count();
+}
+
+void WizardAwardList::Edit(long r, const AwardEntry& entry)
+{
+    if (IsAward(r))
+        describe(mRows[r - 1], entry);
+}
+
+void WizardAwardList::Delete(long r)
+{
+    if (IsAward(r))
+        mRows.removeAt(r - 1);
+}
+
+QStringList WizardAwardList::Payouts() const
+{
+    QStringList payouts;
+    for (const AwardGridRow& row : mRows)
+        payouts << row[4];
+    return payouts;
+}
+
+std::optional<AwardFault> ValidateAward(const AwardEntry& entry, bool playerChosen,
+                                        const QStringList& otherBountyPlayers)
+{
+    if (entry.IsBounty) {
+        if (!playerChosen)
+            return AwardFault {QStringLiteral("Please select a player."), AwardFocus::Player};
+        if (otherBountyPlayers.contains(QString::number(entry.PlayerID)))
+            return AwardFault {QStringLiteral("The player you selected already has a bounty.  You cannot assign "
+                                              "more than one bounty to a player."),
+                               AwardFocus::None};
+    } else if (entry.Description.trimmed().isEmpty()) {
+        return AwardFault {QStringLiteral("Please specify a description."), AwardFocus::Description};
+    }
+    if (!ReadsAsNumber(QVariant(entry.Dollars)))
+        return AwardFault {QStringLiteral("Award dollars must be numeric.  Use 0 for none."), AwardFocus::Dollars};
+    if (!ReadsAsNumber(QVariant(entry.Points)))
+        return AwardFault {QStringLiteral("Award points must be numeric.  Use 0 for none."), AwardFocus::Points};
+    return std::nullopt;
+}
+
+QString SelectAwardToEditMessage() { return QStringLiteral("Please select an award to edit."); }
+QString SelectAwardToDeleteMessage() { return QStringLiteral("Please select an award to delete."); }
+QString DeleteAwardQuestion() { return QStringLiteral("Are you sure you wish to delete the selected award?"); }
+QString DeleteAllAwardsQuestion() { return QStringLiteral("Are you sure you wish to delete all awards and bounties?"); }
+QString AwardPlaceholderText() { return QStringLiteral("None"); }

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "core/platform/ModelTypes.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <optional>
+
+// The set-up wizard's working copy of the awards and bounties, row by row as
+// the award grid shows them: AwardID ("0" for one added since the wizard
+// opened), IsBounty, BountyPlayerID, description, payout, points,
+// AwardedToPlayerID. With no award the grid shows one "None" row; the flag
+// marks that row, so an award that happens to be called "None" is an award.
+using AwardGridRow = std::array<QString, 7>;
+
+// An award or bounty as the award dialog gives it back.
+struct AwardEntry {
+    bool IsBounty = false;
+    Long PlayerID = 0; // the bounty's player
+    QString PlayerName;
+    QString Description; // an award's own text
+    QString Dollars;
+    QString Points;
+};
+
+class WizardAwardList {
+public:
+    // From the rows the grid was filled with; none gives the placeholder.
+    explicit WizardAwardList(const QList<QStringList>& rows = {});
+
+    bool Placeholder() const { return mRows.isEmpty(); }
+    int Count() const { return int(mRows.size()); }
+    const QList<AwardGridRow>& Rows() const { return mRows; }
+    // The grid's data rows: the awards, or the one placeholder row.
+    QList<AwardGridRow> GridRows() const;
+    // Whether grid row r (from 1) is an award, not the header, the
+    // placeholder or past the end.
+    bool IsAward(long r) const;
+
+    // A new award goes last; it takes the placeholder's row. Its grid row.
+    long Add(const AwardEntry& entry);
+    // Keeps the row's AwardID and the player who holds it.
+    void Edit(long r, const AwardEntry& entry);
+    void Delete(long r);
+    void DeleteAll() { mRows.clear(); }
+
+    // Every award's payout text, for the estimates.
+    QStringList Payouts() const;
+
+private:
+    QList<AwardGridRow> mRows;
+};
+
+// The award dialog's checks, in order. The bounty players of the other rows
+// (column 2 of every grid row but the one being edited) are given.
+enum class AwardFocus { None, Player, Description, Dollars, Points };
+struct AwardFault {
+    QString Message;
+    AwardFocus Focus = AwardFocus::None;
+};
+std::optional<AwardFault> ValidateAward(const AwardEntry& entry, bool playerChosen,
+                                        const QStringList& otherBountyPlayers);
+
+QString SelectAwardToEditMessage();
+QString SelectAwardToDeleteMessage();
+QString DeleteAwardQuestion();
+QString DeleteAllAwardsQuestion();
+QString AwardPlaceholderText();

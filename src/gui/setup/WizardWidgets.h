@@ -1,0 +1,54 @@
+#pragma once
+
+// Small builders the wizard's page parts share: every widget gets its
+// control name, texts wrap, buttons never take Enter from the boxes.
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStringList>
+
+namespace wizard {
+
+template <typename W>
+inline W* named(W* widget, const QString& name)
+{
+    widget->setObjectName(name);
+    return widget;
+}
+
+inline QString indexed(const char* name, int i) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i); }
+
+inline QLabel* text(QWidget* parent, const QString& caption, const QString& name = QString())
+{
+    auto* l = new QLabel(caption, parent);
+    l->setWordWrap(true);
+    if (!name.isEmpty())
+        l->setObjectName(name);
+    return l;
+}
+
+inline QLineEdit* box(QWidget* parent, const QString& name, int width = 90)
+{
+    auto* t = named(new QLineEdit(parent), name);
+    t->setMaximumWidth(width);
+    return t;
+}
+
+inline QComboBox* list(QWidget* parent, const QString& name, const QStringList& items = {})
+{
+    auto* c = named(new QComboBox(parent), name);
+    c->addItems(items);
+    c->setMaxVisibleItems(15);
+    return c;
+}
+
+inline QPushButton* button(QWidget* parent, const QString& name, const QString& caption)
+{
+    auto* b = named(new QPushButton(caption, parent), name);
+    b->setAutoDefault(false);
+    return b;
+}
+
+} // namespace wizard

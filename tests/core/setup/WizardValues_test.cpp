@@ -1,0 +1,112 @@
+#include "core/platform/FileFilter.h"
+#include "core/setup/Estimates.h"
+#include "core/setup/WizardAwards.h"
+#include "core/setup/WizardValues.h"
+#include "core/store/OpenTournament.h"
+#include "core/store/Payouts.h"
+
+#include <QDateTime>
+#include <gtest/gtest.h>
+
+// Each percentage example through the estimate and through the payouts the
+// tournament will pay, on the same pool of 1000.
+TEST(WizardPayouts, WorkedExamples)
+{
+    struct Case {
+        const char* what;
+        QStringList percents; // house first
+        Integer unit;
+        QList<double> expected;
+    };
+    const Case cases[] = {
+        {"50/30/20", {"0", "50", "30", "20"}, 1, {0, 500, 300, 200}},
+        {"33.3 three times, unit 5", {"0", "33.3", "33.3", "33.3"}, 5, {0, 330, 335, 335}},
+        {"house 1 %", {"1", "33.3", "33.3", "33.3"}, 5, {-5, 335, 335, 335}},
+        {"62.5 and 67.5 to the even unit", {"0", "0", "6.25", "6.75"}, 5, {0, 870, 60, 70}},
+        {"a negative house leaves the rest to place 1", {"-1", "50", "50"}, 1, {-10, 510, 500}},
+        {"no unit chosen counts as 1", {"0", "50.1", "49.9"}, 0, {0, 501, 499}},
+    };
+    for (const Case& c : cases) {
+        QList<double> estimated;
+        for (const EstimatedPayout& row : CalcEstPayouts(1, c.percents, 1000, c.unit))
+            estimated << row.Amount;
+        EXPECT_EQ(estimated, c.expected) << c.what;
+
+        OpenTournament t;
+        t.gintPayAsPercentages = 1;
+        t.gintRoundTo = c.unit;
+        t.gintNumberPaid = Integer(c.percents.size() - 1);
+        t.RedimPayouts();
+        for (int k = 0; k < c.percents.size(); ++k)
+            t.gdblPayout[k] = c.percents[k].toDouble();
+        t.gtypPlayers.redim(1, 2);
+        t.gtypPlayers[1].TotalBuyin = 600;
+        t.gtypPlayers[2].TotalBuyin = 400;
+        CalculatePayouts(t);
+        QList<double> paid;
+        for (double x : t.gdblCalculatedPayout)
+            paid << x;
+        EXPECT_EQ(paid, c.expected) << c.what;
+    }
+    EXPECT_EQ(AwardsTotal({}, 2, QStringLiteral("5"), 20), 100) << "a bounty for every player";
+    EXPECT_EQ(AwardsTotal({}, 1, QStringLiteral("5"), 20), 0) << "a bounty asked for each player";
+}
+
+TEST(WizardPages, WorkingValuesAndPageRules)
+{
+    EXPECT_EQ(WizardDateText(QDateTime(QDate(2026, 3, 7), QTime(0, 0), Qt::UTC)), QStringLiteral("3/7/2026"));
+    EXPECT_EQ(WizardDateText(QVariant()), QString());
+    const std::pair<const char*, Integer> counts[]
+        = {{"12", 12}, {"abc", 0}, {"2.5", 2}, {"99999", 32767}, {"-1e9", -32768}};
+    for (const auto& [text, value] : counts)
+        EXPECT_EQ(WorkingInteger(QString::fromLatin1(text)), value) << text;
+    EXPECT_EQ(JoinDuration(QStringLiteral("2"), QStringLiteral("30")), 150);
+    EXPECT_EQ(JoinDuration(QStringLiteral("600"), QStringLiteral("0")), 32767);
+    EXPECT_EQ(SplitDuration(150).Hours, QStringLiteral("2"));
+    EXPECT_EQ(SplitDuration(150).Minutes, QStringLiteral("30"));
+
+    EXPECT_EQ(ChipColorListNames().size(), 15);
+    EXPECT_EQ(ChipColorListNames().value(14), QStringLiteral("Turquoise"));
+    EXPECT_FALSE(ChipRowRules(-1).CountEnabled) << "no colour counts as not used";
+
+    EXPECT_EQ(FolderOfChosenFile(QStringLiteral("C:\\Pics\\ad1.jpg")), QStringLiteral("C:\\Pics"));
+    EXPECT_EQ(FolderOfChosenFile(QStringLiteral("/pics/ad1.jpg")), QStringLiteral("/pics"));
+    EXPECT_EQ(FolderOfChosenFile(QStringLiteral("ad1.jpg")), std::nullopt);
+    EXPECT_EQ(CaseInsensitiveFilter(QStringLiteral("Pictures (*.bmp *.jpg)")),
+              QStringLiteral("Pictures (*.bmp *.jpg *.BMP *.JPG)"));
+}
+
+TEST(WizardAwards, PlaceholderFlagAndChecks)
+{
+    WizardAwardList list;
+    EXPECT_TRUE(list.Placeholder());
+    EXPECT_EQ(list.GridRows().value(0)[3], QStringLiteral("None"));
+    EXPECT_FALSE(list.IsAward(1));
+    // An award typed "None" is an award like any other.
+    EXPECT_EQ(list.Add({false, 0, {}, QStringLiteral("None"), QStringLiteral("10"), QStringLiteral("0")}), 1);
+    EXPECT_TRUE(list.IsAward(1));
+    list.Delete(1);
+    EXPECT_TRUE(list.Placeholder());
+
+    struct Case {
+        AwardEntry entry;
+        bool playerChosen;
+        QString message; // empty: accepted
+    };
+    const QStringList others {QString(), QStringLiteral("0"), QStringLiteral("7")};
+    const Case cases[] = {
+        {{true, 7, "Ann", {}, "0", "0"},
+         true,
+         "The player you selected already has a bounty.  You cannot assign "
+         "more than one bounty to a player."},
+        {{true, 8, "Bob", {}, "0", "0"}, true, {}},
+        {{true, 0, {}, {}, "0", "0"}, false, "Please select a player."},
+        {{false, 0, {}, "  ", "0", "0"}, true, "Please specify a description."},
+        {{false, 0, {}, "High Hand", "", "0"}, true, "Award dollars must be numeric.  Use 0 for none."},
+        {{false, 0, {}, "High Hand", "5", "x"}, true, "Award points must be numeric.  Use 0 for none."},
+    };
+    for (const Case& c : cases) {
+        const std::optional<AwardFault> fault = ValidateAward(c.entry, c.playerChosen, others);
+        EXPECT_EQ(fault ? fault->Message : QString(), c.message) << c.entry.Description.toStdString();
+    }
+}

@@ -1,0 +1,367 @@
+#include "LeagueTestData.h"
+#include "core/setup/NewTournament.h"
+#include "core/store/ProgramSettings.h"
+#include "core/store/SettingsKeys.h"
+#include "gui/controls/ClickableLabel.h"
+#include "gui/controls/FlexGrid.h"
+#include "gui/controls/OleColor.h"
+#include "gui/controls/ctlDataEntryGrid.h"
+#include "gui/setup/frmAddEditAward.h"
+#include "gui/setup/frmAddEditTournament.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+// A wizard on a stored-looking tournament of the league "Tuesday": ten
+// levels, three places at 60/30/10 %, four chip colours, 20 players
+// expected at 20 each.
+class WizardFixture : public LeagueDatabaseTest {
+protected:
+    void SetUp() override
+    {
+        LeagueDatabaseTest::SetUp();
+        setProgramDatabase(&db);
+        programSettings() = ProgramSettings();
+        programSettings().gstrMoneyFormat = QStringLiteral("$#,##0");
+        t = makeBlankTournament(QDate(2026, 3, 7));
+        t.glngCurrentLeagueID = addLeague(QStringLiteral("Tuesday"));
+        t.gstrTournamentName = QStringLiteral("Week 1");
+        anna = addPlayer(QStringLiteral("anna"), {t.glngCurrentLeagueID});
+        bob = addPlayer(QStringLiteral("Bob"), {t.glngCurrentLeagueID});
+    }
+    void TearDown() override
+    {
+        w.reset();
+        programSettings() = ProgramSettings();
+        setProgramDatabase(nullptr);
+        LeagueDatabaseTest::TearDown();
+    }
+
+    void open(bool isNew = false)
+    {
+        w = std::make_unique<frmAddEditTournament>(t);
+        w->LoadData(isNew);
+    }
+    template <typename T = QWidget>
+    T* c(const QString& name) const
+    {
+        T* found = w->findChild<T*>(name);
+        EXPECT_TRUE(found) << name.toStdString();
+        return found;
+    }
+    QString cell(const char* grid, long r, long col) const
+    {
+        return c<ctlDataEntryGrid>(QString::fromLatin1(grid))->TextMatrix(r, col);
+    }
+    QString estimate(long r) const { return c<FlexGrid>(QStringLiteral("gridEstPayouts"))->TextMatrix(r, 1); }
+    void type(const char* box, const QString& value) { c<QLineEdit>(QString::fromLatin1(box))->setText(value); }
+    void choose(const char* combo, int position)
+    {
+        c<QComboBox>(QString::fromLatin1(combo))->setCurrentIndex(position);
+    }
+    void setPayouts(const QStringList& texts)
+    {
+        auto* g = c<ctlDataEntryGrid>(QStringLiteral("grid"));
+        for (int i = 0; i < texts.size(); ++i)
+            g->setTextMatrix(i + 1, 1, texts[i]);
+        w->CalcEstimates();
+    }
+    // Answers the award dialog with an entry of its own making.
+    void answerAward(std::function<void(frmAddEditAward&)> fill)
+    {
+        w->showAwardDialog = [fill](frmAddEditAward& d) {
+            fill(d);
+            d.cmdOK_Click();
+            return d.mbOKed;
+        };
+    }
+    static void bounty(frmAddEditAward& d, int player)
+    {
+        d.optBounty->setChecked(true);
+        d.cmbPlayer->setCurrentIndex(player);
+    }
+    static void award(frmAddEditAward& d, const QString& description, const QString& dollars)
+    {
+        d.optAward->setChecked(true);
+        d.cmbDescription->setCurrentText(description);
+        d.txtDollars->setText(dollars);
+    }
+
+    OpenTournament t;
+    Long anna = 0, bob = 0;
+    std::unique_ptr<frmAddEditTournament> w;
+};
+
+class WizardPages : public WizardFixture { };
+class WizardPayouts : public WizardFixture { };
+class WizardAwards : public WizardFixture { };
+
+TEST_F(WizardPages, NavigationShowsOnePageAndColoursItsLabel)
+{
+    open();
+    for (int page : {0, 3, 7}) {
+        if (page == 0)
+            w->ShowWizardPage(0);
+        else
+            QTest::mouseClick(w->lblGroup[page], Qt::LeftButton);
+        EXPECT_EQ(w->mintCurrentPage, page);
+        EXPECT_EQ(c<QPushButton>(QStringLiteral("cmdPrevious"))->isEnabled(), page > 0);
+        EXPECT_EQ(c<QPushButton>(QStringLiteral("cmdNext"))->isEnabled(), page < 7);
+        for (int k = 0; k < 8; ++k) {
+            EXPECT_EQ(w->frameTourney[k]->isVisibleTo(w.get()), k == page) << page << k;
+            EXPECT_EQ(w->frameAssistant[k]->isVisibleTo(w.get()), k == page) << page << k;
+            EXPECT_EQ(w->lblGroup[k]->palette().color(QPalette::WindowText), OleColorToQColor(k == page ? 0x8000 : 0));
+        }
+    }
+    c<QPushButton>(QStringLiteral("cmdPrevious"))->click();
+    EXPECT_EQ(w->mintCurrentPage, 6);
+    c<QPushButton>(QStringLiteral("cmdFinish"))->click();
+    EXPECT_EQ(prompts.messages.value(0), QStringLiteral("Saving the tournament set-up is not built yet."));
+}
+
+TEST_F(WizardPages, LoadDataOfAnExistingAndANewTournament)
+{
+    t.gintBlindsLevel = 0;
+    open();
+    EXPECT_FALSE(c<QLineEdit>(QStringLiteral("txtName"))->isEnabled());
+    EXPECT_FALSE(c<QCheckBox>(QStringLiteral("chkAddPlayers"))->isVisibleTo(w.get()));
+    EXPECT_EQ(c<QLineEdit>(QStringLiteral("txtDate"))->text(), QStringLiteral("3/7/2026"));
+    EXPECT_EQ(c<QComboBox>(QStringLiteral("cmbLevel"))->currentText(), QStringLiteral("1")) << "level 0 opens at 1";
+    EXPECT_EQ(t.gintBlindsLevel, 1);
+    EXPECT_EQ(c<QLineEdit>(QStringLiteral("txtEstDurationHour"))->text(), QStringLiteral("3"));
+    EXPECT_EQ(w->work.mintEstDuration, 180);
+    // Computed once, after loading: every figure is there.
+    EXPECT_EQ(c<QLabel>(QStringLiteral("lblEstTotalCollected"))->text(), QStringLiteral("$400"));
+    EXPECT_EQ(estimate(2), QStringLiteral("$240"));
+    EXPECT_EQ(c<QLabel>(QStringLiteral("lblChipsNeeded(0)"))->text(), QStringLiteral("0"));
+
+    for (const char* trial : {"1", "0"}) {
+        WriteSetting(ShowWebTrialKey, QString::fromLatin1(trial));
+        open(true);
+        EXPECT_TRUE(c<QLineEdit>(QStringLiteral("txtName"))->isEnabled());
+        EXPECT_TRUE(c<QCheckBox>(QStringLiteral("chkAddPlayers"))->isVisibleTo(w.get()));
+        EXPECT_EQ(c<QCheckBox>(QStringLiteral("chkAddPlayers"))->isChecked(), trial[0] == '1');
+    }
+}
+
+TEST_F(WizardPages, BlindModeRebuysAndAddonsShowTheirControls)
+{
+    t.gintAllowRebuys = 1;
+    t.gintAllowAddons = 1;
+    t.gintAddonLevel1 = 2;
+    t.gintAddonLevel2 = 4;
+    open();
+    auto shown = [this](const char* name) { return !c(QString::fromLatin1(name))->isHidden(); };
+    EXPECT_TRUE(shown("cmbRebuyLevel"));
+    EXPECT_TRUE(shown("cmbAddonLevel2"));
+    EXPECT_EQ(c<QComboBox>(QStringLiteral("cmbRebuyLevel"))->currentText(), QStringLiteral("3"));
+    EXPECT_TRUE(shown("gridReminders"));
+
+    choose("cmbPresets", 0);
+    EXPECT_FALSE(shown("cmbRebuyLevel"));
+    EXPECT_FALSE(shown("gridReminders"));
+    EXPECT_FALSE(shown("framePresets"));
+    EXPECT_TRUE(shown("frameCurrent"));
+    EXPECT_EQ(c<QComboBox>(QStringLiteral("cmbRebuyLevel"))->currentText(), QStringLiteral("Any"));
+    EXPECT_EQ(c<QComboBox>(QStringLiteral("cmbAddonLevel1"))->currentText(), QStringLiteral("Start"));
+    EXPECT_EQ(c<QComboBox>(QStringLiteral("cmbAddonLevel2"))->currentText(), QStringLiteral("Finish"));
+    EXPECT_TRUE(c<QLabel>(QStringLiteral("lblReminders"))->text().startsWith(QStringLiteral("Reminders are only")));
+    EXPECT_FALSE(c<QPushButton>(QStringLiteral("cmdLoadLevels"))->isEnabled());
+
+    // Rebuys off: no rebuy money or chips in the estimates, whatever the boxes hold.
+    type("txtEstNumRebuys", QStringLiteral("5"));
+    EXPECT_EQ(c<QLabel>(QStringLiteral("lblEstTotalFromRebuys"))->text(), QStringLiteral("$100"));
+    c<QCheckBox>(QStringLiteral("chkAllowRebuys"))->setChecked(false);
+    EXPECT_FALSE(shown("txtRebuy"));
+    EXPECT_EQ(c<QLabel>(QStringLiteral("lblEstTotalFromRebuys"))->text(), QStringLiteral("$0"));
+    type("txtEstNumPlayers", QStringLiteral("99999"));
+    EXPECT_EQ(w->work.mintEstPlayers, 32767) << "a count too large stops at the limit";
+}
+
+TEST_F(WizardPages, ChipRowsFollowTheirColour)
+{
+    t.gstrChipPicture[5] = QStringLiteral("/pics/chip.png");
+    t.gintStartingChipCount[0] = 7;
+    open();
+    auto row = [this](int i) {
+        return std::tuple(c<QComboBox>(QStringLiteral("cmbNumChips(%1)").arg(i))->isEnabled(),
+                          c<QLineEdit>(QStringLiteral("txtChipPicture(%1)").arg(i))->isEnabled(),
+                          c<QPushButton>(QStringLiteral("cmdBrowsePic(%1)").arg(i))->isEnabled());
+    };
+    EXPECT_EQ(row(0), std::tuple(true, false, false));
+    choose("cmbChipColor(0)", 0);
+    EXPECT_EQ(row(0), std::tuple(false, false, false));
+    EXPECT_EQ(c<QComboBox>(QStringLiteral("cmbNumChips(0)"))->currentText(), QStringLiteral("0"));
+    EXPECT_EQ(c<QLabel>(QStringLiteral("lblChipColor(0)"))->text(), QStringLiteral("Not Used"));
+    choose("cmbChipColor(5)", 1);
+    EXPECT_EQ(row(5), std::tuple(true, true, true));
+
+    // Browsing: the file for the chip; in folder mode the file's folder.
+    prompts.files = {QStringLiteral("/pics/Other.JPG"), QStringLiteral("/pics/ads/ad1.jpg")};
+    c<QPushButton>(QStringLiteral("cmdBrowsePic(5)"))->click();
+    EXPECT_EQ(c<QLineEdit>(QStringLiteral("txtChipPicture(5)"))->text(), QStringLiteral("/pics/Other.JPG"));
+    choose("cmbCustomPictureType", 1);
+    EXPECT_EQ(c<QLabel>(QStringLiteral("lblFile"))->text(), QStringLiteral("Path"));
+    c<QPushButton>(QStringLiteral("cmdBrowse"))->click();
+    EXPECT_EQ(c<QLineEdit>(QStringLiteral("txtFile"))->text(), QStringLiteral("/pics/ads"));
+    EXPECT_EQ(prompts.lastFilter, QStringLiteral("Pictures (*.bmp *.jpg *.gif *.ico)"));
+}
+
+TEST_F(WizardPages, LevelCountKeepsTypedRows)
+{
+    open();
+    auto* levels = c<ctlDataEntryGrid>(QStringLiteral("gridLevels"));
+    EXPECT_EQ(levels->TextMatrix(0, 0), QString());
+    EXPECT_EQ(levels->TextMatrix(1, 2), QString::number(t.gdblLevelSmallBlind[1])) << "the stored levels are loaded";
+    levels->setTextMatrix(10, 3, QStringLiteral("999"));
+    for (int n : {12, 10}) {
+        choose("cmbNumLevels", n - 1);
+        EXPECT_EQ(levels->Rows(), n + 1);
+        EXPECT_EQ(c<ctlDataEntryGrid>(QStringLiteral("gridReminders"))->Rows(), n + 1);
+        EXPECT_EQ(c<QComboBox>(QStringLiteral("cmbAddonLevel2"))->count(), n + 1);
+    }
+    EXPECT_EQ(levels->TextMatrix(10, 3), QStringLiteral("999"));
+    choose("cmbNumLevels", 11);
+    EXPECT_EQ(levels->TextMatrix(12, 0), QStringLiteral("12"));
+    EXPECT_EQ(levels->TextMatrix(12, 7), QStringLiteral("0"));
+    c<QPushButton>(QStringLiteral("cmdInsertLevel"))->click();
+    EXPECT_EQ(prompts.messages.value(0), QStringLiteral("Inserting a level is not built yet."));
+}
+
+TEST_F(WizardPayouts, EstimatesFollowTheBoxesAndTheGrid)
+{
+    open();
+    setPayouts({"0", "50", "30", "20"});
+    type("txtBuyin", QStringLiteral("50"));
+    EXPECT_EQ(estimate(2), QStringLiteral("$500"));
+    EXPECT_EQ(estimate(4), QStringLiteral("$200"));
+    choose("cmbBountyAll", 2);
+    type("txtBountyAllDollars", QStringLiteral("5"));
+    EXPECT_EQ(estimate(2), QStringLiteral("$450"));
+    EXPECT_TRUE(c<QLineEdit>(QStringLiteral("txtBountyAllPoints"))->isEnabled());
+    choose("cmbBountyAll", 0);
+    EXPECT_FALSE(c<QLineEdit>(QStringLiteral("txtBountyAllPoints"))->isEnabled());
+
+    // Places 5, 3, 5: the dropped rows come back as "0".
+    for (int places : {5, 3, 5})
+        choose("cmbNumPaid", places - 1);
+    EXPECT_EQ(c<ctlDataEntryGrid>(QStringLiteral("grid"))->Rows(), 7);
+    EXPECT_EQ(cell("grid", 3, 1), QStringLiteral("30"));
+    EXPECT_EQ(cell("grid", 6, 1), QStringLiteral("0"));
+
+    // Chips: yellow when a buy-in's chips add up to its chip value, else red.
+    auto colour = [this] { return c<QLabel>(QStringLiteral("lblChipAmount"))->palette().color(QPalette::WindowText); };
+    for (int i = 0; i < 4; ++i)
+        c<QComboBox>(QStringLiteral("cmbNumChips(%1)").arg(i))->setCurrentText(QStringLiteral("0"));
+    c<QComboBox>(QStringLiteral("cmbNumChips(3)"))->setCurrentText(QStringLiteral("2"));
+    EXPECT_EQ(colour(), OleColorToQColor(0x80FFFF));
+    EXPECT_EQ(c<QLabel>(QStringLiteral("lblChipsNeeded(3)"))->text(), QStringLiteral("40"));
+    c<QComboBox>(QStringLiteral("cmbNumChips(3)"))->setCurrentText(QStringLiteral("3"));
+    EXPECT_EQ(colour(), OleColorToQColor(0xFF));
+}
+
+TEST_F(WizardPayouts, ChopSplitsThePlacesStillPlayedFor)
+{
+    struct Case {
+        int left;
+        QStringList payouts;
+        QStringList expected; // places 1..; empty: nothing changed
+        QString message;
+    };
+    const Case cases[] = {
+        {3, {"0", "500", "300", "200"}, {"333.33", "333.33", "333.33"}, {}},
+        {1, {"0", "500", "300", "200"}, {"500", "300", "200"}, {}},
+        // The places are reshaped first: a cell that is no number reads "0".
+        {2, {"0", "500", "x"}, {"250.00", "250.00"}, {}},
+    };
+    t.gintPayAsPercentages = 0;
+    for (const Case& k : cases) {
+        t.gtypPlayers.redim(1, 4);
+        for (long i = 1; i <= 4; ++i)
+            t.gtypPlayers[i].Finish = i <= k.left ? 0 : Integer(i);
+        open();
+        choose("cmbNumPaid", int(k.payouts.size()) - 2);
+        auto* g = c<ctlDataEntryGrid>(QStringLiteral("grid"));
+        for (int i = 0; i < k.payouts.size(); ++i)
+            g->setTextMatrix(i + 1, 1, k.payouts[i]);
+        prompts.messages.clear();
+        prompts.answers = {Prompter::Answer::Yes};
+        c<QPushButton>(QStringLiteral("cmdChop"))->click();
+        QStringList places;
+        for (long r = 2; r < g->Rows(); ++r)
+            places << g->TextMatrix(r, 1);
+        EXPECT_EQ(places, k.expected) << k.left;
+        EXPECT_EQ(prompts.messages.value(1), k.message) << k.left;
+    }
+}
+
+TEST_F(WizardPayouts, PrizesStayTextAndReloadFromTheStore)
+{
+    t.gintPayAsPercentages = 2;
+    t.gstrPayoutPrize[1] = QStringLiteral("Trophy");
+    open();
+    EXPECT_FALSE(c<QPushButton>(QStringLiteral("cmdChop"))->isEnabled());
+    EXPECT_FALSE(c<QComboBox>(QStringLiteral("cmbRound"))->isEnabled());
+    auto* g = c<ctlDataEntryGrid>(QStringLiteral("grid"));
+    EXPECT_FALSE(g->ColNumeric(1));
+    g->setTextMatrix(2, 1, QStringLiteral("Watch"));
+    choose("cmbNumPaid", 4);
+    EXPECT_EQ(cell("grid", 2, 1), QStringLiteral("Trophy"));
+    EXPECT_EQ(estimate(2), QStringLiteral("Trophy"));
+}
+
+TEST_F(WizardAwards, NewEditAndDeleteKeepThePlaceholderRight)
+{
+    open();
+    EXPECT_EQ(cell("gridAwards", 1, 3), QStringLiteral("None"));
+    w->gridAwards->setRow(1);
+    c<QPushButton>(QStringLiteral("cmdEditAward"))->click();
+    c<QPushButton>(QStringLiteral("cmdDeleteAward"))->click();
+    EXPECT_EQ(prompts.messages,
+              QStringList({QStringLiteral("Please select an award to edit."),
+                           QStringLiteral("Please select an award to delete.")}));
+
+    // An award called "None" is an award: it takes the placeholder's row.
+    answerAward([](frmAddEditAward& d) { award(d, QStringLiteral("None"), QStringLiteral("100")); });
+    c<QPushButton>(QStringLiteral("cmdNewAward"))->click();
+    EXPECT_EQ(w->gridAwards->Rows(), 2);
+    EXPECT_EQ(cell("gridAwards", 1, 0), QStringLiteral("0"));
+    EXPECT_EQ(estimate(2), QStringLiteral("$180")) << "the award's money leaves the pool";
+
+    answerAward([](frmAddEditAward& d) { bounty(d, 0); });
+    c<QPushButton>(QStringLiteral("cmdNewAward"))->click();
+    EXPECT_EQ(cell("gridAwards", 2, 3), QStringLiteral("Bounty on anna"));
+    EXPECT_EQ(cell("gridAwards", 2, 2), QString::number(anna));
+
+    // A second bounty on anna is refused; her own row may stay hers.
+    prompts.messages.clear();
+    c<QPushButton>(QStringLiteral("cmdNewAward"))->click();
+    EXPECT_EQ(w->gridAwards->Rows(), 3);
+    EXPECT_TRUE(prompts.messages.value(0).startsWith(QStringLiteral("The player you selected already has a bounty.")));
+
+    // A stored bounty already given keeps its id and holder when edited.
+    t.gtypAwards.redim(1, 2);
+    t.gtypAwards[1] = {7, 1, anna, QStringLiteral("Bounty on anna"), 0, 0, bob};
+    t.gtypAwards[2] = {8, 0, 0, QStringLiteral("None"), 100, 0, 0};
+    open();
+    w->gridAwards->setRow(1);
+    answerAward([](frmAddEditAward& d) { d.txtDollars->setText(QStringLiteral("25")); });
+    c<QPushButton>(QStringLiteral("cmdEditAward"))->click();
+    EXPECT_EQ(cell("gridAwards", 1, 0), QStringLiteral("7"));
+    EXPECT_EQ(cell("gridAwards", 1, 4), QStringLiteral("25"));
+    EXPECT_EQ(cell("gridAwards", 1, 6), QString::number(bob)) << "an award given stays given";
+
+    prompts.answers = {Prompter::Answer::Yes, Prompter::Answer::Yes};
+    for (long r : {2, 1}) {
+        w->gridAwards->setRow(r);
+        c<QPushButton>(QStringLiteral("cmdDeleteAward"))->click();
+    }
+    EXPECT_TRUE(w->awards.Placeholder());
+    EXPECT_EQ(cell("gridAwards", 1, 3), QStringLiteral("None"));
+    EXPECT_EQ(w->gridAwards->Rows(), 2);
+}
