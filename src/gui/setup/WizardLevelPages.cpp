@@ -253,20 +253,16 @@ void frmAddEditTournament::connectLevelPages()
             [this] { handle([this] { cmbCustomPictureType_Click(); }); });
     connect(cmdBrowse, &QPushButton::clicked, this, [this] { handle([this] { cmdBrowse_Click(); }); });
 
+    connectLevelEditing();
+
     // What the next parts of the set-up build.
     const std::pair<QPushButton*, const char*> later[] = {
-        {cmdInsertLevel, "Inserting a level"},        {cmdDeleteLevel, "Deleting a level"},
-        {cmdExport, "Exporting the levels"},          {cmdLoadLevels, "Suggesting levels"},
-        {cmdUndoLevels, "Undoing the level changes"}, {cmdAddEditReminder, "The reminder editor"},
-        {cmdClearReminder, "Clearing a reminder"},    {cmdEditRules, "The rules editor"},
-        {cmdEditMessage, "The message editor"},       {cmdChecklist, "The preparation checklist"},
+        {cmdEditRules, "The rules editor"},
+        {cmdEditMessage, "The message editor"},
+        {cmdChecklist, "The preparation checklist"},
     };
     for (const auto& [b, what] : later)
         connect(b, &QPushButton::clicked, this, [what] { notBuiltYet(QString::fromLatin1(what)); });
-    connect(btnLevelSettings, &ctlButton::Click, this,
-            [] { notBuiltYet(QStringLiteral("The level suggestion settings")); });
-    connect(gridReminders, &ctlDataEntryGrid::DblClick, this,
-            [] { notBuiltYet(QStringLiteral("The reminder editor")); });
 }
 
 void frmAddEditTournament::cmbPresets_Click()
@@ -304,6 +300,7 @@ void frmAddEditTournament::cmbNumLevels_Click()
     rebuildLevelList(cmbAddonLevel1, QStringLiteral("Start"), n);
     rebuildLevelList(cmbAddonLevel2, QStringLiteral("Finish"), n);
     rebuildLevelList(cmbLevel, QString(), n);
+    cmdInsertLevel->setEnabled(n < MaxLevels);
     LoadlevelsGrid();
 }
 

@@ -19,6 +19,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QTimer;
 class QVBoxLayout;
 class ctlButton;
 class ctlDataEntryGrid;
@@ -68,6 +69,18 @@ public:
     void cmbNumLevels_Click();
     void LoadlevelsGrid();
     void LoadlevelsGridData();
+    void cmdInsertLevel_Click();
+    void cmdDeleteLevel_Click();
+    void cmdUndoLevels_Click();
+    void cmdExport_Click();
+    void cmdAddEditReminder_Click();
+    void cmdClearReminder_Click();
+    // Follows the running clock's level while the wizard is open; the save
+    // stops it.
+    void tmrChecklevel_Timer();
+    QTimer* tmrChecklevel = nullptr;
+    // "Suggest Levels!": the generator's level table, after a backup for Undo.
+    void AutoSuggestBlinds();
 
     // The award dialog the award buttons open; tests answer it themselves.
     // It gets the dialog set up and shows it; true when it was OK'd.
@@ -262,6 +275,8 @@ private:
     void cmbCustomPictureType_Click();
     LevelRows levelGridRows() const;
     void showLevelRows(const LevelRows& rows);
+    void setLevelRows(const LevelRows& rows);
+    void connectLevelEditing();
 
     // Page 5, 6 handlers
     void cmbNumPaid_Click();

@@ -1,4 +1,5 @@
 #include "LeagueTestData.h"
+#include "WindowTestHelpers.h"
 #include "core/setup/NewTournament.h"
 #include "core/store/ProgramSettings.h"
 #include "core/store/SettingsKeys.h"
@@ -6,7 +7,9 @@
 #include "gui/controls/FlexGrid.h"
 #include "gui/controls/OleColor.h"
 #include "gui/controls/ctlDataEntryGrid.h"
+#include "gui/home/frmExport.h"
 #include "gui/setup/frmAddEditAward.h"
+#include "gui/setup/frmAddEditReminder.h"
 #include "gui/setup/frmAddEditTournament.h"
 
 #include <QCheckBox>
@@ -16,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
 // A wizard on a stored-looking tournament of the league "Tuesday": ten
 // levels, three places at 60/30/10 %, four chip colours, 20 players
@@ -229,8 +233,6 @@ TEST_F(WizardPages, LevelCountKeepsTypedRows)
     choose("cmbNumLevels", 11);
     EXPECT_EQ(levels->TextMatrix(12, 0), QStringLiteral("12"));
     EXPECT_EQ(levels->TextMatrix(12, 7), QStringLiteral("0"));
-    c<QPushButton>(QStringLiteral("cmdInsertLevel"))->click();
-    EXPECT_EQ(prompts.messages.value(0), QStringLiteral("Inserting a level is not built yet."));
 }
 
 TEST_F(WizardPayouts, EstimatesFollowTheBoxesAndTheGrid)
@@ -364,4 +366,144 @@ TEST_F(WizardAwards, NewEditAndDeleteKeepThePlaceholderRight)
     EXPECT_TRUE(w->awards.Placeholder());
     EXPECT_EQ(cell("gridAwards", 1, 3), QStringLiteral("None"));
     EXPECT_EQ(w->gridAwards->Rows(), 2);
+}
+
+class WizardLevels : public WizardFixture {
+protected:
+    ctlDataEntryGrid* levels() const { return c<ctlDataEntryGrid>(QStringLiteral("gridLevels")); }
+    void press(const char* button) { c<QPushButton>(QString::fromLatin1(button))->click(); }
+    QStringList column(long col) const
+    {
+        QStringList texts;
+        for (long r = 1; r < levels()->Rows(); ++r)
+            texts.append(levels()->TextMatrix(r, col));
+        return texts;
+    }
+};
+
+TEST_F(WizardLevels, InsertDeleteAndUndoRepeatableAndExact)
+{
+    t.gdblLevelSmallBlind[2] = 1234567.89;
+    open();
+    choose("cmbNumLevels", 4);
+    for (long r = 1; r <= 5; ++r)
+        levels()->setTextMatrix(r, 1, QString::number(r));
+    levels()->setRow(3);
+    press("cmdInsertLevel");
+    EXPECT_EQ(column(1), (QStringList {"1", "2", "0", "3", "4", "5"}));
+    EXPECT_EQ(column(0), (QStringList {"1", "2", "3", "4", "5", "6"}));
+    EXPECT_EQ(c<QComboBox>(QStringLiteral("cmbNumLevels"))->currentIndex(), 5);
+    EXPECT_EQ(c<ctlDataEntryGrid>(QStringLiteral("gridReminders"))->Rows(), 7);
+    levels()->setRow(2);
+    press("cmdDeleteLevel");
+    EXPECT_EQ(column(1), (QStringList {"1", "0", "3", "4", "5"}));
+    choose("cmbNumLevels", 0);
+    press("cmdDeleteLevel");
+    EXPECT_EQ(levels()->Rows(), 2) << "a single level stays";
+
+    for (int round = 0; round < 2; ++round) {
+        press("cmdUndoLevels");
+        EXPECT_EQ(levels()->Rows(), 11);
+        EXPECT_EQ(levels()->TextMatrix(2, 2), QStringLiteral("1234567.89"));
+        levels()->setTextMatrix(2, 2, QStringLiteral("5"));
+    }
+    EXPECT_TRUE(prompts.messages.isEmpty());
+}
+
+TEST_F(WizardLevels, SuggestLevelsOnTheWorkedExampleThenUndo)
+{
+    LoadSettings(programSettings()); // the generator's defaults
+    open();
+    type("txtEstNumPlayers", QStringLiteral("20"));
+    type("txtBuyinChipValue", QStringLiteral("1000"));
+    for (int i = 0; i < frmAddEditTournament::ChipRows; ++i)
+        choose(QStringLiteral("cmbChipColor(%1)").arg(i).toLatin1(), i == 0 ? 2 : 0);
+    type("txtChipAmount(0)", QStringLiteral("25"));
+    type("txtEstDurationHour", QStringLiteral("3"));
+    type("txtEstDurationMin", QStringLiteral("0"));
+    type("txtEstNumBreaks", QStringLiteral("2"));
+    type("txtEstTimeforBreaks", QStringLiteral("10"));
+    const QString before = levels()->TextMatrix(1, 2);
+    press("cmdLoadLevels");
+
+    EXPECT_EQ(
+        column(2),
+        (QStringList {"25", "50", "75", "100", "150", "200", "300", "500", "800", "1000", "1500", "2000", "3000"}));
+    EXPECT_EQ(levels()->TextMatrix(13, 3), QStringLiteral("6000"));
+    EXPECT_EQ(column(6), (QStringList {"20", "20", "20", "20", "20", "10", "10", "10", "10", "10", "10", "10", "10"}));
+    EXPECT_EQ(column(7), (QStringList {"0", "0", "10", "0", "0", "10", "0", "0", "0", "0", "0", "0", "0"}));
+    EXPECT_EQ(c<QLabel>(QStringLiteral("lblWhenEnd"))->text(),
+              QStringLiteral("Your tournament should end by level 10.  We added 3 extra levels to be safe."));
+    EXPECT_EQ(c<ctlDataEntryGrid>(QStringLiteral("gridReminders"))->Rows(), 14);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_TRUE(prompts.messages.isEmpty());
+
+    press("cmdUndoLevels");
+    EXPECT_EQ(levels()->Rows(), 11);
+    EXPECT_EQ(levels()->TextMatrix(1, 2), before);
+
+    // A first blind no table entry fits: its message, the grid as it was.
+    type("txtBuyinChipValue", QStringLiteral("1e15"));
+    press("cmdLoadLevels");
+    EXPECT_EQ(prompts.messages.size(), 1);
+    EXPECT_EQ(levels()->Rows(), 11);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(WizardLevels, RemindersEditCancelAndClear)
+{
+    open();
+    auto* reminders = c<ctlDataEntryGrid>(QStringLiteral("gridReminders"));
+    reminders->setRow(2);
+    auto answer = [](const QString& text, bool pause, bool ok) {
+        OnNextDialog<frmAddEditReminder>([=](frmAddEditReminder& d) {
+            d.cmbReminder->setEditText(text);
+            d.chkPause->setChecked(pause);
+            (ok ? d.cmdOK : d.cmdCancel)->click();
+        });
+    };
+    answer(QStringLiteral("Serve Snacks"), true, true);
+    press("cmdAddEditReminder");
+    EXPECT_EQ(reminders->TextMatrix(2, 1), QStringLiteral("Serve Snacks"));
+    EXPECT_EQ(reminders->TextMatrix(2, 2), QStringLiteral("Yes"));
+    answer(QStringLiteral("Rotate Dealers"), false, false);
+    press("cmdAddEditReminder");
+    EXPECT_EQ(reminders->TextMatrix(2, 1), QStringLiteral("Serve Snacks")) << "Cancel keeps the row";
+    answer(QStringLiteral("   "), true, true);
+    press("cmdAddEditReminder");
+    EXPECT_EQ(reminders->TextMatrix(2, 2), QString());
+    answer(QStringLiteral("Chip Color Up"), false, true);
+    press("cmdAddEditReminder");
+    EXPECT_EQ(reminders->TextMatrix(2, 2), QStringLiteral("No"));
+    press("cmdClearReminder");
+    EXPECT_EQ(reminders->TextMatrix(2, 1), QString());
+    EXPECT_EQ(reminders->TextMatrix(2, 2), QString());
+}
+
+TEST_F(WizardLevels, LevelWatchTellsOncePerChangeAndExportOffersTheName)
+{
+    t.gintBlindsLevel = 4;
+    open();
+    auto* level = c<QComboBox>(QStringLiteral("cmbLevel"));
+    w->tmrChecklevel_Timer();
+    EXPECT_TRUE(prompts.messages.isEmpty());
+    t.gintBlindsLevel = 5;
+    w->tmrChecklevel_Timer();
+    w->tmrChecklevel_Timer();
+    EXPECT_EQ(prompts.messages.size(), 1);
+    EXPECT_EQ(level->currentText(), QStringLiteral("5"));
+    t.gintBlindsLevel = 40;
+    w->tmrChecklevel_Timer();
+    EXPECT_EQ(level->currentText(), QStringLiteral("10")) << "past the level count: the last level";
+    EXPECT_EQ(prompts.messages.size(), 2);
+
+    type("txtName", QStringLiteral("Friday"));
+    QString offered;
+    OnNextDialog<frmExport>([&offered](frmExport& d) {
+        offered = d.txtFile->text();
+        d.cmdCancel->click();
+    });
+    press("cmdExport");
+    EXPECT_EQ(offered, path(QStringLiteral("Friday Levels.csv")));
+    EXPECT_FALSE(QFile::exists(offered));
 }
