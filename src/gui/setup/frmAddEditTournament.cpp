@@ -90,7 +90,7 @@ frmAddEditTournament::frmAddEditTournament(OpenTournament& tourney, QWidget* par
 
     picAssistant = named(new QFrame(this), QStringLiteral("picAssistant"));
     picAssistant->setFrameShape(QFrame::StyledPanel);
-    picAssistant->setFixedWidth(260);
+    picAssistant->setFixedWidth(300);
     auto* assistant = new QVBoxLayout(picAssistant);
     QLabel* heading = text(picAssistant, QStringLiteral("Tournament Assistant "));
     QFont hf = heading->font();
