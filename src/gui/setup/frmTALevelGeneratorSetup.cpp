@@ -100,6 +100,7 @@ frmTALevelGeneratorSetup::frmTALevelGeneratorSetup(QWidget* parent)
     layout->addWidget(schedule, 1);
     layout->addLayout(buttons);
 
+    cmdOK->setDefault(true);
     connect(optDouble, &QRadioButton::toggled, this, [this](bool on) { gridLevels->setEnabled(!on); });
     connect(cmdRestore, &QPushButton::clicked, this, &frmTALevelGeneratorSetup::cmdRestore_Click);
     connect(cmdOK, &QPushButton::clicked, this, &frmTALevelGeneratorSetup::cmdOK_Click);

@@ -472,9 +472,6 @@ TEST_F(WizardLevels, RemindersEditCancelAndClear)
     answer(QStringLiteral("   "), true, true);
     press("cmdAddEditReminder");
     EXPECT_EQ(reminders->TextMatrix(2, 2), QString());
-    answer(QStringLiteral("Chip Color Up"), false, true);
-    press("cmdAddEditReminder");
-    EXPECT_EQ(reminders->TextMatrix(2, 2), QStringLiteral("No"));
     press("cmdClearReminder");
     EXPECT_EQ(reminders->TextMatrix(2, 1), QString());
     EXPECT_EQ(reminders->TextMatrix(2, 2), QString());

