@@ -7,6 +7,7 @@
 #include "core/platform/ProgramTitle.h"
 #include "core/platform/Prompter.h"
 #include "core/platform/ReportFailures.h"
+#include "core/setup/TournamentWindowCalls.h"
 #include "core/store/OpenTournament.h"
 #include "core/store/ProgramSettings.h"
 #include "core/store/TournamentStore.h"
@@ -126,13 +127,17 @@ frmMain::frmMain(QWidget* parent)
         return box.txtChipCount->text();
     };
     gMainWindow = this;
+    setTournamentWindowCalls({[this](Integer level) { SetLevel(level); }, [this] { SetRotatingScreenLocations(); },
+                              [this] { ResetTourney(); }, [this] { ResetTimer(); }, [this] { AdjustBreakLabel(); }});
 }
 
 frmMain::~frmMain()
 {
     delete refresher;
-    if (gMainWindow == this)
+    if (gMainWindow == this) {
         gMainWindow = nullptr;
+        setTournamentWindowCalls({});
+    }
 }
 
 void frmMain::Form_Load()

@@ -1,4 +1,5 @@
 #include "gui/home/frmControlPanel.h"
+#include "gui/setup/frmAddEditTournament.h"
 
 #include "core/platform/Database.h"
 #include "core/platform/ProgramTitle.h"
@@ -88,8 +89,6 @@ QHBoxLayout* withPicture(ClickableLabel* picture, ctlButton* button)
     return row;
 }
 
-void notBuiltYet(const QString& what) { prompter().message(what + QStringLiteral(" is not built yet.")); }
-
 } // namespace
 
 frmControlPanel::frmControlPanel(QWidget* parent)
@@ -129,10 +128,7 @@ frmControlPanel::frmControlPanel(QWidget* parent)
             return std::nullopt;
         return dialog.prepared;
     };
-    setUpNewTournament = [](const OpenTournament&) {
-        notBuiltYet(QStringLiteral("The tournament set-up"));
-        return false;
-    };
+    setUpNewTournament = SetUpNewTournament;
     endProgram = [] { QCoreApplication::quit(); };
 
     auto* outer = new QHBoxLayout(this);

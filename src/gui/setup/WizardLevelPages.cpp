@@ -254,15 +254,6 @@ void frmAddEditTournament::connectLevelPages()
     connect(cmdBrowse, &QPushButton::clicked, this, [this] { handle([this] { cmdBrowse_Click(); }); });
 
     connectLevelEditing();
-
-    // What the next parts of the set-up build.
-    const std::pair<QPushButton*, const char*> later[] = {
-        {cmdEditRules, "The rules editor"},
-        {cmdEditMessage, "The message editor"},
-        {cmdChecklist, "The preparation checklist"},
-    };
-    for (const auto& [b, what] : later)
-        connect(b, &QPushButton::clicked, this, [what] { notBuiltYet(QString::fromLatin1(what)); });
 }
 
 void frmAddEditTournament::cmbPresets_Click()

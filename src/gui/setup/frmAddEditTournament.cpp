@@ -145,23 +145,17 @@ frmAddEditTournament::frmAddEditTournament(OpenTournament& tourney, QWidget* par
     connect(cmdNext, &QPushButton::clicked, this, [this] { handle([this] { cmdNext_Click(); }); });
     connect(cmdPrevious, &QPushButton::clicked, this, [this] { handle([this] { cmdPrevious_Click(); }); });
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(cmdFinish, &QPushButton::clicked, this,
-            [] { notBuiltYet(QStringLiteral("Saving the tournament set-up")); });
     connect(btnHelp, &ctlButton::Click, this, [] { ShowInstructions(frmInstructions::Page::TournamentSetup, true); });
     connectBuyinPages();
     connectLevelPages();
     connectPayoutPages();
+    connectFinish();
 
     resize(1060, 640);
     Form_Load();
 }
 
 frmAddEditTournament::~frmAddEditTournament() = default;
-
-void frmAddEditTournament::notBuiltYet(const QString& what)
-{
-    prompter().message(what + QStringLiteral(" is not built yet."));
-}
 
 void frmAddEditTournament::handle(const std::function<void()>& handler) { ReportFailures(handler); }
 

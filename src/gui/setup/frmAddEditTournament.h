@@ -25,6 +25,8 @@ class ctlButton;
 class ctlDataEntryGrid;
 class ctlLeftBar;
 class frmAddEditAward;
+struct WizardFault;
+struct WizardForm;
 
 // "Tournament Wizard": every setting of a tournament on eight pages, with
 // the Tournament Assistant beside them. It works on the tournament it is
@@ -57,6 +59,13 @@ public:
     void ShowWizardPage(int intPage);
     void AdjustRebuys();
     void AdjustAddons();
+
+    // Finish: checks every page, stops at the first fault on its page, else
+    // stores the tournament and closes with mbOKed.
+    void SaveTournamentSetup();
+    void cmdEditRules_Click();
+    void cmdEditMessage_Click();
+    void cmdChecklist_Click();
 
     // Payouts and estimates
     void LoadPayoutGrid(bool bSetPayouts);
@@ -255,6 +264,10 @@ private:
     void connectBuyinPages();
     void connectLevelPages();
     void connectPayoutPages();
+    void connectFinish();
+    WizardForm readForm() const;
+    void showForm(const WizardForm& form);
+    void showFault(const WizardFault& fault);
     void selectAllOnFocus(QLineEdit* box);
     // Runs a handler so that nothing it raises leaves it.
     void handle(const std::function<void()>& handler);
@@ -295,11 +308,12 @@ private:
     QList<PayoutRow> payoutGridRows() const;
     void showPayoutRows(const QList<PayoutRow>& rows);
     std::optional<AwardEntry> askAward(frmAddEditAward& dialog, long ignoreRow);
-
-    // What later parts of the set-up build.
-    static void notBuiltYet(const QString& what);
 };
 
 // Opens the wizard modally on the open tournament at a page (0, 2, 3 or 4,
 // as the tournament window's settings entries ask); true when it was saved.
 bool ShowTournamentWizard(int startPage);
+
+// Opens the wizard on a new tournament prepared from the defaults or an
+// earlier tournament; once it is saved, it becomes the open tournament.
+bool SetUpNewTournament(const OpenTournament& prepared);

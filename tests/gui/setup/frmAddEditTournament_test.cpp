@@ -1,8 +1,10 @@
 #include "LeagueTestData.h"
 #include "WindowTestHelpers.h"
 #include "core/setup/NewTournament.h"
+#include "core/setup/TournamentWindowCalls.h"
 #include "core/store/ProgramSettings.h"
 #include "core/store/SettingsKeys.h"
+#include "core/store/TournamentStore.h"
 #include "gui/controls/ClickableLabel.h"
 #include "gui/controls/FlexGrid.h"
 #include "gui/controls/OleColor.h"
@@ -124,8 +126,6 @@ TEST_F(WizardPages, NavigationShowsOnePageAndColoursItsLabel)
     }
     c<QPushButton>(QStringLiteral("cmdPrevious"))->click();
     EXPECT_EQ(w->mintCurrentPage, 6);
-    c<QPushButton>(QStringLiteral("cmdFinish"))->click();
-    EXPECT_EQ(prompts.messages.value(0), QStringLiteral("Saving the tournament set-up is not built yet."));
 }
 
 TEST_F(WizardPages, LoadDataOfAnExistingAndANewTournament)
@@ -503,4 +503,42 @@ TEST_F(WizardLevels, LevelWatchTellsOncePerChangeAndExportOffersTheName)
     press("cmdExport");
     EXPECT_EQ(offered, path(QStringLiteral("Friday Levels.csv")));
     EXPECT_FALSE(QFile::exists(offered));
+}
+
+class WizardSave : public WizardFixture { };
+
+TEST_F(WizardSave, FinishStopsAtTheFirstFaultWithItsPageAndFocusThenStoresAndRunsTheClosingSteps)
+{
+    SaveTournament(db, t, true);
+    QStringList calls;
+    setTournamentWindowCalls({[&](Integer level) { calls << QStringLiteral("SetLevel %1").arg(level); },
+                              [&] { calls << QStringLiteral("SetRotatingScreenLocations"); },
+                              [&] { calls << QStringLiteral("ResetTourney"); },
+                              {},
+                              {}});
+    open();
+    w->show();
+    c<QLineEdit>(QStringLiteral("txtBuyin"))->setText(QStringLiteral("ten"));
+    c<QLineEdit>(QStringLiteral("txtChipAmount(2)"))->setText(QStringLiteral("x"));
+    c<ctlDataEntryGrid>(QStringLiteral("gridLevels"))->setTextMatrix(2, 1, QStringLiteral("lots"));
+    c<QLineEdit>(QStringLiteral("txtMaxPlayersPerTable"))->setText(QStringLiteral("9"));
+    c<QPushButton>(QStringLiteral("cmdFinish"))->click();
+    EXPECT_EQ(prompts.messages, QStringList {QStringLiteral("Buyin amount must be numeric.")});
+    EXPECT_EQ(w->mintCurrentPage, 1);
+    EXPECT_EQ(w->focusWidget(), c<QLineEdit>(QStringLiteral("txtBuyin")));
+    EXPECT_EQ(cell("gridLevels", 2, 1), QStringLiteral("0"));
+    EXPECT_FALSE(w->mbOKed);
+
+    c<QLineEdit>(QStringLiteral("txtBuyin"))->setText(QStringLiteral("30"));
+    c<QLineEdit>(QStringLiteral("txtChipAmount(2)"))->setText(QStringLiteral("100"));
+    c<QPushButton>(QStringLiteral("cmdFinish"))->click();
+    EXPECT_TRUE(w->mbOKed);
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_EQ(calls, (QStringList {QStringLiteral("SetLevel 1"), QStringLiteral("SetRotatingScreenLocations")}));
+    OpenTournament stored;
+    LoadTournament(db, stored, t.glngCurrentTournamentID, false);
+    EXPECT_EQ(stored.gintPlayersPerTable, 9);
+    EXPECT_EQ(stored.gdblBuyin, 30);
+    EXPECT_EQ(stored.gdblLevelAnte[2], 0);
+    setTournamentWindowCalls({});
 }
