@@ -140,24 +140,6 @@ TEST(WizardSave, ChecksStopAtTheFirstFaultWithItsPageControlAndMessage)
     EXPECT_FALSE(CheckWizardForm(running, [](const QString&) { return false; }));
 }
 
-TEST(WizardSave, CellsThatAreNoNumberBecomeZeroUpToTheFaultyLevel)
-{
-    WizardForm f = validForm();
-    f.Levels[0][0] = QStringLiteral("none");
-    f.Levels[1] = {"a", "", "75", "b", "0", "x", "0"};
-    f.Levels[2][1] = QStringLiteral("later");
-    f.Text[QStringLiteral("txtAnte")] = QStringLiteral("?");
-    ASSERT_EQ(CheckWizardForm(f, {})->Message, QStringLiteral("Session time cannot be 0."));
-    EXPECT_EQ(f.Levels[0][0], QStringLiteral("0"));
-    EXPECT_EQ(f.Levels[1], (LevelRow {"0", "0", "75", "0", "0", "0", "0"}));
-    EXPECT_EQ(f.Levels[2][1], QStringLiteral("later")); // the check stopped before it
-
-    f.Levels[1][5] = QStringLiteral("15");
-    f.Levels[2][1] = QStringLiteral("100");
-    ASSERT_FALSE(CheckWizardForm(f, {}));
-    EXPECT_EQ(f.text(QStringLiteral("txtAnte")), QStringLiteral("0"));
-}
-
 TEST(WizardSave, DateBoxAndPictureLocation)
 {
     EXPECT_EQ(ReadDateBox(QStringLiteral("3/7/2026")), QDate(2026, 3, 7));

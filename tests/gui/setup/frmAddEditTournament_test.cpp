@@ -521,12 +521,14 @@ TEST_F(WizardSave, FinishStopsAtTheFirstFaultWithItsPageAndFocusThenStoresAndRun
     c<QLineEdit>(QStringLiteral("txtBuyin"))->setText(QStringLiteral("ten"));
     c<QLineEdit>(QStringLiteral("txtChipAmount(2)"))->setText(QStringLiteral("x"));
     c<ctlDataEntryGrid>(QStringLiteral("gridLevels"))->setTextMatrix(2, 1, QStringLiteral("lots"));
+    c<QLineEdit>(QStringLiteral("txtAnte"))->setText(QStringLiteral("?"));
     c<QLineEdit>(QStringLiteral("txtMaxPlayersPerTable"))->setText(QStringLiteral("9"));
     c<QPushButton>(QStringLiteral("cmdFinish"))->click();
     EXPECT_EQ(prompts.messages, QStringList {QStringLiteral("Buyin amount must be numeric.")});
     EXPECT_EQ(w->mintCurrentPage, 1);
     EXPECT_EQ(w->focusWidget(), c<QLineEdit>(QStringLiteral("txtBuyin")));
-    EXPECT_EQ(cell("gridLevels", 2, 1), QStringLiteral("0"));
+    EXPECT_EQ(cell("gridLevels", 2, 1), QStringLiteral("0")); // numbers are checked, then the buy-in
+    EXPECT_EQ(c<QLineEdit>(QStringLiteral("txtAnte"))->text(), QStringLiteral("?"));
     EXPECT_FALSE(w->mbOKed);
 
     c<QLineEdit>(QStringLiteral("txtBuyin"))->setText(QStringLiteral("30"));
@@ -540,5 +542,6 @@ TEST_F(WizardSave, FinishStopsAtTheFirstFaultWithItsPageAndFocusThenStoresAndRun
     EXPECT_EQ(stored.gintPlayersPerTable, 9);
     EXPECT_EQ(stored.gdblBuyin, 30);
     EXPECT_EQ(stored.gdblLevelAnte[2], 0);
+    EXPECT_EQ(c<QLineEdit>(QStringLiteral("txtAnte"))->text(), QStringLiteral("0"));
     setTournamentWindowCalls({});
 }
