@@ -40,21 +40,37 @@ std::optional<QString> ScriptedPrompter::input(const QString& text, const QStrin
     return value;
 }
 
-std::optional<QString> ScriptedPrompter::saveFileName(const QString&, const QString&, const QString&)
+namespace {
+
+// The next scripted answer of a picker; cancelled once the script is empty.
+template <typename T>
+std::optional<T> nextPick(std::deque<std::optional<T>>& script)
 {
-    if (files.empty())
+    if (script.empty())
         return std::nullopt;
-    const std::optional<QString> file = files.front();
-    files.pop_front();
-    return file;
+    const std::optional<T> pick = script.front();
+    script.pop_front();
+    return pick;
 }
 
-std::optional<QString> ScriptedPrompter::openFileName(const QString& filter, const QString& fileName,
-                                                      const QString& folder)
+} // namespace
+
+std::optional<QString> ScriptedPrompter::saveFileName(const QString&, const QString&, const QString& folder)
+{
+    fileFolders << folder;
+    return nextPick(files);
+}
+
+std::optional<QString> ScriptedPrompter::openFileName(const QString& filter, const QString&, const QString& folder)
 {
     lastFilter = filter;
-    return saveFileName(filter, fileName, folder);
+    fileFolders << folder;
+    return nextPick(files);
 }
+
+std::optional<quint32> ScriptedPrompter::chooseColor(quint32) { return nextPick(colors); }
+
+std::optional<FontChoice> ScriptedPrompter::chooseFont(const FontChoice&) { return nextPick(fonts); }
 
 void DataFolderTest::SetUp()
 {

@@ -18,6 +18,9 @@ public:
     std::deque<Answer> answers; // for the questions; No (or Cancel) once empty
     std::deque<std::optional<QString>> inputs; // for input boxes; cancelled once empty
     std::deque<std::optional<QString>> files; // for file pickers; cancelled once empty
+    std::deque<std::optional<quint32>> colors; // for the colour picker; cancelled once empty
+    std::deque<std::optional<FontChoice>> fonts; // for the font picker; cancelled once empty
+    QStringList fileFolders; // the folder each file picker opened in
 
     void message(const QString& text) override;
     Answer askYesNo(const QString& text) override;
@@ -27,6 +30,8 @@ public:
     // Also from files; the last filter asked for is kept.
     std::optional<QString> openFileName(const QString& filter, const QString& fileName, const QString& folder) override;
     QString lastFilter;
+    std::optional<quint32> chooseColor(quint32 initial) override;
+    std::optional<FontChoice> chooseFont(const FontChoice& initial) override;
 };
 
 // Gives each test its own data folder and a scripted prompter; both are put

@@ -31,6 +31,8 @@ public:
     {
         return std::nullopt;
     }
+    std::optional<quint32> chooseColor(quint32) override { return std::nullopt; }
+    std::optional<FontChoice> chooseFont(const FontChoice&) override { return std::nullopt; }
 
 private:
     static void write(const QString& text)

@@ -2,7 +2,18 @@
 
 #include <QString>
 #include <QStringList>
+#include <QtGlobal>
 #include <optional>
+
+// A font as the font picker shows and answers it.
+struct FontChoice {
+    QString Name;
+    double Size = 0; // points; the picker may answer halves
+    bool Bold = false;
+    bool Italic = false;
+
+    bool operator==(const FontChoice&) const = default;
+};
 
 // Message boxes, questions and input boxes. Logic talks to this interface so
 // it can be driven by a scripted double in tests; the windows install the
@@ -34,6 +45,12 @@ public:
     // match upper-case names. The path chosen, or nothing on cancel.
     virtual std::optional<QString> openFileName(const QString& filter, const QString& fileName, const QString& folder)
         = 0;
+    // The colour picker opened on a colour number (0x00BBGGRR); the colour
+    // chosen, or nothing when the user cancels.
+    virtual std::optional<quint32> chooseColor(quint32 initial) = 0;
+    // The font picker, screen fonts only, opened on a font; the font chosen,
+    // or nothing when the user cancels.
+    virtual std::optional<FontChoice> chooseFont(const FontChoice& initial) = 0;
 };
 
 // The program's one prompter. Until a window layer installs its own, a

@@ -18,6 +18,9 @@
 #include "gui/controls/ctlButton.h"
 #include "gui/display/PlayersGridPart.h"
 #include "gui/display/ScreenController.h"
+#include "gui/display/frmAppearance.h"
+#include "gui/display/frmDisplay.h"
+#include "gui/display/frmSounds.h"
 #include "gui/floor/ClockPanel.h"
 #include "gui/floor/EntryCommands.h"
 #include "gui/floor/MainMenus.h"
@@ -94,10 +97,10 @@ FloorCommands::FloorCommands(frmMain& window)
     connect(action("mnMovePlayer"), &QAction::triggered, this, [this] { w.seating->MovePlayer(w.FindPlayerIndex()); });
     connect(action("mnUnassignPlayersSeat"), &QAction::triggered, this,
             [this] { w.seating->UnassignPlayer(w.FindPlayerIndex()); });
-    notBuilt({"mnDisplayOptions"}, QStringLiteral("The rotating screens options"));
-    notBuilt({"mnAppearance"}, QStringLiteral("The appearance settings"));
-    notBuilt({"mnFonts"}, QStringLiteral("The fonts and colours settings"));
-    notBuilt({"mnSounds"}, QStringLiteral("The sounds and notifications settings"));
+    onTriggered("mnDisplayOptions", &FloorCommands::mnDisplayOptions_Click);
+    onTriggered("mnAppearance", &FloorCommands::mnAppearance_Click);
+    onTriggered("mnFonts", &FloorCommands::mnFonts_Click);
+    onTriggered("mnSounds", &FloorCommands::mnSounds_Click);
 }
 
 QAction* FloorCommands::action(const char* name) const { return w.menus->action(QString::fromLatin1(name)); }
@@ -333,6 +336,37 @@ void FloorCommands::cmdHideTutorial_Click()
         programSettings().gintTutorial = 0;
         WriteIniValue(QStringLiteral("Display"), QStringLiteral("Tutorial"), 0);
     }
+}
+
+void FloorCommands::mnDisplayOptions_Click()
+{
+    frmDisplay dialog(&w);
+    dialog.applied = [this](int intervalMs) {
+        w.screens->tmrDisplay->setInterval(intervalMs);
+        w.SetScreen(true);
+    };
+    dialog.exec();
+}
+
+void FloorCommands::ShowAppearance()
+{
+    frmAppearance dialog(&w);
+    dialog.relayout = [this] { w.SetScreen(true); };
+    dialog.exec();
+}
+
+void FloorCommands::mnAppearance_Click()
+{
+    ShowAppearance();
+    w.RefreshScreens(true);
+}
+
+void FloorCommands::mnFonts_Click() { NotBuiltYet(QStringLiteral("The fonts and colours settings")); }
+
+void FloorCommands::mnSounds_Click()
+{
+    frmSounds dialog(&w);
+    dialog.exec();
 }
 
 void FloorCommands::mnExportSignInTourney_Click()

@@ -27,6 +27,14 @@ public:
     void cmdManageTables_Click();
     void cmdHideTutorial_Click();
 
+    // The display settings dialogs of the View menu, modal.
+    void mnDisplayOptions_Click();
+    void mnAppearance_Click();
+    void mnFonts_Click();
+    void mnSounds_Click();
+    // The appearance dialog alone, as the hand timer opens it.
+    void ShowAppearance();
+
     // The exports of the Export menu.
     void mnExportSignInTourney_Click();
     void mnExportSignInLeague_Click();

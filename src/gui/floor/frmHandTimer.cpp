@@ -1,8 +1,10 @@
 #include "gui/floor/frmHandTimer.h"
 
-#include "core/platform/Prompter.h"
 #include "core/platform/SteadyClock.h"
 #include "core/store/ProgramSettings.h"
+#include "gui/display/frmAppearance.h"
+#include "gui/floor/FloorCommands.h"
+#include "gui/floor/frmMain.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -87,7 +89,15 @@ void frmHandTimer::cmdReset_Click()
     showState();
 }
 
-void frmHandTimer::cmdSettings_Click() { prompter().message(QStringLiteral("Appearance settings are not built yet.")); }
+void frmHandTimer::cmdSettings_Click()
+{
+    if (frmMain* w = mainWindow()) {
+        w->commands->ShowAppearance();
+    } else {
+        frmAppearance dialog(this);
+        dialog.exec();
+    }
+}
 
 void frmHandTimer::cmdClose_Click()
 {

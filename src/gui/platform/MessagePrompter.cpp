@@ -3,11 +3,14 @@
 #include "core/platform/FileFilter.h"
 
 #include "core/platform/ProgramTitle.h"
+#include "gui/controls/OleColor.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -16,6 +19,18 @@ namespace {
 QString title() { return ProgramTitle(); }
 
 QWidget* owner() { return QApplication::activeWindow(); }
+
+QString proposedPath(const QString& fileName, const QString& folder)
+{
+    return fileName.isEmpty() ? folder : QDir(folder).absoluteFilePath(fileName);
+}
+
+std::optional<QString> chosenFile(const QString& chosen)
+{
+    if (chosen.isEmpty())
+        return std::nullopt;
+    return chosen;
+}
 
 } // namespace
 
@@ -60,12 +75,30 @@ std::optional<QString> MessagePrompter::input(const QString& text, const QString
 std::optional<QString> MessagePrompter::saveFileName(const QString& filter, const QString& fileName,
                                                      const QString& folder)
 {
-    const QString proposed = fileName.isEmpty() ? folder : QDir(folder).absoluteFilePath(fileName);
-    const QString chosen
-        = QFileDialog::getSaveFileName(owner(), title(), proposed, filter, nullptr, QFileDialog::DontConfirmOverwrite);
-    if (chosen.isEmpty())
+    return chosenFile(QFileDialog::getSaveFileName(owner(), title(), proposedPath(fileName, folder), filter, nullptr,
+                                                   QFileDialog::DontConfirmOverwrite));
+}
+
+std::optional<quint32> MessagePrompter::chooseColor(quint32 initial)
+{
+    const QColor chosen = QColorDialog::getColor(OleColorToQColor(initial), owner(), title());
+    if (!chosen.isValid())
         return std::nullopt;
-    return chosen;
+    return quint32(chosen.red()) | quint32(chosen.green()) << 8 | quint32(chosen.blue()) << 16;
+}
+
+std::optional<FontChoice> MessagePrompter::chooseFont(const FontChoice& initial)
+{
+    QFont start(initial.Name);
+    if (initial.Size > 0)
+        start.setPointSizeF(initial.Size);
+    start.setBold(initial.Bold);
+    start.setItalic(initial.Italic);
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, start, owner(), title(), QFontDialog::ScalableFonts);
+    if (!ok)
+        return std::nullopt;
+    return FontChoice {chosen.family(), chosen.pointSizeF(), chosen.bold(), chosen.italic()};
 }
 
 std::optional<QString> MessagePrompter::openFileName(const QString& filter, const QString& fileName,

@@ -15,4 +15,6 @@ public:
     std::optional<QString> input(const QString& text, const QString& title, const QString& defaultValue) override;
     std::optional<QString> saveFileName(const QString& filter, const QString& fileName, const QString& folder) override;
     std::optional<QString> openFileName(const QString& filter, const QString& fileName, const QString& folder) override;
+    std::optional<quint32> chooseColor(quint32 initial) override;
+    std::optional<FontChoice> chooseFont(const FontChoice& initial) override;
 };

@@ -1,4 +1,5 @@
 #include "MainWindowFixture.h"
+#include "ModalDialogs.h"
 
 #include "gui/controls/ctlButton.h"
 
@@ -137,4 +138,15 @@ TEST_F(MainMenusTest, PopFromTheirButtonsAndLabels)
     click(w->frames.btnSettings);
     action("mnAdjustClockSettings")->trigger();
     EXPECT_EQ(wizardPages, (std::vector<int> {3, 2, 4, 0, 3}));
+}
+
+TEST_F(MainMenusTest, ViewSettingsEntriesOpenTheirDialogs)
+{
+    QStringList opened;
+    for (const char* name : {"mnDisplayOptions", "mnAppearance", "mnSounds"}) {
+        CancelNextModal(opened);
+        action(name)->trigger();
+    }
+    EXPECT_EQ(opened, QStringList({"frmDisplay", "frmAppearance", "frmSounds"}));
+    EXPECT_TRUE(prompts.messages.isEmpty());
 }
