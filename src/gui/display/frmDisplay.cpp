@@ -1,11 +1,11 @@
 #include "gui/display/frmDisplay.h"
 
 #include "core/display/RotationOptions.h"
-#include "core/display/ScreenObjects.h"
 #include "core/platform/Prompter.h"
 #include "core/store/ProgramSettings.h"
 #include "gui/controls/ListFillers.h"
 #include "gui/display/DialogParts.h"
+#include "gui/display/ScreenObjectStyler.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -71,7 +71,7 @@ void frmDisplay::Form_Load()
     const ProgramSettings& s = programSettings();
     for (int p = 0; p < RotationPhaseCount; ++p) {
         QListWidget* list = lstScreens[p];
-        ListControl(list).fill(ScreenComboItems(false));
+        FillScreenCombo(list, false);
         for (int r = 0; r < list->count(); ++r) {
             const int screen = list->item(r)->data(Qt::UserRole).toInt();
             list->item(r)->setSelected(s.gintRotationMatrix[p][screen] != 0);

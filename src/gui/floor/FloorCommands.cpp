@@ -1,8 +1,10 @@
 #include "gui/floor/FloorCommands.h"
 
+#include "core/display/ScreenObjects.h"
 #include "core/floor/EntryOptions.h"
 #include "core/floor/FindInGrid.h"
 #include "core/floor/PlayerLookup.h"
+#include "core/platform/Database.h"
 #include "core/platform/Prompter.h"
 #include "core/platform/ReportFailures.h"
 #include "core/platform/Twips.h"
@@ -16,10 +18,12 @@
 #include "gui/controls/ClickableLabel.h"
 #include "gui/controls/FlexGrid.h"
 #include "gui/controls/ctlButton.h"
+#include "gui/display/DisplayLayout.h"
 #include "gui/display/PlayersGridPart.h"
 #include "gui/display/ScreenController.h"
 #include "gui/display/frmAppearance.h"
 #include "gui/display/frmDisplay.h"
+#include "gui/display/frmFontsAndColors.h"
 #include "gui/display/frmSounds.h"
 #include "gui/floor/ClockPanel.h"
 #include "gui/floor/EntryCommands.h"
@@ -344,6 +348,9 @@ void FloorCommands::mnDisplayOptions_Click()
     dialog.applied = [this](int intervalMs) {
         w.screens->tmrDisplay->setInterval(intervalMs);
         w.SetScreen(true);
+        w.players->SetGridCols();
+        w.layout->AdjustGridDisplays();
+        w.DisplayGrid();
     };
     dialog.exec();
 }
@@ -351,7 +358,19 @@ void FloorCommands::mnDisplayOptions_Click()
 void FloorCommands::ShowAppearance()
 {
     frmAppearance dialog(&w);
-    dialog.relayout = [this] { w.SetScreen(true); };
+    dialog.playersGridDefaultSize = [this](Long layout) {
+        const ScreenFontSizes& f = w.layout->sizes.Fonts;
+        return layout == 1 ? f.mintPlayerGridOneColumnDefautFontSize : f.mintPlayerGridTwoColumnDefautFontSize;
+    };
+    dialog.relayout = [this] {
+        w.players->SetGridCols();
+        w.layout->AdjustGridDisplays();
+        w.DisplayGrid();
+        w.layout->SetColors();
+        w.SetScreen(true);
+        w.layout->SetScreenSize();
+        w.players->SetAutoScroll();
+    };
     dialog.exec();
 }
 
@@ -361,7 +380,26 @@ void FloorCommands::mnAppearance_Click()
     w.RefreshScreens(true);
 }
 
-void FloorCommands::mnFonts_Click() { NotBuiltYet(QStringLiteral("The fonts and colours settings")); }
+frmFontsAndColors* FloorCommands::NewFontsEditor()
+{
+    FontsEditorWindow window;
+    window.Window = &w;
+    window.RotationTicked = [this] { return action("mnRotate")->isChecked(); };
+    window.SwitchView = [this](Long screen) { w.SwitchView(screen); };
+    window.LoadScreenObjects = [this] {
+        screenObjects().LoadScreenObjects(gobjDatabase(), w.layout->sizes.Fonts, prompter());
+        w.SetScreen(true);
+    };
+    window.ResetDisplayTimer = [this] { w.ResetDisplayTimer(); };
+    return new frmFontsAndColors(std::move(window), &w);
+}
+
+void FloorCommands::mnFonts_Click()
+{
+    const std::unique_ptr<frmFontsAndColors> dialog(NewFontsEditor());
+    dialog->exec();
+    w.RefreshScreens(true);
+}
 
 void FloorCommands::mnSounds_Click()
 {

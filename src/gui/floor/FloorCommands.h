@@ -8,6 +8,7 @@ class QAction;
 class QMenu;
 class QWidget;
 class frmMain;
+class frmFontsAndColors;
 
 // The running side's commands of the tournament window: the command row and
 // toolbar buttons, the pop-up menus' handlers, the label short cuts, the
@@ -34,6 +35,8 @@ public:
     void mnSounds_Click();
     // The appearance dialog alone, as the hand timer opens it.
     void ShowAppearance();
+    // The fonts and colours editor over this window, not yet shown.
+    frmFontsAndColors* NewFontsEditor();
 
     // The exports of the Export menu.
     void mnExportSignInTourney_Click();

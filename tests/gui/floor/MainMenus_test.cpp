@@ -143,10 +143,10 @@ TEST_F(MainMenusTest, PopFromTheirButtonsAndLabels)
 TEST_F(MainMenusTest, ViewSettingsEntriesOpenTheirDialogs)
 {
     QStringList opened;
-    for (const char* name : {"mnDisplayOptions", "mnAppearance", "mnSounds"}) {
+    for (const char* name : {"mnDisplayOptions", "mnAppearance", "mnFonts", "mnSounds"}) {
         CancelNextModal(opened);
         action(name)->trigger();
     }
-    EXPECT_EQ(opened, QStringList({"frmDisplay", "frmAppearance", "frmSounds"}));
+    EXPECT_EQ(opened, QStringList({"frmDisplay", "frmAppearance", "frmFontsAndColors", "frmSounds"}));
     EXPECT_TRUE(prompts.messages.isEmpty());
 }
