@@ -115,7 +115,8 @@ void frmSounds::cmdBrowse_Click(int Index)
     const QString current = txtFile[Index]->text();
     const QString folder = current.isEmpty() ? AppPaths::dataFolder() : QFileInfo(current).absolutePath();
     const QString name = current.isEmpty() ? QString() : QFileInfo(current).fileName();
-    if (const std::optional<QString> chosen = prompter().openFileName(QStringLiteral("*.wav"), name, folder))
+    if (const std::optional<QString> chosen
+        = prompter().openFileName(QStringLiteral("Wave Files (*.wav)"), name, folder))
         txtFile[Index]->setText(*chosen);
 }
 
