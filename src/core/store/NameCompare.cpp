@@ -34,6 +34,21 @@ int CompareNames(const QString& a, const QString& b)
     return order != 0 ? order : QString::compare(a, b, Qt::CaseInsensitive);
 }
 
+NameSortKeys::NameSortKeys(const QStringList& names)
+    : mNames(names)
+{
+    const QCollator& collator = nameCollator();
+    mKeys.reserve(static_cast<size_t>(names.size()));
+    for (const QString& name : names)
+        mKeys.push_back(collator.sortKey(name));
+}
+
+int NameSortKeys::compare(qsizetype i, qsizetype j) const
+{
+    const int order = mKeys[static_cast<size_t>(i)].compare(mKeys[static_cast<size_t>(j)]);
+    return order != 0 ? order : QString::compare(mNames[i], mNames[j], Qt::CaseInsensitive);
+}
+
 void SortRowsByName(Recordset& records, const QString& nameColumn)
 {
     records.sortRows(nameColumn,

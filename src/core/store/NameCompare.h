@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QCollatorSortKey>
 #include <QString>
+#include <QStringList>
+#include <vector>
 
 class Recordset;
 
@@ -13,6 +16,18 @@ class Recordset;
 // name are sorted here after the query.
 int CompareNames(const QString& a, const QString& b);
 inline bool NameLess(const QString& a, const QString& b) { return CompareNames(a, b) < 0; }
+// Many names prepared once for sorting: compare(i, j) gives the order
+// CompareNames gives names i and j, without asking the collation again.
+class NameSortKeys {
+public:
+    explicit NameSortKeys(const QStringList& names);
+    int compare(qsizetype i, qsizetype j) const;
+
+private:
+    QStringList mNames;
+    std::vector<QCollatorSortKey> mKeys;
+};
+
 // The recordset's rows in that order by the name column.
 void SortRowsByName(Recordset& records, const QString& nameColumn);
 

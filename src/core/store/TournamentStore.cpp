@@ -1,5 +1,7 @@
 #include "core/store/TournamentStore.h"
 
+#include <numeric>
+
 #include "core/platform/Database.h"
 #include "core/store/NameCompare.h"
 #include "core/store/Nz.h"
@@ -88,14 +90,20 @@ void readEntrants(Database& db, OpenTournament& t, Long id)
         ReadColumns(rs, EntrantColumns(), p);
         entrants.push_back(std::move(p));
     }
-    std::stable_sort(entrants.begin(), entrants.end(), [](const PlayerRecord& a, const PlayerRecord& b) {
-        if (a.Finish != b.Finish)
-            return a.Finish < b.Finish;
-        return NameLess(a.PlayerName, b.PlayerName);
+    QStringList names;
+    for (const PlayerRecord& p : entrants)
+        names << p.PlayerName;
+    const NameSortKeys keys(names);
+    std::vector<qsizetype> order(entrants.size());
+    std::iota(order.begin(), order.end(), qsizetype {0});
+    std::stable_sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) {
+        const Integer fa = entrants[static_cast<size_t>(a)].Finish;
+        const Integer fb = entrants[static_cast<size_t>(b)].Finish;
+        return fa != fb ? fa < fb : keys.compare(a, b) < 0;
     });
     t.gtypPlayers.clear();
-    for (PlayerRecord& p : entrants)
-        t.gtypPlayers.append(std::move(p));
+    for (const qsizetype i : order)
+        t.gtypPlayers.append(std::move(entrants[static_cast<size_t>(i)]));
 }
 
 // ------------------------------------------------------------------ save
