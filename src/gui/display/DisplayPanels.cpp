@@ -1,5 +1,7 @@
 #include "gui/display/DisplayPanels.h"
 
+#include "gui/controls/Named.h"
+
 #include "gui/controls/ClickableLabel.h"
 #include "gui/controls/FlexGrid.h"
 #include "gui/controls/RuledFrame.h"
@@ -9,13 +11,6 @@
 #include <QTextEdit>
 
 namespace {
-
-template <typename W>
-W* named(W* w, const QString& name)
-{
-    w->setObjectName(name);
-    return w;
-}
 
 ClickableLabel* label(QWidget* parent, const QString& name) { return named(new ClickableLabel(parent), name); }
 

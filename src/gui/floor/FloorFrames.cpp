@@ -1,5 +1,7 @@
 #include "gui/floor/FloorFrames.h"
 
+#include "gui/controls/Named.h"
+
 #include "core/platform/Twips.h"
 #include "gui/controls/ctlButton.h"
 
@@ -19,13 +21,6 @@ constexpr OleColor CommandColor = 0x00E0D4C8;
 constexpr int CommandRowBottomTwips = 60;
 constexpr int MarginTwips = 120;
 constexpr int AlertBottomTwips = 600;
-
-template <typename W>
-W* named(W* w, const char* name)
-{
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
 
 ctlButton* commandButton(QWidget* parent, const char* name, const QString& caption, int widthTwips = 1500)
 {

@@ -3,6 +3,7 @@
 // Small builders the wizard's page parts share: every widget gets its
 // control name, texts wrap, buttons never take Enter from the boxes.
 
+#include "gui/controls/Named.h"
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,13 +11,6 @@
 #include <QStringList>
 
 namespace wizard {
-
-template <typename W>
-inline W* named(W* widget, const QString& name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
 
 inline QString indexed(const char* name, int i) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i); }
 

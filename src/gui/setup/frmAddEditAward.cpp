@@ -1,5 +1,7 @@
 #include "gui/setup/frmAddEditAward.h"
 
+#include "gui/controls/Named.h"
+
 #include "core/platform/Database.h"
 #include "core/platform/Prompter.h"
 #include "gui/controls/ListFillers.h"
@@ -15,13 +17,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-template <typename W>
-W* named(W* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 } // namespace
 

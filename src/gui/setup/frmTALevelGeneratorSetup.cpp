@@ -1,5 +1,7 @@
 #include "gui/setup/frmTALevelGeneratorSetup.h"
 
+#include "gui/controls/Named.h"
+
 #include "core/platform/Database.h"
 #include "core/platform/Prompter.h"
 #include "core/platform/ReportFailures.h"
@@ -27,13 +29,6 @@ namespace {
 // The grid always has a free row past the list, and never fewer rows than
 // it was designed with.
 constexpr long DesignedRows = 500;
-
-template <typename W>
-W* named(W* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 } // namespace
 

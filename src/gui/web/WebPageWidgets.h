@@ -3,6 +3,7 @@
 // What the parts of the web window share: small builders that name every
 // widget by its control name, and the disabled window around a call.
 
+#include "gui/controls/Named.h"
 #include "gui/controls/ctlButton.h"
 
 #include <QFrame>
@@ -13,13 +14,6 @@
 #include <QVBoxLayout>
 
 namespace webpage {
-
-template <typename W>
-inline W* named(W* widget, const QString& name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
 
 inline QLabel* label(QWidget* parent, const QString& name, const QString& text)
 {
