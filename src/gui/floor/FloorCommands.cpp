@@ -53,8 +53,6 @@ bool isSeatNameColumn(long col) { return col == 1 || col == 4 || col == 7 || col
 
 } // namespace
 
-void NotBuiltYet(const QString& what) { prompter().message(what + QStringLiteral(" is not built yet.")); }
-
 FloorCommands::FloorCommands(frmMain& window)
     : QObject(&window)
     , w(window)
@@ -114,12 +112,6 @@ QMenu* FloorCommands::menu(const char* name) const { return w.menus->menu(QStrin
 void FloorCommands::onTriggered(const char* name, void (FloorCommands::*handler)())
 {
     connect(action(name), &QAction::triggered, this, handler);
-}
-
-void FloorCommands::notBuilt(std::initializer_list<const char*> names, const QString& what)
-{
-    for (const char* name : names)
-        connect(action(name), &QAction::triggered, this, [what] { NotBuiltYet(what); });
 }
 
 void FloorCommands::PopUpAt(QMenu* m, QWidget* control, int rise) { m->popup(control->mapToGlobal(QPoint(0, -rise))); }

@@ -12,8 +12,7 @@ class frmFontsAndColors;
 
 // The running side's commands of the tournament window: the command row and
 // toolbar buttons, the pop-up menus' handlers, the label short cuts, the
-// grid events, Find and the chip count. Commands of parts not built yet say
-// so in one message.
+// grid events, Find and the chip count.
 class FloorCommands : public QObject {
     Q_OBJECT
 public:
@@ -56,13 +55,9 @@ private:
     QAction* action(const char* name) const;
     QMenu* menu(const char* name) const;
     void onTriggered(const char* name, void (FloorCommands::*handler)());
-    void notBuilt(std::initializer_list<const char*> names, const QString& what);
     void wireButtons();
     void wireShortCuts();
     void wireGrids();
 
     frmMain& w;
 };
-
-// "<what> is not built yet."
-void NotBuiltYet(const QString& what);
