@@ -248,8 +248,12 @@ Recordset Database::read(const QString& sql, const QVariantList& values, const Q
         const QSqlRecord record = q.record();
         for (int i = first; i < record.count(); ++i) {
             const QString name = record.fieldName(i);
-            if (!rs.m_index.contains(name.toLower()))
+            // The first of the names that differ only in letter case is the
+            // one found, whichever way the caller spells it.
+            if (!rs.m_index.contains(name.toLower())) {
                 rs.m_index.insert(name.toLower(), rs.m_columns.size());
+                rs.m_exactIndex.insert(name, rs.m_columns.size());
+            }
             rs.m_columns << name;
         }
         while (q.next()) {
@@ -295,6 +299,11 @@ void Recordset::moveNext()
 
 int Recordset::columnIndex(const QString& column) const
 {
+    // Callers mostly spell a column as the table does; the case-blind
+    // lookup is the fallback.
+    const auto exact = m_exactIndex.constFind(column);
+    if (exact != m_exactIndex.constEnd())
+        return exact.value();
     const auto it = m_index.constFind(column.toLower());
     if (it == m_index.constEnd())
         fail(QStringLiteral("The recordset has no column named %1.").arg(column));

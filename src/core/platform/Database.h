@@ -130,6 +130,7 @@ private:
     QString m_table; // empty: the recordset cannot be updated
     QStringList m_columns;
     QHash<QString, int> m_index; // lower-case name -> column
+    QHash<QString, int> m_exactIndex; // name as the query spells it -> column
     std::vector<QVariantList> m_rows;
     std::vector<qint64> m_rowids;
     int m_position = 0;

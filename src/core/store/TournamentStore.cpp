@@ -79,9 +79,15 @@ void readLevels(Database& db, OpenTournament& t, Long id)
 // letter case in any alphabet (the engine's NOCASE knows only A to Z).
 void readEntrants(Database& db, OpenTournament& t, Long id)
 {
-    Recordset rs = db.query(QStringLiteral("SELECT P.*, TXP.* FROM tblTournamentXPlayer TXP "
+    // Only the columns read: the players' addresses and the like stay behind.
+    QStringList columns;
+    for (const auto& c : EntrantColumns().columns)
+        columns << (c.column == QLatin1String("PlayerName") ? QStringLiteral("P.PlayerName")
+                                                            : QStringLiteral("TXP.") + QuoteName(c.column));
+    Recordset rs = db.query(QStringLiteral("SELECT %1 FROM tblTournamentXPlayer TXP "
                                            "INNER JOIN tblPlayer P ON P.PlayerID = TXP.PlayerID "
-                                           "WHERE TXP.TournamentID = ? ORDER BY TXP.Finish, P.PlayerName"),
+                                           "WHERE TXP.TournamentID = ? ORDER BY TXP.Finish, P.PlayerName")
+                                .arg(columns.join(QStringLiteral(", "))),
                             {id});
     std::vector<PlayerRecord> entrants;
     entrants.reserve(static_cast<size_t>(rs.recordCount()));
@@ -136,7 +142,10 @@ void LoadTournament(Database& db, OpenTournament& t, Long TournamentID, bool Pla
     // current league, the run state).
     OpenTournament loaded = t;
     reported([&] {
-        Recordset row = db.query(QStringLiteral("SELECT * FROM tblTournament WHERE TournamentID = ?"), {TournamentID});
+        // A players-only load reads none of the tournament's own columns.
+        Recordset row = db.query(QStringLiteral("SELECT %1 FROM tblTournament WHERE TournamentID = ?")
+                                     .arg(PlayersOnly ? QStringLiteral("TournamentID") : QStringLiteral("*")),
+                                 {TournamentID});
         if (row.eof())
             throw DatabaseError(
                 QStringLiteral("Tournament %1 cannot be opened: it is not in the database.").arg(TournamentID));

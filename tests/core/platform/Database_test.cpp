@@ -67,6 +67,11 @@ TEST_F(DatabaseTest, QueriesReadBoundValuesByColumnNameInAnyCase)
     EXPECT_FALSE(rs.value(QStringLiteral("Table")).isValid()); // Null reads as an invalid QVariant
     EXPECT_EQ(rs.value(QStringLiteral("ThingID")).toLongLong(), 1); // the counter was assigned
 
+    // Of two names that differ only in case, the first is found, however spelled.
+    const Recordset twins = db.query(QStringLiteral("SELECT ThingName AS name, Notes AS Name FROM tblThing"));
+    EXPECT_EQ(twins.value(QStringLiteral("Name")).toString(), QStringLiteral("O'Brien"));
+    EXPECT_EQ(twins.value(QStringLiteral("NAME")).toString(), QStringLiteral("O'Brien"));
+
     rs.moveNext();
     EXPECT_TRUE(rs.eof());
     EXPECT_EQ(errorOf([&] { rs.value(QStringLiteral("ThingName")); }), QStringLiteral("No current record."));
