@@ -55,6 +55,7 @@ FlexGrid::FlexGrid(QWidget* parent)
     setVerticalHeader(mLeftEdge);
     mTopEdge->setDefaultSectionSize(DefaultColPixels);
     setItemDelegate(mDelegate);
+    setItemPrototype(new FlexGridCell);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     QAbstractItemView::setSelectionMode(QAbstractItemView::NoSelection);
     setTabKeyNavigation(false);
@@ -261,13 +262,11 @@ void FlexGrid::setCellData(long row, long col, int role, const QVariant& value)
     // per-cell signals would cost more than a bulk fill can afford.
     const QSignalBlocker quiet(model());
     QTableWidgetItem* it = item(int(row), int(col));
-    if (it) {
-        it->setData(role, value);
-    } else {
-        it = new QTableWidgetItem;
-        it->setData(role, value);
+    if (!it) {
+        it = new FlexGridCell;
         setItem(int(row), int(col), it);
     }
+    it->setData(role, value);
     updateCell(row, col);
 }
 
@@ -375,7 +374,7 @@ void FlexGrid::AddItem(const QString& Item, long Index)
         const QSignalBlocker quiet(model());
         for (long c = 0; c < std::min<long>(texts.size(), Cols()); ++c) {
             if (!texts[c].isEmpty())
-                setItem(int(Index), int(c), new QTableWidgetItem(texts[c]));
+                setItem(int(Index), int(c), new FlexGridCell(texts[c]));
         }
     }
     if (Index < mFixedRows) {
@@ -403,10 +402,15 @@ void FlexGrid::RemoveItem(long Index)
 void FlexGrid::Clear()
 {
     {
+        // The cells are emptied in place: a grid filled again right after
+        // (the screens are, on every change) reuses them.
         const QSignalBlocker quiet(model());
         for (int r = 0; r < rowCount(); ++r)
             for (int c = 0; c < columnCount(); ++c)
-                delete takeItem(r, c);
+                if (auto* cell = dynamic_cast<FlexGridCell*>(item(r, c)))
+                    cell->clear();
+                else
+                    delete takeItem(r, c);
     }
     updateAllViews();
 }

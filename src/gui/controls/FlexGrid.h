@@ -233,7 +233,6 @@ private:
 
     void checkRow(long row) const;
     void checkCol(long col) const;
-    QTableWidgetItem* cellItem(long row, long col);
     QVariant cellData(long row, long col, int role) const;
     void setCellData(long row, long col, int role, const QVariant& value);
     template <typename F>

@@ -2,6 +2,56 @@
 
 #include "gui/controls/FlexGrid.h"
 
+using namespace FlexGridParts;
+
+QVariant FlexGridCell::data(int role) const
+{
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        return mText.isNull() ? QVariant() : QVariant(mText);
+    case BackColorRole:
+        return mBackColor;
+    case ForeColorRole:
+        return mForeColor;
+    case StrikeRole:
+        return mStrike;
+    default:
+        return QTableWidgetItem::data(role);
+    }
+}
+
+void FlexGridCell::setData(int role, const QVariant& value)
+{
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        mText = value.toString();
+        break;
+    case BackColorRole:
+        mBackColor = value.toUInt();
+        break;
+    case ForeColorRole:
+        mForeColor = value.toUInt();
+        break;
+    case StrikeRole:
+        mStrike = value.toBool();
+        break;
+    default:
+        QTableWidgetItem::setData(role, value);
+    }
+}
+
+void FlexGridCell::clear()
+{
+    static const QTableWidgetItem blank;
+    QTableWidgetItem::operator=(blank);
+    mText = QString();
+    mBackColor = 0;
+    mForeColor = 0;
+    mStrike = false;
+}
+
 FlexGridDelegate::FlexGridDelegate(FlexGrid* grid)
     : QStyledItemDelegate(grid)
     , mGrid(grid)

@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QStyledItemDelegate>
+#include <QTableWidgetItem>
 #include <functional>
 
 class FlexGrid;
@@ -14,6 +15,28 @@ constexpr int StrikeRole = Qt::UserRole + 3;
 constexpr int DefaultColPixels = 65; // 975 twips
 constexpr int GeneralAlignment = 9;
 } // namespace FlexGridParts
+
+// One cell of a FlexGrid: its text, colours and strike-through kept as plain
+// fields. The grid repaints its own views after a change, so a write here
+// tells the model nothing; a screen of a few thousand cells refills quickly.
+class FlexGridCell final : public QTableWidgetItem {
+public:
+    FlexGridCell() = default;
+    explicit FlexGridCell(const QString& text) { mText = text; }
+    QVariant data(int role) const override;
+    void setData(int role, const QVariant& value) override;
+    QTableWidgetItem* clone() const override { return new FlexGridCell(*this); }
+    // Back to a cell never written.
+    void clear();
+
+private:
+    FlexGridCell(const FlexGridCell&) = default;
+
+    QString mText;
+    uint mBackColor = 0;
+    uint mForeColor = 0;
+    bool mStrike = false;
+};
 
 // Paints every cell of a FlexGrid, in each of its views, from the grid's own
 // state (colours, current cell, selected range, alignment, lines).

@@ -288,8 +288,10 @@ TEST_F(FlexGridTest, RowsComeAndGoWithTheirTextsAndFillStyleCoversTheRange)
     EXPECT_EQ(grid->CellBackColor(2, 3), 0u);
     EXPECT_EQ(grid->TextMatrix(2, 1), QStringLiteral("-"));
 
+    grid->setCellFontStrikeThrough(1, 0, true);
     grid->Clear();
     EXPECT_EQ(grid->Rows(), 3);
     EXPECT_EQ(grid->TextMatrix(1, 0), QString());
     EXPECT_EQ(grid->CellBackColor(2, 2), 0u);
+    EXPECT_FALSE(grid->CellFontStrikeThrough(1, 0));
 }
