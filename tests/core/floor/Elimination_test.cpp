@@ -124,7 +124,7 @@ TEST(FloorEntries, NamesFindTheirPlayerExactly)
     EXPECT_EQ(PlayerIndexByID(t, 3), 3) << "commands go by id, which tells the two apart";
 }
 
-TEST(Elimination, PlacesRunDownAndTheLastPlayerWins)
+TEST(EliminationPlaces, RunDownAndTheLastPlayerWins)
 {
     OpenTournament t = paidField();
     ScriptedKiller nobody;
@@ -155,7 +155,7 @@ TEST(Elimination, PlacesRunDownAndTheLastPlayerWins)
     EXPECT_EQ(EliminatePlayer(odd, 3, false, nobody.fn(), more).Winner, 0);
 }
 
-TEST(Elimination, OnlyTheLatestCanBeUndone)
+TEST(EliminationPlaces, OnlyTheLatestCanBeUndone)
 {
     OpenTournament t = paidField();
     ScriptedKiller k;
@@ -245,7 +245,8 @@ TEST(Awards, MovesKeepMoneyPointsAndKillsConsistent)
     EXPECT_EQ(GetPlayerName(t, 99), QString());
 }
 
-class EliminationStoreTest : public LeagueDatabaseTest {
+// Eliminations stored in a database of their own.
+class Elimination : public LeagueDatabaseTest {
 protected:
     OpenTournament stored()
     {
@@ -262,7 +263,7 @@ protected:
     }
 };
 
-TEST_F(EliminationStoreTest, WholeFieldRoundTrip)
+TEST_F(Elimination, WholeFieldRoundTrip)
 {
     OpenTournament t = stored();
     const Snapshot start = snapshot(t);
@@ -299,7 +300,7 @@ TEST_F(EliminationStoreTest, WholeFieldRoundTrip)
     }
 }
 
-TEST_F(EliminationStoreTest, FailureChangesNothing)
+TEST_F(Elimination, FailureChangesNothing)
 {
     OpenTournament t = stored();
     ScriptedKiller k;
