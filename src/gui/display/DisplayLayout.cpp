@@ -80,7 +80,6 @@ void DisplayLayout::AdjustForScreenRes()
     const int widthTwips = screen ? PixelsToTwips(screen->geometry().width()) : LargeScreenTwips + 1;
     sizes = SizeSetFor(widthTwips, programSettings().glngPlayerDisplay);
     setDefaultLooks();
-    AdjustBlindsFont();
     AdjustGridDisplays();
 }
 
@@ -198,13 +197,11 @@ void DisplayLayout::SetScreenAll()
     QFrame* frame = w.display.frameAll;
     frame->hide();
     apply(LayoutScreenAll(layoutInput()));
-    AdjustChipsAndPayoutsFontAll();
     frame->show();
 }
 
 void DisplayLayout::SetScreenBasic()
 {
-    AdjustChipsFontBasic();
     apply(LayoutScreenBasic(layoutInput()));
     w.display.frameAll->show();
 }
