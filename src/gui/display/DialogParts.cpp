@@ -1,5 +1,8 @@
 #include "gui/display/DialogParts.h"
 
+#include "gui/controls/CommandButton.h"
+#include "gui/controls/Named.h"
+
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -7,24 +10,14 @@
 
 QLabel* NamedLabel(QWidget* parent, const QString& name, const QString& caption)
 {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    return label;
-}
-
-QPushButton* NamedButton(QWidget* parent, const QString& name, const QString& caption)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
+    return named(new QLabel(caption, parent), name);
 }
 
 QHBoxLayout* OkCancelRow(QDialog* dialog, QPushButton*& cmdOK, QPushButton*& cmdCancel)
 {
-    cmdOK = NamedButton(dialog, QStringLiteral("cmdOK"), QStringLiteral("OK"));
+    cmdOK = CommandButton(dialog, QStringLiteral("cmdOK"), QStringLiteral("OK"));
     cmdOK->setDefault(true);
-    cmdCancel = NamedButton(dialog, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
+    cmdCancel = CommandButton(dialog, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
     auto* row = new QHBoxLayout;
     row->addStretch();
     row->addWidget(cmdOK);

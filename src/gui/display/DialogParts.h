@@ -12,6 +12,5 @@ class QWidget;
 // given name.
 
 QLabel* NamedLabel(QWidget* parent, const QString& name, const QString& caption);
-QPushButton* NamedButton(QWidget* parent, const QString& name, const QString& caption);
 // The OK (default) and Cancel buttons at the right of a row.
 QHBoxLayout* OkCancelRow(QDialog* dialog, QPushButton*& cmdOK, QPushButton*& cmdCancel);

@@ -5,6 +5,7 @@
 #include "core/platform/Prompter.h"
 #include "core/platform/ReportFailures.h"
 #include "core/store/ProgramSettings.h"
+#include "gui/controls/CommandButton.h"
 #include "gui/controls/OleColor.h"
 #include "gui/display/DialogParts.h"
 
@@ -124,7 +125,7 @@ frmAppearance::frmAppearance(QWidget* parent)
         lblColor[index]->setMinimumSize(48, 20);
         colorRows->addWidget(lblColor[index], row, 1);
         cmdBackgroundColor[index]
-            = NamedButton(colors, QStringLiteral("cmdBackgroundColor(%1)").arg(index), QStringLiteral("..."));
+            = CommandButton(colors, QStringLiteral("cmdBackgroundColor(%1)").arg(index), QStringLiteral("..."));
         colorRows->addWidget(cmdBackgroundColor[index], row, 2);
         const int i = index;
         connect(cmdBackgroundColor[index], &QPushButton::clicked, this, [this, i] { cmdBackgroundColor_Click(i); });
@@ -141,7 +142,7 @@ frmAppearance::frmAppearance(QWidget* parent)
     groups->addWidget(kills, 3, 0);
     groups->addWidget(colors, 3, 1);
 
-    cmdReset = NamedButton(this, QStringLiteral("cmdReset"), QStringLiteral("Reset to Defaults"));
+    cmdReset = CommandButton(this, QStringLiteral("cmdReset"), QStringLiteral("Reset to Defaults"));
     QHBoxLayout* buttons = OkCancelRow(this, cmdOK, cmdCancel);
     buttons->insertWidget(0, cmdReset);
     auto* all = new QVBoxLayout(this);

@@ -6,6 +6,7 @@
 #include "core/platform/Prompter.h"
 #include "core/platform/ReportFailures.h"
 #include "core/store/ProgramSettings.h"
+#include "gui/controls/CommandButton.h"
 #include "gui/controls/ListFillers.h"
 #include "gui/display/DialogParts.h"
 #include "gui/display/ScreenObjectStyler.h"
@@ -61,10 +62,10 @@ frmFontsAndColors::frmFontsAndColors(FontsEditorWindow window, QWidget* parent)
     cmbScreen->setObjectName(QStringLiteral("cmbScreen"));
     lstItems = new QListWidget(frame);
     lstItems->setObjectName(QStringLiteral("lstItems"));
-    cmdFont = NamedButton(frame, QStringLiteral("cmdFont"), QStringLiteral("&Font..."));
-    cmdEdit = NamedButton(frame, QStringLiteral("cmdEdit"), QStringLiteral("&Label..."));
-    cmdColor = NamedButton(frame, QStringLiteral("cmdColor"), QStringLiteral("&Text Color..."));
-    cmdHeaderColor = NamedButton(frame, QStringLiteral("cmdHeaderColor"), QStringLiteral("&Header Color..."));
+    cmdFont = CommandButton(frame, QStringLiteral("cmdFont"), QStringLiteral("&Font..."));
+    cmdEdit = CommandButton(frame, QStringLiteral("cmdEdit"), QStringLiteral("&Label..."));
+    cmdColor = CommandButton(frame, QStringLiteral("cmdColor"), QStringLiteral("&Text Color..."));
+    cmdHeaderColor = CommandButton(frame, QStringLiteral("cmdHeaderColor"), QStringLiteral("&Header Color..."));
     auto* grid = new QGridLayout(frame);
     grid->addWidget(NamedLabel(frame, QStringLiteral("Label1"), QStringLiteral("Screen")), 0, 0);
     grid->addWidget(cmbScreen, 0, 1);
@@ -73,7 +74,7 @@ frmFontsAndColors::frmFontsAndColors(FontsEditorWindow window, QWidget* parent)
     for (QPushButton* b : {cmdFont, cmdEdit, cmdColor, cmdHeaderColor})
         grid->addWidget(b, row++, 2);
 
-    cmdReset = NamedButton(this, QStringLiteral("cmdReset"), QStringLiteral("Reset to Defaults"));
+    cmdReset = CommandButton(this, QStringLiteral("cmdReset"), QStringLiteral("Reset to Defaults"));
     QHBoxLayout* buttons = OkCancelRow(this, cmdOK, cmdCancel);
     buttons->insertWidget(0, cmdReset);
     auto* all = new QVBoxLayout(this);

@@ -5,6 +5,7 @@
 #include "core/platform/Prompter.h"
 #include "core/platform/SoundPlayer.h"
 #include "core/store/ProgramSettings.h"
+#include "gui/controls/CommandButton.h"
 #include "gui/display/DialogParts.h"
 
 #include <QCheckBox>
@@ -52,8 +53,8 @@ frmSounds::frmSounds(QWidget* parent)
         txtFile[i] = new QLineEdit(audio);
         txtFile[i]->setObjectName(arrayName("txtFile", i));
         txtFile[i]->setMinimumWidth(txtFile[i]->fontMetrics().averageCharWidth() * 40);
-        cmdBrowse[i] = NamedButton(audio, arrayName("cmdBrowse", i), QStringLiteral("..."));
-        cmdTest[i] = NamedButton(audio, arrayName("cmdTest", i), QStringLiteral("Test"));
+        cmdBrowse[i] = CommandButton(audio, arrayName("cmdBrowse", i), QStringLiteral("..."));
+        cmdTest[i] = CommandButton(audio, arrayName("cmdTest", i), QStringLiteral("Test"));
         const int row = i + 1;
         rows->addWidget(lblEvent[i], row, EventColumn);
         rows->addWidget(cmbSound[i], row, SoundColumn);
