@@ -1,5 +1,6 @@
 #include "core/display/FontsEditor.h"
 
+#include "core/display/ScreenCatalogue.h"
 #include "core/display/ScreenObjects.h"
 #include "core/store/Nz.h"
 
@@ -28,7 +29,7 @@ QList<Integer> EditorEntries(const ScreenObjectTable& Table, Long ScreenId)
     QList<Integer> entries;
     for (Integer i = 1; i <= Table.gintScreenObjectCount(); ++i) {
         const ScreenObject& e = Table.gtypScreenObjects[i];
-        if (e.Screen != ScreenId && !(ScreenId == 0 && e.AllScreens))
+        if (e.Screen != ScreenId && !(ScreenId == PlayersScreen && e.AllScreens))
             continue;
         if (e.IsArrayItem && e.ArrayIndex > 0)
             continue;

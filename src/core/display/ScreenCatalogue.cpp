@@ -3,22 +3,22 @@
 namespace {
 
 const std::array<ScreenEntry, 16> Screens {{
-    {0, "mnViewPlayers", "&Players", "Ctrl+P", "grid"},
-    {1, "mnViewSummary1", "Summary Style &1", "Ctrl+M", "frameSummary"},
-    {10, "mnViewSummary2", "Summary Style &2", "Ctrl+N", "frameSummary2"},
-    {8, "mnViewBasic", "Summary Style &3", "Ctrl+O", ""},
-    {13, "mnViewSummary4", "Summary Style &4", "Ctrl+U", "frameSummary"},
-    {14, "mnViewSummary5", "Summary Style &5", "Ctrl+W", "frameSummary"},
-    {9, "mnViewTables", "&Table/Seat Chart", "Ctrl+T", "gridTables"},
-    {2, "mnViewBuyin", "&Buyin Info", "", "frameBuyin"},
-    {3, "mnViewPayouts", "P&ayouts", "", "gridPayouts"},
-    {11, "mnViewAwards", "Bounties/A&wards", "", "gridAwards"},
-    {12, "mnViewKills", "&Kills", "", "gridKills"},
-    {15, "mnViewChipCount", "Chip Co&unt", "", "gridChipCount"},
-    {4, "mnViewRules", "&Rules", "", "rtbRules"},
-    {5, "mnViewCustomMessage", "&Custom Message", "", "rtbCustomMessage"},
-    {6, "mnViewCustomPicture", "Custom P&icture", "", "imgCustomPicture"},
-    {7, "mnViewManager", "&Manager Report", "", "txtManagerReport"},
+    {PlayersScreen, "mnViewPlayers", "&Players", "Ctrl+P", "grid"},
+    {Summary1Screen, "mnViewSummary1", "Summary Style &1", "Ctrl+M", "frameSummary"},
+    {Summary2Screen, "mnViewSummary2", "Summary Style &2", "Ctrl+N", "frameSummary2"},
+    {Summary3Screen, "mnViewBasic", "Summary Style &3", "Ctrl+O", ""},
+    {Summary4Screen, "mnViewSummary4", "Summary Style &4", "Ctrl+U", "frameSummary"},
+    {Summary5Screen, "mnViewSummary5", "Summary Style &5", "Ctrl+W", "frameSummary"},
+    {TablesScreen, "mnViewTables", "&Table/Seat Chart", "Ctrl+T", "gridTables"},
+    {BuyinScreen, "mnViewBuyin", "&Buyin Info", "", "frameBuyin"},
+    {PayoutsScreen, "mnViewPayouts", "P&ayouts", "", "gridPayouts"},
+    {AwardsScreen, "mnViewAwards", "Bounties/A&wards", "", "gridAwards"},
+    {KillsScreen, "mnViewKills", "&Kills", "", "gridKills"},
+    {ChipCountScreen, "mnViewChipCount", "Chip Co&unt", "", "gridChipCount"},
+    {RulesScreen, "mnViewRules", "&Rules", "", "rtbRules"},
+    {CustomMessageScreen, "mnViewCustomMessage", "&Custom Message", "", "rtbCustomMessage"},
+    {CustomPictureScreen, "mnViewCustomPicture", "Custom P&icture", "", "imgCustomPicture"},
+    {ManagerReportScreen, "mnViewManager", "&Manager Report", "", "txtManagerReport"},
 }};
 
 } // namespace

@@ -17,6 +17,24 @@ struct ScreenEntry {
 inline constexpr Long FirstScreen = 0;
 inline constexpr Long LastScreen = 15;
 
+// The screens' numbers, as the settings and the tournament keep them.
+inline constexpr Long PlayersScreen = 0;
+inline constexpr Long Summary1Screen = 1;
+inline constexpr Long BuyinScreen = 2;
+inline constexpr Long PayoutsScreen = 3;
+inline constexpr Long RulesScreen = 4;
+inline constexpr Long CustomMessageScreen = 5;
+inline constexpr Long CustomPictureScreen = 6;
+inline constexpr Long ManagerReportScreen = 7;
+inline constexpr Long Summary3Screen = 8;
+inline constexpr Long TablesScreen = 9;
+inline constexpr Long Summary2Screen = 10;
+inline constexpr Long AwardsScreen = 11;
+inline constexpr Long KillsScreen = 12;
+inline constexpr Long Summary4Screen = 13;
+inline constexpr Long Summary5Screen = 14;
+inline constexpr Long ChipCountScreen = 15;
+
 // The screens in View menu order.
 const std::array<ScreenEntry, 16>& ScreenCatalogue();
 

@@ -1,5 +1,6 @@
 #include "core/display/ScreenObjects.h"
 
+#include "core/display/ScreenCatalogue.h"
 #include "core/platform/ColorNumber.h"
 #include "core/platform/Database.h"
 #include "core/platform/Prompter.h"
@@ -31,11 +32,11 @@ struct GroupRow {
 
 // In registration order.
 constexpr GroupRow Groups[] = {
-    {Common, 0, true, ""},
-    {Style3, 8, false, "Summary 3 "},
-    {Style1, 1, false, "Summary 1 "},
-    {Style4, 13, false, "Summary 4 "},
-    {Style5, 14, false, "Summary 5 "},
+    {Common, PlayersScreen, true, ""},
+    {Style3, Summary3Screen, false, "Summary 3 "},
+    {Style1, Summary1Screen, false, "Summary 1 "},
+    {Style4, Summary4Screen, false, "Summary 4 "},
+    {Style5, Summary5Screen, false, "Summary 5 "},
 };
 
 // How the other elements of an array family are described.
@@ -100,30 +101,29 @@ struct SingleRow {
     SizeOf size; // nullptr: the fixed size
 };
 
-constexpr SingleRow PlayersGrid = {"Players Grid", "grid", KindGrid, 0, "", ValueColor, &S::mintPlayerGridFontSize};
+constexpr SingleRow PlayersGrid
+    = {"Players Grid", "grid", KindGrid, PlayersScreen, "", ValueColor, &S::mintPlayerGridFontSize};
 
 constexpr SingleRow Singles[] = {
-    {"BuyIn Label", "lblBuyinCap", KindCaptionLabel, 2, "Buyin", CaptionColor, &S::mintFontSummaryLabel},
-    {"BuyIn Value", "lblBuyin", KindValueLabel, 2, "", ValueColor, &S::mintFontBuyinValue},
-    {"Rebuy Label", "lblRebuyCap", KindCaptionLabel, 2, "Rebuys", CaptionColor, &S::mintFontSummaryLabel},
-    {"Rebuy Value", "lblRebuy", KindValueLabel, 2, "", ValueColor, &S::mintFontBuyinValue},
-    {"AddOn Label", "lblAddonCap", KindCaptionLabel, 2, "Add-On Chips", CaptionColor, &S::mintFontSummaryLabel},
-    {"AddOn Value", "lblAddon", KindValueLabel, 2, "", ValueColor, &S::mintFontBuyinValue},
-    {"Payouts Grid", "gridPayouts", KindGrid, 3, "", ValueColor, &S::mintPayoutsGridFontSize},
-    {"Rules", "rtbRules", KindRichText, 4, "", ValueColor, nullptr},
-    {"Custom Message", "rtbCustomMessage", KindRichText, 5, "", ValueColor, &S::mintFontBuyinValue},
-    {"Manager Report", "txtManagerReport", KindValueLabel, 7, "", ValueColor, nullptr},
-    {"Table/Seat Chart", "gridTables", KindSeatChart, 9, "", ValueColor, &S::mintSeatChartFontSize},
+    {"BuyIn Label", "lblBuyinCap", KindCaptionLabel, BuyinScreen, "Buyin", CaptionColor, &S::mintFontSummaryLabel},
+    {"BuyIn Value", "lblBuyin", KindValueLabel, BuyinScreen, "", ValueColor, &S::mintFontBuyinValue},
+    {"Rebuy Label", "lblRebuyCap", KindCaptionLabel, BuyinScreen, "Rebuys", CaptionColor, &S::mintFontSummaryLabel},
+    {"Rebuy Value", "lblRebuy", KindValueLabel, BuyinScreen, "", ValueColor, &S::mintFontBuyinValue},
+    {"AddOn Label", "lblAddonCap", KindCaptionLabel, BuyinScreen, "Add-On Chips", CaptionColor, &S::mintFontSummaryLabel},
+    {"AddOn Value", "lblAddon", KindValueLabel, BuyinScreen, "", ValueColor, &S::mintFontBuyinValue},
+    {"Payouts Grid", "gridPayouts", KindGrid, PayoutsScreen, "", ValueColor, &S::mintPayoutsGridFontSize},
+    {"Rules", "rtbRules", KindRichText, RulesScreen, "", ValueColor, nullptr},
+    {"Custom Message", "rtbCustomMessage", KindRichText, CustomMessageScreen, "", ValueColor, &S::mintFontBuyinValue},
+    {"Manager Report", "txtManagerReport", KindValueLabel, ManagerReportScreen, "", ValueColor, nullptr},
+    {"Table/Seat Chart", "gridTables", KindSeatChart, TablesScreen, "", ValueColor, &S::mintSeatChartFontSize},
 };
 
 constexpr SingleRow ListGrids[] = {
-    {"Awards Grid", "gridAwards", KindGrid, 11, "", ValueColor, &S::mintListGridFontSize},
-    {"Kills Grid", "gridKills", KindGrid, 12, "", ValueColor, &S::mintListGridFontSize},
-    {"Chip Count Grid", "gridChipCount", KindGrid, 15, "", ValueColor, &S::mintListGridFontSize},
+    {"Awards Grid", "gridAwards", KindGrid, AwardsScreen, "", ValueColor, &S::mintListGridFontSize},
+    {"Kills Grid", "gridKills", KindGrid, KillsScreen, "", ValueColor, &S::mintListGridFontSize},
+    {"Chip Count Grid", "gridChipCount", KindGrid, ChipCountScreen, "", ValueColor, &S::mintListGridFontSize},
 };
 // clang-format on
-
-constexpr Long Summary2Screen = 10;
 
 // The rows of Summary Style 2: name and caption; rows 5 to 9 show big values.
 struct Summary2Row {
@@ -395,11 +395,10 @@ void ScreenObjectTable::LoadScreenObjects(Database& db, const ScreenFontSizes& S
 
 QList<Integer> ScreenObjectTable::ScreenObjectsOf(Long ScreenId) const
 {
-    constexpr Long Summary3 = 8;
     QList<Integer> result;
     for (Integer i = 1; i <= gintScreenObjectCount(); ++i) {
         const ScreenObject& e = gtypScreenObjects[i];
-        if (ScreenId == Summary3 ? e.Screen == Summary3 : (e.Screen == ScreenId || e.AllScreens))
+        if (ScreenId == Summary3Screen ? e.Screen == Summary3Screen : (e.Screen == ScreenId || e.AllScreens))
             result.append(i);
     }
     return result;
@@ -464,15 +463,19 @@ QList<ListItem> ScreenComboItems(bool AllFields)
         Long id;
     };
     static constexpr Row rows[] = {
-        {"Summary Style 1", 1},  {"Summary Style 2", 10}, {"Summary Style 3", 8},
-        {"Summary Style 4", 13}, {"Summary Style 5", 14}, {"Table & Seat Chart", 9},
-        {"Buyin Details", 2},    {"Payouts", 3},          {"Bounties & Awards", 11},
-        {"Kills", 12},           {"Chip Count", 15},      {"Rules", 4},
-        {"CustomMessage", 5},    {"CustomPicture", 6},    {"Manager Report", 7},
+        {"Summary Style 1", Summary1Screen},     {"Summary Style 2", Summary2Screen},
+        {"Summary Style 3", Summary3Screen},     {"Summary Style 4", Summary4Screen},
+        {"Summary Style 5", Summary5Screen},     {"Table & Seat Chart", TablesScreen},
+        {"Buyin Details", BuyinScreen},          {"Payouts", PayoutsScreen},
+        {"Bounties & Awards", AwardsScreen},     {"Kills", KillsScreen},
+        {"Chip Count", ChipCountScreen},         {"Rules", RulesScreen},
+        {"CustomMessage", CustomMessageScreen},  {"CustomPicture", CustomPictureScreen},
+        {"Manager Report", ManagerReportScreen},
     };
     QList<ListItem> items;
     items.append(
-        {AllFields ? QStringLiteral("Players/Common Fields on Non-Summary Screens") : QStringLiteral("Players"), 0});
+        {AllFields ? QStringLiteral("Players/Common Fields on Non-Summary Screens") : QStringLiteral("Players"),
+         PlayersScreen});
     for (const Row& r : rows)
         items.append({QString::fromLatin1(r.text), r.id});
     return items;

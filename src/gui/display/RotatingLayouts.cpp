@@ -1,6 +1,7 @@
 #include "gui/display/RotatingLayouts.h"
 
 #include "core/display/CustomPictures.h"
+#include "core/display/ScreenCatalogue.h"
 #include "core/platform/Twips.h"
 #include "core/store/OpenTournament.h"
 #include "core/store/ProgramSettings.h"
@@ -51,12 +52,17 @@ void RotatingLayouts::LayoutScreen(Long screen)
 {
     using Layout = void (RotatingLayouts::*)();
     static constexpr std::pair<Long, Layout> Layouts[] = {
-        {1, &RotatingLayouts::SetScreenSummary},    {2, &RotatingLayouts::SetScreenBuyin},
-        {3, &RotatingLayouts::SetScreenPayouts},    {6, &RotatingLayouts::SetScreenCustomPicture},
-        {9, &RotatingLayouts::SetScreenTables},     {10, &RotatingLayouts::SetScreenSummary2},
-        {11, &RotatingLayouts::SetScreenAwards},    {12, &RotatingLayouts::SetScreenKills},
-        {13, &RotatingLayouts::SetScreenSummary4},  {14, &RotatingLayouts::SetScreenSummary5},
-        {15, &RotatingLayouts::SetScreenChipCount},
+        {Summary1Screen, &RotatingLayouts::SetScreenSummary},
+        {BuyinScreen, &RotatingLayouts::SetScreenBuyin},
+        {PayoutsScreen, &RotatingLayouts::SetScreenPayouts},
+        {CustomPictureScreen, &RotatingLayouts::SetScreenCustomPicture},
+        {TablesScreen, &RotatingLayouts::SetScreenTables},
+        {Summary2Screen, &RotatingLayouts::SetScreenSummary2},
+        {AwardsScreen, &RotatingLayouts::SetScreenAwards},
+        {KillsScreen, &RotatingLayouts::SetScreenKills},
+        {Summary4Screen, &RotatingLayouts::SetScreenSummary4},
+        {Summary5Screen, &RotatingLayouts::SetScreenSummary5},
+        {ChipCountScreen, &RotatingLayouts::SetScreenChipCount},
     };
     for (const auto& [id, layout] : Layouts)
         if (id == screen)

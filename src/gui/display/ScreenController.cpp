@@ -19,17 +19,6 @@
 #include <QTextEdit>
 #include <QTimer>
 
-namespace {
-
-constexpr Long RulesScreen = 4;
-constexpr Long CustomMessageScreen = 5;
-constexpr Long ManagerReportScreen = 7;
-constexpr Long BasicScreen = 8;
-constexpr Long Summary2Screen = 10;
-constexpr Long Summary5Screen = 14;
-
-} // namespace
-
 ScreenController::ScreenController(DisplayPanels& panels, MainMenus& menus, ctlButton* btnView, QObject* parent)
     : QObject(parent)
     , tmrDisplay(new QTimer(this))
@@ -45,7 +34,8 @@ ScreenController::ScreenController(DisplayPanels& panels, MainMenus& menus, ctlB
         const Long id = s.Id;
         connect(mMenus.action(QString::fromUtf8(s.Entry)), &QAction::triggered, this, [this, id] { SwitchView(id); });
     }
-    connect(mMenus.action(QStringLiteral("mnViewTables2")), &QAction::triggered, this, [this] { SwitchView(9); });
+    connect(mMenus.action(QStringLiteral("mnViewTables2")), &QAction::triggered, this,
+            [this] { SwitchView(TablesScreen); });
     connect(mMenus.action(QStringLiteral("mnRotate")), &QAction::triggered, this, &ScreenController::mnRotate_Click);
     connect(mMenus.action(QStringLiteral("mnToggleScreen")), &QAction::triggered, this,
             &ScreenController::mnToggleScreen_Click);
@@ -76,10 +66,10 @@ void ScreenController::SetScreen(bool bReset)
         mblnRelayoutAfterSummary = false;
     }
 
-    if (screen == BasicScreen) {
+    if (screen == Summary3Screen) {
         basicLayout();
         mblnRelayoutAfterBasic = true;
-    } else if (screen != 0) {
+    } else if (screen != PlayersScreen) {
         mPanels.grid->hide();
         layoutScreen(screen);
         if (screen == Summary2Screen || screen == Summary5Screen)

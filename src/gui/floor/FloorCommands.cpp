@@ -1,5 +1,6 @@
 #include "gui/floor/FloorCommands.h"
 
+#include "core/display/ScreenCatalogue.h"
 #include "core/display/ScreenObjects.h"
 #include "core/floor/EntryOptions.h"
 #include "core/floor/FindInGrid.h"
@@ -72,7 +73,7 @@ FloorCommands::FloorCommands(frmMain& window)
     onTriggered("mnExportZorvaneReport", &FloorCommands::mnExportZorvaneReport_Click);
     onTriggered("mnExportSeatChart", &FloorCommands::mnExportSeatChart_Click);
     onTriggered("mnHPYCSV", &FloorCommands::mnHPYCSV_Click);
-    connect(action("mnGotoPlayerScreen"), &QAction::triggered, &w, [this] { w.SwitchView(0); });
+    connect(action("mnGotoPlayerScreen"), &QAction::triggered, &w, [this] { w.SwitchView(PlayersScreen); });
     connect(action("mnShowToolBar"), &QAction::triggered, w.picToolbar, &MainToolbar::mnShowToolBar_Click);
     connect(action("mnCalc"), &QAction::triggered, this, [] { OpenFileOrLink(QStringLiteral("calc.exe")); });
     connect(action("mnAdjustClockSettings"), &QAction::triggered, &w, [this] { w.ShowSettings(3); });
@@ -270,7 +271,7 @@ void FloorCommands::mnAddRemovePlayers_Click()
     if (!w.showPlayers())
         return;
     if (programSettings().gintRotateScreens == 1)
-        w.SwitchView(0);
+        w.SwitchView(PlayersScreen);
     CalculatePayouts(openTournament());
     w.RefreshScreens(true);
 }

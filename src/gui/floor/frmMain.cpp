@@ -1,5 +1,6 @@
 #include "gui/floor/frmMain.h"
 
+#include "core/display/ScreenCatalogue.h"
 #include "core/display/ScreenObjects.h"
 #include "core/floor/FloorEntries.h"
 #include "core/floor/Levels.h"
@@ -203,7 +204,7 @@ void frmMain::RefreshScreens(bool bRefreshTables)
     refresher->RefreshScreens(bRefreshTables);
     try {
         const Long screen = openTournament().glngCurrentScreen;
-        if (screen == 4 || screen == 5)
+        if (screen == RulesScreen || screen == CustomMessageScreen)
             SetScreen(false);
     } catch (...) {
     }
