@@ -99,11 +99,15 @@ void EntryCommands::reloadPlayers()
 void EntryCommands::mnBuyin_Click()
 {
     w.ResetDisplayTimer();
-    const QString caption = w.menus->action(QStringLiteral("mnBuyin"))->text();
+    BuyinOrRebuy(w.menus->action(QStringLiteral("mnBuyin"))->text(), true);
+}
+
+void EntryCommands::BuyinOrRebuy(const QString& caption, bool bFromTableView)
+{
     if (caption == QStringLiteral("Buyin"))
-        BuyinPlayer(true);
+        BuyinPlayer(bFromTableView);
     else if (caption == QStringLiteral("Rebuy"))
-        RebuyPlayer(true);
+        RebuyPlayer(bFromTableView);
     else
         prompter().message(QStringLiteral("Error."));
 }

@@ -28,6 +28,8 @@ public:
 
     // The seat menu's buy-in entry reads "Buyin" or "Rebuy".
     void mnBuyin_Click();
+    // Buys in or rebuys as the caption of the button or entry says.
+    void BuyinOrRebuy(const QString& caption, bool bFromTableView);
 
     // The player selected in the players grid (0 for none); the players
     // grid sets it.

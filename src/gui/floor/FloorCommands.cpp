@@ -144,13 +144,7 @@ void FloorCommands::wireButtons()
     connect(f.cmdHideTutorial, &QPushButton::clicked, this, &FloorCommands::cmdHideTutorial_Click);
     connect(f.cmdBuyin, &QPushButton::clicked, this, [this] {
         w.ResetDisplayTimer();
-        const QString caption = w.frames.cmdBuyin->text();
-        if (caption == QStringLiteral("Buyin"))
-            w.entries->BuyinPlayer(false);
-        else if (caption == QStringLiteral("Rebuy"))
-            w.entries->RebuyPlayer(false);
-        else
-            prompter().message(QStringLiteral("Error."));
+        w.entries->BuyinOrRebuy(w.frames.cmdBuyin->text(), false);
         w.HideSelected();
     });
     connect(f.cmdAddon, &QPushButton::clicked, this, [this] { w.entries->AddonPlayer(false); });
