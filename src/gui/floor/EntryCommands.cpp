@@ -2,7 +2,6 @@
 
 #include "core/floor/AwardBookkeeping.h"
 #include "core/floor/FloorEntries.h"
-#include "core/floor/PlayerLookup.h"
 #include "core/platform/Database.h"
 #include "core/platform/Prompter.h"
 #include "core/platform/ReportFailures.h"
@@ -12,7 +11,6 @@
 #include "core/store/PlayEventSound.h"
 #include "core/store/ProgramSettings.h"
 #include "core/store/TournamentStore.h"
-#include "gui/controls/FlexGrid.h"
 #include "gui/floor/AwardDialogs.h"
 #include "gui/floor/ClockPanel.h"
 #include "gui/floor/MainMenus.h"
@@ -77,11 +75,7 @@ EntryCommands::EntryCommands(frmMain& window)
 
 long EntryCommands::player(bool bFromTableView) const
 {
-    if (!bFromTableView)
-        return playersGridPlayer();
-    const FlexGrid* g = w.display.gridTables;
-    const SeatChartCell cell = w.mSeatChart.cell(g->Row(), g->Col());
-    return PlayerIndexAtSeat(openTournament(), cell.Table, cell.Seat);
+    return bFromTableView ? w.SeatChartPlayer() : playersGridPlayer();
 }
 
 bool EntryCommands::store(const std::function<void(OpenTournament&, FloorRows&)>& operation)

@@ -4,7 +4,6 @@
 #include "core/display/ScreenObjects.h"
 #include "core/floor/EntryOptions.h"
 #include "core/floor/FindInGrid.h"
-#include "core/floor/PlayerLookup.h"
 #include "core/platform/Database.h"
 #include "core/platform/Prompter.h"
 #include "core/platform/ReportFailures.h"
@@ -242,7 +241,7 @@ void FloorCommands::cmdFind_Click()
 void FloorCommands::mnAssignChipCount_Click()
 {
     OpenTournament& t = openTournament();
-    const Integer index = PlayerIndexByID(t, w.mChipCountRows.PlayerID(w.display.gridChipCount->Row()));
+    const Integer index = w.ChipCountPlayer();
     if (index < 1) {
         prompter().message(QStringLiteral("No player selected."));
         return;
@@ -280,8 +279,7 @@ void FloorCommands::gridTables_Click()
         return;
     w.screens->tmrDisplay->stop();
     const OpenTournament& t = openTournament();
-    const SeatChartCell cell = w.mSeatChart.cell(row, col);
-    const Integer index = PlayerIndexAtSeat(t, cell.Table, cell.Seat);
+    const Integer index = w.SeatChartPlayer();
     if (index > 0) {
         QAction* buyin = action("mnBuyin");
         QAction* addon = action("mnAddon");
@@ -299,8 +297,7 @@ void FloorCommands::gridTables_Click()
 
 void FloorCommands::gridChipCount_Click()
 {
-    FlexGrid* g = w.display.gridChipCount;
-    if (PlayerIndexByID(openTournament(), w.mChipCountRows.PlayerID(g->Row())) > 0)
+    if (w.ChipCountPlayer() > 0)
         PopUpAtMouse(menu("mnChipCountPopup"));
 }
 

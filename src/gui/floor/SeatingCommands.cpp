@@ -1,6 +1,5 @@
 #include "gui/floor/SeatingCommands.h"
 
-#include "core/floor/PlayerLookup.h"
 #include "core/floor/RandomSource.h"
 #include "core/floor/SeatingStore.h"
 #include "core/floor/TableLabels.h"
@@ -10,7 +9,6 @@
 #include "core/store/OpenTournament.h"
 #include "core/store/PlayEventSound.h"
 #include "core/store/ProgramSettings.h"
-#include "gui/controls/FlexGrid.h"
 #include "gui/floor/MainMenus.h"
 #include "gui/floor/SeatPickers.h"
 #include "gui/floor/frmMain.h"
@@ -123,16 +121,9 @@ void SeatingCommands::MovePlayer(long intPlayerIndex)
     run([&](OpenTournament& o) { return MovePlayerTo(o, intPlayerIndex, seat.Table, seat.Seat); });
 }
 
-long SeatingCommands::seatChartPlayer() const
-{
-    const FlexGrid* g = w.display.gridTables;
-    const SeatChartCell cell = w.mSeatChart.cell(g->Row(), g->Col());
-    return PlayerIndexAtSeat(openTournament(), cell.Table, cell.Seat);
-}
-
 void SeatingCommands::mnMovePlayerFromSeatChart_Click()
 {
-    const long index = seatChartPlayer();
+    const long index = w.SeatChartPlayer();
     if (index < 1) {
         prompter().message(QStringLiteral("There is no player at this seat."));
         return;
@@ -146,15 +137,14 @@ void SeatingCommands::UnassignPlayer(long index)
         run([index](OpenTournament& o) { return UnassignSeat(o, index); });
 }
 
-void SeatingCommands::mnUnassignPlayersSeatFromSeatChart_Click() { UnassignPlayer(seatChartPlayer()); }
+void SeatingCommands::mnUnassignPlayersSeatFromSeatChart_Click() { UnassignPlayer(w.SeatChartPlayer()); }
 
 void SeatingCommands::mnMovePlayerToSeat_Click()
 {
-    const FlexGrid* g = w.display.gridTables;
-    const SeatChartCell cell = w.mSeatChart.cell(g->Row(), g->Col());
+    const SeatChartCell cell = w.CurrentSeatChartCell();
     if (cell.Table < 1 || cell.Seat < 1)
         return;
-    if (seatChartPlayer() >= 1) {
+    if (w.SeatChartPlayer() >= 1) {
         prompter().message(QStringLiteral("There is already a player at this seat.  Please Unassign the seat before "
                                           "moving a player to this seat."));
         return;

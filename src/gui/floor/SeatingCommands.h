@@ -42,7 +42,6 @@ private:
     // Runs a seat command on the open tournament and redraws when it
     // changed anyone.
     void run(const std::function<ChangedPlayers(OpenTournament&)>& command);
-    long seatChartPlayer() const;
 
     frmMain& w;
 };

@@ -4,6 +4,7 @@
 #include "core/display/ScreenObjects.h"
 #include "core/floor/FloorEntries.h"
 #include "core/floor/Levels.h"
+#include "core/floor/PlayerLookup.h"
 #include "core/platform/Database.h"
 #include "core/platform/ProgramTitle.h"
 #include "core/platform/Prompter.h"
@@ -250,6 +251,22 @@ Integer frmMain::NumberFinished() const { return ::NumberFinished(openTournament
 void frmMain::DisplayGrid() { players->DisplayGrid(); }
 
 Integer frmMain::FindPlayerIndex() const { return players->FindPlayerIndex(); }
+
+SeatChartCell frmMain::CurrentSeatChartCell() const
+{
+    return mSeatChart.cell(display.gridTables->Row(), display.gridTables->Col());
+}
+
+Integer frmMain::SeatChartPlayer() const
+{
+    const SeatChartCell cell = CurrentSeatChartCell();
+    return PlayerIndexAtSeat(openTournament(), cell.Table, cell.Seat);
+}
+
+Integer frmMain::ChipCountPlayer() const
+{
+    return PlayerIndexByID(openTournament(), mChipCountRows.PlayerID(display.gridChipCount->Row()));
+}
 
 void frmMain::ShowButtons(bool bByKeyPress) { players->ShowButtons(bByKeyPress); }
 

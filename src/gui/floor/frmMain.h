@@ -79,6 +79,12 @@ public:
     // The players grid and its action buttons.
     void DisplayGrid();
     Integer FindPlayerIndex() const;
+    // The seat chart's current cell, and the player seated there (0 for
+    // none).
+    SeatChartCell CurrentSeatChartCell() const;
+    Integer SeatChartPlayer() const;
+    // The player of the chip count's current row (0 for none).
+    Integer ChipCountPlayer() const;
     void ShowButtons(bool bByKeyPress);
 
     // The level clock's calls from other windows.
