@@ -110,13 +110,3 @@ const std::vector<MenuEntry>& MainMenuCatalogue()
     static const std::vector<MenuEntry> catalogue = build();
     return catalogue;
 }
-
-const std::vector<QString>& MainMenuNames()
-{
-    static const std::vector<QString> names {
-        QStringLiteral("mnPopup"),        QStringLiteral("mnMorePopup"),      QStringLiteral("mnExportPopup"),
-        QStringLiteral("mnClockPopup"),   QStringLiteral("mnTablePopup"),     QStringLiteral("mnMovePlayerPopup"),
-        QStringLiteral("mnPlayersPopup"), QStringLiteral("mnChipCountPopup"),
-    };
-    return names;
-}

@@ -17,9 +17,6 @@ struct MenuEntry {
 // menus and the export menu's sub-menu, whose rows follow the export menu's.
 const std::vector<MenuEntry>& MainMenuCatalogue();
 
-// The names of the eight menus that pop up on their own, in catalogue order.
-const std::vector<QString>& MainMenuNames();
-
 // The one entry that shows a key it does not answer: the key opens the
 // set-up at its first page, this entry opens the clock page.
 inline const QString KeyShownOnly = QStringLiteral("mnAdjustClockSettings");
