@@ -1,10 +1,9 @@
 #include "core/floor/EntryOptions.h"
 
+#include "core/floor/Levels.h"
 #include "core/store/OpenTournament.h"
 
 namespace {
-
-constexpr int LevelTableMode = 2;
 
 bool underLimit(long used, int limit) { return limit == 0 || used < limit; }
 
@@ -20,7 +19,7 @@ EntryOffer EntryOptions(const OpenTournament& t, const PlayerRecord& p)
     if (p.Finish != 0)
         return offer;
 
-    const bool levelTable = t.gintAutoDoubleBlind == LevelTableMode;
+    const bool levelTable = t.gintAutoDoubleBlind == BlindModeLevelTable;
     const Integer level = t.gintBlindsLevel;
 
     offer.Rebuy = t.gintAllowRebuys == 1 && underLimit(p.NumRebuys, t.gintNumberRebuys)
