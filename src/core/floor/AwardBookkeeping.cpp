@@ -6,9 +6,6 @@
 
 namespace {
 
-bool isPlayer(const OpenTournament& t, long i) { return i >= 1 && i <= t.gintPlayerCount(); }
-bool isAward(const OpenTournament& t, long i) { return i >= 1 && i <= t.gintAwardCount(); }
-
 // Moves the award's money and points off its holder and frees it.
 void takeBack(OpenTournament& t, long award, long holder, FloorRows& rows)
 {
@@ -25,7 +22,7 @@ void takeBack(OpenTournament& t, long award, long holder, FloorRows& rows)
 
 void GiveAwardToPlayer(OpenTournament& t, long PlayerIndex, long AwardIndex, FloorRows& rows)
 {
-    if (!isAward(t, AwardIndex) || !isPlayer(t, PlayerIndex))
+    if (!t.gtypAwards.contains(AwardIndex) || !t.gtypPlayers.contains(PlayerIndex))
         return;
     AwardRecord& a = t.gtypAwards[AwardIndex];
     if (a.AwardedToPlayerID != 0)
@@ -41,7 +38,7 @@ void GiveAwardToPlayer(OpenTournament& t, long PlayerIndex, long AwardIndex, Flo
 
 void RecordKill(OpenTournament& t, long KillerIndex, long PlayerIndex, FloorRows& rows)
 {
-    if (!isPlayer(t, KillerIndex) || !isPlayer(t, PlayerIndex) || KillerIndex == PlayerIndex)
+    if (!t.gtypPlayers.contains(KillerIndex) || !t.gtypPlayers.contains(PlayerIndex) || KillerIndex == PlayerIndex)
         return;
     if (t.gtypPlayers[PlayerIndex].EliminatedByPlayerID != 0)
         UndoKill(t, PlayerIndex, rows);
@@ -54,7 +51,7 @@ void RecordKill(OpenTournament& t, long KillerIndex, long PlayerIndex, FloorRows
 
 void UndoKill(OpenTournament& t, long PlayerIndex, FloorRows& rows)
 {
-    if (!isPlayer(t, PlayerIndex))
+    if (!t.gtypPlayers.contains(PlayerIndex))
         return;
     PlayerRecord& p = t.gtypPlayers[PlayerIndex];
     const long killer = p.EliminatedByPlayerID != 0 ? PlayerIndexByID(t, p.EliminatedByPlayerID) : 0;
@@ -68,7 +65,7 @@ void UndoKill(OpenTournament& t, long PlayerIndex, FloorRows& rows)
 
 void RevokeBounty(OpenTournament& t, long PlayerIndex, FloorRows& rows)
 {
-    if (!isPlayer(t, PlayerIndex))
+    if (!t.gtypPlayers.contains(PlayerIndex))
         return;
     const long award = FindBountyAward(t, t.gtypPlayers[PlayerIndex].PlayerID);
     if (award == 0)
@@ -81,7 +78,7 @@ void RevokeBounty(OpenTournament& t, long PlayerIndex, FloorRows& rows)
 
 bool RevokePlayerAwards(OpenTournament& t, long PlayerIndex, FloorRows& rows)
 {
-    if (!isPlayer(t, PlayerIndex))
+    if (!t.gtypPlayers.contains(PlayerIndex))
         return false;
     const Long id = t.gtypPlayers[PlayerIndex].PlayerID;
     for (long a = 1; a <= t.gintAwardCount(); ++a)

@@ -78,7 +78,7 @@ EliminationResult unEliminate(OpenTournament& t, long index, FloorRows& rows)
 
 std::optional<KillQuestion> KillQuestionFor(const OpenTournament& t, long index, bool isWinner, bool trackKills)
 {
-    if (index < 1 || index > t.gintPlayerCount())
+    if (!t.gtypPlayers.contains(index))
         return std::nullopt;
     const PlayerRecord& p = t.gtypPlayers[index];
     KillQuestion q {index, isWinner, FindBountyAward(t, p.PlayerID), {}};
@@ -131,7 +131,7 @@ bool CheckAwardBountyAndKill(OpenTournament& t, long index, bool isWinner, bool 
 
 EliminationResult EliminatePlayer(OpenTournament& t, long index, bool trackKills, const AskKiller& ask, FloorRows& rows)
 {
-    if (index < 1 || index > t.gintPlayerCount())
+    if (!t.gtypPlayers.contains(index))
         return {};
     if (t.gtypPlayers[index].Finish == 0)
         return eliminate(t, index, trackKills, ask, rows);

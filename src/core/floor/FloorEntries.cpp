@@ -5,13 +5,11 @@
 
 namespace {
 
-bool isPlayer(const OpenTournament& t, long i) { return i >= 1 && i <= t.gintPlayerCount(); }
-
 // A rebuy or an add-on: its money, its chips and one more of them.
 void addBuy(OpenTournament& t, long index, double PlayerRecord::*total, Long PlayerRecord::*count, double amount,
             double chips, FloorRows& rows)
 {
-    if (!isPlayer(t, index))
+    if (!t.gtypPlayers.contains(index))
         return;
     PlayerRecord& p = t.gtypPlayers[index];
     p.*total += amount;
@@ -25,7 +23,7 @@ void addBuy(OpenTournament& t, long index, double PlayerRecord::*total, Long Pla
 
 BuyinOutcome BuyinPlayer(OpenTournament& t, long index, FloorRows& rows)
 {
-    if (!isPlayer(t, index))
+    if (!t.gtypPlayers.contains(index))
         return BuyinOutcome::Bought;
     PlayerRecord& p = t.gtypPlayers[index];
     const bool already = p.TotalBuyin != 0;
@@ -54,7 +52,7 @@ void AddonPlayer(OpenTournament& t, long index, FloorRows& rows)
 
 void ClearAllBuys(OpenTournament& t, long index, FloorRows& rows)
 {
-    if (!isPlayer(t, index))
+    if (!t.gtypPlayers.contains(index))
         return;
     PlayerRecord& p = t.gtypPlayers[index];
     p.TotalChipValue = 0;
@@ -69,7 +67,7 @@ void ClearAllBuys(OpenTournament& t, long index, FloorRows& rows)
 
 void SetPlayerWinnings(OpenTournament& t, long index, bool bUnEliminate)
 {
-    if (!isPlayer(t, index))
+    if (!t.gtypPlayers.contains(index))
         return;
     PlayerRecord& p = t.gtypPlayers[index];
     const double s = bUnEliminate ? -1.0 : 1.0;

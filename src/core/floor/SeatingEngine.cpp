@@ -270,7 +270,7 @@ QList<long> PlayersStillIn(const OpenTournament& t)
 
 ChangedPlayers MovePlayerTo(OpenTournament& t, long index, Integer table, Integer seat)
 {
-    if (index < 1 || index > t.gintPlayerCount() || !stillIn(t.gtypPlayers[index]))
+    if (!t.gtypPlayers.contains(index) || !stillIn(t.gtypPlayers[index]))
         return {};
     PlayerRecord& p = t.gtypPlayers[index];
     p.Table = table;
@@ -281,7 +281,7 @@ ChangedPlayers MovePlayerTo(OpenTournament& t, long index, Integer table, Intege
 
 ChangedPlayers UnassignSeat(OpenTournament& t, long index)
 {
-    if (index < 1 || index > t.gintPlayerCount())
+    if (!t.gtypPlayers.contains(index))
         return {};
     PlayerRecord& p = t.gtypPlayers[index];
     p.Table = 0;
