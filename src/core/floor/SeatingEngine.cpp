@@ -46,7 +46,7 @@ Integer firstEmptyTable(const Occupancy& o)
 struct Spread {
     long FreeSeats = 0;
     Integer Min = 0, Max = 0;
-    Integer SmallestTable = 0; // among equally small tables the highest-numbered
+    Integer SmallestTable = 0; // not full; among equally small tables the highest-numbered
     Integer FullestTable = 0; // among equally full tables the lowest-numbered
 };
 
@@ -54,21 +54,13 @@ Spread spreadOf(const Occupancy& o, Integer ppt)
 {
     Spread s;
     s.Min = ppt;
-    Integer smallest = ppt;
-    for (Integer k = o.TableCount; k >= 1; --k) {
-        const Integer n = o.Tables[k].SeatedCount;
-        if (n == 0)
-            continue;
-        s.FreeSeats += ppt - n;
-        if (n < smallest) {
-            smallest = n;
-            s.SmallestTable = k;
-        }
-    }
     for (Integer k = 1; k <= o.TableCount; ++k) {
         const Integer n = o.Tables[k].SeatedCount;
         if (n == 0)
             continue;
+        s.FreeSeats += ppt - n;
+        if (n < ppt && n <= s.Min)
+            s.SmallestTable = k;
         if (n < s.Min)
             s.Min = n;
         if (n > s.Max) {
