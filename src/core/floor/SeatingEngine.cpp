@@ -79,15 +79,12 @@ bool HasSeatsPerTable(const OpenTournament& t) { return t.gintPlayersPerTable >=
 
 ChangedPlayers AssignSeatsAll(OpenTournament& t, RandomSource& rnd)
 {
-    ChangedPlayers changed;
     const long count = t.gintPlayerCount();
     if (count == 0 || !HasSeatsPerTable(t))
-        return changed;
-    long remaining = 0;
-    for (long i = 1; i <= count; ++i)
-        remaining += stillIn(t.gtypPlayers[i]) ? 1 : 0;
+        return {};
+    const long remaining = PlayersStillIn(t).size();
     if (remaining == 0)
-        return changed;
+        return {};
 
     const long ppt = t.gintPlayersPerTable;
     // The fewest tables that hold everyone still in.
@@ -97,13 +94,7 @@ ChangedPlayers AssignSeatsAll(OpenTournament& t, RandomSource& rnd)
     const long empty = tables * ppt - remaining;
     const long firstTable = ppt - empty / tables;
 
-    ClearMovedSeats(t);
-    for (long i = 1; i <= count; ++i) {
-        t.gtypPlayers[i].Seat = 0;
-        t.gtypPlayers[i].Table = 0;
-        changed.insert(i);
-    }
-
+    ChangedPlayers changed = ClearAllSeats(t);
     long left = remaining;
     for (long table = 1; table <= tables && left > 0; ++table) {
         long n = table == 1 ? firstTable : static_cast<long>(RoundHalfEven(double(left) / double(tables - table + 1)));
