@@ -3,6 +3,7 @@
 // What the parts of the web window share: small builders that name every
 // widget by its control name, and the disabled window around a call.
 
+#include "gui/controls/CommandButton.h"
 #include "gui/controls/Named.h"
 #include "gui/controls/ctlButton.h"
 
@@ -30,13 +31,6 @@ inline QLineEdit* textBox(QWidget* parent, const QString& name, QLineEdit::EchoM
     return t;
 }
 
-inline QPushButton* commandButton(QWidget* parent, const QString& name, const QString& caption)
-{
-    auto* b = named(new QPushButton(caption, parent), name);
-    b->setAutoDefault(false);
-    return b;
-}
-
 inline ctlButton* captionButton(QWidget* parent, const QString& name, const QString& caption)
 {
     auto* b = named(new ctlButton(parent), name);
@@ -57,10 +51,11 @@ inline QFrame* page(QWidget* parent, const QString& name)
 
 inline QVBoxLayout* column(QFrame* frame) { return static_cast<QVBoxLayout*>(frame->layout()); }
 
-inline QRadioButton* option(QFrame* group, const QString& name, const QString& caption)
+// An option added at the foot of its group's layout.
+inline QRadioButton* option(QWidget* group, const QString& name, const QString& caption)
 {
     auto* o = named(new QRadioButton(caption, group), name);
-    column(group)->addWidget(o);
+    group->layout()->addWidget(o);
     return o;
 }
 

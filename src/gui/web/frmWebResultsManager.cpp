@@ -110,7 +110,7 @@ frmWebResultsManager::frmWebResultsManager(QWidget* parent)
     log->setContentsMargins(12, 0, 12, 0);
     log->addWidget(rtbInfo);
     root->addLayout(log);
-    cmdClose = commandButton(this, QStringLiteral("cmdClose"), QStringLiteral("Close"));
+    cmdClose = CommandButton(this, QStringLiteral("cmdClose"), QStringLiteral("Close"));
     auto* close = new QHBoxLayout;
     close->setContentsMargins(12, 0, 12, 0);
     close->addStretch(1);
@@ -147,7 +147,7 @@ void frmWebResultsManager::buildLoginPages(QWidget* pages)
     txtLoginForSecurityQuestion = textBox(frameForgotPassword, QStringLiteral("txtLoginForSecurityQuestion"));
     loginForm->addRow(QStringLiteral("Email Address"), txtLoginForSecurityQuestion);
     column(frameForgotPassword)->addLayout(loginForm);
-    cmdGetSecurityQuestion = commandButton(frameForgotPassword, QStringLiteral("cmdGetSecurityQuestion"),
+    cmdGetSecurityQuestion = CommandButton(frameForgotPassword, QStringLiteral("cmdGetSecurityQuestion"),
                                            QStringLiteral("Get Security Question"));
     column(frameForgotPassword)->addWidget(cmdGetSecurityQuestion, 0, Qt::AlignLeft);
     frameSecurityQuestion = page(frameForgotPassword, QStringLiteral("frameSecurityQuestion"));
@@ -167,7 +167,7 @@ void frmWebResultsManager::buildLoginPages(QWidget* pages)
     answerForm->addRow(QStringLiteral("New Password"), txtNewPassword[1]);
     answerForm->addRow(QStringLiteral("Confirm New Password"), txtConfirmPassword[1]);
     column(frameSecurityQuestion)->addLayout(answerForm);
-    cmdChange = commandButton(frameSecurityQuestion, QStringLiteral("cmdChange"), QStringLiteral("Change My Password"));
+    cmdChange = CommandButton(frameSecurityQuestion, QStringLiteral("cmdChange"), QStringLiteral("Change My Password"));
     column(frameSecurityQuestion)->addWidget(cmdChange, 0, Qt::AlignLeft);
     column(frameForgotPassword)->addWidget(frameSecurityQuestion);
     frameSecurityQuestion->hide();
@@ -187,9 +187,9 @@ void frmWebResultsManager::buildLoginPages(QWidget* pages)
                      QStringLiteral("chkProxy"));
     column(frameLogin)->addWidget(chkProxy);
     auto* buttons = new QHBoxLayout;
-    cmdLogin = commandButton(frameLogin, QStringLiteral("cmdLogin"), QStringLiteral("Login"));
-    cmdTest = commandButton(frameLogin, QStringLiteral("cmdTest"), QStringLiteral("Test Connection"));
-    cmdTrial = commandButton(frameLogin, QStringLiteral("cmdTrial"), QStringLiteral("Need a login?"));
+    cmdLogin = CommandButton(frameLogin, QStringLiteral("cmdLogin"), QStringLiteral("Login"));
+    cmdTest = CommandButton(frameLogin, QStringLiteral("cmdTest"), QStringLiteral("Test Connection"));
+    cmdTrial = CommandButton(frameLogin, QStringLiteral("cmdTrial"), QStringLiteral("Need a login?"));
     buttons->addWidget(cmdLogin);
     buttons->addWidget(cmdTest);
     buttons->addStretch(1);
@@ -218,7 +218,7 @@ void frmWebResultsManager::buildAccountPages(QWidget* pages)
     form->addRow(QStringLiteral("Confirm New Password"), txtConfirmPassword[0]);
     column(framePassword)->addLayout(form);
     cmdChangePassword
-        = commandButton(framePassword, QStringLiteral("cmdChangePassword"), QStringLiteral("Change Password"));
+        = CommandButton(framePassword, QStringLiteral("cmdChangePassword"), QStringLiteral("Change Password"));
     column(framePassword)->addWidget(cmdChangePassword, 0, Qt::AlignLeft);
 
     for (QFrame* f : {frameHomePage, framePassword}) {

@@ -33,13 +33,6 @@ QWidget* optionGroup(QWidget* parent, const QString& name)
     return group;
 }
 
-QRadioButton* groupOption(QWidget* group, const QString& name, const QString& caption)
-{
-    auto* o = named(new QRadioButton(caption, group), name);
-    group->layout()->addWidget(o);
-    return o;
-}
-
 QListWidget* recipientList(QWidget* parent, const QString& name)
 {
     auto* list = named(new QListWidget(parent), name);
@@ -54,10 +47,10 @@ void frmWebResultsManager::buildEmailPage(QWidget* pages)
     frameEmail = page(pages, QStringLiteral("frameEmail"));
     auto* grid = new QGridLayout;
     QWidget* recipients = optionGroup(frameEmail, QStringLiteral("frameRecipients"));
-    optEmailTourney = groupOption(recipients, QStringLiteral("optEmailTourney"),
-                                  QStringLiteral("Email Participants from a Tourney"));
+    optEmailTourney
+        = option(recipients, QStringLiteral("optEmailTourney"), QStringLiteral("Email Participants from a Tourney"));
     optEmailLeague
-        = groupOption(recipients, QStringLiteral("optEmailLeague"), QStringLiteral("Email All Players in League"));
+        = option(recipients, QStringLiteral("optEmailLeague"), QStringLiteral("Email All Players in League"));
     cmbTournament = named(new QComboBox(frameEmail), QStringLiteral("cmbTournament"));
     cmbTournament->setMinimumWidth(220);
     grid->addWidget(recipients, 0, 0);
@@ -67,18 +60,18 @@ void frmWebResultsManager::buildEmailPage(QWidget* pages)
     lstPlayerEmails = recipientList(frameEmail, QStringLiteral("lstPlayerEmails"));
     grid->addWidget(lstPlayers, 1, 0);
     grid->addWidget(lstPlayerEmails, 1, 1);
-    cmdEditPlayer = commandButton(frameEmail, QStringLiteral("cmdEditPlayer"), QStringLiteral("Edit Player"));
+    cmdEditPlayer = CommandButton(frameEmail, QStringLiteral("cmdEditPlayer"), QStringLiteral("Edit Player"));
     grid->addWidget(cmdEditPlayer, 2, 0, Qt::AlignLeft);
 
     QWidget* modes = optionGroup(frameEmail, QStringLiteral("frameSendMode"));
-    optCopyOnly = groupOption(modes, QStringLiteral("optCopyOnly"),
-                              QStringLiteral("Send Email Using My Own Email Program (Recommended)"));
-    optEmailIndividual = groupOption(
-        modes, QStringLiteral("optEmailIndividual"),
-        QStringLiteral("Send Separate Emails To Each Player via ZRV Emailer (one email address in To box)"));
-    optEmailGroup = groupOption(
-        modes, QStringLiteral("optEmailGroup"),
-        QStringLiteral("Send One Email to Group via ZRV Emailer (all email addresses visible in To box)"));
+    optCopyOnly = option(modes, QStringLiteral("optCopyOnly"),
+                         QStringLiteral("Send Email Using My Own Email Program (Recommended)"));
+    optEmailIndividual
+        = option(modes, QStringLiteral("optEmailIndividual"),
+                 QStringLiteral("Send Separate Emails To Each Player via ZRV Emailer (one email address in To box)"));
+    optEmailGroup
+        = option(modes, QStringLiteral("optEmailGroup"),
+                 QStringLiteral("Send One Email to Group via ZRV Emailer (all email addresses visible in To box)"));
     grid->addWidget(modes, 3, 0, 1, 2);
 
     auto* boxes = new QGridLayout;
@@ -102,7 +95,7 @@ void frmWebResultsManager::buildEmailPage(QWidget* pages)
     rtbBody->setMinimumHeight(90);
     boxes->addWidget(rtbBody, 3, 1);
     grid->addLayout(boxes, 4, 0, 1, 2);
-    cmdEmail = commandButton(frameEmail, QStringLiteral("cmdEmail"), QStringLiteral("Send Email"));
+    cmdEmail = CommandButton(frameEmail, QStringLiteral("cmdEmail"), QStringLiteral("Send Email"));
     grid->addWidget(cmdEmail, 5, 1, Qt::AlignRight);
     column(frameEmail)->addLayout(grid);
     pages->layout()->addWidget(frameEmail);

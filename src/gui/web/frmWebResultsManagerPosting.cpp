@@ -58,9 +58,9 @@ void frmWebResultsManager::buildPostPage(QWidget* pages)
     auto* grid = new QGridLayout;
     lstTournamentsNotPosted = tournamentList(framePost, QStringLiteral("lstTournamentsNotPosted"));
     lstTournamentsPosted = tournamentList(framePost, QStringLiteral("lstTournamentsPosted"));
-    cmdPost = commandButton(framePost, QStringLiteral("cmdPost"),
+    cmdPost = CommandButton(framePost, QStringLiteral("cmdPost"),
                             QStringLiteral("Post Selected Tournaments To League Home Page"));
-    cmdRemove = commandButton(framePost, QStringLiteral("cmdRemove"),
+    cmdRemove = CommandButton(framePost, QStringLiteral("cmdRemove"),
                               QStringLiteral("Delete Selected Tournaments From League Home Page"));
     grid->addWidget(label(framePost, QStringLiteral("lblNotPosted"),
                           QStringLiteral("Available Tournaments to Post on League Home Page")),
@@ -140,9 +140,9 @@ void frmWebResultsManager::buildMessagePage(QWidget* pages)
     column(frameMessage)->addWidget(security);
     auto* buttons = new QHBoxLayout;
     cmdUpdateLeagueMessage
-        = commandButton(frameMessage, QStringLiteral("cmdUpdateLeagueMessage"), QStringLiteral("Save League Details"));
+        = CommandButton(frameMessage, QStringLiteral("cmdUpdateLeagueMessage"), QStringLiteral("Save League Details"));
     cmdRefreshLeague
-        = commandButton(frameMessage, QStringLiteral("cmdRefreshLeague"), QStringLiteral("Refresh League Details"));
+        = CommandButton(frameMessage, QStringLiteral("cmdRefreshLeague"), QStringLiteral("Refresh League Details"));
     buttons->addWidget(cmdUpdateLeagueMessage);
     buttons->addWidget(cmdRefreshLeague);
     buttons->addStretch(1);
