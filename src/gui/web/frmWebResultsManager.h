@@ -203,6 +203,11 @@ private:
     // its length; any failure shown once the window is usable again.
     void serviceCall(const std::function<void()>& work);
     bool testConnection();
+    // True when the service refused: its answer goes to the log as an error.
+    bool refused(const QString& reply, SuccessRule rule = SuccessRule::CodeZero);
+    // The service's answer to the log, as an error when it refused; true
+    // when it succeeded.
+    bool logReply(const QString& reply);
     // The two checks of a new password; false (with the message and the
     // focus on the box to mend) when it is not to be sent.
     bool newPasswordAccepted(int Index);

@@ -33,6 +33,21 @@ bool frmWebResultsManager::testConnection()
     return TestWebConnection(mobjSoapClient, mbSoapConnected, *this, transferTimeout);
 }
 
+bool frmWebResultsManager::refused(const QString& reply, SuccessRule rule)
+{
+    if (ReplySucceeded(reply, rule))
+        return false;
+    ShowMessage(StripResultCode(reply), true);
+    return true;
+}
+
+bool frmWebResultsManager::logReply(const QString& reply)
+{
+    const bool ok = ReplySucceeded(reply);
+    ShowMessage(StripResultCode(reply), !ok);
+    return ok;
+}
+
 WebAccount frmWebResultsManager::account() const { return {mstrUserName, mstrPassword, mlngWebleagueID}; }
 
 SoapClient& frmWebResultsManager::client()
@@ -92,10 +107,8 @@ void frmWebResultsManager::cmdLogin_Click()
             return;
         ShowMessage(QStringLiteral("Verifying user information..."), false);
         const QString reply = WebService::LoginNew(*mobjSoapClient, txtLogin->text(), txtPassword->text());
-        if (!ReplySucceeded(reply)) {
-            ShowMessage(StripResultCode(reply), true);
+        if (refused(reply))
             return;
-        }
         const Long league = ReadWebNumber(StripResultCode(reply));
         ShowMessage(QStringLiteral("Login/password verified."), false);
         mlngWebleagueID = league;
@@ -114,9 +127,7 @@ void frmWebResultsManager::cmdTest_Click()
     serviceCall([&] {
         if (!testConnection())
             return;
-        const QString reply = WebService::TestConnection(*mobjSoapClient);
-        const bool ok = ReplySucceeded(reply);
-        ShowMessage(StripResultCode(reply), !ok);
+        logReply(WebService::TestConnection(*mobjSoapClient));
     });
 }
 
@@ -142,11 +153,8 @@ void frmWebResultsManager::cmdChangePassword_Click()
     serviceCall([&] {
         ShowMessage(QStringLiteral("Attempting to change password..."), false);
         const QString newPassword = txtNewPassword[0]->text();
-        const QString reply = WebService::ChangePassword(client(), account(), newPassword);
-        const bool ok = ReplySucceeded(reply);
-        ShowMessage(StripResultCode(reply), !ok);
         // The service now knows the account by the new password only.
-        if (ok)
+        if (logReply(WebService::ChangePassword(client(), account(), newPassword)))
             mstrPassword = newPassword;
     });
     txtNewPassword[0]->clear();
@@ -184,10 +192,8 @@ void frmWebResultsManager::cmdChange_Click()
         if (!testConnection())
             return;
         ShowMessage(QStringLiteral("Request password change..."), false);
-        const QString reply = WebService::ChangePasswordBySecurityAnswer(
-            *mobjSoapClient, txtLoginForSecurityQuestion->text(), txtAnswer->text(), txtNewPassword[1]->text());
-        changed = ReplySucceeded(reply);
-        ShowMessage(StripResultCode(reply), !changed);
+        changed = logReply(WebService::ChangePasswordBySecurityAnswer(
+            *mobjSoapClient, txtLoginForSecurityQuestion->text(), txtAnswer->text(), txtNewPassword[1]->text()));
     });
     if (changed) {
         txtConfirmPassword[1]->clear();

@@ -286,9 +286,8 @@ void frmWebResultsManager::cmdEmail_Click()
                                     + QStringLiteral(" has no email address and is left out."),
                                 false);
             auto send = [&](const QString& recipients) {
-                const QString reply = WebService::EmailPlayer(client(), account(), recipients, txtFrom->text(),
-                                                              txtSubject->text(), body);
-                ShowMessage(StripResultCode(reply), !ReplySucceeded(reply));
+                logReply(WebService::EmailPlayer(client(), account(), recipients, txtFrom->text(), txtSubject->text(),
+                                                 body));
             };
             const QStringList addresses = TickedAddresses(ticked, stored);
             if (optEmailIndividual->isChecked()) {

@@ -166,10 +166,8 @@ void frmWebResultsManager::LoginSuccessful()
     LoadLeagueDetails();
     ShowMessage(QStringLiteral("Getting tournaments posted..."), false);
     const QString reply = WebService::GetWebTournaments(client(), account());
-    if (!ReplySucceeded(reply)) {
-        ShowMessage(StripResultCode(reply), true);
+    if (refused(reply))
         return;
-    }
     const QList<WebTournament> posted = ReadTournamentList(reply);
     ShowMessage(QStringLiteral("Tournaments retrieved."), false);
     lstTournamentsPosted->clear();
@@ -213,10 +211,8 @@ void frmWebResultsManager::LoadLeagueDetails()
 {
     ShowMessage(QStringLiteral("Getting league details..."), false);
     const QString reply = WebService::GetWebLeague3(client(), account());
-    if (!ReplySucceeded(reply)) {
-        ShowMessage(StripResultCode(reply), true);
+    if (refused(reply))
         return;
-    }
     ShowMessage(QStringLiteral("League details retrieved."), false);
     const WebLeagueRecord league = ReadLeagueRecord(StripResultCode(reply));
     lblWebLeagueName->setText(league.leagueName);
@@ -252,11 +248,8 @@ void frmWebResultsManager::cmdUpdateLeagueMessage_Click()
         league.viewerPassword = txtViewerPassword->text();
         league.firstName = txtFirstName->text();
         league.lastName = txtLastName->text();
-        const QString reply = WebService::UpdateWebLeagueInfo3(client(), account(), league);
-        if (ReplySucceeded(reply))
+        if (!refused(WebService::UpdateWebLeagueInfo3(client(), account(), league)))
             ShowMessage(QStringLiteral("League details updated."), false);
-        else
-            ShowMessage(StripResultCode(reply), true);
     });
 }
 
@@ -293,10 +286,8 @@ WalkStep frmWebResultsManager::PostTournament(int Index)
         BusyPointer busy;
         ShowMessage(QStringLiteral("Uploading tournament ") + name + QStringLiteral("..."), false);
         const QString reply = WebService::InsertWebTournament(client(), account(), name, id, upload.day);
-        if (!ReplySucceeded(reply)) {
-            ShowMessage(StripResultCode(reply), true);
+        if (refused(reply))
             return {};
-        }
         ShowMessage(QStringLiteral("Tournament uploaded."), false);
         webNumber = ReadWebNumber(StripResultCode(reply));
         total = upload.results.size();
@@ -304,11 +295,8 @@ WalkStep frmWebResultsManager::PostTournament(int Index)
             result.webTournament = *webNumber;
             ShowMessage(QStringLiteral("Uploading player result for ") + result.playerName + QStringLiteral("..."),
                         false);
-            const QString rowReply = WebService::InsertWebPlayerResult4(client(), account(), result);
-            if (!ReplySucceeded(rowReply, SuccessRule::AnyCodeButOne)) {
-                ShowMessage(StripResultCode(rowReply), true);
+            if (refused(WebService::InsertWebPlayerResult4(client(), account(), result), SuccessRule::AnyCodeButOne))
                 break;
-            }
             ShowMessage(QStringLiteral("Player result uploaded."), false);
             ++uploaded;
         }
@@ -356,11 +344,8 @@ WalkStep frmWebResultsManager::RemoveTournament(int Index)
     try {
         BusyPointer busy;
         ShowMessage(QStringLiteral("Removing tournament from league home page..."), false);
-        const QString reply = WebService::DeleteWebTournament(client(), account(), webNumber);
-        if (!ReplySucceeded(reply, SuccessRule::AnyCodeButOne)) {
-            ShowMessage(StripResultCode(reply), true);
+        if (refused(WebService::DeleteWebTournament(client(), account(), webNumber), SuccessRule::AnyCodeButOne))
             return {};
-        }
         ShowMessage(QStringLiteral("Tournament removed."), false);
     } catch (const std::exception& e) {
         messageWhileBusy(QString::fromUtf8(e.what()));
