@@ -220,6 +220,8 @@ private:
     WalkStep PostTournament(int Index);
     WalkStep RemoveTournament(int Index);
     void makeLastComboEntryCurrent();
+    // The names on the home page, as the posted list shows them.
+    QStringList postedNames() const;
     void addRecipients(const QList<EmailRecipient>& recipients);
     void clearRecipients();
     QList<bool> tickedPlayers() const;

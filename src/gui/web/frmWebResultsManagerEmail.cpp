@@ -129,10 +129,7 @@ void frmWebResultsManager::connectEmailHandlers()
 
 void frmWebResultsManager::LoadTournamentListForEmail(QComboBox* combo, Long lngLeagueID, bool bSortbyDateDesc)
 {
-    QStringList posted;
-    for (int i = 0; i < lstTournamentsPosted->count(); ++i)
-        posted << lstTournamentsPosted->item(i)->text();
-    ListControl(combo).fill(PostedLocalTournaments(gobjDatabase(), lngLeagueID, bSortbyDateDesc, posted));
+    ListControl(combo).fill(PostedLocalTournaments(gobjDatabase(), lngLeagueID, bSortbyDateDesc, postedNames()));
 }
 
 void frmWebResultsManager::clearRecipients()

@@ -190,15 +190,20 @@ void frmWebResultsManager::LoginSuccessful()
         optEmailTourney->setChecked(true);
 }
 
-void frmWebResultsManager::CheckRemoveTournaments()
+QStringList frmWebResultsManager::postedNames() const
 {
     QStringList posted;
     for (int i = 0; i < lstTournamentsPosted->count(); ++i)
         posted << lstTournamentsPosted->item(i)->text();
+    return posted;
+}
+
+void frmWebResultsManager::CheckRemoveTournaments()
+{
     QList<ListItem> local;
     for (int i = 0; i < lstTournamentsNotPosted->count(); ++i)
         local.append({lstTournamentsNotPosted->item(i)->text(), itemData(lstTournamentsNotPosted->item(i))});
-    ListControl(lstTournamentsNotPosted).fill(WithoutPosted(local, posted));
+    ListControl(lstTournamentsNotPosted).fill(WithoutPosted(local, postedNames()));
 }
 
 void frmWebResultsManager::makeLastComboEntryCurrent()
