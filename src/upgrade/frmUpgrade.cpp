@@ -1,6 +1,7 @@
 #include "upgrade/frmUpgrade.h"
 
 #include "core/platform/ProgramTitle.h"
+#include "gui/controls/Named.h"
 #include "upgrade/FileOperations.h"
 #include "upgrade/UpgradeEngine.h"
 #include "upgrade/UpgradePrompts.h"
@@ -24,13 +25,6 @@ public:
     BusyPointer(const BusyPointer&) = delete;
     BusyPointer& operator=(const BusyPointer&) = delete;
 };
-
-template <typename T>
-T* named(T* widget, const QString& name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
 
 } // namespace
 
