@@ -19,24 +19,25 @@ QString failure(const QString& what)
     return what + QStringLiteral("\n\nPlease make sure you do not have %1 running.").arg(ProgramTitle());
 }
 
-QString failedTo(const QString& action, const QString& reason) { return action + QStringLiteral(": ") + reason + u'.'; }
+// What went wrong with a step, or "" when the step gave no reason (it worked).
+QString failedTo(const QString& action, const QString& reason)
+{
+    return reason.isEmpty() ? reason : action + QStringLiteral(": ") + reason + u'.';
+}
 
 QString copyProblem(FileOperations& files, const QString& from, const QString& to)
 {
-    const QString reason = files.copy(from, to);
-    return reason.isEmpty() ? reason : failedTo(QStringLiteral("Could not copy %1 to %2").arg(from, to), reason);
+    return failedTo(QStringLiteral("Could not copy %1 to %2").arg(from, to), files.copy(from, to));
 }
 
 QString renameProblem(FileOperations& files, const QString& from, const QString& to)
 {
-    const QString reason = files.rename(from, to);
-    return reason.isEmpty() ? reason : failedTo(QStringLiteral("Could not rename %1 to %2").arg(from, to), reason);
+    return failedTo(QStringLiteral("Could not rename %1 to %2").arg(from, to), files.rename(from, to));
 }
 
 QString removeProblem(FileOperations& files, const QString& path)
 {
-    const QString reason = files.remove(path);
-    return reason.isEmpty() ? reason : failedTo(QStringLiteral("Could not remove %1").arg(path), reason);
+    return failedTo(QStringLiteral("Could not remove %1").arg(path), files.remove(path));
 }
 
 // A backup is made whole under another name first, so an older backup is
@@ -56,10 +57,9 @@ QString putInPlace(FileOperations& files, const UpgradePaths& paths, QFileDevice
 {
     const QString next = paths.program + kNew;
     QString problem = copyProblem(files, paths.newProgram, next);
-    if (problem.isEmpty()) {
-        if (const QString reason = files.setPermissions(next, permissions); !reason.isEmpty())
-            problem = failedTo(QStringLiteral("Could not set the permissions of %1").arg(next), reason);
-    }
+    if (problem.isEmpty())
+        problem = failedTo(QStringLiteral("Could not set the permissions of %1").arg(next),
+                           files.setPermissions(next, permissions));
     if (problem.isEmpty())
         problem = renameProblem(files, next, paths.program);
     return problem;
