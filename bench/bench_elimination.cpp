@@ -3,7 +3,7 @@
 // screen, with 500 entrants at tables of 10, kill tracking off and no
 // bounties. Run by hand; prints the median and the worst.
 
-#include "BenchDatabase.h"
+#include "BenchSupport.h"
 #include "core/floor/FloorEntries.h"
 #include "core/store/OpenTournament.h"
 #include "core/store/ProgramSettings.h"
@@ -56,16 +56,8 @@ void addField(Database& db, OpenTournament& t)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QTemporaryDir dir;
-    Database db;
-    try {
-        db.open(QDir(dir.path()).filePath(QStringLiteral("zr.mdb")));
-        CreateBaseSchema(db);
-        if (!CheckDatabaseVersion(db))
-            return 1;
+    BenchApplication app(argc, argv);
+    return WithBenchDatabase([](Database& db) {
         setProgramDatabase(&db);
         programSettings().gintTrackKills = 0;
         OpenTournament& t = openTournament();
@@ -101,8 +93,5 @@ int main(int argc, char** argv)
         window.Form_Unload();
         setProgramDatabase(nullptr);
         return NumberFinished(t) == kEliminations ? 0 : 1;
-    } catch (const DatabaseError& e) {
-        std::fprintf(stderr, "%s\n", e.what());
-        return 1;
-    }
+    });
 }

@@ -4,7 +4,7 @@
 // and once more into the same grid. The texts are made beforehand, so the
 // figure is the grid's own. Run by hand; prints its figures.
 
-#include "BenchDatabase.h"
+#include "BenchSupport.h"
 #include "gui/controls/FlexGrid.h"
 
 #include <QApplication>
@@ -40,9 +40,7 @@ double fillOnce(FlexGrid& grid, const QStringList& texts, int round)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    BenchApplication app(argc, argv);
     QStringList texts;
     for (int i = 0; i < kRows * kCols; ++i)
         texts << QString::number(i * 12.5, 'f', 1);

@@ -2,7 +2,7 @@
 // entrants each, in a database in a temporary folder, the sums and the row
 // texts. Run by hand; prints its figures.
 
-#include "BenchDatabase.h"
+#include "BenchSupport.h"
 #include "core/store/LeagueStats.h"
 
 #include <QElapsedTimer>

@@ -2,7 +2,7 @@
 // inserting a level and deleting one. Offscreen; prints its figures against
 // the limits.
 
-#include "BenchDatabase.h"
+#include "BenchSupport.h"
 #include "core/setup/NewTournament.h"
 #include "gui/controls/ctlDataEntryGrid.h"
 #include "gui/setup/frmAddEditTournament.h"
@@ -40,9 +40,7 @@ void figure(const char* what, frmAddEditTournament& wizard, const std::function<
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    BenchApplication app(argc, argv);
 
     OpenTournament t = makeBlankTournament(QDate(2026, 3, 7));
     t.RedimLevels(MaxLevels);

@@ -3,7 +3,7 @@
 // offscreen. An elimination ends with this refresh, so it has to stay well
 // inside one frame. Run by hand; prints its figures.
 
-#include "BenchDatabase.h"
+#include "BenchSupport.h"
 #include "core/store/OpenTournament.h"
 #include "core/store/ProgramSettings.h"
 #include "gui/controls/ChipShape.h"
@@ -99,9 +99,7 @@ void addControls(QWidget* window)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    BenchApplication app(argc, argv);
     OpenTournament t = bigTournament();
     ProgramSettings settings;
     settings.gstrMoneyFormat = QStringLiteral("$#,##0");

@@ -2,7 +2,7 @@
 // 50 paid places and 20 awards, in a database in a temporary folder.
 // Run by hand; prints its figures.
 
-#include "BenchDatabase.h"
+#include "BenchSupport.h"
 #include "core/store/OpenTournament.h"
 #include "core/store/TournamentStore.h"
 

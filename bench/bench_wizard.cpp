@@ -3,7 +3,7 @@
 // recalculation of the estimates at 1000 places. Offscreen; prints its
 // figures against the limits.
 
-#include "BenchDatabase.h"
+#include "BenchSupport.h"
 #include "core/setup/NewTournament.h"
 #include "gui/setup/frmAddEditTournament.h"
 
@@ -56,9 +56,7 @@ void loadFigure(const char* what, OpenTournament t, double limit)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    BenchApplication app(argc, argv);
 
     loadFigure("create + LoadData, 40 levels, 10 places, 20 awards", tournament(40, 10, 20), 300);
     loadFigure("create + LoadData, 1000 levels, 1000 places", tournament(1000, 1000, 0), 1000);
