@@ -1,8 +1,8 @@
 #pragma once
 
 // What the benchmark programs share: the application they run in, a
-// database at the current layout in a temporary folder, and the median of a
-// series of timings.
+// database at the current layout in a temporary folder, a timing in
+// milliseconds and the median of a series of them.
 
 #include "core/platform/Database.h"
 #include "core/store/DatabaseSchema.h"
@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
@@ -65,6 +66,9 @@ inline int RunDatabaseBench(int argc, char** argv, const std::function<int(Datab
     QCoreApplication app(argc, argv);
     return WithBenchDatabase(bench);
 }
+
+// The time since the timer started, in milliseconds.
+inline double ElapsedMs(const QElapsedTimer& timer) { return double(timer.nsecsElapsed()) / 1e6; }
 
 inline double Median(std::vector<double> v)
 {

@@ -81,7 +81,7 @@ int main(int argc, char** argv)
             QElapsedTimer timer;
             timer.start();
             window.entries->EliminatePlayer(false);
-            times.push_back(double(timer.nsecsElapsed()) / 1e6);
+            times.push_back(ElapsedMs(timer));
             QApplication::processEvents();
         }
         const double worst = *std::max_element(times.begin(), times.end());

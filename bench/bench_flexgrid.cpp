@@ -33,7 +33,7 @@ double fillOnce(FlexGrid& grid, const QStringList& texts, int round)
         }
     }
     grid.setRedraw(true);
-    return double(timer.nsecsElapsed()) / 1e6;
+    return ElapsedMs(timer);
 }
 
 } // namespace
@@ -58,7 +58,7 @@ int main(int argc, char** argv)
         paint.start();
         grid.repaint();
         std::printf("round %d: new grid %.2f ms, refill %.2f ms, one full repaint %.2f ms\n", round, fresh.back(),
-                    again.back(), double(paint.nsecsElapsed()) / 1e6);
+                    again.back(), ElapsedMs(paint));
     }
     const double median = Median(fresh);
     std::printf("FlexGrid %d x %d cells, text and colour each, Redraw off/on: median %.2f ms into a new grid, "

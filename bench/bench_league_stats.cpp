@@ -60,13 +60,13 @@ int main(int argc, char** argv)
         for (int round = 0; round < kRounds; ++round) {
             timer.restart();
             std::vector<MemberStats> stats = LeagueStats(db, 1, tournaments);
-            sums.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+            sums.push_back(ElapsedMs(timer));
             timer.restart();
             qsizetype cells = 0;
             for (const MemberStats& m : stats)
                 cells += StatsRowTexts(m).size();
             SortStats(stats, 4, false);
-            texts.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+            texts.push_back(ElapsedMs(timer));
             if (cells != qsizetype(kMembers) * StatsColumnCount)
                 return 1;
         }

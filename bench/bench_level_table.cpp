@@ -29,7 +29,7 @@ void figure(const char* what, frmAddEditTournament& wizard, const std::function<
         QElapsedTimer timer;
         timer.start();
         step();
-        times.push_back(double(timer.nsecsElapsed()) / 1e6);
+        times.push_back(ElapsedMs(timer));
     }
     const double median = Median(times);
     std::printf("%-44s %8.1f ms (limit %.0f ms) %s   [%ld rows]\n", what, median, kLimitMs,

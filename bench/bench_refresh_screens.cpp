@@ -120,7 +120,7 @@ int main(int argc, char** argv)
         QElapsedTimer timer;
         timer.start();
         refresher.RefreshScreens(true);
-        times.push_back(double(timer.nsecsElapsed()) / 1e6);
+        times.push_back(ElapsedMs(timer));
         QApplication::processEvents();
     }
     const double median = Median(times);

@@ -3,6 +3,7 @@
 // key lines or of blank lines, and the memory the read takes at its peak.
 // Run by hand; prints its figures.
 
+#include "BenchSupport.h"
 #include "core/platform/AppPaths.h"
 #include "core/platform/FileStamp.h"
 #include "core/store/ProgramSettings.h"
@@ -86,7 +87,7 @@ int main(int argc, char** argv)
             ProgramSettings settings;
             LoadSettings(settings);
             const QString site = ReadSetting(ProductWebSiteKey);
-            const double ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+            const double ms = ElapsedMs(timer);
             const double peakMb = static_cast<double>(memoryKb("VmHWM:") - before) / 1024.0;
             if (site != QStringLiteral("https://example.org") || settings.gintHandTimer != 5) {
                 std::fprintf(stderr, "The settings were read wrongly.\n");

@@ -79,23 +79,23 @@ int main(int argc, char** argv)
         timer.start();
         for (Integer i = 1; i <= t.gintPlayerCount(); ++i)
             SaveTournamentPlayer(db, t, i);
-        const double entrantsMs = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+        const double entrantsMs = ElapsedMs(timer);
 
         std::vector<double> saves, loads, both;
         for (int round = 0; round < kRounds; ++round) {
             timer.restart();
             SaveTournament(db, t, false);
-            const double save = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+            const double save = ElapsedMs(timer);
             timer.restart();
             LoadTournament(db, t, t.glngCurrentTournamentID, false);
-            const double load = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+            const double load = ElapsedMs(timer);
             saves.push_back(save);
             loads.push_back(load);
             both.push_back(save + load);
         }
         timer.restart();
         LoadTournament(db, t, t.glngCurrentTournamentID, true);
-        const double entrantsOnlyMs = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+        const double entrantsOnlyMs = ElapsedMs(timer);
 
         std::printf("Tournament of %d entrants, %d levels, %d paid places, %d awards (median of %d rounds):\n",
                     kEntrants, kLevels, kPaid, kAwards, kRounds);

@@ -36,8 +36,6 @@ OpenTournament tournament(long levels, Integer places, long awards)
     return t;
 }
 
-double ms(const QElapsedTimer& timer) { return double(timer.nsecsElapsed()) / 1e6; }
-
 void loadFigure(const char* what, OpenTournament t, double limit)
 {
     std::vector<double> times;
@@ -46,7 +44,7 @@ void loadFigure(const char* what, OpenTournament t, double limit)
         timer.start();
         frmAddEditTournament wizard(t);
         wizard.LoadData(false);
-        times.push_back(ms(timer));
+        times.push_back(ElapsedMs(timer));
     }
     const double median = Median(times);
     std::printf("%-48s %8.1f ms (limit %.0f ms) %s\n", what, median, limit, median < limit ? "ok" : "TOO SLOW");
@@ -70,7 +68,7 @@ int main(int argc, char** argv)
         QElapsedTimer timer;
         timer.start();
         wizard.CalcEstimates();
-        times.push_back(ms(timer));
+        times.push_back(ElapsedMs(timer));
     }
     const double median = Median(times);
     std::printf("%-48s %8.1f ms (limit 16 ms) %s\n", "CalcEstimates at 1000 places", median,
