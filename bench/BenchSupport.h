@@ -1,11 +1,12 @@
 #pragma once
 
 // What the benchmark programs share: the application they run in, a
-// database at the current layout in a temporary folder, a timing in
-// milliseconds and the median of a series of them.
+// database at the current layout in a temporary folder, a tournament's
+// levels, a timing in milliseconds and the median of a series of them.
 
 #include "core/platform/Database.h"
 #include "core/store/DatabaseSchema.h"
+#include "core/store/OpenTournament.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -65,6 +66,18 @@ inline int RunDatabaseBench(int argc, char** argv, const std::function<int(Datab
 {
     QCoreApplication app(argc, argv);
     return WithBenchDatabase(bench);
+}
+
+// Gives the tournament `count` levels, the blinds 25/50 higher at each,
+// every level 20 minutes long.
+inline void SetBenchLevels(OpenTournament& t, long count)
+{
+    t.RedimLevels(count);
+    for (long n = 1; n <= count; ++n) {
+        t.gdblLevelSmallBlind[n] = 25.0 * n;
+        t.gdblLevelBigBlind[n] = 50.0 * n;
+        t.gintLevelSessionTime[n] = 20;
+    }
 }
 
 // The time since the timer started, in milliseconds.

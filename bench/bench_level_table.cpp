@@ -43,12 +43,7 @@ int main(int argc, char** argv)
     BenchApplication app(argc, argv);
 
     OpenTournament t = makeBlankTournament(QDate(2026, 3, 7));
-    t.RedimLevels(MaxLevels);
-    for (long n = 1; n <= MaxLevels; ++n) {
-        t.gdblLevelSmallBlind[n] = 25.0 * n;
-        t.gdblLevelBigBlind[n] = 50.0 * n;
-        t.gintLevelSessionTime[n] = 20;
-    }
+    SetBenchLevels(t, MaxLevels);
     frmAddEditTournament wizard(t);
     wizard.LoadData(false);
     wizard.show();

@@ -35,13 +35,9 @@ OpenTournament largeTournament()
     t.gintRoundTo = 1;
     for (long s = 0; s < OpenTournament::ChipSlots; ++s)
         t.gstrChipColor[s] = QStringLiteral("Not Used");
-    t.RedimLevels(kLevels);
-    for (long j = 1; j <= kLevels; ++j) {
-        t.gdblLevelSmallBlind[j] = 25.0 * j;
-        t.gdblLevelBigBlind[j] = 50.0 * j;
-        t.gintLevelSessionTime[j] = 20;
+    SetBenchLevels(t, kLevels);
+    for (long j = 1; j <= kLevels; ++j)
         t.gstrLevelReminder[j] = QStringLiteral("Level %1").arg(j);
-    }
     for (int i = 1; i <= kAwards; ++i)
         t.gtypAwards.append({0, 1, i, QStringLiteral("Bounty %1").arg(i), 10.0 * i, 1, 0});
     return t;

@@ -19,12 +19,7 @@ const int kRounds = 5;
 OpenTournament tournament(long levels, Integer places, long awards)
 {
     OpenTournament t = makeBlankTournament(QDate(2026, 3, 7));
-    t.RedimLevels(levels);
-    for (long n = 1; n <= levels; ++n) {
-        t.gdblLevelSmallBlind[n] = 25.0 * n;
-        t.gdblLevelBigBlind[n] = 50.0 * n;
-        t.gintLevelSessionTime[n] = 20;
-    }
+    SetBenchLevels(t, levels);
     t.gintNumberPaid = places;
     t.RedimPayouts();
     for (long k = 1; k <= places; ++k)
