@@ -125,8 +125,7 @@ ScreenGrid SeatChartGrid(const OpenTournament& t, const DisplayFormats& f, SeatC
         const TableOccupancy& occupancy = tables[table];
         g.SetColors(r, c, {TableHeaderBack, White});
         g.SetColors(r, c + 1, {TableHeaderBack, White});
-        const QString label = GetTableAndSeat(int(table), 1, f.TableID, f.SeatID);
-        g.SetText(r, c, QStringLiteral("Table ") + label.section(QLatin1Char('-'), 0, 0));
+        g.SetText(r, c, QStringLiteral("Table ") + GetTableLabel(int(table), f.TableID));
         for (long s = 1; s <= seats; ++s) {
             g.SetColors(r + s, c, {ButtonFaceColor, Black});
             g.SetText(r + s, c, GetLetterOrNumber(int(s), f.SeatID));

@@ -206,9 +206,8 @@ QList<TableChoice> DropTableChoices(const OpenTournament& t, int tableID)
     QList<TableChoice> choices;
     const Occupancy o(t);
     for (Integer k = 1; k <= o.TableCount; ++k) {
-        const QString label = GetTableAndSeat(k, 0, tableID, 0);
         const Integer n = o.Tables[k].SeatedCount;
-        choices.append({k, n, label.section(u'-', 0, 0) + QStringLiteral(" - %1 Players").arg(n)});
+        choices.append({k, n, GetTableLabel(k, tableID) + QStringLiteral(" - %1 Players").arg(n)});
     }
     return choices;
 }

@@ -9,6 +9,9 @@
 // 1 or past 26) is shown as digits.
 QString GetLetterOrNumber(int intNumber, int intConvert);
 
+// The table's part of its seat labels, on its own ("3", "C", "aa").
+QString GetTableLabel(int intTable, int tableID);
+
 // The label of a seat: table, a dash, seat ("3-7", "C-7", "C-G"). Tables past
 // 26 named by letters take two lower-case letters and the whole label is
 // lower case ("aa-c"); past 702 tables (zz) there are no two letters left and

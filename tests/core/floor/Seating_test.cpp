@@ -58,9 +58,11 @@ TEST(TableSeatLabel, NumbersAndLetters)
         {27, 3, 1, 1, "aa-c"}, {27, 1, 1, 0, "aa-1"}, {27, 1, 0, 0, "27-1"},  {52, 1, 1, 0, "az-1"},
         {53, 2, 1, 1, "ba-b"}, {3, 27, 0, 1, "3-27"}, {702, 1, 1, 0, "zz-1"}, {703, 1, 1, 1, "703-A"},
     };
-    for (const Case& c : cases)
+    for (const Case& c : cases) {
         EXPECT_EQ(GetTableAndSeat(c.table, c.seat, c.tableID, c.seatID), QString::fromLatin1(c.label))
             << c.table << "-" << c.seat;
+        EXPECT_EQ(GetTableLabel(c.table, c.tableID), QString::fromLatin1(c.label).section(u'-', 0, 0));
+    }
 }
 
 TEST(Seating, InitialSeatingFillsTheFewestTablesEvenly)
