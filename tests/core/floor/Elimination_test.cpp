@@ -119,7 +119,7 @@ TEST(FloorEntries, NamesFindTheirPlayerExactly)
     t.gtypPlayers[1].PlayerName = QStringLiteral("(Open)");
     t.gtypPlayers[2].PlayerName = QStringLiteral(">Bob");
     t.gtypPlayers[3].PlayerName = QStringLiteral("Bob");
-    EXPECT_EQ(GetPlayerIndexByName(t, QStringLiteral(">Bob")), 2) << "as specified: the first that matches";
+    EXPECT_EQ(GetPlayerIndexByName(t, QStringLiteral(">Bob")), 2) << "the first that matches";
     EXPECT_EQ(GetPlayerIndexByName(t, QStringLiteral("bob")), 0);
     EXPECT_EQ(PlayerIndexByID(t, 3), 3) << "commands go by id, which tells the two apart";
 }
