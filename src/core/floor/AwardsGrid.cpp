@@ -3,13 +3,20 @@
 #include "core/store/OpenTournament.h"
 #include "core/store/PlainNumberText.h"
 
+QList<long> AwardsGridIndexes(const OpenTournament& t, bool UnawardedOnly)
+{
+    QList<long> indexes;
+    for (long i = 1; i <= t.gintAwardCount(); ++i)
+        if (!UnawardedOnly || t.gtypAwards[i].AwardedToPlayerID == 0)
+            indexes.append(i);
+    return indexes;
+}
+
 QList<QStringList> AwardsGridRows(const OpenTournament& t, bool UnawardedOnly)
 {
     QList<QStringList> rows;
-    for (long i = 1; i <= t.gintAwardCount(); ++i) {
+    for (const long i : AwardsGridIndexes(t, UnawardedOnly)) {
         const AwardRecord& a = t.gtypAwards[i];
-        if (UnawardedOnly && a.AwardedToPlayerID != 0)
-            continue;
         rows << QStringList {
             QString::number(a.AwardID), QString::number(a.IsBounty), QString::number(a.BountyPlayerID),   a.Description,
             PlainNumberText(a.Payout),  PlainNumberText(a.Points),   QString::number(a.AwardedToPlayerID)};

@@ -1,5 +1,6 @@
 #include "gui/floor/AwardDialogs.h"
 
+#include "core/floor/AwardsGrid.h"
 #include "core/platform/Prompter.h"
 #include "core/store/Nz.h"
 #include "core/store/OpenTournament.h"
@@ -162,9 +163,7 @@ frmAwardAward::frmAwardAward(const OpenTournament& t, QWidget* parent)
     gridAwards->setObjectName(QStringLiteral("gridAwards"));
     FormatAwardsGrid(*gridAwards);
     FillAwardsGrid(*gridAwards, true, t);
-    for (long a = 1; a <= t.gintAwardCount(); ++a)
-        if (t.gtypAwards[a].AwardedToPlayerID == 0)
-            mRows.append(a);
+    mRows = AwardsGridIndexes(t, true);
     gridAwards->setRow(0);
     cmdOK->setDefault(true);
 
