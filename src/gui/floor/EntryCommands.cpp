@@ -151,28 +151,13 @@ void EntryCommands::EliminatePlayer(bool bFromTableView)
         return;
     const bool track = programSettings().gintTrackKills == 1;
 
-    // The questions are asked first, on a scratch copy, so that no dialog is
-    // open while the rows are stored; the store then replays the answers.
-    std::vector<KillAnswer> answers;
-    {
-        OpenTournament scratch = openTournament();
-        FloorRows ignored;
-        const EliminationResult trial = ::EliminatePlayer(
-            scratch, index, track,
-            [&](const KillQuestion& q) {
-                answers.push_back(askKiller(q, KillCandidates(scratch, q, false), KillCandidates(scratch, q, true)));
-                return answers.back();
-            },
-            ignored);
-        if (trial.Outcome == EliminationResult::Cancelled)
-            return;
-    }
+    const std::optional<std::vector<KillAnswer>> answers
+        = AskEliminationQuestions(openTournament(), index, track, askKiller);
+    if (!answers)
+        return;
 
     EliminationResult result;
-    std::size_t next = 0;
-    const AskKiller replay = [&](const KillQuestion&) {
-        return next < answers.size() ? answers[next++] : KillAnswer {KillAnswer::Skipped, 0};
-    };
+    const AskKiller replay = ReplayKillAnswers(*answers);
     {
         BusyPointer busy;
         if (!store(

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/floor/Elimination.h"
+#include "core/floor/EliminationQuestions.h"
 
 #include <QObject>
 #include <functional>
@@ -35,7 +35,7 @@ public:
     // grid sets it.
     std::function<long()> playersGridPlayer = [] { return 0L; };
     // The dialogs; tests put their own in place.
-    std::function<KillAnswer(const KillQuestion&, const QList<long>& stillIn, const QList<long>& everyone)> askKiller;
+    AskKillerAmong askKiller;
     std::function<std::optional<std::pair<QString, QString>>(const QString& dollars, const QString& points)>
         askAdjustment;
     std::function<long()> askAward; // the award index chosen, 0 when cancelled
