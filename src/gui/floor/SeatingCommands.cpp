@@ -41,15 +41,23 @@ SeatingCommands::SeatingCommands(frmMain& window)
         connect(w.menus->action(QString::fromLatin1(name)), &QAction::triggered, this, handler);
 }
 
-void SeatingCommands::run(const std::function<ChangedPlayers(OpenTournament&)>& command)
+bool SeatingCommands::canSeat() const
 {
-    OpenTournament& t = openTournament();
+    const OpenTournament& t = openTournament();
     if (t.gintPlayerCount() == 0)
-        return;
+        return false;
     if (!HasSeatsPerTable(t)) {
         prompter().message(NoSeatsPerTableMessage());
-        return;
+        return false;
     }
+    return true;
+}
+
+void SeatingCommands::run(const std::function<ChangedPlayers(OpenTournament&)>& command)
+{
+    if (!canSeat())
+        return;
+    OpenTournament& t = openTournament();
     ChangedPlayers changed;
     {
         BusyPointer busy;
@@ -82,13 +90,9 @@ void SeatingCommands::mnBalanceTables_Click()
 
 void SeatingCommands::DropTable()
 {
+    if (!canSeat())
+        return;
     const OpenTournament& t = openTournament();
-    if (t.gintPlayerCount() == 0)
-        return;
-    if (!HasSeatsPerTable(t)) {
-        prompter().message(NoSeatsPerTableMessage());
-        return;
-    }
     const QList<TableChoice> choices = DropTableChoices(t, programSettings().gintTableID);
     QStringList lines;
     for (const TableChoice& c : choices)

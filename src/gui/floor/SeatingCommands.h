@@ -42,6 +42,8 @@ private:
     // Runs a seat command on the open tournament and redraws when it
     // changed anyone.
     void run(const std::function<ChangedPlayers(OpenTournament&)>& command);
+    // False when there is nobody to seat, or no table size to seat by (told).
+    bool canSeat() const;
 
     frmMain& w;
 };
