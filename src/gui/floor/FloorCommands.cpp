@@ -49,8 +49,6 @@ namespace {
 // A menu popped from the More button opens this much above it.
 constexpr int MoreMenuRiseTwips = 300;
 
-bool isSeatNameColumn(long col) { return col == 1 || col == 4 || col == 7 || col == 10; }
-
 } // namespace
 
 FloorCommands::FloorCommands(frmMain& window)
@@ -272,10 +270,11 @@ void FloorCommands::mnAddRemovePlayers_Click()
 void FloorCommands::gridTables_Click()
 {
     FlexGrid* g = w.display.gridTables;
-    // A click makes the clicked cell the current one.
+    // A click makes the clicked cell the current one; only a seat's name
+    // answers.
     const long row = g->Row();
     const long col = g->Col();
-    if (!isSeatNameColumn(col) || row < 0 || row >= g->Rows() || g->TextMatrix(row, col).isEmpty())
+    if (w.CurrentSeatChartCell().Table < 1 || row < 0 || row >= g->Rows() || g->TextMatrix(row, col).isEmpty())
         return;
     w.screens->tmrDisplay->stop();
     const OpenTournament& t = openTournament();
