@@ -5,18 +5,6 @@
 #include "core/store/Payouts.h"
 #include "core/store/PlainNumberText.h"
 
-namespace {
-
-double numberOf(const QString& text)
-{
-    double x = 0;
-    return ReadsAsNumber(QVariant(text), &x) ? x : 0.0;
-}
-
-bool isNumber(const QString& text) { return ReadsAsNumber(QVariant(text)); }
-
-} // namespace
-
 EstimateTotals CalcEstBuyinTotals(const EstimateInputs& in)
 {
     EstimateTotals t;
@@ -34,9 +22,9 @@ double AwardsTotal(const QStringList& awardPayouts, int bountyAllChoice, const Q
 {
     double total = 0;
     for (const QString& payout : awardPayouts)
-        total += numberOf(payout);
-    if (bountyAllChoice == 2 && isNumber(bountyAllDollars))
-        total += players * numberOf(bountyAllDollars);
+        total += NzDouble(payout);
+    if (bountyAllChoice == 2 && ReadsAsNumber(bountyAllDollars))
+        total += players * NzDouble(bountyAllDollars);
     return total;
 }
 
@@ -55,7 +43,7 @@ QList<EstimatedPayout> CalcEstPayouts(int kind, const QStringList& payoutTexts, 
     }
     QList<double> percents;
     for (const QString& text : payoutTexts)
-        percents << numberOf(text);
+        percents << NzDouble(text);
     const QList<double> amounts = PercentagePayouts(percents, pool, double(unit));
     for (qsizetype i = 0; i < amounts.size(); ++i)
         rows[i] = {true, amounts[i], {}};
@@ -87,12 +75,14 @@ QList<PayoutRow> ReshapePayoutRows(const QList<PayoutRow>& current, int places, 
         else if (bSetPayouts)
             row.Payout = storedRow ? PlainNumberText(stored.gdblPayout[i]) : QStringLiteral("0");
         else
-            row.Payout = i < current.size() && isNumber(current[i].Payout) ? current[i].Payout : QStringLiteral("0");
+            row.Payout
+                = i < current.size() && ReadsAsNumber(current[i].Payout) ? current[i].Payout : QStringLiteral("0");
         if (bSetPayouts)
             row.Points = storedRow && stored.gsngPayoutPoints.contains(i) ? PlainNumberText(stored.gsngPayoutPoints[i])
                                                                           : QStringLiteral("0");
         else
-            row.Points = i < current.size() && isNumber(current[i].Points) ? current[i].Points : QStringLiteral("0");
+            row.Points
+                = i < current.size() && ReadsAsNumber(current[i].Points) ? current[i].Points : QStringLiteral("0");
         rows.append(row);
     }
     return rows;
@@ -104,9 +94,9 @@ bool ChopPot(QList<PayoutRow>& rows, int playersLeft)
         return true;
     double sum = 0;
     for (int place = 1; place <= playersLeft; ++place) {
-        if (place >= rows.size() || !isNumber(rows[place].Payout))
+        if (place >= rows.size() || !ReadsAsNumber(rows[place].Payout))
             return false;
-        sum += numberOf(rows[place].Payout);
+        sum += NzDouble(rows[place].Payout);
     }
     const QString share = FixedDecimalsText(sum / playersLeft, 2);
     for (int place = 1; place <= playersLeft; ++place)

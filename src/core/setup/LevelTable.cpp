@@ -6,13 +6,7 @@
 
 namespace {
 
-double numberOf(const QString& text)
-{
-    double x = 0;
-    return ReadsAsNumber(QVariant(text), &x) ? x : 0.0;
-}
-
-long wholeOf(const QString& text) { return static_cast<long>(RoundHalfEven(numberOf(text))); }
+long wholeOf(const QString& text) { return static_cast<long>(RoundHalfEven(NzDouble(text))); }
 
 } // namespace
 
@@ -74,7 +68,7 @@ QList<LevelSession> BackUpSessions(const LevelRows& rows)
 {
     QList<LevelSession> backup;
     for (const LevelRow& row : rows)
-        backup.append({numberOf(row[0]), numberOf(row[1]), numberOf(row[2]), numberOf(row[3]), numberOf(row[4]),
+        backup.append({NzDouble(row[0]), NzDouble(row[1]), NzDouble(row[2]), NzDouble(row[3]), NzDouble(row[4]),
                        wholeOf(row[5]), wholeOf(row[6])});
     return backup;
 }

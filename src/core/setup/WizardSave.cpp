@@ -12,12 +12,6 @@
 
 namespace {
 
-double number(const QString& text)
-{
-    double x = 0;
-    return ReadsAsNumber(text, &x) ? x : 0;
-}
-
 // A whole number's range: 16 or 32 bits; 0 for a number that is not whole.
 bool fits(double x, int bits)
 {
@@ -89,14 +83,14 @@ std::optional<WizardFault> checkLevels(WizardForm& f)
         for (QString& cell : row)
             if (!ReadsAsNumber(cell))
                 cell = QStringLiteral("0");
-        const double session = number(row[SessionColumn]);
+        const double session = NzDouble(row[SessionColumn]);
         if (!fits(session, 16))
             return WizardFault {3, grid, QStringLiteral("Session Time (Min.) is too large.")};
         // Below one minute the clock would never move on.
         if (RoundHalfEven(session) <= 0)
             return WizardFault {3, grid, QStringLiteral("Session time cannot be 0.")};
     }
-    if (!f.Levels.isEmpty() && number(f.Levels.last()[BreakColumn]) != 0)
+    if (!f.Levels.isEmpty() && NzDouble(f.Levels.last()[BreakColumn]) != 0)
         return WizardFault {3, grid, QStringLiteral("You cannot schedule a break after the last session.")};
     return std::nullopt;
 }
@@ -130,7 +124,7 @@ std::optional<WizardFault> CheckWizardForm(WizardForm& f, const std::function<bo
     const QString perTable = QStringLiteral("txtMaxPlayersPerTable");
     if (auto fault = verifyNumeric(f, perTable, QStringLiteral("Players per table"), 0, 16))
         return fault;
-    if (RoundHalfEven(number(f.text(perTable))) < 1)
+    if (RoundHalfEven(NzDouble(f.text(perTable))) < 1)
         return WizardFault {0, perTable, QStringLiteral("Players per table must be at least 1.")};
     if (auto fault = checkLevels(f))
         return fault;
@@ -144,8 +138,8 @@ std::optional<WizardFault> CheckWizardForm(WizardForm& f, const std::function<bo
     }
     if (auto fault = verifyAll(f, BuyinBoxes))
         return fault;
-    const double duration = number(f.text(QStringLiteral("txtEstDurationHour"))) * 60
-        + number(f.text(QStringLiteral("txtEstDurationMin")));
+    const double duration = NzDouble(f.text(QStringLiteral("txtEstDurationHour"))) * 60
+        + NzDouble(f.text(QStringLiteral("txtEstDurationMin")));
     if (!fits(duration, 16))
         return WizardFault {3, QStringLiteral("txtEstDurationHour"),
                             QStringLiteral("Estimated Duration of Tournament is too large.")};
@@ -155,7 +149,7 @@ std::optional<WizardFault> CheckWizardForm(WizardForm& f, const std::function<bo
         if (!ReadsAsNumber(text))
             text = QStringLiteral("0");
     }
-    if (!fits(number(f.text(QStringLiteral("txtMinutesPerSession"))), 32))
+    if (!fits(NzDouble(f.text(QStringLiteral("txtMinutesPerSession"))), 32))
         return WizardFault {3, QStringLiteral("txtMinutesPerSession"),
                             QStringLiteral("Minutes per Session is too large.")};
     for (int i = 0; i < 10; ++i)
@@ -207,7 +201,7 @@ QList<Integer> PlayersToUnseat(const OpenTournament& t, Integer playersPerTable)
 QList<Integer> ApplyWizardForm(const WizardForm& f, OpenTournament& t)
 {
     const auto text = [&](const char* control) { return f.text(QString::fromLatin1(control)); };
-    const auto num = [&](const char* control) { return number(text(control)); };
+    const auto num = [&](const char* control) { return NzDouble(text(control)); };
     const auto whole = [&](const char* control) { return NzInteger(num(control)); };
     const auto index = [&](const char* control) { return Integer(f.index(QString::fromLatin1(control))); };
 
@@ -230,9 +224,9 @@ QList<Integer> ApplyWizardForm(const WizardForm& f, OpenTournament& t)
     t.gintNumberPaid = Integer(index("cmbNumPaid") + 1);
     t.gintRoundTo = whole("cmbRound");
     for (int i = 0; i < OpenTournament::ChipSlots; ++i) {
-        t.gdblChipAmount[i] = number(f.text(chipControl("txtChipAmount", i)));
+        t.gdblChipAmount[i] = NzDouble(f.text(chipControl("txtChipAmount", i)));
         t.gstrChipColor[i] = f.text(chipControl("cmbChipColor", i));
-        t.gintStartingChipCount[i] = NzInteger(number(f.text(chipControl("cmbNumChips", i))));
+        t.gintStartingChipCount[i] = NzInteger(NzDouble(f.text(chipControl("cmbNumChips", i))));
         t.gstrChipPicture[i] = f.text(chipControl("txtChipPicture", i));
     }
     t.gintEstNumberofPlayers = whole("txtEstNumPlayers");
@@ -270,13 +264,13 @@ QList<Integer> ApplyWizardForm(const WizardForm& f, OpenTournament& t)
     t.RedimLevels(long(f.Levels.size()));
     for (long n = 1; n <= f.Levels.size(); ++n) {
         const LevelRow& row = f.Levels[n - 1];
-        t.gdblLevelAnte[n] = number(row[0]);
-        t.gdblLevelSmallBlind[n] = number(row[1]);
-        t.gdblLevelBigBlind[n] = number(row[2]);
-        t.gdblLevelSmallRaise[n] = number(row[3]);
-        t.gdblLevelBigRaise[n] = number(row[4]);
-        t.gintLevelSessionTime[n] = NzInteger(number(row[SessionColumn]));
-        t.gdblLevelBreakAfter[n] = number(row[BreakColumn]);
+        t.gdblLevelAnte[n] = NzDouble(row[0]);
+        t.gdblLevelSmallBlind[n] = NzDouble(row[1]);
+        t.gdblLevelBigBlind[n] = NzDouble(row[2]);
+        t.gdblLevelSmallRaise[n] = NzDouble(row[3]);
+        t.gdblLevelBigRaise[n] = NzDouble(row[4]);
+        t.gintLevelSessionTime[n] = NzInteger(NzDouble(row[SessionColumn]));
+        t.gdblLevelBreakAfter[n] = NzDouble(row[BreakColumn]);
         if (n <= f.Reminders.size()) {
             t.gstrLevelReminder[n] = f.Reminders[n - 1].first;
             t.gblnLevelWaitOnReminder[n] = f.Reminders[n - 1].second;
@@ -304,9 +298,9 @@ QList<Integer> ApplyWizardForm(const WizardForm& f, OpenTournament& t)
             t.gdblPayout[e] = 0;
             t.gstrPayoutPrize[e] = row.Payout;
         } else {
-            t.gdblPayout[e] = number(row.Payout);
+            t.gdblPayout[e] = NzDouble(row.Payout);
         }
-        t.gsngPayoutPoints[e] = Single(number(row.Points));
+        t.gsngPayoutPoints[e] = Single(NzDouble(row.Points));
     }
 
     if (f.AwardPlaceholder || f.Awards.isEmpty()) {
@@ -316,13 +310,13 @@ QList<Integer> ApplyWizardForm(const WizardForm& f, OpenTournament& t)
         for (long i = 1; i <= f.Awards.size(); ++i) {
             const auto& row = f.Awards[i - 1];
             AwardRecord& a = t.gtypAwards[i];
-            a.AwardID = NzLong(number(row[0]));
-            a.IsBounty = NzInteger(number(row[1]));
-            a.BountyPlayerID = NzLong(number(row[2]));
+            a.AwardID = NzLong(NzDouble(row[0]));
+            a.IsBounty = NzInteger(NzDouble(row[1]));
+            a.BountyPlayerID = NzLong(NzDouble(row[2]));
             a.Description = row[3];
-            a.Payout = number(row[4]);
-            a.Points = number(row[5]);
-            a.AwardedToPlayerID = NzLong(number(row[6]));
+            a.Payout = NzDouble(row[4]);
+            a.Points = NzDouble(row[5]);
+            a.AwardedToPlayerID = NzLong(NzDouble(row[6]));
         }
     }
     CalculatePayouts(t);
