@@ -1,5 +1,6 @@
 #include "gui/home/HomeWidgets.h"
 
+#include "gui/controls/CommandButton.h"
 #include "gui/controls/ctlButton.h"
 
 #include <QComboBox>
@@ -23,15 +24,6 @@ ctlButton* HomeButton(QWidget* parent, const QString& name, const QString& capti
     b->setBackColor(HomeButtonColor);
     b->setFixedSize(150, 30);
     b->setFocusPolicy(Qt::StrongFocus);
-    return b;
-}
-
-QPushButton* CommandButton(QDialog* dialog, const QString& name, const QString& caption, bool isDefault)
-{
-    auto* b = new QPushButton(caption, dialog);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    b->setDefault(isDefault);
     return b;
 }
 

@@ -13,10 +13,6 @@ class ctlButton;
 // The flat button of the home window and the windows it opens.
 ctlButton* HomeButton(QWidget* parent, const QString& name, const QString& caption);
 
-// A push button of a dialog; the default one answers Enter. (Esc closes a
-// dialog as its Cancel does.)
-QPushButton* CommandButton(QDialog* dialog, const QString& name, const QString& caption, bool isDefault = false);
-
 // "cmdOK" and "cmdCancel" at the right of one row; Cancel closes the dialog
 // as rejected.
 QHBoxLayout* OkCancelRow(QDialog* dialog, QPushButton*& cmdOK, const QString& okCaption, QPushButton*& cmdCancel,

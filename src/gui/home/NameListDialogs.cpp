@@ -1,6 +1,7 @@
 #include "gui/home/NameListDialogs.h"
 
 #include "core/platform/ReportFailures.h"
+#include "gui/controls/CommandButton.h"
 #include "gui/home/HomeWidgets.h"
 
 #include <QHBoxLayout>

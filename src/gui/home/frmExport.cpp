@@ -40,8 +40,7 @@ frmExport::frmExport(QWidget* parent)
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    cmdOK = CommandButton(this, QStringLiteral("cmdOK"), QStringLiteral("OK"));
-    cmdOK->setDefault(true);
+    cmdOK = CommandButton(this, QStringLiteral("cmdOK"), QStringLiteral("OK"), true);
     cmdCancel = CommandButton(this, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
     buttons->addWidget(cmdOK);
     buttons->addWidget(cmdCancel);

@@ -160,9 +160,9 @@ void frmAddEditTournament::buildChipsPage()
         cmbChipColor[i] = list(p, indexed("cmbChipColor", i));
         txtChipAmount[i] = box(p, indexed("txtChipAmount", i), 80);
         txtChipPicture[i] = box(p, indexed("txtChipPicture", i), 400);
-        cmdBrowsePic[i] = button(p, indexed("cmdBrowsePic", i), QStringLiteral("..."));
+        cmdBrowsePic[i] = CommandButton(p, indexed("cmdBrowsePic", i), QStringLiteral("..."));
         cmdBrowsePic[i]->setFixedWidth(30);
-        cmdViewChip[i] = button(p, indexed("cmdViewChip", i), QStringLiteral("Preview"));
+        cmdViewChip[i] = CommandButton(p, indexed("cmdViewChip", i), QStringLiteral("Preview"));
         g->addWidget(cmbChipColor[i], i + 1, 0);
         g->addWidget(txtChipAmount[i], i + 1, 1);
         g->addWidget(txtChipPicture[i], i + 1, 2);

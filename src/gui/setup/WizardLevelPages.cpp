@@ -93,9 +93,10 @@ void frmAddEditTournament::buildLevelsPage()
     counts->addStretch(1);
     presets->addLayout(counts);
     auto* edits = new QHBoxLayout;
-    cmdInsertLevel = button(framePresets, QStringLiteral("cmdInsertLevel"), QStringLiteral("Insert Level"));
-    cmdDeleteLevel = button(framePresets, QStringLiteral("cmdDeleteLevel"), QStringLiteral("Delete Selected Level"));
-    cmdExport = button(framePresets, QStringLiteral("cmdExport"), QStringLiteral("Export..."));
+    cmdInsertLevel = CommandButton(framePresets, QStringLiteral("cmdInsertLevel"), QStringLiteral("Insert Level"));
+    cmdDeleteLevel
+        = CommandButton(framePresets, QStringLiteral("cmdDeleteLevel"), QStringLiteral("Delete Selected Level"));
+    cmdExport = CommandButton(framePresets, QStringLiteral("cmdExport"), QStringLiteral("Export..."));
     edits->addWidget(cmdInsertLevel);
     edits->addWidget(cmdDeleteLevel);
     edits->addWidget(cmdExport);
@@ -125,8 +126,8 @@ void frmAddEditTournament::buildLevelsPage()
     assistant->addWidget(txtEstNumBreaks);
     assistant->addWidget(text(a, QStringLiteral("How long would you like breaks to be?")));
     assistant->addWidget(txtEstTimeforBreaks);
-    cmdLoadLevels = button(a, QStringLiteral("cmdLoadLevels"), QStringLiteral("Suggest Levels!"));
-    cmdUndoLevels = button(a, QStringLiteral("cmdUndoLevels"), QStringLiteral("Undo"));
+    cmdLoadLevels = CommandButton(a, QStringLiteral("cmdLoadLevels"), QStringLiteral("Suggest Levels!"));
+    cmdUndoLevels = CommandButton(a, QStringLiteral("cmdUndoLevels"), QStringLiteral("Undo"));
     btnLevelSettings = named(new ctlButton(a), "btnLevelSettings");
     btnLevelSettings->setCaption(QStringLiteral("Settings..."));
     btnLevelSettings->setFixedHeight(24);
@@ -163,8 +164,8 @@ void frmAddEditTournament::buildRemindersPage()
     }
     column->addWidget(gridReminders, 1);
     auto* buttons = new QHBoxLayout;
-    cmdAddEditReminder = button(p, QStringLiteral("cmdAddEditReminder"), QStringLiteral("Add/Edit Reminder..."));
-    cmdClearReminder = button(p, QStringLiteral("cmdClearReminder"), QStringLiteral("Clear Reminder"));
+    cmdAddEditReminder = CommandButton(p, QStringLiteral("cmdAddEditReminder"), QStringLiteral("Add/Edit Reminder..."));
+    cmdClearReminder = CommandButton(p, QStringLiteral("cmdClearReminder"), QStringLiteral("Clear Reminder"));
     buttons->addWidget(cmdAddEditReminder);
     buttons->addWidget(cmdClearReminder);
     buttons->addStretch(1);
@@ -190,8 +191,8 @@ void frmAddEditTournament::buildAdvancedPage()
         l->setFont(f);
         return l;
     };
-    cmdEditRules = button(p, QStringLiteral("cmdEditRules"), QStringLiteral("Edit Rules..."));
-    cmdEditMessage = button(p, QStringLiteral("cmdEditMessage"), QStringLiteral("Edit Message..."));
+    cmdEditRules = CommandButton(p, QStringLiteral("cmdEditRules"), QStringLiteral("Edit Rules..."));
+    cmdEditMessage = CommandButton(p, QStringLiteral("cmdEditMessage"), QStringLiteral("Edit Message..."));
     column->addWidget(bold(QStringLiteral("Tournament Rules")));
     column->addWidget(text(p,
                            QStringLiteral("Tournament rules includes topics like whether check-raising is "
@@ -210,7 +211,7 @@ void frmAddEditTournament::buildAdvancedPage()
                                  QStringLiteral("Rotate Through all Pictures in the Specified Folder")});
     lblFile = text(p, QStringLiteral("File"), QStringLiteral("lblFile"));
     txtFile = box(p, QStringLiteral("txtFile"), 600);
-    cmdBrowse = button(p, QStringLiteral("cmdBrowse"), QStringLiteral("Browse..."));
+    cmdBrowse = CommandButton(p, QStringLiteral("cmdBrowse"), QStringLiteral("Browse..."));
     picture->addWidget(text(p, QStringLiteral("Type")), 0, 0);
     picture->addWidget(cmbCustomPictureType, 0, 1, 1, 2);
     picture->addWidget(lblFile, 1, 0);
@@ -229,7 +230,8 @@ void frmAddEditTournament::buildAdvancedPage()
     assistant->addWidget(cmbTATableNotify);
     assistant->addWidget(
         text(a, QStringLiteral("Click below for a checklist of supplies and to do's for your tournament.")));
-    cmdChecklist = button(a, QStringLiteral("cmdChecklist"), QStringLiteral("Create Tournament Preparation Checklist"));
+    cmdChecklist
+        = CommandButton(a, QStringLiteral("cmdChecklist"), QStringLiteral("Create Tournament Preparation Checklist"));
     assistant->addWidget(cmdChecklist);
     assistant->addStretch(1);
 }

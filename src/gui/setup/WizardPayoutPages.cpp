@@ -62,7 +62,7 @@ void frmAddEditTournament::buildPayoutsPage()
     }
     grid->setFixedWidth(3525 / 15 + 24);
     payouts->addWidget(grid);
-    cmdChop = button(p, QStringLiteral("cmdChop"), QStringLiteral("Chop Pot"));
+    cmdChop = CommandButton(p, QStringLiteral("cmdChop"), QStringLiteral("Chop Pot"));
     payouts->addWidget(cmdChop, 0, Qt::AlignTop);
     payouts->addStretch(1);
     column->addLayout(payouts, 1);
@@ -132,10 +132,10 @@ void frmAddEditTournament::buildBountiesPage()
     gridAwards = named(new ctlDataEntryGrid(frameBounty), "gridAwards");
     row->addWidget(gridAwards, 1);
     auto* buttons = new QVBoxLayout;
-    cmdNewAward = button(frameBounty, QStringLiteral("cmdNewAward"), QStringLiteral("New..."));
-    cmdEditAward = button(frameBounty, QStringLiteral("cmdEditAward"), QStringLiteral("Edit..."));
-    cmdDeleteAward = button(frameBounty, QStringLiteral("cmdDeleteAward"), QStringLiteral("Delete"));
-    cmdDeleteAll = button(frameBounty, QStringLiteral("cmdDeleteAll"), QStringLiteral("Delete All"));
+    cmdNewAward = CommandButton(frameBounty, QStringLiteral("cmdNewAward"), QStringLiteral("New..."));
+    cmdEditAward = CommandButton(frameBounty, QStringLiteral("cmdEditAward"), QStringLiteral("Edit..."));
+    cmdDeleteAward = CommandButton(frameBounty, QStringLiteral("cmdDeleteAward"), QStringLiteral("Delete"));
+    cmdDeleteAll = CommandButton(frameBounty, QStringLiteral("cmdDeleteAll"), QStringLiteral("Delete All"));
     for (QPushButton* b : {cmdNewAward, cmdEditAward, cmdDeleteAward, cmdDeleteAll})
         buttons->addWidget(b);
     buttons->addStretch(1);

@@ -3,11 +3,11 @@
 // Small builders the wizard's page parts share: every widget gets its
 // control name, texts wrap, buttons never take Enter from the boxes.
 
+#include "gui/controls/CommandButton.h"
 #include "gui/controls/Named.h"
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QStringList>
 
 namespace wizard {
@@ -36,13 +36,6 @@ inline QComboBox* list(QWidget* parent, const QString& name, const QStringList& 
     c->addItems(items);
     c->setMaxVisibleItems(15);
     return c;
-}
-
-inline QPushButton* button(QWidget* parent, const QString& name, const QString& caption)
-{
-    auto* b = named(new QPushButton(caption, parent), name);
-    b->setAutoDefault(false);
-    return b;
 }
 
 } // namespace wizard

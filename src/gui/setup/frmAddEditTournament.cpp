@@ -115,10 +115,10 @@ frmAddEditTournament::frmAddEditTournament(OpenTournament& tourney, QWidget* par
 
     auto* buttons = new QHBoxLayout;
     chkAddPlayers = named(new QCheckBox(QStringLiteral("Add Players when Finished"), this), "chkAddPlayers");
-    cmdCancel = button(this, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
-    cmdPrevious = button(this, QStringLiteral("cmdPrevious"), QStringLiteral("<< Previous"));
-    cmdNext = button(this, QStringLiteral("cmdNext"), QStringLiteral("Next >>"));
-    cmdFinish = button(this, QStringLiteral("cmdFinish"), QStringLiteral("Finish"));
+    cmdCancel = CommandButton(this, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
+    cmdPrevious = CommandButton(this, QStringLiteral("cmdPrevious"), QStringLiteral("<< Previous"));
+    cmdNext = CommandButton(this, QStringLiteral("cmdNext"), QStringLiteral("Next >>"));
+    cmdFinish = CommandButton(this, QStringLiteral("cmdFinish"), QStringLiteral("Finish"));
     btnHelp = named(new ctlButton(this), QStringLiteral("btnHelp"));
     btnHelp->setCaption(QStringLiteral("Help"));
     btnHelp->setFixedSize(60, 26);
