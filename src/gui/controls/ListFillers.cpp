@@ -26,6 +26,8 @@ void ListControl::fill(const QList<ListItem>& items) const
     }
 }
 
+Long SelectedKey(const QComboBox* list) { return list->currentIndex() < 0 ? 0 : list->currentData().toInt(); }
+
 void FillLeagueCombo(ListControl control) { control.fill(LeagueListItems(gobjDatabase())); }
 
 void FillTournamentCombo(ListControl control, Long LeagueID, bool NewestFirst)

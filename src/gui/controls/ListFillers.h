@@ -31,6 +31,9 @@ private:
     QListWidget* m_list = nullptr;
 };
 
+// The key of a drop-down's chosen entry; 0 with none chosen.
+Long SelectedKey(const QComboBox* list);
+
 // Fill the control from the program's database (gobjDatabase()).
 // Every league, by name.
 void FillLeagueCombo(ListControl control);

@@ -386,17 +386,11 @@ void frmControlPanel::cmbLeague_Click(int Index)
         if (cmbLeague[0]->currentIndex() < 0)
             cmbTournament->clear();
         else
-            FillTournamentCombo(cmbTournament, selectedKey(cmbLeague[0]), false);
+            FillTournamentCombo(cmbTournament, SelectedKey(cmbLeague[0]), false);
         const bool any = cmbTournament->count() > 0;
         cmbTournament->setCurrentIndex(any ? cmbTournament->count() - 1 : -1);
         btnOpen->setEnabled(any);
     });
-}
-
-Long frmControlPanel::selectedKey(const QComboBox* list) const
-{
-    const int index = list->currentIndex();
-    return index < 0 ? 0 : list->itemData(index).toInt();
 }
 
 void frmControlPanel::btnNew_Click()
@@ -405,7 +399,7 @@ void frmControlPanel::btnNew_Click()
         return;
     std::optional<OpenTournament> prepared;
     if (!ReportFailures([&] {
-            LoadLeague(selectedKey(cmbLeague[0]));
+            LoadLeague(SelectedKey(cmbLeague[0]));
             prepared = prepareNewTournament();
         })
         || !prepared)
@@ -427,8 +421,8 @@ void frmControlPanel::btnOpen_Click()
     ReportFailures([this] {
         {
             BusyPointer busy;
-            LoadLeague(selectedKey(cmbLeague[0]));
-            LoadTournament(selectedKey(cmbTournament), false);
+            LoadLeague(SelectedKey(cmbLeague[0]));
+            LoadTournament(SelectedKey(cmbTournament), false);
         }
         ShowTournamentWindow();
     });
@@ -476,7 +470,7 @@ void frmControlPanel::btnStats_Click()
     if (cmbLeague[1]->currentIndex() < 0)
         return;
     ReportFailures([this] {
-        LoadLeague(selectedKey(cmbLeague[1]));
+        LoadLeague(SelectedKey(cmbLeague[1]));
         showStats();
     });
 }
@@ -486,7 +480,7 @@ void frmControlPanel::btnPostResults_Click()
     // The web window works on the league of its own list; the current
     // league stays as it is.
     if (cmbLeague[2]->currentIndex() >= 0)
-        showWebResults(selectedKey(cmbLeague[2]));
+        showWebResults(SelectedKey(cmbLeague[2]));
 }
 
 void frmControlPanel::btnHelp_Click() { ShowInstructions(frmInstructions::Page::System, false); }

@@ -109,7 +109,6 @@ protected:
 private:
     void Form_Unload();
     bool askForFirstLeague();
-    Long selectedKey(const QComboBox* list) const;
 
     bool mbLoading = false;
     bool mbActivated = false;

@@ -40,8 +40,6 @@ QLabel* label(QWidget* parent, const QString& name, const QString& text)
     return l;
 }
 
-Long selectedKey(const QComboBox* list) { return list->currentIndex() < 0 ? 0 : list->currentData().toInt(); }
-
 } // namespace
 
 frmManage::frmManage(QWidget* parent)
@@ -150,7 +148,7 @@ void frmManage::cmbLeague2_Click()
         if (all)
             cmbTournament->clear();
         else
-            FillTournamentCombo(cmbTournament, selectedKey(cmbLeague2), false);
+            FillTournamentCombo(cmbTournament, SelectedKey(cmbLeague2), false);
         cmbTournament->insertItem(0, QStringLiteral("All"), 0);
         cmbTournament->setCurrentIndex(0);
     });
@@ -174,7 +172,7 @@ void frmManage::btnManageTournaments_Click()
 {
     if (cmbLeague->currentIndex() < 0)
         return;
-    if (!ReportFailures([this] { LoadLeague(selectedKey(cmbLeague)); }))
+    if (!ReportFailures([this] { LoadLeague(SelectedKey(cmbLeague)); }))
         return;
     frmTournamentMaintenance dialog(this);
     dialog.exec();
@@ -185,7 +183,7 @@ void frmManage::btnPlayers_Click()
 {
     if (cmbLeague3->currentIndex() < 0)
         return;
-    if (!ReportFailures([this] { LoadLeague(selectedKey(cmbLeague3)); }))
+    if (!ReportFailures([this] { LoadLeague(SelectedKey(cmbLeague3)); }))
         return;
     frmPlayers dialog(true, this);
     dialog.exec();
@@ -195,7 +193,7 @@ void frmManage::btnPlayers_Click()
 void frmManage::btnExport_Click()
 {
     ReportFailures([this] {
-        ExportPlayerList(selectedKey(cmbLeague2), selectedKey(cmbTournament), cmbLeague2->currentText(),
+        ExportPlayerList(SelectedKey(cmbLeague2), SelectedKey(cmbTournament), cmbLeague2->currentText(),
                          cmbTournament->currentText());
     });
 }

@@ -109,7 +109,7 @@ AwardEntry frmAddEditAward::Entry() const
 {
     AwardEntry e;
     e.IsBounty = optBounty->isChecked();
-    e.PlayerID = cmbPlayer->currentIndex() >= 0 ? cmbPlayer->currentData().toInt() : 0;
+    e.PlayerID = SelectedKey(cmbPlayer);
     e.PlayerName = cmbPlayer->currentText();
     e.Description = cmbDescription->currentText();
     e.Dollars = txtDollars->text();
