@@ -3,10 +3,10 @@
 #include "core/floor/BlindsText.h"
 #include "core/floor/FloorEntries.h"
 #include "core/floor/Levels.h"
+#include "core/floor/TablesInPlay.h"
 #include "core/store/ChipColors.h"
 #include "core/store/MoneyFormat.h"
 #include "core/store/OpenTournament.h"
-#include "core/store/Payouts.h"
 #include "core/store/ProgramSettings.h"
 
 #include <QDateTime>

@@ -2,9 +2,9 @@
 
 #include "core/floor/AwardBookkeeping.h"
 #include "core/floor/TableLabels.h"
+#include "core/floor/TablesInPlay.h"
 #include "core/store/MoneyFormat.h"
 #include "core/store/OpenTournament.h"
-#include "core/store/Payouts.h"
 #include "core/store/PlainNumberText.h"
 
 #include <algorithm>

@@ -2,9 +2,9 @@
 
 #include "core/floor/RandomSource.h"
 #include "core/floor/TableLabels.h"
+#include "core/floor/TablesInPlay.h"
 #include "core/store/Nz.h"
 #include "core/store/OpenTournament.h"
-#include "core/store/Payouts.h"
 
 namespace {
 
