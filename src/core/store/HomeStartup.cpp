@@ -14,8 +14,7 @@ bool StartupStuff(ProgramSettings& settings)
     WriteDefaultSoundIfMissing();
     if (!OpenProgramDatabase())
         return false;
-    settings.gintUseProxy
-        = ReadIniInteger(QString::fromLatin1(UseProxyKey.Section), QString::fromLatin1(UseProxyKey.Key), 0);
+    settings.gintUseProxy = ReadIntegerSetting(UseProxyKey);
     return true;
 }
 

@@ -55,6 +55,14 @@ inline Long ReadLongSetting(const SettingKey& k)
                        NzLong(QString::fromLatin1(k.Default)));
 }
 
+// The key as a 16-bit whole number; its default when the stored text is none
+// or out of range.
+inline Integer ReadIntegerSetting(const SettingKey& k)
+{
+    return ReadIniInteger(QString::fromLatin1(k.Section), QString::fromLatin1(k.Key),
+                          NzInteger(QString::fromLatin1(k.Default)));
+}
+
 inline bool WriteSetting(const SettingKey& k, const QVariant& Value)
 {
     return WriteIniValue(QString::fromLatin1(k.Section), QString::fromLatin1(k.Key), Value);

@@ -35,7 +35,7 @@ bool TestWebConnection(std::unique_ptr<SoapClient>& client, bool& mbSoapConnecte
                                        "and password cross the internet unencrypted."),
                         true);
     Integer& gintUseProxy = programSettings().gintUseProxy;
-    gintUseProxy = ReadIniInteger(QString::fromLatin1(UseProxyKey.Section), QString::fromLatin1(UseProxyKey.Key), 0);
+    gintUseProxy = ReadIntegerSetting(UseProxyKey);
 
     QString reply;
     try {
