@@ -218,6 +218,11 @@ void LevelClock::resetTimer()
     mFace.timerVisible = true;
 }
 
+bool LevelClock::atFullLength() const
+{
+    return !running() && secondsAtStart() == mTournament.glngMinutesPerSession * 60;
+}
+
 void LevelClock::startClock()
 {
     if (mCountdown.secondsLeft() < 1)

@@ -77,6 +77,10 @@ public:
     Long secondsLeft() const { return mCountdown.secondsLeft(); }
     Long secondsAtStart() const { return mCountdown.secondsAtStart(); }
     bool endingLevel() const { return mEnding; }
+    // Counted down from where it last started or was reset.
+    bool hasMoved() const { return secondsLeft() != secondsAtStart(); }
+    // Stopped at the full length of the current level, as a reset leaves it.
+    bool atFullLength() const;
     const ClockFace& face() const { return mFace; }
 
 private:

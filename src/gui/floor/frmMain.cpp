@@ -87,7 +87,7 @@ frmMain::frmMain(QWidget* parent)
     clock = new ClockPanel(clockWidgets, this);
     clock->onSetScreen = [this](bool bReset) { SetScreen(bReset); };
     clock->onRefreshScreens = [this](bool bRefreshTables) { RefreshScreens(bRefreshTables); };
-    screens->clockHasMoved = [this] { return clock->clock.secondsLeft() != clock->clock.secondsAtStart(); };
+    screens->clockHasMoved = [this] { return clock->clock.hasMoved(); };
     players = new PlayersGridPart(*this);
     layout = new DisplayLayout(*this);
     screens->fullLayout = [this] { layout->SetScreenAll(); };
@@ -224,8 +224,7 @@ void frmMain::ShowSettings(int intNumNext)
     ShowDefaultPointer();
     // A clock standing at the full length of its level shows a length the
     // set-up changed at once; a clock that has run keeps its time.
-    const LevelClock& c = clock->clock;
-    const bool atFullLength = !c.running() && c.secondsAtStart() == openTournament().glngMinutesPerSession * 60;
+    const bool atFullLength = clock->clock.atFullLength();
     showWizard(intNumNext);
     RefreshScreens(true);
     if (atFullLength)
