@@ -55,22 +55,27 @@ EntryCommands::EntryCommands(frmMain& window)
     };
     on("mnBuyin", [this] { mnBuyin_Click(); });
     on("mnAddon", [this] { AddonPlayer(true); });
-    on("mnEliminate", [this] {
-        w.ResetDisplayTimer();
-        EliminatePlayer(true);
-    });
-    on("mnManualAdjustPayout2", [this] {
-        w.ResetDisplayTimer();
-        ManualAdjustPayout(true);
-    });
-    on("mnAward2", [this] {
-        w.ResetDisplayTimer();
-        AwardAward(true);
-    });
-    on("mnClearAwards2", [this] {
-        w.ResetDisplayTimer();
-        ClearAllAwards(true);
-    });
+    on("mnClearAll", [this] { ClearAllBuys(); });
+    // The players list's entries act on its selected player, the seat
+    // menu's ("2") on the clicked seat's.
+    const struct {
+        const char* name;
+        void (EntryCommands::*command)(bool);
+        bool fromTableView;
+    } resetting[] = {
+        {"mnEliminate", &EntryCommands::EliminatePlayer, true},
+        {"mnManualAdjustPayout", &EntryCommands::ManualAdjustPayout, false},
+        {"mnManualAdjustPayout2", &EntryCommands::ManualAdjustPayout, true},
+        {"mnAward", &EntryCommands::AwardAward, false},
+        {"mnAward2", &EntryCommands::AwardAward, true},
+        {"mnClearAwards", &EntryCommands::ClearAllAwards, false},
+        {"mnClearAwards2", &EntryCommands::ClearAllAwards, true},
+    };
+    for (const auto& e : resetting)
+        on(e.name, [this, e] {
+            w.ResetDisplayTimer();
+            (this->*e.command)(e.fromTableView);
+        });
 }
 
 long EntryCommands::player(bool bFromTableView) const

@@ -83,20 +83,6 @@ FloorCommands::FloorCommands(frmMain& window)
     connect(action("mnClockReset"), &QAction::triggered, clock, &ClockPanel::mnClockReset_Click);
     connect(action("mnAddMinute"), &QAction::triggered, clock, &ClockPanel::mnAddMinute_Click);
     connect(action("mnHandTimer"), &QAction::triggered, clock, &ClockPanel::mnHandTimer_Click);
-    // The players list's player commands.
-    auto resetThen = [this](const char* name, std::function<void()> command) {
-        connect(action(name), &QAction::triggered, this, [this, command] {
-            w.ResetDisplayTimer();
-            command();
-        });
-    };
-    resetThen("mnManualAdjustPayout", [this] { w.entries->ManualAdjustPayout(false); });
-    resetThen("mnAward", [this] { w.entries->AwardAward(false); });
-    resetThen("mnClearAwards", [this] { w.entries->ClearAllAwards(false); });
-    connect(action("mnClearAll"), &QAction::triggered, this, [this] { w.entries->ClearAllBuys(); });
-    connect(action("mnMovePlayer"), &QAction::triggered, this, [this] { w.seating->MovePlayer(w.FindPlayerIndex()); });
-    connect(action("mnUnassignPlayersSeat"), &QAction::triggered, this,
-            [this] { w.seating->UnassignPlayer(w.FindPlayerIndex()); });
     onTriggered("mnDisplayOptions", &FloorCommands::mnDisplayOptions_Click);
     onTriggered("mnAppearance", &FloorCommands::mnAppearance_Click);
     onTriggered("mnFonts", &FloorCommands::mnFonts_Click);

@@ -39,6 +39,11 @@ SeatingCommands::SeatingCommands(frmMain& window)
     };
     for (const auto& [name, handler] : handlers)
         connect(w.menus->action(QString::fromLatin1(name)), &QAction::triggered, this, handler);
+    // The players list's entries act on its selected player.
+    connect(w.menus->action(QStringLiteral("mnMovePlayer")), &QAction::triggered, this,
+            [this] { MovePlayer(w.FindPlayerIndex()); });
+    connect(w.menus->action(QStringLiteral("mnUnassignPlayersSeat")), &QAction::triggered, this,
+            [this] { UnassignPlayer(w.FindPlayerIndex()); });
 }
 
 bool SeatingCommands::canSeat() const
