@@ -25,9 +25,8 @@ void GiveAwardToPlayer(OpenTournament& t, long PlayerIndex, long AwardIndex, Flo
     if (!t.gtypAwards.contains(AwardIndex) || !t.gtypPlayers.contains(PlayerIndex))
         return;
     AwardRecord& a = t.gtypAwards[AwardIndex];
-    if (a.AwardedToPlayerID != 0)
-        if (const long holder = PlayerIndexByID(t, a.AwardedToPlayerID))
-            takeBack(t, AwardIndex, holder, rows);
+    if (const long holder = PlayerIndexByID(t, a.AwardedToPlayerID))
+        takeBack(t, AwardIndex, holder, rows);
     PlayerRecord& p = t.gtypPlayers[PlayerIndex];
     a.AwardedToPlayerID = p.PlayerID;
     p.Points += a.Points;
@@ -54,7 +53,7 @@ void UndoKill(OpenTournament& t, long PlayerIndex, FloorRows& rows)
     if (!t.gtypPlayers.contains(PlayerIndex))
         return;
     PlayerRecord& p = t.gtypPlayers[PlayerIndex];
-    const long killer = p.EliminatedByPlayerID != 0 ? PlayerIndexByID(t, p.EliminatedByPlayerID) : 0;
+    const long killer = PlayerIndexByID(t, p.EliminatedByPlayerID);
     if (killer != 0 && t.gtypPlayers[killer].Kills > 0)
         t.gtypPlayers[killer].Kills -= 1;
     p.EliminatedByPlayerID = 0;
@@ -70,9 +69,7 @@ void RevokeBounty(OpenTournament& t, long PlayerIndex, FloorRows& rows)
     const long award = FindBountyAward(t, t.gtypPlayers[PlayerIndex].PlayerID);
     if (award == 0)
         return;
-    const Long holderID = t.gtypAwards[award].AwardedToPlayerID;
-    const long holder = holderID != 0 ? PlayerIndexByID(t, holderID) : 0;
-    if (holder != 0)
+    if (const long holder = PlayerIndexByID(t, t.gtypAwards[award].AwardedToPlayerID))
         takeBack(t, award, holder, rows);
 }
 
