@@ -1,5 +1,6 @@
 #include "core/floor/SeatingStore.h"
 
+#include "core/floor/FloorRows.h"
 #include "core/store/OpenTournament.h"
 #include "core/store/TournamentChange.h"
 #include "core/store/TournamentStore.h"
@@ -12,8 +13,7 @@ ChangedPlayers StoreSeatingChange(Database& db, OpenTournament& t,
         changed = command(copy);
         if (changed.empty())
             return; // nothing moved: nothing to store
-        for (const long i : changed)
-            SaveTournamentPlayer(db, copy, static_cast<Integer>(i));
+        StoreFloorRows(db, copy, {changed, {}});
         SaveTournament(db, copy, false);
     });
     return changed;
