@@ -6,6 +6,7 @@
 #include "FakeResultsService.h"
 #include "LeagueTestData.h"
 #include "RecordingLinkOpener.h"
+#include "WindowTestHelpers.h"
 #include "core/store/ProgramSettings.h"
 #include "core/store/SettingsKeys.h"
 #include "gui/controls/ctlButton.h"
@@ -57,11 +58,6 @@ protected:
         T* widget = window->findChild<T*>(name);
         EXPECT_NE(widget, nullptr) << name.toStdString();
         return widget;
-    }
-
-    static void click(ctlButton* button)
-    {
-        QTest::mouseClick(button->findChild<QLabel*>(QStringLiteral("lbl")), Qt::LeftButton);
     }
 
     static void type(QLineEdit* box, const QString& text)

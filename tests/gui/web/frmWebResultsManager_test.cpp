@@ -43,9 +43,9 @@ TEST_F(frmWebResultsManagerTest, TheFirstPageFollowsShowWebTrialAndTheLinksLeadO
 
     QTest::mouseClick(window->cmdTrial, Qt::LeftButton);
     EXPECT_TRUE(window->frameRenew->isVisible());
-    click(window->btnActivate);
+    ClickButton(window->btnActivate);
     EXPECT_EQ(links.opened, QList<QUrl> {QUrl(fake.address() + QStringLiteral("/webresultssharing.aspx"))});
-    click(window->btnGoToLogin);
+    ClickButton(window->btnGoToLogin);
     EXPECT_TRUE(window->frameLogin->isVisible());
     EXPECT_TRUE(fake.calls().isEmpty());
 }
@@ -68,7 +68,7 @@ TEST_F(frmWebResultsManagerTest, ANewUserLogsInAndChangesThePasswordWhichIsKeptN
     EXPECT_TRUE(window->framePost->isVisible());
     window->optHomePage->setChecked(true);
     EXPECT_EQ(window->btnWeb->Caption(), fake.address() + QStringLiteral("/leaguehome.aspx?webleagueid=42"));
-    click(window->btnWeb);
+    ClickButton(window->btnWeb);
     EXPECT_EQ(links.opened, QList<QUrl> {QUrl(window->btnWeb->Caption())});
 
     // Short or mismatched passwords send nothing.
