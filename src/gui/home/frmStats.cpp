@@ -31,11 +31,6 @@ constexpr int GridLeft = 2760;
 constexpr int GridTop = 120;
 constexpr int Gap = 120;
 
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return {TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height)};
-}
-
 ctlButton* flatButton(QWidget* parent, const QString& name, const QString& caption)
 {
     auto* b = new ctlButton(parent);
@@ -56,7 +51,7 @@ frmStats::frmStats(QWidget* parent)
 
     Label1 = new QLabel(QStringLiteral("Tournaments to Include:"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(twipsRect(ListLeft, 120, ListWidth, 240));
+    Label1->setGeometry(TwipsToPixels(QRect(ListLeft, 120, ListWidth, 240)));
     lstTournaments = new QListWidget(this);
     lstTournaments->setObjectName(QStringLiteral("lstTournaments"));
     cmdRefresh = CommandButton(this, QStringLiteral("cmdRefresh"), QStringLiteral("Refresh"));
@@ -178,15 +173,16 @@ void frmStats::resizeEvent(QResizeEvent* event)
     const int closeWidth = PixelsToTwips(btnClose->width());
     const int closeHeight = PixelsToTwips(btnClose->height());
     const int listHeight = h - ListTop - 3 * Gap - 2 * ButtonHeight;
-    lstTournaments->setGeometry(twipsRect(ListLeft, ListTop, ListWidth, listHeight));
-    grid->setGeometry(twipsRect(GridLeft, GridTop, w - GridLeft - Gap, h - GridTop - closeHeight - 2 * Gap));
+    lstTournaments->setGeometry(TwipsToPixels(QRect(ListLeft, ListTop, ListWidth, listHeight)));
+    grid->setGeometry(TwipsToPixels(QRect(GridLeft, GridTop, w - GridLeft - Gap, h - GridTop - closeHeight - 2 * Gap)));
     const int closeLeft = w - closeWidth - Gap;
     const int closeTop = h - closeHeight - Gap;
     btnClose->move(TwipsToPixels(closeLeft), TwipsToPixels(closeTop));
     btnExport->move(TwipsToPixels(closeLeft - PixelsToTwips(btnExport->width()) - 60), TwipsToPixels(closeTop));
     const int refreshTop = ListTop + listHeight + Gap;
-    cmdRefresh->setGeometry(twipsRect(ListLeft, refreshTop, ListWidth, ButtonHeight));
+    cmdRefresh->setGeometry(TwipsToPixels(QRect(ListLeft, refreshTop, ListWidth, ButtonHeight)));
     const int checkTop = refreshTop + ButtonHeight + Gap;
-    cmdCheckAll->setGeometry(twipsRect(ListLeft, checkTop, ButtonWidth, ButtonHeight));
-    cmdUncheckAll->setGeometry(twipsRect(ListLeft + ListWidth - ButtonWidth, checkTop, ButtonWidth, ButtonHeight));
+    cmdCheckAll->setGeometry(TwipsToPixels(QRect(ListLeft, checkTop, ButtonWidth, ButtonHeight)));
+    cmdUncheckAll->setGeometry(
+        TwipsToPixels(QRect(ListLeft + ListWidth - ButtonWidth, checkTop, ButtonWidth, ButtonHeight)));
 }
