@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QScopeGuard>
 
 namespace {
 
@@ -23,25 +24,6 @@ bool writeAndReport(const QString& file, const QString& text)
     prompter().message(written ? QStringLiteral("Complete.") : InvalidFileNameText());
     return written;
 }
-
-// Puts a window's layout back however the export ends.
-class LayoutRestorer {
-public:
-    explicit LayoutRestorer(std::function<void()> restore)
-        : m_restore(std::move(restore))
-    {
-    }
-    ~LayoutRestorer()
-    {
-        if (m_restore)
-            m_restore();
-    }
-    LayoutRestorer(const LayoutRestorer&) = delete;
-    LayoutRestorer& operator=(const LayoutRestorer&) = delete;
-
-private:
-    std::function<void()> m_restore;
-};
 
 void exportPlayers(bool SignInSheet, Long LeagueID, Long TournamentID, const QString& DefaultName)
 {
@@ -74,15 +56,14 @@ void ExportGridToCsv(const GridText& grid, const QString& DefaultName, const QSt
     }
     QString text;
     {
-        LayoutRestorer restorer(PrepareGridForExport(grid));
+        // Puts the window's layout back however the export ends.
+        const auto restore = qScopeGuard([restoreLayout = PrepareGridForExport(grid)] {
+            if (restoreLayout)
+                restoreLayout();
+        });
         text = FormatName == QLatin1String("HPT") ? HptResultsCsv(grid) : PlainGridCsv(grid);
     }
     writeAndReport(*file, text);
-}
-
-void ExportDataEntryGridToCsv(const GridText& grid, const QString& DefaultName, const QString& FormatName)
-{
-    ExportGridToCsv(grid, DefaultName, FormatName);
 }
 
 void ExportTextFile(const QString& text, const QString& DefaultName)

@@ -85,7 +85,7 @@ void frmAddEditTournament::cmdUndoLevels_Click()
 
 void frmAddEditTournament::cmdExport_Click()
 {
-    ExportDataEntryGridToCsv(*gridLevels, txtName->text() + QStringLiteral(" Levels.csv"), QString());
+    ExportGridToCsv(*gridLevels, txtName->text() + QStringLiteral(" Levels.csv"), QString());
 }
 
 void frmAddEditTournament::cmdAddEditReminder_Click()
