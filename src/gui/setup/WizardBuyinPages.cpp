@@ -25,8 +25,6 @@ namespace {
 
 QString money(double amount) { return FormatMoney(amount, programSettings().gstrMoneyFormat); }
 
-const QString PictureFilter = QStringLiteral("Pictures (*.bmp *.jpg *.gif *.ico)");
-
 } // namespace
 
 void frmAddEditTournament::buildBasicsPage()
@@ -354,7 +352,5 @@ void frmAddEditTournament::CalcChipAmounts()
     for (int i = 0; i < ChipRows; ++i)
         lblChipsNeeded[i]->setText(e.Needed.value(i));
     lblChipAmount->setText(money(e.Selected));
-    QPalette palette = lblChipAmount->palette();
-    palette.setColor(QPalette::WindowText, OleColorToQColor(e.MatchesStartingChips ? 0x80FFFF : 0xFF));
-    lblChipAmount->setPalette(palette);
+    setTextColor(lblChipAmount, e.MatchesStartingChips ? 0x80FFFF : 0xFF);
 }

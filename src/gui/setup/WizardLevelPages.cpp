@@ -18,8 +18,6 @@ using namespace wizard;
 
 namespace {
 
-const QString PictureFilter = QStringLiteral("Pictures (*.bmp *.jpg *.gif *.ico)");
-
 void rebuildLevelList(QComboBox* combo, const QString& first, int levels)
 {
     const int remembered = combo->currentIndex();

@@ -5,12 +5,16 @@
 
 #include "gui/controls/CommandButton.h"
 #include "gui/controls/Named.h"
+#include "gui/controls/OleColor.h"
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStringList>
 
 namespace wizard {
+
+// The file pickers of the chip and custom pictures.
+inline const QString PictureFilter = QStringLiteral("Pictures (*.bmp *.jpg *.gif *.ico)");
 
 inline QString indexed(const char* name, int i) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i); }
 
@@ -36,6 +40,13 @@ inline QComboBox* list(QWidget* parent, const QString& name, const QStringList& 
     c->addItems(items);
     c->setMaxVisibleItems(15);
     return c;
+}
+
+inline void setTextColor(QWidget* w, OleColor color)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, OleColorToQColor(color));
+    w->setPalette(p);
 }
 
 } // namespace wizard

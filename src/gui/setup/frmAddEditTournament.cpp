@@ -21,7 +21,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QDate>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -39,13 +38,6 @@ const char* const PageNames[] = {"1. Basics",  "2. Buying In", "3. Chips",     "
                                  "5. Payouts", "6. Bounties",  "7. Reminders", "8. Advanced"};
 
 constexpr OleColor PageShownColor = 0x8000;
-
-void setTextColor(QWidget* w, OleColor color)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, OleColorToQColor(color));
-    w->setPalette(p);
-}
 
 } // namespace
 
@@ -228,12 +220,6 @@ void frmAddEditTournament::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     ShowDefaultPointer();
-}
-
-void frmAddEditTournament::closeEvent(QCloseEvent* event)
-{
-    // The title bar's close is Cancel.
-    QDialog::closeEvent(event);
 }
 
 void frmAddEditTournament::ShowWizardPage(int intPage)

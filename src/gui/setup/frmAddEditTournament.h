@@ -243,7 +243,6 @@ public:
     QPushButton* cmdChecklist;
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
