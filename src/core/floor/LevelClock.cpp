@@ -26,11 +26,6 @@ void LevelClock::command(Work&& work)
     mView.clockChanged();
 }
 
-void LevelClock::StartClock()
-{
-    command([this] { startClock(); });
-}
-
 void LevelClock::ClockStart()
 {
     command([this] { startClock(); });
