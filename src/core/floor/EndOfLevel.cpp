@@ -19,13 +19,10 @@ EndOfLevelPlan PlanEndOfLevel(const OpenTournament& t)
     const Integer level = t.gintBlindsLevel;
     if (levelTable && !t.gblnOnBreak && t.gstrLevelReminder.contains(level)
         && !t.gstrLevelReminder[level].trimmed().isEmpty()) {
-        const QString& text = t.gstrLevelReminder[level];
-        if (t.gblnLevelWaitOnReminder[level]) {
+        const bool wait = t.gblnLevelWaitOnReminder[level];
+        if (wait)
             step(ClockEffect::Pause);
-            effects.push_back({ClockEffect::Reminder, -1, text, true});
-        } else {
-            effects.push_back({ClockEffect::Reminder, -1, text, false});
-        }
+        effects.push_back({ClockEffect::Reminder, -1, t.gstrLevelReminder[level], wait});
     }
 
     if (levelTable) {
