@@ -3,6 +3,9 @@
 #include "core/platform/Database.h"
 #include "core/store/Nz.h"
 #include "core/store/PlainNumberText.h"
+#include "core/store/ProgramSettings.h"
+#include "core/store/SettingsFile.h"
+#include "core/store/SettingsKeys.h"
 
 #include <cmath>
 
@@ -47,6 +50,36 @@ void SaveDefaultSmallBlinds(Database& db, const QList<double>& amounts)
     for (const double amount : amounts)
         db.execute(QStringLiteral("INSERT INTO tblDefaultSmallBlind (Amount) VALUES (?)"), {amount});
     transaction.commit();
+}
+
+GeneratorSettings GeneratorSettingsOf(const ProgramSettings& s)
+{
+    return {s.gintTADoubleBlinds,
+            s.gintTANumSafetySessions,
+            s.gintTARoundSessionTimeTo,
+            s.gdblTAEndBlindonBigPercentage,
+            s.gdblTAStartBlindonBigPercentage,
+            s.gintTAFactorSmallestChipIn};
+}
+
+void StoreGeneratorSettings(ProgramSettings& s, const GeneratorSettings& g)
+{
+    s.gintTADoubleBlinds = static_cast<Integer>(g.DoubleBlinds);
+    s.gintTANumSafetySessions = static_cast<Integer>(g.NumSafetySessions);
+    s.gintTARoundSessionTimeTo = static_cast<Integer>(g.RoundSessionTimeTo);
+    s.gdblTAEndBlindonBigPercentage = g.EndBlindOnBigPercentage;
+    s.gdblTAStartBlindonBigPercentage = g.StartBlindOnBigPercentage;
+    s.gintTAFactorSmallestChipIn = static_cast<Integer>(g.FactorSmallestChipIn);
+    const std::pair<const char*, QVariant> keys[] = {
+        {"TADoubleBlinds", s.gintTADoubleBlinds},
+        {"TANumSafetySessions", s.gintTANumSafetySessions},
+        {"TARoundSessionTimeTo", s.gintTARoundSessionTimeTo},
+        {"TAEndBlindonBigPercentage", s.gdblTAEndBlindonBigPercentage},
+        {"TAStartBlindonBigPercentage", s.gdblTAStartBlindonBigPercentage},
+        {"TAFactorSmallestChipIn", s.gintTAFactorSmallestChipIn},
+    };
+    for (const auto& [key, value] : keys)
+        WriteIniValue(QString::fromLatin1(LevelGeneratorSection), QString::fromLatin1(key), value);
 }
 
 int FindFirstBlindIndex(Single WantedSmallBlind, const QList<Single>& DefaultBlinds, double SmallestChip)

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 class Database;
+class ProgramSettings;
 
 // The standard small blinds: the saved table (tblDefaultSmallBlind, in
 // ascending order), or the 57 built-in amounts when it is empty or when
@@ -48,6 +49,10 @@ struct GeneratorSettings {
     double StartBlindOnBigPercentage = 2;
     int FactorSmallestChipIn = 1;
 };
+// The generator's settings as the program keeps them.
+GeneratorSettings GeneratorSettingsOf(const ProgramSettings& s);
+// Puts them into the program's settings, then writes them to [LevelGenerator].
+void StoreGeneratorSettings(ProgramSettings& s, const GeneratorSettings& g);
 
 struct GeneratedLevel {
     long SessionTime = 0;

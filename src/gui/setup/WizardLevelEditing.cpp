@@ -139,14 +139,7 @@ void frmAddEditTournament::AutoSuggestBlinds()
     QList<ChipRow> chips;
     for (int i = 0; i < ChipRows; ++i)
         chips.append({cmbChipColor[i]->currentIndex(), NzDouble(txtChipAmount[i]->text())});
-    const ProgramSettings& p = programSettings();
-    const GeneratorSettings s {p.gintTADoubleBlinds,
-                               p.gintTANumSafetySessions,
-                               p.gintTARoundSessionTimeTo,
-                               p.gdblTAEndBlindonBigPercentage,
-                               p.gdblTAStartBlindonBigPercentage,
-                               p.gintTAFactorSmallestChipIn};
-    const GeneratedLevels g = generateLevels(e, chips, s, table);
+    const GeneratedLevels g = generateLevels(e, chips, GeneratorSettingsOf(programSettings()), table);
     if (!g.Error.isEmpty()) {
         prompter().message(g.Error);
         return;

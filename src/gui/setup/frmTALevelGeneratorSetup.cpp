@@ -9,8 +9,6 @@
 #include "core/store/Nz.h"
 #include "core/store/PlainNumberText.h"
 #include "core/store/ProgramSettings.h"
-#include "core/store/SettingsFile.h"
-#include "core/store/SettingsKeys.h"
 #include "gui/controls/ctlDataEntryGrid.h"
 #include "gui/platform/BusyPointer.h"
 
@@ -101,20 +99,20 @@ frmTALevelGeneratorSetup::frmTALevelGeneratorSetup(QWidget* parent)
     connect(cmdOK, &QPushButton::clicked, this, &frmTALevelGeneratorSetup::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 
-    const ProgramSettings& s = programSettings();
-    selectMode(s.gintTADoubleBlinds != 0);
-    txtNumSafety->setText(QString::number(s.gintTANumSafetySessions));
-    txtRoundTo->setText(QString::number(s.gintTARoundSessionTimeTo));
-    txtEndingBig->setText(PlainNumberText(s.gdblTAEndBlindonBigPercentage));
-    txtStartingBig->setText(PlainNumberText(s.gdblTAStartBlindonBigPercentage));
-    chkLimitByChip->setChecked(s.gintTAFactorSmallestChipIn == 1);
+    showSettings(GeneratorSettingsOf(programSettings()));
     LoadGrid(false);
 }
 
-void frmTALevelGeneratorSetup::selectMode(bool doubling)
+void frmTALevelGeneratorSetup::showSettings(const GeneratorSettings& s)
 {
+    const bool doubling = s.DoubleBlinds != 0;
     (doubling ? optDouble : optTable)->setChecked(true);
     gridLevels->setEnabled(!doubling);
+    txtNumSafety->setText(QString::number(s.NumSafetySessions));
+    txtRoundTo->setText(QString::number(s.RoundSessionTimeTo));
+    txtEndingBig->setText(PlainNumberText(s.EndBlindOnBigPercentage));
+    txtStartingBig->setText(PlainNumberText(s.StartBlindOnBigPercentage));
+    chkLimitByChip->setChecked(s.FactorSmallestChipIn == 1);
 }
 
 void frmTALevelGeneratorSetup::LoadGrid(bool bRestoreDefaults)
@@ -134,12 +132,7 @@ void frmTALevelGeneratorSetup::LoadGrid(bool bRestoreDefaults)
 void frmTALevelGeneratorSetup::cmdRestore_Click()
 {
     LoadGrid(true);
-    selectMode(false);
-    txtRoundTo->setText(QStringLiteral("10"));
-    txtStartingBig->setText(QStringLiteral("2"));
-    txtEndingBig->setText(QStringLiteral("10"));
-    txtNumSafety->setText(QStringLiteral("3"));
-    chkLimitByChip->setChecked(true);
+    showSettings(GeneratorSettings {});
 }
 
 void frmTALevelGeneratorSetup::cmdOK_Click()
@@ -157,22 +150,13 @@ void frmTALevelGeneratorSetup::cmdOK_Click()
         return;
 
     // The table is saved: now the settings, in memory and in Defaults.ini.
-    ProgramSettings& s = programSettings();
-    s.gintTADoubleBlinds = optTable->isChecked() ? 0 : 1;
-    s.gintTANumSafetySessions = NzInteger(txtNumSafety->text());
-    s.gintTARoundSessionTimeTo = NzInteger(txtRoundTo->text());
-    s.gdblTAEndBlindonBigPercentage = NzDouble(txtEndingBig->text());
-    s.gdblTAStartBlindonBigPercentage = NzDouble(txtStartingBig->text());
-    s.gintTAFactorSmallestChipIn = chkLimitByChip->isChecked() ? 1 : 0;
-    const std::pair<const char*, QVariant> keys[] = {
-        {"TADoubleBlinds", s.gintTADoubleBlinds},
-        {"TANumSafetySessions", s.gintTANumSafetySessions},
-        {"TARoundSessionTimeTo", s.gintTARoundSessionTimeTo},
-        {"TAEndBlindonBigPercentage", s.gdblTAEndBlindonBigPercentage},
-        {"TAStartBlindonBigPercentage", s.gdblTAStartBlindonBigPercentage},
-        {"TAFactorSmallestChipIn", s.gintTAFactorSmallestChipIn},
-    };
-    for (const auto& [key, value] : keys)
-        WriteIniValue(QString::fromLatin1(LevelGeneratorSection), QString::fromLatin1(key), value);
+    GeneratorSettings g;
+    g.DoubleBlinds = optTable->isChecked() ? 0 : 1;
+    g.NumSafetySessions = NzInteger(txtNumSafety->text());
+    g.RoundSessionTimeTo = NzInteger(txtRoundTo->text());
+    g.EndBlindOnBigPercentage = NzDouble(txtEndingBig->text());
+    g.StartBlindOnBigPercentage = NzDouble(txtStartingBig->text());
+    g.FactorSmallestChipIn = chkLimitByChip->isChecked() ? 1 : 0;
+    StoreGeneratorSettings(programSettings(), g);
     accept();
 }

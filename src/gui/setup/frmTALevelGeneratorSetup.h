@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+struct GeneratorSettings;
 class ctlDataEntryGrid;
 class QCheckBox;
 class QLineEdit;
@@ -34,5 +35,5 @@ public:
     QPushButton* cmdCancel;
 
 private:
-    void selectMode(bool doubling);
+    void showSettings(const GeneratorSettings& s);
 };
