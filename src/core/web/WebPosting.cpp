@@ -6,15 +6,13 @@
 
 #include <algorithm>
 
-QDate StoredDay(const QVariant& stored) { return DateFromStored(stored).date(); }
-
 QDate TournamentDay(Database& db, Long TournamentID)
 {
     Recordset tournament
         = db.query(QStringLiteral("SELECT Date FROM tblTournament WHERE TournamentID = ?"), {TournamentID});
     if (tournament.eof())
         throw DatabaseError(QStringLiteral("The tournament is no longer in the database."));
-    return StoredDay(tournament.value(QStringLiteral("Date")));
+    return DateFromStored(tournament.value(QStringLiteral("Date"))).date();
 }
 
 QString WebDateText(const QDate& day) { return day.isValid() ? day.toString(QStringLiteral("MM/dd/yyyy")) : QString(); }

@@ -7,7 +7,6 @@
 #include <QDate>
 #include <QList>
 #include <QString>
-#include <QVariant>
 #include <functional>
 
 class Database;
@@ -16,10 +15,8 @@ class Database;
 // database, and the rules that decide which entries move where. Local and
 // web tournaments match by exact, case-sensitive name.
 
-// A stored tournament date as the day it names; an invalid date for Null or
-// a text that is no date.
-QDate StoredDay(const QVariant& stored);
-// The day of a stored tournament; DatabaseError when it is gone.
+// The day of a stored tournament (an invalid date when it has none or its
+// text is no date); DatabaseError when it is gone.
 QDate TournamentDay(Database& db, Long TournamentID);
 // A day as the results web site takes and shows it: "MM/dd/yyyy", or "" for
 // a tournament without a date.
