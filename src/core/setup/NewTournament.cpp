@@ -1,17 +1,10 @@
 #include "core/setup/NewTournament.h"
 
 #include "core/floor/AwardBookkeeping.h"
+#include "core/platform/StoredDate.h"
 #include "core/store/OpenTournament.h"
 
-#include <QDateTime>
 #include <QStringList>
-
-namespace {
-
-// A day with no time of day, the same in every zone.
-QVariant dateOnly(const QDate& day) { return QDateTime(day, QTime(0, 0), Qt::UTC); }
-
-} // namespace
 
 QString SampleRules()
 {
@@ -65,7 +58,7 @@ OpenTournament makeBlankTournament(const QDate& today)
     const double shares[] = {0, 60, 30, 10};
     for (long k = 0; k <= 3; ++k)
         t.gdblPayout[k] = shares[k];
-    t.gvarTournamentDate = dateOnly(today);
+    t.gvarTournamentDate = DateTimeOf(today);
     return t;
 }
 
@@ -79,6 +72,6 @@ OpenTournament prepareCopy(const OpenTournament& source, const QDate& today)
     t.gstrNextBreak.clear();
     t.ClearPlayers();
     ClearAwardRecipients(t);
-    t.gvarTournamentDate = dateOnly(today);
+    t.gvarTournamentDate = DateTimeOf(today);
     return t;
 }
