@@ -3,6 +3,7 @@
 
 #include "gui/setup/frmAddEditTournament.h"
 
+#include "core/floor/SeatingEngine.h"
 #include "core/platform/Prompter.h"
 #include "core/store/MoneyFormat.h"
 #include "core/store/ProgramSettings.h"
@@ -255,10 +256,7 @@ void frmAddEditTournament::cmdChop_Click()
 {
     if (prompter().askYesNo(ChopQuestion()) != Prompter::Answer::Yes)
         return;
-    int left = 0;
-    for (const PlayerRecord& p : mTourney.gtypPlayers)
-        if (p.Finish == 0)
-            ++left;
+    const int left = int(PlayersStillIn(mTourney).size());
     if (left < 2)
         return;
     {
