@@ -355,19 +355,12 @@ void frmControlPanel::LoadCombos()
             }
         }
 
-        for (int i = 0; i < cmbLeague[0]->count(); ++i) {
-            if (cmbLeague[0]->itemData(i).toInt() == t.glngCurrentLeagueID) {
-                for (QComboBox* list : cmbLeague)
-                    list->setCurrentIndex(i);
-                break;
-            }
-        }
-        for (int j = 0; j < cmbTournament->count(); ++j) {
-            if (cmbTournament->itemData(j).toInt() == t.glngCurrentTournamentID) {
-                cmbTournament->setCurrentIndex(j);
-                break;
-            }
-        }
+        // The three league lists hold the same leagues in the same order.
+        if (const int league = cmbLeague[0]->findData(int(t.glngCurrentLeagueID)); league >= 0)
+            for (QComboBox* list : cmbLeague)
+                list->setCurrentIndex(league);
+        if (const int tournament = cmbTournament->findData(int(t.glngCurrentTournamentID)); tournament >= 0)
+            cmbTournament->setCurrentIndex(tournament);
         for (QComboBox* list : cmbLeague) {
             if (list->count() > 0 && list->currentIndex() < 0)
                 list->setCurrentIndex(0);
