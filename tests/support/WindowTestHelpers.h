@@ -3,8 +3,10 @@
 #include "gui/controls/ctlButton.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QLabel>
+#include <QListWidget>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -14,6 +16,23 @@
 inline void ClickButton(ctlButton* button)
 {
     QTest::mouseClick(button->findChild<QLabel*>(QStringLiteral("lbl")), Qt::LeftButton);
+}
+
+// The texts of the entries, in order.
+inline QStringList EntryTexts(const QComboBox* combo)
+{
+    QStringList all;
+    for (int i = 0; i < combo->count(); ++i)
+        all << combo->itemText(i);
+    return all;
+}
+
+inline QStringList EntryTexts(const QListWidget* list)
+{
+    QStringList all;
+    for (int i = 0; i < list->count(); ++i)
+        all << list->item(i)->text();
+    return all;
 }
 
 // Runs the step on the modal dialog that opens next (exec() holds the test

@@ -14,14 +14,6 @@ namespace {
 
 using ManageWindowTest = ManageDatabaseTest;
 
-QStringList texts(const QComboBox* combo)
-{
-    QStringList all;
-    for (int i = 0; i < combo->count(); ++i)
-        all << combo->itemText(i);
-    return all;
-}
-
 TEST_F(ManageWindowTest, ListsShowTheCurrentLeagueWithAllFirstInTheExportFrame)
 {
     struct Case {
@@ -37,12 +29,12 @@ TEST_F(ManageWindowTest, ListsShowTheCurrentLeagueWithAllFirstInTheExportFrame)
     for (const Case& c : cases) {
         openTournament().glngCurrentLeagueID = c.current;
         frmManage hub;
-        EXPECT_EQ(texts(hub.cmbLeague2),
+        EXPECT_EQ(EntryTexts(hub.cmbLeague2),
                   (QStringList {QStringLiteral("All"), QStringLiteral("Friday"), QStringLiteral("Monday")}));
         EXPECT_EQ(hub.cmbLeague->currentText(), QString::fromUtf8(c.shown));
         EXPECT_EQ(hub.cmbLeague3->currentText(), QString::fromUtf8(c.shown));
         EXPECT_EQ(hub.cmbLeague2->currentText(), QString::fromUtf8(c.exportShown));
-        EXPECT_EQ(texts(hub.cmbTournament), c.tournaments);
+        EXPECT_EQ(EntryTexts(hub.cmbTournament), c.tournaments);
         EXPECT_EQ(hub.cmbTournament->currentIndex(), 0);
         EXPECT_EQ(hub.cmbTournament->isEnabled(), c.current != 0);
     }

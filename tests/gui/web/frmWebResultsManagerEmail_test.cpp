@@ -51,12 +51,13 @@ TEST_F(WebEmailWindow, TheEntrantsOfAPostedTournamentGetTheResultsBodyThroughAMa
         EXPECT_TRUE(window->txtTo->isVisible());
         EXPECT_FALSE(window->txtFrom->isVisible());
         EXPECT_TRUE(window->optEmailTourney->isChecked());
-        EXPECT_EQ(texts(window->cmbTournament), QStringList {QStringLiteral("March")});
-        EXPECT_EQ(texts(window->lstPlayers), (QStringList {QStringLiteral("Amy"), QStringLiteral("Bo (NO EMAIL)")}));
+        EXPECT_EQ(EntryTexts(window->cmbTournament), QStringList {QStringLiteral("March")});
+        EXPECT_EQ(EntryTexts(window->lstPlayers),
+                  (QStringList {QStringLiteral("Amy"), QStringLiteral("Bo (NO EMAIL)")}));
         EXPECT_EQ(window->lstPlayers->item(0)->checkState(), Qt::Checked);
         EXPECT_EQ(window->lstPlayers->item(1)->checkState(), Qt::Unchecked);
         EXPECT_EQ(data(window->lstPlayers), (QList<int> {amy, bo}));
-        EXPECT_EQ(texts(window->lstPlayerEmails),
+        EXPECT_EQ(EntryTexts(window->lstPlayerEmails),
                   (QStringList {QStringLiteral("amy@x.io"), QStringLiteral("unknown email")}));
         EXPECT_EQ(window->txtTo->text(), QStringLiteral("amy@x.io"));
         EXPECT_EQ(window->txtSubject->text(), QStringLiteral("Tournament Results"));
@@ -84,7 +85,7 @@ TEST_F(WebEmailWindow, TheEntrantsOfAPostedTournamentGetTheResultsBodyThroughAMa
 
     window->optEmailLeague->setChecked(true);
     EXPECT_FALSE(window->cmbTournament->isVisible());
-    EXPECT_EQ(texts(window->lstPlayers),
+    EXPECT_EQ(EntryTexts(window->lstPlayers),
               (QStringList {QStringLiteral("Amy"), QStringLiteral("Bo (NO EMAIL)"), QStringLiteral("Cy")}));
     EXPECT_EQ(window->txtTo->text(), QStringLiteral("amy@x.io; cy@x.io"));
     EXPECT_EQ(window->rtbBody->toPlainText(), QStringLiteral("  "));

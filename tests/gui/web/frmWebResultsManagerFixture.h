@@ -115,27 +115,11 @@ protected:
         fake.setAccount(a);
     }
 
-    static QStringList texts(const QListWidget* list)
-    {
-        QStringList all;
-        for (int i = 0; i < list->count(); ++i)
-            all << list->item(i)->text();
-        return all;
-    }
-
     static QList<int> data(const QListWidget* list)
     {
         QList<int> all;
         for (int i = 0; i < list->count(); ++i)
             all << list->item(i)->data(Qt::UserRole).toInt();
-        return all;
-    }
-
-    static QStringList texts(const QComboBox* combo)
-    {
-        QStringList all;
-        for (int i = 0; i < combo->count(); ++i)
-            all << combo->itemText(i);
         return all;
     }
 

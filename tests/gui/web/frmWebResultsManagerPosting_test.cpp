@@ -50,7 +50,7 @@ TEST_F(WebPostingWindow, ThreeSelectedWithTheSecondRefusedPostTheOthersWithEvery
     fake.setAccount(a);
 
     loggedIn();
-    EXPECT_EQ(texts(window->lstTournamentsNotPosted),
+    EXPECT_EQ(EntryTexts(window->lstTournamentsNotPosted),
               (QStringList {QStringLiteral("Mar"), QStringLiteral("Feb"), QStringLiteral("Jan")}));
     EXPECT_TRUE(window->lstTournamentsPosted->count() == 0);
     EXPECT_EQ(window->lblWebLeagueName->text(), QStringLiteral("Wednesday Poker"));
@@ -58,17 +58,17 @@ TEST_F(WebPostingWindow, ThreeSelectedWithTheSecondRefusedPostTheOthersWithEvery
 
     // The e-mail page lists the league meanwhile and keeps doing so.
     window->optEmailLeague->setChecked(true);
-    select(window->lstTournamentsNotPosted, texts(window->lstTournamentsNotPosted));
+    select(window->lstTournamentsNotPosted, EntryTexts(window->lstTournamentsNotPosted));
     QTest::mouseClick(window->cmdPost, Qt::LeftButton);
     EXPECT_EQ(window->lstPlayers->count(), 4);
     window->optEmailTourney->setChecked(true);
-    EXPECT_EQ(texts(window->lstTournamentsPosted), (QStringList {QStringLiteral("Jan"), QStringLiteral("Mar")}));
+    EXPECT_EQ(EntryTexts(window->lstTournamentsPosted), (QStringList {QStringLiteral("Jan"), QStringLiteral("Mar")}));
     EXPECT_EQ(data(window->lstTournamentsPosted), (QList<int> {101, 100}));
-    EXPECT_EQ(texts(window->lstTournamentsNotPosted), QStringList {QStringLiteral("Feb")});
-    EXPECT_EQ(texts(window->cmbTournament), (QStringList {QStringLiteral("Mar"), QStringLiteral("Jan")}));
+    EXPECT_EQ(EntryTexts(window->lstTournamentsNotPosted), QStringList {QStringLiteral("Feb")});
+    EXPECT_EQ(EntryTexts(window->cmbTournament), (QStringList {QStringLiteral("Mar"), QStringLiteral("Jan")}));
     EXPECT_EQ(window->cmbTournament->itemData(1).toInt(), jan);
     EXPECT_EQ(window->cmbTournament->currentText(), QStringLiteral("Mar"));
-    EXPECT_EQ(texts(window->lstPlayers),
+    EXPECT_EQ(EntryTexts(window->lstPlayers),
               (QStringList {QStringLiteral("Cy (NO EMAIL)"), QStringLiteral("Di (NO EMAIL)")}));
     EXPECT_EQ(
         newLogLines(seen),
@@ -157,8 +157,8 @@ TEST_F(WebPostingWindow, RefusedRowsLostConnectionsNoPlayersAndBadNamesEachStopW
         select(window->lstTournamentsNotPosted, {c.name});
         QTest::mouseClick(window->cmdPost, Qt::LeftButton);
         EXPECT_EQ(newLogLines(seen), c.lines) << c.name.toStdString();
-        EXPECT_EQ(texts(window->lstTournamentsPosted).contains(c.name), c.posted) << c.name.toStdString();
-        EXPECT_EQ(texts(window->lstTournamentsNotPosted).contains(c.name), !c.posted) << c.name.toStdString();
+        EXPECT_EQ(EntryTexts(window->lstTournamentsPosted).contains(c.name), c.posted) << c.name.toStdString();
+        EXPECT_EQ(EntryTexts(window->lstTournamentsNotPosted).contains(c.name), !c.posted) << c.name.toStdString();
         if (c.message.isEmpty()) {
             EXPECT_TRUE(prompts.messages.isEmpty()) << c.name.toStdString();
         } else {
@@ -180,11 +180,11 @@ TEST_F(WebPostingWindow, OnePostedNameTakesOneLocalTournamentAndRemovalTakesTheF
         = tournament(QStringLiteral("Final"), QStringLiteral("2026-02-01 00:00:00"), {QStringLiteral("Bob")});
     postedOnTheWeb({{7, QStringLiteral("Final")}});
     loggedIn();
-    EXPECT_EQ(texts(window->lstTournamentsPosted), QStringList {QStringLiteral("Final")});
+    EXPECT_EQ(EntryTexts(window->lstTournamentsPosted), QStringList {QStringLiteral("Final")});
     EXPECT_EQ(data(window->lstTournamentsNotPosted), QList<int> {older});
     EXPECT_EQ(window->lstTournamentsNotPosted->currentRow(), 0);
     EXPECT_TRUE(window->lstTournamentsNotPosted->selectedItems().isEmpty());
-    EXPECT_EQ(texts(window->cmbTournament), (QStringList {QStringLiteral("Final"), QStringLiteral("Final")}));
+    EXPECT_EQ(EntryTexts(window->cmbTournament), (QStringList {QStringLiteral("Final"), QStringLiteral("Final")}));
     EXPECT_EQ(window->cmbTournament->currentIndex(), 1);
     EXPECT_EQ(window->cmbTournament->currentData().toInt(), older);
 
