@@ -1,6 +1,7 @@
 #include "core/setup/WizardSave.h"
 
 #include "core/platform/StoredDate.h"
+#include "core/setup/WizardValues.h"
 #include "core/store/Nz.h"
 #include "core/store/OpenTournament.h"
 #include "core/store/Payouts.h"
@@ -111,8 +112,6 @@ std::optional<WizardFault> checkPayouts(const WizardForm& f)
     return std::nullopt;
 }
 
-QString chipControl(const char* name, int i) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i); }
-
 } // namespace
 
 std::optional<WizardFault> CheckWizardForm(WizardForm& f, const std::function<bool(const QString&)>& validateName)
@@ -153,7 +152,7 @@ std::optional<WizardFault> CheckWizardForm(WizardForm& f, const std::function<bo
         return WizardFault {3, QStringLiteral("txtMinutesPerSession"),
                             QStringLiteral("Minutes per Session is too large.")};
     for (int i = 0; i < 10; ++i)
-        if (auto fault = verifyNumeric(f, chipControl("txtChipAmount", i), QStringLiteral("Chip values"), 2))
+        if (auto fault = verifyNumeric(f, WizardControlName("txtChipAmount", i), QStringLiteral("Chip values"), 2))
             return fault;
     if (auto fault = checkPayouts(f))
         return fault;
@@ -224,10 +223,10 @@ QList<Integer> ApplyWizardForm(const WizardForm& f, OpenTournament& t)
     t.gintNumberPaid = Integer(index("cmbNumPaid") + 1);
     t.gintRoundTo = whole("cmbRound");
     for (int i = 0; i < OpenTournament::ChipSlots; ++i) {
-        t.gdblChipAmount[i] = NzDouble(f.text(chipControl("txtChipAmount", i)));
-        t.gstrChipColor[i] = f.text(chipControl("cmbChipColor", i));
-        t.gintStartingChipCount[i] = NzInteger(NzDouble(f.text(chipControl("cmbNumChips", i))));
-        t.gstrChipPicture[i] = f.text(chipControl("txtChipPicture", i));
+        t.gdblChipAmount[i] = NzDouble(f.text(WizardControlName("txtChipAmount", i)));
+        t.gstrChipColor[i] = f.text(WizardControlName("cmbChipColor", i));
+        t.gintStartingChipCount[i] = NzInteger(NzDouble(f.text(WizardControlName("cmbNumChips", i))));
+        t.gstrChipPicture[i] = f.text(WizardControlName("txtChipPicture", i));
     }
     t.gintEstNumberofPlayers = whole("txtEstNumPlayers");
     t.gintEstNumberofRebuys = whole("txtEstNumRebuys");

@@ -7,6 +7,8 @@
 #include <QDate>
 #include <limits>
 
+QString WizardControlName(const char* name, int i) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i); }
+
 QString WizardDateText(const QVariant& date)
 {
     if (!date.isValid() || date.isNull())

@@ -11,6 +11,10 @@
 // What the set-up wizard keeps in step with its boxes, and the small rules
 // its pages follow.
 
+// The control name of entry i of a row of like controls ("txtChipAmount(3)"):
+// the pages name their controls so, and Finish reads the form by these names.
+QString WizardControlName(const char* name, int i);
+
 // A stored date as the wizard shows it ("3/7/2026"); no date gives "".
 QString WizardDateText(const QVariant& date);
 

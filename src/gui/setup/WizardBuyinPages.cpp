@@ -155,20 +155,20 @@ void frmAddEditTournament::buildChipsPage()
     counts->addWidget(text(a, QStringLiteral("# of Chips/ Player")), 0, 1);
     counts->addWidget(text(a, QStringLiteral("Chips Needed")), 0, 2);
     for (int i = 0; i < ChipRows; ++i) {
-        cmbChipColor[i] = list(p, indexed("cmbChipColor", i));
-        txtChipAmount[i] = box(p, indexed("txtChipAmount", i), 80);
-        txtChipPicture[i] = box(p, indexed("txtChipPicture", i), 400);
-        cmdBrowsePic[i] = CommandButton(p, indexed("cmdBrowsePic", i), QStringLiteral("..."));
+        cmbChipColor[i] = list(p, WizardControlName("cmbChipColor", i));
+        txtChipAmount[i] = box(p, WizardControlName("txtChipAmount", i), 80);
+        txtChipPicture[i] = box(p, WizardControlName("txtChipPicture", i), 400);
+        cmdBrowsePic[i] = CommandButton(p, WizardControlName("cmdBrowsePic", i), QStringLiteral("..."));
         cmdBrowsePic[i]->setFixedWidth(30);
-        cmdViewChip[i] = CommandButton(p, indexed("cmdViewChip", i), QStringLiteral("Preview"));
+        cmdViewChip[i] = CommandButton(p, WizardControlName("cmdViewChip", i), QStringLiteral("Preview"));
         g->addWidget(cmbChipColor[i], i + 1, 0);
         g->addWidget(txtChipAmount[i], i + 1, 1);
         g->addWidget(txtChipPicture[i], i + 1, 2);
         g->addWidget(cmdBrowsePic[i], i + 1, 3);
         g->addWidget(cmdViewChip[i], i + 1, 4);
-        lblChipColor[i] = text(a, QString(), indexed("lblChipColor", i));
-        cmbNumChips[i] = list(a, indexed("cmbNumChips", i));
-        lblChipsNeeded[i] = text(a, QString(), indexed("lblChipsNeeded", i));
+        lblChipColor[i] = text(a, QString(), WizardControlName("lblChipColor", i));
+        cmbNumChips[i] = list(a, WizardControlName("cmbNumChips", i));
+        lblChipsNeeded[i] = text(a, QString(), WizardControlName("lblChipsNeeded", i));
         counts->addWidget(lblChipColor[i], i + 1, 0);
         counts->addWidget(cmbNumChips[i], i + 1, 1);
         counts->addWidget(lblChipsNeeded[i], i + 1, 2);

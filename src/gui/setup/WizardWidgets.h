@@ -16,8 +16,6 @@ namespace wizard {
 // The file pickers of the chip and custom pictures.
 inline const QString PictureFilter = QStringLiteral("Pictures (*.bmp *.jpg *.gif *.ico)");
 
-inline QString indexed(const char* name, int i) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i); }
-
 inline QLabel* text(QWidget* parent, const QString& caption, const QString& name = QString())
 {
     auto* l = new QLabel(caption, parent);

@@ -62,7 +62,8 @@ frmAddEditTournament::frmAddEditTournament(OpenTournament& tourney, QWidget* par
     auto* pageList = new QVBoxLayout(ctlLeftBar1);
     pageList->setContentsMargins(24, 150, 8, 8);
     for (int k = 0; k < PageCount; ++k) {
-        lblGroup[k] = named(new ClickableLabel(QString::fromLatin1(PageNames[k]), ctlLeftBar1), indexed("lblGroup", k));
+        lblGroup[k] = named(new ClickableLabel(QString::fromLatin1(PageNames[k]), ctlLeftBar1),
+                            WizardControlName("lblGroup", k));
         QFont f = lblGroup[k]->font();
         f.setBold(true);
         lblGroup[k]->setFont(f);
@@ -99,7 +100,7 @@ frmAddEditTournament::frmAddEditTournament(OpenTournament& tourney, QWidget* par
     const char* const assistantNames[] = {"frameTAWelcome", "frameTABuyin",    "frameTAChips",     "frameTALevels",
                                           "frameTAPayouts", "frameTABounties", "frameTAReminders", "frameTAEnd"};
     for (int k = 0; k < PageCount; ++k) {
-        frameTourney[k] = named(new QFrame(pages), indexed("frameTourney", k));
+        frameTourney[k] = named(new QFrame(pages), WizardControlName("frameTourney", k));
         stack->addWidget(frameTourney[k]);
         frameAssistant[k] = named(new QFrame(assistantPages), QString::fromLatin1(assistantNames[k]));
         assistantStack->addWidget(frameAssistant[k]);
