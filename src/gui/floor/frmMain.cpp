@@ -2,9 +2,9 @@
 
 #include "core/display/ScreenCatalogue.h"
 #include "core/display/ScreenObjects.h"
-#include "core/floor/FloorEntries.h"
 #include "core/floor/Levels.h"
 #include "core/floor/PlayerLookup.h"
+#include "core/floor/SeatingEngine.h"
 #include "core/platform/Database.h"
 #include "core/platform/ProgramTitle.h"
 #include "core/platform/Prompter.h"
@@ -100,7 +100,7 @@ frmMain::frmMain(QWidget* parent)
     clock->onCheckTables = [this] { seating->CheckNotifyReduceTables(true, false); };
     entries = new EntryCommands(*this);
     entries->playersGridPlayer = [this] { return long(FindPlayerIndex()); };
-    screens->playersStillIn = [this] { return openTournament().gintPlayerCount() - NumberFinished(); };
+    screens->playersStillIn = [] { return int(PlayersStillIn(openTournament()).size()); };
     screens->setScreenObjects = [this](Long screen) { SetScreenObjects(this, screenObjects(), screen); };
     screens->loadManagerReport = [this] { refresher->LoadManagerReport(); };
     refresher->AdjustBreakLabel = [this] { AdjustBreakLabel(); };
@@ -244,8 +244,6 @@ void frmMain::ResetTourney() { clock->clock.ResetTourney(); }
 void frmMain::AdjustBreakLabel() { clock->ShowLevel(); }
 
 void frmMain::HideSelected() { players->HideSelected(); }
-
-Integer frmMain::NumberFinished() const { return ::NumberFinished(openTournament()); }
 
 void frmMain::DisplayGrid() { players->DisplayGrid(); }
 

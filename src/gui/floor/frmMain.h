@@ -75,7 +75,6 @@ public:
     // Opens the set-up at a page while the tournament runs.
     void ShowSettings(int intNumNext);
     void HideSelected();
-    Integer NumberFinished() const;
     // The players grid and its action buttons.
     void DisplayGrid();
     Integer FindPlayerIndex() const;
