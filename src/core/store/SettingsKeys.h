@@ -48,12 +48,14 @@ inline QString ReadSetting(const SettingKey& k)
     return ReadIniValue(QString::fromLatin1(k.Section), QString::fromLatin1(k.Key), QString::fromUtf8(k.Default));
 }
 
-// The key as a whole number; its default when the stored text is none.
-inline Long ReadLongSetting(const SettingKey& k)
+// The key as a whole number; the fallback when the stored text is none.
+inline Long ReadLongSetting(const SettingKey& k, Long fallback)
 {
-    return ReadIniLong(QString::fromLatin1(k.Section), QString::fromLatin1(k.Key),
-                       NzLong(QString::fromLatin1(k.Default)));
+    return ReadIniLong(QString::fromLatin1(k.Section), QString::fromLatin1(k.Key), fallback);
 }
+
+// The key as a whole number; its default when the stored text is none.
+inline Long ReadLongSetting(const SettingKey& k) { return ReadLongSetting(k, NzLong(QString::fromLatin1(k.Default))); }
 
 // The key as a 16-bit whole number; its default when the stored text is none
 // or out of range.

@@ -75,11 +75,8 @@ QPoint MainToolbar::defaultPlace() const
 void MainToolbar::PlaceFromSettings()
 {
     const QPoint d = defaultPlace();
-    auto twips = [](const SettingKey& k, int fallback) {
-        return ReadIniLong(QString::fromLatin1(k.Section), QString::fromLatin1(k.Key), fallback);
-    };
-    const Long left = twips(ToolBarLeftKey, PixelsToTwips(d.x()));
-    const Long top = twips(ToolBarTopKey, PixelsToTwips(d.y()));
+    const Long left = ReadLongSetting(ToolBarLeftKey, PixelsToTwips(d.x()));
+    const Long top = ReadLongSetting(ToolBarTopKey, PixelsToTwips(d.y()));
     move(TwipsToPixels(left), TwipsToPixels(top));
     setVisible(ToolbarShownSetting(ReadSetting(ShowToolbarKey)));
     raise();
