@@ -52,6 +52,21 @@ EstimateInputs WizardWorkingValues::Inputs() const
     return in;
 }
 
+BlindEstimates WizardWorkingValues::Blinds() const
+{
+    BlindEstimates e;
+    e.Players = mintEstPlayers;
+    e.Rebuys = mintEstRebuys;
+    e.Addons = mintEstAddons;
+    e.DurationMinutes = mintEstDuration;
+    e.Breaks = mintEstNumBreaks;
+    e.BreakMinutes = mintEstTimeForBreaks;
+    e.BuyinChips = mdblBuyinChipValue;
+    e.RebuyChips = mdblRebuyChipValue;
+    e.AddonChips = mdblAddonChipValue;
+    return e;
+}
+
 QStringList ChipColorListNames()
 {
     QStringList names {QString::fromLatin1(ChipNotUsed), QString::fromLatin1(ChipCustomPicture)};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/platform/ModelTypes.h"
+#include "core/setup/BlindGenerator.h"
 #include "core/setup/Estimates.h"
 
 #include <QString>
@@ -52,6 +53,8 @@ struct WizardWorkingValues {
     double mdblAddonChipValue = 0;
 
     EstimateInputs Inputs() const;
+    // What the level generator starts from.
+    BlindEstimates Blinds() const;
 };
 
 // The chip lists: "Not Used", "Custom Picture", then the thirteen colours.

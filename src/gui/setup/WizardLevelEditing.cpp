@@ -126,20 +126,10 @@ void frmAddEditTournament::AutoSuggestBlinds()
 {
     BusyPointer busy;
     const QList<Single> table = LoadDefaultSmallBlinds(gobjDatabase(), false);
-    BlindEstimates e;
-    e.Players = work.mintEstPlayers;
-    e.Rebuys = work.mintEstRebuys;
-    e.Addons = work.mintEstAddons;
-    e.DurationMinutes = work.mintEstDuration;
-    e.Breaks = work.mintEstNumBreaks;
-    e.BreakMinutes = work.mintEstTimeForBreaks;
-    e.BuyinChips = work.mdblBuyinChipValue;
-    e.RebuyChips = chkAllowRebuys->isChecked() ? work.mdblRebuyChipValue : 0;
-    e.AddonChips = chkAllowAddon->isChecked() ? work.mdblAddonChipValue : 0;
     QList<ChipRow> chips;
     for (int i = 0; i < ChipRows; ++i)
         chips.append({cmbChipColor[i]->currentIndex(), NzDouble(txtChipAmount[i]->text())});
-    const GeneratedLevels g = generateLevels(e, chips, GeneratorSettingsOf(programSettings()), table);
+    const GeneratedLevels g = generateLevels(work.Blinds(), chips, GeneratorSettingsOf(programSettings()), table);
     if (!g.Error.isEmpty()) {
         prompter().message(g.Error);
         return;
