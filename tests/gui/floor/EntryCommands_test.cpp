@@ -46,18 +46,7 @@ protected:
                     return;
                 }
         // No chart drawn: a chart of that one seat.
-        g->setRows(2);
-        g->setCols(2);
-        w->mSeatChart.setCell(1, 1, {1, s, 0});
-        g->setRow(1);
-        g->setCol(1);
-    }
-    QVariant stored(long i, const char* column)
-    {
-        return db
-            .query(QStringLiteral("SELECT %1 FROM tblTournamentXPlayer WHERE PlayerID = ?").arg(column),
-                   {openTournament().gtypPlayers[i].PlayerID})
-            .value(QString::fromLatin1(column));
+        clickSeat(1, s);
     }
 
     RecordingSoundPlayer sounds;

@@ -4,6 +4,7 @@
 #include "core/store/OpenTournament.h"
 #include "core/store/ProgramSettings.h"
 #include "core/store/TournamentStore.h"
+#include "gui/controls/FlexGrid.h"
 #include "gui/floor/MainMenus.h"
 #include "gui/floor/frmMain.h"
 
@@ -92,6 +93,23 @@ protected:
         return w->findChild<T*>(QString::fromLatin1(name));
     }
     Long screen() const { return openTournament().glngCurrentScreen; }
+    // A column of an entrant's stored row.
+    QVariant stored(long index, const char* column)
+    {
+        return db
+            .query(QStringLiteral("SELECT \"%1\" FROM tblTournamentXPlayer WHERE PlayerID = ?").arg(column),
+                   {openTournament().gtypPlayers[index].PlayerID})
+            .value(QString::fromLatin1(column));
+    }
+    // Points the seat chart's current cell at a table and seat.
+    void clickSeat(Integer table, Integer seat)
+    {
+        w->mSeatChart.setCell(1, 1, {table, seat, 0});
+        w->display.gridTables->setRows(2);
+        w->display.gridTables->setCols(2);
+        w->display.gridTables->setRow(1);
+        w->display.gridTables->setCol(1);
+    }
 
     Long league = 0, tournament = 0;
     QPointer<frmMain> w; // Exit deletes the window itself

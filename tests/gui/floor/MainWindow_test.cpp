@@ -78,11 +78,7 @@ TEST_F(MainWindowTest, ChipCountIsNumericAndSavedForTheRowsPlayer)
     action("mnAssignChipCount")->trigger();
     EXPECT_EQ(chipCountShown, QStringLiteral("1200"));
     EXPECT_EQ(t.gtypPlayers[2].ChipCount, 3400.0f);
-    EXPECT_EQ(db.query(QStringLiteral("SELECT ChipCount FROM tblTournamentXPlayer WHERE PlayerID = ?"),
-                       {t.gtypPlayers[2].PlayerID})
-                  .value(QStringLiteral("ChipCount"))
-                  .toDouble(),
-              3400.0);
+    EXPECT_EQ(stored(2, "ChipCount").toDouble(), 3400.0);
 }
 
 TEST_F(MainWindowTest, SeatMenuOffersFollowTheSeatedPlayer)

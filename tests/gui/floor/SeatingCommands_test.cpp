@@ -35,23 +35,7 @@ protected:
         offered = items;
         return pick;
     }
-    int storedTable(long index)
-    {
-        return db
-            .query(QStringLiteral("SELECT \"Table\" FROM tblTournamentXPlayer WHERE PlayerID = ?"),
-                   {openTournament().gtypPlayers[index].PlayerID})
-            .value(QStringLiteral("Table"))
-            .toInt();
-    }
-    // Points the seat chart's current cell at a table and seat.
-    void clickSeat(Integer table, Integer seat)
-    {
-        w->mSeatChart.setCell(1, 1, {table, seat, 0});
-        w->display.gridTables->setRows(2);
-        w->display.gridTables->setCols(2);
-        w->display.gridTables->setRow(1);
-        w->display.gridTables->setCol(1);
-    }
+    int storedTable(long index) { return stored(index, "Table").toInt(); }
 
     ScriptedRandom rnd;
     std::optional<int> pick;
