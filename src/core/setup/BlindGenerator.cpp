@@ -1,6 +1,7 @@
 #include "core/setup/BlindGenerator.h"
 
 #include "core/platform/Database.h"
+#include "core/setup/LevelTable.h"
 #include "core/store/Nz.h"
 #include "core/store/PlainNumberText.h"
 #include "core/store/ProgramSettings.h"
@@ -146,7 +147,7 @@ GeneratedLevels generateLevels(const BlindEstimates& e, const QList<ChipRow>& ch
     bool last = k >= table.size() && settings.DoubleBlinds != 1;
     while (!last) {
         const int n = levels.size() + 1;
-        if (n > 1000) {
+        if (n > MaxLevels) {
             out.Error = QStringLiteral("The suggested levels would exceed 1000 levels.");
             return out;
         }
