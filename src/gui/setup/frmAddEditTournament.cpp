@@ -254,11 +254,14 @@ void frmAddEditTournament::LoadData(bool bNewTourney)
         chkAddPlayers->setChecked(false);
     }
     mbLoading = true;
+    // A stored choice outside a list selects nothing.
+    auto position
+        = [](QComboBox* c, long value) { c->setCurrentIndex(value >= 0 && value < c->count() ? int(value) : -1); };
     txtName->setText(t.gstrTournamentName);
     if (!bNewTourney || !t.gvarTournamentDate.isNull())
         txtDate->setText(WizardDateText(t.gvarTournamentDate));
     txtMaxPlayersPerTable->setText(QString::number(t.gintPlayersPerTable));
-    cmbPresets->setCurrentIndex(t.gintAutoDoubleBlind >= 0 && t.gintAutoDoubleBlind <= 2 ? t.gintAutoDoubleBlind : -1);
+    position(cmbPresets, t.gintAutoDoubleBlind);
     txtMinutesPerSession->setText(QString::number(t.glngMinutesPerSession));
     txtLittleBlind->setText(PlainNumberText(t.gdblSmall));
     txtBigBlind->setText(PlainNumberText(t.gdblBig));
@@ -275,8 +278,7 @@ void frmAddEditTournament::LoadData(bool bNewTourney)
 
     cmbNumPaid->setCurrentIndex(qBound(-1, int(t.gintNumberPaid) - 1, cmbNumPaid->count() - 1));
     SelectComboText(cmbRound, QString::number(t.gintRoundTo));
-    cmbPayoutType->setCurrentIndex(t.gintPayAsPercentages >= 0 && t.gintPayAsPercentages <= 2 ? t.gintPayAsPercentages
-                                                                                              : -1);
+    position(cmbPayoutType, t.gintPayAsPercentages);
     loadChipRows();
 
     txtEstNumPlayers->setText(QString::number(t.gintEstNumberofPlayers));
@@ -287,8 +289,6 @@ void frmAddEditTournament::LoadData(bool bNewTourney)
     txtEstDurationMin->setText(duration.Minutes);
     txtEstTimeforBreaks->setText(QString::number(t.gintEstTimeForBreaks));
     txtEstNumBreaks->setText(QString::number(t.gintEstNumberofBreaks));
-    auto position
-        = [](QComboBox* c, long value) { c->setCurrentIndex(value >= 0 && value < c->count() ? int(value) : -1); };
     position(cmbTATableNotify, t.glngNotifyWhenTablesCanBeReduced);
 
     chkAllowRebuys->setChecked(t.gintAllowRebuys == 1);
