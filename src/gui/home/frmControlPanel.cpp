@@ -10,7 +10,6 @@
 #include "core/store/OpenFileOrLink.h"
 #include "core/store/OpenTournament.h"
 #include "core/store/ProgramSettings.h"
-#include "core/store/SettingsFile.h"
 #include "core/store/SettingsKeys.h"
 #include "core/store/TournamentStore.h"
 #include "gui/controls/ClickableLabel.h"
@@ -426,8 +425,7 @@ void frmControlPanel::ShowTournamentWindow(bool isNew)
     auto* w = new frmMain;
     if (isNew) {
         w->bShowTutorial = true;
-        w->bAskToAddPlayers
-            = ReadIniValue(QStringLiteral("Defaults"), QStringLiteral("ShowWebTrial"), 1) == QStringLiteral("1");
+        w->bAskToAddPlayers = ReadSetting(ShowWebTrialKey) == QLatin1String("1");
     }
     w->showHome = [this] {
         show();
