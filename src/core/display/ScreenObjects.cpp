@@ -335,8 +335,7 @@ ScreenFontSizes ScreenFontSizesFor(bool Large, Long PlayerDisplay)
         s.mintListGridFontSize = 14;
         s.mintSeatChartFontSize = 12;
     }
-    s.mintPlayerGridFontSize
-        = PlayerDisplay == 1 ? s.mintPlayerGridOneColumnDefautFontSize : s.mintPlayerGridTwoColumnDefautFontSize;
+    s.mintPlayerGridFontSize = s.PlayerGridDefaultFontSize(PlayerDisplay);
     return s;
 }
 

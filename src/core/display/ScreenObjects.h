@@ -39,6 +39,13 @@ struct ScreenFontSizes {
     Integer mintListGridFontSize = 22;
     Integer mintSeatChartFontSize = 16;
     Integer mintPlayerGridFontSize = 20; // the one- or two-column size of the players layout in force
+
+    // The players grid's default size in a layout (PlayerDisplay 1: one
+    // player per row).
+    Integer PlayerGridDefaultFontSize(Long PlayerDisplay) const
+    {
+        return PlayerDisplay == 1 ? mintPlayerGridOneColumnDefautFontSize : mintPlayerGridTwoColumnDefautFontSize;
+    }
 };
 
 // The large set (screens wider than 12000 twips) or the small one, with the

@@ -115,8 +115,7 @@ void DisplayLayout::setDefaultLooks()
 void DisplayLayout::SetPlayerGridFontSize()
 {
     ScreenFontSizes& f = sizes.Fonts;
-    f.mintPlayerGridFontSize = programSettings().glngPlayerDisplay == 1 ? f.mintPlayerGridOneColumnDefautFontSize
-                                                                        : f.mintPlayerGridTwoColumnDefautFontSize;
+    f.mintPlayerGridFontSize = f.PlayerGridDefaultFontSize(programSettings().glngPlayerDisplay);
 }
 
 void DisplayLayout::AdjustGridDisplays()

@@ -327,10 +327,8 @@ void FloorCommands::mnDisplayOptions_Click()
 void FloorCommands::ShowAppearance()
 {
     frmAppearance dialog(&w);
-    dialog.playersGridDefaultSize = [this](Long layout) {
-        const ScreenFontSizes& f = w.layout->sizes.Fonts;
-        return layout == 1 ? f.mintPlayerGridOneColumnDefautFontSize : f.mintPlayerGridTwoColumnDefautFontSize;
-    };
+    dialog.playersGridDefaultSize
+        = [this](Long layout) { return w.layout->sizes.Fonts.PlayerGridDefaultFontSize(layout); };
     dialog.relayout = [this] {
         w.players->SetGridCols();
         w.layout->AdjustGridDisplays();
