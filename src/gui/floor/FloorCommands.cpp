@@ -1,5 +1,6 @@
 #include "gui/floor/FloorCommands.h"
 
+#include "core/display/PlayersGrid.h"
 #include "core/display/ScreenCatalogue.h"
 #include "core/display/ScreenObjects.h"
 #include "core/floor/EntryOptions.h"
@@ -195,7 +196,7 @@ void FloorCommands::wireGrids()
 void FloorCommands::grid_SelChange()
 {
     w.ResetDisplayTimer();
-    if (w.display.grid->Col() == 5)
+    if (w.display.grid->Col() == PlayersGapColumn)
         w.HideSelected();
     else if (!w.mbSettingGridSelection)
         w.ShowButtons(true);
