@@ -16,10 +16,6 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-namespace {
-
-} // namespace
-
 frmAddEditAward::frmAddEditAward(Long LeagueID, QWidget* parent)
     : QDialog(parent)
 {
@@ -70,14 +66,8 @@ frmAddEditAward::frmAddEditAward(Long LeagueID, QWidget* parent)
     buttons->addWidget(cmdCancel);
     root->addLayout(buttons);
 
-    connect(optBounty, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            optBounty_Click();
-    });
-    connect(optAward, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            optAward_Click();
-    });
+    // The two options exclude each other: the bounty's turning is enough.
+    connect(optBounty, &QRadioButton::toggled, this, &frmAddEditAward::showKind);
     connect(cmdOK, &QPushButton::clicked, this, &frmAddEditAward::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -89,20 +79,12 @@ frmAddEditAward::frmAddEditAward(Long LeagueID, QWidget* parent)
     setMinimumWidth(380);
 }
 
-void frmAddEditAward::optBounty_Click()
+void frmAddEditAward::showKind(bool bounty)
 {
-    cmbPlayer->setEnabled(true);
-    lblBounty->setEnabled(true);
-    lblAward->setEnabled(false);
-    cmbDescription->setEnabled(false);
-}
-
-void frmAddEditAward::optAward_Click()
-{
-    cmbPlayer->setEnabled(false);
-    lblBounty->setEnabled(false);
-    lblAward->setEnabled(true);
-    cmbDescription->setEnabled(true);
+    cmbPlayer->setEnabled(bounty);
+    lblBounty->setEnabled(bounty);
+    lblAward->setEnabled(!bounty);
+    cmbDescription->setEnabled(!bounty);
 }
 
 AwardEntry frmAddEditAward::Entry() const
