@@ -18,6 +18,19 @@
 #include <QFrame>
 #include <QLabel>
 
+namespace {
+
+// The line the picker chose, when it is one of the list's.
+std::optional<int> picked(const std::function<std::optional<int>(const QStringList&)>& picker, const QStringList& lines)
+{
+    const std::optional<int> chosen = picker(lines);
+    if (!chosen || *chosen < 0 || *chosen >= lines.size())
+        return std::nullopt;
+    return chosen;
+}
+
+} // namespace
+
 SeatingCommands::SeatingCommands(frmMain& window)
     : QObject(&window)
     , w(window)
@@ -102,8 +115,8 @@ void SeatingCommands::DropTable()
     QStringList lines;
     for (const TableChoice& c : choices)
         lines << c.Text;
-    const std::optional<int> chosen = pickTable(lines);
-    if (!chosen || *chosen < 0 || *chosen >= choices.size() || choices[*chosen].Count == 0)
+    const std::optional<int> chosen = picked(pickTable, lines);
+    if (!chosen || choices[*chosen].Count == 0)
         return;
     const Integer table = choices[*chosen].Table;
     if (!DropTableHasRoom(t, table)) {
@@ -123,8 +136,8 @@ void SeatingCommands::MovePlayer(long intPlayerIndex)
     QStringList lines;
     for (const SeatRef& s : seats)
         lines << GetTableAndSeat(s.Table, s.Seat);
-    const std::optional<int> chosen = pickSeat(lines);
-    if (!chosen || *chosen < 0 || *chosen >= seats.size())
+    const std::optional<int> chosen = picked(pickSeat, lines);
+    if (!chosen)
         return;
     const SeatRef seat = seats[*chosen];
     run([&](OpenTournament& o) { return MovePlayerTo(o, intPlayerIndex, seat.Table, seat.Seat); });
@@ -163,8 +176,8 @@ void SeatingCommands::mnMovePlayerToSeat_Click()
     QStringList names;
     for (const long i : players)
         names << t.gtypPlayers[i].PlayerName;
-    const std::optional<int> chosen = pickPlayer(names);
-    if (!chosen || *chosen < 0 || *chosen >= players.size())
+    const std::optional<int> chosen = picked(pickPlayer, names);
+    if (!chosen)
         return;
     const long index = players[*chosen];
     run([&](OpenTournament& o) { return MovePlayerTo(o, index, cell.Table, cell.Seat); });
