@@ -59,21 +59,20 @@ void ScreenController::SetScreen(bool bReset)
         w->show();
     setScreenObjects(screen);
 
-    if (bReset || mblnRelayoutAfterBasic || mblnRelayoutAfterSummary) {
+    if (bReset || mblnRelayoutNeeded) {
         mblnSummary5Placed = false;
         fullLayout();
-        mblnRelayoutAfterBasic = false;
-        mblnRelayoutAfterSummary = false;
+        mblnRelayoutNeeded = false;
     }
 
     if (screen == Summary3Screen) {
         basicLayout();
-        mblnRelayoutAfterBasic = true;
+        mblnRelayoutNeeded = true;
     } else if (screen != PlayersScreen) {
         mPanels.grid->hide();
         layoutScreen(screen);
         if (screen == Summary2Screen || screen == Summary5Screen)
-            mblnRelayoutAfterSummary = true;
+            mblnRelayoutNeeded = true;
         if (screen == RulesScreen || screen == CustomMessageScreen)
             loadRichText(screen);
         if (screen == ManagerReportScreen)

@@ -52,8 +52,9 @@ public:
 
     bool mblnDisplayTimerReset = false;
     bool mblnScrolling = false;
-    bool mblnRelayoutAfterBasic = false;
-    bool mblnRelayoutAfterSummary = false;
+    // Summary Style 2, 3 or 5 moved the standard screen's controls: the
+    // next screen takes the full layout.
+    bool mblnRelayoutNeeded = false;
     bool mblnSummary5Placed = false;
 
 private:
