@@ -126,6 +126,11 @@ DisplayPanels::DisplayPanels(QWidget* window)
     lblFinished = named(new QLabel(picFinished), QStringLiteral("lblFinished"));
 }
 
+std::array<QWidget*, 5> DisplayPanels::clockLabels() const
+{
+    return {lblTimerCap, lblTimer, lblBlindsCap, lblBlinds, lblLevel};
+}
+
 std::array<QWidget*, 12> DisplayPanels::screenPanels() const
 {
     return {frameSummary, frameSummary2,    gridPayouts, gridAwards,       gridKills,  gridChipCount,

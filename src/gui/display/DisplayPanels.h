@@ -73,6 +73,8 @@ struct DisplayPanels {
     QFrame* picFinished;
     QLabel* lblFinished;
 
+    // The clock block: time, blinds and their captions, and the level.
+    std::array<QWidget*, 5> clockLabels() const;
     // Every screen panel that SetScreen hides first, players grid excluded.
     std::array<QWidget*, 12> screenPanels() const;
     // The panel by its name ("" gives nothing).

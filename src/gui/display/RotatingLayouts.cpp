@@ -172,7 +172,7 @@ void RotatingLayouts::SetScreenSummary2()
     w.refresher->LoadSummary2();
     // After the texts: filling them shows the clock again.
     hideChipsAndPayouts();
-    for (QWidget* clock : {d.lblTimerCap, d.lblTimer, d.lblBlindsCap, d.lblBlinds, d.lblLevel})
+    for (QWidget* clock : d.clockLabels())
         clock->hide();
 
     Summary2Sizes sizes;

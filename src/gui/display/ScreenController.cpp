@@ -8,7 +8,6 @@
 #include "core/store/OpenTournament.h"
 #include "core/store/ProgramSettings.h"
 #include "core/store/SettingsKeys.h"
-#include "gui/controls/ClickableLabel.h"
 #include "gui/controls/FlexGrid.h"
 #include "gui/controls/ctlButton.h"
 #include "gui/display/DisplayPanels.h"
@@ -54,8 +53,7 @@ void ScreenController::SetScreen(bool bReset)
     const Long screen = openTournament().glngCurrentScreen;
     for (QWidget* w : mPanels.screenPanels())
         w->hide();
-    for (QWidget* w :
-         {mPanels.lblTimerCap, mPanels.lblTimer, mPanels.lblBlindsCap, mPanels.lblBlinds, mPanels.lblLevel})
+    for (QWidget* w : mPanels.clockLabels())
         w->show();
     setScreenObjects(screen);
 
