@@ -17,12 +17,6 @@ namespace {
 
 constexpr double LargePayout = 100000; // from here the top payouts drop the currency symbol
 
-template <typename T>
-T valueAt(const BoundedArray<T>& a, long i)
-{
-    return a.contains(i) ? a[i] : T {};
-}
-
 // The five blinds figures, in the order the blinds texts take them.
 struct Blinds {
     double ante = 0;
@@ -111,13 +105,13 @@ ChipPanel ChipPanelOf(const OpenTournament& t, const DisplayFormats& f)
     const QString chipFormat = f.CurrencySymbol + QStringLiteral("##0");
     for (int i = 0; i < OpenTournament::ChipSlots; ++i) {
         ChipSlot& slot = panel.Slots[std::size_t(i)];
-        const QString color = valueAt(t.gstrChipColor, i);
-        slot.AmountText = FormatMoney(valueAt(t.gdblChipAmount, i), chipFormat);
+        const QString color = t.gstrChipColor.value(i);
+        slot.AmountText = FormatMoney(t.gdblChipAmount.value(i), chipFormat);
         if (color != QLatin1String(ChipNotUsed))
             panel.LastChipSlot = static_cast<Integer>(i);
         slot.Fill = ChipColorByName(color);
         if (color == QLatin1String(ChipCustomPicture))
-            slot.Picture = valueAt(t.gstrChipPicture, i);
+            slot.Picture = t.gstrChipPicture.value(i);
     }
     return panel;
 }
@@ -130,14 +124,14 @@ std::array<QString, 5> TopPayoutTexts(const OpenTournament& t, const DisplayForm
     const bool prizes = t.gintPayAsPercentages == 2;
     bool fits = true;
     for (int k = 1; k <= shown; ++k) {
-        if (!prizes && valueAt(t.gdblCalculatedPayout, k) >= LargePayout)
+        if (!prizes && t.gdblCalculatedPayout.value(k) >= LargePayout)
             fits = false;
     }
     for (int k = 1; k <= shown; ++k) {
-        const double amount = valueAt(t.gdblCalculatedPayout, k);
+        const double amount = t.gdblCalculatedPayout.value(k);
         QString& text = texts[std::size_t(k - 1)];
         if (prizes)
-            text = valueAt(t.gstrPayoutPrize, k);
+            text = t.gstrPayoutPrize.value(k);
         else
             text = FormatMoney(amount, fits ? f.MoneyFormat : QStringLiteral("#,##0"));
     }
@@ -271,7 +265,7 @@ QString ManagerReportText(const OpenTournament& t, const DisplayFormats& f)
     }
     // The entry fee counts once for every entrant listed.
     const double houseFees = t.gdblHouseTakeAmount * t.gintPlayerCount();
-    const double housePayout = t.gintNumberPaid < 1 ? 0 : valueAt(t.gdblCalculatedPayout, 0);
+    const double housePayout = t.gintNumberPaid < 1 ? 0 : t.gdblCalculatedPayout.value(0);
     const QStringList lines {
         QString(),
         QString(),

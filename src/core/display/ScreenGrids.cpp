@@ -50,10 +50,10 @@ ScreenGrid PayoutsGrid(const OpenTournament& t, const DisplayFormats& f)
     long row = 1;
     long col = 0;
     for (long k = 1; k <= paid; ++k) {
-        const double amount = t.gdblCalculatedPayout.contains(k) ? t.gdblCalculatedPayout[k] : 0;
+        const double amount = t.gdblCalculatedPayout.value(k);
         QString text = amount > PlainPayoutLimit ? FormatMoney(amount, f.MoneyFormat)
                                                  : f.CurrencySymbol + PlainNumberText(amount);
-        const Single points = t.gsngPayoutPoints.contains(k) ? t.gsngPayoutPoints[k] : Single(0);
+        const Single points = t.gsngPayoutPoints.value(k);
         if (points > 0)
             text += QLatin1Char('/') + PlainNumberText(points);
         if (col >= 3) {
@@ -129,7 +129,7 @@ ScreenGrid SeatChartGrid(const OpenTournament& t, const DisplayFormats& f, SeatC
         for (long s = 1; s <= seats; ++s) {
             g.SetColors(r + s, c, {ButtonFaceColor, Black});
             g.SetText(r + s, c, GetLetterOrNumber(int(s), f.SeatID));
-            const long player = occupancy.Seats.contains(s) ? occupancy.Seats[s] : 0;
+            const long player = occupancy.Seats.value(s);
             SeatChartCell cell {static_cast<Integer>(table), static_cast<Integer>(s), 0};
             if (player != 0 && t.gtypPlayers.contains(player)) {
                 const PlayerRecord& p = t.gtypPlayers[player];

@@ -36,6 +36,9 @@ public:
 
     T& operator[](long i) { return mItems[slot(i)]; }
     const T& operator[](long i) const { return mItems[slot(i)]; }
+    // The element, or T{} outside the bounds: for reading a list that may be
+    // shorter than the count that goes with it.
+    T value(long i) const { return contains(i) ? (*this)[i] : T {}; }
 
     // Appends one element at upper() + 1.
     T& append(const T& value = T {})

@@ -164,8 +164,7 @@ MainLayoutInput DisplayLayout::layoutInput() const
     in.LastChipSlot = t.gintLastChipSlot;
     in.ShowChipsAndPayouts = programSettings().gintShowChipsAndPayouts == 1;
     for (int i = 0; i < ChipSlotCount; ++i)
-        if (t.gstrChipColor.contains(i))
-            in.ChipColor[std::size_t(i)] = t.gstrChipColor[i];
+        in.ChipColor[std::size_t(i)] = t.gstrChipColor.value(i);
     return in;
 }
 
