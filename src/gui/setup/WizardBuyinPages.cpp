@@ -4,6 +4,7 @@
 #include "gui/setup/frmAddEditTournament.h"
 
 #include "core/platform/Prompter.h"
+#include "core/platform/ReportFailures.h"
 #include "core/store/ChipColors.h"
 #include "core/store/MoneyFormat.h"
 #include "core/store/PlainNumberText.h"
@@ -191,19 +192,21 @@ void frmAddEditTournament::connectBuyinPages()
         selectAllOnFocus(b);
     for (QLineEdit* b : {txtBuyin, txtBuyinChipValue, txtTakeAmount, txtRebuy, txtRebuyChipValue, txtAddonAmount,
                          txtAddonChipValue, txtEstNumPlayers, txtEstNumRebuys, txtEstNumAddons})
-        connect(b, &QLineEdit::textChanged, this, [this, b] { handle([this, b] { estimateBox_Change(b); }); });
-    connect(chkAllowRebuys, &QCheckBox::toggled, this, [this] { handle([this] { chkAllowRebuys_Click(); }); });
-    connect(chkAllowAddon, &QCheckBox::toggled, this, [this] { handle([this] { chkAllowAddon_Click(); }); });
+        connect(b, &QLineEdit::textChanged, this, [this, b] { ReportFailures([this, b] { estimateBox_Change(b); }); });
+    connect(chkAllowRebuys, &QCheckBox::toggled, this, [this] { ReportFailures([this] { chkAllowRebuys_Click(); }); });
+    connect(chkAllowAddon, &QCheckBox::toggled, this, [this] { ReportFailures([this] { chkAllowAddon_Click(); }); });
     for (int i = 0; i < ChipRows; ++i) {
         selectAllOnFocus(txtChipAmount[i]);
         connect(cmbChipColor[i], &QComboBox::currentIndexChanged, this,
-                [this, i] { handle([this, i] { cmbChipColor_Click(i); }); });
-        connect(cmbNumChips[i], &QComboBox::currentIndexChanged, this, [this] { handle([this] { CalcEstimates(); }); });
-        connect(txtChipAmount[i], &QLineEdit::textChanged, this, [this] { handle([this] { CalcEstimates(); }); });
+                [this, i] { ReportFailures([this, i] { cmbChipColor_Click(i); }); });
+        connect(cmbNumChips[i], &QComboBox::currentIndexChanged, this,
+                [this] { ReportFailures([this] { CalcEstimates(); }); });
+        connect(txtChipAmount[i], &QLineEdit::textChanged, this,
+                [this] { ReportFailures([this] { CalcEstimates(); }); });
         connect(cmdViewChip[i], &QPushButton::clicked, this,
-                [this, i] { handle([this, i] { cmdViewChip_Click(i); }); });
+                [this, i] { ReportFailures([this, i] { cmdViewChip_Click(i); }); });
         connect(cmdBrowsePic[i], &QPushButton::clicked, this,
-                [this, i] { handle([this, i] { cmdBrowsePic_Click(i); }); });
+                [this, i] { ReportFailures([this, i] { cmdBrowsePic_Click(i); }); });
     }
 }
 

@@ -24,10 +24,11 @@
 
 void frmAddEditTournament::connectFinish()
 {
-    connect(cmdFinish, &QPushButton::clicked, this, [this] { handle([this] { SaveTournamentSetup(); }); });
-    connect(cmdEditRules, &QPushButton::clicked, this, [this] { handle([this] { cmdEditRules_Click(); }); });
-    connect(cmdEditMessage, &QPushButton::clicked, this, [this] { handle([this] { cmdEditMessage_Click(); }); });
-    connect(cmdChecklist, &QPushButton::clicked, this, [this] { handle([this] { cmdChecklist_Click(); }); });
+    connect(cmdFinish, &QPushButton::clicked, this, [this] { ReportFailures([this] { SaveTournamentSetup(); }); });
+    connect(cmdEditRules, &QPushButton::clicked, this, [this] { ReportFailures([this] { cmdEditRules_Click(); }); });
+    connect(cmdEditMessage, &QPushButton::clicked, this,
+            [this] { ReportFailures([this] { cmdEditMessage_Click(); }); });
+    connect(cmdChecklist, &QPushButton::clicked, this, [this] { ReportFailures([this] { cmdChecklist_Click(); }); });
 }
 
 WizardForm frmAddEditTournament::readForm() const

@@ -3,6 +3,7 @@
 
 #include "core/platform/Database.h"
 #include "core/platform/Prompter.h"
+#include "core/platform/ReportFailures.h"
 #include "core/setup/BlindGenerator.h"
 #include "core/store/Nz.h"
 #include "core/store/PlainNumberText.h"
@@ -34,9 +35,10 @@ void frmAddEditTournament::connectLevelEditing()
         {cmdClearReminder, &frmAddEditTournament::cmdClearReminder_Click},
     };
     for (const auto& [b, command] : commands)
-        connect(b, &QPushButton::clicked, this, [this, command] { handle([this, command] { (this->*command)(); }); });
+        connect(b, &QPushButton::clicked, this,
+                [this, command] { ReportFailures([this, command] { (this->*command)(); }); });
     connect(gridReminders, &ctlDataEntryGrid::DblClick, this,
-            [this] { handle([this] { cmdAddEditReminder_Click(); }); });
+            [this] { ReportFailures([this] { cmdAddEditReminder_Click(); }); });
     connect(btnLevelSettings, &ctlButton::Click, this, [this] {
         frmTALevelGeneratorSetup settings(this);
         settings.exec();
@@ -44,7 +46,7 @@ void frmAddEditTournament::connectLevelEditing()
     tmrChecklevel = new QTimer(this);
     tmrChecklevel->setObjectName(QStringLiteral("tmrChecklevel"));
     tmrChecklevel->setInterval(1000);
-    connect(tmrChecklevel, &QTimer::timeout, this, [this] { handle([this] { tmrChecklevel_Timer(); }); });
+    connect(tmrChecklevel, &QTimer::timeout, this, [this] { ReportFailures([this] { tmrChecklevel_Timer(); }); });
     tmrChecklevel->start();
 }
 

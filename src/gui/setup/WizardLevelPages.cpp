@@ -3,6 +3,7 @@
 #include "gui/setup/frmAddEditTournament.h"
 
 #include "core/platform/Prompter.h"
+#include "core/platform/ReportFailures.h"
 #include "gui/controls/ctlButton.h"
 #include "gui/controls/ctlDataEntryGrid.h"
 #include "gui/setup/WizardWidgets.h"
@@ -239,8 +240,10 @@ void frmAddEditTournament::connectLevelPages()
     for (QLineEdit* b : {txtLittleBlind, txtBigBlind, txtSmallRaise, txtBigRaise, txtAnte, txtMinutesPerSession,
                          txtEstDurationHour, txtEstDurationMin, txtEstNumBreaks, txtEstTimeforBreaks})
         selectAllOnFocus(b);
-    connect(cmbPresets, &QComboBox::currentIndexChanged, this, [this] { handle([this] { cmbPresets_Click(); }); });
-    connect(cmbNumLevels, &QComboBox::currentIndexChanged, this, [this] { handle([this] { cmbNumLevels_Click(); }); });
+    connect(cmbPresets, &QComboBox::currentIndexChanged, this,
+            [this] { ReportFailures([this] { cmbPresets_Click(); }); });
+    connect(cmbNumLevels, &QComboBox::currentIndexChanged, this,
+            [this] { ReportFailures([this] { cmbNumLevels_Click(); }); });
     auto duration
         = [this] { work.mintEstDuration = JoinDuration(txtEstDurationHour->text(), txtEstDurationMin->text()); };
     connect(txtEstDurationHour, &QLineEdit::textChanged, this, duration);
@@ -250,8 +253,8 @@ void frmAddEditTournament::connectLevelPages()
     connect(txtEstTimeforBreaks, &QLineEdit::textChanged, this,
             [this](const QString& value) { work.mintEstTimeForBreaks = WorkingInteger(value); });
     connect(cmbCustomPictureType, &QComboBox::currentIndexChanged, this,
-            [this] { handle([this] { cmbCustomPictureType_Click(); }); });
-    connect(cmdBrowse, &QPushButton::clicked, this, [this] { handle([this] { cmdBrowse_Click(); }); });
+            [this] { ReportFailures([this] { cmbCustomPictureType_Click(); }); });
+    connect(cmdBrowse, &QPushButton::clicked, this, [this] { ReportFailures([this] { cmdBrowse_Click(); }); });
 
     connectLevelEditing();
 }

@@ -5,6 +5,7 @@
 
 #include "core/floor/SeatingEngine.h"
 #include "core/platform/Prompter.h"
+#include "core/platform/ReportFailures.h"
 #include "core/store/MoneyFormat.h"
 #include "core/store/ProgramSettings.h"
 #include "gui/controls/AwardsGrid.h"
@@ -154,23 +155,28 @@ void frmAddEditTournament::connectPayoutPages()
 {
     for (QLineEdit* b : {txtPointsAllPlayers, txtPointsByPosition, txtBountyAllDollars, txtBountyAllPoints})
         selectAllOnFocus(b);
-    connect(cmbNumPaid, &QComboBox::currentIndexChanged, this, [this] { handle([this] { cmbNumPaid_Click(); }); });
-    connect(cmbRound, &QComboBox::currentIndexChanged, this, [this] { handle([this] { cmbRound_Click(); }); });
+    connect(cmbNumPaid, &QComboBox::currentIndexChanged, this,
+            [this] { ReportFailures([this] { cmbNumPaid_Click(); }); });
+    connect(cmbRound, &QComboBox::currentIndexChanged, this, [this] { ReportFailures([this] { cmbRound_Click(); }); });
     connect(cmbPayoutType, &QComboBox::currentIndexChanged, this,
-            [this] { handle([this] { cmbPayoutType_Click(); }); });
-    connect(grid, &ctlDataEntryGrid::KeyUp, this, [this] { handle([this] { CalcEstimates(); }); });
-    connect(cmdChop, &QPushButton::clicked, this, [this] { handle([this] { cmdChop_Click(); }); });
+            [this] { ReportFailures([this] { cmbPayoutType_Click(); }); });
+    connect(grid, &ctlDataEntryGrid::KeyUp, this, [this] { ReportFailures([this] { CalcEstimates(); }); });
+    connect(cmdChop, &QPushButton::clicked, this, [this] { ReportFailures([this] { cmdChop_Click(); }); });
     connect(chkPointsAllPlayers, &QCheckBox::toggled, this,
-            [this] { handle([this] { chkPointsAllPlayers_Click(); }); });
+            [this] { ReportFailures([this] { chkPointsAllPlayers_Click(); }); });
     connect(chkPointsByPosition, &QCheckBox::toggled, this,
-            [this] { handle([this] { chkPointsByPosition_Click(); }); });
-    connect(cmbBountyAll, &QComboBox::currentIndexChanged, this, [this] { handle([this] { cmbBountyAll_Click(); }); });
-    connect(txtBountyAllDollars, &QLineEdit::textChanged, this, [this] { handle([this] { CalcEstimates(); }); });
-    connect(cmdNewAward, &QPushButton::clicked, this, [this] { handle([this] { cmdNewAward_Click(); }); });
-    connect(cmdEditAward, &QPushButton::clicked, this, [this] { handle([this] { cmdEditAward_Click(); }); });
-    connect(gridAwards, &ctlDataEntryGrid::DblClick, this, [this] { handle([this] { cmdEditAward_Click(); }); });
-    connect(cmdDeleteAward, &QPushButton::clicked, this, [this] { handle([this] { cmdDeleteAward_Click(); }); });
-    connect(cmdDeleteAll, &QPushButton::clicked, this, [this] { handle([this] { cmdDeleteAll_Click(); }); });
+            [this] { ReportFailures([this] { chkPointsByPosition_Click(); }); });
+    connect(cmbBountyAll, &QComboBox::currentIndexChanged, this,
+            [this] { ReportFailures([this] { cmbBountyAll_Click(); }); });
+    connect(txtBountyAllDollars, &QLineEdit::textChanged, this,
+            [this] { ReportFailures([this] { CalcEstimates(); }); });
+    connect(cmdNewAward, &QPushButton::clicked, this, [this] { ReportFailures([this] { cmdNewAward_Click(); }); });
+    connect(cmdEditAward, &QPushButton::clicked, this, [this] { ReportFailures([this] { cmdEditAward_Click(); }); });
+    connect(gridAwards, &ctlDataEntryGrid::DblClick, this,
+            [this] { ReportFailures([this] { cmdEditAward_Click(); }); });
+    connect(cmdDeleteAward, &QPushButton::clicked, this,
+            [this] { ReportFailures([this] { cmdDeleteAward_Click(); }); });
+    connect(cmdDeleteAll, &QPushButton::clicked, this, [this] { ReportFailures([this] { cmdDeleteAll_Click(); }); });
 }
 
 QList<PayoutRow> frmAddEditTournament::payoutGridRows() const

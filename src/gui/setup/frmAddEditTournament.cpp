@@ -134,9 +134,10 @@ frmAddEditTournament::frmAddEditTournament(OpenTournament& tourney, QWidget* par
     buildAdvancedPage();
 
     for (int k = 0; k < PageCount; ++k)
-        connect(lblGroup[k], &ClickableLabel::clicked, this, [this, k] { handle([this, k] { ShowWizardPage(k); }); });
-    connect(cmdNext, &QPushButton::clicked, this, [this] { handle([this] { cmdNext_Click(); }); });
-    connect(cmdPrevious, &QPushButton::clicked, this, [this] { handle([this] { cmdPrevious_Click(); }); });
+        connect(lblGroup[k], &ClickableLabel::clicked, this,
+                [this, k] { ReportFailures([this, k] { ShowWizardPage(k); }); });
+    connect(cmdNext, &QPushButton::clicked, this, [this] { ReportFailures([this] { cmdNext_Click(); }); });
+    connect(cmdPrevious, &QPushButton::clicked, this, [this] { ReportFailures([this] { cmdPrevious_Click(); }); });
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(btnHelp, &ctlButton::Click, this, [] { ShowInstructions(frmInstructions::Page::TournamentSetup, true); });
     connectBuyinPages();
@@ -149,8 +150,6 @@ frmAddEditTournament::frmAddEditTournament(OpenTournament& tourney, QWidget* par
 }
 
 frmAddEditTournament::~frmAddEditTournament() = default;
-
-void frmAddEditTournament::handle(const std::function<void()>& handler) { ReportFailures(handler); }
 
 void frmAddEditTournament::selectAllOnFocus(QLineEdit* box) { box->installEventFilter(this); }
 

@@ -268,8 +268,6 @@ private:
     void showForm(const WizardForm& form);
     void showFault(const WizardFault& fault);
     void selectAllOnFocus(QLineEdit* box);
-    // Runs a handler so that nothing it raises leaves it.
-    void handle(const std::function<void()>& handler);
 
     // Page 1-3 handlers
     void chkAllowRebuys_Click();
