@@ -17,8 +17,7 @@ EndOfLevelPlan PlanEndOfLevel(const OpenTournament& t)
 
     const bool levelTable = t.gintAutoDoubleBlind == BlindModeLevelTable;
     const Integer level = t.gintBlindsLevel;
-    if (levelTable && !t.gblnOnBreak && t.gstrLevelReminder.contains(level)
-        && !t.gstrLevelReminder[level].trimmed().isEmpty()) {
+    if (levelTable && !t.gblnOnBreak && !t.gstrLevelReminder.value(level).trimmed().isEmpty()) {
         const bool wait = t.gblnLevelWaitOnReminder[level];
         if (wait)
             step(ClockEffect::Pause);
@@ -35,7 +34,7 @@ EndOfLevelPlan PlanEndOfLevel(const OpenTournament& t)
             plan.next = next;
             return plan;
         } else {
-            if (t.gdblLevelBreakAfter.contains(level) && t.gdblLevelBreakAfter[level] > 0) {
+            if (t.gdblLevelBreakAfter.value(level) > 0) {
                 next.gblnOnBreak = true;
                 sound(SoundStartOfBreak);
             }

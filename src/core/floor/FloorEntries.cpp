@@ -73,10 +73,8 @@ void SetPlayerWinnings(OpenTournament& t, long index, bool bUnEliminate)
     const double s = bUnEliminate ? -1.0 : 1.0;
     const long place = p.Finish;
     if (place >= 1 && place <= t.gintNumberPaid) {
-        if (t.gsngPayoutPoints.contains(place))
-            p.Points += s * t.gsngPayoutPoints[place];
-        if (t.gdblCalculatedPayout.contains(place))
-            p.Payout += s * t.gdblCalculatedPayout[place];
+        p.Points += s * t.gsngPayoutPoints.value(place);
+        p.Payout += s * t.gdblCalculatedPayout.value(place);
     }
     if (t.gintUseAutoPointsAll == 1)
         p.Points += s * t.gdblAutoPointsAllPlayers;
