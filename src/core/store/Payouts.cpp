@@ -19,7 +19,7 @@ void CalculatePayouts(OpenTournament& t)
     t.gdblCalculatedPayout.redim(0, paid);
 
     // A setting missing for a row (fewer rows stored than places paid) counts as 0.
-    auto setting = [&t](long k) { return t.gdblPayout.contains(k) ? t.gdblPayout[k] : 0.0; };
+    auto setting = [&t](long k) { return t.gdblPayout.value(k); };
 
     if (t.gintPayAsPercentages != 1) {
         for (long k = 0; k <= paid; ++k)

@@ -280,12 +280,11 @@ void frmAddEditTournament::AdjustAddons()
 void frmAddEditTournament::loadChipRows()
 {
     const OpenTournament& t = mTourney;
-    auto at = [](const auto& array, int i) { return array.contains(i) ? array[i] : decltype(array[i]) {}; };
     for (int i = 0; i < ChipRows; ++i) {
-        SelectComboText(cmbChipColor[i], at(t.gstrChipColor, i));
-        SelectComboText(cmbNumChips[i], QString::number(at(t.gintStartingChipCount, i)));
-        txtChipAmount[i]->setText(PlainNumberText(at(t.gdblChipAmount, i)));
-        txtChipPicture[i]->setText(at(t.gstrChipPicture, i));
+        SelectComboText(cmbChipColor[i], t.gstrChipColor.value(i));
+        SelectComboText(cmbNumChips[i], QString::number(t.gintStartingChipCount.value(i)));
+        txtChipAmount[i]->setText(PlainNumberText(t.gdblChipAmount.value(i)));
+        txtChipPicture[i]->setText(t.gstrChipPicture.value(i));
         cmbChipColor_Click(i);
     }
 }

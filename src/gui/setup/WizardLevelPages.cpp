@@ -345,7 +345,7 @@ void frmAddEditTournament::LoadlevelsGridData()
     showLevelRows(rows);
     gridReminders->setRedraw(false);
     for (long n = 1; n < gridReminders->Rows(); ++n) {
-        const QString reminder = t.gstrLevelReminder.contains(n) ? t.gstrLevelReminder[n] : QString();
+        const QString reminder = t.gstrLevelReminder.value(n);
         const bool wait = t.gblnLevelWaitOnReminder.contains(n) && t.gblnLevelWaitOnReminder[n];
         gridReminders->setTextMatrix(n, 1, reminder);
         gridReminders->setTextMatrix(n, 2, ReminderPauseText(reminder, wait));
