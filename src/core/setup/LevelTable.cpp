@@ -32,15 +32,20 @@ LevelRow ZeroLevelRow()
     return row;
 }
 
+void ZeroNonNumbers(LevelRow& row)
+{
+    for (QString& cell : row)
+        if (!ReadsAsNumber(cell))
+            cell = QStringLiteral("0");
+}
+
 void ResizeLevelRows(LevelRows& rows, int count)
 {
     count = qBound(0, count, MaxLevels);
     while (rows.size() > count)
         rows.removeLast();
     for (LevelRow& row : rows)
-        for (QString& cell : row)
-            if (!ReadsAsNumber(QVariant(cell)))
-                cell = QStringLiteral("0");
+        ZeroNonNumbers(row);
     while (rows.size() < count)
         rows.append(ZeroLevelRow());
 }

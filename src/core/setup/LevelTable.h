@@ -22,6 +22,9 @@ LevelRows LevelRowsOf(const OpenTournament& t);
 // A row of "0"s.
 LevelRow ZeroLevelRow();
 
+// Sets every cell that does not read as a number to "0".
+void ZeroNonNumbers(LevelRow& row);
+
 // Sets the number of levels: rows kept keep their values (a cell that does
 // not read as a number becomes "0"), new rows are all "0", rows past the end
 // are dropped.

@@ -81,9 +81,7 @@ std::optional<WizardFault> checkLevels(WizardForm& f)
 {
     const QString grid = QStringLiteral("gridLevels");
     for (LevelRow& row : f.Levels) {
-        for (QString& cell : row)
-            if (!ReadsAsNumber(cell))
-                cell = QStringLiteral("0");
+        ZeroNonNumbers(row);
         const double session = NzDouble(row[SessionColumn]);
         if (!fits(session, 16))
             return WizardFault {3, grid, QStringLiteral("Session Time (Min.) is too large.")};
