@@ -13,14 +13,14 @@ long wholeOf(const QString& text) { return static_cast<long>(RoundHalfEven(NzDou
 LevelRows LevelRowsOf(const OpenTournament& t)
 {
     LevelRows rows;
-    auto at = [](const auto& array, long n) { return array.contains(n) ? double(array[n]) : 0.0; };
     for (long n = t.gdblLevelAnte.lower(); n <= t.gdblLevelAnte.upper(); ++n) {
         if (n < 1)
             continue;
-        rows.append({PlainNumberText(at(t.gdblLevelAnte, n)), PlainNumberText(at(t.gdblLevelSmallBlind, n)),
-                     PlainNumberText(at(t.gdblLevelBigBlind, n)), PlainNumberText(at(t.gdblLevelSmallRaise, n)),
-                     PlainNumberText(at(t.gdblLevelBigRaise, n)), PlainNumberText(at(t.gintLevelSessionTime, n)),
-                     PlainNumberText(at(t.gdblLevelBreakAfter, n))});
+        rows.append({PlainNumberText(t.gdblLevelAnte.value(n)), PlainNumberText(t.gdblLevelSmallBlind.value(n)),
+                     PlainNumberText(t.gdblLevelBigBlind.value(n)), PlainNumberText(t.gdblLevelSmallRaise.value(n)),
+                     PlainNumberText(t.gdblLevelBigRaise.value(n)),
+                     PlainNumberText(double(t.gintLevelSessionTime.value(n))),
+                     PlainNumberText(t.gdblLevelBreakAfter.value(n))});
     }
     return rows;
 }
