@@ -37,6 +37,21 @@ private:
     QString m_file;
 };
 
+// Runs work; any other failure it raises (an index outside its bounds, a
+// number out of range) goes on as a DatabaseError with the same text, so
+// callers catch one kind.
+template <typename Work>
+void RaiseAsDatabaseError(Work&& work)
+{
+    try {
+        work();
+    } catch (const DatabaseError&) {
+        throw;
+    } catch (const std::exception& e) {
+        throw DatabaseError(QString::fromUtf8(e.what()));
+    }
+}
+
 class Recordset;
 
 class Database {

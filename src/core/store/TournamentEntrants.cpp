@@ -5,29 +5,18 @@
 #include "core/platform/Prompter.h"
 #include "core/store/LeaguePlayers.h"
 #include "core/store/OpenTournament.h"
+#include "core/store/TournamentChange.h"
 #include "core/store/TournamentStore.h"
 
-#include <stdexcept>
-#include <utility>
+#include <functional>
 
 namespace {
 
 // Runs the work on a copy of the tournament in one transaction; the copy
 // takes the tournament's place once it is all stored.
-template <typename Work>
-void onCopy(Database& db, OpenTournament& t, Work&& work)
+void onCopy(Database& db, OpenTournament& t, const std::function<void(OpenTournament&)>& work)
 {
-    OpenTournament copy = t;
-    try {
-        Transaction transaction(db);
-        work(copy);
-        transaction.commit();
-    } catch (const DatabaseError&) {
-        throw;
-    } catch (const std::exception& e) {
-        throw DatabaseError(QString::fromUtf8(e.what()));
-    }
-    t = std::move(copy);
+    RaiseAsDatabaseError([&] { ChangeTournament(db, t, work); });
 }
 
 bool wantsBounty(const OpenTournament& t, const QString& PlayerName)

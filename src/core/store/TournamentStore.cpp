@@ -1,7 +1,5 @@
 #include "core/store/TournamentStore.h"
 
-#include <numeric>
-
 #include "core/platform/Database.h"
 #include "core/store/NameCompare.h"
 #include "core/store/Nz.h"
@@ -10,6 +8,7 @@
 #include "core/store/TournamentColumns.h"
 
 #include <algorithm>
+#include <numeric>
 #include <vector>
 
 namespace {
@@ -18,20 +17,6 @@ std::function<void(Integer)>& setLevelHook()
 {
     static std::function<void(Integer)> hook;
     return hook;
-}
-
-// Runs the work; any other failure (an index outside its bounds, a number
-// out of range) is raised as a DatabaseError too, so callers catch one kind.
-template <typename Work>
-void reported(Work&& work)
-{
-    try {
-        work();
-    } catch (const DatabaseError&) {
-        throw;
-    } catch (const std::exception& e) {
-        throw DatabaseError(QString::fromUtf8(e.what()));
-    }
 }
 
 // ------------------------------------------------------------------ load
@@ -141,7 +126,7 @@ void LoadTournament(Database& db, OpenTournament& t, Long TournamentID, bool Pla
     // whole load has worked; the copy keeps what a load does not touch (the
     // current league, the run state).
     OpenTournament loaded = t;
-    reported([&] {
+    RaiseAsDatabaseError([&] {
         // A players-only load reads none of the tournament's own columns.
         Recordset row = db.query(QStringLiteral("SELECT %1 FROM tblTournament WHERE TournamentID = ?")
                                      .arg(PlayersOnly ? QStringLiteral("TournamentID") : QStringLiteral("*")),
@@ -170,7 +155,7 @@ void SaveTournament(Database& db, OpenTournament& t, bool IsNew)
 {
     Long id = t.glngCurrentTournamentID;
     std::vector<Long> awardIds;
-    reported([&] {
+    RaiseAsDatabaseError([&] {
         Transaction transaction(db);
         Recordset row = db.openTable(QStringLiteral("tblTournament"), QStringLiteral("WHERE TournamentID = ?"), {id});
         if (IsNew) {
@@ -214,7 +199,7 @@ void SaveTournament(Database& db, OpenTournament& t, bool IsNew)
 
 void SaveTournamentPlayer(Database& db, OpenTournament& t, Integer PlayerIndex)
 {
-    reported([&] {
+    RaiseAsDatabaseError([&] {
         if (!t.gtypPlayers.contains(PlayerIndex))
             throw DatabaseError(QStringLiteral("There is no entrant number %1 to save.").arg(int(PlayerIndex)));
         const PlayerRecord& p = t.gtypPlayers[PlayerIndex];
@@ -235,7 +220,7 @@ void SaveTournamentPlayer(Database& db, OpenTournament& t, Integer PlayerIndex)
 
 void SaveAward(Database& db, OpenTournament& t, Integer AwardIndex)
 {
-    reported([&] {
+    RaiseAsDatabaseError([&] {
         if (!t.gtypAwards.contains(AwardIndex))
             throw DatabaseError(QStringLiteral("There is no award number %1 to save.").arg(int(AwardIndex)));
         AwardRecord& award = t.gtypAwards[AwardIndex];
