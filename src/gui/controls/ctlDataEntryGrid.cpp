@@ -219,20 +219,8 @@ void ctlDataEntryGrid::PaintColBackColors()
 
 void ctlDataEntryGrid::Sort()
 {
-    if (mSortKeys[0].column < 0)
-        return;
     grid->setRowSel(grid->Row());
-    grid->Sort([this](long a, long b) {
-        int order = 0;
-        for (const SortKey& key : mSortKeys) {
-            if (key.column < 0)
-                break;
-            order = CompRows(a, b, key.column, key.descending);
-            if (order != 0)
-                break;
-        }
-        return order;
-    });
+    grid->Sort([this](long a, long b) { return CompRows(a, b, 0, false); });
 }
 
 Integer ctlDataEntryGrid::CompRows(long Row1, long Row2, Integer Column, bool bDescending) const

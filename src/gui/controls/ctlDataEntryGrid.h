@@ -134,7 +134,7 @@ public:
     void setCol(long New_Col);
     long Row() const;
     void setRow(long New_Row);
-    // Orders the data rows by the sort keys (column 0 ascending), stably.
+    // Orders the data rows by column 0, ascending, stably.
     void Sort();
     // Numbers first by value, then texts by character code; the sign turned
     // round when descending.
@@ -181,11 +181,6 @@ private:
     bool mFresh = false;
     QVector<OleColor> mColColors;
     QVector<bool> mColNumeric;
-    struct SortKey {
-        Integer column = 0;
-        bool descending = false;
-    };
-    SortKey mSortKeys[3];
     QHash<long, bool> mMergeRow;
     QHash<long, bool> mMergeCol;
     long mMergeCells = 0;
