@@ -1,7 +1,6 @@
 #include "gui/platform/MessagePrompter.h"
 
 #include "core/platform/FileFilter.h"
-
 #include "core/platform/ProgramTitle.h"
 #include "gui/controls/OleColor.h"
 
@@ -9,7 +8,6 @@
 #include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -20,6 +18,7 @@ QString title() { return ProgramTitle(); }
 
 QWidget* owner() { return QApplication::activeWindow(); }
 
+// A name that carries a whole path of its own is proposed as it stands.
 QString proposedPath(const QString& fileName, const QString& folder)
 {
     return fileName.isEmpty() ? folder : QDir(folder).absoluteFilePath(fileName);
@@ -104,11 +103,6 @@ std::optional<FontChoice> MessagePrompter::chooseFont(const FontChoice& initial)
 std::optional<QString> MessagePrompter::openFileName(const QString& filter, const QString& fileName,
                                                      const QString& folder)
 {
-    const QString proposed = fileName.isEmpty() || QFileInfo(fileName).isAbsolute()
-        ? (fileName.isEmpty() ? folder : fileName)
-        : QDir(folder).absoluteFilePath(fileName);
-    const QString chosen = QFileDialog::getOpenFileName(owner(), title(), proposed, CaseInsensitiveFilter(filter));
-    if (chosen.isEmpty())
-        return std::nullopt;
-    return chosen;
+    return chosenFile(
+        QFileDialog::getOpenFileName(owner(), title(), proposedPath(fileName, folder), CaseInsensitiveFilter(filter)));
 }
