@@ -44,29 +44,29 @@ void SystemSoundPlayer::beep()
         QApplication::beep();
 }
 
+// A file that turns out not to be a sound it can play beeps instead; our own
+// tone never fails so, or the platform's beep is used.
+void SystemSoundPlayer::beepInstead(const QUrl& url)
+{
+    if (url.scheme() == QLatin1String("qrc"))
+        QApplication::beep();
+    else
+        beep();
+}
+
 void SystemSoundPlayer::playUrl(const QUrl& url)
 {
     QSoundEffect*& effect = mEffects[url.toString()];
     if (!effect) {
         effect = new QSoundEffect(this);
         effect->setSource(url);
-        // A file that turns out not to be a sound it can play beeps instead
-        // (our own tone never fails so, or the platform's beep is used).
-        const bool ownTone = url.scheme() == QLatin1String("qrc");
-        connect(effect, &QSoundEffect::statusChanged, this, [this, effect, ownTone] {
-            if (effect->status() != QSoundEffect::Error)
-                return;
-            if (ownTone)
-                QApplication::beep();
-            else
-                beep();
+        connect(effect, &QSoundEffect::statusChanged, this, [this, effect, url] {
+            if (effect->status() == QSoundEffect::Error)
+                beepInstead(url);
         });
     }
     if (effect->status() == QSoundEffect::Error) {
-        if (url.scheme() == QLatin1String("qrc"))
-            QApplication::beep();
-        else
-            beep();
+        beepInstead(url);
         return;
     }
     effect->play();

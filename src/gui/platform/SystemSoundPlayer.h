@@ -22,6 +22,7 @@ public:
 private:
     void beep();
     void playUrl(const QUrl& url);
+    void beepInstead(const QUrl& url);
 
     QHash<QString, QSoundEffect*> mEffects;
 };
