@@ -93,25 +93,11 @@ void ctlButton::setEnabled(bool New_Enabled) { lbl->setEnabled(New_Enabled); }
 void ctlButton::setDisplayType(Integer New_DisplayType)
 {
     mDisplayType = New_DisplayType;
-    switch (mDisplayType) {
-    case 0:
-        lbl->show();
-        picStartTimer->hide();
-        picPauseTimer->hide();
-        break;
-    case 1:
-        lbl->hide();
-        picStartTimer->show();
-        picPauseTimer->hide();
-        break;
-    case 2:
-        lbl->hide();
-        picStartTimer->hide();
-        picPauseTimer->show();
-        break;
-    default:
-        break;
-    }
+    if (mDisplayType < 0 || mDisplayType > 2)
+        return;
+    lbl->setVisible(mDisplayType == 0);
+    picStartTimer->setVisible(mDisplayType == 1);
+    picPauseTimer->setVisible(mDisplayType == 2);
 }
 
 void ctlButton::ReadProperties(const QVariantMap& PropBag)
