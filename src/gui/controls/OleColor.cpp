@@ -2,6 +2,7 @@
 
 #include <QStyle>
 #include <QStyleFactory>
+#include <QWidget>
 #include <memory>
 
 namespace {
@@ -59,6 +60,13 @@ QColor OleColorToQColor(OleColor color, const QPalette& palette)
     if (color & SystemColorFlag)
         return systemColor(color & 0xFFu, palette);
     return QColor(int(color & 0xFFu), int((color >> 8) & 0xFFu), int((color >> 16) & 0xFFu));
+}
+
+void SetPaletteColor(QWidget* widget, QPalette::ColorRole role, OleColor color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, OleColorToQColor(color));
+    widget->setPalette(palette);
 }
 
 const QPalette& StandardLightPalette()

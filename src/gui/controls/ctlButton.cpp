@@ -61,9 +61,7 @@ ctlButton::ctlButton(QWidget* parent)
 void ctlButton::setBackColor(OleColor New_BackColor)
 {
     mBackColor = New_BackColor;
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, OleColorToQColor(mBackColor));
-    setPalette(pal);
+    SetPaletteColor(this, QPalette::Window, mBackColor);
 }
 
 void ctlButton::setForeColor(OleColor New_ForeColor)

@@ -25,9 +25,7 @@ QLabel* stripe(QWidget* parent, const char* name, OleColor color)
     auto* label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setAutoFillBackground(true);
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::Window, OleColorToQColor(color));
-    label->setPalette(pal);
+    SetPaletteColor(label, QPalette::Window, color);
     return label;
 }
 

@@ -103,11 +103,8 @@ void DisplayLayout::setDefaultLooks()
         l->setFont(displayFont(f.mintFontValue));
     captions << d.lblTimer << d.lblBlinds;
     const OleColor text = contrastingTextColor(OleColorFromVariant(programSettings().gvarMainBGColor, 0));
-    for (QLabel* l : captions) {
-        QPalette palette = l->palette();
-        palette.setColor(QPalette::WindowText, OleColorToQColor(text));
-        l->setPalette(palette);
-    }
+    for (QLabel* l : captions)
+        SetPaletteColor(l, QPalette::WindowText, text);
     d.grid->setForeColor(text);
     d.grid->setForeColorFixed(text);
 }

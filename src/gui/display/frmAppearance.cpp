@@ -206,9 +206,7 @@ AppearanceValues frmAppearance::shownValues() const
 void frmAppearance::setSwatch(int Index, OleColor color)
 {
     mSwatch[Index] = color;
-    QPalette p = lblColor[Index]->palette();
-    p.setColor(QPalette::Window, OleColorToQColor(color));
-    lblColor[Index]->setPalette(p);
+    SetPaletteColor(lblColor[Index], QPalette::Window, color);
 }
 
 void frmAppearance::optPlayerDisplay_Click(int Index) { chkDisplayPoints->setEnabled(Index == 1); }

@@ -307,9 +307,7 @@ void frmAddEditTournament::cmdViewChip_Click(int i)
     preview.imgChip->hide();
     const QString name = cmbChipColor[i]->currentText();
     if (const std::optional<OleColor> color = ChipColorByName(name)) {
-        QPalette palette = preview.shpChip->palette();
-        palette.setColor(QPalette::Window, OleColorToQColor(*color));
-        preview.shpChip->setPalette(palette);
+        SetPaletteColor(preview.shpChip, QPalette::Window, *color);
     } else if (name == QLatin1String(ChipCustomPicture)) {
         preview.shpChip->hide();
         preview.imgChip->show();

@@ -40,11 +40,6 @@ inline QComboBox* list(QWidget* parent, const QString& name, const QStringList& 
     return c;
 }
 
-inline void setTextColor(QWidget* w, OleColor color)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, OleColorToQColor(color));
-    w->setPalette(p);
-}
+inline void setTextColor(QWidget* w, OleColor color) { SetPaletteColor(w, QPalette::WindowText, color); }
 
 } // namespace wizard
