@@ -7,6 +7,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <cmath>
 
 ctlDataEntryGrid::ctlDataEntryGrid(QWidget* parent)
     : QWidget(parent)
@@ -35,7 +36,11 @@ ctlDataEntryGrid::ctlDataEntryGrid(QWidget* parent)
     setRows(2);
 }
 
-void ctlDataEntryGrid::resizeEvent(QResizeEvent*) { grid->setGeometry(rect()); }
+void ctlDataEntryGrid::resizeEvent(QResizeEvent*)
+{
+    grid->setGeometry(rect());
+    emit Resize();
+}
 
 // ---- typing -----------------------------------------------------------------
 
@@ -259,6 +264,15 @@ long ctlDataEntryGrid::GridLineWidth() const { return grid->GridLineWidth(); }
 void ctlDataEntryGrid::setGridLineWidth(long v) { grid->setGridLineWidth(v); }
 long ctlDataEntryGrid::GridLinesFixed() const { return grid->GridLinesFixed(); }
 void ctlDataEntryGrid::setGridLinesFixed(long v) { grid->setGridLinesFixed(v); }
+Integer ctlDataEntryGrid::FontSize() const { return Integer(std::lround(grid->font().pointSizeF())); }
+
+void ctlDataEntryGrid::setFontSize(Integer New_FontSize)
+{
+    QFont f = grid->font();
+    f.setPointSize(New_FontSize);
+    grid->setFont(f);
+}
+
 long ctlDataEntryGrid::GridLines() const { return grid->GridLines(); }
 void ctlDataEntryGrid::setGridLines(long v) { grid->setGridLines(v); }
 OleColor ctlDataEntryGrid::GridColorFixed() const { return grid->GridColorFixed(); }
@@ -344,9 +358,45 @@ void ctlDataEntryGrid::setRedraw(bool v) { grid->setRedraw(v); }
 long ctlDataEntryGrid::MouseRow() const { return grid->MouseRow(); }
 long ctlDataEntryGrid::MouseCol() const { return grid->MouseCol(); }
 
+namespace {
+
+// The merge marks are only kept, but for the rows and columns there are.
+void checkMergeIndex(long Index, long count)
+{
+    if (Index < 0 || Index >= count)
+        throw GridError::SubscriptOutOfRange();
+}
+
+} // namespace
+
+bool ctlDataEntryGrid::MergeRow(long Index) const
+{
+    checkMergeIndex(Index, grid->Rows());
+    return mMergeRow.value(Index, false);
+}
+
+void ctlDataEntryGrid::setMergeRow(long Index, bool v)
+{
+    checkMergeIndex(Index, grid->Rows());
+    mMergeRow[Index] = v;
+}
+
+bool ctlDataEntryGrid::MergeCol(long Index) const
+{
+    checkMergeIndex(Index, grid->Cols());
+    return mMergeCol.value(Index, false);
+}
+
+void ctlDataEntryGrid::setMergeCol(long Index, bool v)
+{
+    checkMergeIndex(Index, grid->Cols());
+    mMergeCol[Index] = v;
+}
+
 bool ctlDataEntryGrid::CellFontStrikeThrough() const { return grid->CellFontStrikeThrough(); }
 void ctlDataEntryGrid::setCellFontStrikeThrough(bool v) { grid->setCellFontStrikeThrough(v); }
 long ctlDataEntryGrid::Col() const { return grid->Col(); }
 void ctlDataEntryGrid::setCol(long v) { grid->setCol(v); }
 long ctlDataEntryGrid::Row() const { return grid->Row(); }
 void ctlDataEntryGrid::setRow(long v) { grid->setRow(v); }
+void ctlDataEntryGrid::SetBackColor(OleColor colour) { grid->setBackColor(colour); }

@@ -4,6 +4,7 @@
 #include "core/store/GridText.h"
 #include "gui/controls/OleColor.h"
 
+#include <QHash>
 #include <QVector>
 #include <QWidget>
 
@@ -33,6 +34,8 @@ public:
     // nothing.
     bool bLoading = false;
 
+    QString SaveKey() const { return mSaveKey; }
+    void setSaveKey(const QString& sVal) { mSaveKey = sVal; }
     long CellWidth() const;
     long CellTop() const;
     long CellLeft() const;
@@ -56,6 +59,8 @@ public:
     void setGridLineWidth(long New_GridLineWidth);
     long GridLinesFixed() const;
     void setGridLinesFixed(long New_GridLinesFixed);
+    Integer FontSize() const; // rounded to whole points
+    void setFontSize(Integer New_FontSize);
     long GridLines() const;
     void setGridLines(long New_GridLines);
     OleColor GridColorFixed() const;
@@ -116,6 +121,13 @@ public:
     void setRedraw(bool New_Redraw);
     long MouseRow() const;
     long MouseCol() const;
+    // Kept only; cells are never merged.
+    bool MergeRow(long Index) const;
+    void setMergeRow(long Index, bool New_MergeRow);
+    bool MergeCol(long Index) const;
+    void setMergeCol(long Index, bool New_MergeCol);
+    long MergeCells() const { return mMergeCells; }
+    void setMergeCells(long New_MergeCells) { mMergeCells = New_MergeCells; }
     bool CellFontStrikeThrough() const;
     void setCellFontStrikeThrough(bool New_CellFontStrikeThrough);
     long Col() const;
@@ -127,6 +139,7 @@ public:
     // Numbers first by value, then texts by character code; the sign turned
     // round when descending.
     Integer CompRows(long Row1, long Row2, Integer Column, bool bDescending) const;
+    void SetBackColor(OleColor colour);
 
 signals:
     void EnterCell();
@@ -134,6 +147,7 @@ signals:
     void Click();
     void SelChange();
     void RowColChange();
+    void Resize();
     void MouseUp(int Button, int Shift, float X, float Y);
     void MouseMove(int Button, int Shift, float X, float Y);
     void MouseDown(int Button, int Shift, float X, float Y);
@@ -161,9 +175,13 @@ private:
     void PaintColBackColors();
 
     FlexGrid* grid;
+    QString mSaveKey;
     QString mSavedText;
     OleColor mSavedColor = 0;
     bool mFresh = false;
     QVector<OleColor> mColColors;
     QVector<bool> mColNumeric;
+    QHash<long, bool> mMergeRow;
+    QHash<long, bool> mMergeCol;
+    long mMergeCells = 0;
 };
