@@ -80,6 +80,7 @@ void DisplayLayout::AdjustForScreenRes()
     const int widthTwips = screen ? PixelsToTwips(screen->geometry().width()) : LargeScreenTwips + 1;
     sizes = SizeSetFor(widthTwips, programSettings().glngPlayerDisplay);
     setDefaultLooks();
+    AdjustBlindsFont();
     AdjustGridDisplays();
 }
 
@@ -192,11 +193,13 @@ void DisplayLayout::SetScreenAll()
     QFrame* frame = w.display.frameAll;
     frame->hide();
     apply(LayoutScreenAll(layoutInput()));
+    AdjustChipsAndPayoutsFontAll();
     frame->show();
 }
 
 void DisplayLayout::SetScreenBasic()
 {
+    AdjustChipsFontBasic();
     apply(LayoutScreenBasic(layoutInput()));
     w.display.frameAll->show();
 }

@@ -8,6 +8,8 @@
 #include <QString>
 
 class FlexGrid;
+class QLabel;
+class QWidget;
 class frmMain;
 
 // Places the rotating screens of the tournament window: each screen's own
@@ -20,6 +22,9 @@ class RotatingLayouts : public QObject {
     Q_OBJECT
 public:
     explicit RotatingLayouts(frmMain& window);
+
+    // Centres the control on the container's width.
+    static void CenterControl(const QWidget& container, QWidget& control);
 
     void SetScreenSummary();
     void SetScreenSummary4();

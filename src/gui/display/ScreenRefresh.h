@@ -26,6 +26,7 @@ public:
     const ProgramSettings* settings;
 
     // The window's parts the refresh calls at their places.
+    std::function<void()> AdjustBlindsFont = [] {};
     std::function<void()> AdjustBreakLabel = [] {};
     std::function<void()> DisplayGrid = [] {};
 
