@@ -66,6 +66,11 @@ void ExportGridToCsv(const GridText& grid, const QString& DefaultName, const QSt
     writeAndReport(*file, text);
 }
 
+void ExportDataEntryGridToCsv(const GridText& grid, const QString& DefaultName, const QString& FormatName)
+{
+    ExportGridToCsv(grid, DefaultName, FormatName);
+}
+
 void ExportTextFile(const QString& text, const QString& DefaultName)
 {
     const std::optional<QString> file = AskExportFileName(DefaultName);

@@ -16,6 +16,8 @@ class Recordset;
 
 // A grid as shown; FormatName "" for the plain format or "HPT" for results.
 void ExportGridToCsv(const GridText& grid, const QString& DefaultName, const QString& FormatName);
+// The same for a data-entry grid, step for step.
+void ExportDataEntryGridToCsv(const GridText& grid, const QString& DefaultName, const QString& FormatName);
 // A text box's text.
 void ExportTextFile(const QString& text, const QString& DefaultName);
 // The players of a league (0 = every player), restricted to one tournament's

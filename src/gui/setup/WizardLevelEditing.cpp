@@ -87,7 +87,7 @@ void frmAddEditTournament::cmdUndoLevels_Click()
 
 void frmAddEditTournament::cmdExport_Click()
 {
-    ExportGridToCsv(*gridLevels, txtName->text() + QStringLiteral(" Levels.csv"), QString());
+    ExportDataEntryGridToCsv(*gridLevels, txtName->text() + QStringLiteral(" Levels.csv"), QString());
 }
 
 void frmAddEditTournament::cmdAddEditReminder_Click()
