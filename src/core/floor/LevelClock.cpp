@@ -26,6 +26,11 @@ void LevelClock::command(Work&& work)
     mView.clockChanged();
 }
 
+void LevelClock::StartClock()
+{
+    command([this] { startClock(); });
+}
+
 void LevelClock::ClockStart()
 {
     command([this] { startClock(); });

@@ -51,8 +51,9 @@ class LevelClock {
 public:
     LevelClock(OpenTournament& t, ProgramSettings& settings, SteadyClock& clock, LevelClockView& view);
 
-    // The director's start (or continue; a countdown at 0:00 starts its full
-    // length again), then the start sound.
+    // Start (or continue); a countdown at 0:00 starts its full length again.
+    void StartClock();
+    // The director's start: StartClock, then the start sound.
     void ClockStart();
     void ClockPause();
     // Stopped at the full length of the current level or break.
@@ -69,6 +70,8 @@ public:
     void ResetTourney();
     // Works out the next-break texts again.
     void AdjustBreakLabel();
+    // 1 "Clock: Running", 0 "Clock: Not Running", anything else nothing.
+    void SetClockCaption(int intType);
 
     bool running() const { return mCountdown.running(); }
     Long secondsLeft() const { return mCountdown.secondsLeft(); }
@@ -85,8 +88,6 @@ private:
     template <typename Work>
     void command(Work&& work);
     void endOfLevel(std::optional<qint64> zeroMs);
-    // 1 "Clock: Running", 0 "Clock: Not Running", anything else nothing.
-    void SetClockCaption(int intType);
     void runEffects();
     void pause();
     void resetTimer();
