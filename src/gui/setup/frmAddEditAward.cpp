@@ -66,8 +66,14 @@ frmAddEditAward::frmAddEditAward(Long LeagueID, QWidget* parent)
     buttons->addWidget(cmdCancel);
     root->addLayout(buttons);
 
-    // The two options exclude each other: the bounty's turning is enough.
-    connect(optBounty, &QRadioButton::toggled, this, &frmAddEditAward::showKind);
+    connect(optBounty, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            optBounty_Click();
+    });
+    connect(optAward, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            optAward_Click();
+    });
     connect(cmdOK, &QPushButton::clicked, this, &frmAddEditAward::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -78,6 +84,10 @@ frmAddEditAward::frmAddEditAward(Long LeagueID, QWidget* parent)
     optBounty->setChecked(true);
     setMinimumWidth(380);
 }
+
+void frmAddEditAward::optBounty_Click() { showKind(true); }
+
+void frmAddEditAward::optAward_Click() { showKind(false); }
 
 void frmAddEditAward::showKind(bool bounty)
 {

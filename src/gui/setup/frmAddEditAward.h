@@ -41,6 +41,8 @@ public:
     void cmdOK_Click();
 
 private:
+    void optBounty_Click();
+    void optAward_Click();
     // A bounty takes a player, an award a description.
     void showKind(bool bounty);
 };
