@@ -57,20 +57,21 @@ void ScreenController::SetScreen(bool bReset)
         w->show();
     setScreenObjects(screen);
 
-    if (bReset || mblnRelayoutNeeded) {
+    if (bReset || mblnRelayoutAfterBasic || mblnRelayoutAfterSummary) {
         mblnSummary5Placed = false;
         fullLayout();
-        mblnRelayoutNeeded = false;
+        mblnRelayoutAfterBasic = false;
+        mblnRelayoutAfterSummary = false;
     }
 
     if (screen == Summary3Screen) {
         basicLayout();
-        mblnRelayoutNeeded = true;
+        mblnRelayoutAfterBasic = true;
     } else if (screen != PlayersScreen) {
         mPanels.grid->hide();
         layoutScreen(screen);
         if (screen == Summary2Screen || screen == Summary5Screen)
-            mblnRelayoutNeeded = true;
+            mblnRelayoutAfterSummary = true;
         if (screen == RulesScreen || screen == CustomMessageScreen)
             loadRichText(screen);
         if (screen == ManagerReportScreen)

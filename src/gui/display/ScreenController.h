@@ -52,9 +52,8 @@ public:
 
     bool mblnDisplayTimerReset = false;
     bool mblnScrolling = false;
-    // Summary Style 2, 3 or 5 moved the standard screen's controls: the
-    // next screen takes the full layout.
-    bool mblnRelayoutNeeded = false;
+    bool mblnRelayoutAfterBasic = false;
+    bool mblnRelayoutAfterSummary = false;
     bool mblnSummary5Placed = false;
 
 private:
