@@ -161,8 +161,17 @@ public:
     void setGridLinesFixed(long New_GridLinesFixed);
     long GridLineWidth() const { return mGridLineWidth; }
     void setGridLineWidth(long New_GridLineWidth);
+    // Where texts wrap at word breaks: Wordwrap, in every cell;
+    // FixedRowsWordwrap, in the fixed rows only (captions of two lines over
+    // data that keeps to one). A text that does not wrap stays on one line
+    // and, when wider than its cell, ends in an ellipsis.
     bool Wordwrap() const { return mWordwrap; }
     void setWordwrap(bool New_Wordwrap);
+    bool FixedRowsWordwrap() const { return mFixedRowsWordwrap; }
+    void setFixedRowsWordwrap(bool New_FixedRowsWordwrap);
+    // The cell's text as the cell shows it: whole where it wraps, otherwise
+    // on one line and cut to the cell's width with an ellipsis.
+    QString ShownText(long Row, long Col) const;
     // 0 free, 1 whole rows, 2 whole columns.
     long SelectionMode() const { return mSelectionMode; }
     void setSelectionMode(long New_SelectionMode);
@@ -230,6 +239,8 @@ private:
     QTableView* viewOf(long row, long col) const;
     QList<QTableView*> views() const;
     void paintCell(QPainter* painter, const QRect& rect, int row, int col) const;
+    bool wrapsRow(long row) const;
+    QString fitText(const QString& text, const QFont& font, int width, long row) const;
 
     void checkRow(long row) const;
     void checkCol(long col) const;
@@ -301,6 +312,7 @@ private:
     long mGridLinesFixed = 2;
     long mGridLineWidth = 1;
     bool mWordwrap = false;
+    bool mFixedRowsWordwrap = false;
     long mSelectionMode = 0;
     bool mAllowBigSelection = true;
     long mFocusRect = 1;

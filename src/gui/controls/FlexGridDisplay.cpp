@@ -5,6 +5,7 @@
 #include "core/store/Nz.h"
 #include "gui/controls/FlexGridParts.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <QScrollBar>
 #include <algorithm>
@@ -12,6 +13,8 @@
 using namespace FlexGridParts;
 
 namespace {
+
+constexpr int TextMargin = 3; // pixels between a cell's text and its sides
 
 int alignmentFlags(int code, const QString& text)
 {
@@ -330,8 +333,9 @@ void FlexGrid::paintCell(QPainter* painter, const QRect& rect, int row, int col)
         painter->setFont(f);
         painter->setPen(textColour);
         const int align = fixed ? (mFixedAlign[col] < 0 ? mColAlign[col] : mFixedAlign[col]) : mColAlign[col];
-        painter->drawText(rect.adjusted(3, 1, -3, -1),
-                          alignmentFlags(align, text) | (mWordwrap ? Qt::TextWordWrap : Qt::TextSingleLine), text);
+        const QRect inside = rect.adjusted(TextMargin, 1, -TextMargin, -1);
+        painter->drawText(inside, alignmentFlags(align, text) | (wrapsRow(row) ? Qt::TextWordWrap : Qt::TextSingleLine),
+                          fitText(text, f, inside.width(), row));
     }
 
     const long lines = fixed ? mGridLinesFixed : mGridLines;
@@ -355,6 +359,26 @@ void FlexGrid::paintCell(QPainter* painter, const QRect& rect, int row, int col)
         painter->drawRect(rect.adjusted(1, 1, -2, -2));
     }
     painter->restore();
+}
+
+bool FlexGrid::wrapsRow(long row) const { return mWordwrap || (mFixedRowsWordwrap && row < mFixedRows); }
+
+QString FlexGrid::fitText(const QString& text, const QFont& font, int width, long row) const
+{
+    if (wrapsRow(row))
+        return text;
+    QString line = text; // one line: breaks and tabs show as blanks
+    for (QChar& c : line)
+        if (c.isSpace())
+            c = u' ';
+    return QFontMetrics(font).elidedText(line, Qt::ElideRight, width);
+}
+
+QString FlexGrid::ShownText(long Row, long Col) const
+{
+    checkRow(Row);
+    checkCol(Col);
+    return fitText(TextMatrix(Row, Col), font(), colPixels(Col) - 2 * TextMargin, Row);
 }
 
 void FlexGrid::setBackColor(OleColor c)
@@ -415,6 +439,11 @@ void FlexGrid::setGridLineWidth(long v)
 void FlexGrid::setWordwrap(bool v)
 {
     mWordwrap = v;
+    updateAllViews();
+}
+void FlexGrid::setFixedRowsWordwrap(bool v)
+{
+    mFixedRowsWordwrap = v;
     updateAllViews();
 }
 void FlexGrid::setSelectionMode(long v)

@@ -60,8 +60,9 @@ frmStats::frmStats(QWidget* parent)
     grid = new FlexGrid(this);
     grid->setObjectName(QStringLiteral("grid"));
     grid->setFont(QFont(QStringLiteral("Times New Roman"), 9));
-    // The header row is two lines high: the longer captions wrap.
-    grid->setWordwrap(true);
+    // The header row is two lines high: the longer captions wrap. The names
+    // keep to one line.
+    grid->setFixedRowsWordwrap(true);
     btnExport = flatButton(this, QStringLiteral("btnExport"), QStringLiteral("Export"));
     btnClose = flatButton(this, QStringLiteral("btnClose"), QStringLiteral("Close"));
 

@@ -295,3 +295,34 @@ TEST_F(FlexGridTest, RowsComeAndGoWithTheirTextsAndFillStyleCoversTheRange)
     EXPECT_EQ(grid->CellBackColor(2, 2), 0u);
     EXPECT_FALSE(grid->CellFontStrikeThrough(1, 0));
 }
+
+TEST_F(FlexGridTest, TextsWrapWhereTheGridSaysAndElseKeepToOneLineEndingInAnEllipsis)
+{
+    const QString longText = QStringLiteral("Bartholomew O'Hara-Llewellyn, \"Bart\" Jr.");
+    grid->setColWidth(1, 600);
+    grid->setTextMatrix(0, 1, longText);
+    grid->setTextMatrix(1, 1, longText);
+    grid->setTextMatrix(2, 1, QStringLiteral("Al"));
+    grid->setTextMatrix(3, 1, QStringLiteral("A\nB"));
+    struct Case {
+        bool all, fixedRows;
+        bool headerWraps, dataWraps;
+    };
+    const Case cases[] = {{false, false, false, false}, {false, true, true, false}, {true, false, true, true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.all << c.fixedRows);
+        grid->setWordwrap(c.all);
+        grid->setFixedRowsWordwrap(c.fixedRows);
+        for (const auto& [row, wraps] : {std::pair {0L, c.headerWraps}, std::pair {1L, c.dataWraps}}) {
+            const QString shown = grid->ShownText(row, 1);
+            if (wraps) {
+                EXPECT_EQ(shown, longText);
+            } else {
+                EXPECT_TRUE(shown.endsWith(u'…')) << shown.toStdString();
+                EXPECT_TRUE(longText.startsWith(shown.chopped(1))) << shown.toStdString();
+            }
+        }
+        EXPECT_EQ(grid->ShownText(2, 1), QStringLiteral("Al"));
+        EXPECT_EQ(grid->ShownText(3, 1), c.dataWraps ? QStringLiteral("A\nB") : QStringLiteral("A B"));
+    }
+}

@@ -152,3 +152,19 @@ TEST_F(frmStatsTest, HeaderClicksSortOnTheNumbersAndTheExportHoldsTheTextsShown)
         lines[1].startsWith("\"Al\",\"2\",\"40\",\"54\",\"107\",\"168.1\",\"67.25\",\"1.00\",\"0\",\"0\",\"2\","));
     EXPECT_TRUE(lines[3].startsWith("\"Cy\",\"1\",\"20\",\"1,500\",\"1,500\",\"7400.0\",\"1480.00\",\"3.00\","));
 }
+
+TEST_F(frmStatsTest, NamesKeepToOneLineWhileTheHeadersWrap)
+{
+    const QString longName = QStringLiteral("Bartholomew O'Hara-Llewellyn, \"Bart\" Jr.");
+    addPlayer(longName, {league});
+    frmStats w;
+    w.Form_Load();
+    const FlexGrid& g = *w.grid;
+    EXPECT_EQ(g.ShownText(0, 2), QStringLiteral("Total Buyin $"));
+    long row = 1;
+    while (row < g.Rows() && g.TextMatrix(row, 0) != longName)
+        ++row;
+    ASSERT_LT(row, g.Rows());
+    const QString shown = g.ShownText(row, 0);
+    EXPECT_TRUE(shown.endsWith(u'…') && longName.startsWith(shown.chopped(1))) << shown.toStdString();
+}
