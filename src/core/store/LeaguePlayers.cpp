@@ -15,16 +15,24 @@ PlayerDetails ReadPlayerDetails(Database& db, Long PlayerID)
     return player;
 }
 
-void UpdatePlayerDetails(Database& db, Long PlayerID, const PlayerDetails& player)
+void UpdatePlayerDetails(Database& db, Long PlayerID, const PlayerDetails& stored, const PlayerDetails& edited)
 {
-    QString sql = QStringLiteral("UPDATE tblPlayer SET PlayerName = ?");
-    QVariantList values {player.PlayerName};
-    for (std::size_t i = 0; i < PlayerDetailColumns.size(); ++i) {
-        sql += QStringLiteral(", %1 = ?").arg(QLatin1String(PlayerDetailColumns[i]));
-        values << player.Details[i];
-    }
+    QStringList assignments;
+    QVariantList values;
+    const auto changed = [&](const char* column, const QString& before, const QString& after) {
+        if (after == before)
+            return;
+        assignments << QStringLiteral("%1 = ?").arg(QLatin1String(column));
+        values << after;
+    };
+    changed("PlayerName", stored.PlayerName, edited.PlayerName);
+    for (std::size_t i = 0; i < PlayerDetailColumns.size(); ++i)
+        changed(PlayerDetailColumns[i], stored.Details[i], edited.Details[i]);
+    if (assignments.isEmpty())
+        return;
     values << PlayerID;
-    db.execute(sql + QStringLiteral(" WHERE PlayerID = ?"), values);
+    db.execute(QStringLiteral("UPDATE tblPlayer SET %1 WHERE PlayerID = ?").arg(assignments.join(QStringLiteral(", "))),
+               values);
 }
 
 Long AddNewPlayer(Database& db, Long LeagueID, const PlayerDetails& player)

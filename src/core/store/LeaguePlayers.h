@@ -24,8 +24,10 @@ struct PlayerDetails {
 // A player's name and details. A key without a row raises DatabaseError.
 PlayerDetails ReadPlayerDetails(Database& db, Long PlayerID);
 
-// Stores the name and every detail of the player in one statement.
-void UpdatePlayerDetails(Database& db, Long PlayerID, const PlayerDetails& player);
+// Stores, in one statement, the name and the details that the edit changed
+// from the stored ones (as ReadPlayerDetails gave them); the others keep their
+// stored values, Null included.
+void UpdatePlayerDetails(Database& db, Long PlayerID, const PlayerDetails& stored, const PlayerDetails& edited);
 
 // Adds a player with his details as a member of the league, both rows in one
 // transaction; gives the new player's key.

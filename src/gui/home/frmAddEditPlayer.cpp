@@ -5,6 +5,7 @@
 #include "core/store/NameValidation.h"
 #include "core/store/OpenTournament.h"
 #include "gui/controls/ListFillers.h"
+#include "gui/controls/TypedLength.h"
 #include "gui/home/HomeWidgets.h"
 
 #include <QComboBox>
@@ -67,7 +68,7 @@ frmAddEditPlayer::frmAddEditPlayer(QWidget* parent)
         const QString name = QString::fromLatin1(f.name);
         f.box = new QLineEdit(frameDetails);
         f.box->setObjectName(name);
-        f.box->setMaxLength(f.maxLength);
+        SetTypedMaxLength(f.box, f.maxLength);
         auto* caption = new QLabel(QString::fromLatin1(f.label), frameDetails);
         caption->setObjectName(QStringLiteral("lbl") + name.mid(3));
         caption->setBuddy(f.box);
@@ -144,7 +145,7 @@ bool frmAddEditPlayer::eventFilter(QObject* watched, QEvent* event)
 void frmAddEditPlayer::txtLastName_LostFocus()
 {
     if (txtPlayer->text().trimmed().isEmpty())
-        txtPlayer->setText((txtFirstName->text() + QLatin1Char(' ') + txtLastName->text()).trimmed());
+        SetTextWhole(txtPlayer, (txtFirstName->text() + QLatin1Char(' ') + txtLastName->text()).trimmed());
 }
 
 void frmAddEditPlayer::cmdOK_Click()
@@ -181,8 +182,8 @@ PlayerDetails frmAddEditPlayer::Details() const
 
 void frmAddEditPlayer::setDetails(const PlayerDetails& player)
 {
-    txtPlayer->setText(player.PlayerName);
+    SetTextWhole(txtPlayer, player.PlayerName);
     const auto boxes = detailBoxes();
     for (std::size_t i = 0; i < boxes.size(); ++i)
-        boxes[i]->setText(player.Details[i]);
+        SetTextWhole(boxes[i], player.Details[i]);
 }

@@ -55,6 +55,8 @@ public:
     void cmdOK_Click();
 
     // The name and the ten detail boxes, in the order of PlayerDetailColumns.
+    // The boxes' length limits hold for typing only: setDetails shows stored
+    // values whole, however long.
     PlayerDetails Details() const;
     void setDetails(const PlayerDetails& player);
 

@@ -115,4 +115,41 @@ TEST_F(PlayerDialogTest, EditPlayerDetailsStoresOnlyWhatIsConfirmed)
     EXPECT_THROW(EditPlayerDetails(999, QStringLiteral("Nobody"), name, email), DatabaseError);
 }
 
+TEST_F(PlayerDialogTest, AnEditKeepsWhatTheDirectorLeftAsStoredLongValuesAndNullsIncluded)
+{
+    // Imported data: longer than the boxes take when typed into.
+    const QString longName = QStringLiteral("Zoë O'Hara, \"Ace\" ").repeated(8).left(125) + u'!';
+    const QString longEmail = QString(47, u'z') + QStringLiteral("@example.org");
+    ASSERT_EQ(longName.size(), 126);
+    ASSERT_EQ(longEmail.size(), 59);
+    db.execute(QStringLiteral("UPDATE tblPlayer SET PlayerName = ?, Email = ? WHERE PlayerID = ?"),
+               {longName, longEmail, ann});
+
+    OnNextDialog<frmAddEditPlayer>([&](frmAddEditPlayer& d) {
+        EXPECT_EQ(d.txtPlayer->text(), longName);
+        EXPECT_EQ(d.txtEmail->text(), longEmail);
+        d.txtPlayer->end(false);
+        QTest::keyClicks(d.txtPlayer, QStringLiteral("x")); // no room to type more
+        EXPECT_EQ(d.txtPlayer->text(), longName);
+        QTest::keyClicks(d.txtCity, QStringLiteral("Montreal"));
+        d.cmdOK->click();
+    });
+    QString name, email;
+    ASSERT_TRUE(EditPlayerDetails(ann, longName, name, email));
+    EXPECT_EQ(name, longName);
+    EXPECT_EQ(email, longEmail);
+
+    Recordset rs = db.query(QStringLiteral("SELECT * FROM tblPlayer WHERE PlayerID = ?"), {ann});
+    EXPECT_EQ(rs.value(QStringLiteral("PlayerName")).toString(), longName);
+    for (const char* column : PlayerDetailColumns) {
+        const QVariant value = rs.value(QString::fromLatin1(column));
+        if (column == QLatin1String("Email"))
+            EXPECT_EQ(value.toString(), longEmail);
+        else if (column == QLatin1String("City"))
+            EXPECT_EQ(value.toString(), QStringLiteral("Montreal"));
+        else
+            EXPECT_TRUE(value.isNull()) << column;
+    }
+}
+
 } // namespace
