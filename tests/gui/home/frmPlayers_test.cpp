@@ -81,14 +81,17 @@ protected:
                         .arg(rs.value(QStringLiteral("TotalChipValue")).toDouble());
         return rows;
     }
-    // The stored awards "description holder", by description.
+    // The stored awards "description dollars points holder", by description.
     QStringList storedAwards()
     {
         QStringList rows;
         for (Recordset rs = db.query(QStringLiteral("SELECT * FROM tblAward ORDER BY Description")); !rs.eof();
              rs.moveNext())
-            rows << QStringLiteral("%1 %2").arg(rs.value(QStringLiteral("Description")).toString(),
-                                                rs.value(QStringLiteral("AwardedToPlayerID")).toString());
+            rows << QStringLiteral("%1 %2 %3 %4")
+                        .arg(rs.value(QStringLiteral("Description")).toString())
+                        .arg(rs.value(QStringLiteral("Payout")).toDouble())
+                        .arg(rs.value(QStringLiteral("Points")).toDouble())
+                        .arg(rs.value(QStringLiteral("AwardedToPlayerID")).toString());
         return rows;
     }
 
@@ -150,11 +153,11 @@ TEST_P(BountyTest, TheAutomaticBountyFollowsItsType)
 INSTANTIATE_TEST_SUITE_P(
     Types, BountyTest,
     ::testing::Values(BountyCase {0, Prompter::Answer::Yes, false, false, {}},
-                      BountyCase {1, Prompter::Answer::Yes, false, true, {QStringLiteral("Bounty on bob 0")}},
+                      BountyCase {1, Prompter::Answer::Yes, false, true, {QStringLiteral("Bounty on bob 5 2 0")}},
                       BountyCase {1, Prompter::Answer::No, false, true, {}},
-                      BountyCase {2, Prompter::Answer::No, false, false, {QStringLiteral("Bounty on bob 0")}},
-                      BountyCase {2, Prompter::Answer::Yes, true, false, {QStringLiteral("Old bounty 0")}},
-                      BountyCase {1, Prompter::Answer::Yes, true, false, {QStringLiteral("Old bounty 0")}}));
+                      BountyCase {2, Prompter::Answer::No, false, false, {QStringLiteral("Bounty on bob 5 2 0")}},
+                      BountyCase {2, Prompter::Answer::Yes, true, false, {QStringLiteral("Old bounty 9 0 0")}},
+                      BountyCase {1, Prompter::Answer::Yes, true, false, {QStringLiteral("Old bounty 9 0 0")}}));
 
 TEST_F(PlayersWindowTest, ATakenOutEntrantsAwardsAreFreedAndAnUnwonBountyOnHimGoes)
 {
@@ -171,8 +174,8 @@ TEST_F(PlayersWindowTest, ATakenOutEntrantsAwardsAreFreedAndAnUnwonBountyOnHimGo
 
     EXPECT_EQ(storedEntrants(), QStringList {QStringLiteral("Ann 0 0")});
     EXPECT_EQ(storedAwards(),
-              (QStringList {QStringLiteral("Bounty on Ann 0"), QStringLiteral("Bounty on Cy %1").arg(ann),
-                            QStringLiteral("High hand 0")}));
+              (QStringList {QStringLiteral("Bounty on Ann 5 1 0"), QStringLiteral("Bounty on Cy 5 1 %1").arg(ann),
+                            QStringLiteral("High hand 20 1 0")}));
     EXPECT_EQ(openTournament().gintAwardCount(), 3);
 }
 
