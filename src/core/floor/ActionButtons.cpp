@@ -2,6 +2,7 @@
 
 #include "core/floor/EntryOptions.h"
 #include "core/floor/FloorEntries.h"
+#include "core/floor/SeatingEngine.h"
 #include "core/store/OpenTournament.h"
 
 ActionButtonStates ActionButtonsFor(const OpenTournament& t, Integer index)
@@ -19,6 +20,7 @@ ActionButtonStates ActionButtonsFor(const OpenTournament& t, Integer index)
     s.BuyinCaption = p.TotalBuyin == 0 ? QStringLiteral("Buyin") : QStringLiteral("Rebuy");
     s.BuyinEnabled = offer.Buyin || offer.Rebuy;
     s.AddonEnabled = offer.Addon;
+    s.AssignSeatEnabled = CanBeSeated(p);
     s.EliminateIsDefault = NumberFinished(t) > 0;
     return s;
 }

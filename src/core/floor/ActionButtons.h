@@ -16,6 +16,7 @@ struct ActionButtonStates {
     bool BuyinEnabled = false;
     bool AddonEnabled = false;
     bool MoreEnabled = true;
+    bool AssignSeatEnabled = true; // "Assign this Player a Seat..." of the More menu
     bool EliminateIsDefault = false; // else Buyin is the default button
 };
 

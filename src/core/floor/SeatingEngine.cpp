@@ -30,8 +30,6 @@ struct Occupancy {
     }
 };
 
-bool stillIn(const PlayerRecord& p) { return p.Finish == 0; }
-
 // The first empty table, or 0.
 Integer firstEmptyTable(const Occupancy& o)
 {
@@ -73,6 +71,8 @@ Spread spreadOf(const Occupancy& o, Integer ppt)
 
 } // namespace
 
+bool CanBeSeated(const PlayerRecord& p) { return p.Finish == 0; }
+
 QString NoSeatsPerTableMessage() { return QStringLiteral("Set at least one seat per table in the tournament set-up."); }
 
 bool HasSeatsPerTable(const OpenTournament& t) { return t.gintPlayersPerTable >= 1; }
@@ -103,7 +103,7 @@ ChangedPlayers AssignSeatsAll(OpenTournament& t, RandomSource& rnd)
             long r = Draw(rnd, static_cast<int>(left));
             for (long i = 1; i <= count; ++i) {
                 PlayerRecord& p = t.gtypPlayers[i];
-                if (p.Table != 0 || !stillIn(p) || --r > 0)
+                if (p.Table != 0 || !CanBeSeated(p) || --r > 0)
                     continue;
                 p.Table = static_cast<Integer>(table);
                 p.Seat = static_cast<Integer>(seat);
@@ -126,7 +126,7 @@ ChangedPlayers AssignSeatsNew(OpenTournament& t, Integer intTable, RandomSource&
 
     for (long i = 1; i <= count; ++i) {
         const PlayerRecord& p = t.gtypPlayers[i];
-        if (p.Table != intTable || !stillIn(p))
+        if (p.Table != intTable || !CanBeSeated(p))
             continue;
 
         Integer least = ppt;
@@ -186,7 +186,7 @@ ChangedPlayers BalanceTables(OpenTournament& t, RandomSource& rnd)
             break;
         QList<long> atFullest;
         for (long i = 1; i <= t.gintPlayerCount(); ++i)
-            if (t.gtypPlayers[i].Table == s.FullestTable && stillIn(t.gtypPlayers[i]))
+            if (t.gtypPlayers[i].Table == s.FullestTable && CanBeSeated(t.gtypPlayers[i]))
                 atFullest.append(i);
         const long k = static_cast<long>(RoundHalfEven(double(s.Max - s.Min) / 2.0));
         for (long n = 0; n < k && !atFullest.isEmpty(); ++n) {
@@ -245,14 +245,14 @@ QList<long> PlayersStillIn(const OpenTournament& t)
 {
     QList<long> players;
     for (long i = 1; i <= t.gintPlayerCount(); ++i)
-        if (stillIn(t.gtypPlayers[i]))
+        if (CanBeSeated(t.gtypPlayers[i]))
             players.append(i);
     return players;
 }
 
 ChangedPlayers MovePlayerTo(OpenTournament& t, long index, Integer table, Integer seat)
 {
-    if (!t.gtypPlayers.contains(index) || !stillIn(t.gtypPlayers[index]))
+    if (!t.gtypPlayers.contains(index) || !CanBeSeated(t.gtypPlayers[index]))
         return {};
     PlayerRecord& p = t.gtypPlayers[index];
     p.Table = table;

@@ -8,6 +8,7 @@
 
 class OpenTournament;
 class RandomSource;
+struct PlayerRecord;
 
 // Seating the open tournament's players at tables of gintPlayersPerTable
 // seats: initial seating, late entrants, breaking up and balancing tables,
@@ -16,6 +17,9 @@ class RandomSource;
 // entries to store; the caller stores them together (StoreSeatingChange).
 // A player who is out (Finish not 0) is never given a seat.
 using ChangedPlayers = std::set<long>;
+
+// Whether a player can be given a seat: only while he is still in.
+bool CanBeSeated(const PlayerRecord& p);
 
 // The message for a tournament without seats at its tables; every seating
 // command refuses to run then.

@@ -8,8 +8,10 @@
 #include "gui/controls/FlexGrid.h"
 #include "gui/display/DisplayLayout.h"
 #include "gui/display/ScreenController.h"
+#include "gui/floor/MainMenus.h"
 #include "gui/floor/frmMain.h"
 
+#include <QAction>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QTimer>
@@ -178,6 +180,7 @@ void PlayersGridPart::ShowButtons(bool)
     f.cmdBuyin->setEnabled(s.BuyinEnabled);
     f.cmdAddon->setEnabled(s.AddonEnabled);
     f.cmdMore->setEnabled(s.MoreEnabled);
+    w.menus->action(QStringLiteral("mnMovePlayer"))->setEnabled(s.AssignSeatEnabled);
     f.cmdEliminate->setDefault(s.EliminateIsDefault);
     f.cmdBuyin->setDefault(!s.EliminateIsDefault);
 

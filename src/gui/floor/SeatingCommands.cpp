@@ -130,7 +130,7 @@ void SeatingCommands::DropTable()
 void SeatingCommands::MovePlayer(long intPlayerIndex)
 {
     const OpenTournament& t = openTournament();
-    if (intPlayerIndex < 1 || intPlayerIndex > t.gintPlayerCount())
+    if (intPlayerIndex < 1 || intPlayerIndex > t.gintPlayerCount() || !CanBeSeated(t.gtypPlayers[intPlayerIndex]))
         return;
     const QList<SeatRef> seats = OpenSeats(t);
     QStringList lines;

@@ -23,13 +23,13 @@ TEST(ActionButtons, CaptionsStatesAndDefaultByPlayer)
         const char* eliminate;
         bool eliminateOn;
         const char* buyin;
-        bool buyinOn, addonOn;
+        bool buyinOn, addonOn, seatOn;
     };
     const Case cases[] = {
-        {1, "&Eliminate", true, "Buyin", true, false}, // not bought in
-        {2, "&Eliminate", true, "Rebuy", false, true}, // rebuys closed: no stale "Buyin"
-        {3, "Un-&Eliminate", false, "Rebuy", false, false}, // the winner
-        {4, "Un-&Eliminate", true, "Rebuy", false, false},
+        {1, "&Eliminate", true, "Buyin", true, false, true}, // not bought in
+        {2, "&Eliminate", true, "Rebuy", false, true, true}, // rebuys closed: no stale "Buyin"
+        {3, "Un-&Eliminate", false, "Rebuy", false, false, false}, // the winner
+        {4, "Un-&Eliminate", true, "Rebuy", false, false, false},
     };
     for (const Case& c : cases) {
         const ActionButtonStates s = ActionButtonsFor(t, c.player);
@@ -38,6 +38,7 @@ TEST(ActionButtons, CaptionsStatesAndDefaultByPlayer)
         EXPECT_EQ(s.BuyinCaption, QString::fromLatin1(c.buyin)) << c.player;
         EXPECT_EQ(s.BuyinEnabled, c.buyinOn) << c.player;
         EXPECT_EQ(s.AddonEnabled, c.addonOn) << c.player;
+        EXPECT_EQ(s.AssignSeatEnabled, c.seatOn) << c.player; // no seat for a player who is out
         EXPECT_TRUE(s.MoreEnabled);
         EXPECT_TRUE(s.EliminateIsDefault); // someone has finished
     }

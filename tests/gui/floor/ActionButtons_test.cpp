@@ -3,6 +3,7 @@
 #include "core/store/ExportFormats.h"
 #include "gui/controls/FlexGrid.h"
 #include "gui/display/PlayersGridPart.h"
+#include "gui/floor/SeatingCommands.h"
 
 #include <QPushButton>
 #include <QTimer>
@@ -96,4 +97,28 @@ TEST_F(ActionButtonsTest, TheEliminateButtonTakesTheSelectedPlayerOut)
             out = t.gtypPlayers[i].PlayerID;
     EXPECT_EQ(out, id);
     EXPECT_FALSE(buttons()->isVisible());
+}
+
+TEST_F(ActionButtonsTest, APlayerWhoIsOutIsNotOfferedASeat)
+{
+    showActive();
+    w->RefreshScreens(true);
+    openTournament().gintPlayersPerTable = 4;
+    QStringList offered;
+    w->seating->pickSeat = [&offered](const QStringList& seats) {
+        offered = seats;
+        return std::optional<int>();
+    };
+    QAction* assignSeat = action("mnMovePlayer");
+    for (const Integer finish : {0, 3}) {
+        clickCell(1, 1);
+        const long index = w->FindPlayerIndex();
+        ASSERT_GT(index, 0);
+        openTournament().gtypPlayers[index].Finish = finish;
+        clickCell(1, 1);
+        EXPECT_EQ(assignSeat->isEnabled(), finish == 0) << finish;
+        offered.clear();
+        w->seating->MovePlayer(index);
+        EXPECT_EQ(offered.isEmpty(), finish != 0) << finish;
+    }
 }
