@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 
 QLabel* NamedLabel(QWidget* parent, const QString& name, const QString& caption)
@@ -23,4 +24,14 @@ QHBoxLayout* OkCancelRow(QDialog* dialog, QPushButton*& cmdOK, QPushButton*& cmd
     row->addWidget(cmdOK);
     row->addWidget(cmdCancel);
     return row;
+}
+
+void ShowEveryRow(QListWidget* list)
+{
+    const int frame = 2 * list->frameWidth();
+    int height = frame;
+    for (int r = 0; r < list->count(); ++r)
+        height += list->sizeHintForRow(r) + 2 * list->spacing();
+    list->setMinimumHeight(height);
+    list->setMinimumWidth(list->sizeHintForColumn(0) + frame);
 }

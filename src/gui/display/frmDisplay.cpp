@@ -64,6 +64,9 @@ frmDisplay::frmDisplay(QWidget* parent)
     connect(cmdOK, &QPushButton::clicked, this, &frmDisplay::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmDisplay::cmdCancel_Click);
     Form_Load();
+    // All sixteen screens of every phase show at once.
+    for (QListWidget* list : lstScreens)
+        ShowEveryRow(list);
 }
 
 void frmDisplay::Form_Load()

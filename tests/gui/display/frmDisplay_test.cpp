@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -110,4 +111,20 @@ TEST_F(frmDisplayTest, AcceptsRoundedSecondsAndWritesThe65KeysInOrder)
     EXPECT_EQ(ReadIniValue("Display", "SecondsForRotation", ""), "59");
     EXPECT_EQ(ReadIniValue("Display", "ScreensToRotate1-7", ""), "1");
     EXPECT_EQ(ReadIniValue("Display", "ScreensToRotate1-0", ""), "0");
+}
+
+TEST_F(frmDisplayTest, EveryListShowsAllSixteenScreensWithoutScrollingOnA1024x768Screen)
+{
+    dialog->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
+    constexpr int TitleAndTaskBars = 80;
+    EXPECT_LE(dialog->width(), 1024);
+    EXPECT_LE(dialog->height(), 768 - TitleAndTaskBars);
+    for (const QListWidget* list : dialog->lstScreens) {
+        EXPECT_EQ(list->verticalScrollBar()->maximum(), 0) << list->objectName().toStdString();
+        EXPECT_EQ(list->horizontalScrollBar()->maximum(), 0) << list->objectName().toStdString();
+        for (int r = 0; r < list->count(); ++r)
+            EXPECT_TRUE(list->viewport()->rect().contains(list->visualItemRect(list->item(r))))
+                << list->item(r)->text().toStdString();
+    }
 }
