@@ -47,6 +47,18 @@ Prompter* gPrompter = &gConsolePrompter;
 
 } // namespace
 
+FontChoice KeptFontChoice(const FontChoice& stored, const FontChoice& shown, const FontChoice& answered)
+{
+    FontChoice kept = answered;
+    if (answered.Name == shown.Name && !stored.Name.isEmpty())
+        kept.Name = stored.Name;
+    if (answered.Bold == shown.Bold && answered.Italic == shown.Italic) {
+        kept.Bold = stored.Bold;
+        kept.Italic = stored.Italic;
+    }
+    return kept;
+}
+
 Prompter& prompter() { return *gPrompter; }
 
 void setPrompter(Prompter* p) { gPrompter = p ? p : &gConsolePrompter; }

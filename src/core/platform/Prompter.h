@@ -15,6 +15,12 @@ struct FontChoice {
     bool operator==(const FontChoice&) const = default;
 };
 
+// The font an OK in the picker stands for. The picker shows the nearest
+// installed family, and that family's nearest style, in place of a stored one
+// it lacks; the family and the style the user left as the picker showed them
+// stay as stored, so that changing only the size changes only the size.
+FontChoice KeptFontChoice(const FontChoice& stored, const FontChoice& shown, const FontChoice& answered);
+
 // Message boxes, questions and input boxes. Logic talks to this interface so
 // it can be driven by a scripted double in tests; the windows install the
 // real one at start-up.
@@ -48,8 +54,8 @@ public:
     // The colour picker opened on a colour number (0x00BBGGRR); the colour
     // chosen, or nothing when the user cancels.
     virtual std::optional<quint32> chooseColor(quint32 initial) = 0;
-    // The font picker, screen fonts only, opened on a font; the font chosen,
-    // or nothing when the user cancels.
+    // The font picker, screen fonts only, opened on a font; the font chosen
+    // (as KeptFontChoice keeps it), or nothing when the user cancels.
     virtual std::optional<FontChoice> chooseFont(const FontChoice& initial) = 0;
 };
 

@@ -146,6 +146,14 @@ void frmFontsAndColors::applyEntry(Integer index)
     ApplyScreenObjectFont(mWindow.Window, table.gtypScreenObjects[index]);
 }
 
+void frmFontsAndColors::showResized(Integer index)
+{
+    applyEntry(index);
+    // The screen is laid out again, so that the control is measured with
+    // its new font or caption rather than clipped to its old size.
+    mWindow.SwitchView(cmbScreen->currentData().toInt());
+}
+
 void frmFontsAndColors::cmdEdit_Click()
 {
     const Integer index = selectedEntry();
@@ -158,7 +166,7 @@ void frmFontsAndColors::cmdEdit_Click()
     if (!box.mbOKed)
         return;
     e.LabelText = box.txtLabel->text();
-    applyEntry(index);
+    showResized(index);
 }
 
 void frmFontsAndColors::cmdFont_Click()
@@ -175,7 +183,7 @@ void frmFontsAndColors::cmdFont_Click()
     e.FontName = chosen->Name;
     e.FontBold = chosen->Bold;
     e.FontItalic = chosen->Italic;
-    applyEntry(index);
+    showResized(index);
 }
 
 void frmFontsAndColors::pickColor(QVariant ScreenObject::*member)

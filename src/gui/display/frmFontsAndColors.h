@@ -74,6 +74,9 @@ private:
     // The selected entry's index in the table, 0 when none.
     Integer selectedEntry() const;
     void applyEntry(Integer index);
+    // Applies an entry whose font or caption changed, and lays the screen
+    // out again around it.
+    void showResized(Integer index);
     void pickColor(QVariant ScreenObject::*member);
 
     FontsEditorWindow mWindow;

@@ -8,7 +8,9 @@
 #include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
+#include <QFontDatabase>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -30,6 +32,8 @@ std::optional<QString> chosenFile(const QString& chosen)
         return std::nullopt;
     return chosen;
 }
+
+FontChoice choiceOf(const QFont& font) { return {font.family(), font.pointSizeF(), font.bold(), font.italic()}; }
 
 } // namespace
 
@@ -93,11 +97,20 @@ std::optional<FontChoice> MessagePrompter::chooseFont(const FontChoice& initial)
         start.setPointSizeF(initial.Size);
     start.setBold(initial.Bold);
     start.setItalic(initial.Italic);
-    bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, start, owner(), title(), QFontDialog::ScalableFonts);
-    if (!ok)
+    // A family that is not installed opens on the one that stands in for it
+    // on the screen, with the stored style where that family has it.
+    if (!QFontDatabase::hasFamily(initial.Name))
+        start.setFamily(QFontInfo(start).family());
+    QFontDialog dialog(owner());
+    dialog.setObjectName(QStringLiteral("FontDialog"));
+    dialog.setWindowTitle(title());
+    // Qt's own dialog, so that what it first shows can be read back.
+    dialog.setOptions(QFontDialog::ScalableFonts | QFontDialog::DontUseNativeDialog);
+    dialog.setCurrentFont(start);
+    const FontChoice shown = choiceOf(dialog.currentFont());
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return FontChoice {chosen.family(), chosen.pointSizeF(), chosen.bold(), chosen.italic()};
+    return KeptFontChoice(initial, shown, choiceOf(dialog.selectedFont()));
 }
 
 std::optional<QString> MessagePrompter::openFileName(const QString& filter, const QString& fileName,

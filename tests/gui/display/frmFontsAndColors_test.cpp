@@ -4,10 +4,15 @@
 #include "core/display/ScreenObjects.h"
 #include "gui/display/ScreenController.h"
 #include "gui/floor/FloorCommands.h"
+#include "gui/platform/MessagePrompter.h"
 
 #include "../floor/MainWindowFixture.h"
+#include "WindowTestHelpers.h"
 
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFontDialog>
+#include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -204,4 +209,56 @@ TEST_F(frmFontsAndColorsTest, ResetThenOkStoresEveryEntrysDefaultLook)
                             {QStringLiteral("Timer Label")});
     EXPECT_EQ(rs.value("FontColor").toString(), entry("Timer Label").DefaultFontColor.toString());
     EXPECT_EQ(rs.value("FontSize").toInt(), entry("Timer Label").DefaultFontSize);
+}
+
+TEST_F(frmFontsAndColorsTest, OnlyTheSizeChangedInThePickerKeepsAStoredFamilyThatIsNotInstalled)
+{
+    MessagePrompter picker; // the program's own font picker
+    setPrompter(&picker);
+    open();
+    select("Chip Amount");
+    ScreenObject& chips = entry("Chip Amount");
+    chips.FontName = QStringLiteral("Zrv Missing Face");
+    chips.FontSize = 14;
+    chips.FontBold = true;
+    chips.FontItalic = false;
+    QFont opened;
+    OnNextDialog<QFontDialog>([&opened](QFontDialog& dialog) {
+        opened = dialog.currentFont();
+        for (auto* edit : dialog.findChildren<QLineEdit*>())
+            if (qobject_cast<const QIntValidator*>(edit->validator())) { // the size box
+                edit->selectAll();
+                QTest::keyClicks(edit, QStringLiteral("20"));
+            }
+        QTest::mouseClick(dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+    });
+    QTest::mouseClick(editor->cmdFont, Qt::LeftButton);
+    setPrompter(&prompts);
+
+    EXPECT_EQ(opened.pointSize(), 14);
+    EXPECT_TRUE(opened.bold());
+    EXPECT_FALSE(opened.italic());
+    EXPECT_EQ(chips.FontName, "Zrv Missing Face");
+    EXPECT_EQ(chips.FontSize, 20);
+    EXPECT_TRUE(chips.FontBold);
+    EXPECT_FALSE(chips.FontItalic);
+    EXPECT_EQ(control_<QLabel>("lblChipAmount(6)")->font().family(), "Zrv Missing Face");
+}
+
+TEST_F(frmFontsAndColorsTest, TheEditedElementIsMeasuredAgainAtOnce)
+{
+    showActive();
+    w->resize(1280, 1024);
+    open();
+    select("Timer Label");
+    answerLabel(QStringLiteral("Time Remaining in This Level"));
+    QTest::mouseClick(editor->cmdEdit, Qt::LeftButton);
+    select("Blinds Value");
+    prompts.fonts = {FontChoice {QStringLiteral("DejaVu Sans"), 60, true, false}};
+    QTest::mouseClick(editor->cmdFont, Qt::LeftButton);
+    for (const char* name : {"lblTimerCap", "lblBlinds"}) {
+        const QLabel* label = control_<QLabel>(name);
+        EXPECT_GE(label->width(), label->sizeHint().width()) << name;
+        EXPECT_GE(label->height(), label->sizeHint().height()) << name;
+    }
 }
