@@ -363,6 +363,10 @@ QByteArray FakeResultsService::answer(const QByteArray& method, const QString& t
     if (observer)
         observer(call);
     switch (how.behaviour) {
+    case Behaviour::StoreThenClose:
+        accountReply(call);
+        close = true;
+        return {};
     case Behaviour::Close:
         close = true;
         return {};

@@ -8,6 +8,7 @@
 #include <QScopeGuard>
 #include <QTimer>
 #include <QXmlStreamWriter>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -49,6 +50,36 @@ public:
 };
 
 QString hostOf(const QUrl& url) { return url.host().isEmpty() ? url.toString() : url.host(); }
+
+// A request body that can be read once. When a connection closes before
+// its answer, the network layer sends the request again by rewinding its
+// body; this one cannot be rewound, so a call that may already have been
+// stored is never sent twice, and the lost answer becomes an error.
+class OneShotBody : public QIODevice {
+public:
+    explicit OneShotBody(const QByteArray& bytes)
+        : m_bytes(bytes)
+    {
+        open(QIODevice::ReadOnly);
+    }
+    bool isSequential() const override { return true; }
+    qint64 bytesAvailable() const override { return m_bytes.size() - m_read + QIODevice::bytesAvailable(); }
+    bool reset() override { return false; }
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override
+    {
+        const qint64 n = std::min(maxSize, qint64(m_bytes.size()) - m_read);
+        std::copy_n(m_bytes.constData() + m_read, n, data);
+        m_read += n;
+        return n;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    QByteArray m_bytes;
+    qint64 m_read = 0;
+};
 
 } // namespace
 
@@ -168,6 +199,12 @@ QString SoapClient::Call(const QString& operation, const QList<SoapValue>& argum
     QNetworkRequest request(m_endpoint);
     request.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("text/xml; charset=utf-8"));
     request.setRawHeader("SOAPAction", QByteArray("\"") + found->action.toUtf8() + "\"");
+    // Every call on a connection of its own, closed after the answer: a
+    // connection kept from an earlier call may have been dropped by the
+    // site meanwhile, and a call on it would fail without having arrived.
+    m_network->clearConnectionCache();
+    request.setRawHeader("Connection", "close");
+    request.setAttribute(QNetworkRequest::Http2AllowedAttribute, false);
     int status = 0;
     const QByteArray reply = transfer(request, &body, status);
     return ReadSoapReply(*found, reply, status);
@@ -176,7 +213,17 @@ QString SoapClient::Call(const QString& operation, const QList<SoapValue>& argum
 QByteArray SoapClient::transfer(QNetworkRequest& request, const QByteArray* body, int& httpStatus)
 {
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::SameOriginRedirectPolicy);
-    QNetworkReply* reply = body ? m_network->post(request, *body) : m_network->get(request);
+    QNetworkReply* reply = nullptr;
+    if (body) {
+        // Reading a description may be repeated; a call is sent exactly once.
+        request.setHeader(QNetworkRequest::ContentLengthHeader, body->size());
+        request.setAttribute(QNetworkRequest::DoNotBufferUploadDataAttribute, true);
+        auto* once = new OneShotBody(*body);
+        reply = m_network->post(request, once);
+        once->setParent(reply);
+    } else {
+        reply = m_network->get(request);
+    }
     const auto release = qScopeGuard([reply] { reply->deleteLater(); });
 
     QEventLoop loop;
@@ -204,6 +251,10 @@ QByteArray SoapClient::transfer(QNetworkRequest& request, const QByteArray* body
                             .arg(std::chrono::duration_cast<std::chrono::seconds>(m_options.timeout).count()));
     }
     httpStatus = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (reply->error() == QNetworkReply::ContentReSendError)
+        throw SoapError(QStringLiteral("%1 closed the connection without answering.  The call was not sent again: it "
+                                       "may have arrived, so look on the web site before trying it once more.")
+                            .arg(host));
     if (reply->error() != QNetworkReply::NoError && httpStatus == 0)
         throw SoapError(QStringLiteral("%1 cannot be reached: %2").arg(host, reply->errorString()));
     return reply->readAll();

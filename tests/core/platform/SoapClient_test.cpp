@@ -147,7 +147,7 @@ TEST_F(SoapClientCalls, FailuresBecomeErrorsThatSayWhatWentWrong)
         {Behaviour::Fault, QStringLiteral("Database offline"),
          QStringLiteral("fault in TestConnection: Database offline")},
         {Behaviour::Garbage, QString(), QStringLiteral("not readable XML")},
-        {Behaviour::Close, QString(), QStringLiteral("cannot be reached")},
+        {Behaviour::Close, QString(), QStringLiteral("closed the connection without answering")},
         {Behaviour::Silent, QString(), QStringLiteral("did not answer within 0 seconds")},
     };
     for (const Case& c : cases) {

@@ -187,7 +187,7 @@ TEST_F(WebEmailWindow, TheServiceSendsSeparatelyOrToTheGroupAndKeepsTheSettingsO
     prompts.messages.clear();
     QTest::mouseClick(window->cmdEmail, Qt::LeftButton);
     ASSERT_EQ(prompts.messages.size(), 1);
-    EXPECT_TRUE(prompts.messages[0].contains(QStringLiteral("cannot be reached")));
+    EXPECT_TRUE(prompts.messages[0].contains(QStringLiteral("closed the connection without answering")));
     EXPECT_EQ(ReadSetting(SubjectKey), QStringLiteral("To all"));
     EXPECT_TRUE(window->isEnabled());
 }

@@ -137,7 +137,7 @@ TEST_F(WebPostingWindow, RefusedRowsLostConnectionsNoPlayersAndBadNamesEachStopW
           QStringLiteral("0 of 1 player results of Lost were uploaded. Delete it from the league home page and post "
                          "it again."),
           QStringLiteral("0 of 1 selected tournaments posted.")},
-         QStringLiteral("cannot be reached")},
+         QStringLiteral("closed the connection without answering")},
         {QStringLiteral("Empty"),
          false,
          {QStringLiteral("0 of 1 selected tournaments posted.")},
@@ -273,4 +273,23 @@ TEST_F(WebPostingWindow, LeagueDetailsAreSavedWithThirteenArgumentsAndRefreshedF
     EXPECT_TRUE(prompts.messages[0].contains(QStringLiteral("cannot be read")));
     EXPECT_EQ(window->txtCity->text(), QStringLiteral("kept"));
     EXPECT_TRUE(window->isEnabled());
+}
+
+TEST_F(WebPostingWindow, ACallStoredByTheServiceWhoseAnswerIsLostIsSentOnceAndNotMarkedPosted)
+{
+    tournament(QStringLiteral("Jan"), QStringLiteral("2026-01-09 00:00:00"), {QStringLiteral("Ann")});
+    loggedIn();
+    fake.script(QStringLiteral("InsertWebTournament"), {Behaviour::StoreThenClose, {}});
+    select(window->lstTournamentsNotPosted, {QStringLiteral("Jan")});
+    QTest::mouseClick(window->cmdPost, Qt::LeftButton);
+
+    EXPECT_EQ(fake.operationsCalled().count(QStringLiteral("InsertWebTournament")), 1);
+    EXPECT_EQ(fake.account().tournaments.size(), 1);
+    EXPECT_FALSE(fake.operationsCalled().contains(QStringLiteral("InsertWebPlayerResult4")));
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_TRUE(prompts.messages[0].contains(QStringLiteral("closed the connection without answering")))
+        << prompts.messages[0].toStdString();
+    EXPECT_EQ(EntryTexts(window->lstTournamentsNotPosted), QStringList {QStringLiteral("Jan")});
+    EXPECT_EQ(window->lstTournamentsPosted->count(), 0);
+    EXPECT_EQ(logLines().back(), QStringLiteral("0 of 1 selected tournaments posted."));
 }

@@ -137,7 +137,7 @@ TEST_F(frmWebResultsManagerTest, ARefusedLoginIsLoggedAndFailuresAreShownWithThe
     const Case cases[] = {
         {{Behaviour::Fault, QStringLiteral("Database offline")}, QStringLiteral("Database offline")},
         {{Behaviour::Garbage, {}}, QStringLiteral("not readable XML")},
-        {{Behaviour::Close, {}}, QStringLiteral("cannot be reached")},
+        {{Behaviour::Close, {}}, QStringLiteral("closed the connection without answering")},
         {{Behaviour::Silent, {}}, QStringLiteral("did not answer")},
         {{Behaviour::Reply, QStringLiteral("0")}, QStringLiteral("cannot be read")},
         {{Behaviour::Reply, QStringLiteral("0|forty-two")}, QStringLiteral("cannot be read")},
