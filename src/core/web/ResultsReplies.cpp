@@ -117,7 +117,9 @@ QList<WebTournament> ReadTournamentList(const QString& reply)
 WebLeagueRecord ReadLeagueRecord(const QString& payload)
 {
     const QStringList f = payload.split(ListSeparator);
-    if (f.size() < 11)
+    // More fields than the record has mean a field that holds the separator:
+    // read by position, every field after it would land in the wrong box.
+    if (f.size() != 11)
         throw SoapError(UnreadableLeague);
     return {f[0], readFlag(f[1]), readFlag(f[2]), f[3], f[4], f[5], f[6], f[7], f[8], f[9], f[10]};
 }

@@ -63,6 +63,6 @@ struct WebLeagueRecord {
     QString firstName;
     QString lastName;
 };
-// Reads the payload of GetWebLeague3. Throws SoapError for fewer than 11
-// fields or a flag that is not a Boolean.
+// Reads the payload of GetWebLeague3. Throws SoapError for any number of
+// fields but 11 or a flag that is not a Boolean.
 WebLeagueRecord ReadLeagueRecord(const QString& payload);

@@ -37,15 +37,6 @@ QList<ListItem> PostedLocalTournaments(Database& db, Long LeagueID, bool NewestF
     return posted;
 }
 
-QString UnpostableNameMessage(const QString& name)
-{
-    if (!name.contains(ListSeparator))
-        return {};
-    return QStringLiteral("The tournament \"%1\" cannot be posted: the league home page cannot list a name that "
-                          "holds \"%2\". Rename the tournament to post it.")
-        .arg(name, ListSeparator);
-}
-
 WebTournamentUpload ReadTournamentUpload(Database& db, Long TournamentID)
 {
     WebTournamentUpload upload;

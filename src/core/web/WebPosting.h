@@ -31,10 +31,6 @@ QList<ListItem> WithoutPosted(QList<ListItem> local, const QStringList& postedNa
 // of TournamentListItems; every local tournament of a posted name is listed.
 QList<ListItem> PostedLocalTournaments(Database& db, Long LeagueID, bool NewestFirst, const QStringList& postedNames);
 
-// A name the home page's tournament list could not hold, because it holds
-// the list separator: the message that refuses it, or "" for a good name.
-QString UnpostableNameMessage(const QString& name);
-
 struct WebTournamentUpload {
     QDate day; // invalid: no date
     QList<WebPlayerResult> results; // one per entry, web tournament number 0

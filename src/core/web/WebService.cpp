@@ -23,6 +23,27 @@ QList<SoapValue> withLogin(const WebAccount& account, const QList<SoapValue>& re
 
 qint16 flag(bool value) { return value ? 1 : 0; }
 
+// A text the service hands back as an item of a list, where the list
+// separator inside it would split it and shift every item after it.
+struct ListedText {
+    QString owner; // what holds it, as the user knows it: "The League Message box"
+    QString text;
+};
+
+// Refuses the call before anything is sent when one of the texts holds the
+// list separator.
+void checkListedTexts(const QList<ListedText>& texts)
+{
+    for (const ListedText& t : texts) {
+        if (t.text.contains(ListSeparator))
+            throw SoapError(QStringLiteral("%1 holds \"%2\", which the results web site uses to separate the items "
+                                           "of its lists.  Nothing was sent.  Please take \"%2\" out and try again.")
+                                .arg(t.owner, ListSeparator));
+    }
+}
+
+QString box(const char* label) { return QStringLiteral("The %1 box").arg(QLatin1String(label)); }
+
 } // namespace
 
 const QList<WebOperation>& WebOperations()
@@ -84,6 +105,14 @@ QString GetWebLeague3(SoapClient& client, const WebAccount& account)
 
 QString UpdateWebLeagueInfo3(SoapClient& client, const WebAccount& account, const WebLeagueRecord& league)
 {
+    checkListedTexts({{box("League Name"), league.leagueName},
+                      {box("City/Region"), league.city},
+                      {box("State"), league.state},
+                      {box("Country"), league.country},
+                      {box("League Message"), league.message},
+                      {box("League Homepage Password"), league.viewerPassword},
+                      {box("Manager First"), league.firstName},
+                      {box("Manager Last"), league.lastName}});
     return call(client, "UpdateWebLeagueInfo3",
                 withAccount(account,
                             {league.city, league.state, league.country, league.message, flag(league.showManagerName),
@@ -99,6 +128,7 @@ QString GetWebTournaments(SoapClient& client, const WebAccount& account)
 QString InsertWebTournament(SoapClient& client, const WebAccount& account, const QString& name, Long tournamentId,
                             const QDate& date)
 {
+    checkListedTexts({{QStringLiteral("The name of the tournament \"%1\"").arg(name), name}});
     return call(client, "InsertWebTournament",
                 withAccount(account, {name, QString::number(tournamentId), WebDateText(date)}));
 }

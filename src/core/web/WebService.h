@@ -9,7 +9,10 @@
 // The operations of the results web service, each called with its
 // arguments in the service's order and types. Every call gives the whole
 // reply (code, separator, payload) and throws SoapError when the service
-// cannot be reached or its answer is no reply.
+// cannot be reached or its answer is no reply. A text that the service lists
+// back (a tournament name, the league's details) and that holds the list
+// separator is refused with SoapError naming where it came from, before
+// anything is sent.
 
 // What the account calls send: the login and password accepted by the last
 // successful login, and the account's web league number.

@@ -218,8 +218,8 @@ void frmWebResultsManager::LoadLeagueDetails()
     const QString reply = WebService::GetWebLeague3(client(), account());
     if (refused(reply))
         return;
-    ShowMessage(QStringLiteral("League details retrieved."), false);
     const WebLeagueRecord league = ReadLeagueRecord(StripResultCode(reply));
+    ShowMessage(QStringLiteral("League details retrieved."), false);
     lblWebLeagueName->setText(league.leagueName);
     txtLeagueName->setText(league.leagueName);
     chkDisplayManagerName->setChecked(league.showManagerName);
@@ -278,11 +278,6 @@ WalkStep frmWebResultsManager::PostTournament(int Index)
     qsizetype uploaded = 0;
     qsizetype total = 0;
     try {
-        const QString unpostable = UnpostableNameMessage(name);
-        if (!unpostable.isEmpty()) {
-            messageWhileBusy(unpostable);
-            return {};
-        }
         WebTournamentUpload upload = ReadTournamentUpload(gobjDatabase(), id);
         if (upload.results.isEmpty()) {
             messageWhileBusy(QStringLiteral("A tournament you selected does not contain any players to upload."));

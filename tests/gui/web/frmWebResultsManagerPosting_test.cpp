@@ -1,6 +1,7 @@
 #include "frmWebResultsManagerFixture.h"
 
 #include <QCheckBox>
+#include <functional>
 
 namespace {
 
@@ -144,8 +145,8 @@ TEST_F(WebPostingWindow, RefusedRowsLostConnectionsNoPlayersAndBadNamesEachStopW
          QStringLiteral("A tournament you selected does not contain any players to upload.")},
         {QStringLiteral("A,,,~~~B"),
          false,
-         {QStringLiteral("0 of 1 selected tournaments posted.")},
-         QStringLiteral("\"A,,,~~~B\" cannot be posted")},
+         {QStringLiteral("Uploading tournament A,,,~~~B..."), QStringLiteral("0 of 1 selected tournaments posted.")},
+         QStringLiteral("The name of the tournament \"A,,,~~~B\" holds \",,,~~~\"")},
     };
     qsizetype seen = logLines().size();
     for (const Case& c : cases) {
@@ -264,15 +265,64 @@ TEST_F(WebPostingWindow, LeagueDetailsAreSavedWithThirteenArgumentsAndRefreshedF
     EXPECT_EQ(window->txtViewerPassword->text(), QStringLiteral("open sesame"));
     EXPECT_TRUE(window->chkDisplayManagerEmail->isChecked());
 
-    // Ten fields cannot be read; the boxes stay as they are.
-    fake.script(QStringLiteral("GetWebLeague3"),
-                {Behaviour::Reply, QStringLiteral("0|") + QStringList(10, QStringLiteral("x")).join(ListSeparator)});
+    // A record of ten or twelve fields (a field that held the separator)
+    // cannot be read; no box changes.
     type(window->txtCity, QStringLiteral("kept"));
-    QTest::mouseClick(window->cmdRefreshLeague, Qt::LeftButton);
-    ASSERT_EQ(prompts.messages.size(), 1);
-    EXPECT_TRUE(prompts.messages[0].contains(QStringLiteral("cannot be read")));
-    EXPECT_EQ(window->txtCity->text(), QStringLiteral("kept"));
-    EXPECT_TRUE(window->isEnabled());
+    for (qsizetype fields : {10, 12}) {
+        SCOPED_TRACE(fields);
+        QStringList record = fake.account().leagueFields;
+        record.insert(6, QStringLiteral("soon"));
+        fake.script(QStringLiteral("GetWebLeague3"),
+                    {Behaviour::Reply, QStringLiteral("0|") + record.mid(0, fields).join(ListSeparator)});
+        prompts.messages.clear();
+        QTest::mouseClick(window->cmdRefreshLeague, Qt::LeftButton);
+        ASSERT_EQ(prompts.messages.size(), 1);
+        EXPECT_TRUE(prompts.messages[0].contains(QStringLiteral("cannot be read")));
+        EXPECT_EQ(window->txtCity->text(), QStringLiteral("kept"));
+        EXPECT_EQ(window->txtFirstName->text(), QStringLiteral("Pat"));
+        EXPECT_EQ(window->txtViewerPassword->text(), QStringLiteral("open sesame"));
+        EXPECT_NE(logLines().back(), QStringLiteral("League details retrieved."));
+        EXPECT_TRUE(window->isEnabled());
+    }
+}
+
+TEST_F(WebPostingWindow, ALeagueDetailHoldingTheListSeparatorIsRefusedNamingItsBoxAndNothingIsSent)
+{
+    loggedIn();
+    window->optMessage->setChecked(true);
+    const QString separated = QStringLiteral("see you,,,~~~soon");
+    struct Case {
+        QString box;
+        std::function<void(const QString&)> set;
+    };
+    const Case cases[] = {
+        {QStringLiteral("League Name"), [&](const QString& t) { type(window->txtLeagueName, t); }},
+        {QStringLiteral("City/Region"), [&](const QString& t) { type(window->txtCity, t); }},
+        {QStringLiteral("State"), [&](const QString& t) { type(window->txtState, t); }},
+        {QStringLiteral("Country"), [&](const QString& t) { type(window->txtCountry, t); }},
+        {QStringLiteral("League Message"), [&](const QString& t) { window->txtLeagueMessage->setPlainText(t); }},
+        {QStringLiteral("League Homepage Password"), [&](const QString& t) { type(window->txtViewerPassword, t); }},
+        {QStringLiteral("Manager First"), [&](const QString& t) { type(window->txtFirstName, t); }},
+        {QStringLiteral("Manager Last"), [&](const QString& t) { type(window->txtLastName, t); }},
+    };
+    const QStringList stored = fake.account().leagueFields;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.box.toStdString());
+        c.set(separated);
+        const qsizetype callsBefore = fake.calls().size();
+        prompts.messages.clear();
+        QTest::mouseClick(window->cmdUpdateLeagueMessage, Qt::LeftButton);
+        ASSERT_EQ(prompts.messages.size(), 1);
+        EXPECT_TRUE(prompts.messages[0].startsWith(QStringLiteral("The %1 box holds \",,,~~~\"").arg(c.box)))
+            << prompts.messages[0].toStdString();
+        EXPECT_TRUE(prompts.messages[0].contains(QStringLiteral("Nothing was sent.")));
+        EXPECT_EQ(fake.calls().size(), callsBefore);
+        EXPECT_EQ(fake.account().leagueFields, stored);
+        EXPECT_TRUE(window->isEnabled());
+        c.set(QStringLiteral("see you soon"));
+    }
+    QTest::mouseClick(window->cmdUpdateLeagueMessage, Qt::LeftButton);
+    EXPECT_EQ(logLines().back(), QStringLiteral("League details updated."));
 }
 
 TEST_F(WebPostingWindow, ACallStoredByTheServiceWhoseAnswerIsLostIsSentOnceAndNotMarkedPosted)
