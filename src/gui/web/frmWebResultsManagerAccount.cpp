@@ -101,7 +101,6 @@ void frmWebResultsManager::btnWeb_Click() { OpenFileOrLink(btnWeb->Caption()); }
 void frmWebResultsManager::cmdLogin_Click()
 {
     SaveProxy();
-    bool verified = false;
     serviceCall([&] {
         if (!testConnection())
             return;
@@ -115,10 +114,11 @@ void frmWebResultsManager::cmdLogin_Click()
         mstrUserName = txtLogin->text();
         mstrPassword = txtPassword->text();
         WriteSetting(ShowWebTrialKey, 0);
-        verified = true;
         LoginSuccessful();
     });
-    if (verified)
+    // Emptied once the window has moved on to the account's pages; a login
+    // that stops before, even after the password was verified, keeps it.
+    if (!frameButtons->isHidden())
         txtPassword->clear();
 }
 

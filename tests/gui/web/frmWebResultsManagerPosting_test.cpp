@@ -230,6 +230,7 @@ TEST_F(WebPostingWindow, AnEmptyLeagueListsNothingAndARefusedTournamentListKeeps
     EXPECT_EQ(logLines().back(), QStringLiteral("Account suspended."));
     EXPECT_TRUE(window->frameLogin->isVisible());
     EXPECT_FALSE(window->frameButtons->isVisible());
+    EXPECT_EQ(window->txtPassword->text(), QStringLiteral("secret"));
 }
 
 TEST_F(WebPostingWindow, LeagueDetailsAreSavedWithThirteenArgumentsAndRefreshedFromElevenFields)
