@@ -344,3 +344,29 @@ TEST_F(WebPostingWindow, ACallStoredByTheServiceWhoseAnswerIsLostIsSentOnceAndNo
     EXPECT_EQ(window->lstTournamentsPosted->count(), 0);
     EXPECT_EQ(logLines().back(), QStringLiteral("0 of 1 selected tournaments posted."));
 }
+
+TEST_F(WebPostingWindow, PlayerResultsAnsweredWithCodeTwoAreAllSentAndReportedStored)
+{
+    tournament(QStringLiteral("Jan"), QStringLiteral("2026-01-09 00:00:00"),
+               {QStringLiteral("Ann"), QStringLiteral("Bob"), QStringLiteral("Cy")});
+    loggedIn();
+    fake.script(QStringLiteral("InsertWebPlayerResult4"), {Behaviour::Reply, QStringLiteral("2|stored")});
+    qsizetype seen = logLines().size();
+    select(window->lstTournamentsNotPosted, {QStringLiteral("Jan")});
+    QTest::mouseClick(window->cmdPost, Qt::LeftButton);
+
+    QStringList sent;
+    for (const FakeResultsService::Call& c : fake.calls())
+        if (c.operation == QLatin1String("InsertWebPlayerResult4"))
+            sent << c.arguments.value(5);
+    EXPECT_EQ(sent, (QStringList {QStringLiteral("Ann"), QStringLiteral("Bob"), QStringLiteral("Cy")}));
+    EXPECT_EQ(
+        newLogLines(seen),
+        (QStringList {QStringLiteral("Uploading tournament Jan..."), QStringLiteral("Tournament uploaded."),
+                      QStringLiteral("Uploading player result for Ann..."), QStringLiteral("Player result uploaded."),
+                      QStringLiteral("Uploading player result for Bob..."), QStringLiteral("Player result uploaded."),
+                      QStringLiteral("Uploading player result for Cy..."), QStringLiteral("Player result uploaded."),
+                      QStringLiteral("Selected tournament(s) posted.")}));
+    EXPECT_EQ(EntryTexts(window->lstTournamentsPosted), QStringList {QStringLiteral("Jan")});
+    EXPECT_FALSE(window->imgError->isVisible());
+}
