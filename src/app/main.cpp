@@ -1,5 +1,6 @@
 #include "core/floor/Levels.h"
 #include "core/platform/AppPaths.h"
+#include "core/platform/RunningLock.h"
 #include "core/store/OpenTournament.h"
 #include "core/store/TournamentStore.h"
 #include "gui/home/frmControlPanel.h"
@@ -18,17 +19,22 @@ int main(int argc, char** argv)
     // The home window decides when the program ends.
     app.setQuitOnLastWindowClosed(false);
 
-    // Held while ZRV runs, so that the upgrade program will not replace it
-    // meanwhile. A second ZRV that cannot take it goes on as before; the lock
-    // of a ZRV that ended without letting go is cleared by the next taker.
+    // Held while ZRV runs, so that a second ZRV or the upgrade program keeps
+    // away from the data folder meanwhile; the lock of a ZRV that ended
+    // without letting go is taken over.
     QLockFile running(AppPaths::runningLockFile());
-    running.setStaleLockTime(0);
-    running.tryLock(0);
+    const RunningLockAttempt lock = TakeRunningLock(running);
+
+    MessagePrompter messageBoxes;
+    setPrompter(&messageBoxes);
+    // Ends before anything opens the database the other one works on.
+    if (const QString refusal = SecondStartMessage(lock, AppPaths::dataFolder()); !refusal.isEmpty()) {
+        prompter().message(refusal);
+        return 1;
+    }
 
     DesktopLinkOpener desktopLinks;
     setLinkOpener(&desktopLinks);
-    MessagePrompter messageBoxes;
-    setPrompter(&messageBoxes);
     SystemSoundPlayer sounds;
     setSoundPlayer(&sounds);
 

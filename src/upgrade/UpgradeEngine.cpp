@@ -2,6 +2,7 @@
 
 #include "core/platform/ProgramFiles.h"
 #include "core/platform/ProgramTitle.h"
+#include "core/platform/RunningLock.h"
 #include "upgrade/FileOperations.h"
 
 #include <QDir>
@@ -78,18 +79,6 @@ QString checkProblem(const UpgradePaths& paths, FileOperations& files)
     return {};
 }
 
-QString lockProblem(const QLockFile& lock, const QString& path)
-{
-    switch (lock.error()) {
-    case QLockFile::LockFailedError:
-        return QStringLiteral("%1 is running: it holds %2.").arg(ProgramTitle(), path);
-    case QLockFile::PermissionError:
-        return QStringLiteral("Could not create the lock %1: Permission denied.").arg(path);
-    default:
-        return QStringLiteral("Could not create the lock %1.").arg(path);
-    }
-}
-
 } // namespace
 
 QString ZrvDataFolder()
@@ -118,10 +107,8 @@ UpgradeResult RunUpgrade(const UpgradePaths& paths, FileOperations& files)
     if (const QString problem = checkProblem(paths, files); !problem.isEmpty())
         return {false, failure(problem)};
     QLockFile lock(paths.lock);
-    // Only a lock whose program has ended is stale: ZRV holds it for hours.
-    lock.setStaleLockTime(0);
-    if (!lock.tryLock(0))
-        return {false, failure(lockProblem(lock, paths.lock))};
+    if (const QString problem = RunningLockProblem(TakeRunningLock(lock), paths.lock); !problem.isEmpty())
+        return {false, failure(problem)};
 
     const QFileDevice::Permissions permissions = files.permissions(paths.program);
     QString problem = backUp(files, paths.program);

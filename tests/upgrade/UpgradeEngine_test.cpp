@@ -27,6 +27,9 @@ TEST(UpgradeEngine, EachFailedCheckTouchesNothing)
          [](auto& f, auto& files) { files.unreadable.insert(f.paths.newProgram); }},
         {"The database data/zr.mdb was not found." + kHint, [](auto& f, auto&) { QFile::remove(f.paths.database); }},
         {"Zorvane is running: it holds data/zrv.lock." + kHint, [](auto& f, auto&) { f.holdLock(); }},
+        // Not a running ZRV: the system's own reason.
+        {"Could not create the lock data/gone/zrv.lock: No such file or directory." + kHint,
+         [](auto& f, auto&) { f.paths.lock = f.file(QStringLiteral("data/gone/zrv.lock")); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message.toStdString());
