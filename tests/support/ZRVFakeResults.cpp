@@ -6,6 +6,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QMap>
 #include <QMutex>
 #include <QTextStream>
 #include <cstdio>
@@ -26,8 +27,34 @@ int main(int argc, char** argv)
                                       QStringLiteral("password"), defaults.password);
     const QCommandLineOption answer(QStringLiteral("answer"), QStringLiteral("The answer to the security question."),
                                     QStringLiteral("answer"), defaults.answer);
-    parser.addOptions({port, login, password, answer});
+    const QCommandLineOption script(
+        QStringLiteral("script"),
+        QStringLiteral("How an operation is answered instead of from the account, to try failures by hand: "
+                       "Operation=reply:TEXT, fault:TEXT, garbage, close, store-then-close (stores the call, then "
+                       "closes without answering) or silent. May be given more than once."),
+        QStringLiteral("operation=how"));
+    parser.addOptions({port, login, password, answer, script});
     parser.process(app);
+
+    QMap<QString, FakeResultsService::Script> scripts;
+    for (const QString& given : parser.values(script)) {
+        const QString operation = given.section(QLatin1Char('='), 0, 0);
+        const QString how = given.section(QLatin1Char('='), 1);
+        const QString kind = how.section(QLatin1Char(':'), 0, 0);
+        const QString text = how.section(QLatin1Char(':'), 1);
+        using B = FakeResultsService::Behaviour;
+        const QMap<QString, B> kinds {{QStringLiteral("reply"), B::Reply},
+                                      {QStringLiteral("fault"), B::Fault},
+                                      {QStringLiteral("garbage"), B::Garbage},
+                                      {QStringLiteral("close"), B::Close},
+                                      {QStringLiteral("store-then-close"), B::StoreThenClose},
+                                      {QStringLiteral("silent"), B::Silent}};
+        if (operation.isEmpty() || !kinds.contains(kind)) {
+            QTextStream(stderr) << "Cannot read the script \"" << given << "\"." << Qt::endl;
+            return 2;
+        }
+        scripts.insert(operation, {kinds.value(kind), text});
+    }
 
     bool portOk = false;
     const uint portNumber = parser.value(port).toUInt(&portOk);
@@ -45,6 +72,8 @@ int main(int argc, char** argv)
     account.password = parser.value(password);
     account.answer = parser.value(answer);
     service.setAccount(account);
+    for (auto it = scripts.cbegin(); it != scripts.cend(); ++it)
+        service.script(it.key(), it.value());
 
     QTextStream out(stdout);
     out << service.address() << Qt::endl;
