@@ -15,6 +15,7 @@
 #include "gui/floor/MainMenus.h"
 
 #include <QAction>
+#include <QScopedValueRollback>
 #include <QTextEdit>
 #include <QTimer>
 
@@ -50,6 +51,7 @@ void ScreenController::Load()
 
 void ScreenController::SetScreen(bool bReset)
 {
+    const QScopedValueRollback<bool> redrawing(mblnRedrawing, true);
     const Long screen = openTournament().glngCurrentScreen;
     for (QWidget* w : mPanels.screenPanels())
         w->hide();
@@ -117,7 +119,7 @@ void ScreenController::SetViewMenu()
 
 void ScreenController::ResetDisplayTimer()
 {
-    if (mblnScrolling)
+    if (mblnScrolling || mblnRedrawing)
         return;
     mblnDisplayTimerReset = true;
     tmrDisplay->stop();

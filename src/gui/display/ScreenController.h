@@ -24,7 +24,8 @@ public:
     void SetScreen(bool bReset);
     void SwitchView(Long index);
     void SetViewMenu();
-    // Restarts the rotation interval (nothing while the grids scroll).
+    // Restarts the rotation interval (nothing while the grids scroll or the
+    // screens are redrawn).
     void ResetDisplayTimer();
     // One rotation step.
     void tmrDisplay_Timer();
@@ -52,6 +53,9 @@ public:
 
     bool mblnDisplayTimerReset = false;
     bool mblnScrolling = false;
+    // Set while the window fills or lays out its screens: a grid that moves
+    // its current cell or scrolls meanwhile is no operator action.
+    bool mblnRedrawing = false;
     bool mblnRelayoutAfterBasic = false;
     bool mblnRelayoutAfterSummary = false;
     bool mblnSummary5Placed = false;

@@ -195,7 +195,11 @@ void FloorCommands::wireGrids()
 
 void FloorCommands::grid_SelChange()
 {
-    w.ResetDisplayTimer();
+    // Only the operator's own move keeps the screen up and holds the
+    // auto-scroll; the display moving the current cell while it fills the
+    // grid starts nothing.
+    if (!w.mbSettingGridSelection)
+        w.ResetDisplayTimer();
     if (w.display.grid->Col() == PlayersGapColumn)
         w.HideSelected();
     else if (!w.mbSettingGridSelection)

@@ -38,6 +38,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QScopedValueRollback>
 #include <QTextEdit>
 #include <QTimer>
 
@@ -203,6 +204,7 @@ void frmMain::RefreshScreens(bool bRefreshTables)
 {
     // Every floor operation ends here; a screen that cannot be filled must
     // not undo the operation that came before.
+    const QScopedValueRollback<bool> redrawing(screens->mblnRedrawing, true);
     refresher->RefreshScreens(bRefreshTables);
     try {
         const Long screen = openTournament().glngCurrentScreen;

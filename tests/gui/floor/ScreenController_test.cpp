@@ -66,3 +66,37 @@ TEST_F(ScreenControllerTest, LoadsRulesAsHtmlOrPlainText)
     w->SwitchView(5);
     EXPECT_EQ(w->display.rtbCustomMessage->toPlainText(), QStringLiteral("Good luck"));
 }
+
+TEST_F(ScreenControllerTest, OnlyTheOperatorStartsOrRestartsTheRotationAndTheScrollHold)
+{
+    programSettings().gintRotateScreens = 1;
+    w->Form_Load();
+    w->RefreshScreens(true);
+    showActive();
+    QTimer* rotation = w->screens->tmrDisplay;
+    // The window's own fill moves the grid's current cell: no rotation yet.
+    EXPECT_FALSE(rotation->isActive());
+    EXPECT_FALSE(w->screens->mblnDisplayTimerReset);
+
+    FlexGrid* grid = w->display.grid;
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->CellRect(2, 0).center() - grid->viewport()->pos());
+    EXPECT_EQ(grid->Row(), 2);
+    EXPECT_TRUE(rotation->isActive());
+    EXPECT_TRUE(w->screens->mblnDisplayTimerReset);
+
+    // A buy-in's refresh, a level change, a rotation step: none restarts the
+    // interval or the hold.
+    w->screens->mblnDisplayTimerReset = false;
+    w->RefreshScreens(false);
+    w->RefreshScreens(true);
+    w->SetScreen(true);
+    w->screens->tmrDisplay_Timer();
+    EXPECT_FALSE(w->screens->mblnDisplayTimerReset);
+    EXPECT_TRUE(rotation->isActive());
+
+    // Off and on again by the rotate command.
+    action("mnRotate")->trigger();
+    EXPECT_FALSE(rotation->isActive());
+    action("mnRotate")->trigger();
+    EXPECT_TRUE(rotation->isActive());
+}
