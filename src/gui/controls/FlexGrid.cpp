@@ -80,6 +80,7 @@ FlexGrid::FlexGrid(QWidget* parent)
     connect(mTop->horizontalScrollBar(), &QScrollBar::rangeChanged, this, &FlexGrid::syncScroll);
     connect(mLeft->verticalScrollBar(), &QScrollBar::rangeChanged, this, &FlexGrid::syncScroll);
 
+    mWantedFont = font();
     setBackColorBkg(mBackColorBkg);
     applyDefaultRowHeight();
     setCols(2);
@@ -412,6 +413,8 @@ void FlexGrid::Clear()
                 else
                     delete takeItem(r, c);
     }
+    for (QTableView* v : views())
+        v->clearSpans();
     updateAllViews();
 }
 

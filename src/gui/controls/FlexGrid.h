@@ -83,6 +83,14 @@ public:
     bool CellFontStrikeThrough(long Row, long Col) const;
     void setCellFontStrikeThrough(long Row, long Col, bool New_CellFontStrikeThrough);
 
+    // A cell's own alignment (codes as ColAlignment), -1 for its column's.
+    int CellAlignment(long Row, long Col) const;
+    void setCellAlignment(long Row, long Col, int New_CellAlignment);
+    // A cell drawn across Cols columns from its own on (1: its own only).
+    // The cells it covers show nothing; Clear ends every span.
+    long CellSpan(long Row, long Col) const;
+    void setCellSpan(long Row, long Col, long Cols);
+
     // Off: changes are not drawn until it is on again (bulk fills).
     bool Redraw() const { return mRedraw; }
     void setRedraw(bool New_Redraw);
@@ -105,6 +113,16 @@ public:
     void setColAlignment(long Col, int New_ColAlignment);
     int FixedAlignment(long Col) const;
     void setFixedAlignment(long Col, int New_FixedAlignment);
+
+    // The room the columns have, in twips, with no horizontal scroll bar:
+    // the width inside the grid's frame, less a vertical scroll bar when the
+    // rows need one at the grid's size and font.
+    long InnerWidth() const;
+    // Draws in the largest size up to the font last given to the grid at
+    // which every text of up to WholeChars characters shows whole in its
+    // cell, header cells included; never below MinPoints. Longer texts, and
+    // any that still do not fit, end in an ellipsis.
+    void FitFont(int WholeChars, int MinPoints);
 
     // Wholly in view.
     bool RowIsVisible(long Row) const;
@@ -272,7 +290,14 @@ private:
     void relayoutFixed();
     void permuteDataRows(const QVector<long>& order);
 
+    // Every shown cell's text of up to wholeChars characters, and the first
+    // wholeChars characters of a longer one, fit its cell at the font.
+    bool textsFit(const QFont& font, int wholeChars) const;
+    int cellTextRoom(long row, long col) const; // pixels
+
     FlexGridDelegate* mDelegate;
+    QFont mWantedFont; // the font last given from outside
+    bool mFitting = false;
     FlexGridEdgeHeader* mTopEdge = nullptr;
     FlexGridEdgeHeader* mLeftEdge = nullptr;
     QTableView* mTop = nullptr;

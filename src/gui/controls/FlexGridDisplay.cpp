@@ -326,13 +326,16 @@ void FlexGrid::paintCell(QPainter* painter, const QRect& rect, int row, int col)
                                   : (back ? colour(back) : colour(fixed ? mBackColorFixed : mBackColor)));
     const QColor textColour
         = highlighted ? colour(mForeColorSel) : (fore ? colour(fore) : colour(fixed ? mForeColorFixed : mForeColor));
-    const QString text = it ? it->text() : QString();
+    QString text = it ? it->text() : QString();
     if (!text.isEmpty()) {
         QFont f = font();
         f.setStrikeOut(it->data(StrikeRole).toBool());
         painter->setFont(f);
         painter->setPen(textColour);
-        const int align = fixed ? (mFixedAlign[col] < 0 ? mColAlign[col] : mFixedAlign[col]) : mColAlign[col];
+        const QVariant own = it->data(AlignmentRole);
+        const int cellAlign = own.isValid() ? own.toInt() : -1;
+        const int columnAlign = fixed ? (mFixedAlign[col] < 0 ? mColAlign[col] : mFixedAlign[col]) : mColAlign[col];
+        const int align = cellAlign >= 0 ? cellAlign : columnAlign;
         const QRect inside = rect.adjusted(TextMargin, 1, -TextMargin, -1);
         painter->drawText(inside, alignmentFlags(align, text) | (wrapsRow(row) ? Qt::TextWordWrap : Qt::TextSingleLine),
                           fitText(text, f, inside.width(), row));
@@ -471,6 +474,8 @@ void FlexGrid::changeEvent(QEvent* event)
 {
     QTableWidget::changeEvent(event);
     if (event->type() == QEvent::FontChange) {
+        if (!mFitting)
+            mWantedFont = font();
         applyDefaultRowHeight();
         relayoutFixed();
     } else if (event->type() == QEvent::PaletteChange) {

@@ -16,6 +16,8 @@ QVariant FlexGridCell::data(int role) const
         return mForeColor;
     case StrikeRole:
         return mStrike;
+    case AlignmentRole:
+        return mAlignment;
     default:
         return QTableWidgetItem::data(role);
     }
@@ -37,6 +39,9 @@ void FlexGridCell::setData(int role, const QVariant& value)
     case StrikeRole:
         mStrike = value.toBool();
         break;
+    case AlignmentRole:
+        mAlignment = value.toInt();
+        break;
     default:
         QTableWidgetItem::setData(role, value);
     }
@@ -50,6 +55,7 @@ void FlexGridCell::clear()
     mBackColor = 0;
     mForeColor = 0;
     mStrike = false;
+    mAlignment = -1;
 }
 
 FlexGridDelegate::FlexGridDelegate(FlexGrid* grid)

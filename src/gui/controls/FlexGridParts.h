@@ -12,6 +12,7 @@ namespace FlexGridParts {
 constexpr int BackColorRole = Qt::UserRole + 1;
 constexpr int ForeColorRole = Qt::UserRole + 2;
 constexpr int StrikeRole = Qt::UserRole + 3;
+constexpr int AlignmentRole = Qt::UserRole + 4; // -1: as the column
 constexpr int DefaultColPixels = 65; // 975 twips
 constexpr int GeneralAlignment = 9;
 } // namespace FlexGridParts
@@ -36,6 +37,7 @@ private:
     uint mBackColor = 0;
     uint mForeColor = 0;
     bool mStrike = false;
+    int mAlignment = -1;
 };
 
 // Paints every cell of a FlexGrid, in each of its views, from the grid's own
