@@ -9,6 +9,7 @@
 namespace {
 
 constexpr int SixChips = 6;
+constexpr int BasicRightMargin = 300; // Summary Style 3: room right of the widest chip amount
 
 int whole(double twips) { return static_cast<int>(RoundHalfEven(twips)); }
 
@@ -52,6 +53,30 @@ void chipVisibility(MainLayout& l, const MainLayoutInput& in)
     }
 }
 
+// A chip or payout row that would reach into the command row is not shown:
+// what shows reads whole.
+void keepAboveCommands(MainLayout& l, int commandsTop)
+{
+    if (commandsTop <= 0)
+        return;
+    const auto clear = [commandsTop](Placed& p) {
+        if (p.Rect.top() + p.Rect.height() > commandsTop)
+            p.Visible = false;
+    };
+    for (std::size_t i = 0; i < std::size_t(ChipSlotCount); ++i) {
+        clear(l.Chip[i]);
+        clear(l.ChipPicture[i]);
+        clear(l.ChipAmount[i]);
+    }
+    clear(l.PayoutCap);
+    for (std::size_t i = 0; i < std::size_t(TopPayoutCount); ++i) {
+        // A place and its payout show together.
+        clear(l.Place[i]);
+        clear(l.Payout[i]);
+        l.Place[i].Visible = l.Payout[i].Visible = l.Place[i].Visible && l.Payout[i].Visible;
+    }
+}
+
 QSize scaled(int width, int height, double factor) { return QSize(whole(width * factor), whole(height * factor)); }
 
 } // namespace
@@ -87,6 +112,7 @@ MainLayout LayoutScreenAll(const MainLayoutInput& in)
         l.Payout[i] = Placed {rect(l.Place[i].Rect.right() + 1 + 100, top, s.Payout[i]), visible};
         top += s.Place[i].height() - 60;
     }
+    keepAboveCommands(l, in.CommandsTop);
     l.GridVisible = true;
     return l;
 }
@@ -105,14 +131,42 @@ MainLayout LayoutScreenBasic(const MainLayoutInput& in)
     l.BlindsCap = shown(rect(left, l.Timer.Rect.top() + s.Timer.height() - 60, s.BlindsCap));
     l.Blinds = shown(rect(left, l.BlindsCap.Rect.top() + s.BlindsCap.height() - 200, s.Blinds));
 
-    l.ChipValuesCap = Placed {rect(W / 2.0 + sizes.BasicChipsOffset, l.TimerCap.Rect.top(), s.ChipValuesCap),
-                              in.ShowChipsAndPayouts};
     const QSize chip = moreThanSixChips(in) ? scaled(sizes.BasicChipWidth, sizes.BasicChipHeight, 0.85)
                                             : QSize(sizes.BasicChipWidth, sizes.BasicChipHeight);
+    // The column starts right of the centre, but no further right than lets
+    // its widest amount end inside the window.
+    int widest = 0;
+    for (std::size_t i = 0; i < std::size_t(ChipSlotCount); ++i)
+        if (in.ChipColor[i] != QLatin1String(ChipNotUsed))
+            widest = std::max(widest, s.ChipAmount[i].width());
+    const int column = std::max(s.ChipValuesCap.width(), 200 + chip.width() + 300 + widest);
+    const double chipsLeft = std::min(W / 2.0 + sizes.BasicChipsOffset, double(W - column - BasicRightMargin));
+    l.ChipValuesCap = Placed {rect(chipsLeft, l.TimerCap.Rect.top(), s.ChipValuesCap), in.ShowChipsAndPayouts};
     stackChips(l, in, l.ChipValuesCap.Rect.left() + 200, l.ChipValuesCap.Rect.top() + s.ChipValuesCap.height() + 150,
                chip, 300);
     chipVisibility(l, in);
     // Level, payouts and the players grid stay hidden.
     l.GridVisible = false;
     return l;
+}
+
+int ChipColumnRight(const MainLayout& l)
+{
+    int right = 0;
+    const auto reach = [&right](const Placed& p) {
+        if (p.Visible && !p.Rect.isEmpty())
+            right = std::max(right, p.Rect.left() + p.Rect.width());
+    };
+    reach(l.ChipValuesCap);
+    reach(l.PayoutCap);
+    for (std::size_t i = 0; i < std::size_t(ChipSlotCount); ++i) {
+        reach(l.Chip[i]);
+        reach(l.ChipPicture[i]);
+        reach(l.ChipAmount[i]);
+    }
+    for (std::size_t i = 0; i < std::size_t(TopPayoutCount); ++i) {
+        reach(l.Place[i]);
+        reach(l.Payout[i]);
+    }
+    return right;
 }

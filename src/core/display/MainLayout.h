@@ -26,6 +26,7 @@ struct MainLabelSizes {
 
 struct MainLayoutInput {
     QSize Client; // the window's client area
+    int CommandsTop = 0; // the command row's top; 0: none to keep clear of
     const SizeSet* Sizes = nullptr;
     MainLabelSizes Labels;
     Integer LastChipSlot = 0; // the highest chip slot in use
@@ -49,6 +50,9 @@ struct MainLayout {
 // The standard screen: clock and blinds at the top, chips and top payouts in
 // a column at the left (smaller chips and three places beyond six chips).
 MainLayout LayoutScreenAll(const MainLayoutInput& in);
+// The right edge of the chip and payout column as laid out: the furthest
+// right of its shown captions, chips, amounts and payouts; 0 when none shows.
+int ChipColumnRight(const MainLayout& l);
 // Summary Style 3: the clock block large at the left, bigger chips right of
 // the centre; no level, payouts or players grid.
 MainLayout LayoutScreenBasic(const MainLayoutInput& in);

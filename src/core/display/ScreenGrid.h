@@ -47,6 +47,23 @@ public:
     int Alignment(long col) const { return mAlignment[static_cast<std::size_t>(col)]; }
     void SetAlignment(long col, int code) { mAlignment[static_cast<std::size_t>(col)] = code; }
 
+    // A cell drawn across several columns, its text aligned its own way.
+    struct Span {
+        long Cols = 1;
+        int Alignment = AlignLeftTop;
+    };
+    const Span* SpanAt(long row, long col) const
+    {
+        const auto it = mSpans.constFind({row, col});
+        return it == mSpans.constEnd() ? nullptr : &*it;
+    }
+    void SetSpan(long row, long col, Span span)
+    {
+        slot(row, col);
+        mSpans.insert({row, col}, span);
+    }
+    const QHash<QPair<long, long>, Span>& Spans() const { return mSpans; }
+
     // Cells never coloured keep the grid's own colours.
     const GridCellColors* Colors(long row, long col) const
     {
@@ -68,4 +85,5 @@ private:
     std::vector<QString> mText;
     std::vector<int> mAlignment;
     QHash<QPair<long, long>, GridCellColors> mColors;
+    QHash<QPair<long, long>, Span> mSpans;
 };

@@ -126,6 +126,9 @@ ScreenGrid SeatChartGrid(const OpenTournament& t, const DisplayFormats& f, SeatC
         g.SetColors(r, c, {TableHeaderBack, White});
         g.SetColors(r, c + 1, {TableHeaderBack, White});
         g.SetText(r, c, QStringLiteral("Table ") + GetTableLabel(int(table), f.TableID));
+        // The narrow seat column keeps its width: the table's name reads
+        // across its seat and player columns, from the left.
+        g.SetSpan(r, c, {2, AlignLeftTop});
         for (long s = 1; s <= seats; ++s) {
             g.SetColors(r + s, c, {ButtonFaceColor, Black});
             g.SetText(r + s, c, GetLetterOrNumber(int(s), f.SeatID));

@@ -1,12 +1,17 @@
 #include "core/display/ScreenLayouts.h"
 
+#include "core/platform/Twips.h"
 #include "core/store/Nz.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace {
 
 int whole(double twips) { return static_cast<int>(RoundHalfEven(twips)); }
+
+// Between the chip and payout column and the panels right of it.
+constexpr int ChipColumnGap = 120;
 
 QRect rect(double left, double top, int width, int height)
 {
@@ -42,6 +47,38 @@ void alignTopsWith(PlacedPair& p, const PlacedPair& other)
     p.Value.moveTop(other.Value.top());
 }
 
+// Each column shows in whole pixels, some rounded up: the widest give a
+// pixel back until the columns fit the room.
+QList<int> withinPixels(QList<int> widths, int room)
+{
+    const auto pixels = [&] {
+        int sum = 0;
+        for (const int w : widths)
+            sum += TwipsToPixels(w);
+        return sum;
+    };
+    for (int excess = pixels() - TwipsToPixels(room); excess > 0; --excess) {
+        int& widest = *std::max_element(widths.begin(), widths.end());
+        widest = std::max(0, PixelsToTwips(TwipsToPixels(widest) - 1));
+    }
+    return widths;
+}
+
+// A label placed by its column's rule but too wide to end inside the frame
+// moves left until it does (never past the frame's left edge).
+void keepInside(QRect& r, int frameWidth)
+{
+    if (r.left() + r.width() > frameWidth)
+        r.moveLeft(std::max(0, frameWidth - r.width()));
+}
+void keepInside(SummaryLayout& l, int frameWidth)
+{
+    for (PlacedPair* p : {&l.Tournament, &l.TotalBuy, &l.AveStack, &l.NumPlayers, &l.NextBreak, &l.NextBlinds}) {
+        keepInside(p->Cap, frameWidth);
+        keepInside(p->Value, frameWidth);
+    }
+}
+
 } // namespace
 
 SummaryLayout LayoutSummary1(int frameWidth, const SummaryPairs& s)
@@ -61,6 +98,7 @@ SummaryLayout LayoutSummary1(int frameWidth, const SummaryPairs& s)
         moveLeft(*r, frameWidth / 4.0 - r->width() / 2.0);
     for (QRect* r : {&l.AveStack.Cap, &l.AveStack.Value})
         moveLeft(*r, frameWidth * 0.75 - r->width() / 2.0);
+    keepInside(l, frameWidth);
     return l;
 }
 
@@ -77,6 +115,7 @@ SummaryLayout LayoutSummary4(int frameWidth, const SummaryPairs& s)
         moveLeft(p->Cap, frameWidth / 4.0);
         moveLeft(p->Value, frameWidth / 4.0);
     }
+    keepInside(l, frameWidth);
     return l;
 }
 
@@ -103,6 +142,7 @@ SummaryLayout LayoutSummary5(int windowWidth, int frameHeight, const SummaryPair
         moveLeft(*r, 4 * M);
     for (QRect* r : {&l.AveStack.Cap, &l.AveStack.Value, &l.NextBlinds.Cap, &l.NextBlinds.Value})
         moveLeft(*r, double(width) - r->width() - 2 * M);
+    keepInside(l, width);
     return l;
 }
 
@@ -155,7 +195,7 @@ Summary2Layout LayoutSummary2(int windowWidth, int commandsTop, const Summary2Si
     return l;
 }
 
-QList<int> GridColumnWidths(GridScreen screen, int gridWidth)
+QList<int> GridColumnWidths(GridScreen screen, int innerWidth)
 {
     QList<double> fractions;
     switch (screen) {
@@ -178,21 +218,32 @@ QList<int> GridColumnWidths(GridScreen screen, int gridWidth)
     }
     QList<int> widths;
     for (const double f : fractions)
-        widths.append(std::max(0, whole(f * gridWidth)));
-    return widths;
+        widths.append(std::max(0, whole(f * innerWidth)));
+    return withinPixels(widths, innerWidth);
+}
+
+QList<int> ColumnWidthsFilling(const QList<int>& proportions, int innerWidth)
+{
+    const double total = std::accumulate(proportions.begin(), proportions.end(), 0.0);
+    QList<int> widths;
+    for (const int p : proportions)
+        widths.append(total > 0 ? std::max(0, whole(p * double(innerWidth) / total)) : 0);
+    return withinPixels(widths, innerWidth);
 }
 
 RotatingLayout RotatingScreenLocations(const RotatingInput& in)
 {
     RotatingLayout l;
     const int W = in.WindowWidth;
-    const int gridWidth = W - in.SidePanelWidth - 300;
+    const int sidePanel
+        = in.SidePanel ? std::max(in.SidePanelWidth, in.ChipColumnRight + ChipColumnGap) : in.SidePanelWidth;
+    const int gridWidth = W - sidePanel - 300;
     const int gridTop = in.ChipValuesCapTop;
     const int gridHeight = in.CommandsTop - gridTop - 20;
 
     int gridLeft, textLeft, summaryLeft, tablesLeft, payoutsLeft, awardsLeft;
     if (in.SidePanel) {
-        gridLeft = in.SidePanelWidth;
+        gridLeft = sidePanel;
         textLeft = gridLeft;
         summaryLeft = in.Summary5Placed ? 120 : gridLeft;
         tablesLeft = gridLeft;

@@ -60,15 +60,25 @@ struct Summary2Layout {
 };
 Summary2Layout LayoutSummary2(int windowWidth, int commandsTop, const Summary2Sizes& sizes);
 
-// Column widths of the list screens as fractions of the grid's width.
+// Column widths of the list screens as fractions of the grid's inner width
+// (the room inside its frame and beside its scroll bar). Shown in whole
+// pixels, they never add up to more than that room, so no horizontal scroll
+// bar shows.
 enum class GridScreen { Payouts, Awards, Kills, ChipCount, Tables };
-QList<int> GridColumnWidths(GridScreen screen, int gridWidth);
+QList<int> GridColumnWidths(GridScreen screen, int innerWidth);
+// Widths in the proportions of the given ones that fill the inner width, in
+// whole pixels never more than it (a 0 stays 0: a hidden column).
+QList<int> ColumnWidthsFilling(const QList<int>& proportions, int innerWidth);
 
 // Every panel put into the players grid's rectangle, the grid moved aside
 // when the chips-and-payouts panel is on.
 struct RotatingInput {
     int WindowWidth = 0;
     int SidePanelWidth = 0;
+    // Where the chip and payout column ends as its fonts and texts make it:
+    // with the side panel on, the panels start clear of it even when it is
+    // wider than the side panel's width.
+    int ChipColumnRight = 0;
     bool SidePanel = false;
     bool Summary5Placed = false;
     int ChipValuesCapTop = 0;

@@ -60,6 +60,10 @@ DisplayLayout::DisplayLayout(frmMain& window)
     , w(window)
 {
     setObjectName(QStringLiteral("DisplayLayout"));
+    screenWidthTwips = [this] {
+        const QScreen* screen = w.screen();
+        return screen ? PixelsToTwips(screen->geometry().width()) : LargeScreenTwips + 1;
+    };
     QWidget* frame = w.display.frameAll;
     for (int i = 0; i < ChipSlotCount; ++i) {
         const auto s = std::size_t(i);
@@ -76,9 +80,7 @@ DisplayLayout::DisplayLayout(frmMain& window)
 
 void DisplayLayout::AdjustForScreenRes()
 {
-    const QScreen* screen = w.screen();
-    const int widthTwips = screen ? PixelsToTwips(screen->geometry().width()) : LargeScreenTwips + 1;
-    sizes = SizeSetFor(widthTwips, programSettings().glngPlayerDisplay);
+    sizes = SizeSetFor(screenWidthTwips(), programSettings().glngPlayerDisplay);
     setDefaultLooks();
     AdjustBlindsFont();
     AdjustGridDisplays();
@@ -100,7 +102,7 @@ void DisplayLayout::setDefaultLooks()
         captions << d.lblPlace[i] << d.lblPayout[i];
     for (QLabel* l : captions)
         l->setFont(displayFont(f.mintFontLabel));
-    for (QLabel* l : {static_cast<QLabel*>(d.lblTimer), static_cast<QLabel*>(d.lblBlinds)})
+    for (QLabel* l : {static_cast<QLabel*>(d.lblTimer), static_cast<QLabel*>(d.lblBlinds), d.lblFinished})
         l->setFont(displayFont(f.mintFontValue));
     captions << d.lblTimer << d.lblBlinds;
     const OleColor text = contrastingTextColor(OleColorFromVariant(programSettings().gvarMainBGColor, 0));
@@ -159,6 +161,7 @@ MainLayoutInput DisplayLayout::layoutInput() const
         s.Place[i] = twipsOf(d.lblPlace[i]);
         s.Payout[i] = twipsOf(d.lblPayout[i]);
     }
+    in.CommandsTop = PixelsToTwips(w.frames.frameCommands->y());
     in.LastChipSlot = t.gintLastChipSlot;
     in.ShowChipsAndPayouts = programSettings().gintShowChipsAndPayouts == 1;
     for (int i = 0; i < ChipSlotCount; ++i)
@@ -192,7 +195,9 @@ void DisplayLayout::SetScreenAll()
 {
     QFrame* frame = w.display.frameAll;
     frame->hide();
-    apply(LayoutScreenAll(layoutInput()));
+    const MainLayout l = LayoutScreenAll(layoutInput());
+    mChipColumnRight = ChipColumnRight(l);
+    apply(l);
     AdjustChipsAndPayoutsFontAll();
     frame->show();
 }
@@ -219,9 +224,12 @@ void DisplayLayout::SetColors()
     const OleColor rotating = OleColorFromVariant(s.gvarRotatingBGColor, 0);
     DisplayPanels& d = w.display;
     FloorFrames& f = w.frames;
-    for (QWidget* widget : {static_cast<QWidget*>(&w), static_cast<QWidget*>(d.frameAll),
-                            static_cast<QWidget*>(f.frameCommands), static_cast<QWidget*>(d.frameSummary2)})
+    for (QWidget* widget :
+         {static_cast<QWidget*>(&w), static_cast<QWidget*>(d.frameAll), static_cast<QWidget*>(f.frameCommands),
+          static_cast<QWidget*>(d.frameSummary2), static_cast<QWidget*>(d.lblFinished)})
         setBackground(widget, main);
+    // The clock's notice reads like the clock, framed in its text colour.
+    SetPaletteColor(d.lblFinished, QPalette::WindowText, contrastingTextColor(main));
     // The rules of the classic table.
     QPalette rules = d.frameSummary2->palette();
     rules.setColor(QPalette::WindowText, OleColorToQColor(contrastingTextColor(main)));
@@ -235,8 +243,10 @@ void DisplayLayout::SetColors()
                             static_cast<QWidget*>(d.txtManagerReport), static_cast<QWidget*>(d.rtbRules),
                             static_cast<QWidget*>(d.rtbCustomMessage)})
         setBackground(widget, rotating);
-    // Grid lines and the selection vanish into the background.
-    for (FlexGrid* g : {d.grid, d.gridPayouts, d.gridAwards, d.gridTables}) {
+    // Grid lines and the selection vanish into the background; the kills
+    // and chip counts read like the other lists, header row and the room
+    // below the last row included.
+    for (FlexGrid* g : {d.grid, d.gridPayouts, d.gridAwards, d.gridTables, d.gridKills, d.gridChipCount}) {
         g->setBackColor(rotating);
         g->setBackColorFixed(rotating);
         g->setBackColorBkg(rotating);

@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <array>
+#include <functional>
 
 class ChipPicture;
 class ChipShape;
@@ -19,11 +20,18 @@ class DisplayLayout : public QObject {
 public:
     explicit DisplayLayout(frmMain& window);
 
+    // The width of the screen the window is on, in twips, that chooses the
+    // size set; tests put their own.
+    std::function<int()> screenWidthTwips;
+
     std::array<ChipShape*, ChipSlotCount> shpChip {};
     std::array<ChipPicture*, ChipSlotCount> imgChip {};
 
     // The size set, chosen by AdjustForScreenRes.
     SizeSet sizes;
+    // Where the standard screen's chip and payout column ends (twips), as
+    // its fonts and texts made it at the last full layout.
+    int mChipColumnRight = 0;
 
     void AdjustForScreenRes();
     void AdjustGridDisplays();

@@ -2,11 +2,13 @@
 
 #include "gui/controls/Named.h"
 
+#include "core/platform/Twips.h"
 #include "gui/controls/ClickableLabel.h"
 #include "gui/controls/FlexGrid.h"
 #include "gui/controls/RuledFrame.h"
 
 #include <QFrame>
+#include <QGridLayout>
 #include <QLabel>
 #include <QTextEdit>
 
@@ -122,8 +124,21 @@ DisplayPanels::DisplayPanels(QWidget* window)
     imgCustomPicture->setScaledContents(true);
     imgCustomPicture->hide();
 
+    // The clock's notices: the panel spans the window but draws nothing and
+    // lets every click through to the controls under it; only the label, as
+    // large as its text and centred, shows.
     picFinished = frame(window, "picFinished");
+    picFinished->setAttribute(Qt::WA_TransparentForMouseEvents);
+    picFinished->setFocusPolicy(Qt::NoFocus);
     lblFinished = named(new QLabel(picFinished), QStringLiteral("lblFinished"));
+    lblFinished->setAttribute(Qt::WA_TransparentForMouseEvents);
+    lblFinished->setAlignment(Qt::AlignCenter);
+    lblFinished->setFrameShape(QFrame::Box);
+    lblFinished->setLineWidth(3);
+    lblFinished->setMargin(TwipsToPixels(120));
+    auto* centred = new QGridLayout(picFinished);
+    centred->setContentsMargins(0, 0, 0, 0);
+    centred->addWidget(lblFinished, 0, 0, Qt::AlignCenter);
 }
 
 std::array<QWidget*, 5> DisplayPanels::clockLabels() const

@@ -69,7 +69,8 @@ struct DisplayPanels {
     QTextEdit* rtbCustomMessage;
     QLabel* imgCustomPicture;
 
-    // Covers the window when the tournament is over
+    // The clock's notices over the window: only the label shows, and
+    // neither takes a click or a key.
     QFrame* picFinished;
     QLabel* lblFinished;
 

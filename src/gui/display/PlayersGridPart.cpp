@@ -12,9 +12,11 @@
 #include "gui/floor/frmMain.h"
 
 #include <QAction>
+#include <QFrame>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QTimer>
+#include <algorithm>
 
 namespace {
 
@@ -217,7 +219,13 @@ void PlayersGridPart::placeButtons(long row, long col)
     FlexGrid* g = w.display.grid;
     // The buttons hang under the selected row, at the left of its group.
     const QRect cell = g->CellRect(row, col > PlayersGapColumn ? PlayersRightGroup : 0);
-    w.frames.frameButtons->move(g->mapTo(&w, QPoint(cell.left(), cell.bottom() + 1)));
+    QFrame* buttons = w.frames.frameButtons;
+    buttons->adjustSize(); // the captions change with the player
+    // Under a row at the right edge or the bottom, the buttons move in so
+    // that every one stays inside the window.
+    const QPoint at = g->mapTo(&w, QPoint(cell.left(), cell.bottom() + 1));
+    buttons->move(std::clamp(at.x(), 0, std::max(0, w.width() - buttons->width())),
+                  std::clamp(at.y(), 0, std::max(0, w.height() - buttons->height())));
 }
 
 void PlayersGridPart::SetAutoScroll()

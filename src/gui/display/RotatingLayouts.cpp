@@ -23,9 +23,32 @@
 
 namespace {
 
+// A name of up to this many characters reads whole in the display's grids;
+// the grids' fonts shrink for it, down to the smallest size.
+constexpr int WholeNameChars = 18;
+constexpr int SmallestGridPoints = 8;
+constexpr int SmallestLabelPoints = 8;
+constexpr int Summary5FrameLeft = 80;
+
 QSize twipsOf(const QWidget* label) { return label->sizeHint() * TwipsPerPixel; }
 
-LabelPair measure(const QWidget* cap, const QWidget* value) { return {twipsOf(cap), twipsOf(value)}; }
+// A label wider than its frame takes a smaller font until it fits; the
+// screen's own font comes back the next time the screen is shown.
+void fitWidth(QLabel* label, int roomTwips)
+{
+    QFont font = label->font();
+    while (twipsOf(label).width() > roomTwips && font.pointSize() > SmallestLabelPoints) {
+        font.setPointSize(font.pointSize() - 1);
+        label->setFont(font);
+    }
+}
+
+LabelPair measure(QLabel* cap, QLabel* value, int roomTwips)
+{
+    fitWidth(cap, roomTwips);
+    fitWidth(value, roomTwips);
+    return {twipsOf(cap), twipsOf(value)};
+}
 
 void place(QWidget* control, const QRect& twips) { control->setGeometry(TwipsToPixels(twips)); }
 
@@ -80,6 +103,7 @@ RotatingInput RotatingLayouts::input() const
     RotatingInput in;
     in.WindowWidth = PixelsToTwips(w.width());
     in.SidePanelWidth = w.layout->sizes.SidePanelWidth;
+    in.ChipColumnRight = w.layout->mChipColumnRight;
     in.SidePanel = programSettings().gintShowChipsAndPayouts == 1;
     in.Summary5Placed = w.screens->mblnSummary5Placed;
     in.ChipValuesCapTop = PixelsToTwips(d.lblChipValuesCap->y());
@@ -98,6 +122,9 @@ void RotatingLayouts::SetRotatingScreenLocations()
     DisplayPanels& d = w.display;
     const RotatingLayout l = locations();
     place(d.grid, l.Grid);
+    // The players grid's columns keep their proportions and fill the grid.
+    const QList<int> players = PlayersGridColumnWidths(w.layout->sizes.Large, programSettings().glngPlayerDisplay);
+    fitColumns(d.grid, [players](int inner) { return ColumnWidthsFilling(players, inner); });
     place(d.txtManagerReport, l.ManagerReport);
     place(d.frameSummary, l.Summary);
     place(d.rtbRules, l.Rules);
@@ -111,12 +138,15 @@ void RotatingLayouts::SetRotatingScreenLocations()
     place(d.imgCustomPicture, l.Picture);
 }
 
-SummaryPairs RotatingLayouts::measureSummary() const
+SummaryPairs RotatingLayouts::measureSummary(int frameWidth)
 {
     const DisplayPanels& d = w.display;
-    return {measure(d.lblTournamentCap, d.lblTournament), measure(d.lblTotalBuyCap, d.lblTotalBuy),
-            measure(d.lblAveStackCap, d.lblAveStack),     measure(d.lblNumPlayersCap, d.lblNumPlayers),
-            measure(d.lblNextBreakCap, d.lblNextBreak),   measure(d.lblNextBlindsCap, d.lblNextBlinds)};
+    return {measure(d.lblTournamentCap, d.lblTournament, frameWidth),
+            measure(d.lblTotalBuyCap, d.lblTotalBuy, frameWidth),
+            measure(d.lblAveStackCap, d.lblAveStack, frameWidth),
+            measure(d.lblNumPlayersCap, d.lblNumPlayers, frameWidth),
+            measure(d.lblNextBreakCap, d.lblNextBreak, frameWidth),
+            measure(d.lblNextBlindsCap, d.lblNextBlinds, frameWidth)};
 }
 
 void RotatingLayouts::applySummary(const SummaryLayout& l, bool withTotalBuy)
@@ -136,13 +166,15 @@ void RotatingLayouts::applySummary(const SummaryLayout& l, bool withTotalBuy)
 void RotatingLayouts::SetScreenSummary()
 {
     w.refresher->LoadSummary();
-    applySummary(LayoutSummary1(locations().Summary.width(), measureSummary()), true);
+    const int width = locations().Summary.width();
+    applySummary(LayoutSummary1(width, measureSummary(width)), true);
 }
 
 void RotatingLayouts::SetScreenSummary4()
 {
     w.refresher->LoadSummary();
-    applySummary(LayoutSummary4(locations().Summary.width(), measureSummary()), false);
+    const int width = locations().Summary.width();
+    applySummary(LayoutSummary4(width, measureSummary(width)), false);
 }
 
 void RotatingLayouts::SetScreenSummary5()
@@ -150,7 +182,9 @@ void RotatingLayouts::SetScreenSummary5()
     hideChipsAndPayouts();
     w.screens->mblnSummary5Placed = true;
     w.refresher->LoadSummary();
-    const SummaryLayout l = LayoutSummary5(PixelsToTwips(w.width()), locations().Summary.height(), measureSummary());
+    const int window = PixelsToTwips(w.width());
+    const SummaryLayout l
+        = LayoutSummary5(window, locations().Summary.height(), measureSummary(window - 2 * Summary5FrameLeft));
     place(w.display.frameSummary, l.Frame);
     applySummary(l, false);
 }
@@ -204,8 +238,10 @@ void RotatingLayouts::SetScreenBuyin()
 {
     DisplayPanels& d = w.display;
     const QRect frame = locations().Buyin;
-    const BuyinLayout l = LayoutBuyin(frame.width(), frame.top(), measure(d.lblBuyinCap, d.lblBuyin),
-                                      measure(d.lblRebuyCap, d.lblRebuy), measure(d.lblAddonCap, d.lblAddon));
+    const int width = frame.width();
+    const BuyinLayout l
+        = LayoutBuyin(width, frame.top(), measure(d.lblBuyinCap, d.lblBuyin, width),
+                      measure(d.lblRebuyCap, d.lblRebuy, width), measure(d.lblAddonCap, d.lblAddon, width));
     place(d.lblBuyinCap, d.lblBuyin, l.Buyin);
     place(d.lblRebuyCap, d.lblRebuy, l.Rebuy);
     place(d.lblAddonCap, d.lblAddon, l.Addon);
@@ -216,10 +252,41 @@ void RotatingLayouts::layoutGrid(FlexGrid* grid, GridScreen kind, QRect Rotating
     grid->move(TwipsToPixels(ListGridLeft(locations().Grid.left())), grid->y());
     if (cols > 0)
         grid->setCols(cols);
-    const QList<int> widths = GridColumnWidths(kind, (locations().*place).width());
+    // Against the rectangle the grid ends up in.
+    ::place(grid, locations().*place);
+    fitColumns(grid, [kind](int inner) { return GridColumnWidths(kind, inner); });
+}
+
+void RotatingLayouts::fitColumns(FlexGrid* grid, const std::function<QList<int>(int innerWidth)>& widthsFor)
+{
     grid->setRedraw(false);
-    for (long c = 0; c < widths.size() && c < grid->Cols(); ++c)
-        grid->setColWidth(c, widths[c]);
+    const auto fitTo = [&](long inner) {
+        const QList<int> widths = widthsFor(int(inner));
+        for (long c = 0; c < widths.size() && c < grid->Cols(); ++c)
+            grid->setColWidth(c, widths[c]);
+        grid->FitFont(WholeNameChars, SmallestGridPoints);
+    };
+    // The font that fits changes the rows' height, and with it whether the
+    // vertical scroll bar takes room from the columns: the columns follow
+    // until they stay within the room, keeping the narrower room when a
+    // smaller font would just bring the scroll bar back.
+    long inner = grid->InnerWidth();
+    fitTo(inner);
+    for (int pass = 0; pass < 3; ++pass) {
+        const long now = grid->InnerWidth();
+        if (now == inner)
+            break;
+        if (now > inner) {
+            fitTo(now);
+            if (grid->InnerWidth() < now) {
+                fitTo(inner);
+                break;
+            }
+        } else {
+            fitTo(now);
+        }
+        inner = now;
+    }
     grid->setRedraw(true);
 }
 

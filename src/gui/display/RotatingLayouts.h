@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QPixmap>
 #include <QString>
+#include <functional>
 
 class FlexGrid;
 class QLabel;
@@ -48,10 +49,14 @@ public:
 private:
     RotatingInput input() const;
     RotatingLayout locations() const { return RotatingScreenLocations(input()); }
-    SummaryPairs measureSummary() const;
+    // The six pairs' sizes, each label made to fit the frame's width.
+    SummaryPairs measureSummary(int frameWidth);
     void applySummary(const SummaryLayout& l, bool withTotalBuy);
     void hideChipsAndPayouts();
     void layoutGrid(FlexGrid* grid, GridScreen kind, QRect RotatingLayout::*place, long cols = 0);
+    // Column widths for the grid's inner width, then the font that lets its
+    // texts read whole in them.
+    void fitColumns(FlexGrid* grid, const std::function<QList<int>(int innerWidth)>& widthsFor);
     // Loads a picture file (its first image) into the picture control.
     bool loadPicture(const QString& path);
 

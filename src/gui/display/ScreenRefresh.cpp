@@ -230,4 +230,9 @@ void FillGrid(FlexGrid* Grid, const ScreenGrid& Contents)
             }
         }
     }
+    for (auto span = Contents.Spans().cbegin(); span != Contents.Spans().cend(); ++span) {
+        const auto [r, c] = span.key();
+        Grid->setCellSpan(r, c, span->Cols);
+        Grid->setCellAlignment(r, c, span->Alignment);
+    }
 }

@@ -10,6 +10,7 @@
 #include "gui/floor/frmReminder.h"
 
 #include <QLabel>
+#include <QLayout>
 #include <QTime>
 #include <QTimer>
 
@@ -94,8 +95,12 @@ void ClockPanel::clockChanged()
     setVisible(w.lblTimer, face.timerVisible);
     setText(w.lblFinished, face.noticeText);
     setVisible(w.picFinished, face.noticeVisible);
-    if (face.noticeVisible && w.picFinished)
+    if (face.noticeVisible && w.picFinished) {
         w.picFinished->raise();
+        // The notice takes its text's size at once, centred.
+        if (QLayout* centred = w.picFinished->layout())
+            centred->activate();
+    }
     if (w.btnClock && w.btnClock->Caption() != face.clockCaption)
         w.btnClock->setCaption(face.clockCaption);
     setText(w.lblLevel, LevelCaption(openTournament()));

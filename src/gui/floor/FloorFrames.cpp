@@ -2,10 +2,12 @@
 
 #include "gui/controls/Named.h"
 
+#include "core/display/ScreenCatalogue.h"
 #include "core/platform/Twips.h"
 #include "gui/controls/ctlButton.h"
 
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -13,6 +15,7 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -21,6 +24,7 @@ constexpr OleColor CommandColor = 0x00E0D4C8;
 constexpr int CommandRowBottomTwips = 60;
 constexpr int MarginTwips = 120;
 constexpr int AlertBottomTwips = 600;
+constexpr int CaptionRoomTwips = 150; // a caption's margins inside its button
 
 ctlButton* commandButton(QWidget* parent, const char* name, const QString& caption, int widthTwips = 1500)
 {
@@ -74,6 +78,12 @@ FloorFrames::FloorFrames(QWidget* window)
     btnSettings = commandButton(frameCommands, "btnSettings", QStringLiteral("Tournament Setup"), 2000);
     btnSettings->setToolTip(QStringLiteral("Tournament Setup (Ctrl S)"));
     btnView = commandButton(frameCommands, "btnView", QString(), 2800);
+    // Wide enough for the longest screen's caption.
+    int widest = 0;
+    const QFontMetrics metrics(btnView->font());
+    for (const ScreenEntry& screen : ScreenCatalogue())
+        widest = std::max(widest, metrics.horizontalAdvance(ViewButtonCaption(screen.Id).remove(u'&')));
+    btnView->setFixedWidth(std::max(btnView->width(), widest + TwipsToPixels(CaptionRoomTwips)));
     btnExport = commandButton(frameCommands, "btnExport", QStringLiteral("Export"));
     btnHelp = commandButton(frameCommands, "btnHelp", QStringLiteral("Help"));
     btnClose = commandButton(frameCommands, "btnClose", QStringLiteral("Exit"));

@@ -30,7 +30,10 @@ TEST_F(ActionButtonsTest, AClickShowsTheButtonsUnderTheRowUntilEscapeOrTheTimer)
     clickCell(1, 7);
     ASSERT_TRUE(buttons()->isVisible());
     const QRect bob = grid()->CellRect(1, 6);
-    EXPECT_EQ(buttons()->pos(), grid()->mapTo(w.data(), QPoint(bob.left(), bob.bottom() + 1)));
+    const QPoint under = grid()->mapTo(w.data(), QPoint(bob.left(), bob.bottom() + 1));
+    EXPECT_EQ(buttons()->y(), under.y());
+    // At the left of Bob's group, moved in as far as the window's edge asks.
+    EXPECT_EQ(buttons()->x(), std::min(under.x(), w->width() - buttons()->width()));
     EXPECT_EQ(w->frames.cmdEliminate->text(), QStringLiteral("&Eliminate"));
     EXPECT_EQ(w->frames.cmdBuyin->text(), QStringLiteral("Buyin"));
     EXPECT_TRUE(w->frames.cmdBuyin->isEnabled() && w->frames.cmdBuyin->isDefault());

@@ -9,6 +9,7 @@
 #include "ManualClock.h"
 #include "RecordingSoundPlayer.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -81,4 +82,28 @@ TEST_F(LevelClockWindowTest, F4OpensTheHandTimer)
     QTest::keyClick(w.data(), Qt::Key_F4);
     EXPECT_TRUE(shown);
     EXPECT_FALSE(handTimerWindow().isVisible());
+}
+
+TEST_F(LevelClockWindowTest, TheFiveMinuteNoticeShowsWholeAndLetsClicksThrough)
+{
+    programSettings().gint5MinNotice = 1;
+    openTournament().glngMinutesPerSession = 6;
+    w->ResetTimer();
+    showActive();
+    QTest::keyClick(w.data(), Qt::Key_F1);
+    tick(60'000);
+    EXPECT_EQ(timer(), QStringLiteral("5:00"));
+    QLabel* notice = w->display.lblFinished;
+    ASSERT_TRUE(notice->isVisible());
+    EXPECT_EQ(notice->text(), QStringLiteral("5 Minutes Remaining"));
+    const QRect onWindow(notice->mapTo(w.data(), QPoint(0, 0)), notice->size());
+    EXPECT_TRUE(w->rect().contains(onWindow));
+    EXPECT_LE(QFontMetrics(notice->font()).horizontalAdvance(notice->text()), notice->contentsRect().width());
+    EXPECT_GE(notice->font().pointSize(), 40); // read across the room
+
+    // A click on the Tables button while the notice shows reaches the button.
+    QWidget* tables = w->frames.btnTables;
+    QTest::mouseClick(w->windowHandle(), Qt::LeftButton, {}, tables->mapTo(w.data(), tables->rect().center()));
+    EXPECT_TRUE(menu("mnTablePopup")->isVisible());
+    EXPECT_TRUE(notice->isVisible());
 }

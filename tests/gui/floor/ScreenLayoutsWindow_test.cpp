@@ -56,10 +56,10 @@ TEST_F(ScreenLayoutWindowTest, PanelsFollowTheSidePanelAResizeAndSummaryFive)
     EXPECT_EQ(grid.right() + 1, 1280 - TwipsToPixels(300));
     auto* kills = control<FlexGrid>("gridKills");
     EXPECT_EQ(kills->x(), grid.x() + TwipsToPixels(100));
-    // A resize lays the shown grid out again against its new width.
+    // A resize lays the shown grid out again against its new inner width.
     for (const int width : {1280, 800}) {
         w->resize(width, 600);
-        EXPECT_NEAR(kills->ColWidth(0) + kills->ColWidth(1) + kills->ColWidth(2), PixelsToTwips(kills->width()), 30);
+        EXPECT_NEAR(kills->ColWidth(0) + kills->ColWidth(1) + kills->ColWidth(2), kills->InnerWidth(), 30);
     }
 
     w->SwitchView(14);

@@ -1,0 +1,163 @@
+#pragma once
+
+#include "core/platform/Twips.h"
+#include "gui/controls/FlexGrid.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QScrollBar>
+#include <QStringList>
+#include <QTextDocument>
+#include <QWidget>
+#include <cmath>
+
+// What a reader across the room would find cut on a window, measured with
+// the real fonts: every shown label, button and grid cell of up to WholeChars
+// characters must show its whole text inside its own rectangle, and that
+// rectangle inside the window (and inside what holds it); a grid shows no
+// horizontal scroll bar; and no panel covers a control of the column. Each
+// fault is one line naming the control.
+class TextFit {
+public:
+    static constexpr int WholeChars = 18;
+
+    static QStringList Faults(QWidget* window, const QList<QWidget*>& panels, const QList<QWidget*>& column)
+    {
+        QApplication::processEvents(); // pending layouts and scroll bars
+        TextFit fit(window);
+        for (QWidget* w : window->findChildren<QWidget*>()) {
+            if (!fit.shown(w))
+                continue;
+            if (auto* label = qobject_cast<QLabel*>(w))
+                fit.checkLabel(label);
+            else if (auto* button = qobject_cast<QAbstractButton*>(w))
+                fit.checkButton(button);
+            else if (auto* grid = qobject_cast<FlexGrid*>(w))
+                fit.checkGrid(grid);
+        }
+        for (QWidget* panel : panels) {
+            if (!fit.shown(panel))
+                continue;
+            for (QWidget* control : column)
+                if (fit.shown(control) && fit.onWindow(panel).intersects(fit.onWindow(control)))
+                    fit.fault(panel, QStringLiteral("covers ") + control->objectName());
+        }
+        return fit.mFaults;
+    }
+
+private:
+    explicit TextFit(QWidget* window)
+        : mWindow(window)
+    {
+    }
+
+    bool shown(const QWidget* w) const
+    {
+        // Controls kept out of sight on purpose (off the window) show nothing.
+        return w->isVisible() && w->window() == mWindow && onWindow(w).intersects(mWindow->rect());
+    }
+
+    QRect onWindow(const QWidget* w) const { return QRect(w->mapTo(mWindow, QPoint(0, 0)), w->size()); }
+
+    // Where the control can be seen: inside each of its holders.
+    QRect room(const QWidget* w) const
+    {
+        QRect r = mWindow->rect();
+        for (const QWidget* p = w->parentWidget(); p && p != mWindow; p = p->parentWidget())
+            r &= onWindow(p);
+        return r;
+    }
+
+    void fault(const QWidget* w, const QString& what) { mFaults << w->objectName() + QStringLiteral(": ") + what; }
+
+    void inside(const QWidget* w)
+    {
+        if (!room(w).contains(onWindow(w)))
+            fault(w, QStringLiteral("off its window or holder"));
+    }
+
+    void checkLabel(QLabel* label)
+    {
+        const QString text = label->text();
+        if (text.isEmpty())
+            return;
+        inside(label);
+        const QFontMetrics metrics(label->font());
+        int width = 0;
+        int height = 0;
+        if (label->textFormat() == Qt::RichText || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(text))) {
+            QTextDocument document;
+            document.setDocumentMargin(0);
+            document.setDefaultFont(label->font());
+            document.setHtml(text);
+            width = int(std::ceil(document.idealWidth()));
+            height = metrics.height();
+        } else {
+            const QStringList lines = text.split(u'\n');
+            for (const QString& line : lines)
+                width = std::max(width, metrics.horizontalAdvance(line));
+            height = int(lines.size()) * metrics.lineSpacing() - metrics.leading();
+        }
+        QRect inner = label->contentsRect();
+        inner.adjust(label->margin(), label->margin(), -label->margin(), -label->margin());
+        if (width > inner.width() || height > inner.height())
+            fault(label,
+                  QStringLiteral("\"%1\" needs %2x%3, has %4x%5")
+                      .arg(text)
+                      .arg(width)
+                      .arg(height)
+                      .arg(inner.width())
+                      .arg(inner.height()));
+    }
+
+    void checkButton(QAbstractButton* button)
+    {
+        inside(button);
+        const QString text = QString(button->text()).remove(u'&');
+        if (text.isEmpty())
+            return;
+        const int width = QFontMetrics(button->font()).horizontalAdvance(text);
+        if (width > button->width() - 4)
+            fault(button, QStringLiteral("\"%1\" needs %2, has %3").arg(text).arg(width).arg(button->width()));
+    }
+
+    void checkGrid(FlexGrid* grid)
+    {
+        inside(grid);
+        int columns = 0;
+        for (long c = 0; c < grid->Cols(); ++c)
+            columns += TwipsToPixels(int(grid->ColWidth(c)));
+        if (grid->horizontalScrollBar()->isVisible() || columns > grid->viewport()->width())
+            fault(grid,
+                  QStringLiteral("columns of %1 in %2: a horizontal scroll bar")
+                      .arg(columns)
+                      .arg(grid->viewport()->width()));
+        const QFontMetrics metrics(grid->font());
+        const QRect view(grid->viewport()->mapTo(grid, QPoint(0, 0)), grid->viewport()->size());
+        for (long r = 0; r < grid->Rows(); ++r) {
+            for (long c = 0; c < grid->Cols(); ++c) {
+                const QString text = grid->TextMatrix(r, c);
+                if (text.isEmpty() || text.size() > WholeChars || grid->ColWidth(c) == 0)
+                    continue;
+                const QRect cell = grid->CellRect(r, c);
+                const int width = metrics.horizontalAdvance(text);
+                if (width > cell.width() - 6)
+                    fault(grid,
+                          QStringLiteral("cell (%1, %2) \"%3\" needs %4, has %5")
+                              .arg(r)
+                              .arg(c)
+                              .arg(text)
+                              .arg(width)
+                              .arg(cell.width() - 6));
+                // The header row stays in view; every cell lies within the grid's width.
+                if (cell.left() < 0 || cell.right() > view.right() + 1 || (r < grid->FixedRows() && cell.top() < 0))
+                    fault(grid, QStringLiteral("cell (%1, %2) \"%3\" outside the grid").arg(r).arg(c).arg(text));
+            }
+        }
+    }
+
+    QWidget* mWindow;
+    QStringList mFaults;
+};
