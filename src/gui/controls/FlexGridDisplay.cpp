@@ -327,7 +327,10 @@ void FlexGrid::paintCell(QPainter* painter, const QRect& rect, int row, int col)
     const QColor textColour
         = highlighted ? colour(mForeColorSel) : (fore ? colour(fore) : colour(fixed ? mForeColorFixed : mForeColor));
     QString text = it ? it->text() : QString();
-    if (!text.isEmpty()) {
+    // A data row the view shows only in part keeps its text back: no line of
+    // half-cut letters at the grid's foot.
+    const bool partlyInView = row >= mFixedRows && rect.bottom() >= viewOf(row, col)->viewport()->height();
+    if (!text.isEmpty() && !partlyInView) {
         QFont f = font();
         f.setStrikeOut(it->data(StrikeRole).toBool());
         painter->setFont(f);
