@@ -126,7 +126,8 @@ TEST_P(ScreenFitTest, EveryTextReadsWholeInsideTheWindowAndNoPanelCoversTheChips
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center() - grid->viewport()->pos());
         ASSERT_TRUE(w->frames.frameButtons->isVisible());
     }
-    QList<QWidget*> panels {w->display.grid};
+    // The command row is laid over the display as the panels are.
+    QList<QWidget*> panels {w->display.grid, w->frames.frameCommands};
     for (QWidget* p : w->display.screenPanels())
         panels << p;
     const QStringList faults = TextFit::Faults(w.data(), panels, chipColumn());

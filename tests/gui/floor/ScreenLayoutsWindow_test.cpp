@@ -56,6 +56,9 @@ TEST_F(ScreenLayoutWindowTest, PanelsFollowTheSidePanelAResizeAndSummaryFive)
     EXPECT_EQ(grid.right() + 1, 1280 - TwipsToPixels(300));
     auto* kills = control<FlexGrid>("gridKills");
     EXPECT_EQ(kills->x(), grid.x() + TwipsToPixels(100));
+    // Its header row and the room under its rows in the display's colour.
+    EXPECT_EQ(kills->BackColorFixed(), w->display.gridPayouts->BackColorFixed());
+    EXPECT_EQ(kills->BackColorBkg(), w->display.gridPayouts->BackColorBkg());
     // A resize lays the shown grid out again against its new inner width.
     for (const int width : {1280, 800}) {
         w->resize(width, 600);
