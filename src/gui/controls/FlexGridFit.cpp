@@ -101,13 +101,21 @@ void FlexGrid::FitFont(int WholeChars, int MinPoints)
     const int wanted = font.pointSize();
     if (wanted <= 0)
         return;
-    int size = wanted;
-    for (; size > MinPoints; --size) {
+    // The texts fit at every size below one that fits: the largest is
+    // found by halving the range.
+    int fits = std::min(MinPoints, wanted);
+    int tooLarge = wanted + 1;
+    font.setPointSize(wanted);
+    if (textsFit(font, WholeChars))
+        fits = wanted;
+    else
+        tooLarge = wanted;
+    while (tooLarge - fits > 1) {
+        const int size = (fits + tooLarge) / 2;
         font.setPointSize(size);
-        if (textsFit(font, WholeChars))
-            break;
+        (textsFit(font, WholeChars) ? fits : tooLarge) = size;
     }
-    font.setPointSize(std::max(size, std::min(MinPoints, wanted)));
+    font.setPointSize(fits);
     if (font == this->font())
         return;
     const QScopedValueRollback<bool> fitting(mFitting, true);
