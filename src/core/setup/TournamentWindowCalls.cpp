@@ -1,5 +1,8 @@
 #include "core/setup/TournamentWindowCalls.h"
 
+#include "core/floor/Levels.h"
+#include "core/store/OpenTournament.h"
+
 namespace {
 
 TournamentWindowCalls& registered()
@@ -20,15 +23,20 @@ void setTournamentWindowCalls(TournamentWindowCalls calls) { registered() = std:
 
 const TournamentWindowCalls& tournamentWindowCalls() { return registered(); }
 
-void RunSaveClosingSteps(Integer level, bool newTourney)
+void RunSaveClosingSteps(OpenTournament& t, bool newTourney)
 {
     const TournamentWindowCalls& w = registered();
     if (w.SetLevel)
-        w.SetLevel(level);
+        w.SetLevel(t.gintBlindsLevel);
+    else
+        SetLevel(t, t.gintBlindsLevel);
     call(w.SetRotatingScreenLocations);
     if (!newTourney)
         return;
-    call(w.ResetTourney);
+    if (w.ResetTourney)
+        w.ResetTourney();
+    else
+        ResetTourney(t);
     call(w.ResetTimer);
     call(w.AdjustBreakLabel);
 }

@@ -106,9 +106,16 @@ void frmAddEditTournament::SaveTournamentSetup()
     if (!saved)
         return;
     mbOKed = true;
-    if (mbNewTourney)
+    if (mbNewTourney) {
         WriteSetting(ShowWebTrialKey, chkAddPlayers->isChecked() ? 1 : 0);
-    RunSaveClosingSteps(mTourney.gintBlindsLevel, mbNewTourney);
+        // The new tournament is the open one from here on: the closing steps
+        // and the tournament window work on it.
+        if (&mTourney != &openTournament())
+            openTournament() = mTourney;
+        RunSaveClosingSteps(openTournament(), true);
+    } else {
+        RunSaveClosingSteps(mTourney, false);
+    }
     accept();
 }
 
@@ -145,7 +152,5 @@ bool SetUpNewTournament(const OpenTournament& prepared)
     frmAddEditTournament wizard(tourney, QApplication::activeWindow());
     wizard.LoadData(true);
     wizard.exec();
-    if (wizard.mbOKed)
-        openTournament() = tourney;
     return wizard.mbOKed;
 }

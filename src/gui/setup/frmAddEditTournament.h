@@ -61,7 +61,8 @@ public:
     void AdjustAddons();
 
     // Finish: checks every page, stops at the first fault on its page, else
-    // stores the tournament and closes with mbOKed.
+    // stores the tournament (a new one becomes the open tournament), makes
+    // its current level the one in force and closes with mbOKed.
     void SaveTournamentSetup();
     void cmdEditRules_Click();
     void cmdEditMessage_Click();
@@ -312,5 +313,6 @@ private:
 bool ShowTournamentWizard(int startPage);
 
 // Opens the wizard on a new tournament prepared from the defaults or an
-// earlier tournament; once it is saved, it becomes the open tournament.
+// earlier tournament; its save makes it the open tournament, at its current
+// level.
 bool SetUpNewTournament(const OpenTournament& prepared);

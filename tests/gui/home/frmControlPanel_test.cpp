@@ -1,6 +1,7 @@
 #include "gui/home/frmControlPanel.h"
 
 #include "LeagueTestData.h"
+#include "RecordingSoundPlayer.h"
 #include "WindowTestHelpers.h"
 #include "core/platform/Database.h"
 #include "core/store/HomeStartup.h"
@@ -9,12 +10,17 @@
 #include "core/store/TournamentStore.h"
 #include "gui/controls/ClickableLabel.h"
 #include "gui/controls/ctlButton.h"
+#include "gui/controls/ctlDataEntryGrid.h"
 #include "gui/floor/frmMain.h"
 #include "gui/home/frmManage.h"
+#include "gui/setup/frmAddEditTournament.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 
 namespace {
@@ -305,6 +311,52 @@ TEST_F(HomeWindowWithLeagues, OpenLoadsTheChosenTournamentAndMakesItsLeagueCurre
     click(w.btnOpen);
     ASSERT_EQ(prompts.messages.size(), 1);
     EXPECT_EQ(openTournament().glngCurrentTournamentID, saved);
+}
+
+TEST_F(HomeWindowTest, ANewTournamentStartsAtItsCurrentLevelNotAtTheManualBoxes)
+{
+    RecordingSoundPlayer sounds;
+    frmControlPanel& w = start(QStringLiteral("Tuesday League"));
+    // The wizard's defaults: manual boxes 25/50, no ante, 30 minutes; level 1
+    // of the table made different in every figure.
+    OnNextDialog<frmAddEditTournament>([](frmAddEditTournament& wizard) {
+        EXPECT_EQ(wizard.txtLittleBlind->text(), QStringLiteral("25"));
+        EXPECT_EQ(wizard.txtMinutesPerSession->text(), QStringLiteral("30"));
+        wizard.txtName->setText(QStringLiteral("Opening Night"));
+        wizard.chkAddPlayers->setChecked(false);
+        const QStringList level1 {"5", "75", "150", "0", "0", "20"};
+        for (int col = 0; col < level1.size(); ++col)
+            wizard.gridLevels->setTextMatrix(1, col + 1, level1[col]);
+        wizard.cmdFinish->click();
+    });
+    click(w.btnNew);
+
+    const OpenTournament& t = openTournament();
+    EXPECT_EQ(t.gstrTournamentName, QStringLiteral("Opening Night"));
+    EXPECT_EQ(t.gintBlindsLevel, 1);
+    EXPECT_EQ(t.gdblAnte, 5);
+    EXPECT_EQ(t.gdblSmall, 75);
+    EXPECT_EQ(t.gdblBig, 150);
+    EXPECT_EQ(t.glngMinutesPerSession, 20);
+    frmMain* tournamentWindow = mainWindow();
+    ASSERT_NE(tournamentWindow, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(tournamentWindow));
+    EXPECT_EQ(tournamentWindow->display.lblTimer->text(), QStringLiteral("20:00"));
+    EXPECT_EQ(tournamentWindow->display.lblLevel->text(), QStringLiteral("Level 1"));
+    QTest::keyClick(tournamentWindow, Qt::Key_F1);
+    EXPECT_EQ(tournamentWindow->frames.btnClock->Caption(), QStringLiteral("Clock: Running"));
+    EXPECT_EQ(t.gdblSmall, 75);
+    EXPECT_EQ(t.glngMinutesPerSession, 20);
+
+    const Long id = t.glngCurrentTournamentID;
+    ASSERT_TRUE(tournamentWindow->btnClose_Click());
+    const Recordset row = gobjDatabase().query(
+        QStringLiteral("SELECT Ante, Small, Big, MinutesPerSession FROM tblTournament WHERE TournamentID = ?"), {id});
+    EXPECT_EQ(row.value(QStringLiteral("Ante")).toDouble(), 5);
+    EXPECT_EQ(row.value(QStringLiteral("Small")).toDouble(), 75);
+    EXPECT_EQ(row.value(QStringLiteral("Big")).toDouble(), 150);
+    EXPECT_EQ(row.value(QStringLiteral("MinutesPerSession")).toInt(), 20);
+    EXPECT_TRUE(prompts.messages.isEmpty()) << prompts.messages.join(QLatin1Char('|')).toStdString();
 }
 
 TEST_F(HomeWindowTest, TournamentsWhoseLeagueIsGoneAreNotOffered)
