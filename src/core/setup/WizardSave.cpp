@@ -24,14 +24,26 @@ bool fits(double x, int bits)
     return true;
 }
 
+// Money and the counts that money and seating are worked out from are never
+// below 0: a negative text is refused by its name ("Buy-in cannot be
+// negative.").
+std::optional<WizardFault> refuseNegative(double value, const QString& control, const char* name, int page)
+{
+    if (value >= 0)
+        return std::nullopt;
+    return WizardFault {page, control, QString::fromLatin1(name) + QStringLiteral(" cannot be negative.")};
+}
+
 std::optional<WizardFault> verifyNumeric(const WizardForm& f, const QString& control, const QString& label, int page,
-                                         int bits = 0)
+                                         int bits = 0, const char* negativeName = nullptr)
 {
     double x = 0;
     if (!ReadsAsNumber(f.text(control), &x))
         return WizardFault {page, control, label + QStringLiteral(" must be numeric.")};
     if (!fits(x, bits))
         return WizardFault {page, control, label + QStringLiteral(" is too large.")};
+    if (negativeName)
+        return refuseNegative(x, control, negativeName, page);
     return std::nullopt;
 }
 
@@ -40,36 +52,38 @@ struct NumericBox {
     const char* Label;
     int Page;
     int Bits;
+    const char* NegativeName; // the name a negative value is refused by; none: negatives are taken
 };
 
 constexpr NumericBox BuyinBoxes[] = {
-    {"txtBuyin", "Buyin amount", 1, 0},
-    {"txtAddonAmount", "Addon Chips, even if not used,", 1, 0},
-    {"txtAddonChipValue", "Addon Chips Value, even if not used,", 1, 0},
-    {"txtBuyinChipValue", "Buyin chip value", 1, 0},
-    {"txtRebuy", "Rebuy amount, even if not used,", 1, 0},
-    {"txtRebuyChipValue", "Rebuy chip value, even if not used,", 1, 0},
-    {"txtTakeAmount", "House Fee", 1, 0},
-    {"txtEstNumPlayers", "Estimated Number of Players", 1, 16},
-    {"txtEstNumRebuys", "Estimated Number of Rebuys", 1, 16},
-    {"txtEstNumAddons", "Estimated Number of Addons", 1, 16},
-    {"txtEstDurationHour", "Estimated Duration of Tournament", 3, 0},
-    {"txtEstDurationMin", "Estimated Duration of Tournament", 3, 0},
-    {"txtEstTimeforBreaks", "Estimated Time for Breaks", 3, 16},
-    {"txtEstNumBreaks", "Estimated Number of Breaks", 3, 16},
+    {"txtBuyin", "Buyin amount", 1, 0, "Buy-in"},
+    {"txtAddonAmount", "Addon Chips, even if not used,", 1, 0, "Add-on amount"},
+    {"txtAddonChipValue", "Addon Chips Value, even if not used,", 1, 0, "Add-on chip value"},
+    {"txtBuyinChipValue", "Buyin chip value", 1, 0, "Buy-in chip value"},
+    {"txtRebuy", "Rebuy amount, even if not used,", 1, 0, "Rebuy amount"},
+    {"txtRebuyChipValue", "Rebuy chip value, even if not used,", 1, 0, "Rebuy chip value"},
+    {"txtTakeAmount", "House Fee", 1, 0, "House fee"},
+    {"txtEstNumPlayers", "Estimated Number of Players", 1, 16, "Estimated number of players"},
+    {"txtEstNumRebuys", "Estimated Number of Rebuys", 1, 16, "Estimated number of rebuys"},
+    {"txtEstNumAddons", "Estimated Number of Addons", 1, 16, "Estimated number of add-ons"},
+    {"txtEstDurationHour", "Estimated Duration of Tournament", 3, 0, nullptr},
+    {"txtEstDurationMin", "Estimated Duration of Tournament", 3, 0, nullptr},
+    {"txtEstTimeforBreaks", "Estimated Time for Breaks", 3, 16, nullptr},
+    {"txtEstNumBreaks", "Estimated Number of Breaks", 3, 16, nullptr},
 };
 
 constexpr NumericBox PointsBoxes[] = {
-    {"txtPointsAllPlayers", "Auto-Points Value, even if not used,", 4, 0},
-    {"txtPointsByPosition", "Auto-Points Value, even if not used,", 4, 0},
-    {"txtBountyAllDollars", "Bounty $ Value, even if not used,", 5, 0},
-    {"txtBountyAllPoints", "Bounty Points Value, even if not used,", 5, 0},
+    {"txtPointsAllPlayers", "Auto-Points Value, even if not used,", 4, 0, nullptr},
+    {"txtPointsByPosition", "Auto-Points Value, even if not used,", 4, 0, nullptr},
+    {"txtBountyAllDollars", "Bounty $ Value, even if not used,", 5, 0, "Bounty amount"},
+    {"txtBountyAllPoints", "Bounty Points Value, even if not used,", 5, 0, "Bounty points"},
 };
 
 std::optional<WizardFault> verifyAll(const WizardForm& f, const auto& boxes)
 {
     for (const NumericBox& b : boxes)
-        if (auto fault = verifyNumeric(f, QString::fromLatin1(b.Control), QString::fromLatin1(b.Label), b.Page, b.Bits))
+        if (auto fault = verifyNumeric(f, QString::fromLatin1(b.Control), QString::fromLatin1(b.Label), b.Page, b.Bits,
+                                       b.NegativeName))
             return fault;
     return std::nullopt;
 }
@@ -107,6 +121,9 @@ std::optional<WizardFault> checkPayouts(const WizardForm& f)
         if (!ReadsAsNumber(row.Points))
             return WizardFault {
                 4, grid, QStringLiteral("Points must be numeric.  Set to 0 if you don't want to include points.")};
+    for (const PayoutRow& row : f.Payouts)
+        if (auto fault = refuseNegative(NzDouble(row.Payout), grid, "Payouts", 4))
+            return fault;
     return std::nullopt;
 }
 
@@ -150,8 +167,14 @@ std::optional<WizardFault> CheckWizardForm(WizardForm& f, const std::function<bo
         return WizardFault {3, QStringLiteral("txtMinutesPerSession"),
                             QStringLiteral("Minutes per Session is too large.")};
     for (int i = 0; i < 10; ++i)
-        if (auto fault = verifyNumeric(f, WizardControlName("txtChipAmount", i), QStringLiteral("Chip values"), 2))
+        if (auto fault = verifyNumeric(f, WizardControlName("txtChipAmount", i), QStringLiteral("Chip values"), 2, 0,
+                                       "Chip values"))
             return fault;
+    for (int i = 0; i < 10; ++i) {
+        const QString count = WizardControlName("cmbNumChips", i);
+        if (auto fault = refuseNegative(NzDouble(f.text(count)), count, "Chips per player", 2))
+            return fault;
+    }
     if (auto fault = checkPayouts(f))
         return fault;
     return verifyAll(f, PointsBoxes);

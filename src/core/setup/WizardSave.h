@@ -44,7 +44,9 @@ struct WizardFault {
 
 // The checks of Finish in their order; the first fault ends them. Level cells
 // and current-level boxes that are no number are set to "0" on the way, as
-// the form is to show them. validateName checks a new tournament's name and
+// the form is to show them. Money, chip values and counts, payouts, the
+// bounty and the estimated numbers of players, rebuys and add-ons are refused
+// below 0. validateName checks a new tournament's name and
 // tells the user why it is refused.
 std::optional<WizardFault> CheckWizardForm(WizardForm& form, const std::function<bool(const QString&)>& validateName);
 

@@ -140,6 +140,58 @@ TEST(WizardSave, ChecksStopAtTheFirstFaultWithItsPageControlAndMessage)
     EXPECT_FALSE(CheckWizardForm(running, [](const QString&) { return false; }));
 }
 
+TEST(WizardSave, NegativeMoneyAndCountsAreRefusedByName)
+{
+    const struct {
+        const char* control;
+        int page;
+        const char* message;
+    } boxes[] = {
+        {"txtBuyin", 1, "Buy-in cannot be negative."},
+        {"txtAddonAmount", 1, "Add-on amount cannot be negative."},
+        {"txtAddonChipValue", 1, "Add-on chip value cannot be negative."},
+        {"txtBuyinChipValue", 1, "Buy-in chip value cannot be negative."},
+        {"txtRebuy", 1, "Rebuy amount cannot be negative."},
+        {"txtRebuyChipValue", 1, "Rebuy chip value cannot be negative."},
+        {"txtTakeAmount", 1, "House fee cannot be negative."},
+        {"txtEstNumPlayers", 1, "Estimated number of players cannot be negative."},
+        {"txtEstNumRebuys", 1, "Estimated number of rebuys cannot be negative."},
+        {"txtEstNumAddons", 1, "Estimated number of add-ons cannot be negative."},
+        {"txtChipAmount(4)", 2, "Chip values cannot be negative."},
+        {"cmbNumChips(7)", 2, "Chips per player cannot be negative."},
+        {"txtBountyAllDollars", 5, "Bounty amount cannot be negative."},
+        {"txtBountyAllPoints", 5, "Bounty points cannot be negative."},
+    };
+    for (const auto& b : boxes) {
+        WizardForm f = validForm();
+        f.Text[QString::fromLatin1(b.control)] = QStringLiteral("-30");
+        const auto fault = CheckWizardForm(f, [](const QString&) { return nameOk; });
+        ASSERT_TRUE(fault) << b.control;
+        EXPECT_EQ(fault->Page, b.page) << b.control;
+        EXPECT_EQ(fault->Control, QString::fromLatin1(b.control));
+        EXPECT_EQ(fault->Message, QString::fromLatin1(b.message));
+    }
+
+    for (int kind : {0, 1, 2}) {
+        WizardForm f = validForm();
+        f.Index[QStringLiteral("cmbPayoutType")] = kind;
+        f.Payouts[0].Payout = QStringLiteral("-1");
+        const auto fault = CheckWizardForm(f, [](const QString&) { return nameOk; });
+        ASSERT_EQ(fault.has_value(), kind < 2) << "a prize is a text: " << kind;
+        if (fault) {
+            EXPECT_EQ(fault->Page, 4);
+            EXPECT_EQ(fault->Control, QStringLiteral("grid"));
+            EXPECT_EQ(fault->Message, QStringLiteral("Payouts cannot be negative."));
+        }
+    }
+
+    // Points are no money: a penalty may be negative.
+    WizardForm points = validForm();
+    points.Text[QStringLiteral("txtPointsAllPlayers")] = QStringLiteral("-1");
+    points.Payouts[1].Points = QStringLiteral("-2");
+    EXPECT_FALSE(CheckWizardForm(points, [](const QString&) { return nameOk; }));
+}
+
 TEST(WizardSave, DateBoxAndPictureLocation)
 {
     EXPECT_EQ(ReadDateBox(QStringLiteral("3/7/2026")), QDate(2026, 3, 7));
