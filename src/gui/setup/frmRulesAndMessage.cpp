@@ -162,5 +162,5 @@ std::optional<QString> EditRichText(QWidget* parent, const QString& caption, con
     editor.exec();
     if (!editor.mbOKed)
         return std::nullopt;
-    return editor.rtbRules->toHtml();
+    return StoredRichText(editor.rtbRules);
 }

@@ -26,6 +26,22 @@ void pressLater(const char* button)
     });
 }
 
+// The alignment a paragraph shows: its own, else the document's default.
+Qt::Alignment shownAlignment(const QTextBlock& block)
+{
+    const QTextBlockFormat f = block.blockFormat();
+    const Qt::Alignment a = f.hasProperty(QTextFormat::BlockAlignment)
+        ? f.alignment()
+        : block.document()->defaultTextOption().alignment();
+    return a & Qt::AlignHorizontal_Mask;
+}
+
+// The font the characters before the cursor show in.
+QFont shownFont(const QTextEdit& box, const QTextCursor& at)
+{
+    return at.charFormat().font().resolve(box.document()->defaultFont());
+}
+
 } // namespace
 
 class RulesEditor : public DataFolderTest { };
@@ -42,7 +58,7 @@ TEST_F(RulesEditor, PlainTextTakesTheDefaultLookAndHtmlKeepsItsOwn)
     c.movePosition(QTextCursor::NextCharacter);
     EXPECT_EQ(c.charFormat().fontPointSize(), 24);
     EXPECT_EQ(c.charFormat().fontWeight(), QFont::Bold);
-    EXPECT_EQ(c.block().blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    EXPECT_EQ(shownAlignment(c.block()), Qt::AlignHCenter);
     EXPECT_EQ(editor.rtbRules->toPlainText(),
               QString(SampleRules()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 
@@ -54,6 +70,41 @@ TEST_F(RulesEditor, PlainTextTakesTheDefaultLookAndHtmlKeepsItsOwn)
     h.movePosition(QTextCursor::NextCharacter);
     EXPECT_EQ(h.charFormat().fontPointSize(), 11);
     EXPECT_TRUE(h.block().blockFormat().alignment().testFlag(Qt::AlignRight));
+    EXPECT_NE(editor.rtbRules->document()->defaultFont().family(), QStringLiteral("Times New Roman"))
+        << "no default look left from the plain text before";
+}
+
+TEST_F(RulesEditor, PlainRulesKeepTheDefaultLookInNewParagraphsAndStoreIt)
+{
+    frmRulesAndMessage editor;
+    LoadStoredRichText(editor.rtbRules, SampleRules());
+    editor.show();
+    QTextEdit* box = editor.rtbRules;
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_Return);
+    QTest::keyClick(box, Qt::Key_Return);
+    QTest::keyClicks(box, QStringLiteral("4.  No phones at the table."));
+
+    const QTextCursor typed = box->textCursor();
+    EXPECT_EQ(typed.block().text(), QStringLiteral("4.  No phones at the table."));
+    EXPECT_EQ(typed.block().previous().text(), QString()) << "Enter, Enter leaves a blank line";
+    const QFont font = shownFont(*box, typed);
+    EXPECT_EQ(font.family(), QStringLiteral("Times New Roman"));
+    EXPECT_EQ(font.pointSize(), 24);
+    EXPECT_TRUE(font.bold());
+    EXPECT_EQ(shownAlignment(typed.block()), Qt::AlignHCenter);
+
+    // Stored and read back, the new paragraph looks the same.
+    QTextEdit reread;
+    LoadStoredRichText(&reread, StoredRichText(box));
+    const QTextBlock last = reread.document()->lastBlock();
+    ASSERT_EQ(last.text(), QStringLiteral("4.  No phones at the table."));
+    QTextCursor end(last);
+    end.movePosition(QTextCursor::EndOfBlock);
+    EXPECT_EQ(shownFont(reread, end).pointSize(), 24);
+    EXPECT_TRUE(shownFont(reread, end).bold());
+    EXPECT_EQ(shownAlignment(last), Qt::AlignHCenter);
 }
 
 TEST_F(RulesEditor, OkStoresHtmlAndCancelNothing)
