@@ -62,21 +62,22 @@ ChipEstimates CalcChipAmounts(const QList<ChipEstimateRow>& rows, double players
 }
 
 QList<PayoutRow> ReshapePayoutRows(const QList<PayoutRow>& current, int places, bool bSetPayouts,
-                                   const OpenTournament& stored)
+                                   const OpenTournament& stored, int kind)
 {
+    constexpr int Prizes = 2;
     QList<PayoutRow> rows;
-    const bool prizes = stored.gintPayAsPercentages == 2;
     for (int i = 0; i <= places; ++i) {
         const bool storedRow = stored.gdblPayout.contains(i);
         PayoutRow row;
-        if (prizes)
+        if (bSetPayouts && stored.gintPayAsPercentages == Prizes)
             row.Payout
                 = storedRow && stored.gstrPayoutPrize.contains(i) ? stored.gstrPayoutPrize[i] : QStringLiteral("0");
         else if (bSetPayouts)
             row.Payout = storedRow ? PlainNumberText(stored.gdblPayout[i]) : QStringLiteral("0");
+        else if (i >= current.size())
+            row.Payout = QStringLiteral("0");
         else
-            row.Payout
-                = i < current.size() && ReadsAsNumber(current[i].Payout) ? current[i].Payout : QStringLiteral("0");
+            row.Payout = kind == Prizes || ReadsAsNumber(current[i].Payout) ? current[i].Payout : QStringLiteral("0");
         if (bSetPayouts)
             row.Points = storedRow && stored.gsngPayoutPoints.contains(i) ? PlainNumberText(stored.gsngPayoutPoints[i])
                                                                           : QStringLiteral("0");

@@ -52,15 +52,18 @@ struct ChipEstimates {
 ChipEstimates CalcChipAmounts(const QList<ChipEstimateRow>& rows, double players, double startingChips);
 
 // Reshapes the payout rows (house and places 1..places) as the places-paid
-// list changes. With bSetPayouts the stored payouts fill the rows; without,
-// typed numbers stay and anything else reads "0". A tournament stored as
-// prizes always takes its stored prize texts.
+// list or the payout kind changes. With bSetPayouts the stored payouts fill
+// the rows, as the stored kind has them (prize texts for prizes). Without,
+// the rows that remain keep what they show by the kind chosen now (kind, the
+// position of the payout-kind list): any prize text, or a typed number where
+// money or a percentage is paid, anything else reading "0"; added rows read
+// "0".
 struct PayoutRow {
     QString Payout;
     QString Points;
 };
 QList<PayoutRow> ReshapePayoutRows(const QList<PayoutRow>& current, int places, bool bSetPayouts,
-                                   const OpenTournament& stored);
+                                   const OpenTournament& stored, int kind);
 
 // Splits the payouts of places 1..n evenly ("0.00"). False, with the message,
 // when one of them is missing or not a number.

@@ -201,7 +201,8 @@ void frmAddEditTournament::showPayoutRows(const QList<PayoutRow>& rows)
 
 void frmAddEditTournament::LoadPayoutGrid(bool bSetPayouts)
 {
-    showPayoutRows(ReshapePayoutRows(payoutGridRows(), cmbNumPaid->currentIndex() + 1, bSetPayouts, mTourney));
+    showPayoutRows(ReshapePayoutRows(payoutGridRows(), cmbNumPaid->currentIndex() + 1, bSetPayouts, mTourney,
+                                     cmbPayoutType->currentIndex()));
     CalcEstimates();
 }
 

@@ -59,20 +59,25 @@ TEST(Estimates, ReshapeAndChop)
     stored.RedimPayouts();
     stored.gdblPayout[1] = 70;
     stored.gsngPayoutPoints[1] = 2.5f;
-    QList<PayoutRow> rows = ReshapePayoutRows({}, 3, true, stored);
+    QList<PayoutRow> rows = ReshapePayoutRows({}, 3, true, stored, 0);
     ASSERT_EQ(rows.size(), 4);
     EXPECT_EQ(rows[1].Payout, QStringLiteral("70"));
     EXPECT_EQ(rows[1].Points, QStringLiteral("2.5"));
     EXPECT_EQ(rows[3].Payout, QStringLiteral("0")) << "beyond the stored rows";
     rows[2].Payout = QStringLiteral("abc");
-    rows = ReshapePayoutRows(rows, 5, false, stored);
+    rows = ReshapePayoutRows(rows, 5, false, stored, 0);
     EXPECT_EQ(rows.size(), 6);
     EXPECT_EQ(rows[1].Payout, QStringLiteral("70"));
     EXPECT_EQ(rows[2].Payout, QStringLiteral("0"));
 
+    // Stored as prizes: loading takes the stored texts; a reshape keeps what
+    // the rows show, by the kind chosen now.
     stored.gintPayAsPercentages = 2;
     stored.gstrPayoutPrize[1] = QStringLiteral("Trophy");
-    EXPECT_EQ(ReshapePayoutRows(rows, 2, false, stored)[1].Payout, QStringLiteral("Trophy"));
+    EXPECT_EQ(ReshapePayoutRows(rows, 2, true, stored, 2)[1].Payout, QStringLiteral("Trophy"));
+    rows[1].Payout = QStringLiteral("Watch");
+    EXPECT_EQ(ReshapePayoutRows(rows, 2, false, stored, 2)[1].Payout, QStringLiteral("Watch"));
+    EXPECT_EQ(ReshapePayoutRows(rows, 2, false, stored, 1)[1].Payout, QStringLiteral("0"));
 
     QList<PayoutRow> chop {{"0", "0"}, {"500", "0"}, {"300", "0"}, {"200", "0"}};
     EXPECT_TRUE(ChopPot(chop, 3));

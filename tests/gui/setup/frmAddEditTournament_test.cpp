@@ -302,7 +302,7 @@ TEST_F(WizardPayouts, ChopSplitsThePlacesStillPlayedFor)
     }
 }
 
-TEST_F(WizardPayouts, PrizesStayTextAndReloadFromTheStore)
+TEST_F(WizardPayouts, TypedPrizesStayWhenThePlacesChange)
 {
     t.gintPayAsPercentages = 2;
     t.gstrPayoutPrize[1] = QStringLiteral("Trophy");
@@ -311,10 +311,24 @@ TEST_F(WizardPayouts, PrizesStayTextAndReloadFromTheStore)
     EXPECT_FALSE(c<QComboBox>(QStringLiteral("cmbRound"))->isEnabled());
     auto* g = c<ctlDataEntryGrid>(QStringLiteral("grid"));
     EXPECT_FALSE(g->ColNumeric(1));
+    EXPECT_EQ(cell("grid", 2, 1), QStringLiteral("Trophy"));
     g->setTextMatrix(2, 1, QStringLiteral("Watch"));
     choose("cmbNumPaid", 4);
+    EXPECT_EQ(cell("grid", 2, 1), QStringLiteral("Watch"));
+    EXPECT_EQ(estimate(2), QStringLiteral("Watch"));
+
+    // Stored as percentages, switched to prizes on the page.
+    t.gintPayAsPercentages = 1;
+    open();
+    choose("cmbPayoutType", 2);
+    g = c<ctlDataEntryGrid>(QStringLiteral("grid"));
+    g->setTextMatrix(2, 1, QStringLiteral("Trophy"));
+    g->setTextMatrix(3, 1, QStringLiteral("Watch"));
+    choose("cmbNumPaid", 3);
+    EXPECT_EQ(g->Rows(), 6);
     EXPECT_EQ(cell("grid", 2, 1), QStringLiteral("Trophy"));
-    EXPECT_EQ(estimate(2), QStringLiteral("Trophy"));
+    EXPECT_EQ(cell("grid", 3, 1), QStringLiteral("Watch"));
+    EXPECT_EQ(cell("grid", 5, 1), QStringLiteral("0"));
 }
 
 TEST_F(WizardAwards, NewEditAndDeleteKeepThePlaceholderRight)
