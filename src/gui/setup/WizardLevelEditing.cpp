@@ -131,12 +131,14 @@ void frmAddEditTournament::AutoSuggestBlinds()
     QList<ChipRow> chips;
     for (int i = 0; i < ChipRows; ++i)
         chips.append({cmbChipColor[i]->currentIndex(), NzDouble(txtChipAmount[i]->text())});
+    // The backup comes first: Undo after a run that stops goes back to the
+    // table as it was just before it.
+    mtypSessionBackup = ::BackUpSessions(levelGridRows());
     const GeneratedLevels g = generateLevels(work.Blinds(), chips, GeneratorSettingsOf(programSettings()), table);
     if (!g.Error.isEmpty()) {
         prompter().message(g.Error);
         return;
     }
-    mtypSessionBackup = ::BackUpSessions(levelGridRows());
     if (g.TimeWarning)
         prompter().message(TimeWarningMessage());
     LevelRows rows;

@@ -456,12 +456,17 @@ TEST_F(WizardLevels, SuggestLevelsOnTheWorkedExampleThenUndo)
     EXPECT_EQ(levels()->Rows(), 11);
     EXPECT_EQ(levels()->TextMatrix(1, 2), before);
 
-    // A first blind no table entry fits: its message, the grid as it was.
+    // A first blind no table entry fits: its message, the grid as it was;
+    // Undo then goes back to the table as it was just before.
+    levels()->setTextMatrix(2, 2, QStringLiteral("5"));
     type("txtBuyinChipValue", QStringLiteral("1e15"));
     press("cmdLoadLevels");
     EXPECT_EQ(prompts.messages.size(), 1);
     EXPECT_EQ(levels()->Rows(), 11);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    levels()->setTextMatrix(2, 2, QStringLiteral("7"));
+    press("cmdUndoLevels");
+    EXPECT_EQ(levels()->TextMatrix(2, 2), QStringLiteral("5"));
 }
 
 TEST_F(WizardLevels, RemindersEditCancelAndClear)
