@@ -19,12 +19,18 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QPixmap>
+#include <algorithm>
 
 using namespace wizard;
 
 namespace {
 
 QString money(double amount) { return FormatMoney(amount, programSettings().gstrMoneyFormat); }
+
+// The chips selected against a buy-in's chip value: dark green when they
+// match, red when not; both read on the page's grey.
+constexpr OleColor ChipsMatchColor = 0x008000;
+constexpr OleColor ChipsDifferColor = 0x0000FF;
 
 } // namespace
 
@@ -167,13 +173,20 @@ void frmAddEditTournament::buildChipsPage()
         g->addWidget(txtChipPicture[i], i + 1, 2);
         g->addWidget(cmdBrowsePic[i], i + 1, 3);
         g->addWidget(cmdViewChip[i], i + 1, 4);
+        // One line each, in a column as wide as the longest name: choosing
+        // "Custom Picture" moves nothing on the panel.
         lblChipColor[i] = text(a, QString(), WizardControlName("lblChipColor", i));
+        lblChipColor[i]->setWordWrap(false);
         cmbNumChips[i] = list(a, WizardControlName("cmbNumChips", i));
         lblChipsNeeded[i] = text(a, QString(), WizardControlName("lblChipsNeeded", i));
         counts->addWidget(lblChipColor[i], i + 1, 0);
         counts->addWidget(cmbNumChips[i], i + 1, 1);
         counts->addWidget(lblChipsNeeded[i], i + 1, 2);
     }
+    int widestName = 0;
+    for (const QString& name : ChipColorListNames())
+        widestName = std::max(widestName, lblChipColor[0]->fontMetrics().horizontalAdvance(name));
+    counts->setColumnMinimumWidth(0, widestName);
     column->addStretch(1);
     auto* sums = new QFormLayout;
     lblChipAmount = text(a, QString(), QStringLiteral("lblChipAmount"));
@@ -352,5 +365,5 @@ void frmAddEditTournament::CalcChipAmounts()
     for (int i = 0; i < ChipRows; ++i)
         lblChipsNeeded[i]->setText(e.Needed.value(i));
     lblChipAmount->setText(money(e.Selected));
-    setTextColor(lblChipAmount, e.MatchesStartingChips ? 0x80FFFF : 0xFF);
+    setTextColor(lblChipAmount, e.MatchesStartingChips ? ChipsMatchColor : ChipsDifferColor);
 }

@@ -4,6 +4,7 @@
 
 #include "core/platform/Prompter.h"
 #include "core/platform/ReportFailures.h"
+#include "core/platform/Twips.h"
 #include "gui/controls/ctlButton.h"
 #include "gui/controls/ctlDataEntryGrid.h"
 #include "gui/setup/WizardWidgets.h"
@@ -14,6 +15,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QSignalBlocker>
+#include <algorithm>
 
 using namespace wizard;
 
@@ -80,6 +82,11 @@ void frmAddEditTournament::buildLevelsPage()
     }
     gridLevels->setColWidth(1, 650);
     gridLevels->setColWidth(6, 840);
+    // The amount columns show six-digit blinds (100000/200000) whole, with
+    // the cell's margins, in whatever font the grid has.
+    const long sixDigits = PixelsToTwips(gridLevels->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 10);
+    for (long c = 1; c <= 5; ++c)
+        gridLevels->setColWidth(c, std::max(gridLevels->ColWidth(c), sixDigits));
     presets->addWidget(gridLevels, 1);
     auto* counts = new QHBoxLayout;
     cmbNumLevels = list(framePresets, QStringLiteral("cmbNumLevels"));

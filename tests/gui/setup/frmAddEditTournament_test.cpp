@@ -1,5 +1,6 @@
 #include "LeagueTestData.h"
 #include "WindowTestHelpers.h"
+#include "core/platform/Twips.h"
 #include "core/setup/NewTournament.h"
 #include "core/setup/TournamentWindowCalls.h"
 #include "core/store/ProgramSettings.h"
@@ -256,12 +257,15 @@ TEST_F(WizardPayouts, EstimatesFollowTheBoxesAndTheGrid)
     EXPECT_EQ(cell("grid", 3, 1), QStringLiteral("30"));
     EXPECT_EQ(cell("grid", 6, 1), QStringLiteral("0"));
 
-    // Chips: yellow when a buy-in's chips add up to its chip value, else red.
+    // Chips: dark green when a buy-in's chips add up to its chip value, else
+    // red; both read on the page.
     auto colour = [this] { return c<QLabel>(QStringLiteral("lblChipAmount"))->palette().color(QPalette::WindowText); };
     for (int i = 0; i < 4; ++i)
         c<QComboBox>(QStringLiteral("cmbNumChips(%1)").arg(i))->setCurrentText(QStringLiteral("0"));
     c<QComboBox>(QStringLiteral("cmbNumChips(3)"))->setCurrentText(QStringLiteral("2"));
-    EXPECT_EQ(colour(), OleColorToQColor(0x80FFFF));
+    EXPECT_EQ(colour(), OleColorToQColor(0x008000));
+    const QColor page = c<QLabel>(QStringLiteral("lblChipAmount"))->palette().color(QPalette::Window);
+    EXPECT_GT(qAbs(colour().lightness() - page.lightness()), 100) << "dark on the light page";
     EXPECT_EQ(c<QLabel>(QStringLiteral("lblChipsNeeded(3)"))->text(), QStringLiteral("40"));
     c<QComboBox>(QStringLiteral("cmbNumChips(3)"))->setCurrentText(QStringLiteral("3"));
     EXPECT_EQ(colour(), OleColorToQColor(0xFF));
@@ -467,6 +471,37 @@ TEST_F(WizardLevels, SuggestLevelsOnTheWorkedExampleThenUndo)
     levels()->setTextMatrix(2, 2, QStringLiteral("7"));
     press("cmdUndoLevels");
     EXPECT_EQ(levels()->TextMatrix(2, 2), QStringLiteral("5"));
+}
+
+TEST_F(WizardLevels, SixDigitBlindsShowWholeAndCustomPictureMovesNothingOnTheChipPanel)
+{
+    open();
+    w->show();
+    const QFontMetrics metrics(levels()->findChild<FlexGrid*>()->font());
+    for (long col = 1; col <= 5; ++col) {
+        levels()->setTextMatrix(1, col, QStringLiteral("200000"));
+        // The cell draws its text 3 pixels in from either side.
+        EXPECT_LE(metrics.horizontalAdvance(QStringLiteral("200000")) + 6, TwipsToPixels(int(levels()->ColWidth(col))))
+            << col;
+    }
+
+    w->ShowWizardPage(2);
+    const auto settle = [] {
+        for (int pass = 0; pass < 5; ++pass)
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    };
+    const auto places = [this] {
+        QList<QPoint> at;
+        for (const char* name : {"cmbNumChips(0)", "lblChipsNeeded(0)", "cmbNumChips(9)", "lblChipAmount"})
+            at << c(QString::fromLatin1(name))->mapTo(w.get(), QPoint());
+        return at;
+    };
+    settle();
+    const QList<QPoint> before = places();
+    choose("cmbChipColor(0)", 1);
+    settle();
+    EXPECT_EQ(c<QLabel>(QStringLiteral("lblChipColor(0)"))->text(), QStringLiteral("Custom Picture"));
+    EXPECT_EQ(places(), before);
 }
 
 TEST_F(WizardLevels, RemindersEditCancelAndClear)
