@@ -1,5 +1,6 @@
 #include "core/setup/WizardSave.h"
 
+#include "core/floor/Levels.h"
 #include "core/platform/StoredDate.h"
 #include "core/setup/WizardValues.h"
 #include "core/store/Nz.h"
@@ -348,6 +349,13 @@ void SaveWizardForm(Database& db, OpenTournament& t, const WizardForm& form)
     ChangeTournament(db, t, [&](OpenTournament& copy) {
         for (Integer k : ApplyWizardForm(form, copy))
             SaveTournamentPlayer(db, copy, k);
+        // A new tournament is stored as it will start: at its current level
+        // of the table, not at the manual boxes, so that the stored row and
+        // the clock agree from the first moment.
+        if (form.NewTourney) {
+            SetLevel(copy, copy.gintBlindsLevel);
+            ResetTourney(copy);
+        }
         SaveTournament(db, copy, form.NewTourney);
     });
 }

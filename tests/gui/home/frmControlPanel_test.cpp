@@ -338,6 +338,17 @@ TEST_F(HomeWindowTest, ANewTournamentStartsAtItsCurrentLevelNotAtTheManualBoxes)
     EXPECT_EQ(t.gdblSmall, 75);
     EXPECT_EQ(t.gdblBig, 150);
     EXPECT_EQ(t.glngMinutesPerSession, 20);
+    const Long id = t.glngCurrentTournamentID;
+    const auto storedLevel = [id] {
+        const Recordset row = gobjDatabase().query(
+            QStringLiteral("SELECT Ante, Small, Big, MinutesPerSession FROM tblTournament WHERE TournamentID = ?"),
+            {id});
+        return QStringList {row.value(QStringLiteral("Ante")).toString(), row.value(QStringLiteral("Small")).toString(),
+                            row.value(QStringLiteral("Big")).toString(),
+                            row.value(QStringLiteral("MinutesPerSession")).toString()};
+    };
+    // Stored as it starts, before any later save.
+    EXPECT_EQ(storedLevel(), (QStringList {"5", "75", "150", "20"}));
     frmMain* tournamentWindow = mainWindow();
     ASSERT_NE(tournamentWindow, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowActive(tournamentWindow));
@@ -348,14 +359,8 @@ TEST_F(HomeWindowTest, ANewTournamentStartsAtItsCurrentLevelNotAtTheManualBoxes)
     EXPECT_EQ(t.gdblSmall, 75);
     EXPECT_EQ(t.glngMinutesPerSession, 20);
 
-    const Long id = t.glngCurrentTournamentID;
     ASSERT_TRUE(tournamentWindow->btnClose_Click());
-    const Recordset row = gobjDatabase().query(
-        QStringLiteral("SELECT Ante, Small, Big, MinutesPerSession FROM tblTournament WHERE TournamentID = ?"), {id});
-    EXPECT_EQ(row.value(QStringLiteral("Ante")).toDouble(), 5);
-    EXPECT_EQ(row.value(QStringLiteral("Small")).toDouble(), 75);
-    EXPECT_EQ(row.value(QStringLiteral("Big")).toDouble(), 150);
-    EXPECT_EQ(row.value(QStringLiteral("MinutesPerSession")).toInt(), 20);
+    EXPECT_EQ(storedLevel(), (QStringList {"5", "75", "150", "20"}));
     EXPECT_TRUE(prompts.messages.isEmpty()) << prompts.messages.join(QLatin1Char('|')).toStdString();
 }
 
