@@ -337,6 +337,7 @@ long ctlDataEntryGrid::SelectionMode() const { return grid->SelectionMode(); }
 void ctlDataEntryGrid::setSelectionMode(long v) { grid->setSelectionMode(v); }
 bool ctlDataEntryGrid::Wordwrap() const { return grid->Wordwrap(); }
 void ctlDataEntryGrid::setWordwrap(bool v) { grid->setWordwrap(v); }
+void ctlDataEntryGrid::setFixedRowsWordwrap(bool v) { grid->setFixedRowsWordwrap(v); }
 long ctlDataEntryGrid::Rows() const { return grid->Rows(); }
 
 void ctlDataEntryGrid::setRows(long New_Rows)

@@ -107,6 +107,9 @@ public:
     void setSelectionMode(long New_SelectionMode);
     bool Wordwrap() const;
     void setWordwrap(bool New_Wordwrap);
+    // Wraps the captions of the fixed rows only; typed values keep to one
+    // line and end in an ellipsis where too long for their cell.
+    void setFixedRowsWordwrap(bool New_FixedRowsWordwrap);
     long Rows() const override;
     void setRows(long New_Rows);
     bool RowIsVisible(long Index) const;

@@ -70,7 +70,7 @@ void frmAddEditTournament::buildLevelsPage()
     gridLevels->setCols(8);
     gridLevels->setRows(1);
     gridLevels->setRowHeight(0, 800);
-    gridLevels->setWordwrap(true);
+    gridLevels->setFixedRowsWordwrap(true); // two-line captions over one-line values
     gridLevels->setBackColorFixed(0xC0C0C0);
     gridLevels->setColWidth(0, 400);
     const char* const headers[]
@@ -160,7 +160,7 @@ void frmAddEditTournament::buildRemindersPage()
     gridReminders->setFixedCols(0);
     gridReminders->setSelectionMode(1);
     gridReminders->setRowHeight(0, 800);
-    gridReminders->setWordwrap(true);
+    gridReminders->setFixedRowsWordwrap(true); // two-line captions over one-line values
     const long widths[] = {600, 3500, 1300};
     const char* const headers[] = {"Level", "Reminder", "Pause Game on Reminder"};
     for (long c = 0; c < 3; ++c) {

@@ -54,7 +54,7 @@ void frmAddEditTournament::buildPayoutsPage()
     grid->setCols(3);
     grid->setRows(2);
     grid->setRowHeight(0, 600);
-    grid->setWordwrap(true);
+    grid->setFixedRowsWordwrap(true); // two-line captions over one-line values
     const char* const headers[] = {"Finish", "Payout/ Prize", "Points (Optional)"};
     const long widths[] = {750, 1050, 1050};
     for (long c = 0; c < 3; ++c) {
