@@ -1,0 +1,116 @@
+// Times the seating commands end to end in the tournament window, offscreen,
+// as the menu runs them: Seat All, Balance and Clear Seats with 500 entrants
+// at tables of 10 (the command, the transaction that stores the moved
+// entrants and the tournament, and RefreshScreens(True)). Before each
+// Balance, eleven players at the first two tables go out, so that a table
+// breaks up. On a fresh database and after five years of a weekly league.
+// Run by hand; prints the medians.
+
+#include "BenchSupport.h"
+#include "core/store/OpenTournament.h"
+#include "core/store/TournamentChange.h"
+#include "core/store/TournamentStore.h"
+#include "gui/floor/MainMenus.h"
+#include "gui/floor/frmMain.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <cstdio>
+
+namespace {
+
+const int kEntrants = 500;
+const int kRounds = 10;
+const double kTargetMs = 16.0;
+
+void addField(Database& db, OpenTournament& t)
+{
+    db.execute(QStringLiteral("INSERT INTO tblLeague (LeagueName) VALUES ('Bench')"));
+    t.glngCurrentLeagueID = Long(db.lastInsertId());
+    t.gstrTournamentName = QStringLiteral("Benchmark");
+    t.gintPlayersPerTable = 10;
+    t.gdblBuyin = 50;
+    t.gintBlindsLevel = 1;
+    t.gintAutoDoubleBlind = 2;
+    t.gintPayAsPercentages = 1;
+    t.gintNumberPaid = 10;
+    t.ResetLevels();
+    t.RedimPayouts();
+    for (long k = 1; k <= 10; ++k)
+        t.gdblPayout[k] = 10;
+    SaveTournament(db, t, true);
+    ChangeTournament(db, t, [&](OpenTournament& c) {
+        for (int i = 1; i <= kEntrants; ++i) {
+            const QString name = QStringLiteral("Player %1").arg(i, 3, 10, QLatin1Char('0'));
+            db.execute(QStringLiteral("INSERT INTO tblPlayer (PlayerName) VALUES (?)"), {name});
+            PlayerRecord& p = c.gtypPlayers.append();
+            p.PlayerName = name;
+            p.PlayerID = Long(db.lastInsertId());
+            p.TotalBuyin = 50;
+            SaveTournamentPlayer(db, c, Integer(c.gtypPlayers.upper()));
+        }
+    });
+}
+
+// Players at tables 1 and 2 go out (in memory only: the Balance that follows
+// stores the players it moves), five and six of them.
+void thinTables(OpenTournament& t, Integer& place)
+{
+    int out1 = 0, out2 = 0;
+    for (PlayerRecord& p : t.gtypPlayers) {
+        if (p.Finish != 0)
+            continue;
+        if ((p.Table == 1 && out1 < 5 && ++out1) || (p.Table == 2 && out2 < 6 && ++out2)) {
+            p.Finish = place--;
+            p.Table = 0;
+            p.Seat = 0;
+        }
+    }
+}
+
+std::vector<BenchMeasure> measure(Database& db, bool)
+{
+    setProgramDatabase(&db);
+    OpenTournament& t = openTournament();
+    t = OpenTournament();
+    addField(db, t);
+
+    std::vector<double> seatAll, balance, clear;
+    {
+        frmMain window;
+        window.resize(1280, 1024);
+        window.Form_Load();
+        window.show();
+        window.RefreshScreens(true);
+        auto timed = [&](const char* action, std::vector<double>& times) {
+            QElapsedTimer timer;
+            timer.start();
+            window.menus->action(QString::fromLatin1(action))->trigger();
+            times.push_back(ElapsedMs(timer));
+            QApplication::processEvents();
+        };
+        Integer place = kEntrants;
+        for (int round = 0; round < kRounds; ++round) {
+            timed("mnAssignSeatsAll", seatAll);
+            thinTables(t, place);
+            timed("mnBalanceTables", balance);
+            timed("mnClearSeats", clear);
+        }
+        window.Form_Unload();
+    }
+    setProgramDatabase(nullptr);
+    return std::vector<BenchMeasure> {
+        {"Seat All, median", Median(seatAll), kTargetMs},
+        {"Balance, median", Median(balance), kTargetMs},
+        {"Clear Seats, median", Median(clear), kTargetMs},
+    };
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    BenchApplication app(argc, argv);
+    return RunFreshAndHistory("Seating commands through the menu, 500 entrants at tables of 10:", measure);
+}
