@@ -15,6 +15,12 @@
 #include <charconv>
 #include <numeric>
 
+// A prepared statement and the names of its value marks, in order.
+struct PreparedQuery {
+    QSqlQuery query;
+    QStringList marks;
+};
+
 namespace {
 
 const QString kDriver = QStringLiteral("QSQLITE");
@@ -26,9 +32,10 @@ QString engineText(const QSqlError& error)
     return text.isEmpty() ? error.text() : text;
 }
 
-// The value as the engine stores it (see the header); what names it in an
-// error.
-QVariant toStored(const QVariant& value, const QString& what)
+// The value as the engine stores it (see the header); what() names it in an
+// error, and is asked for only then.
+template <typename What>
+QVariant toStored(const QVariant& value, const What& what)
 {
     switch (value.typeId()) {
     case QMetaType::QString:
@@ -58,7 +65,7 @@ QVariant toStored(const QVariant& value, const QString& what)
     case QMetaType::QDate: {
         const QString text = StoredDateText(DateFromStored(value));
         if (text.isEmpty())
-            throw DatabaseError(QStringLiteral("The date to be written to %1 is not a valid date.").arg(what));
+            throw DatabaseError(QStringLiteral("The date to be written to %1 is not a valid date.").arg(what()));
         return text;
     }
     default:
@@ -68,17 +75,59 @@ QVariant toStored(const QVariant& value, const QString& what)
 
 QVariant fromStored(const QVariant& value) { return value.isNull() ? QVariant() : value; }
 
+// The statement with its "?" marks (outside quotes) named :v1, :v2 and so on,
+// in order; marks gets the names.
+QString withNamedMarks(const QString& sql, QStringList& marks)
+{
+    QString named;
+    named.reserve(sql.size() + 8);
+    QChar quote;
+    for (const QChar c : sql) {
+        if (!quote.isNull()) {
+            if (c == quote)
+                quote = QChar();
+        } else if (c == u'\'' || c == u'"') {
+            quote = c;
+        } else if (c == u'?') {
+            marks << QStringLiteral(":v%1").arg(marks.size() + 1);
+            named += marks.back();
+            continue;
+        }
+        named += c;
+    }
+    return named;
+}
+
+// A statement prepared with named marks: Qt binds a value to a name directly,
+// while for a position it first makes up a name, at a cost above the
+// engine's own work on a row.
+PreparedQuery prepared(const QSqlDatabase& connection, const QString& sql)
+{
+    PreparedQuery p {QSqlQuery(connection), {}};
+    p.query.setForwardOnly(true);
+    if (!p.query.prepare(withNamedMarks(sql, p.marks)))
+        throw DatabaseError(engineText(p.query.lastError()));
+    return p;
+}
+
+// Binds the values to the prepared statement, in order, and runs it.
+void bindAndRun(PreparedQuery& p, const QVariantList& values)
+{
+    if (values.size() != p.marks.size())
+        throw DatabaseError(
+            QStringLiteral("The statement takes %1 values, not %2.").arg(p.marks.size()).arg(values.size()));
+    for (qsizetype i = 0; i < values.size(); ++i)
+        p.query.bindValue(p.marks[i],
+                          toStored(values[i], [i] { return QStringLiteral("value %1 of the statement").arg(i + 1); }));
+    if (!p.query.exec())
+        throw DatabaseError(engineText(p.query.lastError()));
+}
+
 QSqlQuery run(const QSqlDatabase& connection, const QString& sql, const QVariantList& values)
 {
-    QSqlQuery q(connection);
-    q.setForwardOnly(true);
-    if (!q.prepare(sql))
-        throw DatabaseError(engineText(q.lastError()));
-    for (qsizetype i = 0; i < values.size(); ++i)
-        q.addBindValue(toStored(values[i], QStringLiteral("value %1 of the statement").arg(i + 1)));
-    if (!q.exec())
-        throw DatabaseError(engineText(q.lastError()));
-    return q;
+    PreparedQuery p = prepared(connection, sql);
+    bindAndRun(p, values);
+    return std::move(p.query);
 }
 
 // Writable for this user, and not marked read-only: a file or folder that
@@ -122,6 +171,8 @@ void refuseUnusableFile(const QString& file)
 Database* gOverride = nullptr;
 
 } // namespace
+
+Statement::~Statement() = default;
 
 QString QuoteName(const QString& name)
 {
@@ -376,7 +427,8 @@ void Recordset::setValue(const QString& column, const QVariant& value)
     if (m_mode == Mode::None)
         fail(QStringLiteral("A value can be set only after AddNew or Edit."));
     try {
-        toStored(value, m_columns[c]); // a value that cannot be stored fails here, naming its column
+        // A value that cannot be stored fails here, naming its column.
+        toStored(value, [&] { return m_columns[c]; });
     } catch (const DatabaseError& e) {
         fail(e.text());
     }
@@ -442,6 +494,25 @@ void Recordset::reload(qint64 rowid, bool append)
     } else {
         m_rows[static_cast<size_t>(m_position)] = row.m_rows.front();
     }
+}
+
+// --------------------------------------------------------------- Statement
+
+Statement::Statement(Database& db, const QString& sql)
+    : m_db(db)
+    , m_query(std::make_unique<PreparedQuery>(db.naming([&] { return prepared(db.connection(), sql); })))
+{
+}
+
+int Statement::execute(const QVariantList& values)
+{
+    return m_db.naming([&] {
+        bindAndRun(*m_query, values);
+        const int changed = m_query->query.numRowsAffected();
+        m_lastInsertId = m_query->query.lastInsertId().toLongLong();
+        m_query->query.finish();
+        return changed;
+    });
 }
 
 // ------------------------------------------------------------- Transaction

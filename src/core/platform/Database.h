@@ -7,6 +7,7 @@
 #include <QVariant>
 #include <QVariantList>
 #include <functional>
+#include <memory>
 #include <stdexcept>
 #include <utility>
 #include <vector>
@@ -53,6 +54,7 @@ void RaiseAsDatabaseError(Work&& work)
 }
 
 class Recordset;
+struct PreparedQuery;
 
 class Database {
 public:
@@ -85,6 +87,7 @@ public:
 
 private:
     friend class Recordset;
+    friend class Statement;
     friend class Transaction;
 
     QSqlDatabase connection() const;
@@ -151,6 +154,28 @@ private:
     int m_position = 0;
     Mode m_mode = Mode::None;
     std::vector<std::pair<int, QVariant>> m_changes;
+};
+
+// One statement prepared once and run many times, each time with new values:
+// a batch of rows written without preparing the same text again for every
+// row. Values are bound as by Database::execute. Must not outlive its
+// Database.
+class Statement {
+public:
+    Statement(Database& db, const QString& sql);
+    ~Statement();
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+
+    // Runs it with these values; returns the number of rows it changed.
+    int execute(const QVariantList& values = {});
+    // The key (rowid) of the row the last run added.
+    qint64 lastInsertId() const { return m_lastInsertId; }
+
+private:
+    Database& m_db;
+    std::unique_ptr<PreparedQuery> m_query;
+    qint64 m_lastInsertId = 0;
 };
 
 // A transaction for as long as the guard lives: commit() keeps the changes,

@@ -292,6 +292,22 @@ TEST_F(DatabaseTest, AReadOnlyFileIsRefusedAndLeftUntouched)
     EXPECT_FALSE(QFile::exists(file + QStringLiteral("-journal")));
 }
 
+TEST_F(DatabaseTest, AStatementPreparedOnceRunsAgainWithNewValuesAndAMarkInQuotesIsText)
+{
+    Statement insert(db, QStringLiteral("INSERT INTO tblThing (ThingName, Notes, Amount) VALUES (?, 'why?', ?)"));
+    for (int i = 1; i <= 3; ++i) {
+        EXPECT_EQ(insert.execute({QStringLiteral("Thing %1").arg(i), 1.5 * i}), 1);
+        EXPECT_EQ(insert.lastInsertId(), i);
+    }
+    Statement rename(db, QStringLiteral("UPDATE tblThing SET ThingName = ? WHERE Amount > ?"));
+    EXPECT_EQ(rename.execute({QStringLiteral("Big"), 2.0}), 2);
+    EXPECT_EQ(rename.execute({QStringLiteral("None"), 9.0}), 0);
+    EXPECT_EQ(single(QStringLiteral("SELECT count(*) FROM tblThing WHERE Notes = 'why?'")).toInt(), 3);
+    EXPECT_EQ(single(QStringLiteral("SELECT count(*) FROM tblThing WHERE ThingName = 'Big'")).toInt(), 2);
+    EXPECT_EQ(errorOf([&] { insert.execute({QStringLiteral("Short")}); }),
+              QStringLiteral("The statement takes 2 values, not 1."));
+}
+
 TEST(JetColumns, ATypeOutsideTheMapIsAnError)
 {
     EXPECT_EQ(SqliteType(QStringLiteral("varchar(255)")), QStringLiteral("TEXT"));
