@@ -12,6 +12,7 @@
 #include <QElapsedTimer>
 #include <algorithm>
 #include <cstdio>
+#include <set>
 #include <vector>
 
 namespace {
@@ -71,8 +72,10 @@ void saveWhole(Database& db, OpenTournament& t)
 {
     ChangeTournament(db, t, [&](OpenTournament& copy) {
         SaveTournament(db, copy, false);
-        for (Integer i = 1; i <= copy.gintPlayerCount(); ++i)
-            SaveTournamentPlayer(db, copy, i);
+        std::set<long> everyone;
+        for (long i = 1; i <= copy.gintPlayerCount(); ++i)
+            everyone.insert(i);
+        SaveTournamentPlayers(db, copy, everyone);
     });
 }
 

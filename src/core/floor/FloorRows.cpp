@@ -8,8 +8,7 @@ void StoreFloorRows(Database& db, OpenTournament& t, const FloorRows& rows)
 {
     for (const long i : rows.Awards)
         SaveAward(db, t, static_cast<Integer>(i));
-    for (const long i : rows.Players)
-        SaveTournamentPlayer(db, t, static_cast<Integer>(i));
+    SaveTournamentPlayers(db, t, rows.Players);
 }
 
 void StoreFloorChange(Database& db, OpenTournament& t, const std::function<void(OpenTournament&, FloorRows&)>& change)

@@ -347,8 +347,8 @@ QList<Integer> ApplyWizardForm(const WizardForm& f, OpenTournament& t)
 void SaveWizardForm(Database& db, OpenTournament& t, const WizardForm& form)
 {
     ChangeTournament(db, t, [&](OpenTournament& copy) {
-        for (Integer k : ApplyWizardForm(form, copy))
-            SaveTournamentPlayer(db, copy, k);
+        const QList<Integer> changed = ApplyWizardForm(form, copy);
+        SaveTournamentPlayers(db, copy, std::set<long>(changed.begin(), changed.end()));
         // A new tournament is stored as it will start: at its current level
         // of the table, not at the manual boxes, so that the stored row and
         // the clock agree from the first moment.

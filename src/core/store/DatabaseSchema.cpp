@@ -340,6 +340,28 @@ const std::vector<UpgradeStep>& UpgradeSteps()
     return steps;
 }
 
+void CreateLookupIndexes(Database& db)
+{
+    static const struct {
+        const char* name;
+        const char* table;
+        const char* columns;
+    } indexes[] = {
+        {"idxTournamentXPlayerKey", "tblTournamentXPlayer", "TournamentID, PlayerID"},
+        {"idxPayoutKey", "tblPayout", "TournamentID, Position"},
+        {"idxLevelKey", "tblLevel", "TournamentID, LevelNumber"},
+        {"idxAwardTournament", "tblAward", "TournamentID"},
+        {"idxLeagueXPlayerKey", "tblLeagueXPlayer", "LeagueID, PlayerID"},
+    };
+    const QStringList tables = db.tableNames();
+    Transaction transaction(db);
+    for (const auto& index : indexes)
+        if (tables.contains(QLatin1String(index.table)))
+            db.execute(QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2 (%3)")
+                           .arg(QLatin1String(index.name), QLatin1String(index.table), QLatin1String(index.columns)));
+    transaction.commit();
+}
+
 bool CheckDatabaseVersion(Database& db)
 {
     try {
@@ -366,6 +388,7 @@ bool CheckDatabaseVersion(Database& db)
             version.update();
             transaction.commit();
         }
+        CreateLookupIndexes(db);
         return true;
     } catch (const std::exception& e) { // a DatabaseError's what() is its text
         prompter().message(QString::fromUtf8(e.what()));

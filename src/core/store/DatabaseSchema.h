@@ -42,6 +42,14 @@ void UpgradeToVantish(Database& db);
 // step after it in order. A code outside the chain, the current one or Null
 // runs nothing. Each step runs in one transaction together with its stamp:
 // a step that fails leaves nothing of itself behind, so the next start runs
-// it again from the beginning. An error is shown through prompter() with the
+// it again from the beginning. Then makes the lookup indexes
+// (CreateLookupIndexes). An error is shown through prompter() with the
 // engine's own text and ends the check; returns false then.
 bool CheckDatabaseVersion(Database& db);
+
+// The indexes of the lookups every floor command and load runs: an entrant
+// by tournament and player, a tournament's payout places, levels and awards,
+// a league's members. They are no part of the layout and leave the stored
+// version alone: each is made when missing, on the tables there are, so a
+// file of any layout, older or newer, gets them at every start.
+void CreateLookupIndexes(Database& db);

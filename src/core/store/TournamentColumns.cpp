@@ -317,11 +317,33 @@ void ReadColumns(const Recordset& rs, const TableBinding<Record>& binding, Recor
 }
 
 template <typename Record>
-void WriteColumns(Recordset& rs, const TableBinding<Record>& binding, const Record& record, long index)
+QStringList WrittenColumns(const TableBinding<Record>& binding)
 {
+    QStringList columns;
     for (const ColumnBinding<Record>& c : binding.columns)
         if (c.write != WriteType::Never)
-            rs.setValue(c.column, asWritten(c.write, c.get(record, index)));
+            columns << c.column;
+    return columns;
+}
+
+template <typename Record>
+QVariantList WrittenValues(const TableBinding<Record>& binding, const Record& record, long index)
+{
+    QVariantList values;
+    values.reserve(qsizetype(binding.columns.size()));
+    for (const ColumnBinding<Record>& c : binding.columns)
+        if (c.write != WriteType::Never)
+            values << asWritten(c.write, c.get(record, index));
+    return values;
+}
+
+template <typename Record>
+void WriteColumns(Recordset& rs, const TableBinding<Record>& binding, const Record& record, long index)
+{
+    const QStringList columns = WrittenColumns(binding);
+    const QVariantList values = WrittenValues(binding, record, index);
+    for (qsizetype i = 0; i < columns.size(); ++i)
+        rs.setValue(columns[i], values[i]);
 }
 
 template void ReadColumns(const Recordset&, const TableBinding<OpenTournament>&, OpenTournament&, long);
@@ -330,3 +352,9 @@ template void ReadColumns(const Recordset&, const TableBinding<PlayerRecord>&, P
 template void WriteColumns(Recordset&, const TableBinding<OpenTournament>&, const OpenTournament&, long);
 template void WriteColumns(Recordset&, const TableBinding<AwardRecord>&, const AwardRecord&, long);
 template void WriteColumns(Recordset&, const TableBinding<PlayerRecord>&, const PlayerRecord&, long);
+template QStringList WrittenColumns(const TableBinding<OpenTournament>&);
+template QStringList WrittenColumns(const TableBinding<AwardRecord>&);
+template QStringList WrittenColumns(const TableBinding<PlayerRecord>&);
+template QVariantList WrittenValues(const TableBinding<OpenTournament>&, const OpenTournament&, long);
+template QVariantList WrittenValues(const TableBinding<AwardRecord>&, const AwardRecord&, long);
+template QVariantList WrittenValues(const TableBinding<PlayerRecord>&, const PlayerRecord&, long);

@@ -5,7 +5,9 @@
 #include "core/store/PlayerRecord.h"
 
 #include <QString>
+#include <QStringList>
 #include <QVariant>
+#include <QVariantList>
 #include <functional>
 #include <vector>
 
@@ -84,6 +86,12 @@ void ReadColumns(const Recordset& rs, const TableBinding<Record>& binding, Recor
 // Sets every written column of the row being added or edited in rs.
 template <typename Record>
 void WriteColumns(Recordset& rs, const TableBinding<Record>& binding, const Record& record, long index = 0);
+// The written columns in their order, and the record's values for them (as
+// WriteColumns writes them), for statements that write rows in a batch.
+template <typename Record>
+QStringList WrittenColumns(const TableBinding<Record>& binding);
+template <typename Record>
+QVariantList WrittenValues(const TableBinding<Record>& binding, const Record& record, long index = 0);
 
 extern template void ReadColumns(const Recordset&, const TableBinding<OpenTournament>&, OpenTournament&, long);
 extern template void ReadColumns(const Recordset&, const TableBinding<AwardRecord>&, AwardRecord&, long);
@@ -91,3 +99,9 @@ extern template void ReadColumns(const Recordset&, const TableBinding<PlayerReco
 extern template void WriteColumns(Recordset&, const TableBinding<OpenTournament>&, const OpenTournament&, long);
 extern template void WriteColumns(Recordset&, const TableBinding<AwardRecord>&, const AwardRecord&, long);
 extern template void WriteColumns(Recordset&, const TableBinding<PlayerRecord>&, const PlayerRecord&, long);
+extern template QStringList WrittenColumns(const TableBinding<OpenTournament>&);
+extern template QStringList WrittenColumns(const TableBinding<AwardRecord>&);
+extern template QStringList WrittenColumns(const TableBinding<PlayerRecord>&);
+extern template QVariantList WrittenValues(const TableBinding<OpenTournament>&, const OpenTournament&, long);
+extern template QVariantList WrittenValues(const TableBinding<AwardRecord>&, const AwardRecord&, long);
+extern template QVariantList WrittenValues(const TableBinding<PlayerRecord>&, const PlayerRecord&, long);

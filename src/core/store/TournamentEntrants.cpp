@@ -8,7 +8,9 @@
 #include "core/store/TournamentChange.h"
 #include "core/store/TournamentStore.h"
 
+#include <QSet>
 #include <functional>
+#include <set>
 
 namespace {
 
@@ -75,30 +77,36 @@ void removeEntrant(Database& db, OpenTournament& t, Long PlayerID)
                {PlayerID, t.glngCurrentTournamentID});
 }
 
+// Adds the player as the last entrant in memory, and the bounty on him when
+// one is wanted; true when a bounty was added (as the last award).
+bool enterPlayer(OpenTournament& t, Long PlayerID, const QString& PlayerName, bool AutoBuyin)
+{
+    PlayerRecord& entrant = t.gtypPlayers.append();
+    entrant.PlayerName = PlayerName;
+    entrant.PlayerID = PlayerID;
+    if (AutoBuyin) {
+        entrant.TotalBuyin = t.gdblBuyin;
+        entrant.TotalChipValue = t.gdblBuyinChipValue;
+    }
+    if (FindBountyAward(t, PlayerID) != 0 || !wantsBounty(t, PlayerName))
+        return false;
+    AwardRecord& bounty = t.gtypAwards.append();
+    bounty.IsBounty = 1;
+    bounty.BountyPlayerID = PlayerID;
+    bounty.Description = QStringLiteral("Bounty on ") + PlayerName;
+    bounty.Payout = t.gdblAutoBountyDollars;
+    bounty.Points = t.gdblAutoBountyPoints;
+    return true;
+}
+
 } // namespace
 
 void AddPlayerToTourney(Database& db, OpenTournament& t, Long PlayerID, const QString& PlayerName, bool AutoBuyin)
 {
     onCopy(db, t, [&](OpenTournament& copy) {
-        PlayerRecord& entrant = copy.gtypPlayers.append();
-        entrant.PlayerName = PlayerName;
-        entrant.PlayerID = PlayerID;
-        if (AutoBuyin) {
-            entrant.TotalBuyin = copy.gdblBuyin;
-            entrant.TotalChipValue = copy.gdblBuyinChipValue;
-        }
-        const Integer index = copy.gintPlayerCount();
-
-        if (FindBountyAward(copy, PlayerID) == 0 && wantsBounty(copy, PlayerName)) {
-            AwardRecord& bounty = copy.gtypAwards.append();
-            bounty.IsBounty = 1;
-            bounty.BountyPlayerID = PlayerID;
-            bounty.Description = QStringLiteral("Bounty on ") + PlayerName;
-            bounty.Payout = copy.gdblAutoBountyDollars;
-            bounty.Points = copy.gdblAutoBountyPoints;
+        if (enterPlayer(copy, PlayerID, PlayerName, AutoBuyin))
             SaveAward(db, copy, copy.gintAwardCount());
-        }
-        SaveTournamentPlayer(db, copy, index);
+        SaveTournamentPlayer(db, copy, copy.gintPlayerCount());
     });
 }
 
@@ -119,12 +127,23 @@ void RemovePlayerFromTourneyAndLeague(Database& db, OpenTournament& t, Long Play
 void ApplyEntrantChanges(Database& db, OpenTournament& t, const QList<EntrantChange>& changes, bool AutoBuyin)
 {
     onCopy(db, t, [&](OpenTournament& copy) {
+        // The new entrants' rows are written together at the end; the whole
+        // save writes their bounties.
+        QSet<Long> entered;
         for (const EntrantChange& change : changes) {
-            if (change.Entered)
-                AddPlayerToTourney(db, copy, change.PlayerID, change.PlayerName, AutoBuyin);
-            else
+            if (change.Entered) {
+                enterPlayer(copy, change.PlayerID, change.PlayerName, AutoBuyin);
+                entered.insert(change.PlayerID);
+            } else {
                 removeEntrant(db, copy, change.PlayerID);
+                entered.remove(change.PlayerID);
+            }
         }
+        std::set<long> rows;
+        for (long i = copy.gtypPlayers.lower(); i <= copy.gtypPlayers.upper(); ++i)
+            if (entered.contains(copy.gtypPlayers[i].PlayerID))
+                rows.insert(i);
+        SaveTournamentPlayers(db, copy, rows);
         SaveTournament(db, copy, false);
         LoadTournament(db, copy, copy.glngCurrentTournamentID, true);
     });

@@ -1,6 +1,7 @@
 #include "core/store/TournamentStore.h"
 
 #include "core/platform/Database.h"
+#include "core/store/KeyedRowWriter.h"
 #include "core/store/NameCompare.h"
 #include "core/store/Nz.h"
 #include "core/store/OpenTournament.h"
@@ -99,23 +100,14 @@ void readEntrants(Database& db, OpenTournament& t, Long id)
 
 // ------------------------------------------------------------------ save
 
-// The row of a payout place or a level: found by the tournament and its
-// number, added when missing.
-void writeNumberedRow(Database& db, const TableBinding<OpenTournament>& binding, const QString& numberColumn, Long id,
-                      long number, const OpenTournament& t)
+// The rows of the payout places or levels first..last: each found by the
+// tournament and its number, added when missing.
+void writeNumberedRows(Database& db, const TableBinding<OpenTournament>& binding, const QString& numberColumn, Long id,
+                       long first, long last, const OpenTournament& t)
 {
-    const QVariantList key {id, static_cast<qlonglong>(number)};
-    Recordset rs
-        = db.openTable(binding.table, QStringLiteral("WHERE TournamentID = ? AND %1 = ?").arg(numberColumn), key);
-    if (rs.eof()) {
-        rs.addNew();
-        rs.setValue(QStringLiteral("TournamentID"), key[0]);
-        rs.setValue(numberColumn, key[1]);
-    } else {
-        rs.edit();
-    }
-    WriteColumns(rs, binding, t, number);
-    rs.update();
+    KeyedRowWriter rows(db, binding.table, {QStringLiteral("TournamentID"), numberColumn}, WrittenColumns(binding));
+    for (long number = first; number <= last; ++number)
+        rows.write({id, static_cast<qlonglong>(number)}, WrittenValues(binding, t, number));
 }
 
 } // namespace
@@ -172,22 +164,21 @@ void SaveTournament(Database& db, OpenTournament& t, bool IsNew)
         if (IsNew)
             id = NzLong(row.value(QStringLiteral("TournamentID")));
 
-        for (long k = 0; k <= t.gintNumberPaid; ++k)
-            writeNumberedRow(db, PayoutColumns(), QStringLiteral("Position"), id, k, t);
+        writeNumberedRows(db, PayoutColumns(), QStringLiteral("Position"), id, 0, t.gintNumberPaid, t);
 
+        // The awards are written anew; each row's key is its AwardID.
         db.execute(QStringLiteral("DELETE FROM tblAward WHERE TournamentID = ?"), {id});
-        Recordset awards = db.openTable(QStringLiteral("tblAward"), QStringLiteral("WHERE TournamentID = ?"), {id});
-        for (const AwardRecord& award : t.gtypAwards) {
-            awards.addNew();
-            awards.setValue(QStringLiteral("TournamentID"), id);
-            WriteColumns(awards, AwardColumns(), award);
-            awards.update();
-            awardIds.push_back(NzLong(awards.value(QStringLiteral("AwardID"))));
+        if (!t.gtypAwards.empty()) {
+            const QStringList columns = QStringList {QStringLiteral("TournamentID")} + WrittenColumns(AwardColumns());
+            Statement insert(db, InsertRowSql(AwardColumns().table, columns));
+            for (const AwardRecord& award : t.gtypAwards) {
+                insert.execute(QVariantList {id} + WrittenValues(AwardColumns(), award));
+                awardIds.push_back(static_cast<Long>(insert.lastInsertId()));
+            }
         }
 
-        const long levels = static_cast<long>(t.gdblNumberLevels);
-        for (long level = 1; level <= levels; ++level)
-            writeNumberedRow(db, LevelColumns(), QStringLiteral("LevelNumber"), id, level, t);
+        writeNumberedRows(db, LevelColumns(), QStringLiteral("LevelNumber"), id, 1,
+                          static_cast<long>(t.gdblNumberLevels), t);
         transaction.commit();
     });
     // Stored: now the keys may point at the new rows.
@@ -199,21 +190,25 @@ void SaveTournament(Database& db, OpenTournament& t, bool IsNew)
 
 void SaveTournamentPlayer(Database& db, OpenTournament& t, Integer PlayerIndex)
 {
+    SaveTournamentPlayers(db, t, {long(PlayerIndex)});
+}
+
+void SaveTournamentPlayers(Database& db, const OpenTournament& t, const std::set<long>& PlayerIndexes)
+{
     RaiseAsDatabaseError([&] {
-        if (!t.gtypPlayers.contains(PlayerIndex))
-            throw DatabaseError(QStringLiteral("There is no entrant number %1 to save.").arg(int(PlayerIndex)));
-        const PlayerRecord& p = t.gtypPlayers[PlayerIndex];
+        for (const long i : PlayerIndexes)
+            if (!t.gtypPlayers.contains(i))
+                throw DatabaseError(QStringLiteral("There is no entrant number %1 to save.").arg(i));
+        if (PlayerIndexes.empty())
+            return;
+        const Long id = t.glngCurrentTournamentID;
         Transaction transaction(db);
-        Recordset rs = db.openTable(QStringLiteral("tblTournamentXPlayer"),
-                                    QStringLiteral("WHERE PlayerID = ? AND TournamentID = ?"),
-                                    {p.PlayerID, t.glngCurrentTournamentID});
-        if (rs.eof())
-            rs.addNew();
-        else
-            rs.edit();
-        rs.setValue(QStringLiteral("TournamentID"), t.glngCurrentTournamentID);
-        WriteColumns(rs, EntrantColumns(), p);
-        rs.update();
+        KeyedRowWriter rows(db, EntrantColumns().table, {QStringLiteral("PlayerID"), QStringLiteral("TournamentID")},
+                            QStringList {QStringLiteral("TournamentID")} + WrittenColumns(EntrantColumns()));
+        for (const long i : PlayerIndexes) {
+            const PlayerRecord& p = t.gtypPlayers[i];
+            rows.write({p.PlayerID, id}, QVariantList {id} + WrittenValues(EntrantColumns(), p));
+        }
         transaction.commit();
     });
 }

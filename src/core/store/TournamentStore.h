@@ -3,6 +3,7 @@
 #include "core/platform/ModelTypes.h"
 
 #include <functional>
+#include <set>
 
 class Database;
 class OpenTournament;
@@ -37,6 +38,9 @@ void SaveTournament(Database& db, OpenTournament& t, bool IsNew);
 // Writes entrant PlayerIndex (1..gintPlayerCount) to its tblTournamentXPlayer
 // row, adding the row when there is none.
 void SaveTournamentPlayer(Database& db, OpenTournament& t, Integer PlayerIndex);
+// The same for a batch of entrants, in one transaction: every row is stored,
+// or, on a failure, none. An index outside the entrants stores nothing.
+void SaveTournamentPlayers(Database& db, const OpenTournament& t, const std::set<long>& PlayerIndexes);
 
 // Writes award AwardIndex (1..gintAwardCount) to its tblAward row; an award
 // without a row gets one in the open tournament, and keeps its new key.

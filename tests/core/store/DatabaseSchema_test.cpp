@@ -372,6 +372,22 @@ TEST_F(ProgramDatabaseTest, ANewDatabaseIsCreatedAndBroughtForwardOnce)
     EXPECT_EQ(db.query("SELECT Points FROM tblPayout").value("Points").toDouble(), 7.25);
 }
 
+TEST_F(ProgramDatabaseTest, TheLookupsOfTheFloorCommandsGoThroughIndexesAndTheVersionStays)
+{
+    ASSERT_TRUE(OpenProgramDatabase());
+    ASSERT_TRUE(OpenProgramDatabase()); // made once, found again
+    EXPECT_EQ(versionRows(), QStringList {"VANTISH"});
+    for (const char* lookup :
+         {"SELECT * FROM tblTournamentXPlayer WHERE PlayerID = 1 AND TournamentID = 2",
+          "SELECT * FROM tblPayout WHERE TournamentID = 1 AND Position = 2",
+          "SELECT * FROM tblLevel WHERE TournamentID = 1 AND LevelNumber = 2",
+          "SELECT * FROM tblAward WHERE TournamentID = 1", "SELECT * FROM tblLeagueXPlayer WHERE LeagueID = 1"}) {
+        Recordset plan = gobjDatabase().query(QStringLiteral("EXPLAIN QUERY PLAN ") + QLatin1String(lookup));
+        EXPECT_TRUE(plan.value("detail").toString().contains(" INDEX idx")) << lookup;
+    }
+    EXPECT_TRUE(prompts.messages.isEmpty()) << prompts.messages.join('\n').toStdString();
+}
+
 TEST_F(ProgramDatabaseTest, AFileThatIsNoDatabaseIsReportedAndLeftAsItIs)
 {
     const QByteArray content("Standard Jet DB\0\0 and the rest of an old file", 46);

@@ -591,6 +591,35 @@ TEST_F(TournamentStoreTest, AnEntrantsRowIsAddedOnceAndThenEdited)
     EXPECT_THROW(SaveTournamentPlayer(db, t, 3), DatabaseError);
 }
 
+TEST_F(TournamentStoreTest, ABatchOfEntrantsIsStoredWholeOrNotAtAll)
+{
+    OpenTournament t = savedSample();
+    const Long id = t.glngCurrentTournamentID;
+    t.gtypPlayers.append(entrant(QStringLiteral("Cid"), 0, 2));
+    for (PlayerRecord& p : t.gtypPlayers)
+        p.Seat = 7;
+    auto seatedAt = [&](int seat) {
+        return single(QStringLiteral("SELECT count(*) FROM tblTournamentXPlayer WHERE Seat = ?"), {seat}).toInt();
+    };
+
+    // Ann's and Bob's rows are edited, then Cid's new row fails.
+    db.execute(QStringLiteral("CREATE TRIGGER failing BEFORE INSERT ON tblTournamentXPlayer "
+                              "BEGIN SELECT RAISE(ABORT, 'the disk is full'); END"));
+    EXPECT_THROW(SaveTournamentPlayers(db, t, {1, 2, 3}), DatabaseError);
+    EXPECT_EQ(count(QStringLiteral("tblTournamentXPlayer"), id), 2);
+    EXPECT_EQ(seatedAt(7), 0);
+
+    db.execute(QStringLiteral("DROP TRIGGER failing"));
+    SaveTournamentPlayers(db, t, {1, 2, 3});
+    EXPECT_EQ(count(QStringLiteral("tblTournamentXPlayer"), id), 3);
+    EXPECT_EQ(seatedAt(7), 3);
+
+    // An entrant that is not there stores nobody.
+    t.gtypPlayers[1].Seat = 8;
+    EXPECT_THROW(SaveTournamentPlayers(db, t, {1, 4}), DatabaseError);
+    EXPECT_EQ(seatedAt(8), 0);
+}
+
 TEST_F(TournamentStoreTest, ANewAwardKeepsItsKeySoTheNextSaveEditsItsRow)
 {
     OpenTournament t = savedSample();
