@@ -5,16 +5,28 @@
 #include "core/store/Nz.h"
 
 #include <algorithm>
+#include <numeric>
+#include <vector>
 
 namespace {
 
 // Sorts by name without regard to case; the query's order (by key) decides
-// between equal names.
-QList<ListItem> sortedByName(QList<ListItem> items)
+// between equal names. Each name's sort key is made once.
+QList<ListItem> sortedByName(const QList<ListItem>& items)
 {
-    std::stable_sort(items.begin(), items.end(),
-                     [](const ListItem& a, const ListItem& b) { return CompareNames(a.Text, b.Text) < 0; });
-    return items;
+    QStringList names;
+    names.reserve(items.size());
+    for (const ListItem& item : items)
+        names << item.Text;
+    const NameSortKeys keys(names);
+    std::vector<qsizetype> order(size_t(items.size()));
+    std::iota(order.begin(), order.end(), qsizetype {0});
+    std::stable_sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) { return keys.compare(a, b) < 0; });
+    QList<ListItem> sorted;
+    sorted.reserve(items.size());
+    for (const qsizetype i : order)
+        sorted.append(items[i]);
+    return sorted;
 }
 
 } // namespace

@@ -24,8 +24,9 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QVBoxLayout>
-#include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -34,7 +35,20 @@ QListWidget* memberList(QWidget* parent, const QString& name)
     auto* list = new QListWidget(parent);
     list->setObjectName(name);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Every row is one line of one font: the list need not measure each.
+    list->setUniformItemSizes(true);
     return list;
+}
+
+// A row of a member list, made apart from the list: setting its key and tick
+// tells no list anything.
+QListWidgetItem* memberRow(const QString& name, Long PlayerID, std::optional<bool> ticked)
+{
+    auto* item = new QListWidgetItem(name);
+    item->setData(Qt::UserRole, static_cast<int>(PlayerID));
+    if (ticked)
+        item->setCheckState(*ticked ? Qt::Checked : Qt::Unchecked);
+    return item;
 }
 
 bool ticked(const QListWidget* list, int row) { return list->item(row)->checkState() == Qt::Checked; }
@@ -115,12 +129,22 @@ void frmPlayers::Form_Load()
     chkBuyin->setChecked(ReadLongSetting(AutoBuyinKey) != 0);
     ReportFailures([this] {
         const OpenTournament& t = openTournament();
-        for (const ListItem& member : LeagueMemberItems(gobjDatabase(), t.glngCurrentLeagueID)) {
-            const bool entered = !bManageOnly
-                && std::any_of(t.gtypPlayers.begin(), t.gtypPlayers.end(),
-                               [&](const PlayerRecord& p) { return p.PlayerID == member.ItemData; });
-            appendRow(member.Text, member.ItemData, entered);
-            lstOriginal->item(lstOriginal->count() - 1)->setCheckState(entered ? Qt::Checked : Qt::Unchecked);
+        QSet<Long> entered;
+        if (!bManageOnly)
+            for (const PlayerRecord& p : t.gtypPlayers)
+                entered.insert(p.PlayerID);
+        const QList<ListItem> members = LeagueMemberItems(gobjDatabase(), t.glngCurrentLeagueID);
+        // Each list is filled in one pass with its updates off, its rows made
+        // whole before they go in.
+        for (QListWidget* list : {lstPlayers, lstOriginal, lstPlayersNoCheckBoxes}) {
+            list->setUpdatesEnabled(false);
+            for (const ListItem& member : members) {
+                const std::optional<bool> tick = list == lstPlayersNoCheckBoxes
+                    ? std::nullopt
+                    : std::optional<bool>(entered.contains(member.ItemData));
+                list->addItem(memberRow(member.Text, member.ItemData, tick));
+            }
+            list->setUpdatesEnabled(true);
         }
         if (lstPlayersNoCheckBoxes->count() > 0)
             lstPlayersNoCheckBoxes->setCurrentRow(0);
@@ -129,13 +153,9 @@ void frmPlayers::Form_Load()
 
 void frmPlayers::appendRow(const QString& name, Long PlayerID, bool entered)
 {
-    for (QListWidget* list : {lstPlayers, lstOriginal, lstPlayersNoCheckBoxes}) {
-        auto* item = new QListWidgetItem(name, list);
-        item->setData(Qt::UserRole, static_cast<int>(PlayerID));
-        if (list != lstPlayersNoCheckBoxes)
-            item->setCheckState(Qt::Unchecked);
-    }
-    lstPlayers->item(lstPlayers->count() - 1)->setCheckState(entered ? Qt::Checked : Qt::Unchecked);
+    lstPlayers->addItem(memberRow(name, PlayerID, entered));
+    lstOriginal->addItem(memberRow(name, PlayerID, false));
+    lstPlayersNoCheckBoxes->addItem(memberRow(name, PlayerID, std::nullopt));
 }
 
 QListWidget* frmPlayers::workingList() const { return bManageOnly ? lstPlayersNoCheckBoxes : lstPlayers; }
