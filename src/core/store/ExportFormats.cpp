@@ -104,6 +104,14 @@ QString TextFileText(const QString& text)
 
 bool WriteExportFile(const QString& fileName, const QString& text, QString* error)
 {
+    // Only a full path of the file system is written: a name beginning with
+    // ":" is one of the program's resources, which cannot be written, and a
+    // relative one would land in whatever folder the program runs in.
+    if (fileName.startsWith(u':') || !QDir::isAbsolutePath(fileName)) {
+        if (error)
+            *error = QStringLiteral("\"%1\" is not the full path of a file").arg(fileName);
+        return false;
+    }
     QSaveFile file(fileName);
     auto failed = [&] {
         if (error)
@@ -139,7 +147,11 @@ QString DefaultExportPath(const QString& defaultName)
 
 QString ExportPath(const QString& typedName)
 {
-    return QDir::cleanPath(QDir(AppPaths::dataFolder()).absoluteFilePath(typedName));
+    // A name is a plain file name: one beginning with ":" names no resource of
+    // the program but a file in the data folder like any other.
+    if (!typedName.startsWith(u':') && QDir::isAbsolutePath(typedName))
+        return QDir::cleanPath(typedName);
+    return QDir::cleanPath(QFileInfo(AppPaths::dataFolder()).absoluteFilePath() + u'/' + typedName);
 }
 
 PlayerListQuery PlayerListSql(bool SignInSheet, Long LeagueID, Long TournamentID)

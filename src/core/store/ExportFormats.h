@@ -33,7 +33,9 @@ QString TextFileText(const QString& text);
 
 // Writes an export file as UTF-8 without a byte-order mark. An existing file
 // is replaced only by a complete write: on failure it stays as it was and the
-// result is false, with the reason in error when one is given.
+// result is false, with the reason in error when one is given. A name that is
+// not a full path of the file system (a relative one, or one beginning with
+// ":", a resource's) is refused so.
 bool WriteExportFile(const QString& fileName, const QString& text, QString* error = nullptr);
 
 // What every failed export says, whatever the cause.
@@ -43,9 +45,10 @@ QString InvalidFileNameText();
 // name is not a folder's.
 bool ExportNameUsable(const QString& path);
 
-// Where an export goes: a name without a folder lies in the data folder; a
-// "/" in a default name (one taken from a tournament or league name) becomes
-// "-" so the name stays one file name.
+// Where an export goes, as a full path: a name without a folder lies in the
+// data folder, also one that begins with ":" (it names no resource); a "/" in
+// a default name (one taken from a tournament or league name) becomes "-" so
+// the name stays one file name.
 QString DefaultExportPath(const QString& defaultName);
 QString ExportPath(const QString& typedName);
 

@@ -5,6 +5,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -81,6 +83,42 @@ TEST(ExportFormats, DefaultNamesLieInTheDataFolderWithSlashesReplaced)
     EXPECT_FALSE(ExportNameUsable(dir.path()));
     EXPECT_FALSE(ExportNameUsable(QDir(dir.path()).filePath("missing/Stats.csv")));
     AppPaths::setDataFolder(QString());
+}
+
+// A tournament or league name may begin with ":", which Qt takes for one of
+// the program's resources.
+class ExportPathTest : public ::testing::TestWithParam<const char*> { };
+
+TEST_P(ExportPathTest, ANameIsAFileInTheDataFolderWhateverItBeginsWith)
+{
+    QTemporaryDir dir;
+    AppPaths::setDataFolder(dir.path());
+    const QString name = QString::fromUtf8(GetParam());
+    for (const QString& file : {DefaultExportPath(name), ExportPath(name)}) {
+        EXPECT_EQ(file, QDir(dir.path()).absolutePath() + u'/' + name);
+        EXPECT_TRUE(ExportNameUsable(file)) << file.toStdString();
+        ASSERT_TRUE(WriteExportFile(file, QStringLiteral("x\r\n"))) << file.toStdString();
+        EXPECT_TRUE(QFileInfo::exists(file)) << file.toStdString();
+    }
+    AppPaths::setDataFolder(QString());
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, ExportPathTest,
+                         ::testing::Values(":Friday.csv", "::Friday Seat Chart.csv", "Player List :Tuesday :Opener.csv",
+                                           "Friday.csv"));
+
+TEST(ExportFormats, TheWriterRefusesANameThatIsNoFullPathOfAFile)
+{
+    QTemporaryDir dir;
+    const QString here = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    for (const QString& name : {QStringLiteral(":Friday.csv"), QStringLiteral("Friday.csv")}) {
+        QString reason;
+        EXPECT_FALSE(WriteExportFile(name, QStringLiteral("x"), &reason)) << name.toStdString();
+        EXPECT_TRUE(reason.contains(QStringLiteral("not the full path"))) << reason.toStdString();
+    }
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    QDir::setCurrent(here);
 }
 
 class ExportFilesTest : public LeagueDatabaseTest { };

@@ -173,6 +173,15 @@ TEST_F(ExportDialogTest, GridExportWritesOnlyAfterAConfirmedNameAndReportsFailur
     setExportLayoutHook({});
 }
 
+TEST_F(ExportDialogTest, ANameBeginningWithAColonIsProposedAndWrittenInTheDataFolder)
+{
+    answerDialog(QString());
+    ExportGridToCsv(TwoRowGrid(), QStringLiteral(":Friday.csv"), QString());
+    EXPECT_EQ(proposed, dir.path() + QStringLiteral("/:Friday.csv"));
+    EXPECT_EQ(fileBytes(proposed), QByteArray("\"Player\",\"Win\"\r\n\"Ann\",\"$10\"\r\n"));
+    EXPECT_EQ(prompts.messages, QStringList {QStringLiteral("Complete.")});
+}
+
 TEST_F(ExportDialogTest, SignInSheetIsWrittenThenOpened)
 {
     setProgramDatabase(&db);
