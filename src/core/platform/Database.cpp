@@ -392,9 +392,12 @@ void Recordset::requireUpdatable() const
         fail(QStringLiteral("This recordset cannot be updated: it was not opened on one table."));
 }
 
-QVariant Recordset::value(const QString& column) const
+QVariant Recordset::value(const QString& column) const { return value(columnIndex(column)); }
+
+QVariant Recordset::value(int c) const
 {
-    const int c = columnIndex(column);
+    if (c < 0 || c >= m_columns.size())
+        fail(QStringLiteral("The recordset has no column number %1.").arg(c));
     if (m_mode != Mode::None) {
         for (const auto& [index, v] : m_changes)
             if (index == c)

@@ -125,6 +125,10 @@ public:
     // The value of a column in the current row (during addNew or edit, a
     // value given by setValue). Fails with "No current record." at the end.
     QVariant value(const QString& column) const;
+    // The same by the column's position (columnIndex), for reading many rows
+    // without looking the name up for each.
+    int columnIndex(const QString& column) const;
+    QVariant value(int column) const;
 
     void addNew();
     void edit();
@@ -139,7 +143,6 @@ private:
     enum class Mode { None, Edit, AddNew };
 
     [[noreturn]] void fail(const QString& text) const; // a DatabaseError naming the file
-    int columnIndex(const QString& column) const;
     void requireCurrentRow() const;
     void requireUpdatable() const;
     void reload(qint64 rowid, bool append);

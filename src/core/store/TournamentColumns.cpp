@@ -300,8 +300,26 @@ const TableBinding<PlayerRecord>& EntrantColumns()
 template <typename Record>
 void ReadColumns(const Recordset& rs, const TableBinding<Record>& binding, Record& record, long index)
 {
-    for (const ColumnBinding<Record>& c : binding.columns) {
-        const QVariant stored = rs.value(c.column);
+    ReadColumns(rs, binding, ColumnPositions(rs, binding), record, index);
+}
+
+template <typename Record>
+std::vector<int> ColumnPositions(const Recordset& rs, const TableBinding<Record>& binding)
+{
+    std::vector<int> positions;
+    positions.reserve(binding.columns.size());
+    for (const ColumnBinding<Record>& c : binding.columns)
+        positions.push_back(rs.columnIndex(c.column));
+    return positions;
+}
+
+template <typename Record>
+void ReadColumns(const Recordset& rs, const TableBinding<Record>& binding, const std::vector<int>& positions,
+                 Record& record, long index)
+{
+    for (size_t i = 0; i < binding.columns.size(); ++i) {
+        const ColumnBinding<Record>& c = binding.columns[i];
+        const QVariant stored = rs.value(positions[i]);
         QString reason;
         try {
             c.set(record, index, applyRule(c.read, stored));
@@ -349,6 +367,9 @@ void WriteColumns(Recordset& rs, const TableBinding<Record>& binding, const Reco
 template void ReadColumns(const Recordset&, const TableBinding<OpenTournament>&, OpenTournament&, long);
 template void ReadColumns(const Recordset&, const TableBinding<AwardRecord>&, AwardRecord&, long);
 template void ReadColumns(const Recordset&, const TableBinding<PlayerRecord>&, PlayerRecord&, long);
+template std::vector<int> ColumnPositions(const Recordset&, const TableBinding<PlayerRecord>&);
+template void ReadColumns(const Recordset&, const TableBinding<PlayerRecord>&, const std::vector<int>&, PlayerRecord&,
+                          long);
 template void WriteColumns(Recordset&, const TableBinding<OpenTournament>&, const OpenTournament&, long);
 template void WriteColumns(Recordset&, const TableBinding<AwardRecord>&, const AwardRecord&, long);
 template void WriteColumns(Recordset&, const TableBinding<PlayerRecord>&, const PlayerRecord&, long);

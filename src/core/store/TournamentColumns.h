@@ -83,6 +83,13 @@ const TableBinding<PlayerRecord>& EntrantColumns();
 // naming the column and the table.
 template <typename Record>
 void ReadColumns(const Recordset& rs, const TableBinding<Record>& binding, Record& record, long index = 0);
+// The same for many rows of one recordset: positions (ColumnPositions) are
+// the binding's columns in rs, looked up once.
+template <typename Record>
+std::vector<int> ColumnPositions(const Recordset& rs, const TableBinding<Record>& binding);
+template <typename Record>
+void ReadColumns(const Recordset& rs, const TableBinding<Record>& binding, const std::vector<int>& positions,
+                 Record& record, long index = 0);
 // Sets every written column of the row being added or edited in rs.
 template <typename Record>
 void WriteColumns(Recordset& rs, const TableBinding<Record>& binding, const Record& record, long index = 0);
@@ -96,6 +103,9 @@ QVariantList WrittenValues(const TableBinding<Record>& binding, const Record& re
 extern template void ReadColumns(const Recordset&, const TableBinding<OpenTournament>&, OpenTournament&, long);
 extern template void ReadColumns(const Recordset&, const TableBinding<AwardRecord>&, AwardRecord&, long);
 extern template void ReadColumns(const Recordset&, const TableBinding<PlayerRecord>&, PlayerRecord&, long);
+extern template std::vector<int> ColumnPositions(const Recordset&, const TableBinding<PlayerRecord>&);
+extern template void ReadColumns(const Recordset&, const TableBinding<PlayerRecord>&, const std::vector<int>&,
+                                 PlayerRecord&, long);
 extern template void WriteColumns(Recordset&, const TableBinding<OpenTournament>&, const OpenTournament&, long);
 extern template void WriteColumns(Recordset&, const TableBinding<AwardRecord>&, const AwardRecord&, long);
 extern template void WriteColumns(Recordset&, const TableBinding<PlayerRecord>&, const PlayerRecord&, long);

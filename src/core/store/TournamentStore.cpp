@@ -77,9 +77,10 @@ void readEntrants(Database& db, OpenTournament& t, Long id)
                             {id});
     std::vector<PlayerRecord> entrants;
     entrants.reserve(static_cast<size_t>(rs.recordCount()));
+    const std::vector<int> positions = ColumnPositions(rs, EntrantColumns());
     for (; !rs.eof(); rs.moveNext()) {
         PlayerRecord p;
-        ReadColumns(rs, EntrantColumns(), p);
+        ReadColumns(rs, EntrantColumns(), positions, p);
         entrants.push_back(std::move(p));
     }
     QStringList names;
