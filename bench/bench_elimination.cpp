@@ -5,6 +5,7 @@
 // named as the eliminator. On a fresh database and after five years of a
 // weekly league. Run by hand; prints the medians and the worst.
 
+#include "BenchField.h"
 #include "BenchSupport.h"
 #include "core/floor/FloorEntries.h"
 #include "core/store/OpenTournament.h"
@@ -24,50 +25,13 @@ const int kEntrants = 500;
 const int kEliminations = 100;
 const double kTargetMs = 16.0;
 
-void addField(Database& db, OpenTournament& t)
-{
-    db.execute(QStringLiteral("INSERT INTO tblLeague (LeagueName) VALUES ('Bench')"));
-    t.glngCurrentLeagueID = Long(db.lastInsertId());
-    t.gstrTournamentName = QStringLiteral("Benchmark");
-    t.gintPlayersPerTable = 10;
-    t.gdblBuyin = 50;
-    t.gintBlindsLevel = 1;
-    t.gintAutoDoubleBlind = 2;
-    t.gintPayAsPercentages = 1;
-    t.gintNumberPaid = 10;
-    t.ResetLevels();
-    t.RedimPayouts();
-    for (long k = 1; k <= 10; ++k)
-        t.gdblPayout[k] = 10;
-    SaveTournament(db, t, true);
-    ChangeTournament(db, t, [&](OpenTournament& c) {
-        for (int i = 1; i <= kEntrants; ++i) {
-            const QString name = QStringLiteral("Player %1").arg(i, 3, 10, QLatin1Char('0'));
-            db.execute(QStringLiteral("INSERT INTO tblPlayer (PlayerName) VALUES (?)"), {name});
-            PlayerRecord& p = c.gtypPlayers.append();
-            p.PlayerName = name;
-            p.PlayerID = Long(db.lastInsertId());
-            p.Table = Integer((i - 1) / 10 + 1);
-            p.Seat = Integer((i - 1) % 10 + 1);
-            p.TotalBuyin = 50;
-            AwardRecord& bounty = c.gtypAwards.append();
-            bounty.IsBounty = 1;
-            bounty.BountyPlayerID = p.PlayerID;
-            bounty.Description = QStringLiteral("Bounty on ") + name;
-            bounty.Payout = 10;
-            SaveTournamentPlayer(db, c, Integer(c.gtypPlayers.upper()));
-        }
-        SaveTournament(db, c, false);
-    });
-}
-
 std::vector<BenchMeasure> measure(Database& db, bool)
 {
     setProgramDatabase(&db);
     programSettings().gintTrackKills = 1;
     OpenTournament& t = openTournament();
     t = OpenTournament();
-    addField(db, t);
+    AddBenchField(db, t, kEntrants, true);
 
     std::vector<double> times;
     long asked = 0;

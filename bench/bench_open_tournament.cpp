@@ -4,6 +4,7 @@
 // paint. On a fresh database and after five years of a weekly league. Run by
 // hand; prints the median.
 
+#include "BenchField.h"
 #include "BenchSupport.h"
 #include "core/store/CurrentLeague.h"
 #include "core/store/OpenTournament.h"
@@ -25,40 +26,8 @@ const double kTargetMs = 100.0;
 // A tournament of 500 entrants at tables of 10, a bounty on each, saved.
 Long addTournament(Database& db)
 {
-    db.execute(QStringLiteral("INSERT INTO tblLeague (LeagueName) VALUES ('Bench')"));
     OpenTournament t;
-    t.glngCurrentLeagueID = Long(db.lastInsertId());
-    t.gstrTournamentName = QStringLiteral("Benchmark");
-    t.gintPlayersPerTable = 10;
-    t.gdblBuyin = 50;
-    t.gintBlindsLevel = 1;
-    t.gintAutoDoubleBlind = 2;
-    t.gintPayAsPercentages = 1;
-    t.gintNumberPaid = 10;
-    t.ResetLevels();
-    t.RedimPayouts();
-    for (long k = 1; k <= 10; ++k)
-        t.gdblPayout[k] = 10;
-    SaveTournament(db, t, true);
-    ChangeTournament(db, t, [&](OpenTournament& c) {
-        for (int i = 1; i <= kEntrants; ++i) {
-            const QString name = QStringLiteral("Player %1").arg(i, 3, 10, QLatin1Char('0'));
-            db.execute(QStringLiteral("INSERT INTO tblPlayer (PlayerName) VALUES (?)"), {name});
-            PlayerRecord& p = c.gtypPlayers.append();
-            p.PlayerName = name;
-            p.PlayerID = Long(db.lastInsertId());
-            p.Table = Integer((i - 1) / 10 + 1);
-            p.Seat = Integer((i - 1) % 10 + 1);
-            p.TotalBuyin = 50;
-            AwardRecord& bounty = c.gtypAwards.append();
-            bounty.IsBounty = 1;
-            bounty.BountyPlayerID = p.PlayerID;
-            bounty.Description = QStringLiteral("Bounty on ") + name;
-            bounty.Payout = 10;
-            SaveTournamentPlayer(db, c, Integer(c.gtypPlayers.upper()));
-        }
-        SaveTournament(db, c, false);
-    });
+    AddBenchField(db, t, kEntrants, true);
     return t.glngCurrentTournamentID;
 }
 

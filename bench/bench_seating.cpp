@@ -6,6 +6,7 @@
 // breaks up. On a fresh database and after five years of a weekly league.
 // Run by hand; prints the medians.
 
+#include "BenchField.h"
 #include "BenchSupport.h"
 #include "core/store/OpenTournament.h"
 #include "core/store/TournamentChange.h"
@@ -23,35 +24,6 @@ namespace {
 const int kEntrants = 500;
 const int kRounds = 10;
 const double kTargetMs = 16.0;
-
-void addField(Database& db, OpenTournament& t)
-{
-    db.execute(QStringLiteral("INSERT INTO tblLeague (LeagueName) VALUES ('Bench')"));
-    t.glngCurrentLeagueID = Long(db.lastInsertId());
-    t.gstrTournamentName = QStringLiteral("Benchmark");
-    t.gintPlayersPerTable = 10;
-    t.gdblBuyin = 50;
-    t.gintBlindsLevel = 1;
-    t.gintAutoDoubleBlind = 2;
-    t.gintPayAsPercentages = 1;
-    t.gintNumberPaid = 10;
-    t.ResetLevels();
-    t.RedimPayouts();
-    for (long k = 1; k <= 10; ++k)
-        t.gdblPayout[k] = 10;
-    SaveTournament(db, t, true);
-    ChangeTournament(db, t, [&](OpenTournament& c) {
-        for (int i = 1; i <= kEntrants; ++i) {
-            const QString name = QStringLiteral("Player %1").arg(i, 3, 10, QLatin1Char('0'));
-            db.execute(QStringLiteral("INSERT INTO tblPlayer (PlayerName) VALUES (?)"), {name});
-            PlayerRecord& p = c.gtypPlayers.append();
-            p.PlayerName = name;
-            p.PlayerID = Long(db.lastInsertId());
-            p.TotalBuyin = 50;
-            SaveTournamentPlayer(db, c, Integer(c.gtypPlayers.upper()));
-        }
-    });
-}
 
 // Players at tables 1 and 2 go out (in memory only: the Balance that follows
 // stores the players it moves), five and six of them.
@@ -74,7 +46,7 @@ std::vector<BenchMeasure> measure(Database& db, bool)
     setProgramDatabase(&db);
     OpenTournament& t = openTournament();
     t = OpenTournament();
-    addField(db, t);
+    AddBenchField(db, t, kEntrants, false);
 
     std::vector<double> seatAll, balance, clear;
     {
