@@ -134,7 +134,6 @@ private:
                   QStringLiteral("columns of %1 in %2: a horizontal scroll bar")
                       .arg(columns)
                       .arg(grid->viewport()->width()));
-        const QFontMetrics metrics(grid->font());
         const QRect view(grid->viewport()->mapTo(grid, QPoint(0, 0)), grid->viewport()->size());
         for (long r = 0; r < grid->Rows(); ++r) {
             for (long c = 0; c < grid->Cols(); ++c) {
@@ -142,15 +141,10 @@ private:
                 if (text.isEmpty() || text.size() > WholeChars || grid->ColWidth(c) == 0)
                     continue;
                 const QRect cell = grid->CellRect(r, c);
-                const int width = metrics.horizontalAdvance(text);
-                if (width > cell.width() - 6)
-                    fault(grid,
-                          QStringLiteral("cell (%1, %2) \"%3\" needs %4, has %5")
-                              .arg(r)
-                              .arg(c)
-                              .arg(text)
-                              .arg(width)
-                              .arg(cell.width() - 6));
+                // What the cell shows, as its painting cuts it.
+                const QString shown = grid->ShownText(r, c);
+                if (shown != text)
+                    fault(grid, QStringLiteral("cell (%1, %2) \"%3\" shows as \"%4\"").arg(r).arg(c).arg(text, shown));
                 // The header row stays in view; every cell lies within the grid's width.
                 if (cell.left() < 0 || cell.right() > view.right() + 1 || (r < grid->FixedRows() && cell.top() < 0))
                     fault(grid, QStringLiteral("cell (%1, %2) \"%3\" outside the grid").arg(r).arg(c).arg(text));

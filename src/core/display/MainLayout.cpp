@@ -145,6 +145,7 @@ MainLayout LayoutScreenBasic(const MainLayoutInput& in)
     stackChips(l, in, l.ChipValuesCap.Rect.left() + 200, l.ChipValuesCap.Rect.top() + s.ChipValuesCap.height() + 150,
                chip, 300);
     chipVisibility(l, in);
+    keepAboveCommands(l, in.CommandsTop);
     // Level, payouts and the players grid stay hidden.
     l.GridVisible = false;
     return l;

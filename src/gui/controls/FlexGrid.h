@@ -293,7 +293,10 @@ private:
     // Every shown cell's text of up to wholeChars characters, and the first
     // wholeChars characters of a longer one, fit its cell at the font.
     bool textsFit(const QFont& font, int wholeChars) const;
-    int cellTextRoom(long row, long col) const; // pixels
+    // The room, in pixels, the cell's text is drawn in: its width (with the
+    // columns it spans) less CellTextMargin on either side.
+    int cellTextRoom(long row, long col) const;
+    static constexpr int CellTextMargin = 3;
 
     FlexGridDelegate* mDelegate;
     QFont mWantedFont; // the font last given from outside

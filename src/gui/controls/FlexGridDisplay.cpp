@@ -14,8 +14,6 @@ using namespace FlexGridParts;
 
 namespace {
 
-constexpr int TextMargin = 3; // pixels between a cell's text and its sides
-
 int alignmentFlags(int code, const QString& text)
 {
     if (code < 0 || code > 8) // general: numbers to the right
@@ -339,7 +337,7 @@ void FlexGrid::paintCell(QPainter* painter, const QRect& rect, int row, int col)
         const int cellAlign = own.isValid() ? own.toInt() : -1;
         const int columnAlign = fixed ? (mFixedAlign[col] < 0 ? mColAlign[col] : mFixedAlign[col]) : mColAlign[col];
         const int align = cellAlign >= 0 ? cellAlign : columnAlign;
-        const QRect inside = rect.adjusted(TextMargin, 1, -TextMargin, -1);
+        const QRect inside = rect.adjusted(CellTextMargin, 1, -CellTextMargin, -1);
         painter->drawText(inside, alignmentFlags(align, text) | (wrapsRow(row) ? Qt::TextWordWrap : Qt::TextSingleLine),
                           fitText(text, f, inside.width(), row));
     }
@@ -384,7 +382,7 @@ QString FlexGrid::ShownText(long Row, long Col) const
 {
     checkRow(Row);
     checkCol(Col);
-    return fitText(TextMatrix(Row, Col), font(), colPixels(Col) - 2 * TextMargin, Row);
+    return fitText(TextMatrix(Row, Col), font(), cellTextRoom(Row, Col), Row);
 }
 
 void FlexGrid::setBackColor(OleColor c)

@@ -3,20 +3,13 @@
 #include "core/platform/Twips.h"
 #include "gui/controls/FlexGridParts.h"
 
-#include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QStyle>
 #include <algorithm>
 
 using namespace FlexGridParts;
-
-namespace {
-
-// The room a cell's text is drawn in is the cell less this on each side.
-constexpr int TextPadding = 3;
-
-} // namespace
 
 // ---- cell alignment and spans -----------------------------------------------
 
@@ -71,12 +64,14 @@ int FlexGrid::cellTextRoom(long row, long col) const
     int pixels = 0;
     for (long c = col; c < col + CellSpan(row, col) && c < Cols(); ++c)
         pixels += colPixels(c);
-    return pixels - 2 * TextPadding;
+    return pixels - 2 * CellTextMargin;
 }
 
 bool FlexGrid::textsFit(const QFont& font, int wholeChars) const
 {
-    const QFontMetrics metrics(font);
+    // Measured to the fraction of a pixel, as the painting decides whether
+    // a text needs its ellipsis.
+    const QFontMetricsF metrics(font);
     for (long c = 0; c < Cols(); ++c) {
         if (colPixels(c) == 0)
             continue;
