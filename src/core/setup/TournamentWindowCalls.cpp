@@ -1,8 +1,5 @@
 #include "core/setup/TournamentWindowCalls.h"
 
-#include "core/floor/Levels.h"
-#include "core/store/OpenTournament.h"
-
 namespace {
 
 TournamentWindowCalls& registered()
@@ -23,20 +20,15 @@ void setTournamentWindowCalls(TournamentWindowCalls calls) { registered() = std:
 
 const TournamentWindowCalls& tournamentWindowCalls() { return registered(); }
 
-void RunSaveClosingSteps(OpenTournament& t, bool newTourney)
+void RunSaveClosingSteps(Integer level, bool newTourney)
 {
     const TournamentWindowCalls& w = registered();
     if (w.SetLevel)
-        w.SetLevel(t.gintBlindsLevel);
-    else
-        SetLevel(t, t.gintBlindsLevel);
+        w.SetLevel(level);
     call(w.SetRotatingScreenLocations);
     if (!newTourney)
         return;
-    if (w.ResetTourney)
-        w.ResetTourney();
-    else
-        ResetTourney(t);
+    call(w.ResetTourney);
     call(w.ResetTimer);
     call(w.AdjustBreakLabel);
 }

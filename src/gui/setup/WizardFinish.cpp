@@ -108,14 +108,12 @@ void frmAddEditTournament::SaveTournamentSetup()
     mbOKed = true;
     if (mbNewTourney) {
         WriteSetting(ShowWebTrialKey, chkAddPlayers->isChecked() ? 1 : 0);
-        // The new tournament is the open one from here on: the closing steps
-        // and the tournament window work on it.
+        // The new tournament, stored at its current level, is the open one
+        // from here on: the tournament window shows it.
         if (&mTourney != &openTournament())
             openTournament() = mTourney;
-        RunSaveClosingSteps(openTournament(), true);
-    } else {
-        RunSaveClosingSteps(mTourney, false);
     }
+    RunSaveClosingSteps(mTourney.gintBlindsLevel, mbNewTourney);
     accept();
 }
 
