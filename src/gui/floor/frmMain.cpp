@@ -160,6 +160,12 @@ void frmMain::Form_Load()
 void frmMain::Form_Activate()
 {
     SetScreen(true);
+    // The toolbar takes its place first, so that the tutorial, which shares
+    // the lower right corner with it, shows over it whole.
+    if (!mbActivated) {
+        mbActivated = true;
+        picToolbar->PlaceFromSettings();
+    }
     if (bShowTutorial) {
         bShowTutorial = false;
         ShowTutorial();
@@ -167,10 +173,6 @@ void frmMain::Form_Activate()
     if (bAskToAddPlayers) {
         bAskToAddPlayers = false;
         AskToAddPlayers();
-    }
-    if (!mbActivated) {
-        mbActivated = true;
-        picToolbar->PlaceFromSettings();
     }
     ShowDefaultPointer();
 }

@@ -130,6 +130,11 @@ TEST_F(MainWindowTest, TutorialShowsOnceAndCanBeTurnedOff)
     w->bShowTutorial = true;
     w->Form_Activate();
     EXPECT_TRUE(w->frames.frameTutorial->isVisibleTo(w.data()));
+    // Nothing lies over it, the floating toolbar in its first place included.
+    for (QWidget* control :
+         {static_cast<QWidget*>(w->frames.chkNoMore), static_cast<QWidget*>(w->frames.cmdHideTutorial)})
+        EXPECT_EQ(w->childAt(control->mapTo(w.data(), control->rect().center())), control)
+            << control->objectName().toStdString();
     QTest::mouseClick(w->frames.cmdHideTutorial, Qt::LeftButton);
     EXPECT_FALSE(w->frames.frameTutorial->isVisibleTo(w.data()));
     w->Form_Activate();
