@@ -5,6 +5,7 @@
 #include "core/store/Nz.h"
 
 #include <algorithm>
+#include <initializer_list>
 
 namespace {
 
@@ -54,27 +55,25 @@ void chipVisibility(MainLayout& l, const MainLayoutInput& in)
 }
 
 // A chip or payout row that would reach into the command row is not shown:
-// what shows reads whole.
+// what shows reads whole. A chip's shape, picture and amount (centred on the
+// shape, it may reach further) are one row, as a place and its payout are.
 void keepAboveCommands(MainLayout& l, int commandsTop)
 {
     if (commandsTop <= 0)
         return;
-    const auto clear = [commandsTop](Placed& p) {
-        if (p.Rect.top() + p.Rect.height() > commandsTop)
-            p.Visible = false;
+    const auto clearRow = [commandsTop](std::initializer_list<Placed*> row) {
+        const bool crosses = std::any_of(row.begin(), row.end(), [commandsTop](const Placed* p) {
+            return p->Rect.top() + p->Rect.height() > commandsTop;
+        });
+        if (crosses)
+            for (Placed* p : row)
+                p->Visible = false;
     };
-    for (std::size_t i = 0; i < std::size_t(ChipSlotCount); ++i) {
-        clear(l.Chip[i]);
-        clear(l.ChipPicture[i]);
-        clear(l.ChipAmount[i]);
-    }
-    clear(l.PayoutCap);
-    for (std::size_t i = 0; i < std::size_t(TopPayoutCount); ++i) {
-        // A place and its payout show together.
-        clear(l.Place[i]);
-        clear(l.Payout[i]);
-        l.Place[i].Visible = l.Payout[i].Visible = l.Place[i].Visible && l.Payout[i].Visible;
-    }
+    for (std::size_t i = 0; i < std::size_t(ChipSlotCount); ++i)
+        clearRow({&l.Chip[i], &l.ChipPicture[i], &l.ChipAmount[i]});
+    clearRow({&l.PayoutCap});
+    for (std::size_t i = 0; i < std::size_t(TopPayoutCount); ++i)
+        clearRow({&l.Place[i], &l.Payout[i]});
 }
 
 QSize scaled(int width, int height, double factor) { return QSize(whole(width * factor), whole(height * factor)); }

@@ -111,3 +111,29 @@ TEST(DisplayLayout, ATinyWindowGivesNothingBelowZero)
         for (const Placed& p : {l.Level, l.TimerCap, l.Timer, l.BlindsCap, l.Blinds, l.ChipValuesCap})
             EXPECT_TRUE(p.Rect.left() >= 0 && p.Rect.top() >= 0 && p.Rect.width() >= 0);
 }
+
+TEST(DisplayLayout, AChipReachingIntoTheCommandRowHidesItsShapePictureAndAmountTogether)
+{
+    const SizeSet sizes = SizeSetFor(19200, 0);
+    // The amount, centred on the shape (700 high), reaches past it or not;
+    // the line cuts whichever reaches further.
+    struct Case {
+        int amountHeight;
+        int lineBelowShapeTop;
+    };
+    const Case cases[] = {{1000, 750}, {300, 600}};
+    for (const Case& c : cases) {
+        for (const QString& colour : {QStringLiteral("Red"), QStringLiteral("Custom Picture")}) {
+            SCOPED_TRACE(testing::Message() << c.amountHeight << " " << colour.toStdString());
+            MainLayoutInput in = standardInput(sizes, 5);
+            in.Labels.ChipAmount.fill(QSize(900, c.amountHeight));
+            in.ChipColor[2] = colour;
+            in.CommandsTop = LayoutScreenAll(in).Chip[2].Rect.top() + c.lineBelowShapeTop;
+            const MainLayout l = LayoutScreenAll(in);
+            for (std::size_t i = 0; i < std::size_t(ChipSlotCount); ++i) {
+                EXPECT_EQ(l.ChipAmount[i].Visible, i < 2) << i;
+                EXPECT_EQ(l.Chip[i].Visible || l.ChipPicture[i].Visible, i < 2) << i;
+            }
+        }
+    }
+}
