@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/display/ScreenLayouts.h"
 #include "core/platform/Twips.h"
 #include "gui/controls/FlexGrid.h"
 
@@ -14,15 +15,13 @@
 #include <cmath>
 
 // What a reader across the room would find cut on a window, measured with
-// the real fonts: every shown label, button and grid cell of up to WholeChars
+// the real fonts: every shown label, button and grid cell of up to WholeNameChars
 // characters must show its whole text inside its own rectangle, and that
 // rectangle inside the window (and inside what holds it); a grid shows no
 // horizontal scroll bar; and no panel covers a control of the column. Each
 // fault is one line naming the control.
 class TextFit {
 public:
-    static constexpr int WholeChars = 18;
-
     static QStringList Faults(QWidget* window, const QList<QWidget*>& panels, const QList<QWidget*>& column)
     {
         QApplication::processEvents(); // pending layouts and scroll bars
@@ -138,7 +137,7 @@ private:
         for (long r = 0; r < grid->Rows(); ++r) {
             for (long c = 0; c < grid->Cols(); ++c) {
                 const QString text = grid->TextMatrix(r, c);
-                if (text.isEmpty() || text.size() > WholeChars || grid->ColWidth(c) == 0)
+                if (text.isEmpty() || text.size() > WholeNameChars || grid->ColWidth(c) == 0)
                     continue;
                 const QRect cell = grid->CellRect(r, c);
                 // What the cell shows, as its painting cuts it.

@@ -60,6 +60,9 @@ struct Summary2Layout {
 };
 Summary2Layout LayoutSummary2(int windowWidth, int commandsTop, const Summary2Sizes& sizes);
 
+// A name of up to this many characters reads whole in the display's grids.
+inline constexpr int WholeNameChars = 18;
+
 // Column widths of the list screens as fractions of the grid's inner width
 // (the room inside its frame and beside its scroll bar). Shown in whole
 // pixels, they never add up to more than that room, so no horizontal scroll

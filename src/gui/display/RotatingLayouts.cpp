@@ -23,9 +23,8 @@
 
 namespace {
 
-// A name of up to this many characters reads whole in the display's grids;
-// the grids' fonts shrink for it, down to the smallest size.
-constexpr int WholeNameChars = 18;
+// The grids' fonts shrink for a whole name (WholeNameChars), down to the
+// smallest size.
 constexpr int SmallestGridPoints = 8;
 constexpr int SmallestLabelPoints = 8;
 constexpr int Summary5FrameLeft = 80;
