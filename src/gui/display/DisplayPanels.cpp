@@ -129,9 +129,7 @@ DisplayPanels::DisplayPanels(QWidget* window)
     // large as its text and centred, shows.
     picFinished = frame(window, "picFinished");
     picFinished->setAttribute(Qt::WA_TransparentForMouseEvents);
-    picFinished->setFocusPolicy(Qt::NoFocus);
     lblFinished = named(new QLabel(picFinished), QStringLiteral("lblFinished"));
-    lblFinished->setAttribute(Qt::WA_TransparentForMouseEvents);
     lblFinished->setAlignment(Qt::AlignCenter);
     lblFinished->setFrameShape(QFrame::Box);
     lblFinished->setLineWidth(3);
