@@ -123,6 +123,9 @@ public:
     // cell, header cells included; never below MinPoints. Longer texts, and
     // any that still do not fit, end in an ellipsis.
     void FitFont(int WholeChars, int MinPoints);
+    // The font given from outside is the one FitFont starts from, even when
+    // the grid already draws in it (Qt reports no change then).
+    void setFont(const QFont& font);
 
     // Wholly in view.
     bool RowIsVisible(long Row) const;

@@ -116,3 +116,10 @@ void FlexGrid::FitFont(int WholeChars, int MinPoints)
     const QScopedValueRollback<bool> fitting(mFitting, true);
     setFont(font);
 }
+
+void FlexGrid::setFont(const QFont& font)
+{
+    QTableWidget::setFont(font);
+    if (!mFitting)
+        mWantedFont = this->font();
+}

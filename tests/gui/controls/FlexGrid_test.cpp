@@ -326,3 +326,23 @@ TEST_F(FlexGridTest, TextsWrapWhereTheGridSaysAndElseKeepToOneLineEndingInAnElli
         EXPECT_EQ(grid->ShownText(3, 1), c.dataWraps ? QStringLiteral("A\nB") : QStringLiteral("A B"));
     }
 }
+
+TEST_F(FlexGridTest, FitFontStartsFromTheFontLastGivenEvenWhenTheGridAlreadyDrawsInIt)
+{
+    // Fitted down in a narrow column, then (or not) given the fitted size
+    // from outside, then widened.
+    for (const bool givenAgain : {false, true}) {
+        SCOPED_TRACE(givenAgain);
+        grid->setFont(QFont(QStringLiteral("Arial"), 20));
+        grid->setTextMatrix(1, 1, QStringLiteral("Bart Hara"));
+        grid->setColWidth(1, 600);
+        grid->FitFont(18, 8);
+        const int fitted = grid->font().pointSize();
+        ASSERT_LT(fitted, 20);
+        if (givenAgain)
+            grid->setFont(QFont(QStringLiteral("Arial"), fitted));
+        grid->setColWidth(1, 4000);
+        grid->FitFont(18, 8);
+        EXPECT_EQ(grid->font().pointSize(), givenAgain ? fitted : 20);
+    }
+}
