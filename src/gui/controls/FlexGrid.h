@@ -190,6 +190,11 @@ public:
     void setWordwrap(bool New_Wordwrap);
     bool FixedRowsWordwrap() const { return mFixedRowsWordwrap; }
     void setFixedRowsWordwrap(bool New_FixedRowsWordwrap);
+    // A data row the grid shows only in part keeps its text back: no line of
+    // half-cut letters at the foot of a grid read from across the room. Off
+    // by default: a grid to work in shows what the row holds.
+    bool HidePartlyShownRows() const { return mHidePartlyShownRows; }
+    void setHidePartlyShownRows(bool New_HidePartlyShownRows);
     // The cell's text as the cell shows it: whole where it wraps, otherwise
     // on one line and cut to the cell's width with an ellipsis.
     QString ShownText(long Row, long Col) const;
@@ -344,6 +349,7 @@ private:
     long mGridLineWidth = 1;
     bool mWordwrap = false;
     bool mFixedRowsWordwrap = false;
+    bool mHidePartlyShownRows = false;
     long mSelectionMode = 0;
     bool mAllowBigSelection = true;
     long mFocusRect = 1;

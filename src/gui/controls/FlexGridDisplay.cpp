@@ -325,9 +325,8 @@ void FlexGrid::paintCell(QPainter* painter, const QRect& rect, int row, int col)
     const QColor textColour
         = highlighted ? colour(mForeColorSel) : (fore ? colour(fore) : colour(fixed ? mForeColorFixed : mForeColor));
     QString text = it ? it->text() : QString();
-    // A data row the view shows only in part keeps its text back: no line of
-    // half-cut letters at the grid's foot.
-    const bool partlyInView = row >= mFixedRows && rect.bottom() >= viewOf(row, col)->viewport()->height();
+    const bool partlyInView
+        = mHidePartlyShownRows && row >= mFixedRows && rect.bottom() >= viewOf(row, col)->viewport()->height();
     if (!text.isEmpty() && !partlyInView) {
         QFont f = font();
         f.setStrikeOut(it->data(StrikeRole).toBool());
@@ -383,6 +382,12 @@ QString FlexGrid::ShownText(long Row, long Col) const
     checkRow(Row);
     checkCol(Col);
     return fitText(TextMatrix(Row, Col), font(), cellTextRoom(Row, Col), Row);
+}
+
+void FlexGrid::setHidePartlyShownRows(bool New_HidePartlyShownRows)
+{
+    mHidePartlyShownRows = New_HidePartlyShownRows;
+    updateAllViews();
 }
 
 void FlexGrid::setBackColor(OleColor c)

@@ -19,6 +19,7 @@ ClickableLabel* label(QWidget* parent, const QString& name) { return named(new C
 FlexGrid* flexGrid(QWidget* parent, const char* name)
 {
     auto* g = named(new FlexGrid(parent), QString::fromLatin1(name));
+    g->setHidePartlyShownRows(true);
     g->hide();
     return g;
 }

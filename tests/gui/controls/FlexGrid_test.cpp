@@ -346,3 +346,37 @@ TEST_F(FlexGridTest, FitFontStartsFromTheFontLastGivenEvenWhenTheGridAlreadyDraw
         EXPECT_EQ(grid->font().pointSize(), givenAgain ? fitted : 20);
     }
 }
+
+TEST_F(FlexGridTest, ARowPartlyInViewKeepsItsTextBackOnlyWhereTheGridSaysSo)
+{
+    grid->setBackColor(0xFFFFFFu);
+    grid->setForeColor(0);
+    grid->setRows(40);
+    for (long r = 1; r < grid->Rows(); ++r)
+        grid->setTextMatrix(r, 1, QStringLiteral("WWWW"));
+    // The view's foot cuts the first row not wholly in view in half.
+    long row = 1;
+    while (grid->RowIsVisible(row))
+        ++row;
+    const QRect cell = grid->CellRect(row, 1);
+    const int viewBottom = grid->viewport()->mapTo(grid, QPoint(0, grid->viewport()->height())).y();
+    grid->resize(grid->width(), grid->height() - (viewBottom - cell.center().y()));
+    QApplication::processEvents();
+    ASSERT_FALSE(grid->RowIsVisible(row));
+    const QRect shown = QRect(cell.topLeft(), QSize(cell.width(), cell.height() / 2)).adjusted(2, 2, -2, -2);
+    const QRect whole = grid->CellRect(row - 1, 1).adjusted(2, 2, -2, -2);
+    for (const bool hide : {false, true}) {
+        SCOPED_TRACE(hide);
+        grid->setHidePartlyShownRows(hide);
+        const QImage image = grid->grab().toImage();
+        const auto inked = [&image](const QRect& r) {
+            for (int y = r.top(); y <= r.bottom(); ++y)
+                for (int x = r.left(); x <= r.right(); ++x)
+                    if (qGray(image.pixel(x, y)) < 100)
+                        return true;
+            return false;
+        };
+        EXPECT_TRUE(inked(whole));
+        EXPECT_EQ(inked(shown), !hide);
+    }
+}
