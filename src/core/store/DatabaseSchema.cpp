@@ -354,12 +354,17 @@ void CreateLookupIndexes(Database& db)
         {"idxLeagueXPlayerKey", "tblLeagueXPlayer", "LeagueID, PlayerID"},
     };
     const QStringList tables = db.tableNames();
-    Transaction transaction(db);
-    for (const auto& index : indexes)
-        if (tables.contains(QLatin1String(index.table)))
+    for (const auto& index : indexes) {
+        if (!tables.contains(QLatin1String(index.table)))
+            continue;
+        try {
             db.execute(QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2 (%3)")
                            .arg(QLatin1String(index.name), QLatin1String(index.table), QLatin1String(index.columns)));
-    transaction.commit();
+        } catch (const DatabaseError&) {
+            // A table without one of the columns (a file of another layout)
+            // goes without this index: the lookups only run slower.
+        }
+    }
 }
 
 bool CheckDatabaseVersion(Database& db)

@@ -43,7 +43,7 @@ void UpgradeToVantish(Database& db);
 // runs nothing. Each step runs in one transaction together with its stamp:
 // a step that fails leaves nothing of itself behind, so the next start runs
 // it again from the beginning. Then makes the lookup indexes
-// (CreateLookupIndexes). An error is shown through prompter() with the
+// (CreateLookupIndexes), which never fail the check. An error is shown through prompter() with the
 // engine's own text and ends the check; returns false then.
 bool CheckDatabaseVersion(Database& db);
 
@@ -51,5 +51,7 @@ bool CheckDatabaseVersion(Database& db);
 // by tournament and player, a tournament's payout places, levels and awards,
 // a league's members. They are no part of the layout and leave the stored
 // version alone: each is made when missing, on the tables there are, so a
-// file of any layout, older or newer, gets them at every start.
+// file of any layout, older or newer, gets them at every start. Each one is
+// made on its own and only where it can be: a missing table or column, or
+// any other error making one, skips that index without a message.
 void CreateLookupIndexes(Database& db);

@@ -313,6 +313,36 @@ TEST_F(SchemaTest, AStepThatFailsHalfWayLeavesNothingAndIsRetriedCleanly)
     EXPECT_EQ(single("SELECT count(*) FROM tblLevel").toInt(), 45);
 }
 
+TEST_F(SchemaTest, ATableWithoutAnIndexedColumnGoesWithoutThatIndexAndTheCheckPasses)
+{
+    ASSERT_TRUE(CheckDatabaseVersion(db));
+    const QString indexes = QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'index' AND name LIKE 'idx%' "
+                                           "ORDER BY name");
+    const QStringList all = column(indexes);
+    ASSERT_EQ(all.size(), 5);
+    const struct {
+        const char* table;
+        const char* layout; // lacking a column an index is made on
+        const char* index;
+    } cases[] = {
+        {"tblPayout", "TournamentID INTEGER, Payout REAL, Prize TEXT, Points REAL", "idxPayoutKey"},
+        {"tblLevel", "LevelID INTEGER PRIMARY KEY, TournamentID INTEGER, SmallBlind REAL", "idxLevelKey"},
+    };
+    QStringList made = all; // each case keeps the tables the earlier ones changed
+    for (const auto& c : cases) {
+        for (const QString& index : all)
+            db.execute("DROP INDEX IF EXISTS " + index);
+        db.execute(QStringLiteral("DROP TABLE %1").arg(c.table));
+        db.execute(QStringLiteral("CREATE TABLE %1 (%2)").arg(c.table, c.layout));
+
+        EXPECT_TRUE(CheckDatabaseVersion(db)) << c.table;
+        made.removeAll(c.index);
+        EXPECT_EQ(column(indexes), made) << c.table;
+        EXPECT_EQ(versionRows(), QStringList {"VANTISH"});
+    }
+    EXPECT_TRUE(prompts.messages.isEmpty()) << prompts.messages.join('\n').toStdString();
+}
+
 TEST_F(SchemaTest, TheChainEndsInTheCurrentLayoutColumnByColumn)
 {
     EXPECT_TRUE(CheckDatabaseVersion(db));
