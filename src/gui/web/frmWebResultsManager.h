@@ -139,7 +139,11 @@ public:
     void LoginSuccessful();
     void SaveProxy();
     void ShowMessage(const QString& strMessage, bool bError) override;
-    void LoadLeagueDetails();
+    // Fills the league boxes from the service. A record that cannot be read
+    // is refused; at login it is only reported, the boxes stay as they are
+    // and the login goes on, so the director can still put the record right
+    // with Save League Details.
+    void LoadLeagueDetails(bool atLogin);
     void DisableScreen();
     void EnableScreen();
     void LoadTournamentListForEmail(QComboBox* combo, Long lngLeagueID, bool bSortbyDateDesc);

@@ -2,6 +2,7 @@
 // to the league home page and removing them, and the league details.
 
 #include "core/platform/Database.h"
+#include "core/platform/SoapDescription.h"
 #include "gui/controls/ListFillers.h"
 #include "gui/platform/BusyPointer.h"
 #include "gui/web/WebPageWidgets.h"
@@ -163,7 +164,7 @@ void frmWebResultsManager::LoginSuccessful()
 {
     BusyPointer busy;
     btnWeb->setCaption(homePageAddress());
-    LoadLeagueDetails();
+    LoadLeagueDetails(/*atLogin=*/true);
     ShowMessage(QStringLiteral("Getting tournaments posted..."), false);
     const QString reply = WebService::GetWebTournaments(client(), account());
     if (refused(reply))
@@ -212,13 +213,21 @@ void frmWebResultsManager::makeLastComboEntryCurrent()
         cmbTournament->setCurrentIndex(cmbTournament->count() - 1);
 }
 
-void frmWebResultsManager::LoadLeagueDetails()
+void frmWebResultsManager::LoadLeagueDetails(bool atLogin)
 {
     ShowMessage(QStringLiteral("Getting league details..."), false);
     const QString reply = WebService::GetWebLeague3(client(), account());
     if (refused(reply))
         return;
-    const WebLeagueRecord league = ReadLeagueRecord(StripResultCode(reply));
+    WebLeagueRecord league;
+    try {
+        league = ReadLeagueRecord(StripResultCode(reply));
+    } catch (const SoapError& e) {
+        if (!atLogin)
+            throw;
+        ShowMessage(e.text(), true);
+        return;
+    }
     ShowMessage(QStringLiteral("League details retrieved."), false);
     lblWebLeagueName->setText(league.leagueName);
     txtLeagueName->setText(league.leagueName);
@@ -235,7 +244,7 @@ void frmWebResultsManager::LoadLeagueDetails()
 
 void frmWebResultsManager::cmdRefreshLeague_Click()
 {
-    serviceCall([&] { LoadLeagueDetails(); });
+    serviceCall([&] { LoadLeagueDetails(/*atLogin=*/false); });
 }
 
 void frmWebResultsManager::cmdUpdateLeagueMessage_Click()

@@ -285,6 +285,35 @@ TEST_F(WebPostingWindow, LeagueDetailsAreSavedWithThirteenArgumentsAndRefreshedF
         EXPECT_NE(logLines().back(), QStringLiteral("League details retrieved."));
         EXPECT_TRUE(window->isEnabled());
     }
+
+    // At login the same record is only reported: the boxes stay empty and the
+    // login goes on, so that Save can put the record right.
+    tournament(QStringLiteral("Jan"), QStringLiteral("2026-01-09 00:00:00"), {QStringLiteral("Ann")});
+    prompts.messages.clear();
+    open();
+    login(QStringLiteral("secret"));
+    EXPECT_TRUE(prompts.messages.isEmpty()) << prompts.messages.join('\n').toStdString();
+    EXPECT_TRUE(window->frameButtons->isVisible());
+    EXPECT_TRUE(window->txtPassword->text().isEmpty());
+    EXPECT_EQ(EntryTexts(window->lstTournamentsNotPosted), QStringList {QStringLiteral("Jan")});
+    const QStringList lines = logLines();
+    EXPECT_EQ(lines.mid(lines.indexOf(QStringLiteral("Getting league details...")) + 1, 2),
+              (QStringList {QStringLiteral("The results web site sent league details that cannot be read."),
+                            QStringLiteral("Getting tournaments posted...")}));
+    EXPECT_TRUE(window->lblWebLeagueName->text().isEmpty());
+    for (const QLineEdit* box :
+         {window->txtLeagueName, window->txtCity, window->txtViewerPassword, window->txtFirstName, window->txtLastName})
+        EXPECT_TRUE(box->text().isEmpty()) << box->objectName().toStdString();
+    EXPECT_TRUE(window->txtLeagueMessage->toPlainText().isEmpty());
+    EXPECT_FALSE(window->chkDisplayManagerName->isChecked());
+
+    fake.clearScripts();
+    window->optMessage->setChecked(true);
+    type(window->txtLeagueName, QStringLiteral("Wednesday Poker"));
+    QTest::mouseClick(window->cmdUpdateLeagueMessage, Qt::LeftButton);
+    QTest::mouseClick(window->cmdRefreshLeague, Qt::LeftButton);
+    EXPECT_EQ(logLines().back(), QStringLiteral("League details retrieved."));
+    EXPECT_EQ(window->lblWebLeagueName->text(), QStringLiteral("Wednesday Poker"));
 }
 
 TEST_F(WebPostingWindow, ALeagueDetailHoldingTheListSeparatorIsRefusedNamingItsBoxAndNothingIsSent)
