@@ -136,7 +136,10 @@ public:
     void HideFrames();
     void HideLoginFrames();
     void CheckRemoveTournaments();
-    void LoginSuccessful();
+    // Fills the league details and the tournament lists and moves on to the
+    // account's pages; false when the service refused the posted list and
+    // the login page stays.
+    bool LoginSuccessful();
     void SaveProxy();
     void ShowMessage(const QString& strMessage, bool bError) override;
     // Fills the league boxes from the service. A record that cannot be read

@@ -101,6 +101,7 @@ void frmWebResultsManager::btnWeb_Click() { OpenFileOrLink(btnWeb->Caption()); }
 void frmWebResultsManager::cmdLogin_Click()
 {
     SaveProxy();
+    bool completed = false;
     serviceCall([&] {
         if (!testConnection())
             return;
@@ -114,11 +115,11 @@ void frmWebResultsManager::cmdLogin_Click()
         mstrUserName = txtLogin->text();
         mstrPassword = txtPassword->text();
         WriteSetting(ShowWebTrialKey, 0);
-        LoginSuccessful();
+        completed = LoginSuccessful();
     });
     // Emptied once the window has moved on to the account's pages; a login
     // that stops before, even after the password was verified, keeps it.
-    if (!frameButtons->isHidden())
+    if (completed)
         txtPassword->clear();
 }
 

@@ -160,7 +160,7 @@ void frmWebResultsManager::connectPostHandlers()
     connect(cmdRefreshLeague, &QPushButton::clicked, this, &frmWebResultsManager::cmdRefreshLeague_Click);
 }
 
-void frmWebResultsManager::LoginSuccessful()
+bool frmWebResultsManager::LoginSuccessful()
 {
     BusyPointer busy;
     btnWeb->setCaption(homePageAddress());
@@ -168,7 +168,7 @@ void frmWebResultsManager::LoginSuccessful()
     ShowMessage(QStringLiteral("Getting tournaments posted..."), false);
     const QString reply = WebService::GetWebTournaments(client(), account());
     if (refused(reply))
-        return;
+        return false;
     const QList<WebTournament> posted = ReadTournamentList(reply);
     ShowMessage(QStringLiteral("Tournaments retrieved."), false);
     lstTournamentsPosted->clear();
@@ -189,6 +189,7 @@ void frmWebResultsManager::LoginSuccessful()
         optEmailTourney_Click();
     else
         optEmailTourney->setChecked(true);
+    return true;
 }
 
 QStringList frmWebResultsManager::postedNames() const
