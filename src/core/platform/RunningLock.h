@@ -15,8 +15,8 @@
 // How one try to take the lock went.
 struct RunningLockAttempt {
     QLockFile::LockError error = QLockFile::NoError;
-    // The system's error number when the lock file could not be made; 0
-    // when the system gave none or another program holds the lock.
+    // The system's error number (errno, on Unix) when the lock file could not
+    // be made; 0 when the system gave none or another program holds the lock.
     int systemError = 0;
 };
 
@@ -29,8 +29,11 @@ inline RunningLockAttempt TakeRunningLock(QLockFile& lock)
     errno = 0;
     if (lock.tryLock(0))
         return {};
-    // The lock file's own creation is the last thing tried before a failure
-    // other than a held lock, so errno still gives its reason.
+    // On Unix the lock file's own creation is the last thing tried before a
+    // failure other than a held lock, so errno still gives its reason.
+    // Elsewhere the system reports through its own error codes rather than
+    // errno, which then normally stays 0 and the message falls back to the
+    // plain one.
     const int systemError = errno;
     return {lock.error(), lock.error() == QLockFile::LockFailedError ? 0 : systemError};
 }
