@@ -121,7 +121,7 @@ std::array<QString, 5> TopPayoutTexts(const OpenTournament& t, const DisplayForm
     std::array<QString, 5> texts;
     texts.fill(FormatMoney(0, f.MoneyFormat));
     const int shown = t.gintNumberPaid > 4 ? 5 : t.gintNumberPaid;
-    const bool prizes = t.gintPayAsPercentages == 2;
+    const bool prizes = t.gintPayAsPercentages == OpenTournament::PayPrizes;
     bool fits = true;
     for (int k = 1; k <= shown; ++k) {
         if (!prizes && t.gdblCalculatedPayout.value(k) >= LargePayout)

@@ -36,7 +36,7 @@ double EstimatedPool(const EstimateInputs& in, double awardsTotal)
 QList<EstimatedPayout> CalcEstPayouts(int kind, const QStringList& payoutTexts, double pool, long unit)
 {
     QList<EstimatedPayout> rows(payoutTexts.size());
-    if (kind != 1) {
+    if (kind != OpenTournament::PayPercentages) {
         for (int i = 0; i < payoutTexts.size(); ++i)
             rows[i].Text = payoutTexts[i];
         return rows;
@@ -64,12 +64,11 @@ ChipEstimates CalcChipAmounts(const QList<ChipEstimateRow>& rows, double players
 QList<PayoutRow> ReshapePayoutRows(const QList<PayoutRow>& current, int places, bool bSetPayouts,
                                    const OpenTournament& stored, int kind)
 {
-    constexpr int Prizes = 2;
     QList<PayoutRow> rows;
     for (int i = 0; i <= places; ++i) {
         const bool storedRow = stored.gdblPayout.contains(i);
         PayoutRow row;
-        if (bSetPayouts && stored.gintPayAsPercentages == Prizes)
+        if (bSetPayouts && stored.gintPayAsPercentages == OpenTournament::PayPrizes)
             row.Payout
                 = storedRow && stored.gstrPayoutPrize.contains(i) ? stored.gstrPayoutPrize[i] : QStringLiteral("0");
         else if (bSetPayouts)
@@ -77,7 +76,8 @@ QList<PayoutRow> ReshapePayoutRows(const QList<PayoutRow>& current, int places, 
         else if (i >= current.size())
             row.Payout = QStringLiteral("0");
         else
-            row.Payout = kind == Prizes || ReadsAsNumber(current[i].Payout) ? current[i].Payout : QStringLiteral("0");
+            row.Payout = kind == OpenTournament::PayPrizes || ReadsAsNumber(current[i].Payout) ? current[i].Payout
+                                                                                               : QStringLiteral("0");
         if (bSetPayouts)
             row.Points = storedRow && stored.gsngPayoutPoints.contains(i) ? PlainNumberText(stored.gsngPayoutPoints[i])
                                                                           : QStringLiteral("0");

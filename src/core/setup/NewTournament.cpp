@@ -33,7 +33,7 @@ OpenTournament makeBlankTournament(const QDate& today)
     t.gintBlindsLevel = 1;
     t.gintAutoDoubleBlind = 2;
     t.gdblBuyin = 20;
-    t.gintPayAsPercentages = 1;
+    t.gintPayAsPercentages = OpenTournament::PayPercentages;
     t.gintNumberPaid = 3;
     t.gintRoundTo = 1;
     const double amounts[] = {25, 50, 100, 500};

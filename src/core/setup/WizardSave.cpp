@@ -111,7 +111,7 @@ std::optional<WizardFault> checkLevels(WizardForm& f)
 
 std::optional<WizardFault> checkPayouts(const WizardForm& f)
 {
-    if (f.index(QStringLiteral("cmbPayoutType")) >= 2)
+    if (f.index(QStringLiteral("cmbPayoutType")) >= OpenTournament::PayPrizes)
         return std::nullopt; // prizes are texts
     const QString grid = QStringLiteral("grid");
     for (const PayoutRow& row : f.Payouts)
@@ -315,7 +315,7 @@ QList<Integer> ApplyWizardForm(const WizardForm& f, OpenTournament& t)
     t.gdblCalculatedPayout.redimPreserve(t.gintNumberPaid);
     for (long e = 0; e <= t.gintNumberPaid && e < f.Payouts.size(); ++e) {
         const PayoutRow& row = f.Payouts[e];
-        if (t.gintPayAsPercentages == 2) {
+        if (t.gintPayAsPercentages == OpenTournament::PayPrizes) {
             t.gdblPayout[e] = 0;
             t.gstrPayoutPrize[e] = row.Payout;
         } else {

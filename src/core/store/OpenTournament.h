@@ -33,7 +33,13 @@ public:
     Integer gintAutoDoubleBlind = 0;
     Integer gintBlindsLevel = 0;
     Integer gintNumberPaid = 0;
-    Integer gintPayAsPercentages = 0;
+    // What the payout settings hold (gintPayAsPercentages; the positions of
+    // the set-up wizard's payout kind list): money amounts, percentages of
+    // the prize pool, or prize texts.
+    static constexpr Integer PayFixedAmounts = 0;
+    static constexpr Integer PayPercentages = 1;
+    static constexpr Integer PayPrizes = 2;
+    Integer gintPayAsPercentages = PayFixedAmounts;
     Integer gintRoundTo = 0;
     Integer gintEstNumberofPlayers = 0;
     Integer gintEstNumberofRebuys = 0;

@@ -21,7 +21,7 @@ void CalculatePayouts(OpenTournament& t)
     // A setting missing for a row (fewer rows stored than places paid) counts as 0.
     auto setting = [&t](long k) { return t.gdblPayout.value(k); };
 
-    if (t.gintPayAsPercentages != 1) {
+    if (t.gintPayAsPercentages != OpenTournament::PayPercentages) {
         for (long k = 0; k <= paid; ++k)
             t.gdblCalculatedPayout[k] = setting(k);
         return;

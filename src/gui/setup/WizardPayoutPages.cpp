@@ -26,13 +26,6 @@
 
 using namespace wizard;
 
-namespace {
-
-constexpr int KindPercentages = 1;
-constexpr int KindPrizes = 2;
-
-} // namespace
-
 void frmAddEditTournament::buildPayoutsPage()
 {
     QWidget* p = frameTourney[4];
@@ -251,11 +244,11 @@ void frmAddEditTournament::cmbRound_Click() { LoadPayoutGrid(false); }
 void frmAddEditTournament::cmbPayoutType_Click()
 {
     const int kind = cmbPayoutType->currentIndex();
-    lblRound->setEnabled(kind == KindPercentages);
-    cmbRound->setEnabled(kind == KindPercentages);
-    cmdChop->setEnabled(kind != KindPrizes);
+    lblRound->setEnabled(kind == OpenTournament::PayPercentages);
+    cmbRound->setEnabled(kind == OpenTournament::PayPercentages);
+    cmdChop->setEnabled(kind != OpenTournament::PayPrizes);
     // Enter must never turn a prize into "0".
-    grid->setColNumeric(1, kind != KindPrizes);
+    grid->setColNumeric(1, kind != OpenTournament::PayPrizes);
     LoadPayoutGrid(false);
 }
 
