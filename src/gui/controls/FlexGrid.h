@@ -3,9 +3,11 @@
 #include "core/store/GridText.h"
 #include "gui/controls/OleColor.h"
 
+#include <QHash>
 #include <QTableWidget>
 #include <QVector>
 #include <functional>
+#include <vector>
 
 class QTableView;
 class FlexGridDelegate;
@@ -300,7 +302,15 @@ private:
 
     // Every shown cell's text of up to wholeChars characters, and the first
     // wholeChars characters of a longer one, fit its cell at the font.
-    bool textsFit(const QFont& font, int wholeChars) const;
+    // A text FitFont must show whole (cut to its first characters and an
+    // ellipsis where longer) and the room its cell gives it, in pixels.
+    struct FitText {
+        QString Text;
+        int Room = 0;
+    };
+    static constexpr std::size_t DecidingTextsPerColumn = 3;
+    std::vector<FitText> decidingTexts(int wholeChars) const;
+    static bool textsFit(const QFont& font, const std::vector<FitText>& texts);
     // The room, in pixels, the cell's text is drawn in: its width (with the
     // columns it spans) less CellTextMargin on either side.
     int cellTextRoom(long row, long col) const;
@@ -308,6 +318,8 @@ private:
 
     FlexGridDelegate* mDelegate;
     QFont mWantedFont; // the font last given from outside
+    mutable QHash<QString, qreal> mWantedWidths; // texts' widths in mWidthsFont
+    mutable QFont mWidthsFont;
     bool mFitting = false;
     FlexGridEdgeHeader* mTopEdge = nullptr;
     FlexGridEdgeHeader* mLeftEdge = nullptr;

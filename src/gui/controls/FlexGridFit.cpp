@@ -67,27 +67,49 @@ int FlexGrid::cellTextRoom(long row, long col) const
     return pixels - 2 * CellTextMargin;
 }
 
-bool FlexGrid::textsFit(const QFont& font, int wholeChars) const
+std::vector<FlexGrid::FitText> FlexGrid::decidingTexts(int wholeChars) const
+{
+    // Widths in the wanted font are kept while that font stays, so a grid
+    // filled again with the same names measures only what is new.
+    if (!(mWidthsFont == mWantedFont) || mWantedWidths.size() > 20000) {
+        mWantedWidths.clear();
+        mWidthsFont = mWantedFont;
+    }
+    const QFontMetricsF metrics(mWantedFont);
+    std::vector<FitText> deciding;
+    for (long c = 0; c < Cols(); ++c) {
+        if (colPixels(c) == 0)
+            continue;
+        std::vector<std::pair<qreal, FitText>> column; // by how far each overruns its room
+        for (long r = 0; r < Rows(); ++r) {
+            const QTableWidgetItem* it = item(int(r), int(c));
+            if (!it || rowPixels(r) == 0 || it->text().isEmpty())
+                continue;
+            const QString& text = it->text();
+            FitText t {text.size() > wholeChars ? text.left(wholeChars) + QChar(0x2026) : text, cellTextRoom(r, c)};
+            auto known = mWantedWidths.constFind(t.Text);
+            if (known == mWantedWidths.constEnd())
+                known = mWantedWidths.insert(t.Text, metrics.horizontalAdvance(t.Text));
+            column.emplace_back(*known - t.Room, std::move(t));
+        }
+        // Widths keep their order from one size to the next: the few that
+        // overrun most in the wanted font decide for the whole column.
+        const std::size_t kept = std::min<std::size_t>(column.size(), DecidingTextsPerColumn);
+        std::partial_sort(column.begin(), column.begin() + std::ptrdiff_t(kept), column.end(),
+                          [](const auto& a, const auto& b) { return a.first > b.first; });
+        for (std::size_t i = 0; i < kept; ++i)
+            deciding.push_back(std::move(column[i].second));
+    }
+    return deciding;
+}
+
+bool FlexGrid::textsFit(const QFont& font, const std::vector<FitText>& texts)
 {
     // Measured to the fraction of a pixel, as the painting decides whether
     // a text needs its ellipsis.
     const QFontMetricsF metrics(font);
-    for (long c = 0; c < Cols(); ++c) {
-        if (colPixels(c) == 0)
-            continue;
-        for (long r = 0; r < Rows(); ++r) {
-            const QTableWidgetItem* it = item(int(r), int(c));
-            if (!it || rowPixels(r) == 0)
-                continue;
-            const QString text = it->text();
-            if (text.isEmpty())
-                continue;
-            const QString whole = text.size() > wholeChars ? text.left(wholeChars) + QChar(0x2026) : text;
-            if (metrics.horizontalAdvance(whole) > cellTextRoom(r, c))
-                return false;
-        }
-    }
-    return true;
+    return std::all_of(texts.begin(), texts.end(),
+                       [&](const FitText& t) { return metrics.horizontalAdvance(t.Text) <= t.Room; });
 }
 
 void FlexGrid::FitFont(int WholeChars, int MinPoints)
@@ -96,19 +118,20 @@ void FlexGrid::FitFont(int WholeChars, int MinPoints)
     const int wanted = font.pointSize();
     if (wanted <= 0)
         return;
+    const std::vector<FitText> deciding = decidingTexts(WholeChars);
     // The texts fit at every size below one that fits: the largest is
     // found by halving the range.
     int fits = std::min(MinPoints, wanted);
     int tooLarge = wanted + 1;
     font.setPointSize(wanted);
-    if (textsFit(font, WholeChars))
+    if (textsFit(font, deciding))
         fits = wanted;
     else
         tooLarge = wanted;
     while (tooLarge - fits > 1) {
         const int size = (fits + tooLarge) / 2;
         font.setPointSize(size);
-        (textsFit(font, WholeChars) ? fits : tooLarge) = size;
+        (textsFit(font, deciding) ? fits : tooLarge) = size;
     }
     font.setPointSize(fits);
     if (font == this->font())
