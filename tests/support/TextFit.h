@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QScrollBar>
 #include <QStringList>
+#include <QStyle>
 #include <QTextDocument>
 #include <QWidget>
 #include <cmath>
@@ -18,7 +19,8 @@
 // the real fonts: every shown label, button and grid cell of up to WholeNameChars
 // characters must show its whole text inside its own rectangle, and that
 // rectangle inside the window (and inside what holds it); a grid shows no
-// horizontal scroll bar; and no panel covers a control of the column. Each
+// horizontal scroll bar; no two labels side by side in one holder have texts
+// that run into each other; and no panel covers a control of the column. Each
 // fault is one line naming the control.
 class TextFit {
 public:
@@ -36,6 +38,7 @@ public:
             else if (auto* grid = qobject_cast<FlexGrid*>(w))
                 fit.checkGrid(grid);
         }
+        fit.checkOverlaps();
         for (QWidget* panel : panels) {
             if (!fit.shown(panel))
                 continue;
@@ -109,6 +112,62 @@ private:
                       .arg(height)
                       .arg(inner.width())
                       .arg(inner.height()));
+    }
+
+    // The ink of a label's text where its alignment puts it (a caption and its
+    // value may share a few pixels of empty line space, not letters).
+    static QRect inkOnParent(const QLabel* label)
+    {
+        const QString text = label->text();
+        const QFontMetrics metrics(label->font());
+        QRect inner = label->contentsRect();
+        inner.adjust(label->margin(), label->margin(), -label->margin(), -label->margin());
+        const bool rich
+            = label->textFormat() == Qt::RichText || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(text));
+        const QStringList lines = rich ? QStringList {} : text.split(u'\n');
+        int width = 0;
+        for (const QString& line : lines)
+            width = std::max(width, metrics.horizontalAdvance(line));
+        const int height = rich ? metrics.height() : int(lines.size()) * metrics.lineSpacing() - metrics.leading();
+        if (rich) {
+            QTextDocument document;
+            document.setDocumentMargin(0);
+            document.setDefaultFont(label->font());
+            document.setHtml(text);
+            width = int(std::ceil(document.idealWidth()));
+        }
+        const QRect block
+            = QStyle::alignedRect(label->layoutDirection(), label->alignment(), QSize(width, height), inner);
+        QRect ink;
+        if (rich) {
+            ink = block;
+        } else {
+            for (int i = 0; i < lines.size(); ++i) {
+                const int lineWidth = metrics.horizontalAdvance(lines[i]);
+                const QRect line
+                    = QStyle::alignedRect(label->layoutDirection(), label->alignment() & Qt::AlignHorizontal_Mask,
+                                          QSize(lineWidth, height), block);
+                ink |= metrics.tightBoundingRect(lines[i]).translated(
+                    line.left(), block.top() + i * metrics.lineSpacing() + metrics.ascent());
+            }
+        }
+        return ink.translated(label->pos());
+    }
+
+    void checkOverlaps()
+    {
+        QList<QLabel*> labels;
+        for (QLabel* label : mWindow->findChildren<QLabel*>())
+            if (shown(label) && !label->text().isEmpty())
+                labels << label;
+        for (qsizetype i = 0; i < labels.size(); ++i) {
+            for (qsizetype j = i + 1; j < labels.size(); ++j) {
+                if (labels[i]->parentWidget() != labels[j]->parentWidget())
+                    continue;
+                if (inkOnParent(labels[i]).intersects(inkOnParent(labels[j])))
+                    fault(labels[i], QStringLiteral("overlaps ") + labels[j]->objectName());
+            }
+        }
     }
 
     void checkButton(QAbstractButton* button)

@@ -24,8 +24,13 @@ Placed shown(const QRect& r) { return Placed {r, true}; }
 
 bool moreThanSixChips(const MainLayoutInput& in) { return in.LastChipSlot >= SixChips; }
 
+// Rows of text may share the empty top of their lines, not their letters: the
+// next row starts no more than this above the bottom of a row's text.
+constexpr int LineOverlap = 60;
+
 // Shapes stacked from the first top, each 1.1 of its height below the one
-// before; amounts beside them, vertically centred; pictures in the shapes.
+// before, or further when the amount beside it is taller; amounts beside
+// them, vertically centred; pictures in the shapes.
 void stackChips(MainLayout& l, const MainLayoutInput& in, int left, double top, QSize shape, int amountGap)
 {
     for (int i = 0; i < ChipSlotCount; ++i) {
@@ -36,7 +41,7 @@ void stackChips(MainLayout& l, const MainLayoutInput& in, int left, double top, 
         const QSize amount = in.Labels.ChipAmount[s];
         l.ChipAmount[s].Rect
             = rect(left + shape.width() + amountGap, top + shape.height() / 2.0 - amount.height() / 2.0, amount);
-        top += 1.1 * shape.height();
+        top += std::max(1.1 * shape.height(), amount.height() - double(LineOverlap));
     }
 }
 
@@ -109,7 +114,7 @@ MainLayout LayoutScreenAll(const MainLayoutInput& in)
         const bool visible = in.ShowChipsAndPayouts && (i < 3 || !moreThanSixChips(in));
         l.Place[i] = Placed {rect(capLeft, top, s.Place[i]), visible};
         l.Payout[i] = Placed {rect(l.Place[i].Rect.right() + 1 + 100, top, s.Payout[i]), visible};
-        top += s.Place[i].height() - 60;
+        top += std::max(s.Place[i].height(), s.Payout[i].height()) - LineOverlap;
     }
     keepAboveCommands(l, in.CommandsTop);
     l.GridVisible = true;

@@ -20,6 +20,7 @@
 #include <QFrame>
 #include <QScreen>
 #include <QTextEdit>
+#include <algorithm>
 
 namespace {
 
@@ -200,6 +201,38 @@ void DisplayLayout::SetScreenAll()
     apply(l);
     AdjustChipsAndPayoutsFontAll();
     frame->show();
+}
+
+void DisplayLayout::AdjustChipsFontBasic()
+{
+    // Amounts too tall for every chip to show above the command row take the
+    // largest smaller font that shows the most chips; the screen's own font
+    // comes back the next time the screen is shown.
+    constexpr int SmallestAmountPoints = 8;
+    DisplayPanels& d = w.display;
+    const auto setAmountPoints = [&d](int points) {
+        for (QLabel* amount : d.lblChipAmount) {
+            QFont font = amount->font();
+            font.setPointSize(points);
+            amount->setFont(font);
+        }
+    };
+    const auto shownChips = [this] {
+        const MainLayout l = LayoutScreenBasic(layoutInput());
+        return std::count_if(l.ChipAmount.begin(), l.ChipAmount.end(), [](const Placed& p) { return p.Visible; });
+    };
+    const int own = d.lblChipAmount[0]->font().pointSize();
+    int best = own;
+    auto most = shownChips();
+    for (int points = own - 1; points >= SmallestAmountPoints; --points) {
+        setAmountPoints(points);
+        if (const auto shown = shownChips(); shown > most) {
+            most = shown;
+            best = points;
+        }
+    }
+    if (best != d.lblChipAmount[0]->font().pointSize())
+        setAmountPoints(best);
 }
 
 void DisplayLayout::SetScreenBasic()

@@ -39,7 +39,7 @@ public:
     void SetPlayerGridFontSize();
     void AdjustBlindsFont() { }
     void AdjustChipsAndPayoutsFontAll() { }
-    void AdjustChipsFontBasic() { }
+    void AdjustChipsFontBasic();
     void SetScreenAll();
     void SetScreenBasic();
     void Form_Resize();
