@@ -19,7 +19,9 @@ QRect rect(double left, double top, int width, int height)
 }
 
 // Stacks pairs top to bottom: each value overlaps its caption by `overlap`,
-// the next caption starts `gap` below the value.
+// no more than the empty top of the value's line (an eighth of its height:
+// a value fitted to a smaller font has less), the next caption starts `gap`
+// below the value.
 struct Stacker {
     double top;
     int overlap, gap;
@@ -27,7 +29,7 @@ struct Stacker {
     {
         PlacedPair out;
         out.Cap = rect(0, top, p.Cap.width(), p.Cap.height());
-        const double valueTop = top + p.Cap.height() - overlap;
+        const double valueTop = top + p.Cap.height() - std::min(double(overlap), p.Value.height() / 8.0);
         out.Value = rect(0, valueTop, p.Value.width(), p.Value.height());
         top = valueTop + p.Value.height() + gap;
         return out;
@@ -119,12 +121,13 @@ SummaryLayout LayoutSummary4(int frameWidth, const SummaryPairs& s)
     return l;
 }
 
-SummaryLayout LayoutSummary5(int windowWidth, int frameHeight, const SummaryPairs& s)
+SummaryLayout LayoutSummary5(const QRect& frame, const SummaryPairs& s)
 {
     constexpr int M = 120;
     SummaryLayout l;
-    l.Frame = rect(80, 20, windowWidth - 160, frameHeight);
+    l.Frame = frame;
     const int width = l.Frame.width();
+    const int frameHeight = l.Frame.height();
 
     l.Tournament = Stacker {8 * M, M, 0}.next(s.Tournament);
     centre(l.Tournament, width);

@@ -30,12 +30,13 @@ struct SummaryPairs {
 };
 struct SummaryLayout {
     PlacedPair Tournament, TotalBuy, AveStack, NumPlayers, NextBreak, NextBlinds;
-    QRect Frame; // style 5 only: the frame's own place (full width); else empty
+    QRect Frame; // style 5 only: the frame's own place (nearly the window's width); else empty
 };
 SummaryLayout LayoutSummary1(int frameWidth, const SummaryPairs& sizes);
 SummaryLayout LayoutSummary4(int frameWidth, const SummaryPairs& sizes);
-// Style 5 spans the window: the frame keeps its height and moves to 80.
-SummaryLayout LayoutSummary5(int windowWidth, int frameHeight, const SummaryPairs& sizes);
+// Style 5 spans the window, in the frame the rotating screens' locations give
+// it once placed for style 5.
+SummaryLayout LayoutSummary5(const QRect& frame, const SummaryPairs& sizes);
 
 struct BuyinLayout {
     int FrameTop = 0;

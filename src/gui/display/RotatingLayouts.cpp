@@ -27,7 +27,6 @@ namespace {
 // smallest size.
 constexpr int SmallestGridPoints = 8;
 constexpr int SmallestLabelPoints = 8;
-constexpr int Summary5FrameLeft = 80;
 
 QSize twipsOf(const QWidget* label) { return label->sizeHint() * TwipsPerPixel; }
 
@@ -181,9 +180,9 @@ void RotatingLayouts::SetScreenSummary5()
     hideChipsAndPayouts();
     w.screens->mblnSummary5Placed = true;
     w.refresher->LoadSummary();
-    const int window = PixelsToTwips(w.width());
-    const SummaryLayout l
-        = LayoutSummary5(window, locations().Summary.height(), measureSummary(window - 2 * Summary5FrameLeft));
+    // The labels fit the frame as the rotating screens' locations place it.
+    const QRect frame = locations().Summary;
+    const SummaryLayout l = LayoutSummary5(frame, measureSummary(frame.width()));
     place(w.display.frameSummary, l.Frame);
     applySummary(l, false);
 }

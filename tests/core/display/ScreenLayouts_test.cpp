@@ -85,11 +85,12 @@ TEST(ScreenLayoutSummary, StacksCentresAndColumns)
     EXPECT_EQ(one.AveStack.Cap.left(), 9000 - 600);
 
     const SummaryLayout four = LayoutSummary4(12000, sizes());
-    EXPECT_EQ(four.NumPlayers.Cap.top(), 60 + 400 - 90 + 600 + 180);
+    // A value 600 high overlaps its caption by an eighth of its height, not 90.
+    EXPECT_EQ(four.NumPlayers.Cap.top(), 60 + 400 - 600 / 8 + 600 + 180);
     EXPECT_EQ(four.NextBlinds.Value.left(), 3000);
 
-    const SummaryLayout five = LayoutSummary5(16000, 9000, sizes());
-    EXPECT_EQ(five.Frame, QRect(80, 20, 15840, 9000));
+    const SummaryLayout five = LayoutSummary5(QRect(120, 1800, 15840, 9000), sizes());
+    EXPECT_EQ(five.Frame, QRect(120, 1800, 15840, 9000));
     EXPECT_EQ(five.Tournament.Cap.top(), 960);
     EXPECT_EQ(five.NumPlayers.Cap.top(), 4500 - (500 + 300 + 360) / 2);
     EXPECT_EQ(five.NumPlayers.Cap.left(), 480);
@@ -98,7 +99,7 @@ TEST(ScreenLayoutSummary, StacksCentresAndColumns)
     const BuyinLayout buyin
         = LayoutBuyin(10000, 1800, pair(1000, 300, 2000, 500), pair(1000, 300, 2000, 500), pair(1000, 300, 2000, 500));
     EXPECT_EQ(buyin.FrameTop, 1800);
-    EXPECT_EQ(buyin.Rebuy.Cap.top(), 100 + 300 - 75 + 500 + 150);
+    EXPECT_EQ(buyin.Rebuy.Cap.top(), 100 + 300 - 500 / 8 + 500 + 150);
     EXPECT_EQ(buyin.Addon.Value.left(), 4000);
 }
 

@@ -29,7 +29,7 @@ const char* const Names[] = {
 // $10,000, ten paid places, bounties, kills and chip counts.
 void SeedLongNames(OpenTournament& t)
 {
-    t.gstrTournamentName = QStringLiteral("Tuesday Night Championship");
+    t.gstrTournamentName = QStringLiteral("Tuesday Night Championship of the Riverside League");
     t.gintPlayersPerTable = 6;
     const double chips[] = {25, 100, 500, 1000, 5000, 10000};
     const char* const colours[] = {"White", "Red", "Green", "Black", "Purple", "Yellow"};
