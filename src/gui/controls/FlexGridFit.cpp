@@ -1,6 +1,7 @@
 #include "gui/controls/FlexGrid.h"
 
 #include "core/platform/Twips.h"
+#include "core/store/FittingSize.h"
 #include "gui/controls/FlexGridParts.h"
 
 #include <QFontMetricsF>
@@ -119,20 +120,10 @@ void FlexGrid::FitFont(int WholeChars, int MinPoints)
     if (wanted <= 0)
         return;
     const std::vector<FitText> deciding = decidingTexts(WholeChars);
-    // The texts fit at every size below one that fits: the largest is
-    // found by halving the range.
-    int fits = std::min(MinPoints, wanted);
-    int tooLarge = wanted + 1;
-    font.setPointSize(wanted);
-    if (textsFit(font, deciding))
-        fits = wanted;
-    else
-        tooLarge = wanted;
-    while (tooLarge - fits > 1) {
-        const int size = (fits + tooLarge) / 2;
+    const int fits = LargestFittingSize(std::min(MinPoints, wanted), wanted, [&](int size) {
         font.setPointSize(size);
-        (textsFit(font, deciding) ? fits : tooLarge) = size;
-    }
+        return textsFit(font, deciding);
+    });
     font.setPointSize(fits);
     if (font == this->font())
         return;

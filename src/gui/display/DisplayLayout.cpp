@@ -2,6 +2,7 @@
 
 #include "core/platform/ProgramTitle.h"
 #include "core/platform/Twips.h"
+#include "core/store/FittingSize.h"
 #include "core/store/OpenTournament.h"
 #include "core/store/ProgramSettings.h"
 #include "core/store/SettingsKeys.h"
@@ -206,7 +207,8 @@ void DisplayLayout::SetScreenAll()
 void DisplayLayout::AdjustChipsFontBasic()
 {
     // Amounts too tall for every chip to show above the command row take the
-    // largest smaller font that shows the most chips; the screen's own font
+    // largest smaller font that shows the most chips (a smaller font never
+    // shows fewer); the screen's own font
     // comes back the next time the screen is shown.
     constexpr int SmallestAmountPoints = 8;
     DisplayPanels& d = w.display;
@@ -222,17 +224,13 @@ void DisplayLayout::AdjustChipsFontBasic()
         return std::count_if(l.ChipAmount.begin(), l.ChipAmount.end(), [](const Placed& p) { return p.Visible; });
     };
     const int own = d.lblChipAmount[0]->font().pointSize();
-    int best = own;
-    auto most = shownChips();
-    for (int points = own - 1; points >= SmallestAmountPoints; --points) {
+    const int smallest = std::min(SmallestAmountPoints, own);
+    setAmountPoints(smallest);
+    const auto most = shownChips();
+    setAmountPoints(LargestFittingSize(smallest, own, [&](int points) {
         setAmountPoints(points);
-        if (const auto shown = shownChips(); shown > most) {
-            most = shown;
-            best = points;
-        }
-    }
-    if (best != d.lblChipAmount[0]->font().pointSize())
-        setAmountPoints(best);
+        return shownChips() == most;
+    }));
 }
 
 void DisplayLayout::SetScreenBasic()

@@ -3,6 +3,7 @@
 #include "core/display/CustomPictures.h"
 #include "core/display/ScreenCatalogue.h"
 #include "core/platform/Twips.h"
+#include "core/store/FittingSize.h"
 #include "core/store/OpenTournament.h"
 #include "core/store/ProgramSettings.h"
 #include "gui/controls/ChipPicture.h"
@@ -19,6 +20,7 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QTextEdit>
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -35,10 +37,14 @@ QSize twipsOf(const QWidget* label) { return label->sizeHint() * TwipsPerPixel; 
 void fitWidth(QLabel* label, int roomTwips)
 {
     QFont font = label->font();
-    while (twipsOf(label).width() > roomTwips && font.pointSize() > SmallestLabelPoints) {
-        font.setPointSize(font.pointSize() - 1);
+    const int own = font.pointSize();
+    const int fits = LargestFittingSize(std::min(SmallestLabelPoints, own), own, [&](int size) {
+        font.setPointSize(size);
         label->setFont(font);
-    }
+        return twipsOf(label).width() <= roomTwips;
+    });
+    font.setPointSize(fits);
+    label->setFont(font);
 }
 
 LabelPair measure(QLabel* cap, QLabel* value, int roomTwips)
