@@ -79,8 +79,13 @@ std::optional<AwardFault> ValidateAward(const AwardEntry& entry, bool playerChos
     } else if (entry.Description.trimmed().isEmpty()) {
         return AwardFault {QStringLiteral("Please specify a description."), AwardFocus::Description};
     }
-    if (!ReadsAsNumber(QVariant(entry.Dollars)))
+    double dollars = 0;
+    if (!ReadsAsNumber(QVariant(entry.Dollars), &dollars))
         return AwardFault {QStringLiteral("Award dollars must be numeric.  Use 0 for none."), AwardFocus::Dollars};
+    // Winnings come out of the prize pool; a negative amount would add to
+    // it. Points may be a penalty.
+    if (dollars < 0)
+        return AwardFault {QStringLiteral("Player winnings cannot be negative."), AwardFocus::Dollars};
     if (!ReadsAsNumber(QVariant(entry.Points)))
         return AwardFault {QStringLiteral("Award points must be numeric.  Use 0 for none."), AwardFocus::Points};
     return std::nullopt;

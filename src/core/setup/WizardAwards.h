@@ -54,7 +54,8 @@ private:
 };
 
 // The award dialog's checks, in order. The bounty players of the other rows
-// (column 2 of every grid row but the one being edited) are given.
+// (column 2 of every grid row but the one being edited) are given. The
+// winnings are refused below 0; the points may be negative.
 enum class AwardFocus { None, Player, Description, Dollars, Points };
 struct AwardFault {
     QString Message;

@@ -104,6 +104,9 @@ TEST(WizardAwards, PlaceholderFlagAndChecks)
         {{false, 0, {}, "  ", "0", "0"}, true, "Please specify a description."},
         {{false, 0, {}, "High Hand", "", "0"}, true, "Award dollars must be numeric.  Use 0 for none."},
         {{false, 0, {}, "High Hand", "5", "x"}, true, "Award points must be numeric.  Use 0 for none."},
+        {{false, 0, {}, "High Hand", "-50", "0"}, true, "Player winnings cannot be negative."},
+        {{true, 8, "Bob", {}, "-0.01", "0"}, true, "Player winnings cannot be negative."},
+        {{false, 0, {}, "High Hand", "0", "-5"}, true, {}},
     };
     for (const Case& c : cases) {
         const std::optional<AwardFault> fault = ValidateAward(c.entry, c.playerChosen, others);
