@@ -8,8 +8,13 @@
 #include "core/store/TextHelpers.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -112,6 +117,11 @@ bool WriteExportFile(const QString& fileName, const QString& text, QString* erro
             *error = QStringLiteral("\"%1\" is not the full path of a file").arg(fileName);
         return false;
     }
+    if (!ExportNameUsable(fileName)) {
+        if (error)
+            *error = QStringLiteral("\"%1\" is no name the file system takes").arg(fileName);
+        return false;
+    }
     QSaveFile file(fileName);
     auto failed = [&] {
         if (error)
@@ -133,10 +143,45 @@ bool WriteExportFile(const QString& fileName, const QString& text, QString* erro
 
 QString InvalidFileNameText() { return QStringLiteral("Invalid file name (cannot use /,\\,:,*,?,|,>,<)."); }
 
+namespace {
+
+// The longest file name and path the folder's file system takes, in bytes of
+// the names it is given (a path's limit counts its closing NUL); the usual
+// limits where it does not say.
+struct NameLimits {
+    long Name = 255;
+    long Path = 4096;
+};
+
+NameLimits limitsOf([[maybe_unused]] const QString& folder)
+{
+    NameLimits limits;
+#ifdef Q_OS_UNIX
+    const QByteArray name = QFile::encodeName(folder);
+    if (const long n = ::pathconf(name.constData(), _PC_NAME_MAX); n > 0)
+        limits.Name = n;
+    if (const long n = ::pathconf(name.constData(), _PC_PATH_MAX); n > 0)
+        limits.Path = n;
+#endif
+    return limits;
+}
+
+} // namespace
+
 bool ExportNameUsable(const QString& path)
 {
+    // The system is given a name up to its first NUL: the file would be
+    // written under that part alone.
+    if (path.contains(QChar(u'\0')))
+        return false;
     const QFileInfo file(path);
-    return !file.fileName().isEmpty() && !file.isDir() && file.absoluteDir().exists();
+    if (file.fileName().isEmpty() || file.isDir() || !file.absoluteDir().exists())
+        return false;
+    // A folder that exists has names the file system takes; the file's own
+    // name and the whole path must fit its limits as well.
+    const NameLimits limits = limitsOf(file.absolutePath());
+    return QFile::encodeName(file.fileName()).size() <= limits.Name
+        && QFile::encodeName(file.absoluteFilePath()).size() < limits.Path;
 }
 
 QString DefaultExportPath(const QString& defaultName)

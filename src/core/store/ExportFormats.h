@@ -35,14 +35,17 @@ QString TextFileText(const QString& text);
 // is replaced only by a complete write: on failure it stays as it was and the
 // result is false, with the reason in error when one is given. A name that is
 // not a full path of the file system (a relative one, or one beginning with
-// ":", a resource's) is refused so.
+// ":", a resource's), or one ExportNameUsable refuses, is refused so and
+// nothing is written.
 bool WriteExportFile(const QString& fileName, const QString& text, QString* error = nullptr);
 
 // What every failed export says, whatever the cause.
 QString InvalidFileNameText();
 
-// Whether a file of that name could be written: its folder exists and the
-// name is not a folder's.
+// Whether a file of that name could be written: its folder exists, the name
+// is not a folder's, holds no NUL character, and neither the file's name nor
+// the whole path is longer than the file system takes. The export dialog
+// and the writer both ask it.
 bool ExportNameUsable(const QString& path);
 
 // Where an export goes, as a full path: a name without a folder lies in the

@@ -121,6 +121,32 @@ TEST(ExportFormats, TheWriterRefusesANameThatIsNoFullPathOfAFile)
     QDir::setCurrent(here);
 }
 
+TEST(ExportFormats, ANameTheFileSystemRefusesIsRefusedAndNothingIsWritten)
+{
+    QTemporaryDir dir;
+    const QString folder = QDir(dir.path()).absolutePath() + u'/';
+    // The longest name the file system takes is taken; one more letter is
+    // not.
+    const QString longest = QString(255 - 4, u'x') + QStringLiteral(".csv");
+    EXPECT_TRUE(ExportNameUsable(folder + longest));
+    ASSERT_TRUE(WriteExportFile(folder + longest, QStringLiteral("x")));
+    ASSERT_TRUE(QFile::remove(folder + longest));
+    const QString refused[] = {
+        folder + QStringLiteral("Fri") + QChar(u'\0') + QStringLiteral("day.csv"),
+        folder + QString(296, u'x') + QStringLiteral(".csv"),
+        folder + u'y' + longest,
+        folder + QString(300, u'x') + QStringLiteral("/Stats.csv"),
+        folder + QString(20, u'\u00e9').repeated(7) + QStringLiteral(".csv"), // 280 bytes as UTF-8
+    };
+    for (const QString& name : refused) {
+        EXPECT_FALSE(ExportNameUsable(name)) << name.size();
+        QString reason;
+        EXPECT_FALSE(WriteExportFile(name, QStringLiteral("x"), &reason)) << name.size();
+        EXPECT_FALSE(reason.isEmpty());
+    }
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
+}
+
 class ExportFilesTest : public LeagueDatabaseTest { };
 
 TEST_F(ExportFilesTest, FilesAreUtf8WithoutByteOrderMark)

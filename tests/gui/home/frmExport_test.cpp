@@ -101,6 +101,9 @@ TEST_F(ExportDialogTest, OkKeepsTheDialogOpenUntilANameIsUsable)
         {QString(), {}, QStringLiteral("You must enter a file name."), false},
         {QStringLiteral("missing/Stats.csv"), {}, InvalidFileNameText(), false},
         {dir.path(), {}, InvalidFileNameText(), false},
+        {QString(300, u'x') + QStringLiteral(".csv"), {}, InvalidFileNameText(), false},
+        {QString(300, u'x') + QStringLiteral("/Stats.csv"), {}, InvalidFileNameText(), false},
+        {QStringLiteral("Fri") + QChar(u'\0') + QStringLiteral("day.csv"), {}, InvalidFileNameText(), false},
         {QStringLiteral("Stats.csv"), Prompter::Answer::No, QStringLiteral("File already exists, overwrite?"), false},
         {existing, Prompter::Answer::Yes, QStringLiteral("File already exists, overwrite?"), true},
     };
