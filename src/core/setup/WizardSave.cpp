@@ -349,13 +349,13 @@ void SaveWizardForm(Database& db, OpenTournament& t, const WizardForm& form)
     ChangeTournament(db, t, [&](OpenTournament& copy) {
         const QList<Integer> changed = ApplyWizardForm(form, copy);
         SaveTournamentPlayers(db, copy, std::set<long>(changed.begin(), changed.end()));
-        // A new tournament is stored as it will start: at its current level
-        // of the table, not at the manual boxes, so that the stored row and
-        // the clock agree from the first moment.
-        if (form.NewTourney) {
-            SetLevel(copy, copy.gintBlindsLevel);
+        // The tournament is stored as the clock will run it: at its current
+        // level of the table, not at the manual boxes, so that the stored
+        // row and the clock agree from the first moment. A new one starts
+        // off any break.
+        SetLevel(copy, copy.gintBlindsLevel);
+        if (form.NewTourney)
             ResetTourney(copy);
-        }
         SaveTournament(db, copy, form.NewTourney);
     });
 }

@@ -67,7 +67,7 @@ QList<Integer> ApplyWizardForm(const WizardForm& form, OpenTournament& t);
 
 // Applies the form to a copy of the tournament and stores it, the unseated
 // players and the tournament in one transaction; only then does the copy
-// take the tournament's place. A new tournament is stored at its current
-// level of the table, off any break. A failure (DatabaseError) leaves both
-// as they were.
+// take the tournament's place. The tournament is stored at its current
+// level of the table (the level the tournament window then runs), a new one
+// off any break. A failure (DatabaseError) leaves both as they were.
 void SaveWizardForm(Database& db, OpenTournament& t, const WizardForm& form);

@@ -268,6 +268,26 @@ TEST_F(WizardSaveStore, FewerSeatsUnseatTheLastSeatsOfARunningTournamentAndTheFo
     EXPECT_EQ(fresh.gintAwardCount(), 0);
 }
 
+TEST_F(WizardSaveStore, ARunningTournamentIsStoredAtTheLevelItRunsIn)
+{
+    OpenTournament t = stored();
+    t.gintBlindsLevel = 2;
+    WizardForm f = validForm();
+    f.Index[QStringLiteral("cmbPresets")] = 2; // the level table
+    f.Index[QStringLiteral("cmbLevel")] = 1; // level 2
+    f.Levels[1] = LevelRow {"10", "110", "220", "0", "0", "4", "0"};
+    SaveWizardForm(db, t, f);
+
+    const Recordset row = db.query(QStringLiteral("SELECT BlindsLevel, Ante, Small, Big, MinutesPerSession "
+                                                  "FROM tblTournament WHERE TournamentID = ?"),
+                                   {t.glngCurrentTournamentID});
+    QStringList stored;
+    for (const char* column : {"BlindsLevel", "Ante", "Small", "Big", "MinutesPerSession"})
+        stored << row.value(QString::fromLatin1(column)).toString();
+    EXPECT_EQ(stored, (QStringList {"2", "10", "110", "220", "4"}));
+    EXPECT_EQ(t.gdblBig, 220);
+}
+
 TEST_F(WizardSaveStore, FailedSaveChangesNothing)
 {
     OpenTournament t = stored();
