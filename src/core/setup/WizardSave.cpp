@@ -92,20 +92,38 @@ std::optional<WizardFault> verifyAll(const WizardForm& f, const auto& boxes)
 constexpr int SessionColumn = 5;
 constexpr int BreakColumn = 6;
 
+// What a level cell is refused by when it is below 0, by its place in a
+// level row; the session minutes have their own check.
+constexpr const char* LevelCellNames[]
+    = {"Ante", "Small blind", "Big blind", "Small raise", "Big raise", nullptr, "Break time"};
+
 std::optional<WizardFault> checkLevels(WizardForm& f)
 {
     const QString grid = QStringLiteral("gridLevels");
-    for (LevelRow& row : f.Levels) {
+    // The level grid shows a level row's values from its column 1 on.
+    const auto fault = [&](long level, int cell, const QString& message) {
+        return WizardFault {3, grid, message, level, cell + 1};
+    };
+    for (long n = 1; n <= f.Levels.size(); ++n) {
+        LevelRow& row = f.Levels[n - 1];
         ZeroNonNumbers(row);
-        const double session = NzDouble(row[SessionColumn]);
-        if (!fits(session, 16))
-            return WizardFault {3, grid, QStringLiteral("Session Time (Min.) is too large.")};
-        // Below one minute the clock would never move on.
-        if (RoundHalfEven(session) <= 0)
-            return WizardFault {3, grid, QStringLiteral("Session time cannot be 0.")};
+        for (int cell = 0; cell < int(row.size()); ++cell) {
+            if (cell == SessionColumn) {
+                const double session = NzDouble(row[SessionColumn]);
+                if (!fits(session, 16))
+                    return fault(n, cell, QStringLiteral("Session Time (Min.) is too large."));
+                // Below one minute the clock would never move on.
+                if (RoundHalfEven(session) <= 0)
+                    return fault(n, cell, QStringLiteral("Session time cannot be 0."));
+            } else if (NzDouble(row[cell]) < 0) {
+                return fault(n, cell,
+                             QString::fromLatin1(LevelCellNames[cell]) + QStringLiteral(" cannot be negative."));
+            }
+        }
     }
     if (!f.Levels.isEmpty() && NzDouble(f.Levels.last()[BreakColumn]) != 0)
-        return WizardFault {3, grid, QStringLiteral("You cannot schedule a break after the last session.")};
+        return fault(f.Levels.size(), BreakColumn,
+                     QStringLiteral("You cannot schedule a break after the last session."));
     return std::nullopt;
 }
 

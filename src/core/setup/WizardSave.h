@@ -36,18 +36,23 @@ struct WizardForm {
 
 // The first fault of the form: the page to show, the control to give the
 // focus and the message (empty when the check has told the user itself).
+// A fault in a grid names the cell to make current (row from 1, column as
+// the grid counts them); Row 0 names none.
 struct WizardFault {
     int Page = 0;
     QString Control;
     QString Message;
+    long Row = 0;
+    long Column = 0;
 };
 
 // The checks of Finish in their order; the first fault ends them. Level cells
 // and current-level boxes that are no number are set to "0" on the way, as
 // the form is to show them. Money, chip values and counts, payouts, the
-// bounty and the estimated numbers of players, rebuys and add-ons are refused
-// below 0. validateName checks a new tournament's name and
-// tells the user why it is refused.
+// bounty, the estimated numbers of players, rebuys and add-ons, and the
+// blinds, raises, antes and break minutes of the level table are refused
+// below 0. validateName checks a new tournament's name and tells the user why
+// it is refused.
 std::optional<WizardFault> CheckWizardForm(WizardForm& form, const std::function<bool(const QString&)>& validateName);
 
 // The date box: M/d/yyyy (one or two digits each) or yyyy-MM-dd.

@@ -150,11 +150,23 @@ void ctlDataEntryGrid::MoveToNextCell()
             grid->setRow(1);
         }
     }
+    scrollToCurrent();
+    emit Click();
+}
+
+void ctlDataEntryGrid::scrollToCurrent()
+{
     if (!grid->RowIsVisible(grid->Row()))
         grid->setTopRow(grid->Row());
     if (!grid->ColIsVisible(grid->Col()))
         grid->setLeftCol(grid->Col());
-    emit Click();
+}
+
+void ctlDataEntryGrid::ShowCell(long row, long col)
+{
+    grid->setCol(col);
+    grid->setRow(row);
+    scrollToCurrent();
 }
 
 long ctlDataEntryGrid::GetNextVisibleCol(long start) const

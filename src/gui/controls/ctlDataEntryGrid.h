@@ -137,6 +137,9 @@ public:
     void setCol(long New_Col);
     long Row() const;
     void setRow(long New_Row);
+    // Makes the cell current and scrolls it into view, so what is typed next
+    // goes into it.
+    void ShowCell(long row, long col);
     // Orders the data rows by column 0, ascending, stably.
     void Sort();
     // Numbers first by value, then texts by character code; the sign turned
@@ -173,6 +176,7 @@ private:
     void setCurrentText(const QString& text);
     void copyCell();
     void MoveToNextCell();
+    void scrollToCurrent();
     long GetNextVisibleCol(long start) const; // -1 when none
     void paintColumn(long col, OleColor colour);
     void PaintColBackColors();

@@ -83,6 +83,8 @@ void frmAddEditTournament::showFault(const WizardFault& fault)
     if (qobject_cast<QLineEdit*>(control))
         control->setVisible(true);
     control->setFocus();
+    if (auto* cells = qobject_cast<ctlDataEntryGrid*>(control); cells && fault.Row > 0)
+        cells->ShowCell(fault.Row, fault.Column);
 }
 
 void frmAddEditTournament::SaveTournamentSetup()

@@ -192,6 +192,34 @@ TEST(WizardSave, NegativeMoneyAndCountsAreRefusedByName)
     EXPECT_FALSE(CheckWizardForm(points, [](const QString&) { return nameOk; }));
 }
 
+TEST(WizardSave, NegativeLevelCellsAreRefusedByNameWithTheirCell)
+{
+    const struct {
+        int cell; // in a level row; the grid shows it one column further right
+        const char* message;
+    } cells[] = {
+        {0, "Ante cannot be negative."},       {1, "Small blind cannot be negative."},
+        {2, "Big blind cannot be negative."},  {3, "Small raise cannot be negative."},
+        {4, "Big raise cannot be negative."},  {5, "Session time cannot be 0."},
+        {6, "Break time cannot be negative."},
+    };
+    for (const auto& c : cells) {
+        WizardForm f = validForm();
+        f.Levels[1][c.cell] = QStringLiteral("-5");
+        const auto fault = CheckWizardForm(f, [](const QString&) { return nameOk; });
+        ASSERT_TRUE(fault) << c.message;
+        EXPECT_EQ(fault->Page, 3);
+        EXPECT_EQ(fault->Control, QStringLiteral("gridLevels"));
+        EXPECT_EQ(fault->Message, QString::fromLatin1(c.message));
+        EXPECT_EQ(std::pair(fault->Row, fault->Column), std::pair(2L, long(c.cell + 1))) << c.message;
+    }
+    WizardForm last = validForm();
+    last.Levels[2][6] = QStringLiteral("10");
+    const auto fault = CheckWizardForm(last, [](const QString&) { return nameOk; });
+    ASSERT_TRUE(fault);
+    EXPECT_EQ(std::pair(fault->Row, fault->Column), std::pair(3L, 7L));
+}
+
 TEST(WizardSave, DateBoxAndPictureLocation)
 {
     EXPECT_EQ(ReadDateBox(QStringLiteral("3/7/2026")), QDate(2026, 3, 7));

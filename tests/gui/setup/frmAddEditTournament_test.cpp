@@ -599,3 +599,36 @@ TEST_F(WizardSave, FinishStopsAtTheFirstFaultWithItsPageAndFocusThenStoresAndRun
     EXPECT_EQ(c<QLineEdit>(QStringLiteral("txtAnte"))->text(), QStringLiteral("0"));
     setTournamentWindowCalls({});
 }
+
+TEST_F(WizardSave, ARefusedGridCellIsCurrentSoWhatIsTypedNextGoesIntoIt)
+{
+    SaveTournament(db, t, true);
+    open();
+    w->show();
+    const struct {
+        const char* grid;
+        long row;
+        long col;
+        int page;
+        const char* message;
+    } refusals[] = {
+        {"gridLevels", 3, 3, 3, "Big blind cannot be negative."},
+        {"gridLevels", 2, 7, 3, "Break time cannot be negative."},
+    };
+    for (const auto& r : refusals) {
+        auto* g = c<ctlDataEntryGrid>(QString::fromLatin1(r.grid));
+        g->setTextMatrix(r.row, r.col, QStringLiteral("-200"));
+        prompts.messages.clear();
+        c<QPushButton>(QStringLiteral("cmdFinish"))->click();
+        EXPECT_EQ(prompts.messages, QStringList {QString::fromLatin1(r.message)});
+        EXPECT_EQ(w->mintCurrentPage, r.page);
+        EXPECT_FALSE(w->mbOKed);
+        ASSERT_TRUE(w->focusWidget() && g->isAncestorOf(w->focusWidget())) << r.message;
+        EXPECT_EQ(std::pair(g->Row(), g->Col()), std::pair(r.row, r.col)) << r.message;
+        QTest::keyClicks(w->focusWidget(), QStringLiteral("20"));
+        EXPECT_EQ(g->TextMatrix(r.row, r.col), QStringLiteral("20")) << r.message;
+    }
+    OpenTournament stored;
+    LoadTournament(db, stored, t.glngCurrentTournamentID, false);
+    EXPECT_EQ(stored.gdblLevelBigBlind[3], t.gdblLevelBigBlind[3]) << "nothing is stored";
+}
