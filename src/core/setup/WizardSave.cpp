@@ -131,18 +131,23 @@ std::optional<WizardFault> checkPayouts(const WizardForm& f)
 {
     if (f.index(QStringLiteral("cmbPayoutType")) >= OpenTournament::PayPrizes)
         return std::nullopt; // prizes are texts
+    // Grid row 1 is the house, row k + 1 place k; column 1 the amount,
+    // column 2 the points.
     const QString grid = QStringLiteral("grid");
-    for (const PayoutRow& row : f.Payouts)
-        if (!ReadsAsNumber(row.Payout))
-            return WizardFault {
-                4, grid, QStringLiteral("Payouts must be numeric.    Set to 0 if you don't want to have a payout.")};
-    for (const PayoutRow& row : f.Payouts)
-        if (!ReadsAsNumber(row.Points))
-            return WizardFault {
-                4, grid, QStringLiteral("Points must be numeric.  Set to 0 if you don't want to include points.")};
-    for (const PayoutRow& row : f.Payouts)
-        if (auto fault = refuseNegative(NzDouble(row.Payout), grid, "Payouts", 4))
-            return fault;
+    const auto fault = [&](long r, long column, const QString& message) {
+        return WizardFault {4, grid, message, r + 1, column};
+    };
+    for (long r = 0; r < f.Payouts.size(); ++r)
+        if (!ReadsAsNumber(f.Payouts[r].Payout))
+            return fault(r, 1,
+                         QStringLiteral("Payouts must be numeric.    Set to 0 if you don't want to have a payout."));
+    for (long r = 0; r < f.Payouts.size(); ++r)
+        if (!ReadsAsNumber(f.Payouts[r].Points))
+            return fault(r, 2,
+                         QStringLiteral("Points must be numeric.  Set to 0 if you don't want to include points."));
+    for (long r = 0; r < f.Payouts.size(); ++r)
+        if (auto negative = refuseNegative(NzDouble(f.Payouts[r].Payout), grid, "Payouts", 4))
+            return fault(r, 1, negative->Message);
     return std::nullopt;
 }
 

@@ -76,14 +76,17 @@ void frmAddEditTournament::showFault(const WizardFault& fault)
     if (!fault.Message.isEmpty())
         prompter().message(fault.Message);
     ShowWizardPage(fault.Page);
-    auto* control = findChild<QWidget*>(fault.Control);
+    // The payout grid is named "grid", as is the cell grid inside every
+    // data-entry grid: a grid is looked for first.
+    auto* cells = findChild<ctlDataEntryGrid*>(fault.Control);
+    QWidget* control = cells ? cells : findChild<QWidget*>(fault.Control);
     if (!control)
         return;
     // The boxes of an option that is off are hidden on their page.
     if (qobject_cast<QLineEdit*>(control))
         control->setVisible(true);
     control->setFocus();
-    if (auto* cells = qobject_cast<ctlDataEntryGrid*>(control); cells && fault.Row > 0)
+    if (cells && fault.Row > 0)
         cells->ShowCell(fault.Row, fault.Column);
 }
 

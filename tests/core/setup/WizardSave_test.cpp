@@ -185,6 +185,13 @@ TEST(WizardSave, NegativeMoneyAndCountsAreRefusedByName)
         }
     }
 
+    // The refused payout is the cell to type into: place 2 is grid row 3.
+    WizardForm place = validForm();
+    place.Payouts[2].Payout = QStringLiteral("-10");
+    const auto refused = CheckWizardForm(place, [](const QString&) { return nameOk; });
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(std::pair(refused->Row, refused->Column), std::pair(3L, 1L));
+
     // Points are no money: a penalty may be negative.
     WizardForm points = validForm();
     points.Text[QStringLiteral("txtPointsAllPlayers")] = QStringLiteral("-1");

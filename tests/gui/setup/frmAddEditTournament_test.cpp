@@ -614,6 +614,7 @@ TEST_F(WizardSave, ARefusedGridCellIsCurrentSoWhatIsTypedNextGoesIntoIt)
     } refusals[] = {
         {"gridLevels", 3, 3, 3, "Big blind cannot be negative."},
         {"gridLevels", 2, 7, 3, "Break time cannot be negative."},
+        {"grid", 3, 1, 4, "Payouts cannot be negative."},
     };
     for (const auto& r : refusals) {
         auto* g = c<ctlDataEntryGrid>(QString::fromLatin1(r.grid));
