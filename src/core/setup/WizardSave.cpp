@@ -12,6 +12,29 @@
 #include <QRegularExpression>
 #include <limits>
 
+QString WizardForm::text(const QString& control) const
+{
+    const auto found = Text.constFind(control);
+    if (found == Text.cend())
+        throw MissingWizardControl(control);
+    return *found;
+}
+
+int WizardForm::index(const QString& control) const
+{
+    const auto found = Index.constFind(control);
+    if (found == Index.cend())
+        throw MissingWizardControl(control);
+    return *found;
+}
+
+MissingWizardControl::MissingWizardControl(const QString& control)
+    : std::logic_error(QStringLiteral("The tournament set-up has no control named \"%1\"; nothing was stored.")
+                           .arg(control)
+                           .toStdString())
+{
+}
+
 namespace {
 
 // A whole number's range: 16 or 32 bits; 0 for a number that is not whole.
@@ -183,9 +206,9 @@ std::optional<WizardFault> CheckWizardForm(WizardForm& f, const std::function<bo
                             QStringLiteral("Estimated Duration of Tournament is too large.")};
     for (const char* box :
          {"txtMinutesPerSession", "txtLittleBlind", "txtBigBlind", "txtSmallRaise", "txtBigRaise", "txtAnte"}) {
-        QString& text = f.Text[QString::fromLatin1(box)];
-        if (!ReadsAsNumber(text))
-            text = QStringLiteral("0");
+        const QString control = QString::fromLatin1(box);
+        if (!ReadsAsNumber(f.text(control)))
+            f.Text[control] = QStringLiteral("0");
     }
     if (!fits(NzDouble(f.text(QStringLiteral("txtMinutesPerSession"))), 32))
         return WizardFault {3, QStringLiteral("txtMinutesPerSession"),

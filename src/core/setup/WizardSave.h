@@ -11,6 +11,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <stdexcept>
 
 class Database;
 class OpenTournament;
@@ -30,8 +31,18 @@ struct WizardForm {
     QString Rules;
     QString CustomMessage;
 
-    QString text(const QString& control) const { return Text.value(control); }
-    int index(const QString& control) const { return Index.value(control); }
+    // A control's text, or its list position or check; a name the form
+    // lacks raises MissingWizardControl.
+    QString text(const QString& control) const;
+    int index(const QString& control) const;
+};
+
+// A name the checks or the save read that the form does not hold: the window
+// and the names read here no longer match. It ends the save rather than
+// storing an empty text or a 0 in the box's place.
+class MissingWizardControl : public std::logic_error {
+public:
+    explicit MissingWizardControl(const QString& control);
 };
 
 // The first fault of the form: the page to show, the control to give the

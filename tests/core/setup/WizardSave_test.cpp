@@ -40,11 +40,22 @@ WizardForm validForm(bool newTourney = false)
                             "txtBountyAllPoints",
                             "cmbRound"})
         f.Text[QString::fromLatin1(box)] = QStringLiteral("1");
-    for (int i = 0; i < 10; ++i)
+    for (int i = 0; i < 10; ++i) {
         f.Text[QStringLiteral("txtChipAmount(%1)").arg(i)] = QStringLiteral("25");
+        f.Text[QStringLiteral("cmbChipColor(%1)").arg(i)] = QStringLiteral("White");
+        f.Text[QStringLiteral("cmbNumChips(%1)").arg(i)] = QStringLiteral("10");
+        f.Text[QStringLiteral("txtChipPicture(%1)").arg(i)] = QString();
+    }
     f.Text[QStringLiteral("txtName")] = QStringLiteral("Friday");
     f.Text[QStringLiteral("txtDate")] = QStringLiteral("3/7/2026");
     f.Text[QStringLiteral("txtMaxPlayersPerTable")] = QStringLiteral("10");
+    f.Text[QStringLiteral("txtFile")] = QString();
+    // Every list and check the save reads; all at their first entry or off.
+    for (const char* list :
+         {"cmbLevel", "cmbPresets", "cmbTATableNotify", "chkAllowRebuys", "chkAllowAddon", "cmbNumRebuysAllowed",
+          "cmbRebuyLevel", "cmbAddonNumAllowed", "cmbAddonLevel1", "cmbAddonLevel2", "cmbCustomPictureType",
+          "chkPointsAllPlayers", "chkPointsByPosition", "cmbBountyAll"})
+        f.Index[QString::fromLatin1(list)] = 0;
     f.Index[QStringLiteral("cmbPayoutType")] = 1;
     f.Index[QStringLiteral("cmbNumPaid")] = 2;
     f.Levels = LevelRows(3, LevelRow {"0", "25", "50", "0", "0", "20", "0"});
@@ -321,6 +332,24 @@ TEST_F(WizardSaveStore, ARunningTournamentIsStoredAtTheLevelItRunsIn)
         stored << row.value(QString::fromLatin1(column)).toString();
     EXPECT_EQ(stored, (QStringList {"2", "10", "110", "220", "4"}));
     EXPECT_EQ(t.gdblBig, 220);
+}
+
+TEST_F(WizardSaveStore, AControlTheFormLacksEndsTheSaveByItsName)
+{
+    OpenTournament t = stored();
+    for (const char* control : {"cmbNumRebuysAllowed", "txtRebuy", "txtChipPicture(9)"}) {
+        WizardForm f = validForm();
+        f.Text.remove(QString::fromLatin1(control));
+        f.Index.remove(QString::fromLatin1(control));
+        try {
+            if (!CheckWizardForm(f, [](const QString&) { return nameOk; }))
+                SaveWizardForm(db, t, f);
+            ADD_FAILURE() << control << " was not missed";
+        } catch (const MissingWizardControl& e) {
+            EXPECT_TRUE(QString::fromUtf8(e.what()).contains(QString::fromLatin1(control))) << e.what();
+        }
+    }
+    EXPECT_EQ(count("SELECT count(*) AS n FROM tblTournament WHERE TournamentName = 'Friday'"), 0);
 }
 
 TEST_F(WizardSaveStore, FailedSaveChangesNothing)
