@@ -110,6 +110,10 @@ TEST_F(WebPostingWindow, RefusedRowsLostConnectionsNoPlayersAndBadNamesEachStopW
     tournament(QStringLiteral("Lost"), QStringLiteral("2026-02-01 00:00:00"), {QStringLiteral("Di")});
     tournament(QStringLiteral("Empty"), QStringLiteral("2026-03-01 00:00:00"), {});
     tournament(QStringLiteral("A,,,~~~B"), QStringLiteral("2026-04-01 00:00:00"), {QStringLiteral("Ed")});
+    // The control character is left out on the way: the site would get the
+    // separator.
+    const QString hidden = QStringLiteral("C,,,") + QChar(0x1) + QStringLiteral("~~~D");
+    tournament(hidden, QStringLiteral("2026-05-01 00:00:00"), {QStringLiteral("Flo")});
     FakeResultsService::Account a = fake.account();
     a.refusedPlayers = {QStringLiteral("Bob")};
     fake.setAccount(a);
@@ -147,6 +151,11 @@ TEST_F(WebPostingWindow, RefusedRowsLostConnectionsNoPlayersAndBadNamesEachStopW
          false,
          {QStringLiteral("Uploading tournament A,,,~~~B..."), QStringLiteral("0 of 1 selected tournaments posted.")},
          QStringLiteral("The name of the tournament \"A,,,~~~B\" holds \",,,~~~\"")},
+        {hidden,
+         false,
+         {QStringLiteral("Uploading tournament ") + hidden + QStringLiteral("..."),
+          QStringLiteral("0 of 1 selected tournaments posted.")},
+         QStringLiteral("The name of the tournament \"C,,,~~~D\" holds \",,,~~~\"")},
     };
     qsizetype seen = logLines().size();
     for (const Case& c : cases) {
@@ -320,36 +329,49 @@ TEST_F(WebPostingWindow, ALeagueDetailHoldingTheListSeparatorIsRefusedNamingItsB
 {
     loggedIn();
     window->optMessage->setChecked(true);
-    const QString separated = QStringLiteral("see you,,,~~~soon");
+    // As typed, and as pasted with a control character inside that the call
+    // leaves out, so that the site would get the separator all the same.
+    const QStringList separated {QStringLiteral("see you,,,~~~soon"),
+                                 QStringLiteral("see you,,,") + QChar(0x1) + QStringLiteral("~~~soon")};
     struct Case {
         QString box;
-        std::function<void(const QString&)> set;
+        QWidget* control;
     };
     const Case cases[] = {
-        {QStringLiteral("League Name"), [&](const QString& t) { type(window->txtLeagueName, t); }},
-        {QStringLiteral("City/Region"), [&](const QString& t) { type(window->txtCity, t); }},
-        {QStringLiteral("State"), [&](const QString& t) { type(window->txtState, t); }},
-        {QStringLiteral("Country"), [&](const QString& t) { type(window->txtCountry, t); }},
-        {QStringLiteral("League Message"), [&](const QString& t) { window->txtLeagueMessage->setPlainText(t); }},
-        {QStringLiteral("League Homepage Password"), [&](const QString& t) { type(window->txtViewerPassword, t); }},
-        {QStringLiteral("Manager First"), [&](const QString& t) { type(window->txtFirstName, t); }},
-        {QStringLiteral("Manager Last"), [&](const QString& t) { type(window->txtLastName, t); }},
+        {QStringLiteral("League Name"), window->txtLeagueName},
+        {QStringLiteral("City/Region"), window->txtCity},
+        {QStringLiteral("State"), window->txtState},
+        {QStringLiteral("Country"), window->txtCountry},
+        {QStringLiteral("League Message"), window->txtLeagueMessage},
+        {QStringLiteral("League Homepage Password"), window->txtViewerPassword},
+        {QStringLiteral("Manager First"), window->txtFirstName},
+        {QStringLiteral("Manager Last"), window->txtLastName},
+    };
+    auto set = [](QWidget* control, const QString& text) {
+        if (auto* line = qobject_cast<QLineEdit*>(control)) {
+            line->clear();
+            line->insert(text); // what a paste does
+        } else {
+            qobject_cast<QTextEdit*>(control)->setPlainText(text);
+        }
     };
     const QStringList stored = fake.account().leagueFields;
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.box.toStdString());
-        c.set(separated);
-        const qsizetype callsBefore = fake.calls().size();
-        prompts.messages.clear();
-        QTest::mouseClick(window->cmdUpdateLeagueMessage, Qt::LeftButton);
-        ASSERT_EQ(prompts.messages.size(), 1);
-        EXPECT_TRUE(prompts.messages[0].startsWith(QStringLiteral("The %1 box holds \",,,~~~\"").arg(c.box)))
-            << prompts.messages[0].toStdString();
-        EXPECT_TRUE(prompts.messages[0].contains(QStringLiteral("Nothing was sent.")));
-        EXPECT_EQ(fake.calls().size(), callsBefore);
-        EXPECT_EQ(fake.account().leagueFields, stored);
-        EXPECT_TRUE(window->isEnabled());
-        c.set(QStringLiteral("see you soon"));
+        for (const QString& text : separated) {
+            SCOPED_TRACE(c.box.toStdString() + " " + QString::number(text.size()).toStdString());
+            set(c.control, text);
+            const qsizetype callsBefore = fake.calls().size();
+            prompts.messages.clear();
+            QTest::mouseClick(window->cmdUpdateLeagueMessage, Qt::LeftButton);
+            ASSERT_EQ(prompts.messages.size(), 1);
+            EXPECT_TRUE(prompts.messages[0].startsWith(QStringLiteral("The %1 box holds \",,,~~~\"").arg(c.box)))
+                << prompts.messages[0].toStdString();
+            EXPECT_TRUE(prompts.messages[0].contains(QStringLiteral("Nothing was sent.")));
+            EXPECT_EQ(fake.calls().size(), callsBefore);
+            EXPECT_EQ(fake.account().leagueFields, stored);
+            EXPECT_TRUE(window->isEnabled());
+        }
+        set(c.control, QStringLiteral("see you soon"));
     }
     QTest::mouseClick(window->cmdUpdateLeagueMessage, Qt::LeftButton);
     EXPECT_EQ(logLines().back(), QStringLiteral("League details updated."));
