@@ -23,9 +23,24 @@ QDate TournamentDay(Database& db, Long TournamentID);
 QString WebDateText(const QDate& day);
 
 // The local list without what is posted: for each posted name, in order,
-// the first local entry of exactly that name leaves the list. Two local
-// tournaments of one posted name stay as one posted and one not posted.
-QList<ListItem> WithoutPosted(QList<ListItem> local, const QStringList& postedNames);
+// the first local entry of exactly that name leaves the list and is the
+// tournament that posted one stands for (0 when no local entry is left for
+// it). Two local tournaments of one posted name stay as one posted and one
+// not posted.
+struct PostedMatch {
+    QList<ListItem> notPosted;
+    QList<Long> standsFor; // per posted name, the local TournamentID
+};
+PostedMatch MatchPosted(QList<ListItem> local, const QStringList& postedNames);
+
+// Whether the home page holds, or may hold, a copy of the tournament: one of
+// `onThePage` (the local tournaments posted ones stand for, and those whose
+// posting may have arrived) is the tournament itself or has its name and
+// day.
+bool HomePageMayHoldCopy(Database& db, Long TournamentID, const QList<Long>& onThePage);
+// The question before a tournament the home page may already hold is sent
+// again.
+QString SecondCopyQuestion(const QString& name, const QString& webDate);
 
 // The league's tournaments whose names are on the home page, in the order
 // of TournamentListItems; every local tournament of a posted name is listed.

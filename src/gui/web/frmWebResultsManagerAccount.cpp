@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScopeGuard>
 
 void frmWebResultsManager::serviceCall(const std::function<void()>& work)
 {
@@ -57,13 +58,28 @@ SoapClient& frmWebResultsManager::client()
     return *mobjSoapClient;
 }
 
+namespace {
+
+// A message box would open disabled over the disabled window.
+template <typename Prompt>
+auto usableFor(QWidget& window, Prompt prompt)
+{
+    const bool wasEnabled = window.isEnabled();
+    window.setEnabled(true);
+    const auto restore = qScopeGuard([&] { window.setEnabled(wasEnabled); });
+    return prompt();
+}
+
+} // namespace
+
 void frmWebResultsManager::messageWhileBusy(const QString& text)
 {
-    // A message box would open disabled over the disabled window.
-    const bool wasEnabled = isEnabled();
-    setEnabled(true);
-    prompter().message(text);
-    setEnabled(wasEnabled);
+    usableFor(*this, [&] { prompter().message(text); });
+}
+
+bool frmWebResultsManager::askWhileBusy(const QString& text)
+{
+    return usableFor(*this, [&] { return prompter().askYesNo(text); }) == Prompter::Answer::Yes;
 }
 
 QString frmWebResultsManager::homePageAddress() const

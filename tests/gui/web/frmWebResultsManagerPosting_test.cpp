@@ -377,23 +377,93 @@ TEST_F(WebPostingWindow, ALeagueDetailHoldingTheListSeparatorIsRefusedNamingItsB
     EXPECT_EQ(logLines().back(), QStringLiteral("League details updated."));
 }
 
-TEST_F(WebPostingWindow, ACallStoredByTheServiceWhoseAnswerIsLostIsSentOnceAndNotMarkedPosted)
+TEST_F(WebPostingWindow, ACallStoredByTheServiceWhoseAnswerIsLostIsSentOnceAndAgainOnlyWhenTheDirectorSaysSo)
 {
+    struct Case {
+        Behaviour behaviour;
+        QString says;
+    };
+    // The connection dropped, or no answer within the time-out: either way
+    // the call went out whole.
+    const Case cases[] = {
+        {Behaviour::StoreThenClose, QStringLiteral("127.0.0.1 closed the connection without answering.")},
+        {Behaviour::StoreThenSilent, QStringLiteral("127.0.0.1 did not answer within 1 seconds.")},
+    };
     tournament(QStringLiteral("Jan"), QStringLiteral("2026-01-09 00:00:00"), {QStringLiteral("Ann")});
-    loggedIn();
-    fake.script(QStringLiteral("InsertWebTournament"), {Behaviour::StoreThenClose, {}});
-    select(window->lstTournamentsNotPosted, {QStringLiteral("Jan")});
-    QTest::mouseClick(window->cmdPost, Qt::LeftButton);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.says.toStdString());
+        postedOnTheWeb({});
+        fake.clearScripts();
+        WriteSetting(ShowWebTrialKey, 0);
+        open();
+        window->transferTimeout = std::chrono::seconds(1);
+        login(QStringLiteral("secret"));
+        ASSERT_TRUE(window->frameButtons->isVisible());
+        fake.script(QStringLiteral("InsertWebTournament"), {c.behaviour, {}});
+        prompts.messages.clear();
+        const qsizetype before = fake.calls().size();
+        auto called = [&] { return fake.operationsCalled().mid(before); };
+        select(window->lstTournamentsNotPosted, {QStringLiteral("Jan")});
+        QTest::mouseClick(window->cmdPost, Qt::LeftButton);
 
-    EXPECT_EQ(fake.operationsCalled().count(QStringLiteral("InsertWebTournament")), 1);
-    EXPECT_EQ(fake.account().tournaments.size(), 1);
-    EXPECT_FALSE(fake.operationsCalled().contains(QStringLiteral("InsertWebPlayerResult4")));
+        EXPECT_EQ(called(), QStringList {QStringLiteral("InsertWebTournament")});
+        EXPECT_EQ(fake.account().tournaments.size(), 1);
+        ASSERT_EQ(prompts.messages.size(), 1);
+        EXPECT_EQ(prompts.messages[0],
+                  c.says
+                      + QStringLiteral("  The call was not sent again: it may have arrived, so look on the web site "
+                                       "before trying it once more."));
+        EXPECT_EQ(EntryTexts(window->lstTournamentsNotPosted), QStringList {QStringLiteral("Jan")});
+        EXPECT_EQ(window->lstTournamentsPosted->count(), 0);
+        EXPECT_EQ(logLines().back(), QStringLiteral("0 of 1 selected tournaments posted."));
+
+        // Posting it again asks first; No sends nothing.
+        fake.clearScripts();
+        prompts.messages.clear();
+        select(window->lstTournamentsNotPosted, {QStringLiteral("Jan")});
+        QTest::mouseClick(window->cmdPost, Qt::LeftButton);
+        ASSERT_EQ(prompts.messages.size(), 1);
+        EXPECT_TRUE(prompts.messages[0].startsWith(QStringLiteral("The league home page may already have Jan of "
+                                                                  "01/09/2026")))
+            << prompts.messages[0].toStdString();
+        EXPECT_EQ(called(), QStringList {QStringLiteral("InsertWebTournament")});
+        EXPECT_EQ(
+            logLines().mid(logLines().size() - 2),
+            (QStringList {QStringLiteral("Jan was not sent."), QStringLiteral("0 of 1 selected tournaments posted.")}));
+        EXPECT_EQ(EntryTexts(window->lstTournamentsNotPosted), QStringList {QStringLiteral("Jan")});
+
+        // Yes sends the second copy.
+        prompts.answers = {Prompter::Answer::Yes};
+        select(window->lstTournamentsNotPosted, {QStringLiteral("Jan")});
+        QTest::mouseClick(window->cmdPost, Qt::LeftButton);
+        EXPECT_EQ(fake.account().tournaments.size(), 2);
+        EXPECT_EQ(logLines().back(), QStringLiteral("Selected tournament(s) posted."));
+        EXPECT_EQ(EntryTexts(window->lstTournamentsPosted), QStringList {QStringLiteral("Jan")});
+    }
+}
+
+TEST_F(WebPostingWindow, ATournamentOfTheNameAndDayOfOneOnTheHomePageIsSentOnlyWhenTheDirectorSaysSo)
+{
+    // Two local tournaments of one name and day, the home page holding one:
+    // the second is listed to post, and would be a second copy.
+    const Long first
+        = tournament(QStringLiteral("Final"), QStringLiteral("2026-01-09 00:00:00"), {QStringLiteral("Ann")});
+    const Long second
+        = tournament(QStringLiteral("Final"), QStringLiteral("2026-01-09 00:00:00"), {QStringLiteral("Bob")});
+    const Long other
+        = tournament(QStringLiteral("Final"), QStringLiteral("2026-02-09 00:00:00"), {QStringLiteral("Cy")});
+    postedOnTheWeb({{7, QStringLiteral("Final")}, {8, QStringLiteral("Final")}});
+    loggedIn();
+    ASSERT_EQ(data(window->lstTournamentsNotPosted), QList<int> {first});
+    EXPECT_NE(second, other);
+
+    select(window->lstTournamentsNotPosted, {QStringLiteral("Final")});
+    QTest::mouseClick(window->cmdPost, Qt::LeftButton);
     ASSERT_EQ(prompts.messages.size(), 1);
-    EXPECT_TRUE(prompts.messages[0].contains(QStringLiteral("closed the connection without answering")))
-        << prompts.messages[0].toStdString();
-    EXPECT_EQ(EntryTexts(window->lstTournamentsNotPosted), QStringList {QStringLiteral("Jan")});
-    EXPECT_EQ(window->lstTournamentsPosted->count(), 0);
-    EXPECT_EQ(logLines().back(), QStringLiteral("0 of 1 selected tournaments posted."));
+    EXPECT_TRUE(prompts.messages[0].startsWith(QStringLiteral("The league home page may already have Final of "
+                                                              "01/09/2026")));
+    EXPECT_FALSE(fake.operationsCalled().contains(QStringLiteral("InsertWebTournament")));
+    EXPECT_EQ(data(window->lstTournamentsNotPosted), QList<int> {first});
 }
 
 TEST_F(WebPostingWindow, PlayerResultsAnsweredWithCodeTwoAreAllSentAndReportedStored)
