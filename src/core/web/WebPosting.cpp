@@ -116,26 +116,30 @@ SelectedWalk WalkSelectedEntries(const std::function<int()>& count, const std::f
         }
         ++walk.selected;
         const WalkStep step = act(index);
-        if (step.succeeded)
-            ++walk.done;
+        if (step.gone)
+            ++walk.gone;
+        if (step.gone && step.succeeded)
+            ++walk.whole;
         if (!step.gone)
             ++index;
     }
     return walk;
 }
 
-WalkLine WalkSummary(const SelectedWalk& walk, const QString& successText, const QString& verb)
+WalkLine WalkSummary(const SelectedWalk& walk, const QString& successText, const QString& verb, const QString& missing)
 {
-    if (walk.done == walk.selected)
+    if (walk.whole == walk.selected)
         return {successText, false};
-    return {QStringLiteral("%1 of %2 selected tournaments %3.").arg(walk.done).arg(walk.selected).arg(verb), true};
+    QString text = QStringLiteral("%1 of %2 selected tournaments %3").arg(walk.gone).arg(walk.selected).arg(verb);
+    if (walk.gone > walk.whole)
+        text += QStringLiteral(", %1 of them %2").arg(walk.gone - walk.whole).arg(missing);
+    return {text + u'.', true};
 }
 
-QString PartialUploadText(int uploaded, int total, const QString& name)
+QString PartialUploadText(int uploaded, int total, const QString& name, const QString& mayHaveArrived)
 {
-    return QStringLiteral("%1 of %2 player results of %3 were uploaded. Delete it from the league home page and post "
-                          "it again.")
-        .arg(uploaded)
-        .arg(total)
-        .arg(name);
+    QString text = QStringLiteral("%1 of %2 player results of %3 were uploaded").arg(uploaded).arg(total).arg(name);
+    if (!mayHaveArrived.isEmpty())
+        text += QStringLiteral("; the result of %1 may have arrived as well").arg(mayHaveArrived);
+    return text + QStringLiteral(". Delete it from the league home page and post it again.");
 }

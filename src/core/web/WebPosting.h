@@ -59,7 +59,8 @@ WebTournamentUpload ReadTournamentUpload(Database& db, Long TournamentID);
 // How a walk over a list's selected entries went.
 struct SelectedWalk {
     int selected = 0;
-    int done = 0;
+    int gone = 0; // left the list
+    int whole = 0; // left it with all of their work done
 };
 // What one step did: whether the entry left the list, and whether all of
 // its work succeeded.
@@ -73,13 +74,17 @@ struct WalkStep {
 SelectedWalk WalkSelectedEntries(const std::function<int()>& count, const std::function<bool(int)>& isSelected,
                                  const std::function<WalkStep(int)>& act);
 // The closing line of a walk: the success text when every selected entry
-// went, else "<k> of <n> selected tournaments <verb>." as an error.
+// went whole, else "<k> of <n> selected tournaments <verb>." as an error,
+// counting every entry that left the list, with how many of them went with
+// something missing ("<m> of them <missing>").
 struct WalkLine {
     QString text;
     bool error = false;
 };
-WalkLine WalkSummary(const SelectedWalk& walk, const QString& successText, const QString& verb);
+WalkLine WalkSummary(const SelectedWalk& walk, const QString& successText, const QString& verb,
+                     const QString& missing = {});
 
 // The error line of a tournament that went up with some of its results
-// missing.
-QString PartialUploadText(int uploaded, int total, const QString& name);
+// missing; `mayHaveArrived` names the player whose result's answer was lost
+// after it was sent.
+QString PartialUploadText(int uploaded, int total, const QString& name, const QString& mayHaveArrived = {});

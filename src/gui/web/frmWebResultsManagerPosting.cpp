@@ -295,7 +295,8 @@ void frmWebResultsManager::cmdPost_Click()
         = WalkSelectedEntries([this] { return lstTournamentsNotPosted->count(); },
                               [this](int i) { return lstTournamentsNotPosted->item(i)->isSelected(); },
                               [this](int i) { return PostTournament(i); });
-    const WalkLine line = WalkSummary(walk, QStringLiteral("Selected tournament(s) posted."), QStringLiteral("posted"));
+    const WalkLine line = WalkSummary(walk, QStringLiteral("Selected tournament(s) posted."), QStringLiteral("posted"),
+                                      QStringLiteral("with player results missing"));
     ShowMessage(line.text, line.error);
 }
 
@@ -307,6 +308,7 @@ WalkStep frmWebResultsManager::PostTournament(int Index)
     std::optional<Long> webNumber;
     qsizetype uploaded = 0;
     qsizetype total = 0;
+    QString mayHaveArrived; // the player whose result's answer was lost
     try {
         WebTournamentUpload upload = ReadTournamentUpload(gobjDatabase(), id);
         if (upload.results.isEmpty()) {
@@ -335,7 +337,10 @@ WalkStep frmWebResultsManager::PostTournament(int Index)
             result.webTournament = *webNumber;
             ShowMessage(QStringLiteral("Uploading player result for ") + result.playerName + QStringLiteral("..."),
                         false);
-            if (refused(WebService::InsertWebPlayerResult4(client(), account(), result), SuccessRule::AnyCodeButOne))
+            const QString stored
+                = sentOnce([&] { return WebService::InsertWebPlayerResult4(client(), account(), result); },
+                           [&] { mayHaveArrived = result.playerName; });
+            if (refused(stored, SuccessRule::AnyCodeButOne))
                 break;
             ShowMessage(QStringLiteral("Player result uploaded."), false);
             ++uploaded;
@@ -349,7 +354,7 @@ WalkStep frmWebResultsManager::PostTournament(int Index)
     // The tournament is on the home page now, whole or not: listed as not
     // posted it would invite a second copy.
     if (uploaded < total)
-        ShowMessage(PartialUploadText(int(uploaded), int(total), name), true);
+        ShowMessage(PartialUploadText(int(uploaded), int(total), name, mayHaveArrived), true);
     QListWidgetItem* posted = listEntry(name, *webNumber);
     posted->setData(LocalTournamentRole, static_cast<int>(id));
     lstTournamentsPosted->insertItem(0, posted);

@@ -107,7 +107,8 @@ TEST_F(WebPostingWindow, RefusedRowsLostConnectionsNoPlayersAndBadNamesEachStopW
 {
     tournament(QStringLiteral("Rows"), QStringLiteral("2026-01-01 00:00:00"),
                {QStringLiteral("Ann"), QStringLiteral("Bob"), QStringLiteral("Cy")});
-    tournament(QStringLiteral("Lost"), QStringLiteral("2026-02-01 00:00:00"), {QStringLiteral("Di")});
+    tournament(QStringLiteral("Lost"), QStringLiteral("2026-02-01 00:00:00"),
+               {QStringLiteral("Di"), QStringLiteral("Gus")});
     tournament(QStringLiteral("Empty"), QStringLiteral("2026-03-01 00:00:00"), {});
     tournament(QStringLiteral("A,,,~~~B"), QStringLiteral("2026-04-01 00:00:00"), {QStringLiteral("Ed")});
     // The control character is left out on the way: the site would get the
@@ -133,15 +134,16 @@ TEST_F(WebPostingWindow, RefusedRowsLostConnectionsNoPlayersAndBadNamesEachStopW
           QStringLiteral("Uploading player result for Bob..."), QStringLiteral("The player result was refused."),
           QStringLiteral("1 of 3 player results of Rows were uploaded. Delete it from the league home page and post "
                          "it again."),
-          QStringLiteral("0 of 1 selected tournaments posted.")},
+          QStringLiteral("1 of 1 selected tournaments posted, 1 of them with player results missing.")},
          {}},
+        // The first result's answer was lost: it may be on the home page.
         {QStringLiteral("Lost"),
          true,
          {QStringLiteral("Uploading tournament Lost..."), QStringLiteral("Tournament uploaded."),
           QStringLiteral("Uploading player result for Di..."),
-          QStringLiteral("0 of 1 player results of Lost were uploaded. Delete it from the league home page and post "
-                         "it again."),
-          QStringLiteral("0 of 1 selected tournaments posted.")},
+          QStringLiteral("0 of 2 player results of Lost were uploaded; the result of Di may have arrived as well. "
+                         "Delete it from the league home page and post it again."),
+          QStringLiteral("1 of 1 selected tournaments posted, 1 of them with player results missing.")},
          QStringLiteral("closed the connection without answering")},
         {QStringLiteral("Empty"),
          false,
