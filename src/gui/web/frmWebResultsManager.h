@@ -232,6 +232,8 @@ private:
     QStringList postedNames() const;
     void addRecipients(const QList<EmailRecipient>& recipients);
     void clearRecipients();
+    // No tournament to write about: no recipients, To, subject or body.
+    void clearTournamentEmail();
     QList<bool> tickedPlayers() const;
     QStringList storedAddresses() const;
 

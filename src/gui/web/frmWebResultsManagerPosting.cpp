@@ -409,6 +409,9 @@ WalkStep frmWebResultsManager::RemoveTournament(int Index)
         }
         if (cmbTournament->currentIndex() < 0)
             makeLastComboEntryCurrent();
+        // The last posted tournament is gone, and with it the e-mail about it.
+        if (cmbTournament->currentIndex() < 0 && optEmailTourney->isChecked())
+            clearTournamentEmail();
     }
     delete lstTournamentsPosted->takeItem(Index);
     return {true, true};
