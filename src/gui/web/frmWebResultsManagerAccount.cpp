@@ -25,7 +25,14 @@ void frmWebResultsManager::serviceCall(const std::function<void()>& work)
     ReportFailures([&] {
         BusyPointer busy;
         webpage::ScreenDisabled<frmWebResultsManager> disabled(*this);
-        work();
+        try {
+            work();
+        } catch (const std::exception& e) {
+            // The log's last line ends with why the call stopped, as it does
+            // when the service refuses; the message box follows.
+            ShowMessage(QString::fromUtf8(e.what()), true);
+            throw;
+        }
     });
 }
 

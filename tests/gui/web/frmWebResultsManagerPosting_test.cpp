@@ -369,6 +369,9 @@ TEST_F(WebPostingWindow, ALeagueDetailHoldingTheListSeparatorIsRefusedNamingItsB
             EXPECT_TRUE(prompts.messages[0].startsWith(QStringLiteral("The %1 box holds \",,,~~~\"").arg(c.box)))
                 << prompts.messages[0].toStdString();
             EXPECT_TRUE(prompts.messages[0].contains(QStringLiteral("Nothing was sent.")));
+            // The "Updating league details..." line is ended by the refusal.
+            EXPECT_EQ(logLines().back(), prompts.messages[0]);
+            EXPECT_TRUE(window->imgError->isVisible());
             EXPECT_EQ(fake.calls().size(), callsBefore);
             EXPECT_EQ(fake.account().leagueFields, stored);
             EXPECT_TRUE(window->isEnabled());
