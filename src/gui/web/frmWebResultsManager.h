@@ -221,8 +221,8 @@ private:
     QString homePageAddress() const;
     WebAccount account() const;
     SoapClient& client();
-    // A message or a question in the middle of a walk over the lists: the
-    // window is usable for it and then disabled again.
+    // A message or a question (No the default) in the middle of a walk over
+    // the lists: the window is usable for it and then disabled again.
     void messageWhileBusy(const QString& text);
     bool askWhileBusy(const QString& text);
     WalkStep PostTournament(int Index);

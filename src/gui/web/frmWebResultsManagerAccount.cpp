@@ -86,7 +86,7 @@ void frmWebResultsManager::messageWhileBusy(const QString& text)
 
 bool frmWebResultsManager::askWhileBusy(const QString& text)
 {
-    return usableFor(*this, [&] { return prompter().askYesNo(text); }) == Prompter::Answer::Yes;
+    return usableFor(*this, [&] { return prompter().askYesNoDefaultNo(text); }) == Prompter::Answer::Yes;
 }
 
 QString frmWebResultsManager::homePageAddress() const

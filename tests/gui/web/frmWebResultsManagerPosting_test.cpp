@@ -1,6 +1,9 @@
 #include "frmWebResultsManagerFixture.h"
 
+#include "gui/platform/MessagePrompter.h"
+
 #include <QCheckBox>
+#include <QMessageBox>
 #include <functional>
 
 namespace {
@@ -469,6 +472,20 @@ TEST_F(WebPostingWindow, ATournamentOfTheNameAndDayOfOneOnTheHomePageIsSentOnlyW
                                                               "01/09/2026")));
     EXPECT_FALSE(fake.operationsCalled().contains(QStringLiteral("InsertWebTournament")));
     EXPECT_EQ(data(window->lstTournamentsNotPosted), QList<int> {first});
+
+    // In the program's own question box, Enter pressed out of habit is No.
+    MessagePrompter boxes;
+    setPrompter(&boxes);
+    QString asked;
+    OnNextDialog<QMessageBox>([&asked](QMessageBox& box) {
+        asked = box.text();
+        QTest::keyClick(&box, Qt::Key_Return);
+    });
+    QTest::mouseClick(window->cmdPost, Qt::LeftButton);
+    setPrompter(&prompts);
+    EXPECT_TRUE(asked.startsWith(QStringLiteral("The league home page may already have Final"))) << asked.toStdString();
+    EXPECT_FALSE(fake.operationsCalled().contains(QStringLiteral("InsertWebTournament")));
+    EXPECT_EQ(logLines().back(), QStringLiteral("0 of 1 selected tournaments posted."));
 }
 
 TEST_F(WebPostingWindow, PlayerResultsAnsweredWithCodeTwoAreAllSentAndReportedStored)
