@@ -24,13 +24,21 @@ QString DiskFileOperations::copy(const QString& from, const QString& to)
     QFile in(from);
     if (!in.open(QIODevice::ReadOnly))
         return in.errorString();
+    // Unbuffered: every write reaches the system at once, so a failure is
+    // seen where it happens and not at a flush that keeps no reason.
     QFile out(to);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
         return out.errorString();
     constexpr qint64 chunkSize = 1 << 20;
     for (QByteArray chunk = in.read(chunkSize); !chunk.isEmpty(); chunk = in.read(chunkSize)) {
-        if (out.write(chunk) != chunk.size())
-            return out.errorString();
+        // A write cut short (a disk filling up) sets no error; writing the
+        // rest fails with the system's reason.
+        for (qint64 written = 0; written < chunk.size();) {
+            const qint64 n = out.write(chunk.constData() + written, chunk.size() - written);
+            if (n <= 0)
+                return out.errorString();
+            written += n;
+        }
     }
     if (in.error() != QFileDevice::NoError)
         return in.errorString();

@@ -370,6 +370,10 @@ QByteArray FakeResultsService::answer(const QByteArray& method, const QString& t
     case Behaviour::Close:
         close = true;
         return {};
+    case Behaviour::StoreThenSilent:
+        accountReply(call);
+        silent = true;
+        return {};
     case Behaviour::Silent:
         silent = true;
         return {};

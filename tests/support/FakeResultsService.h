@@ -25,9 +25,9 @@ public:
 
     // How an operation is answered: from the account, with a set reply,
     // an HTTP 500 fault, bytes that are no XML, a closed connection, the
-    // call stored in the account and then a closed connection, or not at
-    // all.
-    enum class Behaviour { Account, Reply, Fault, Garbage, Close, StoreThenClose, Silent };
+    // call stored in the account and then a closed connection, not at all,
+    // or the call stored and then not answered.
+    enum class Behaviour { Account, Reply, Fault, Garbage, Close, StoreThenClose, Silent, StoreThenSilent };
     struct Script {
         Behaviour behaviour = Behaviour::Account;
         QString reply; // the reply text, or the fault's text

@@ -31,7 +31,9 @@ int main(int argc, char** argv)
         QStringLiteral("script"),
         QStringLiteral("How an operation is answered instead of from the account, to try failures by hand: "
                        "Operation=reply:TEXT, fault:TEXT, garbage, close, store-then-close (stores the call, then "
-                       "closes without answering) or silent. May be given more than once."),
+                       "closes without answering), silent or store-then-silent (stores the call, then never answers). "
+                       "May be given "
+                       "more than once."),
         QStringLiteral("operation=how"));
     parser.addOptions({port, login, password, answer, script});
     parser.process(app);
@@ -48,7 +50,8 @@ int main(int argc, char** argv)
                                       {QStringLiteral("garbage"), B::Garbage},
                                       {QStringLiteral("close"), B::Close},
                                       {QStringLiteral("store-then-close"), B::StoreThenClose},
-                                      {QStringLiteral("silent"), B::Silent}};
+                                      {QStringLiteral("silent"), B::Silent},
+                                      {QStringLiteral("store-then-silent"), B::StoreThenSilent}};
         if (operation.isEmpty() || !kinds.contains(kind)) {
             QTextStream(stderr) << "Cannot read the script \"" << given << "\"." << Qt::endl;
             return 2;

@@ -1,6 +1,10 @@
 #include "UpgradeTestFolder.h"
 
+#include <cerrno>
+#include <csignal>
+#include <cstring>
 #include <functional>
+#include <sys/resource.h>
 
 namespace {
 
@@ -122,4 +126,31 @@ TEST(UpgradeEngine, AFailedActionLeavesTheProgramAsItWasAndNoHalfMadeFiles)
                                 }),
                   c.leftovers);
     }
+}
+
+TEST(UpgradeEngine, AWriteCutShortGivesTheSystemsReason)
+{
+    // A file size limit cuts a write short as a filling disk does: the first
+    // write stops at the limit without an error, the next one fails.
+    UpgradeFolder folder;
+    UpgradeFolder::write(folder.paths.database, QByteArray(300 * 1024, 'x'));
+    const auto before = folder.snapshot();
+    rlimit limit {};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limit), 0);
+    const rlimit kept = limit;
+    limit.rlim_cur = 100 * 1024;
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
+    DiskFileOperations disk;
+    const UpgradeResult result = RunUpgrade(folder.paths, disk);
+    setrlimit(RLIMIT_FSIZE, &kept);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_FALSE(result.complete);
+    EXPECT_EQ(folder.relative(result.message),
+              "Could not copy data/zr.mdb to data/zr.mdb.prev.tmp: " + QString::fromLocal8Bit(std::strerror(EFBIG))
+                  + '.' + kHint);
+    const auto after = folder.snapshot();
+    EXPECT_EQ(after.value(QStringLiteral("tool/ZRV")), before.value(QStringLiteral("tool/ZRV")));
+    EXPECT_FALSE(after.contains(QStringLiteral("data/zr.mdb.prev.tmp")));
 }

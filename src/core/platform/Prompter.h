@@ -38,6 +38,9 @@ public:
     virtual Answer askYesNoCancel(const QString& text) = 0;
     // Yes and No under a title of its own instead of the program's.
     virtual Answer askYesNoTitled(const QString& text, const QString& /*title*/) { return askYesNo(text); }
+    // Yes and No with No as the default button, where Enter pressed out of
+    // habit must not do what cannot be undone.
+    virtual Answer askYesNoDefaultNo(const QString& text) { return askYesNo(text); }
     // A one-line input box; nothing when the user cancels or closes it.
     virtual std::optional<QString> input(const QString& text, const QString& title, const QString& defaultValue) = 0;
     // A file picker for a file to write, opened in the folder with the name

@@ -230,6 +230,11 @@ QByteArray SoapClient::transfer(QNetworkRequest& request, const QByteArray* body
     QTimer timer;
     timer.setSingleShot(true);
     bool tooLarge = false;
+    // Once the whole request has gone out, the service may do the call
+    // whatever becomes of its answer.
+    bool requestSent = false;
+    QObject::connect(reply, &QNetworkReply::uploadProgress, &loop,
+                     [&](qint64 sent, qint64 total) { requestSent = requestSent || (total > 0 && sent >= total); });
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
     QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
     QObject::connect(reply, &QNetworkReply::downloadProgress, &loop, [&](qint64 received, qint64) {
@@ -242,19 +247,23 @@ QByteArray SoapClient::transfer(QNetworkRequest& request, const QByteArray* body
     if (!reply->isFinished())
         loop.exec();
     const QString host = hostOf(request.url());
+    const QString mayHaveArrived = QStringLiteral(
+        "  The call was not sent again: it may have arrived, so look on the web site before trying it once more.");
     if (!reply->isFinished() || tooLarge) {
         reply->abort();
         if (tooLarge)
             throw SoapError(QStringLiteral("%1 sent a reply too large to be the web service's.").arg(host));
-        throw SoapError(QStringLiteral("%1 did not answer within %2 seconds.")
-                            .arg(host)
-                            .arg(std::chrono::duration_cast<std::chrono::seconds>(m_options.timeout).count()));
+        const QString late = QStringLiteral("%1 did not answer within %2 seconds.")
+                                 .arg(host)
+                                 .arg(std::chrono::duration_cast<std::chrono::seconds>(m_options.timeout).count());
+        if (body && requestSent)
+            throw SoapError(late + mayHaveArrived, SoapError::Delivery::MaybeDone);
+        throw SoapError(late);
     }
     httpStatus = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (reply->error() == QNetworkReply::ContentReSendError)
-        throw SoapError(QStringLiteral("%1 closed the connection without answering.  The call was not sent again: it "
-                                       "may have arrived, so look on the web site before trying it once more.")
-                            .arg(host));
+        throw SoapError(QStringLiteral("%1 closed the connection without answering.").arg(host) + mayHaveArrived,
+                        SoapError::Delivery::MaybeDone);
     if (reply->error() != QNetworkReply::NoError && httpStatus == 0)
         throw SoapError(QStringLiteral("%1 cannot be reached: %2").arg(host, reply->errorString()));
     return reply->readAll();

@@ -14,11 +14,20 @@
 // user.
 class SoapError : public std::runtime_error {
 public:
-    explicit SoapError(const QString& text)
+    // Whether the service may have received the call and done it: the
+    // request went out whole and its answer was lost.
+    enum class Delivery { NotDone, MaybeDone };
+
+    explicit SoapError(const QString& text, Delivery delivery = Delivery::NotDone)
         : std::runtime_error(text.toStdString())
+        , m_delivery(delivery)
     {
     }
     QString text() const { return QString::fromUtf8(what()); }
+    bool mayHaveArrived() const { return m_delivery == Delivery::MaybeDone; }
+
+private:
+    Delivery m_delivery;
 };
 
 // An XML document read into memory: the description and the replies are

@@ -5,6 +5,7 @@
 #include "core/store/Nz.h"
 
 #include <algorithm>
+#include <optional>
 
 QDate TournamentDay(Database& db, Long TournamentID)
 {
@@ -17,15 +18,51 @@ QDate TournamentDay(Database& db, Long TournamentID)
 
 QString WebDateText(const QDate& day) { return day.isValid() ? day.toString(QStringLiteral("MM/dd/yyyy")) : QString(); }
 
-QList<ListItem> WithoutPosted(QList<ListItem> local, const QStringList& postedNames)
+PostedMatch MatchPosted(QList<ListItem> local, const QStringList& postedNames)
 {
+    PostedMatch match;
     for (const QString& name : postedNames) {
-        const auto match
+        const auto found
             = std::find_if(local.begin(), local.end(), [&](const ListItem& item) { return item.Text == name; });
-        if (match != local.end())
-            local.erase(match);
+        match.standsFor.append(found != local.end() ? found->ItemData : 0);
+        if (found != local.end())
+            local.erase(found);
     }
-    return local;
+    match.notPosted = local;
+    return match;
+}
+
+bool HomePageMayHoldCopy(Database& db, Long TournamentID, const QList<Long>& onThePage)
+{
+    struct NameAndDay {
+        QString name;
+        QDate day;
+    };
+    auto read = [&db](Long id) -> std::optional<NameAndDay> {
+        Recordset rs
+            = db.query(QStringLiteral("SELECT TournamentName, Date FROM tblTournament WHERE TournamentID = ?"), {id});
+        if (rs.eof())
+            return std::nullopt;
+        return NameAndDay {NzString(rs.value(QStringLiteral("TournamentName"))),
+                           DateFromStored(rs.value(QStringLiteral("Date"))).date()};
+    };
+    if (onThePage.contains(TournamentID))
+        return true;
+    const std::optional<NameAndDay> self = read(TournamentID);
+    if (!self)
+        return false;
+    return std::any_of(onThePage.cbegin(), onThePage.cend(), [&](Long id) {
+        const std::optional<NameAndDay> other = id ? read(id) : std::nullopt;
+        return other && other->name == self->name && other->day == self->day;
+    });
+}
+
+QString SecondCopyQuestion(const QString& name, const QString& webDate)
+{
+    const QString which = webDate.isEmpty() ? name : QStringLiteral("%1 of %2").arg(name, webDate);
+    return QStringLiteral("The league home page may already have %1: it is posted there, or a call to post it may "
+                          "have arrived.  Posting it now can make a second copy there.\n\nPost it anyway?")
+        .arg(which);
 }
 
 QList<ListItem> PostedLocalTournaments(Database& db, Long LeagueID, bool NewestFirst, const QStringList& postedNames)
@@ -79,26 +116,30 @@ SelectedWalk WalkSelectedEntries(const std::function<int()>& count, const std::f
         }
         ++walk.selected;
         const WalkStep step = act(index);
-        if (step.succeeded)
-            ++walk.done;
+        if (step.gone)
+            ++walk.gone;
+        if (step.gone && step.succeeded)
+            ++walk.whole;
         if (!step.gone)
             ++index;
     }
     return walk;
 }
 
-WalkLine WalkSummary(const SelectedWalk& walk, const QString& successText, const QString& verb)
+WalkLine WalkSummary(const SelectedWalk& walk, const QString& successText, const QString& verb, const QString& missing)
 {
-    if (walk.done == walk.selected)
+    if (walk.whole == walk.selected)
         return {successText, false};
-    return {QStringLiteral("%1 of %2 selected tournaments %3.").arg(walk.done).arg(walk.selected).arg(verb), true};
+    QString text = QStringLiteral("%1 of %2 selected tournaments %3").arg(walk.gone).arg(walk.selected).arg(verb);
+    if (walk.gone > walk.whole)
+        text += QStringLiteral(", %1 of them %2").arg(walk.gone - walk.whole).arg(missing);
+    return {text + u'.', true};
 }
 
-QString PartialUploadText(int uploaded, int total, const QString& name)
+QString PartialUploadText(int uploaded, int total, const QString& name, const QString& mayHaveArrived)
 {
-    return QStringLiteral("%1 of %2 player results of %3 were uploaded. Delete it from the league home page and post "
-                          "it again.")
-        .arg(uploaded)
-        .arg(total)
-        .arg(name);
+    QString text = QStringLiteral("%1 of %2 player results of %3 were uploaded").arg(uploaded).arg(total).arg(name);
+    if (!mayHaveArrived.isEmpty())
+        text += QStringLiteral("; the result of %1 may have arrived as well").arg(mayHaveArrived);
+    return text + QStringLiteral(". Delete it from the league home page and post it again.");
 }

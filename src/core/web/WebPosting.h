@@ -23,9 +23,24 @@ QDate TournamentDay(Database& db, Long TournamentID);
 QString WebDateText(const QDate& day);
 
 // The local list without what is posted: for each posted name, in order,
-// the first local entry of exactly that name leaves the list. Two local
-// tournaments of one posted name stay as one posted and one not posted.
-QList<ListItem> WithoutPosted(QList<ListItem> local, const QStringList& postedNames);
+// the first local entry of exactly that name leaves the list and is the
+// tournament that posted one stands for (0 when no local entry is left for
+// it). Two local tournaments of one posted name stay as one posted and one
+// not posted.
+struct PostedMatch {
+    QList<ListItem> notPosted;
+    QList<Long> standsFor; // per posted name, the local TournamentID
+};
+PostedMatch MatchPosted(QList<ListItem> local, const QStringList& postedNames);
+
+// Whether the home page holds, or may hold, a copy of the tournament: one of
+// `onThePage` (the local tournaments posted ones stand for, and those whose
+// posting may have arrived) is the tournament itself or has its name and
+// day.
+bool HomePageMayHoldCopy(Database& db, Long TournamentID, const QList<Long>& onThePage);
+// The question before a tournament the home page may already hold is sent
+// again.
+QString SecondCopyQuestion(const QString& name, const QString& webDate);
 
 // The league's tournaments whose names are on the home page, in the order
 // of TournamentListItems; every local tournament of a posted name is listed.
@@ -44,7 +59,8 @@ WebTournamentUpload ReadTournamentUpload(Database& db, Long TournamentID);
 // How a walk over a list's selected entries went.
 struct SelectedWalk {
     int selected = 0;
-    int done = 0;
+    int gone = 0; // left the list
+    int whole = 0; // left it with all of their work done
 };
 // What one step did: whether the entry left the list, and whether all of
 // its work succeeded.
@@ -58,13 +74,17 @@ struct WalkStep {
 SelectedWalk WalkSelectedEntries(const std::function<int()>& count, const std::function<bool(int)>& isSelected,
                                  const std::function<WalkStep(int)>& act);
 // The closing line of a walk: the success text when every selected entry
-// went, else "<k> of <n> selected tournaments <verb>." as an error.
+// went whole, else "<k> of <n> selected tournaments <verb>." as an error,
+// counting every entry that left the list, with how many of them went with
+// something missing ("<m> of them <missing>").
 struct WalkLine {
     QString text;
     bool error = false;
 };
-WalkLine WalkSummary(const SelectedWalk& walk, const QString& successText, const QString& verb);
+WalkLine WalkSummary(const SelectedWalk& walk, const QString& successText, const QString& verb,
+                     const QString& missing = {});
 
 // The error line of a tournament that went up with some of its results
-// missing.
-QString PartialUploadText(int uploaded, int total, const QString& name);
+// missing; `mayHaveArrived` names the player whose result's answer was lost
+// after it was sent.
+QString PartialUploadText(int uploaded, int total, const QString& name, const QString& mayHaveArrived = {});

@@ -30,12 +30,13 @@ struct ListedText {
     QString text;
 };
 
-// Refuses the call before anything is sent when one of the texts holds the
-// list separator.
+// Refuses the call before anything is sent when one of the texts, as it will
+// be sent, holds the list separator: the characters XML cannot carry are
+// left out on the way, so what they split may join into one.
 void checkListedTexts(const QList<ListedText>& texts)
 {
     for (const ListedText& t : texts) {
-        if (t.text.contains(ListSeparator))
+        if (SoapValueText(t.text).contains(ListSeparator))
             throw SoapError(QStringLiteral("%1 holds \"%2\", which the results web site uses to separate the items "
                                            "of its lists.  Nothing was sent.  Please take \"%2\" out and try again.")
                                 .arg(t.owner, ListSeparator));
@@ -128,7 +129,7 @@ QString GetWebTournaments(SoapClient& client, const WebAccount& account)
 QString InsertWebTournament(SoapClient& client, const WebAccount& account, const QString& name, Long tournamentId,
                             const QDate& date)
 {
-    checkListedTexts({{QStringLiteral("The name of the tournament \"%1\"").arg(name), name}});
+    checkListedTexts({{QStringLiteral("The name of the tournament \"%1\"").arg(SoapValueText(name)), name}});
     return call(client, "InsertWebTournament",
                 withAccount(account, {name, QString::number(tournamentId), WebDateText(date)}));
 }

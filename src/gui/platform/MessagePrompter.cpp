@@ -52,6 +52,14 @@ Prompter::Answer MessagePrompter::askYesNoTitled(const QString& text, const QStr
         : Answer::No;
 }
 
+Prompter::Answer MessagePrompter::askYesNoDefaultNo(const QString& text)
+{
+    return QMessageBox::question(owner(), title(), text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+            == QMessageBox::Yes
+        ? Answer::Yes
+        : Answer::No;
+}
+
 Prompter::Answer MessagePrompter::askYesNoCancel(const QString& text)
 {
     switch (QMessageBox::question(owner(), title(), text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,

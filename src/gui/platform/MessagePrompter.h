@@ -12,6 +12,7 @@ public:
     Answer askYesNo(const QString& text) override;
     Answer askYesNoCancel(const QString& text) override;
     Answer askYesNoTitled(const QString& text, const QString& title) override;
+    Answer askYesNoDefaultNo(const QString& text) override;
     std::optional<QString> input(const QString& text, const QString& title, const QString& defaultValue) override;
     std::optional<QString> saveFileName(const QString& filter, const QString& fileName, const QString& folder) override;
     std::optional<QString> openFileName(const QString& filter, const QString& fileName, const QString& folder) override;

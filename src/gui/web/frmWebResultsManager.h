@@ -221,9 +221,10 @@ private:
     QString homePageAddress() const;
     WebAccount account() const;
     SoapClient& client();
-    // A message in the middle of a walk over the lists: the window is
-    // usable for the message and then disabled again.
+    // A message or a question (No the default) in the middle of a walk over
+    // the lists: the window is usable for it and then disabled again.
     void messageWhileBusy(const QString& text);
+    bool askWhileBusy(const QString& text);
     WalkStep PostTournament(int Index);
     WalkStep RemoveTournament(int Index);
     void makeLastComboEntryCurrent();
@@ -231,9 +232,14 @@ private:
     QStringList postedNames() const;
     void addRecipients(const QList<EmailRecipient>& recipients);
     void clearRecipients();
+    // No tournament to write about: no recipients, To, subject or body.
+    void clearTournamentEmail();
     QList<bool> tickedPlayers() const;
     QStringList storedAddresses() const;
 
+    // The local tournaments whose posting may have arrived although its
+    // answer was lost: not listed as posted, but not sent again unasked.
+    QList<Long> mMaybePosted;
     std::unique_ptr<SoapClient> mobjSoapClient;
     bool mbActivated = false;
     bool mbBusy = false;

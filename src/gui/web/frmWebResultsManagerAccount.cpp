@@ -18,13 +18,21 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScopeGuard>
 
 void frmWebResultsManager::serviceCall(const std::function<void()>& work)
 {
     ReportFailures([&] {
         BusyPointer busy;
         webpage::ScreenDisabled<frmWebResultsManager> disabled(*this);
-        work();
+        try {
+            work();
+        } catch (const std::exception& e) {
+            // The log's last line ends with why the call stopped, as it does
+            // when the service refuses; the message box follows.
+            ShowMessage(QString::fromUtf8(e.what()), true);
+            throw;
+        }
     });
 }
 
@@ -57,13 +65,28 @@ SoapClient& frmWebResultsManager::client()
     return *mobjSoapClient;
 }
 
+namespace {
+
+// A message box would open disabled over the disabled window.
+template <typename Prompt>
+auto usableFor(QWidget& window, Prompt prompt)
+{
+    const bool wasEnabled = window.isEnabled();
+    window.setEnabled(true);
+    const auto restore = qScopeGuard([&] { window.setEnabled(wasEnabled); });
+    return prompt();
+}
+
+} // namespace
+
 void frmWebResultsManager::messageWhileBusy(const QString& text)
 {
-    // A message box would open disabled over the disabled window.
-    const bool wasEnabled = isEnabled();
-    setEnabled(true);
-    prompter().message(text);
-    setEnabled(wasEnabled);
+    usableFor(*this, [&] { prompter().message(text); });
+}
+
+bool frmWebResultsManager::askWhileBusy(const QString& text)
+{
+    return usableFor(*this, [&] { return prompter().askYesNoDefaultNo(text); }) == Prompter::Answer::Yes;
 }
 
 QString frmWebResultsManager::homePageAddress() const

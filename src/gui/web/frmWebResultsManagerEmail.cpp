@@ -173,17 +173,21 @@ void frmWebResultsManager::LoadEmailAddresses()
     txtTo->setText(ToText(TickedAddresses(tickedPlayers(), storedAddresses())));
 }
 
+void frmWebResultsManager::clearTournamentEmail()
+{
+    clearRecipients();
+    rtbBody->clear();
+    txtSubject->clear();
+    txtTo->clear();
+}
+
 void frmWebResultsManager::optEmailTourney_Click()
 {
     cmbTournament->show();
-    if (cmbTournament->count() == 0) {
-        clearRecipients();
-        rtbBody->clear();
-        txtSubject->clear();
-        txtTo->clear();
-    } else {
+    if (cmbTournament->count() == 0)
+        clearTournamentEmail();
+    else
         cmbTournament_Click();
-    }
 }
 
 void frmWebResultsManager::cmbTournament_Click()

@@ -31,11 +31,28 @@ QListWidget* tournamentList(QWidget* parent, const QString& name)
 
 Long itemData(const QListWidgetItem* item) { return item->data(Qt::UserRole).toInt(); }
 
+// On a posted entry: the local tournament it stands for, 0 when none.
+constexpr int LocalTournamentRole = Qt::UserRole + 1;
+
 QListWidgetItem* listEntry(const QString& text, Long data)
 {
     auto* item = new QListWidgetItem(text);
     item->setData(Qt::UserRole, data);
     return item;
+}
+
+// Runs a call to the service. When its answer is lost after the request
+// went out, `mayHaveArrived` runs before the failure goes on.
+template <typename Call, typename Note>
+QString sentOnce(Call call, Note mayHaveArrived)
+{
+    try {
+        return call();
+    } catch (const SoapError& e) {
+        if (e.mayHaveArrived())
+            mayHaveArrived();
+        throw;
+    }
 }
 
 // Makes the first entry current without selecting it: what is posted or
@@ -205,7 +222,10 @@ void frmWebResultsManager::CheckRemoveTournaments()
     QList<ListItem> local;
     for (int i = 0; i < lstTournamentsNotPosted->count(); ++i)
         local.append({lstTournamentsNotPosted->item(i)->text(), itemData(lstTournamentsNotPosted->item(i))});
-    ListControl(lstTournamentsNotPosted).fill(WithoutPosted(local, postedNames()));
+    const PostedMatch match = MatchPosted(local, postedNames());
+    for (int i = 0; i < lstTournamentsPosted->count(); ++i)
+        lstTournamentsPosted->item(i)->setData(LocalTournamentRole, static_cast<int>(match.standsFor.value(i)));
+    ListControl(lstTournamentsNotPosted).fill(match.notPosted);
 }
 
 void frmWebResultsManager::makeLastComboEntryCurrent()
@@ -275,7 +295,8 @@ void frmWebResultsManager::cmdPost_Click()
         = WalkSelectedEntries([this] { return lstTournamentsNotPosted->count(); },
                               [this](int i) { return lstTournamentsNotPosted->item(i)->isSelected(); },
                               [this](int i) { return PostTournament(i); });
-    const WalkLine line = WalkSummary(walk, QStringLiteral("Selected tournament(s) posted."), QStringLiteral("posted"));
+    const WalkLine line = WalkSummary(walk, QStringLiteral("Selected tournament(s) posted."), QStringLiteral("posted"),
+                                      QStringLiteral("with player results missing"));
     ShowMessage(line.text, line.error);
 }
 
@@ -287,15 +308,26 @@ WalkStep frmWebResultsManager::PostTournament(int Index)
     std::optional<Long> webNumber;
     qsizetype uploaded = 0;
     qsizetype total = 0;
+    QString mayHaveArrived; // the player whose result's answer was lost
     try {
         WebTournamentUpload upload = ReadTournamentUpload(gobjDatabase(), id);
         if (upload.results.isEmpty()) {
             messageWhileBusy(QStringLiteral("A tournament you selected does not contain any players to upload."));
             return {};
         }
+        QList<Long> onThePage = mMaybePosted;
+        for (int i = 0; i < lstTournamentsPosted->count(); ++i)
+            onThePage << lstTournamentsPosted->item(i)->data(LocalTournamentRole).toInt();
+        if (HomePageMayHoldCopy(gobjDatabase(), id, onThePage)
+            && !askWhileBusy(SecondCopyQuestion(name, WebDateText(upload.day)))) {
+            ShowMessage(name + QStringLiteral(" was not sent."), false);
+            return {};
+        }
         BusyPointer busy;
         ShowMessage(QStringLiteral("Uploading tournament ") + name + QStringLiteral("..."), false);
-        const QString reply = WebService::InsertWebTournament(client(), account(), name, id, upload.day);
+        const QString reply
+            = sentOnce([&] { return WebService::InsertWebTournament(client(), account(), name, id, upload.day); },
+                       [&] { mMaybePosted << id; });
         if (refused(reply))
             return {};
         ShowMessage(QStringLiteral("Tournament uploaded."), false);
@@ -305,7 +337,10 @@ WalkStep frmWebResultsManager::PostTournament(int Index)
             result.webTournament = *webNumber;
             ShowMessage(QStringLiteral("Uploading player result for ") + result.playerName + QStringLiteral("..."),
                         false);
-            if (refused(WebService::InsertWebPlayerResult4(client(), account(), result), SuccessRule::AnyCodeButOne))
+            const QString stored
+                = sentOnce([&] { return WebService::InsertWebPlayerResult4(client(), account(), result); },
+                           [&] { mayHaveArrived = result.playerName; });
+            if (refused(stored, SuccessRule::AnyCodeButOne))
                 break;
             ShowMessage(QStringLiteral("Player result uploaded."), false);
             ++uploaded;
@@ -319,8 +354,10 @@ WalkStep frmWebResultsManager::PostTournament(int Index)
     // The tournament is on the home page now, whole or not: listed as not
     // posted it would invite a second copy.
     if (uploaded < total)
-        ShowMessage(PartialUploadText(int(uploaded), int(total), name), true);
-    lstTournamentsPosted->insertItem(0, listEntry(name, *webNumber));
+        ShowMessage(PartialUploadText(int(uploaded), int(total), name, mayHaveArrived), true);
+    QListWidgetItem* posted = listEntry(name, *webNumber);
+    posted->setData(LocalTournamentRole, static_cast<int>(id));
+    lstTournamentsPosted->insertItem(0, posted);
     cmbTournament->addItem(name, id);
     if (cmbTournament->currentIndex() < 0)
         makeLastComboEntryCurrent();
@@ -372,6 +409,9 @@ WalkStep frmWebResultsManager::RemoveTournament(int Index)
         }
         if (cmbTournament->currentIndex() < 0)
             makeLastComboEntryCurrent();
+        // The last posted tournament is gone, and with it the e-mail about it.
+        if (cmbTournament->currentIndex() < 0 && optEmailTourney->isChecked())
+            clearTournamentEmail();
     }
     delete lstTournamentsPosted->takeItem(Index);
     return {true, true};

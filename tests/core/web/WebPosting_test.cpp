@@ -57,7 +57,9 @@ TEST(WebPostingRules, PostedNamesMatchExactlyAndTakeOneLocalEntryEach)
                                  {QStringLiteral("Final"), 2},
                                  {QStringLiteral("Final"), 1},
                                  {QStringLiteral("Open"), 4}};
+    const PostedMatch match = MatchPosted(local, {QStringLiteral("Final"), QStringLiteral("Gone")});
     EXPECT_EQ(
-        WithoutPosted(local, {QStringLiteral("Final"), QStringLiteral("Gone")}),
+        match.notPosted,
         (QList<ListItem> {{QStringLiteral("final"), 3}, {QStringLiteral("Final"), 1}, {QStringLiteral("Open"), 4}}));
+    EXPECT_EQ(match.standsFor, (QList<Long> {2, 0}));
 }

@@ -191,3 +191,27 @@ TEST_F(WebEmailWindow, TheServiceSendsSeparatelyOrToTheGroupAndKeepsTheSettingsO
     EXPECT_EQ(ReadSetting(SubjectKey), QStringLiteral("To all"));
     EXPECT_TRUE(window->isEnabled());
 }
+
+TEST_F(WebEmailWindow, RemovingTheTournamentAnEmailWasBuiltFromClearsItsRecipientsAndText)
+{
+    loggedIn();
+    window->optEmailIndividual->setChecked(true);
+    type(window->txtFrom, QStringLiteral("director@example.com"));
+    ASSERT_EQ(EntryTexts(window->lstPlayers), (QStringList {QStringLiteral("Amy"), QStringLiteral("Bo (NO EMAIL)")}));
+
+    window->optPost->setChecked(true);
+    select(window->lstTournamentsPosted, {QStringLiteral("March")});
+    QTest::mouseClick(window->cmdRemove, Qt::LeftButton);
+    ASSERT_EQ(logLines().back(), QStringLiteral("Selected tournament(s) removed."));
+
+    window->optEmail->setChecked(true);
+    EXPECT_EQ(window->cmbTournament->count(), 0);
+    EXPECT_EQ(window->lstPlayers->count(), 0);
+    EXPECT_EQ(window->lstPlayerEmails->count(), 0);
+    EXPECT_TRUE(window->txtTo->text().isEmpty());
+    EXPECT_TRUE(window->txtSubject->text().isEmpty());
+    EXPECT_TRUE(window->rtbBody->toPlainText().isEmpty());
+    QTest::mouseClick(window->cmdEmail, Qt::LeftButton);
+    EXPECT_FALSE(fake.operationsCalled().contains(QStringLiteral("EmailPlayer")));
+    EXPECT_EQ(logLines().back(), QStringLiteral("Completed sending emails."));
+}

@@ -1,6 +1,9 @@
 #include "frmWebResultsManagerFixture.h"
 
+#include "gui/platform/MessagePrompter.h"
+
 #include <QCheckBox>
+#include <QMessageBox>
 #include <functional>
 
 namespace {
@@ -107,9 +110,14 @@ TEST_F(WebPostingWindow, RefusedRowsLostConnectionsNoPlayersAndBadNamesEachStopW
 {
     tournament(QStringLiteral("Rows"), QStringLiteral("2026-01-01 00:00:00"),
                {QStringLiteral("Ann"), QStringLiteral("Bob"), QStringLiteral("Cy")});
-    tournament(QStringLiteral("Lost"), QStringLiteral("2026-02-01 00:00:00"), {QStringLiteral("Di")});
+    tournament(QStringLiteral("Lost"), QStringLiteral("2026-02-01 00:00:00"),
+               {QStringLiteral("Di"), QStringLiteral("Gus")});
     tournament(QStringLiteral("Empty"), QStringLiteral("2026-03-01 00:00:00"), {});
     tournament(QStringLiteral("A,,,~~~B"), QStringLiteral("2026-04-01 00:00:00"), {QStringLiteral("Ed")});
+    // The control character is left out on the way: the site would get the
+    // separator.
+    const QString hidden = QStringLiteral("C,,,") + QChar(0x1) + QStringLiteral("~~~D");
+    tournament(hidden, QStringLiteral("2026-05-01 00:00:00"), {QStringLiteral("Flo")});
     FakeResultsService::Account a = fake.account();
     a.refusedPlayers = {QStringLiteral("Bob")};
     fake.setAccount(a);
@@ -129,15 +137,16 @@ TEST_F(WebPostingWindow, RefusedRowsLostConnectionsNoPlayersAndBadNamesEachStopW
           QStringLiteral("Uploading player result for Bob..."), QStringLiteral("The player result was refused."),
           QStringLiteral("1 of 3 player results of Rows were uploaded. Delete it from the league home page and post "
                          "it again."),
-          QStringLiteral("0 of 1 selected tournaments posted.")},
+          QStringLiteral("1 of 1 selected tournaments posted, 1 of them with player results missing.")},
          {}},
+        // The first result's answer was lost: it may be on the home page.
         {QStringLiteral("Lost"),
          true,
          {QStringLiteral("Uploading tournament Lost..."), QStringLiteral("Tournament uploaded."),
           QStringLiteral("Uploading player result for Di..."),
-          QStringLiteral("0 of 1 player results of Lost were uploaded. Delete it from the league home page and post "
-                         "it again."),
-          QStringLiteral("0 of 1 selected tournaments posted.")},
+          QStringLiteral("0 of 2 player results of Lost were uploaded; the result of Di may have arrived as well. "
+                         "Delete it from the league home page and post it again."),
+          QStringLiteral("1 of 1 selected tournaments posted, 1 of them with player results missing.")},
          QStringLiteral("closed the connection without answering")},
         {QStringLiteral("Empty"),
          false,
@@ -147,6 +156,11 @@ TEST_F(WebPostingWindow, RefusedRowsLostConnectionsNoPlayersAndBadNamesEachStopW
          false,
          {QStringLiteral("Uploading tournament A,,,~~~B..."), QStringLiteral("0 of 1 selected tournaments posted.")},
          QStringLiteral("The name of the tournament \"A,,,~~~B\" holds \",,,~~~\"")},
+        {hidden,
+         false,
+         {QStringLiteral("Uploading tournament ") + hidden + QStringLiteral("..."),
+          QStringLiteral("0 of 1 selected tournaments posted.")},
+         QStringLiteral("The name of the tournament \"C,,,~~~D\" holds \",,,~~~\"")},
     };
     qsizetype seen = logLines().size();
     for (const Case& c : cases) {
@@ -320,57 +334,157 @@ TEST_F(WebPostingWindow, ALeagueDetailHoldingTheListSeparatorIsRefusedNamingItsB
 {
     loggedIn();
     window->optMessage->setChecked(true);
-    const QString separated = QStringLiteral("see you,,,~~~soon");
+    // As typed, and as pasted with a control character inside that the call
+    // leaves out, so that the site would get the separator all the same.
+    const QStringList separated {QStringLiteral("see you,,,~~~soon"),
+                                 QStringLiteral("see you,,,") + QChar(0x1) + QStringLiteral("~~~soon")};
     struct Case {
         QString box;
-        std::function<void(const QString&)> set;
+        QWidget* control;
     };
     const Case cases[] = {
-        {QStringLiteral("League Name"), [&](const QString& t) { type(window->txtLeagueName, t); }},
-        {QStringLiteral("City/Region"), [&](const QString& t) { type(window->txtCity, t); }},
-        {QStringLiteral("State"), [&](const QString& t) { type(window->txtState, t); }},
-        {QStringLiteral("Country"), [&](const QString& t) { type(window->txtCountry, t); }},
-        {QStringLiteral("League Message"), [&](const QString& t) { window->txtLeagueMessage->setPlainText(t); }},
-        {QStringLiteral("League Homepage Password"), [&](const QString& t) { type(window->txtViewerPassword, t); }},
-        {QStringLiteral("Manager First"), [&](const QString& t) { type(window->txtFirstName, t); }},
-        {QStringLiteral("Manager Last"), [&](const QString& t) { type(window->txtLastName, t); }},
+        {QStringLiteral("League Name"), window->txtLeagueName},
+        {QStringLiteral("City/Region"), window->txtCity},
+        {QStringLiteral("State"), window->txtState},
+        {QStringLiteral("Country"), window->txtCountry},
+        {QStringLiteral("League Message"), window->txtLeagueMessage},
+        {QStringLiteral("League Homepage Password"), window->txtViewerPassword},
+        {QStringLiteral("Manager First"), window->txtFirstName},
+        {QStringLiteral("Manager Last"), window->txtLastName},
+    };
+    auto set = [](QWidget* control, const QString& text) {
+        if (auto* line = qobject_cast<QLineEdit*>(control)) {
+            line->clear();
+            line->insert(text); // what a paste does
+        } else {
+            qobject_cast<QTextEdit*>(control)->setPlainText(text);
+        }
     };
     const QStringList stored = fake.account().leagueFields;
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.box.toStdString());
-        c.set(separated);
-        const qsizetype callsBefore = fake.calls().size();
-        prompts.messages.clear();
-        QTest::mouseClick(window->cmdUpdateLeagueMessage, Qt::LeftButton);
-        ASSERT_EQ(prompts.messages.size(), 1);
-        EXPECT_TRUE(prompts.messages[0].startsWith(QStringLiteral("The %1 box holds \",,,~~~\"").arg(c.box)))
-            << prompts.messages[0].toStdString();
-        EXPECT_TRUE(prompts.messages[0].contains(QStringLiteral("Nothing was sent.")));
-        EXPECT_EQ(fake.calls().size(), callsBefore);
-        EXPECT_EQ(fake.account().leagueFields, stored);
-        EXPECT_TRUE(window->isEnabled());
-        c.set(QStringLiteral("see you soon"));
+        for (const QString& text : separated) {
+            SCOPED_TRACE(c.box.toStdString() + " " + QString::number(text.size()).toStdString());
+            set(c.control, text);
+            const qsizetype callsBefore = fake.calls().size();
+            prompts.messages.clear();
+            QTest::mouseClick(window->cmdUpdateLeagueMessage, Qt::LeftButton);
+            ASSERT_EQ(prompts.messages.size(), 1);
+            EXPECT_TRUE(prompts.messages[0].startsWith(QStringLiteral("The %1 box holds \",,,~~~\"").arg(c.box)))
+                << prompts.messages[0].toStdString();
+            EXPECT_TRUE(prompts.messages[0].contains(QStringLiteral("Nothing was sent.")));
+            // The "Updating league details..." line is ended by the refusal.
+            EXPECT_EQ(logLines().back(), prompts.messages[0]);
+            EXPECT_TRUE(window->imgError->isVisible());
+            EXPECT_EQ(fake.calls().size(), callsBefore);
+            EXPECT_EQ(fake.account().leagueFields, stored);
+            EXPECT_TRUE(window->isEnabled());
+        }
+        set(c.control, QStringLiteral("see you soon"));
     }
     QTest::mouseClick(window->cmdUpdateLeagueMessage, Qt::LeftButton);
     EXPECT_EQ(logLines().back(), QStringLiteral("League details updated."));
 }
 
-TEST_F(WebPostingWindow, ACallStoredByTheServiceWhoseAnswerIsLostIsSentOnceAndNotMarkedPosted)
+TEST_F(WebPostingWindow, ACallStoredByTheServiceWhoseAnswerIsLostIsSentOnceAndAgainOnlyWhenTheDirectorSaysSo)
 {
+    struct Case {
+        Behaviour behaviour;
+        QString says;
+    };
+    // The connection dropped, or no answer within the time-out: either way
+    // the call went out whole.
+    const Case cases[] = {
+        {Behaviour::StoreThenClose, QStringLiteral("127.0.0.1 closed the connection without answering.")},
+        {Behaviour::StoreThenSilent, QStringLiteral("127.0.0.1 did not answer within 1 seconds.")},
+    };
     tournament(QStringLiteral("Jan"), QStringLiteral("2026-01-09 00:00:00"), {QStringLiteral("Ann")});
-    loggedIn();
-    fake.script(QStringLiteral("InsertWebTournament"), {Behaviour::StoreThenClose, {}});
-    select(window->lstTournamentsNotPosted, {QStringLiteral("Jan")});
-    QTest::mouseClick(window->cmdPost, Qt::LeftButton);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.says.toStdString());
+        postedOnTheWeb({});
+        fake.clearScripts();
+        WriteSetting(ShowWebTrialKey, 0);
+        open();
+        window->transferTimeout = std::chrono::seconds(1);
+        login(QStringLiteral("secret"));
+        ASSERT_TRUE(window->frameButtons->isVisible());
+        fake.script(QStringLiteral("InsertWebTournament"), {c.behaviour, {}});
+        prompts.messages.clear();
+        const qsizetype before = fake.calls().size();
+        auto called = [&] { return fake.operationsCalled().mid(before); };
+        select(window->lstTournamentsNotPosted, {QStringLiteral("Jan")});
+        QTest::mouseClick(window->cmdPost, Qt::LeftButton);
 
-    EXPECT_EQ(fake.operationsCalled().count(QStringLiteral("InsertWebTournament")), 1);
-    EXPECT_EQ(fake.account().tournaments.size(), 1);
-    EXPECT_FALSE(fake.operationsCalled().contains(QStringLiteral("InsertWebPlayerResult4")));
+        EXPECT_EQ(called(), QStringList {QStringLiteral("InsertWebTournament")});
+        EXPECT_EQ(fake.account().tournaments.size(), 1);
+        ASSERT_EQ(prompts.messages.size(), 1);
+        EXPECT_EQ(prompts.messages[0],
+                  c.says
+                      + QStringLiteral("  The call was not sent again: it may have arrived, so look on the web site "
+                                       "before trying it once more."));
+        EXPECT_EQ(EntryTexts(window->lstTournamentsNotPosted), QStringList {QStringLiteral("Jan")});
+        EXPECT_EQ(window->lstTournamentsPosted->count(), 0);
+        EXPECT_EQ(logLines().back(), QStringLiteral("0 of 1 selected tournaments posted."));
+
+        // Posting it again asks first; No sends nothing.
+        fake.clearScripts();
+        prompts.messages.clear();
+        select(window->lstTournamentsNotPosted, {QStringLiteral("Jan")});
+        QTest::mouseClick(window->cmdPost, Qt::LeftButton);
+        ASSERT_EQ(prompts.messages.size(), 1);
+        EXPECT_TRUE(prompts.messages[0].startsWith(QStringLiteral("The league home page may already have Jan of "
+                                                                  "01/09/2026")))
+            << prompts.messages[0].toStdString();
+        EXPECT_EQ(called(), QStringList {QStringLiteral("InsertWebTournament")});
+        EXPECT_EQ(
+            logLines().mid(logLines().size() - 2),
+            (QStringList {QStringLiteral("Jan was not sent."), QStringLiteral("0 of 1 selected tournaments posted.")}));
+        EXPECT_EQ(EntryTexts(window->lstTournamentsNotPosted), QStringList {QStringLiteral("Jan")});
+
+        // Yes sends the second copy.
+        prompts.answers = {Prompter::Answer::Yes};
+        select(window->lstTournamentsNotPosted, {QStringLiteral("Jan")});
+        QTest::mouseClick(window->cmdPost, Qt::LeftButton);
+        EXPECT_EQ(fake.account().tournaments.size(), 2);
+        EXPECT_EQ(logLines().back(), QStringLiteral("Selected tournament(s) posted."));
+        EXPECT_EQ(EntryTexts(window->lstTournamentsPosted), QStringList {QStringLiteral("Jan")});
+    }
+}
+
+TEST_F(WebPostingWindow, ATournamentOfTheNameAndDayOfOneOnTheHomePageIsSentOnlyWhenTheDirectorSaysSo)
+{
+    // Two local tournaments of one name and day, the home page holding one:
+    // the second is listed to post, and would be a second copy.
+    const Long first
+        = tournament(QStringLiteral("Final"), QStringLiteral("2026-01-09 00:00:00"), {QStringLiteral("Ann")});
+    const Long second
+        = tournament(QStringLiteral("Final"), QStringLiteral("2026-01-09 00:00:00"), {QStringLiteral("Bob")});
+    const Long other
+        = tournament(QStringLiteral("Final"), QStringLiteral("2026-02-09 00:00:00"), {QStringLiteral("Cy")});
+    postedOnTheWeb({{7, QStringLiteral("Final")}, {8, QStringLiteral("Final")}});
+    loggedIn();
+    ASSERT_EQ(data(window->lstTournamentsNotPosted), QList<int> {first});
+    EXPECT_NE(second, other);
+
+    select(window->lstTournamentsNotPosted, {QStringLiteral("Final")});
+    QTest::mouseClick(window->cmdPost, Qt::LeftButton);
     ASSERT_EQ(prompts.messages.size(), 1);
-    EXPECT_TRUE(prompts.messages[0].contains(QStringLiteral("closed the connection without answering")))
-        << prompts.messages[0].toStdString();
-    EXPECT_EQ(EntryTexts(window->lstTournamentsNotPosted), QStringList {QStringLiteral("Jan")});
-    EXPECT_EQ(window->lstTournamentsPosted->count(), 0);
+    EXPECT_TRUE(prompts.messages[0].startsWith(QStringLiteral("The league home page may already have Final of "
+                                                              "01/09/2026")));
+    EXPECT_FALSE(fake.operationsCalled().contains(QStringLiteral("InsertWebTournament")));
+    EXPECT_EQ(data(window->lstTournamentsNotPosted), QList<int> {first});
+
+    // In the program's own question box, Enter pressed out of habit is No.
+    MessagePrompter boxes;
+    setPrompter(&boxes);
+    QString asked;
+    OnNextDialog<QMessageBox>([&asked](QMessageBox& box) {
+        asked = box.text();
+        QTest::keyClick(&box, Qt::Key_Return);
+    });
+    QTest::mouseClick(window->cmdPost, Qt::LeftButton);
+    setPrompter(&prompts);
+    EXPECT_TRUE(asked.startsWith(QStringLiteral("The league home page may already have Final"))) << asked.toStdString();
+    EXPECT_FALSE(fake.operationsCalled().contains(QStringLiteral("InsertWebTournament")));
     EXPECT_EQ(logLines().back(), QStringLiteral("0 of 1 selected tournaments posted."));
 }
 
