@@ -261,6 +261,9 @@ void DisplayLayout::SetColors()
         setBackground(widget, main);
     // The clock's notice reads like the clock, framed in its text colour.
     SetPaletteColor(d.lblFinished, QPalette::WindowText, contrastingTextColor(main));
+    // A chip of the background's colour is outlined in the text colour.
+    for (ChipShape* chip : shpChip)
+        chip->setBackdrop(main, contrastingTextColor(main));
     // The rules of the classic table.
     QPalette rules = d.frameSummary2->palette();
     rules.setColor(QPalette::WindowText, OleColorToQColor(contrastingTextColor(main)));

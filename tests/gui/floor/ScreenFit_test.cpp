@@ -7,6 +7,7 @@
 #include "gui/controls/ChipShape.h"
 #include "gui/controls/ClickableLabel.h"
 #include "gui/display/DisplayLayout.h"
+#include "gui/display/PlayersGridPart.h"
 
 #include "TextFit.h"
 
@@ -78,6 +79,26 @@ void SeedLongNames(OpenTournament& t)
     }
 }
 
+// The settings a new installation starts with: "$" amounts, the chip and
+// payout column shown, two players a row; no rotation while a test looks.
+void settingsOfANewInstallation()
+{
+    LoadSettings(programSettings());
+    programSettings().gintRotateScreens = 0;
+}
+
+// The window opened again on the tournament at a size, with the size set of
+// a screen of that size, as on the projector.
+void openAt(frmMain* w, QSize size)
+{
+    w->layout->screenWidthTwips = [size] { return PixelsToTwips(size.width()); };
+    w->Form_Unload();
+    w->Form_Load();
+    w->show();
+    w->resize(size);
+    w->RefreshScreens(true);
+}
+
 // The window, the screen shown, and whether the field is seeded or the
 // tournament is new and empty (the grids show their headers alone).
 using FitCase = std::tuple<QSize, Long, bool>;
@@ -88,19 +109,10 @@ protected:
     {
         TournamentWindowFixture::SetUp();
         const QSize size = std::get<0>(GetParam());
-        // The settings a new installation starts with: "$" amounts, the chip
-        // and payout column shown, two players a row.
-        LoadSettings(programSettings());
-        programSettings().gintRotateScreens = 0;
+        settingsOfANewInstallation();
         if (std::get<2>(GetParam()))
             SeedLongNames(openTournament());
-        // The size set of a screen of the window's size, as on the projector.
-        w->layout->screenWidthTwips = [size] { return PixelsToTwips(size.width()); };
-        w->Form_Unload();
-        w->Form_Load();
-        w->show();
-        w->resize(size);
-        w->RefreshScreens(true);
+        openAt(w, size);
     }
 
     QList<QWidget*> chipColumn() const
@@ -149,3 +161,89 @@ INSTANTIATE_TEST_SUITE_P(ThreeScreenSizes, ScreenFitTest,
                                  .arg(std::get<2>(info.param) ? QStringLiteral("Seeded") : QStringLiteral("Empty"))
                                  .toStdString();
                          });
+
+namespace {
+
+// Names of eighteen wide letters, as long as the grids show whole.
+const char* const FullNames[] = {"Alexandra Mcintyre",
+                                 "Wilhelmina Stewart",
+                                 "Maximilian Oberhau",
+                                 "Christopher Johnso",
+                                 "Genevieve Dubois",
+                                 "Carla Costa",
+                                 "Kai"};
+
+// Seventy-five players at eight tables of ten, five out; four chips, the
+// third black, and five places paid.
+void SeedEightTables(OpenTournament& t)
+{
+    t.gintPlayersPerTable = 10;
+    const char* const colours[] = {"White", "Red", "Black", "Green"};
+    for (int i = 0; i < OpenTournament::ChipSlots; ++i) {
+        t.gstrChipColor[i] = i < 4 ? QString::fromLatin1(colours[i]) : QStringLiteral("Not Used");
+        t.gdblChipAmount[i] = i < 4 ? 25.0 * (i + 1) : 0;
+    }
+    t.gintNumberPaid = 5;
+    t.gintPayAsPercentages = 0;
+    t.RedimPayouts();
+    const double pays[] = {0, 12500, 8000, 5000, 3500, 2500};
+    for (int k = 0; k <= 5; ++k)
+        t.gdblPayout[k] = pays[k];
+    CalculatePayouts(t);
+    constexpr int Entrants = 80;
+    t.gtypPlayers.redim(1, Entrants);
+    for (int i = 1; i <= Entrants; ++i) {
+        PlayerRecord& p = t.gtypPlayers[i];
+        p.PlayerName = QString::fromLatin1(FullNames[(i - 1) % std::size(FullNames)]);
+        p.PlayerID = 2000 + i;
+        p.TotalBuyin = 100;
+        p.TotalRebuy = (i % 3) * 100;
+        if (i <= 5) {
+            p.Finish = Entrants - i + 1;
+        } else {
+            p.Table = (i - 6) / 10 + 1;
+            p.Seat = (i - 6) % 10 + 1;
+        }
+    }
+}
+
+class RoomFitTest : public TournamentWindowFixture, public ::testing::WithParamInterface<QSize> {
+protected:
+    void SetUp() override
+    {
+        TournamentWindowFixture::SetUp();
+        const QSize size = GetParam();
+        settingsOfANewInstallation();
+        SeedEightTables(openTournament());
+        openAt(w, size);
+    }
+
+    void expectWhole(const QList<QWidget*>& panels, const QList<QWidget*>& column)
+    {
+        const QStringList faults = TextFit::Faults(w.data(), panels, column);
+        EXPECT_TRUE(faults.isEmpty()) << faults.join(u'\n').toStdString();
+    }
+};
+
+} // namespace
+
+TEST_P(RoomFitTest, ABlackChipOnTheBlackDisplayShowsItsShape)
+{
+    w->SwitchView(PlayersScreen);
+    QWidget* chip = w->layout->shpChip[2];
+    ASSERT_TRUE(chip->isVisible());
+    // Only its edge can differ from the black around and inside it.
+    const QImage shot = w->grab(QRect(chip->mapTo(w.data(), QPoint(0, 0)), chip->size())).toImage();
+    int lit = 0;
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x)
+            lit += qGray(shot.pixel(x, y)) > 128 ? 1 : 0;
+    EXPECT_GT(lit, shot.width()) << "an outline all round";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ThreeScreenSizes, RoomFitTest,
+    ::testing::Values(QSize(1024, 740), QSize(1024, 768), QSize(1280, 1024), QSize(1920, 1080)),
+    [](const ::testing::TestParamInfo<QSize>& info) {
+        return QStringLiteral("%1x%2").arg(info.param.width()).arg(info.param.height()).toStdString();
+    });
