@@ -227,6 +227,19 @@ protected:
 
 } // namespace
 
+TEST_P(RoomFitTest, ASeatChartWhoseTablesAllShowNeverMoves)
+{
+    w->SwitchView(TablesScreen);
+    FlexGrid* chart = w->display.gridTables;
+    QApplication::processEvents();
+    EXPECT_FALSE(chart->verticalScrollBar()->isVisible());
+    const long top = chart->TopRow();
+    for (int tick = 0; tick < 6; ++tick) {
+        w->players->tmrScroll_Timer();
+        EXPECT_EQ(chart->TopRow(), top) << "tick " << tick;
+    }
+}
+
 TEST_P(RoomFitTest, ABlackChipOnTheBlackDisplayShowsItsShape)
 {
     w->SwitchView(PlayersScreen);
