@@ -197,11 +197,37 @@ void DisplayLayout::SetScreenAll()
 {
     QFrame* frame = w.display.frameAll;
     frame->hide();
+    AdjustChipsAndPayoutsFontAll();
     const MainLayout l = LayoutScreenAll(layoutInput());
     mChipColumnRight = ChipColumnRight(l);
     apply(l);
-    AdjustChipsAndPayoutsFontAll();
     frame->show();
+}
+
+void DisplayLayout::AdjustChipsAndPayoutsFontAll()
+{
+    // Top payout rows that reach into the command row even closed up take
+    // the largest smaller font at which they all show; the screen's own
+    // font comes back the next time the screen is shown.
+    constexpr int SmallestPayoutPoints = 8;
+    DisplayPanels& d = w.display;
+    const auto payoutsFit = [this] { return LayoutScreenAll(layoutInput()).PayoutsFit; };
+    if (payoutsFit())
+        return;
+    const auto setPayoutPoints = [&d](int points) {
+        for (std::size_t i = 0; i < d.lblPlace.size(); ++i) {
+            for (QLabel* label : {static_cast<QLabel*>(d.lblPlace[i]), static_cast<QLabel*>(d.lblPayout[i])}) {
+                QFont font = label->font();
+                font.setPointSize(points);
+                label->setFont(font);
+            }
+        }
+    };
+    const int own = d.lblPlace[0]->font().pointSize();
+    setPayoutPoints(LargestFittingSize(std::min(SmallestPayoutPoints, own), own, [&](int points) {
+        setPayoutPoints(points);
+        return payoutsFit();
+    }));
 }
 
 void DisplayLayout::AdjustChipsFontBasic()

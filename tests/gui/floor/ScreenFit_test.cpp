@@ -227,6 +227,18 @@ protected:
 
 } // namespace
 
+TEST_P(RoomFitTest, EveryPaidPlaceOfTheTopPaysShowsAboveTheCommandRow)
+{
+    w->SwitchView(PlayersScreen);
+    const DisplayPanels& d = w->display;
+    QList<QWidget*> rows {d.lblPayoutCap};
+    for (std::size_t i = 0; i < d.lblPlace.size(); ++i) {
+        EXPECT_TRUE(d.lblPlace[i]->isVisible() && d.lblPayout[i]->isVisible()) << "place " << i + 1;
+        rows << d.lblPlace[i] << d.lblPayout[i];
+    }
+    expectWhole({w->frames.frameCommands}, rows);
+}
+
 TEST_P(RoomFitTest, ASeatChartWhoseTablesAllShowNeverMoves)
 {
     w->SwitchView(TablesScreen);
