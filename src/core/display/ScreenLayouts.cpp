@@ -234,6 +234,23 @@ QList<int> ColumnWidthsFilling(const QList<int>& proportions, int innerWidth)
     return withinPixels(widths, innerWidth);
 }
 
+QList<int> NameColumnsTakeTheRest(const QList<int>& needs, const QList<int>& nameColumns, int innerWidth)
+{
+    const int total = std::accumulate(needs.begin(), needs.end(), 0);
+    if (total > innerWidth || nameColumns.isEmpty())
+        return ColumnWidthsFilling(needs, innerWidth);
+    QList<int> widths = needs;
+    const int names = int(
+        std::count_if(nameColumns.begin(), nameColumns.end(), [&](int c) { return c >= 0 && c < int(needs.size()); }));
+    const int share = names > 0 ? (innerWidth - total) / names : 0;
+    for (const int c : nameColumns)
+        if (c >= 0 && c < int(widths.size()))
+            widths[c] += share;
+    return withinPixels(widths, innerWidth);
+}
+
+QList<int> PlayersGridNameColumns(bool twoGroups) { return twoGroups ? QList<int> {0, 6} : QList<int> {0}; }
+
 RotatingLayout RotatingScreenLocations(const RotatingInput& in)
 {
     RotatingLayout l;

@@ -73,6 +73,16 @@ QList<int> GridColumnWidths(GridScreen screen, int innerWidth);
 // Widths in the proportions of the given ones that fill the inner width, in
 // whole pixels never more than it (a 0 stays 0: a hidden column).
 QList<int> ColumnWidthsFilling(const QList<int>& proportions, int innerWidth);
+// Widths for a grid of names and short figures (the players grid, the seat
+// chart): every other column gets what it needs (its widest text and a
+// margin, as measured by the window), the name columns what is left, shared
+// so that each has its own need and an equal part of the rest. With too
+// little room for every need, the widths of the needs' proportions.
+QList<int> NameColumnsTakeTheRest(const QList<int>& needs, const QList<int>& nameColumns, int innerWidth);
+// The name columns of the players grid (one group, or two) and of the seat
+// chart (four tables across).
+QList<int> PlayersGridNameColumns(bool twoGroups);
+inline const QList<int> SeatChartNameColumns {1, 4, 7, 10};
 
 // Every panel put into the players grid's rectangle, the grid moved aside
 // when the chips-and-payouts panel is on.

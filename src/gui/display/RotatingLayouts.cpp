@@ -126,9 +126,8 @@ void RotatingLayouts::SetRotatingScreenLocations()
     DisplayPanels& d = w.display;
     const RotatingLayout l = locations();
     place(d.grid, l.Grid);
-    // The players grid's columns keep their proportions and fill the grid.
-    const QList<int> players = PlayersGridColumnWidths(w.layout->sizes.Large, programSettings().glngPlayerDisplay);
-    fitColumns(d.grid, [players](int inner) { return ColumnWidthsFilling(players, inner); });
+    // The names take the room the seats and figures do not need.
+    fitNameColumns(d.grid, PlayersGridNameColumns(programSettings().glngPlayerDisplay != 1));
     place(d.txtManagerReport, l.ManagerReport);
     place(d.frameSummary, l.Summary);
     place(d.rtbRules, l.Rules);
@@ -258,18 +257,37 @@ void RotatingLayouts::layoutGrid(FlexGrid* grid, GridScreen kind, QRect Rotating
         grid->setCols(cols);
     // Against the rectangle the grid ends up in.
     ::place(grid, locations().*place);
-    fitColumns(grid, [kind](int inner) { return GridColumnWidths(kind, inner); });
+    if (kind == GridScreen::Tables)
+        // The chart's rows use its height: its font may grow to twice its
+        // own size while every row still fits.
+        fitNameColumns(grid, SeatChartNameColumns, grid->SizeFillingHeight(2 * grid->WantedPoints()));
+    else
+        fitColumns(grid, [kind](int inner) { return GridColumnWidths(kind, inner); });
 }
 
 void RotatingLayouts::fitColumns(FlexGrid* grid, const std::function<QList<int>(int innerWidth)>& widthsFor)
 {
-    grid->setRedraw(false);
-    const auto fitTo = [&](long inner) {
+    fitWithin(grid, [&](long inner) {
         const QList<int> widths = widthsFor(int(inner));
         for (long c = 0; c < widths.size() && c < grid->Cols(); ++c)
             grid->setColWidth(c, widths[c]);
         grid->FitFont(WholeNameChars, SmallestGridPoints);
-    };
+    });
+}
+
+void RotatingLayouts::fitNameColumns(FlexGrid* grid, const QList<int>& nameColumns, int startPoints)
+{
+    fitWithin(grid, [&](long inner) {
+        grid->FitFontAndWidths(
+            WholeNameChars, SmallestGridPoints,
+            [&](const QList<int>& needs) { return NameColumnsTakeTheRest(needs, nameColumns, int(inner)); },
+            startPoints);
+    });
+}
+
+void RotatingLayouts::fitWithin(FlexGrid* grid, const std::function<void(long innerWidth)>& fitTo)
+{
+    grid->setRedraw(false);
     // The font that fits changes the rows' height, and with it whether the
     // vertical scroll bar takes room from the columns: the columns follow
     // until they stay within the room, keeping the narrower room when a

@@ -134,6 +134,19 @@ TEST(ScreenLayoutGrids, ColumnsAsFractions)
     EXPECT_EQ(GridColumnWidths(GridScreen::Kills, 5000), (QList<int> {2000, 1000, 2000}));
 }
 
+TEST(ScreenLayoutGrids, NameColumnsTakeWhatTheShortColumnsDoNotNeed)
+{
+    // Two groups of name, seat, buy, finish, win around the gap column.
+    const QList<int> needs {3000, 600, 705, 705, 900, 150, 2700, 600, 705, 705, 900};
+    const QList<int> two = PlayersGridNameColumns(true);
+    EXPECT_EQ(NameColumnsTakeTheRest(needs, two, 15000),
+              (QList<int> {4665, 600, 705, 705, 900, 150, 4365, 600, 705, 705, 900}));
+    // Too little room for every need: the needs' proportions.
+    const QList<int> short_ = NameColumnsTakeTheRest(needs, two, 10200);
+    EXPECT_EQ(short_, ColumnWidthsFilling(needs, 10200));
+    EXPECT_LT(short_[0], needs[0]);
+}
+
 TEST(CustomPicture, FolderShowWrapsAndSkipsBadFiles)
 {
     QTemporaryDir dir;

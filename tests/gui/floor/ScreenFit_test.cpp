@@ -239,6 +239,20 @@ TEST_P(RoomFitTest, EveryPaidPlaceOfTheTopPaysShowsAboveTheCommandRow)
     expectWhole({w->frames.frameCommands}, rows);
 }
 
+TEST_P(RoomFitTest, NamesOfEighteenLettersReadAcrossTheRoom)
+{
+    // The size set's own sizes where the window is large enough, never
+    // below 14 points at 1024x768 for the players.
+    const bool small = GetParam().width() < 1280;
+    const ScreenFontSizes& own = w->layout->sizes.Fonts;
+    w->SwitchView(PlayersScreen);
+    expectWhole({}, {});
+    EXPECT_GE(w->display.grid->font().pointSize(), small ? 14 : int(own.PlayerGridDefaultFontSize(0)));
+    w->SwitchView(TablesScreen);
+    expectWhole({}, {});
+    EXPECT_GE(w->display.gridTables->font().pointSize(), small ? 13 : int(own.mintSeatChartFontSize));
+}
+
 TEST_P(RoomFitTest, ASeatChartWhoseTablesAllShowNeverMoves)
 {
     w->SwitchView(TablesScreen);
