@@ -185,6 +185,8 @@ MainLayout LayoutScreenBasic(const MainLayoutInput& in)
     const int column = std::max(s.ChipValuesCap.width(), 200 + chip.width() + 300 + widest);
     const double chipsLeft = std::min(W / 2.0 + sizes.BasicChipsOffset, double(W - column - BasicRightMargin));
     l.ChipValuesCap = Placed {rect(chipsLeft, l.TimerCap.Rect.top(), s.ChipValuesCap), in.ShowChipsAndPayouts};
+    l.ClockRoom
+        = std::max(0, (in.ShowChipsAndPayouts ? l.ChipValuesCap.Rect.left() : W) - whole(left) - BasicRightMargin);
     stackChips(l, in, l.ChipValuesCap.Rect.left() + 200, l.ChipValuesCap.Rect.top() + s.ChipValuesCap.height() + 150,
                chip, 300);
     chipVisibility(l, in);

@@ -48,6 +48,9 @@ struct MainLayout {
     // Every top payout row meant to show ends above the command row; when
     // not, a smaller payout font is wanted.
     bool PayoutsFit = true;
+    // Summary Style 3: the width the clock block's labels may take, from
+    // their left to a margin before the chips (twips).
+    int ClockRoom = 0;
 };
 
 // The standard screen: clock and blinds at the top, chips and top payouts in

@@ -83,6 +83,22 @@ void keepInside(SummaryLayout& l, int frameWidth)
 
 } // namespace
 
+SummaryRooms SummaryRoomsFor(int style, int frameWidth)
+{
+    constexpr int M = 120; // style 5's margin
+    const int w = frameWidth;
+    switch (style) {
+    case 1:
+        return {w, w / 2 - M, w / 2 - M, w, w, w};
+    case 5: {
+        const int half = std::max(0, w / 2 - 5 * M);
+        return {w, w, half, half, half, half};
+    }
+    default:
+        return {w, w, w, w, w, w};
+    }
+}
+
 SummaryLayout LayoutSummary1(int frameWidth, const SummaryPairs& s)
 {
     SummaryLayout l;

@@ -32,6 +32,14 @@ struct SummaryLayout {
     PlacedPair Tournament, TotalBuy, AveStack, NumPlayers, NextBreak, NextBlinds;
     QRect Frame; // style 5 only: the frame's own place (nearly the window's width); else empty
 };
+// The width each pair of labels may take: the frame's, or for the pairs a
+// style shows side by side (the total buy-in and average stack of style 1;
+// players, average stack, next break and next blinds of style 5) the room
+// of its half, so that two long values never run into each other.
+struct SummaryRooms {
+    int Tournament, TotalBuy, AveStack, NumPlayers, NextBreak, NextBlinds;
+};
+SummaryRooms SummaryRoomsFor(int style, int frameWidth);
 SummaryLayout LayoutSummary1(int frameWidth, const SummaryPairs& sizes);
 SummaryLayout LayoutSummary4(int frameWidth, const SummaryPairs& sizes);
 // Style 5 spans the window, in the frame the rotating screens' locations give

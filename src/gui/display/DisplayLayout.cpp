@@ -13,6 +13,7 @@
 #include "gui/controls/OleColor.h"
 #include "gui/controls/RuledFrame.h"
 #include "gui/controls/ctlButton.h"
+#include "gui/display/LabelFit.h"
 #include "gui/display/PlayersGridPart.h"
 #include "gui/display/ScreenController.h"
 #include "gui/display/ScreenObjectStyler.h"
@@ -262,6 +263,13 @@ void DisplayLayout::AdjustChipsFontBasic()
 void DisplayLayout::SetScreenBasic()
 {
     AdjustChipsFontBasic();
+    // The large clock and blinds end before the chips: the highest blinds
+    // take a smaller font rather than run into the chip amounts.
+    const int room = LayoutScreenBasic(layoutInput()).ClockRoom;
+    DisplayPanels& d = w.display;
+    for (QLabel* label : {static_cast<QLabel*>(d.lblTimerCap), static_cast<QLabel*>(d.lblTimer),
+                          static_cast<QLabel*>(d.lblBlindsCap), static_cast<QLabel*>(d.lblBlinds)})
+        FitLabelWidth(label, room);
     apply(LayoutScreenBasic(layoutInput()));
     w.display.frameAll->show();
 }

@@ -49,8 +49,9 @@ public:
 private:
     RotatingInput input() const;
     RotatingLayout locations() const { return RotatingScreenLocations(input()); }
-    // The six pairs' sizes, each label made to fit the frame's width.
-    SummaryPairs measureSummary(int frameWidth);
+    // The six pairs' sizes, each label made to fit its room in the frame
+    // of the summary style.
+    SummaryPairs measureSummary(int style, int frameWidth);
     void applySummary(const SummaryLayout& l, bool withTotalBuy);
     void hideChipsAndPayouts();
     void layoutGrid(FlexGrid* grid, GridScreen kind, QRect RotatingLayout::*place, long cols = 0);

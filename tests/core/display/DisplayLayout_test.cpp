@@ -162,3 +162,13 @@ TEST(DisplayLayout, TopPayoutsCloseUpUnderTheLastChipBeforeAnyRowIsHidden)
     in.CommandsTop = closed.Place[4].Rect.bottom();
     EXPECT_FALSE(LayoutScreenAll(in).PayoutsFit);
 }
+
+TEST(DisplayLayout, TheBigClockEndsBeforeTheChips)
+{
+    const SizeSet sizes = SizeSetFor(19200, 0);
+    MainLayoutInput in = standardInput(sizes, 5);
+    const MainLayout basic = LayoutScreenBasic(in);
+    EXPECT_EQ(basic.ClockRoom, basic.ChipValuesCap.Rect.left() - basic.Timer.Rect.left() - 300);
+    in.ShowChipsAndPayouts = false;
+    EXPECT_EQ(LayoutScreenBasic(in).ClockRoom, 19200 - 640 - 300);
+}

@@ -4,7 +4,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
 #include <numeric>
+#include <tuple>
 
 namespace {
 
@@ -101,6 +103,17 @@ TEST(ScreenLayoutSummary, StacksCentresAndColumns)
     EXPECT_EQ(buyin.FrameTop, 1800);
     EXPECT_EQ(buyin.Rebuy.Cap.top(), 100 + 300 - 500 / 8 + 500 + 150);
     EXPECT_EQ(buyin.Addon.Value.left(), 4000);
+}
+
+TEST(ScreenLayoutSummary, PairsSideBySideFitTheirHalf)
+{
+    const SummaryRooms one = SummaryRoomsFor(1, 12000);
+    EXPECT_EQ(std::tuple(one.Tournament, one.TotalBuy, one.AveStack, one.NextBlinds),
+              std::tuple(12000, 5880, 5880, 12000));
+    const SummaryRooms five = SummaryRoomsFor(5, 12000);
+    EXPECT_EQ(std::tuple(five.Tournament, five.NumPlayers, five.AveStack, five.NextBreak, five.NextBlinds),
+              std::tuple(12000, 5400, 5400, 5400, 5400));
+    EXPECT_EQ(SummaryRoomsFor(4, 12000).NextBlinds, 12000);
 }
 
 TEST(ScreenLayoutSummary2, RowsColumnsAndRules)

@@ -1,6 +1,9 @@
 #include "MainWindowFixture.h"
 
+#include "ManualClock.h"
+
 #include "core/display/ScreenCatalogue.h"
+#include "core/floor/Levels.h"
 #include "core/platform/Twips.h"
 #include "core/store/Payouts.h"
 #include "gui/controls/ChipPicture.h"
@@ -8,6 +11,7 @@
 #include "gui/controls/ClickableLabel.h"
 #include "gui/display/DisplayLayout.h"
 #include "gui/display/PlayersGridPart.h"
+#include "gui/floor/ClockPanel.h"
 
 #include "TextFit.h"
 
@@ -159,6 +163,100 @@ INSTANTIATE_TEST_SUITE_P(ThreeScreenSizes, ScreenFitTest,
                                  .arg(size.height())
                                  .arg(std::get<1>(info.param))
                                  .arg(std::get<2>(info.param) ? QStringLiteral("Seeded") : QStringLiteral("Empty"))
+                                 .toStdString();
+                         });
+
+namespace {
+
+// Forty levels: a first of one minute, twenty minutes each up to the last
+// of two hours at $50,000/$100,000 with an ante, a ten-minute break after
+// level 9.
+constexpr int Levels = 40;
+constexpr int LongLevelMinutes = 120;
+
+void SeedLevels(OpenTournament& t)
+{
+    t.gintAutoDoubleBlind = BlindModeLevelTable;
+    t.RedimLevels(Levels);
+    for (int n = 1; n <= Levels; ++n) {
+        t.gintLevelSessionTime[n] = n == 1 ? 1 : n == Levels ? LongLevelMinutes : 20;
+        t.gdblLevelBreakAfter[n] = n == 9 ? 10 : 0;
+        t.gdblLevelSmallBlind[n] = n == Levels ? 50000 : 100.0 * n;
+        t.gdblLevelBigBlind[n] = n == Levels ? 100000 : 200.0 * n;
+        t.gdblLevelAnte[n] = n == Levels ? 10000 : 25.0 * n;
+    }
+    t.gblnOnBreak = false;
+    SetLevel(t, 1);
+}
+
+// The window, and a screen that shows the clock, the level or the blinds.
+using ClockFitCase = std::tuple<QSize, Long>;
+
+class ClockFitTest : public TournamentWindowFixture, public ::testing::WithParamInterface<ClockFitCase> {
+protected:
+    void SetUp() override
+    {
+        TournamentWindowFixture::SetUp();
+        const QSize size = std::get<0>(GetParam());
+        settingsOfANewInstallation();
+        SeedLongNames(openTournament());
+        SeedLevels(openTournament());
+        openAt(w, size);
+        w->SwitchView(std::get<1>(GetParam()));
+    }
+
+    // One tick of the clock's own timer after the time has moved on.
+    void runFor(qint64 seconds)
+    {
+        time.advance(seconds * 1000);
+        w->clock->tmrCountDown_Timer();
+    }
+
+    void expectWhole()
+    {
+        const QStringList faults = TextFit::Faults(w.data(), {}, {});
+        EXPECT_TRUE(faults.isEmpty()) << w->display.lblLevel->text().toStdString() << " at "
+                                      << w->display.lblTimer->text().toStdString() << ":\n"
+                                      << faults.join(u'\n').toStdString();
+    }
+
+    ManualClock time; // in place before the window takes the program's clock
+};
+
+} // namespace
+
+TEST_P(ClockFitTest, TheClockLevelAndBlindsReadWholeFromTheFirstLevelToTheLast)
+{
+    w->clock->mnClockStart_Click();
+    expectWhole(); // "1:00"
+    runFor(59);
+    expectWhole(); // "0:01"
+    runFor(1);
+    // From "20:00" at level 2, laid out while the clock showed "0:00", through
+    // the break to "Level 40".
+    while (openTournament().gintBlindsLevel < Levels) {
+        expectWhole();
+        runFor(openTournament().glngMinutesPerSession * 60);
+    }
+    ASSERT_EQ(w->display.lblTimer->text(), QStringLiteral("120:00"));
+    expectWhole();
+    for (const qint64 step : {1, 19 * 60 + 59, 1, 89 * 60 + 59, 1, 9 * 60 + 58}) {
+        runFor(step); // "119:59", "100:00", "99:59", "10:00", "9:59", "0:01"
+        expectWhole();
+    }
+    EXPECT_EQ(w->display.lblTimer->text(), QStringLiteral("0:01"));
+}
+
+INSTANTIATE_TEST_SUITE_P(ThreeScreenSizes, ClockFitTest,
+                         ::testing::Combine(::testing::Values(QSize(1024, 768), QSize(1280, 1024), QSize(1920, 1080)),
+                                            ::testing::Values(PlayersScreen, Summary1Screen, Summary3Screen,
+                                                              Summary2Screen, Summary4Screen, Summary5Screen)),
+                         [](const ::testing::TestParamInfo<ClockFitCase>& info) {
+                             const QSize size = std::get<0>(info.param);
+                             return QStringLiteral("%1x%2_Screen%3")
+                                 .arg(size.width())
+                                 .arg(size.height())
+                                 .arg(std::get<1>(info.param))
                                  .toStdString();
                          });
 
