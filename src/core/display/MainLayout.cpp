@@ -27,6 +27,8 @@ bool moreThanSixChips(const MainLayoutInput& in) { return in.LastChipSlot >= Six
 // Rows of text may share the empty top of their lines, not their letters: the
 // next row starts no more than this above the bottom of a row's text.
 constexpr int LineOverlap = 60;
+// Top payouts closed up: this far below the last chip row.
+constexpr int ClosedGap = 50;
 
 // Shapes stacked from the first top, each 1.1 of its height below the one
 // before, or further when the amount beside it is taller; amounts beside
@@ -81,6 +83,46 @@ void keepAboveCommands(MainLayout& l, int commandsTop)
         clearRow({&l.Place[i], &l.Payout[i]});
 }
 
+// The top payouts from their caption's top down: the caption, then the
+// place rows placeGap below it, each row below the letters of the one above.
+void placePayouts(MainLayout& l, const MainLayoutInput& in, int capTop, int placeGap)
+{
+    const MainLabelSizes& s = in.Labels;
+    const int left = l.TimerCap.Rect.left();
+    l.PayoutCap = Placed {rect(left, capTop, s.PayoutCap), in.ShowChipsAndPayouts};
+    double top = l.PayoutCap.Rect.bottom() + 1 + placeGap;
+    for (std::size_t i = 0; i < std::size_t(TopPayoutCount); ++i) {
+        const bool visible = in.ShowChipsAndPayouts && (i < 3 || !moreThanSixChips(in));
+        l.Place[i] = Placed {rect(left, top, s.Place[i]), visible};
+        l.Payout[i] = Placed {rect(l.Place[i].Rect.right() + 1 + 100, top, s.Payout[i]), visible};
+        top += std::max(s.Place[i].height(), s.Payout[i].height()) - LineOverlap;
+    }
+}
+
+bool below(const Placed& p, int commandsTop) { return p.Visible && p.Rect.top() + p.Rect.height() > commandsTop; }
+
+bool payoutsFit(const MainLayout& l, int commandsTop)
+{
+    if (commandsTop <= 0)
+        return true;
+    for (std::size_t i = 0; i < std::size_t(TopPayoutCount); ++i)
+        if (below(l.Place[i], commandsTop) || below(l.Payout[i], commandsTop))
+            return false;
+    return !below(l.PayoutCap, commandsTop);
+}
+
+// Where the last chip row that shows ends (shape, picture or amount), or the
+// chips caption when none shows.
+int lastChipRowBottom(const MainLayout& l)
+{
+    int bottom = l.ChipValuesCap.Rect.bottom();
+    for (std::size_t i = 0; i < std::size_t(ChipSlotCount); ++i)
+        for (const Placed* p : {&l.Chip[i], &l.ChipPicture[i], &l.ChipAmount[i]})
+            if (p->Visible)
+                bottom = std::max(bottom, p->Rect.bottom());
+    return bottom;
+}
+
 QSize scaled(int width, int height, double factor) { return QSize(whole(width * factor), whole(height * factor)); }
 
 } // namespace
@@ -107,14 +149,11 @@ MainLayout LayoutScreenAll(const MainLayoutInput& in)
     stackChips(l, in, capLeft, l.ChipValuesCap.Rect.bottom() + 1 + 100, chip, 50);
     chipVisibility(l, in);
 
-    const QRect& lastShown = l.Chip[moreThanSixChips(in) ? 9 : 5].Rect;
-    l.PayoutCap = Placed {rect(capLeft, lastShown.bottom() + 1 + 150, s.PayoutCap), in.ShowChipsAndPayouts};
-    double top = l.PayoutCap.Rect.bottom() + 1 + 50;
-    for (std::size_t i = 0; i < std::size_t(TopPayoutCount); ++i) {
-        const bool visible = in.ShowChipsAndPayouts && (i < 3 || !moreThanSixChips(in));
-        l.Place[i] = Placed {rect(capLeft, top, s.Place[i]), visible};
-        l.Payout[i] = Placed {rect(l.Place[i].Rect.right() + 1 + 100, top, s.Payout[i]), visible};
-        top += std::max(s.Place[i].height(), s.Payout[i].height()) - LineOverlap;
+    const QRect& sixthOrTenth = l.Chip[moreThanSixChips(in) ? 9 : 5].Rect;
+    placePayouts(l, in, sixthOrTenth.bottom() + 1 + 150, 50);
+    if (!payoutsFit(l, in.CommandsTop)) {
+        placePayouts(l, in, lastChipRowBottom(l) + 1 + ClosedGap, 0);
+        l.PayoutsFit = payoutsFit(l, in.CommandsTop);
     }
     keepAboveCommands(l, in.CommandsTop);
     l.GridVisible = true;
@@ -146,6 +185,8 @@ MainLayout LayoutScreenBasic(const MainLayoutInput& in)
     const int column = std::max(s.ChipValuesCap.width(), 200 + chip.width() + 300 + widest);
     const double chipsLeft = std::min(W / 2.0 + sizes.BasicChipsOffset, double(W - column - BasicRightMargin));
     l.ChipValuesCap = Placed {rect(chipsLeft, l.TimerCap.Rect.top(), s.ChipValuesCap), in.ShowChipsAndPayouts};
+    l.ClockRoom
+        = std::max(0, (in.ShowChipsAndPayouts ? l.ChipValuesCap.Rect.left() : W) - whole(left) - BasicRightMargin);
     stackChips(l, in, l.ChipValuesCap.Rect.left() + 200, l.ChipValuesCap.Rect.top() + s.ChipValuesCap.height() + 150,
                chip, 300);
     chipVisibility(l, in);

@@ -45,10 +45,18 @@ struct MainLayout {
     std::array<Placed, ChipSlotCount> Chip {}, ChipPicture {}, ChipAmount {};
     std::array<Placed, TopPayoutCount> Place {}, Payout {};
     bool GridVisible = true;
+    // Every top payout row meant to show ends above the command row; when
+    // not, a smaller payout font is wanted.
+    bool PayoutsFit = true;
+    // Summary Style 3: the width the clock block's labels may take, from
+    // their left to a margin before the chips (twips).
+    int ClockRoom = 0;
 };
 
 // The standard screen: clock and blinds at the top, chips and top payouts in
 // a column at the left (smaller chips and three places beyond six chips).
+// Top payout rows that would reach into the command row close up first:
+// their caption moves up under the last chip in use and the rows under it.
 MainLayout LayoutScreenAll(const MainLayoutInput& in);
 // The right edge of the chip and payout column as laid out: the furthest
 // right of its shown captions, chips, amounts and payouts; 0 when none shows.

@@ -116,6 +116,14 @@ ChipPanel ChipPanelOf(const OpenTournament& t, const DisplayFormats& f)
     return panel;
 }
 
+ChipEdge ChipEdgeOf(OleColor fill, OleColor background, OleColor text)
+{
+    constexpr int OutlinePixels = 2; // read from across the room
+    if (fill == background)
+        return {text, OutlinePixels};
+    return {};
+}
+
 std::array<QString, 5> TopPayoutTexts(const OpenTournament& t, const DisplayFormats& f)
 {
     std::array<QString, 5> texts;

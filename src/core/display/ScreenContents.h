@@ -48,6 +48,18 @@ struct ChipPanel {
 };
 ChipPanel ChipPanelOf(const OpenTournament& t, const DisplayFormats& f);
 
+// The edge a chip shape is drawn with, from colours as they are painted (no
+// system colours): a thin dark edge, or, for a chip of the display's own
+// background colour (a black chip on the black display), an outline in the
+// display's text colour, so that its shape shows.
+struct ChipEdge {
+    OleColor Color = 0;
+    int Pixels = 1;
+
+    bool operator==(const ChipEdge&) const = default;
+};
+ChipEdge ChipEdgeOf(OleColor fill, OleColor background, OleColor text);
+
 // The five top-payout labels. Every label drops the currency symbol
 // together as soon as one shown amount reaches 100,000; prize mode shows
 // the prize texts; places beyond those paid show 0 in the money format.

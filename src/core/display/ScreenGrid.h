@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QPair>
 #include <QString>
+#include <algorithm>
 #include <stdexcept>
 #include <vector>
 
@@ -37,6 +38,16 @@ public:
     long Cols() const { return mCols; }
 
     QString Text(long row, long col) const { return mText[slot(row, col)]; }
+    // The rows down to the last one with a text (at least 1): below them
+    // the grid holds only blank rows.
+    long RowsInUse() const
+    {
+        for (long r = mRows - 1; r > 0; --r)
+            for (long c = 0; c < mCols; ++c)
+                if (!Text(r, c).isEmpty())
+                    return r + 1;
+        return std::min(1L, mRows);
+    }
     void SetText(long row, long col, const QString& text) { mText[slot(row, col)] = text; }
     void SetRow(long row, const std::vector<QString>& texts)
     {

@@ -83,6 +83,22 @@ void keepInside(SummaryLayout& l, int frameWidth)
 
 } // namespace
 
+SummaryRooms SummaryRoomsFor(int style, int frameWidth)
+{
+    constexpr int M = 120; // style 5's margin
+    const int w = frameWidth;
+    switch (style) {
+    case 1:
+        return {w, w / 2 - M, w / 2 - M, w, w, w};
+    case 5: {
+        const int half = std::max(0, w / 2 - 5 * M);
+        return {w, w, half, half, half, half};
+    }
+    default:
+        return {w, w, w, w, w, w};
+    }
+}
+
 SummaryLayout LayoutSummary1(int frameWidth, const SummaryPairs& s)
 {
     SummaryLayout l;
@@ -233,6 +249,23 @@ QList<int> ColumnWidthsFilling(const QList<int>& proportions, int innerWidth)
         widths.append(total > 0 ? std::max(0, whole(p * double(innerWidth) / total)) : 0);
     return withinPixels(widths, innerWidth);
 }
+
+QList<int> NameColumnsTakeTheRest(const QList<int>& needs, const QList<int>& nameColumns, int innerWidth)
+{
+    const int total = std::accumulate(needs.begin(), needs.end(), 0);
+    if (total > innerWidth || nameColumns.isEmpty())
+        return ColumnWidthsFilling(needs, innerWidth);
+    QList<int> widths = needs;
+    const int names = int(
+        std::count_if(nameColumns.begin(), nameColumns.end(), [&](int c) { return c >= 0 && c < int(needs.size()); }));
+    const int share = names > 0 ? (innerWidth - total) / names : 0;
+    for (const int c : nameColumns)
+        if (c >= 0 && c < int(widths.size()))
+            widths[c] += share;
+    return withinPixels(widths, innerWidth);
+}
+
+QList<int> PlayersGridNameColumns(bool twoGroups) { return twoGroups ? QList<int> {0, 6} : QList<int> {0}; }
 
 RotatingLayout RotatingScreenLocations(const RotatingInput& in)
 {

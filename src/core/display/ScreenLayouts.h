@@ -32,6 +32,14 @@ struct SummaryLayout {
     PlacedPair Tournament, TotalBuy, AveStack, NumPlayers, NextBreak, NextBlinds;
     QRect Frame; // style 5 only: the frame's own place (nearly the window's width); else empty
 };
+// The width each pair of labels may take: the frame's, or for the pairs a
+// style shows side by side (the total buy-in and average stack of style 1;
+// players, average stack, next break and next blinds of style 5) the room
+// of its half, so that two long values never run into each other.
+struct SummaryRooms {
+    int Tournament, TotalBuy, AveStack, NumPlayers, NextBreak, NextBlinds;
+};
+SummaryRooms SummaryRoomsFor(int style, int frameWidth);
 SummaryLayout LayoutSummary1(int frameWidth, const SummaryPairs& sizes);
 SummaryLayout LayoutSummary4(int frameWidth, const SummaryPairs& sizes);
 // Style 5 spans the window, in the frame the rotating screens' locations give
@@ -73,6 +81,16 @@ QList<int> GridColumnWidths(GridScreen screen, int innerWidth);
 // Widths in the proportions of the given ones that fill the inner width, in
 // whole pixels never more than it (a 0 stays 0: a hidden column).
 QList<int> ColumnWidthsFilling(const QList<int>& proportions, int innerWidth);
+// Widths for a grid of names and short figures (the players grid, the seat
+// chart): every other column gets what it needs (its widest text and a
+// margin, as measured by the window), the name columns what is left, shared
+// so that each has its own need and an equal part of the rest. With too
+// little room for every need, the widths of the needs' proportions.
+QList<int> NameColumnsTakeTheRest(const QList<int>& needs, const QList<int>& nameColumns, int innerWidth);
+// The name columns of the players grid (one group, or two) and of the seat
+// chart (four tables across).
+QList<int> PlayersGridNameColumns(bool twoGroups);
+inline const QList<int> SeatChartNameColumns {1, 4, 7, 10};
 
 // Every panel put into the players grid's rectangle, the grid moved aside
 // when the chips-and-payouts panel is on.

@@ -125,9 +125,24 @@ public:
     // cell, header cells included; never below MinPoints. Longer texts, and
     // any that still do not fit, end in an ellipsis.
     void FitFont(int WholeChars, int MinPoints);
+    // As FitFont, the column widths chosen anew at each size tried:
+    // widthsFor gets what each column's texts need at that size, in twips
+    // (its widest text, cut as FitFont cuts it, with the cell's margins and
+    // a quarter of a character; a text spanning columns counts for none), and
+    // gives the widths, in twips. The widths of the size chosen stay.
+    // StartPoints, when given, is the largest size tried instead of the
+    // wanted font's.
+    void FitFontAndWidths(int WholeChars, int MinPoints,
+                          const std::function<QList<int>(const QList<int>& needs)>& widthsFor, int StartPoints = 0);
+    // The largest size from the wanted font's up to LargestPoints at which
+    // every shown row fits the grid's height: the rows of a short grid use
+    // its height. The wanted font's size when the rows do not fit at it.
+    int SizeFillingHeight(int LargestPoints) const;
     // The font given from outside is the one FitFont starts from, even when
     // the grid already draws in it (Qt reports no change then).
     void setFont(const QFont& font);
+    // The size of the font last given from outside.
+    int WantedPoints() const { return mWantedFont.pointSize(); }
 
     // Wholly in view.
     bool RowIsVisible(long Row) const;
@@ -309,6 +324,21 @@ private:
         int Room = 0;
     };
     static constexpr std::size_t DecidingTextsPerColumn = 3;
+    // Every shown text of a column, cut to wholeChars characters and an
+    // ellipsis where longer, with its row and its width in the wanted font.
+    struct ShownCellText {
+        long Row = 0;
+        QString Text;
+        qreal Width = 0;
+    };
+    std::vector<ShownCellText> shownTexts(long col, int wholeChars) const;
+    // A text and the cell it is in, for fitting the widths with the font.
+    struct CellText {
+        QString Text;
+        long Col = 0;
+        long Span = 1;
+    };
+    std::vector<CellText> widestTexts(int wholeChars) const;
     std::vector<FitText> decidingTexts(int wholeChars) const;
     static bool textsFit(const QFont& font, const std::vector<FitText>& texts);
     // The room, in pixels, the cell's text is drawn in: its width (with the

@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <algorithm>
+#include <cmath>
 
 using namespace FlexGridParts;
 
@@ -68,7 +69,22 @@ int FlexGrid::cellTextRoom(long row, long col) const
     return pixels - 2 * CellTextMargin;
 }
 
-std::vector<FlexGrid::FitText> FlexGrid::decidingTexts(int wholeChars) const
+namespace {
+
+// The n that score highest, highest first, appended to out.
+template <typename T>
+void keepHighest(std::vector<std::pair<qreal, T>>& scored, std::size_t n, std::vector<T>& out)
+{
+    const std::size_t kept = std::min(scored.size(), n);
+    std::partial_sort(scored.begin(), scored.begin() + std::ptrdiff_t(kept), scored.end(),
+                      [](const auto& a, const auto& b) { return a.first > b.first; });
+    for (std::size_t i = 0; i < kept; ++i)
+        out.push_back(std::move(scored[i].second));
+}
+
+} // namespace
+
+std::vector<FlexGrid::ShownCellText> FlexGrid::shownTexts(long col, int wholeChars) const
 {
     // Widths in the wanted font are kept while that font stays, so a grid
     // filled again with the same names measures only what is new.
@@ -77,29 +93,36 @@ std::vector<FlexGrid::FitText> FlexGrid::decidingTexts(int wholeChars) const
         mWidthsFont = mWantedFont;
     }
     const QFontMetricsF metrics(mWantedFont);
+    std::vector<ShownCellText> texts;
+    for (long r = 0; r < Rows(); ++r) {
+        const QTableWidgetItem* it = item(int(r), int(col));
+        if (!it || rowPixels(r) == 0 || it->text().isEmpty())
+            continue;
+        const QString& text = it->text();
+        ShownCellText t {r, text.size() > wholeChars ? text.left(wholeChars) + QChar(0x2026) : text, 0};
+        auto known = mWantedWidths.constFind(t.Text);
+        if (known == mWantedWidths.constEnd())
+            known = mWantedWidths.insert(t.Text, metrics.horizontalAdvance(t.Text));
+        t.Width = *known;
+        texts.push_back(std::move(t));
+    }
+    return texts;
+}
+
+std::vector<FlexGrid::FitText> FlexGrid::decidingTexts(int wholeChars) const
+{
     std::vector<FitText> deciding;
     for (long c = 0; c < Cols(); ++c) {
         if (colPixels(c) == 0)
             continue;
         std::vector<std::pair<qreal, FitText>> column; // by how far each overruns its room
-        for (long r = 0; r < Rows(); ++r) {
-            const QTableWidgetItem* it = item(int(r), int(c));
-            if (!it || rowPixels(r) == 0 || it->text().isEmpty())
-                continue;
-            const QString& text = it->text();
-            FitText t {text.size() > wholeChars ? text.left(wholeChars) + QChar(0x2026) : text, cellTextRoom(r, c)};
-            auto known = mWantedWidths.constFind(t.Text);
-            if (known == mWantedWidths.constEnd())
-                known = mWantedWidths.insert(t.Text, metrics.horizontalAdvance(t.Text));
-            column.emplace_back(*known - t.Room, std::move(t));
+        for (ShownCellText& t : shownTexts(c, wholeChars)) {
+            const int room = cellTextRoom(t.Row, c);
+            column.emplace_back(t.Width - room, FitText {std::move(t.Text), room});
         }
         // Widths keep their order from one size to the next: the few that
         // overrun most in the wanted font decide for the whole column.
-        const std::size_t kept = std::min<std::size_t>(column.size(), DecidingTextsPerColumn);
-        std::partial_sort(column.begin(), column.begin() + std::ptrdiff_t(kept), column.end(),
-                          [](const auto& a, const auto& b) { return a.first > b.first; });
-        for (std::size_t i = 0; i < kept; ++i)
-            deciding.push_back(std::move(column[i].second));
+        keepHighest(column, DecidingTextsPerColumn, deciding);
     }
     return deciding;
 }
@@ -136,4 +159,81 @@ void FlexGrid::setFont(const QFont& font)
     QTableWidget::setFont(font);
     if (!mFitting)
         mWantedFont = this->font();
+}
+
+std::vector<FlexGrid::CellText> FlexGrid::widestTexts(int wholeChars) const
+{
+    std::vector<CellText> texts;
+    for (long c = 0; c < Cols(); ++c) {
+        std::vector<std::pair<qreal, CellText>> column; // widest first, in the wanted font
+        for (ShownCellText& t : shownTexts(c, wholeChars)) {
+            CellText cell {std::move(t.Text), c, CellSpan(t.Row, c)};
+            if (cell.Span > 1)
+                texts.push_back(std::move(cell));
+            else
+                column.emplace_back(t.Width, std::move(cell));
+        }
+        keepHighest(column, DecidingTextsPerColumn, texts);
+    }
+    return texts;
+}
+
+void FlexGrid::FitFontAndWidths(int WholeChars, int MinPoints,
+                                const std::function<QList<int>(const QList<int>& needs)>& widthsFor, int StartPoints)
+{
+    QFont font = mWantedFont;
+    if (StartPoints > 0)
+        font.setPointSize(StartPoints);
+    const int wanted = font.pointSize();
+    if (wanted <= 0)
+        return;
+    const std::vector<CellText> texts = widestTexts(WholeChars);
+    const auto widthsAt = [&](const QFont& f) {
+        const QFontMetricsF metrics(f);
+        const qreal margin = 2 * CellTextMargin + metrics.averageCharWidth() / 4;
+        const auto twips = [](qreal pixels) { return int(std::ceil(pixels * TwipsPerPixel)); };
+        QList<int> needs(Cols(), twips(margin));
+        for (const CellText& t : texts)
+            if (t.Span == 1)
+                needs[t.Col] = std::max(needs[t.Col], twips(metrics.horizontalAdvance(t.Text) + margin));
+        return widthsFor(needs);
+    };
+    const auto fitsAt = [&](const QFont& f, const QList<int>& widths) {
+        const QFontMetricsF metrics(f);
+        return std::all_of(texts.begin(), texts.end(), [&](const CellText& t) {
+            int room = -2 * CellTextMargin;
+            for (long c = t.Col; c < t.Col + t.Span && c < widths.size(); ++c)
+                room += TwipsToPixels(widths[c]);
+            return metrics.horizontalAdvance(t.Text) <= room;
+        });
+    };
+    const int fits = LargestFittingSize(std::min(MinPoints, wanted), wanted, [&](int size) {
+        font.setPointSize(size);
+        return fitsAt(font, widthsAt(font));
+    });
+    font.setPointSize(fits);
+    const QList<int> widths = widthsAt(font);
+    for (long c = 0; c < Cols() && c < widths.size(); ++c)
+        setColWidth(c, widths[c]);
+    if (font == this->font())
+        return;
+    const QScopedValueRollback<bool> fitting(mFitting, true);
+    setFont(font);
+}
+
+int FlexGrid::SizeFillingHeight(int LargestPoints) const
+{
+    QFont font = mWantedFont;
+    const int wanted = font.pointSize();
+    if (wanted <= 0)
+        return wanted;
+    long shown = 0;
+    for (long r = 0; r < Rows(); ++r)
+        shown += rowPixels(r) > 0 ? 1 : 0;
+    const int room = height() - 2 * frameWidth();
+    return LargestFittingSize(wanted, std::max(wanted, LargestPoints), [&](int size) {
+        font.setPointSize(size);
+        const int row = std::max(QFontMetrics(font).height() + 4, TwipsToPixels(int(mRowHeightMin)));
+        return shown * row <= room;
+    });
 }

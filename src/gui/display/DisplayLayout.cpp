@@ -13,6 +13,7 @@
 #include "gui/controls/OleColor.h"
 #include "gui/controls/RuledFrame.h"
 #include "gui/controls/ctlButton.h"
+#include "gui/display/LabelFit.h"
 #include "gui/display/PlayersGridPart.h"
 #include "gui/display/ScreenController.h"
 #include "gui/display/ScreenObjectStyler.h"
@@ -197,11 +198,37 @@ void DisplayLayout::SetScreenAll()
 {
     QFrame* frame = w.display.frameAll;
     frame->hide();
+    AdjustChipsAndPayoutsFontAll();
     const MainLayout l = LayoutScreenAll(layoutInput());
     mChipColumnRight = ChipColumnRight(l);
     apply(l);
-    AdjustChipsAndPayoutsFontAll();
     frame->show();
+}
+
+void DisplayLayout::AdjustChipsAndPayoutsFontAll()
+{
+    // Top payout rows that reach into the command row even closed up take
+    // the largest smaller font at which they all show; the screen's own
+    // font comes back the next time the screen is shown.
+    constexpr int SmallestPayoutPoints = 8;
+    DisplayPanels& d = w.display;
+    const auto payoutsFit = [this] { return LayoutScreenAll(layoutInput()).PayoutsFit; };
+    if (payoutsFit())
+        return;
+    const auto setPayoutPoints = [&d](int points) {
+        for (std::size_t i = 0; i < d.lblPlace.size(); ++i) {
+            for (QLabel* label : {static_cast<QLabel*>(d.lblPlace[i]), static_cast<QLabel*>(d.lblPayout[i])}) {
+                QFont font = label->font();
+                font.setPointSize(points);
+                label->setFont(font);
+            }
+        }
+    };
+    const int own = d.lblPlace[0]->font().pointSize();
+    setPayoutPoints(LargestFittingSize(std::min(SmallestPayoutPoints, own), own, [&](int points) {
+        setPayoutPoints(points);
+        return payoutsFit();
+    }));
 }
 
 void DisplayLayout::AdjustChipsFontBasic()
@@ -236,6 +263,13 @@ void DisplayLayout::AdjustChipsFontBasic()
 void DisplayLayout::SetScreenBasic()
 {
     AdjustChipsFontBasic();
+    // The large clock and blinds end before the chips: the highest blinds
+    // take a smaller font rather than run into the chip amounts.
+    const int room = LayoutScreenBasic(layoutInput()).ClockRoom;
+    DisplayPanels& d = w.display;
+    for (QLabel* label : {static_cast<QLabel*>(d.lblTimerCap), static_cast<QLabel*>(d.lblTimer),
+                          static_cast<QLabel*>(d.lblBlindsCap), static_cast<QLabel*>(d.lblBlinds)})
+        FitLabelWidth(label, room);
     apply(LayoutScreenBasic(layoutInput()));
     w.display.frameAll->show();
 }
@@ -261,6 +295,9 @@ void DisplayLayout::SetColors()
         setBackground(widget, main);
     // The clock's notice reads like the clock, framed in its text colour.
     SetPaletteColor(d.lblFinished, QPalette::WindowText, contrastingTextColor(main));
+    // A chip of the background's colour is outlined in the text colour.
+    for (ChipShape* chip : shpChip)
+        chip->setBackdrop(main, contrastingTextColor(main));
     // The rules of the classic table.
     QPalette rules = d.frameSummary2->palette();
     rules.setColor(QPalette::WindowText, OleColorToQColor(contrastingTextColor(main)));

@@ -38,7 +38,7 @@ public:
     // mintPlayerGridFontSize for the players layout in force.
     void SetPlayerGridFontSize();
     void AdjustBlindsFont() { }
-    void AdjustChipsAndPayoutsFontAll() { }
+    void AdjustChipsAndPayoutsFontAll();
     void AdjustChipsFontBasic();
     void SetScreenAll();
     void SetScreenBasic();

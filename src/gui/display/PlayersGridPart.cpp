@@ -257,7 +257,11 @@ void PlayersGridPart::tmrScroll_Timer()
 
 void PlayersGridPart::ScrollGrid(FlexGrid* g)
 {
-    if (g->Rows() < 2)
+    // Rows kept out of sight (no height) are not waited for.
+    long last = g->Rows() - 1;
+    while (last > 0 && g->RowHeight(last) == 0)
+        --last;
+    if (last < 1)
         return;
-    g->setTopRow(NextTopRow(g->TopRow(), g->Rows(), g->RowIsVisible(g->Rows() - 1)));
+    g->setTopRow(NextTopRow(g->TopRow(), last + 1, g->RowIsVisible(last)));
 }

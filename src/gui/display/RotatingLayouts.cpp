@@ -12,6 +12,7 @@
 #include "gui/controls/FlexGrid.h"
 #include "gui/controls/RuledFrame.h"
 #include "gui/display/DisplayLayout.h"
+#include "gui/display/LabelFit.h"
 #include "gui/display/ScreenController.h"
 #include "gui/display/ScreenRefresh.h"
 #include "gui/floor/frmMain.h"
@@ -28,29 +29,13 @@ namespace {
 // The grids' fonts shrink for a whole name (WholeNameChars), down to the
 // smallest size.
 constexpr int SmallestGridPoints = 8;
-constexpr int SmallestLabelPoints = 8;
 
 QSize twipsOf(const QWidget* label) { return label->sizeHint() * TwipsPerPixel; }
 
-// A label wider than its frame takes a smaller font until it fits; the
-// screen's own font comes back the next time the screen is shown.
-void fitWidth(QLabel* label, int roomTwips)
-{
-    QFont font = label->font();
-    const int own = font.pointSize();
-    const int fits = LargestFittingSize(std::min(SmallestLabelPoints, own), own, [&](int size) {
-        font.setPointSize(size);
-        label->setFont(font);
-        return twipsOf(label).width() <= roomTwips;
-    });
-    font.setPointSize(fits);
-    label->setFont(font);
-}
-
 LabelPair measure(QLabel* cap, QLabel* value, int roomTwips)
 {
-    fitWidth(cap, roomTwips);
-    fitWidth(value, roomTwips);
+    FitLabelWidth(cap, roomTwips);
+    FitLabelWidth(value, roomTwips);
     return {twipsOf(cap), twipsOf(value)};
 }
 
@@ -126,9 +111,8 @@ void RotatingLayouts::SetRotatingScreenLocations()
     DisplayPanels& d = w.display;
     const RotatingLayout l = locations();
     place(d.grid, l.Grid);
-    // The players grid's columns keep their proportions and fill the grid.
-    const QList<int> players = PlayersGridColumnWidths(w.layout->sizes.Large, programSettings().glngPlayerDisplay);
-    fitColumns(d.grid, [players](int inner) { return ColumnWidthsFilling(players, inner); });
+    // The names take the room the seats and figures do not need.
+    fitNameColumns(d.grid, PlayersGridNameColumns(programSettings().glngPlayerDisplay != 1));
     place(d.txtManagerReport, l.ManagerReport);
     place(d.frameSummary, l.Summary);
     place(d.rtbRules, l.Rules);
@@ -142,15 +126,16 @@ void RotatingLayouts::SetRotatingScreenLocations()
     place(d.imgCustomPicture, l.Picture);
 }
 
-SummaryPairs RotatingLayouts::measureSummary(int frameWidth)
+SummaryPairs RotatingLayouts::measureSummary(int style, int frameWidth)
 {
     const DisplayPanels& d = w.display;
-    return {measure(d.lblTournamentCap, d.lblTournament, frameWidth),
-            measure(d.lblTotalBuyCap, d.lblTotalBuy, frameWidth),
-            measure(d.lblAveStackCap, d.lblAveStack, frameWidth),
-            measure(d.lblNumPlayersCap, d.lblNumPlayers, frameWidth),
-            measure(d.lblNextBreakCap, d.lblNextBreak, frameWidth),
-            measure(d.lblNextBlindsCap, d.lblNextBlinds, frameWidth)};
+    const SummaryRooms room = SummaryRoomsFor(style, frameWidth);
+    return {measure(d.lblTournamentCap, d.lblTournament, room.Tournament),
+            measure(d.lblTotalBuyCap, d.lblTotalBuy, room.TotalBuy),
+            measure(d.lblAveStackCap, d.lblAveStack, room.AveStack),
+            measure(d.lblNumPlayersCap, d.lblNumPlayers, room.NumPlayers),
+            measure(d.lblNextBreakCap, d.lblNextBreak, room.NextBreak),
+            measure(d.lblNextBlindsCap, d.lblNextBlinds, room.NextBlinds)};
 }
 
 void RotatingLayouts::applySummary(const SummaryLayout& l, bool withTotalBuy)
@@ -171,14 +156,14 @@ void RotatingLayouts::SetScreenSummary()
 {
     w.refresher->LoadSummary();
     const int width = locations().Summary.width();
-    applySummary(LayoutSummary1(width, measureSummary(width)), true);
+    applySummary(LayoutSummary1(width, measureSummary(1, width)), true);
 }
 
 void RotatingLayouts::SetScreenSummary4()
 {
     w.refresher->LoadSummary();
     const int width = locations().Summary.width();
-    applySummary(LayoutSummary4(width, measureSummary(width)), false);
+    applySummary(LayoutSummary4(width, measureSummary(4, width)), false);
 }
 
 void RotatingLayouts::SetScreenSummary5()
@@ -188,7 +173,7 @@ void RotatingLayouts::SetScreenSummary5()
     w.refresher->LoadSummary();
     // The labels fit the frame as the rotating screens' locations place it.
     const QRect frame = locations().Summary;
-    const SummaryLayout l = LayoutSummary5(frame, measureSummary(frame.width()));
+    const SummaryLayout l = LayoutSummary5(frame, measureSummary(5, frame.width()));
     place(w.display.frameSummary, l.Frame);
     applySummary(l, false);
 }
@@ -218,14 +203,24 @@ void RotatingLayouts::SetScreenSummary2()
     for (QWidget* clock : d.clockLabels())
         clock->hide();
 
-    Summary2Sizes sizes;
-    sizes.Title = twipsOf(d.lblClassicTournamentTitle);
+    const auto layout = [&] {
+        Summary2Sizes sizes;
+        sizes.Title = twipsOf(d.lblClassicTournamentTitle);
+        for (std::size_t i = 0; i < d.lblClassicHeader.size(); ++i) {
+            sizes.HeaderHeight[i] = twipsOf(d.lblClassicHeader[i]).height();
+            sizes.ItemHeight[i] = twipsOf(d.lblClassicItem[i]).height();
+        }
+        return LayoutSummary2(PixelsToTwips(w.width()), PixelsToTwips(w.frames.frameCommands->y()), sizes);
+    };
+    // Each text fits its column (the highest blinds in a quarter of the
+    // width); the rows then take the heights of the fonts that fit.
+    const Summary2Layout columns = layout();
+    FitLabelWidth(d.lblClassicTournamentTitle, columns.Title.width());
     for (std::size_t i = 0; i < d.lblClassicHeader.size(); ++i) {
-        sizes.HeaderHeight[i] = twipsOf(d.lblClassicHeader[i]).height();
-        sizes.ItemHeight[i] = twipsOf(d.lblClassicItem[i]).height();
+        FitLabelWidth(d.lblClassicHeader[i], columns.Header[i].width());
+        FitLabelWidth(d.lblClassicItem[i], columns.Item[i].width());
     }
-    const Summary2Layout l
-        = LayoutSummary2(PixelsToTwips(w.width()), PixelsToTwips(w.frames.frameCommands->y()), sizes);
+    const Summary2Layout l = layout();
     place(d.frameSummary2, l.Frame);
     place(d.lblClassicTournamentTitle, l.Title);
     for (std::size_t i = 0; i < d.lblClassicHeader.size(); ++i) {
@@ -258,18 +253,37 @@ void RotatingLayouts::layoutGrid(FlexGrid* grid, GridScreen kind, QRect Rotating
         grid->setCols(cols);
     // Against the rectangle the grid ends up in.
     ::place(grid, locations().*place);
-    fitColumns(grid, [kind](int inner) { return GridColumnWidths(kind, inner); });
+    if (kind == GridScreen::Tables)
+        // The chart's rows use its height: its font may grow to twice its
+        // own size while every row still fits.
+        fitNameColumns(grid, SeatChartNameColumns, grid->SizeFillingHeight(2 * grid->WantedPoints()));
+    else
+        fitColumns(grid, [kind](int inner) { return GridColumnWidths(kind, inner); });
 }
 
 void RotatingLayouts::fitColumns(FlexGrid* grid, const std::function<QList<int>(int innerWidth)>& widthsFor)
 {
-    grid->setRedraw(false);
-    const auto fitTo = [&](long inner) {
+    fitWithin(grid, [&](long inner) {
         const QList<int> widths = widthsFor(int(inner));
         for (long c = 0; c < widths.size() && c < grid->Cols(); ++c)
             grid->setColWidth(c, widths[c]);
         grid->FitFont(WholeNameChars, SmallestGridPoints);
-    };
+    });
+}
+
+void RotatingLayouts::fitNameColumns(FlexGrid* grid, const QList<int>& nameColumns, int startPoints)
+{
+    fitWithin(grid, [&](long inner) {
+        grid->FitFontAndWidths(
+            WholeNameChars, SmallestGridPoints,
+            [&](const QList<int>& needs) { return NameColumnsTakeTheRest(needs, nameColumns, int(inner)); },
+            startPoints);
+    });
+}
+
+void RotatingLayouts::fitWithin(FlexGrid* grid, const std::function<void(long innerWidth)>& fitTo)
+{
+    grid->setRedraw(false);
     // The font that fits changes the rows' height, and with it whether the
     // vertical scroll bar takes room from the columns: the columns follow
     // until they stay within the room, keeping the narrower room when a

@@ -49,14 +49,22 @@ public:
 private:
     RotatingInput input() const;
     RotatingLayout locations() const { return RotatingScreenLocations(input()); }
-    // The six pairs' sizes, each label made to fit the frame's width.
-    SummaryPairs measureSummary(int frameWidth);
+    // The six pairs' sizes, each label made to fit its room in the frame
+    // of the summary style.
+    SummaryPairs measureSummary(int style, int frameWidth);
     void applySummary(const SummaryLayout& l, bool withTotalBuy);
     void hideChipsAndPayouts();
     void layoutGrid(FlexGrid* grid, GridScreen kind, QRect RotatingLayout::*place, long cols = 0);
     // Column widths for the grid's inner width, then the font that lets its
     // texts read whole in them.
     void fitColumns(FlexGrid* grid, const std::function<QList<int>(int innerWidth)>& widthsFor);
+    // The font and widths at which the names read whole, the names taking
+    // the room the other columns do not need, from startPoints down (0: the
+    // grid's own size).
+    void fitNameColumns(FlexGrid* grid, const QList<int>& nameColumns, int startPoints = 0);
+    // Fits the grid's columns to its inner width, again while a font that
+    // fits brings a vertical scroll bar or takes it away.
+    void fitWithin(FlexGrid* grid, const std::function<void(long innerWidth)>& fitTo);
     // Loads a picture file (its first image) into the picture control.
     bool loadPicture(const QString& path);
 

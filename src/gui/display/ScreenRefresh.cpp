@@ -146,6 +146,10 @@ void ScreenRefresher::LoadTables()
         // whatever the desktop.
         g->setPalette(StandardLightPalette());
         FillGrid(g, contents);
+        // The blank rows the chart keeps below its last band take no room:
+        // a chart whose tables all show has no scroll bar and never moves.
+        for (long r = 0; r < contents.Rows(); ++r)
+            g->setRowHeight(r, r < contents.RowsInUse() ? -1 : 0);
     }
 }
 

@@ -15,7 +15,9 @@
 #include "core/store/TournamentStore.h"
 #include "gui/controls/ClickableLabel.h"
 #include "gui/controls/FlexGrid.h"
+#include "gui/controls/RuledFrame.h"
 #include "gui/display/DisplayLayout.h"
+#include "gui/display/GrowingTexts.h"
 #include "gui/display/PlayersGridPart.h"
 #include "gui/display/RotatingLayouts.h"
 #include "gui/display/ScreenController.h"
@@ -35,6 +37,7 @@
 
 #include <QCloseEvent>
 #include <QDateTime>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -93,6 +96,11 @@ frmMain::frmMain(QWidget* parent)
     layout = new DisplayLayout(*this);
     screens->fullLayout = [this] { layout->SetScreenAll(); };
     screens->basicLayout = [this] { layout->SetScreenBasic(); };
+    // The clock, the level, the blinds and the summaries' figures read whole
+    // whatever text they come to hold.
+    new GrowingTexts(
+        QList<QWidget*> {display.frameAll, display.frameSummary, display.frameSummary2, display.frameBuyin},
+        [this] { SetScreen(true); }, this);
     rotating = new RotatingLayouts(*this);
     screens->placeRotatingScreens = [this] { SetRotatingScreenLocations(); };
     screens->layoutScreen = [this](Long screen) { rotating->LayoutScreen(screen); };

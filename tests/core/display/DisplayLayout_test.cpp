@@ -137,3 +137,38 @@ TEST(DisplayLayout, AChipReachingIntoTheCommandRowHidesItsShapePictureAndAmountT
         }
     }
 }
+
+TEST(DisplayLayout, TopPayoutsCloseUpUnderTheLastChipBeforeAnyRowIsHidden)
+{
+    const SizeSet sizes = SizeSetFor(19200, 0);
+    MainLayoutInput in = standardInput(sizes, 3); // four chips
+    for (std::size_t i = 4; i < std::size_t(ChipSlotCount); ++i)
+        in.ChipColor[i] = QStringLiteral("Not Used");
+    const MainLayout roomy = LayoutScreenAll(in);
+    ASSERT_TRUE(roomy.PayoutsFit);
+    const int lastRowBottom = roomy.Place[4].Rect.bottom() + 1;
+
+    // One twip short: the caption moves up under the fourth chip, the rows
+    // under the caption, and all five show.
+    in.CommandsTop = lastRowBottom - 1;
+    const MainLayout closed = LayoutScreenAll(in);
+    EXPECT_TRUE(closed.PayoutsFit);
+    EXPECT_EQ(closed.PayoutCap.Rect.top(), closed.Chip[3].Rect.bottom() + 1 + 50);
+    EXPECT_EQ(closed.Place[0].Rect.top(), closed.PayoutCap.Rect.bottom() + 1);
+    for (std::size_t i = 0; i < std::size_t(TopPayoutCount); ++i)
+        EXPECT_TRUE(closed.Place[i].Visible && closed.Payout[i].Visible) << i;
+
+    // Closed up and still short: the window is asked for a smaller font.
+    in.CommandsTop = closed.Place[4].Rect.bottom();
+    EXPECT_FALSE(LayoutScreenAll(in).PayoutsFit);
+}
+
+TEST(DisplayLayout, TheBigClockEndsBeforeTheChips)
+{
+    const SizeSet sizes = SizeSetFor(19200, 0);
+    MainLayoutInput in = standardInput(sizes, 5);
+    const MainLayout basic = LayoutScreenBasic(in);
+    EXPECT_EQ(basic.ClockRoom, basic.ChipValuesCap.Rect.left() - basic.Timer.Rect.left() - 300);
+    in.ShowChipsAndPayouts = false;
+    EXPECT_EQ(LayoutScreenBasic(in).ClockRoom, 19200 - 640 - 300);
+}

@@ -126,6 +126,14 @@ TEST(ScreenContents, ChipColumnFollowsEachSlotsColour)
     EXPECT_EQ(p.Slots[6], (ChipSlot {"%0", std::nullopt, std::nullopt}));
 }
 
+TEST(ScreenContents, AChipOfTheBackgroundsColourIsOutlinedInTheTextColour)
+{
+    const OleColor black = 0, white = 0xFFFFFFu, red = 0xFFu;
+    EXPECT_EQ(ChipEdgeOf(black, black, white), (ChipEdge {white, 2}));
+    EXPECT_EQ(ChipEdgeOf(white, white, black), (ChipEdge {black, 2}));
+    EXPECT_EQ(ChipEdgeOf(red, black, white), (ChipEdge {black, 1}));
+}
+
 TEST(ScreenContents, NextBlindsByModeAndLevel)
 {
     struct Case {

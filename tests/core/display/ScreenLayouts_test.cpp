@@ -4,7 +4,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
 #include <numeric>
+#include <tuple>
 
 namespace {
 
@@ -103,6 +105,17 @@ TEST(ScreenLayoutSummary, StacksCentresAndColumns)
     EXPECT_EQ(buyin.Addon.Value.left(), 4000);
 }
 
+TEST(ScreenLayoutSummary, PairsSideBySideFitTheirHalf)
+{
+    const SummaryRooms one = SummaryRoomsFor(1, 12000);
+    EXPECT_EQ(std::tuple(one.Tournament, one.TotalBuy, one.AveStack, one.NextBlinds),
+              std::tuple(12000, 5880, 5880, 12000));
+    const SummaryRooms five = SummaryRoomsFor(5, 12000);
+    EXPECT_EQ(std::tuple(five.Tournament, five.NumPlayers, five.AveStack, five.NextBreak, five.NextBlinds),
+              std::tuple(12000, 5400, 5400, 5400, 5400));
+    EXPECT_EQ(SummaryRoomsFor(4, 12000).NextBlinds, 12000);
+}
+
 TEST(ScreenLayoutSummary2, RowsColumnsAndRules)
 {
     Summary2Sizes s;
@@ -132,6 +145,19 @@ TEST(ScreenLayoutGrids, ColumnsAsFractions)
     EXPECT_EQ(payouts[2], payouts[0]);
     EXPECT_EQ(payouts[3], payouts[1]);
     EXPECT_EQ(GridColumnWidths(GridScreen::Kills, 5000), (QList<int> {2000, 1000, 2000}));
+}
+
+TEST(ScreenLayoutGrids, NameColumnsTakeWhatTheShortColumnsDoNotNeed)
+{
+    // Two groups of name, seat, buy, finish, win around the gap column.
+    const QList<int> needs {3000, 600, 705, 705, 900, 150, 2700, 600, 705, 705, 900};
+    const QList<int> two = PlayersGridNameColumns(true);
+    EXPECT_EQ(NameColumnsTakeTheRest(needs, two, 15000),
+              (QList<int> {4665, 600, 705, 705, 900, 150, 4365, 600, 705, 705, 900}));
+    // Too little room for every need: the needs' proportions.
+    const QList<int> short_ = NameColumnsTakeTheRest(needs, two, 10200);
+    EXPECT_EQ(short_, ColumnWidthsFilling(needs, 10200));
+    EXPECT_LT(short_[0], needs[0]);
 }
 
 TEST(CustomPicture, FolderShowWrapsAndSkipsBadFiles)

@@ -1,12 +1,17 @@
 #include "MainWindowFixture.h"
 
+#include "ManualClock.h"
+
 #include "core/display/ScreenCatalogue.h"
+#include "core/floor/Levels.h"
 #include "core/platform/Twips.h"
 #include "core/store/Payouts.h"
 #include "gui/controls/ChipPicture.h"
 #include "gui/controls/ChipShape.h"
 #include "gui/controls/ClickableLabel.h"
 #include "gui/display/DisplayLayout.h"
+#include "gui/display/PlayersGridPart.h"
+#include "gui/floor/ClockPanel.h"
 
 #include "TextFit.h"
 
@@ -78,6 +83,26 @@ void SeedLongNames(OpenTournament& t)
     }
 }
 
+// The settings a new installation starts with: "$" amounts, the chip and
+// payout column shown, two players a row; no rotation while a test looks.
+void settingsOfANewInstallation()
+{
+    LoadSettings(programSettings());
+    programSettings().gintRotateScreens = 0;
+}
+
+// The window opened again on the tournament at a size, with the size set of
+// a screen of that size, as on the projector.
+void openAt(frmMain* w, QSize size)
+{
+    w->layout->screenWidthTwips = [size] { return PixelsToTwips(size.width()); };
+    w->Form_Unload();
+    w->Form_Load();
+    w->show();
+    w->resize(size);
+    w->RefreshScreens(true);
+}
+
 // The window, the screen shown, and whether the field is seeded or the
 // tournament is new and empty (the grids show their headers alone).
 using FitCase = std::tuple<QSize, Long, bool>;
@@ -88,19 +113,10 @@ protected:
     {
         TournamentWindowFixture::SetUp();
         const QSize size = std::get<0>(GetParam());
-        // The settings a new installation starts with: "$" amounts, the chip
-        // and payout column shown, two players a row.
-        LoadSettings(programSettings());
-        programSettings().gintRotateScreens = 0;
+        settingsOfANewInstallation();
         if (std::get<2>(GetParam()))
             SeedLongNames(openTournament());
-        // The size set of a screen of the window's size, as on the projector.
-        w->layout->screenWidthTwips = [size] { return PixelsToTwips(size.width()); };
-        w->Form_Unload();
-        w->Form_Load();
-        w->show();
-        w->resize(size);
-        w->RefreshScreens(true);
+        openAt(w, size);
     }
 
     QList<QWidget*> chipColumn() const
@@ -149,3 +165,222 @@ INSTANTIATE_TEST_SUITE_P(ThreeScreenSizes, ScreenFitTest,
                                  .arg(std::get<2>(info.param) ? QStringLiteral("Seeded") : QStringLiteral("Empty"))
                                  .toStdString();
                          });
+
+namespace {
+
+// Forty levels: a first of one minute, twenty minutes each up to the last
+// of two hours at $50,000/$100,000 with an ante, a ten-minute break after
+// level 9.
+constexpr int Levels = 40;
+constexpr int LongLevelMinutes = 120;
+
+void SeedLevels(OpenTournament& t)
+{
+    t.gintAutoDoubleBlind = BlindModeLevelTable;
+    t.RedimLevels(Levels);
+    for (int n = 1; n <= Levels; ++n) {
+        t.gintLevelSessionTime[n] = n == 1 ? 1 : n == Levels ? LongLevelMinutes : 20;
+        t.gdblLevelBreakAfter[n] = n == 9 ? 10 : 0;
+        t.gdblLevelSmallBlind[n] = n == Levels ? 50000 : 100.0 * n;
+        t.gdblLevelBigBlind[n] = n == Levels ? 100000 : 200.0 * n;
+        t.gdblLevelAnte[n] = n == Levels ? 10000 : 25.0 * n;
+    }
+    t.gblnOnBreak = false;
+    SetLevel(t, 1);
+}
+
+// The window, and a screen that shows the clock, the level or the blinds.
+using ClockFitCase = std::tuple<QSize, Long>;
+
+class ClockFitTest : public TournamentWindowFixture, public ::testing::WithParamInterface<ClockFitCase> {
+protected:
+    void SetUp() override
+    {
+        TournamentWindowFixture::SetUp();
+        const QSize size = std::get<0>(GetParam());
+        settingsOfANewInstallation();
+        SeedLongNames(openTournament());
+        SeedLevels(openTournament());
+        openAt(w, size);
+        w->SwitchView(std::get<1>(GetParam()));
+    }
+
+    // One tick of the clock's own timer after the time has moved on.
+    void runFor(qint64 seconds)
+    {
+        time.advance(seconds * 1000);
+        w->clock->tmrCountDown_Timer();
+    }
+
+    void expectWhole()
+    {
+        const QStringList faults = TextFit::Faults(w.data(), {}, {});
+        EXPECT_TRUE(faults.isEmpty()) << w->display.lblLevel->text().toStdString() << " at "
+                                      << w->display.lblTimer->text().toStdString() << ":\n"
+                                      << faults.join(u'\n').toStdString();
+    }
+
+    ManualClock time; // in place before the window takes the program's clock
+};
+
+} // namespace
+
+TEST_P(ClockFitTest, TheClockLevelAndBlindsReadWholeFromTheFirstLevelToTheLast)
+{
+    w->clock->mnClockStart_Click();
+    expectWhole(); // "1:00"
+    runFor(59);
+    expectWhole(); // "0:01"
+    runFor(1);
+    // From "20:00" at level 2, laid out while the clock showed "0:00", through
+    // the break to "Level 40".
+    while (openTournament().gintBlindsLevel < Levels) {
+        expectWhole();
+        runFor(openTournament().glngMinutesPerSession * 60);
+    }
+    ASSERT_EQ(w->display.lblTimer->text(), QStringLiteral("120:00"));
+    expectWhole();
+    for (const qint64 step : {1, 19 * 60 + 59, 1, 89 * 60 + 59, 1, 9 * 60 + 58}) {
+        runFor(step); // "119:59", "100:00", "99:59", "10:00", "9:59", "0:01"
+        expectWhole();
+    }
+    EXPECT_EQ(w->display.lblTimer->text(), QStringLiteral("0:01"));
+}
+
+INSTANTIATE_TEST_SUITE_P(ThreeScreenSizes, ClockFitTest,
+                         ::testing::Combine(::testing::Values(QSize(1024, 768), QSize(1280, 1024), QSize(1920, 1080)),
+                                            ::testing::Values(PlayersScreen, Summary1Screen, Summary3Screen,
+                                                              Summary2Screen, Summary4Screen, Summary5Screen)),
+                         [](const ::testing::TestParamInfo<ClockFitCase>& info) {
+                             const QSize size = std::get<0>(info.param);
+                             return QStringLiteral("%1x%2_Screen%3")
+                                 .arg(size.width())
+                                 .arg(size.height())
+                                 .arg(std::get<1>(info.param))
+                                 .toStdString();
+                         });
+
+namespace {
+
+// Names of eighteen wide letters, as long as the grids show whole.
+const char* const FullNames[] = {"Alexandra Mcintyre",
+                                 "Wilhelmina Stewart",
+                                 "Maximilian Oberhau",
+                                 "Christopher Johnso",
+                                 "Genevieve Dubois",
+                                 "Carla Costa",
+                                 "Kai"};
+
+// Seventy-five players at eight tables of ten, five out; four chips, the
+// third black, and five places paid.
+void SeedEightTables(OpenTournament& t)
+{
+    t.gintPlayersPerTable = 10;
+    const char* const colours[] = {"White", "Red", "Black", "Green"};
+    for (int i = 0; i < OpenTournament::ChipSlots; ++i) {
+        t.gstrChipColor[i] = i < 4 ? QString::fromLatin1(colours[i]) : QStringLiteral("Not Used");
+        t.gdblChipAmount[i] = i < 4 ? 25.0 * (i + 1) : 0;
+    }
+    t.gintNumberPaid = 5;
+    t.gintPayAsPercentages = 0;
+    t.RedimPayouts();
+    const double pays[] = {0, 12500, 8000, 5000, 3500, 2500};
+    for (int k = 0; k <= 5; ++k)
+        t.gdblPayout[k] = pays[k];
+    CalculatePayouts(t);
+    constexpr int Entrants = 80;
+    t.gtypPlayers.redim(1, Entrants);
+    for (int i = 1; i <= Entrants; ++i) {
+        PlayerRecord& p = t.gtypPlayers[i];
+        p.PlayerName = QString::fromLatin1(FullNames[(i - 1) % std::size(FullNames)]);
+        p.PlayerID = 2000 + i;
+        p.TotalBuyin = 100;
+        p.TotalRebuy = (i % 3) * 100;
+        if (i <= 5) {
+            p.Finish = Entrants - i + 1;
+        } else {
+            p.Table = (i - 6) / 10 + 1;
+            p.Seat = (i - 6) % 10 + 1;
+        }
+    }
+}
+
+class RoomFitTest : public TournamentWindowFixture, public ::testing::WithParamInterface<QSize> {
+protected:
+    void SetUp() override
+    {
+        TournamentWindowFixture::SetUp();
+        const QSize size = GetParam();
+        settingsOfANewInstallation();
+        SeedEightTables(openTournament());
+        openAt(w, size);
+    }
+
+    void expectWhole(const QList<QWidget*>& panels, const QList<QWidget*>& column)
+    {
+        const QStringList faults = TextFit::Faults(w.data(), panels, column);
+        EXPECT_TRUE(faults.isEmpty()) << faults.join(u'\n').toStdString();
+    }
+};
+
+} // namespace
+
+TEST_P(RoomFitTest, EveryPaidPlaceOfTheTopPaysShowsAboveTheCommandRow)
+{
+    w->SwitchView(PlayersScreen);
+    const DisplayPanels& d = w->display;
+    QList<QWidget*> rows {d.lblPayoutCap};
+    for (std::size_t i = 0; i < d.lblPlace.size(); ++i) {
+        EXPECT_TRUE(d.lblPlace[i]->isVisible() && d.lblPayout[i]->isVisible()) << "place " << i + 1;
+        rows << d.lblPlace[i] << d.lblPayout[i];
+    }
+    expectWhole({w->frames.frameCommands}, rows);
+}
+
+TEST_P(RoomFitTest, NamesOfEighteenLettersReadAcrossTheRoom)
+{
+    // The size set's own sizes where the window is large enough, never
+    // below 14 points at 1024x768 for the players.
+    const bool small = GetParam().width() < 1280;
+    const ScreenFontSizes& own = w->layout->sizes.Fonts;
+    w->SwitchView(PlayersScreen);
+    expectWhole({}, {});
+    EXPECT_GE(w->display.grid->font().pointSize(), small ? 14 : int(own.PlayerGridDefaultFontSize(0)));
+    w->SwitchView(TablesScreen);
+    expectWhole({}, {});
+    EXPECT_GE(w->display.gridTables->font().pointSize(), small ? 13 : int(own.mintSeatChartFontSize));
+}
+
+TEST_P(RoomFitTest, ASeatChartWhoseTablesAllShowNeverMoves)
+{
+    w->SwitchView(TablesScreen);
+    FlexGrid* chart = w->display.gridTables;
+    QApplication::processEvents();
+    EXPECT_FALSE(chart->verticalScrollBar()->isVisible());
+    const long top = chart->TopRow();
+    for (int tick = 0; tick < 6; ++tick) {
+        w->players->tmrScroll_Timer();
+        EXPECT_EQ(chart->TopRow(), top) << "tick " << tick;
+    }
+}
+
+TEST_P(RoomFitTest, ABlackChipOnTheBlackDisplayShowsItsShape)
+{
+    w->SwitchView(PlayersScreen);
+    QWidget* chip = w->layout->shpChip[2];
+    ASSERT_TRUE(chip->isVisible());
+    // Only its edge can differ from the black around and inside it.
+    const QImage shot = w->grab(QRect(chip->mapTo(w.data(), QPoint(0, 0)), chip->size())).toImage();
+    int lit = 0;
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x)
+            lit += qGray(shot.pixel(x, y)) > 128 ? 1 : 0;
+    EXPECT_GT(lit, shot.width()) << "an outline all round";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ThreeScreenSizes, RoomFitTest,
+    ::testing::Values(QSize(1024, 740), QSize(1024, 768), QSize(1280, 1024), QSize(1920, 1080)),
+    [](const ::testing::TestParamInfo<QSize>& info) {
+        return QStringLiteral("%1x%2").arg(info.param.width()).arg(info.param.height()).toStdString();
+    });
