@@ -1,6 +1,7 @@
 #include "gui/floor/EntryCommands.h"
 
 #include "core/floor/AwardBookkeeping.h"
+#include "core/floor/EntryOptions.h"
 #include "core/floor/FloorEntries.h"
 #include "core/platform/Database.h"
 #include "core/platform/Prompter.h"
@@ -98,17 +99,19 @@ void EntryCommands::reloadPlayers()
 void EntryCommands::mnBuyin_Click()
 {
     w.ResetDisplayTimer();
-    BuyinOrRebuy(w.menus->action(QStringLiteral("mnBuyin"))->text(), true);
+    BuyinOrRebuy(true);
 }
 
-void EntryCommands::BuyinOrRebuy(const QString& caption, bool bFromTableView)
+void EntryCommands::BuyinOrRebuy(bool bFromTableView)
 {
-    if (caption == QStringLiteral("Buyin"))
+    const long index = player(bFromTableView);
+    if (index < 1)
+        return;
+    const OpenTournament& t = openTournament();
+    if (EntryOptions(t, t.gtypPlayers[index]).Buyin)
         BuyinPlayer(bFromTableView);
-    else if (caption == QStringLiteral("Rebuy"))
-        RebuyPlayer(bFromTableView);
     else
-        prompter().message(QStringLiteral("Error."));
+        RebuyPlayer(bFromTableView);
 }
 
 void EntryCommands::BuyinPlayer(bool bFromTableView)

@@ -128,7 +128,7 @@ void FloorCommands::wireButtons()
     connect(f.cmdHideTutorial, &QPushButton::clicked, this, &FloorCommands::cmdHideTutorial_Click);
     connect(f.cmdBuyin, &QPushButton::clicked, this, [this] {
         w.ResetDisplayTimer();
-        w.entries->BuyinOrRebuy(w.frames.cmdBuyin->text(), false);
+        w.entries->BuyinOrRebuy(false);
         w.HideSelected();
     });
     connect(f.cmdAddon, &QPushButton::clicked, this, [this] { w.entries->AddonPlayer(false); });
