@@ -2,6 +2,7 @@
 
 #include "core/display/PlayersGrid.h"
 #include "core/floor/ActionButtons.h"
+#include "core/platform/ReportFailures.h"
 #include "core/store/ExportFormats.h"
 #include "core/store/OpenTournament.h"
 #include "core/store/ProgramSettings.h"
@@ -246,13 +247,9 @@ void PlayersGridPart::tmrScroll_Timer()
         return;
     QScopedValueRollback<bool> scrolling(screens.mblnScrolling, true);
     DisplayPanels& d = w.display;
-    for (FlexGrid* g : {d.grid, d.gridAwards, d.gridPayouts, d.gridTables}) {
-        // Each grid scrolls on its own; one that cannot does not stop the others.
-        try {
-            ScrollGrid(g);
-        } catch (...) {
-        }
-    }
+    // Each grid scrolls on its own; one that cannot does not stop the others.
+    for (FlexGrid* g : {d.grid, d.gridAwards, d.gridPayouts, d.gridTables})
+        LogFailures(QStringLiteral("Scrolling ") + g->objectName(), [this, g] { ScrollGrid(g); });
 }
 
 void PlayersGridPart::ScrollGrid(FlexGrid* g)

@@ -208,12 +208,9 @@ void frmMain::RefreshScreens(bool bRefreshTables)
     // not undo the operation that came before.
     const QScopedValueRollback<bool> redrawing(screens->mblnRedrawing, true);
     refresher->RefreshScreens(bRefreshTables);
-    try {
-        const Long screen = openTournament().glngCurrentScreen;
-        if (screen == RulesScreen || screen == CustomMessageScreen)
-            SetScreen(false);
-    } catch (...) {
-    }
+    const Long screen = openTournament().glngCurrentScreen;
+    if (screen == RulesScreen || screen == CustomMessageScreen)
+        LogFailures(QStringLiteral("RefreshScreens: SetScreen"), [this] { SetScreen(false); });
 }
 
 void frmMain::SetScreen(bool bReset) { screens->SetScreen(bReset); }
