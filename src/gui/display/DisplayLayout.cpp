@@ -84,7 +84,6 @@ void DisplayLayout::AdjustForScreenRes()
 {
     sizes = SizeSetFor(screenWidthTwips(), programSettings().glngPlayerDisplay);
     setDefaultLooks();
-    AdjustBlindsFont();
     AdjustGridDisplays();
 }
 
@@ -200,7 +199,6 @@ void DisplayLayout::SetScreenAll()
     const MainLayout l = LayoutScreenAll(layoutInput());
     mChipColumnRight = ChipColumnRight(l);
     apply(l);
-    AdjustChipsAndPayoutsFontAll();
     frame->show();
 }
 

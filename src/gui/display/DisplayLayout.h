@@ -37,8 +37,6 @@ public:
     void AdjustGridDisplays();
     // mintPlayerGridFontSize for the players layout in force.
     void SetPlayerGridFontSize();
-    void AdjustBlindsFont() { }
-    void AdjustChipsAndPayoutsFontAll() { }
     void AdjustChipsFontBasic();
     void SetScreenAll();
     void SetScreenBasic();

@@ -75,11 +75,6 @@ RotatingLayouts::RotatingLayouts(frmMain& window)
     mPictureTwips = mDefaultPicture.size() * TwipsPerPixel;
 }
 
-void RotatingLayouts::CenterControl(const QWidget& container, QWidget& control)
-{
-    control.move(container.width() / 2 - control.width() / 2, control.y());
-}
-
 void RotatingLayouts::LayoutScreen(Long screen)
 {
     using Layout = void (RotatingLayouts::*)();

@@ -24,9 +24,6 @@ class RotatingLayouts : public QObject {
 public:
     explicit RotatingLayouts(frmMain& window);
 
-    // Centres the control on the container's width.
-    static void CenterControl(const QWidget& container, QWidget& control);
-
     void SetScreenSummary();
     void SetScreenSummary4();
     void SetScreenSummary5();

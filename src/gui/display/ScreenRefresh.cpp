@@ -70,7 +70,6 @@ void ScreenRefresher::LoadBlindsLine()
     const CaptionAndValue line = BlindsLine(*tournament, DisplayFormatsOf(*settings));
     setText(QStringLiteral("lblBlindsCap"), line.Caption);
     setText(QStringLiteral("lblBlinds"), line.Value);
-    AdjustBlindsFont();
 }
 
 void ScreenRefresher::LoadChips()

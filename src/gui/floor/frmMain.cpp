@@ -105,7 +105,6 @@ frmMain::frmMain(QWidget* parent)
     screens->setScreenObjects = [this](Long screen) { SetScreenObjects(this, screenObjects(), screen); };
     screens->loadManagerReport = [this] { refresher->LoadManagerReport(); };
     refresher->AdjustBreakLabel = [this] { AdjustBreakLabel(); };
-    refresher->AdjustBlindsFont = [this] { layout->AdjustBlindsFont(); };
     refresher->DisplayGrid = [this] { DisplayGrid(); };
 
     showWizard = ShowTournamentWizard;
