@@ -3,6 +3,7 @@
 #include "core/floor/AwardBookkeeping.h"
 #include "core/floor/EntryOptions.h"
 #include "core/floor/FloorEntries.h"
+#include "core/floor/Levels.h"
 #include "core/platform/Database.h"
 #include "core/platform/Prompter.h"
 #include "core/platform/ReportFailures.h"
@@ -92,7 +93,12 @@ bool EntryCommands::store(const std::function<void(OpenTournament&, FloorRows&)>
 void EntryCommands::reloadPlayers()
 {
     OpenTournament& t = openTournament();
-    ReportFailures([&] { LoadTournament(gobjDatabase(), t, t.glngCurrentTournamentID, true); });
+    ReportFailures([&] {
+        LoadTournament(gobjDatabase(), t, t.glngCurrentTournamentID, true);
+        // The level's figures from the level table, as at the tournament's
+        // opening.
+        ::SetLevel(t, t.gintBlindsLevel);
+    });
     w.RefreshScreens(true);
 }
 

@@ -9,7 +9,6 @@
 #include "core/platform/ProgramTitle.h"
 #include "core/platform/Prompter.h"
 #include "core/platform/ReportFailures.h"
-#include "core/setup/TournamentWindowCalls.h"
 #include "core/store/OpenTournament.h"
 #include "core/store/ProgramSettings.h"
 #include "core/store/TournamentStore.h"
@@ -129,17 +128,13 @@ frmMain::frmMain(QWidget* parent)
         return box.txtChipCount->text();
     };
     gMainWindow = this;
-    setTournamentWindowCalls({[this](Integer level) { SetLevel(level); }, [this] { SetRotatingScreenLocations(); },
-                              [this] { ResetTourney(); }, [this] { ResetTimer(); }, [this] { AdjustBreakLabel(); }});
 }
 
 frmMain::~frmMain()
 {
     delete refresher;
-    if (gMainWindow == this) {
+    if (gMainWindow == this)
         gMainWindow = nullptr;
-        setTournamentWindowCalls({});
-    }
 }
 
 void frmMain::Form_Load()
@@ -226,7 +221,12 @@ void frmMain::ShowSettings(int intNumNext)
     // A clock standing at the full length of its level shows a length the
     // set-up changed at once; a clock that has run keeps its time.
     const bool atFullLength = clock->clock.atFullLength();
-    showWizard(intNumNext);
+    if (showWizard(intNumNext)) {
+        // The stored set-up's level, and the rotating screens for its
+        // settings.
+        SetLevel(openTournament().gintBlindsLevel);
+        SetRotatingScreenLocations();
+    }
     RefreshScreens(true);
     if (atFullLength)
         clock->mnClockReset_Click();
