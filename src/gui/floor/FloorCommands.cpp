@@ -32,8 +32,8 @@
 #include "gui/floor/MainToolbar.h"
 #include "gui/floor/SeatingCommands.h"
 #include "gui/floor/frmMain.h"
-#include "gui/home/Exports.h"
-#include "gui/home/frmInstructions.h"
+#include "gui/shared/Exports.h"
+#include "gui/shared/frmInstructions.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -27,10 +27,10 @@
 #include "gui/floor/MainToolbar.h"
 #include "gui/floor/SeatingCommands.h"
 #include "gui/floor/frmChipCount.h"
-#include "gui/home/frmPlayers.h"
-#include "gui/home/frmSearch.h"
 #include "gui/platform/BusyPointer.h"
 #include "gui/setup/frmAddEditTournament.h"
+#include "gui/shared/frmPlayers.h"
+#include "gui/shared/frmSearch.h"
 
 #include <QCloseEvent>
 #include <QDateTime>

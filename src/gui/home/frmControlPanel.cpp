@@ -19,14 +19,14 @@
 #include "gui/controls/ctlLeftBar.h"
 #include "gui/floor/frmMain.h"
 #include "gui/home/HomeArtwork.h"
-#include "gui/home/HomeWidgets.h"
 #include "gui/home/frmAbout.h"
-#include "gui/home/frmInstructions.h"
 #include "gui/home/frmManage.h"
 #include "gui/home/frmStartup.h"
 #include "gui/home/frmStats.h"
 #include "gui/platform/BusyPointer.h"
 #include "gui/setup/frmNewTourney.h"
+#include "gui/shared/HomeWidgets.h"
+#include "gui/shared/frmInstructions.h"
 
 #include "gui/web/frmWebResultsManager.h"
 #include <QRadioButton>

@@ -9,10 +9,10 @@
 #include "gui/controls/FlexGrid.h"
 #include "gui/controls/OleColor.h"
 #include "gui/controls/ctlDataEntryGrid.h"
-#include "gui/home/frmExport.h"
 #include "gui/setup/frmAddEditAward.h"
 #include "gui/setup/frmAddEditReminder.h"
 #include "gui/setup/frmAddEditTournament.h"
+#include "gui/shared/frmExport.h"
 
 #include <QCheckBox>
 #include <QComboBox>
