@@ -89,7 +89,17 @@ frmMain::frmMain(QWidget* parent)
     clock->onSetScreen = [this](bool bReset) { SetScreen(bReset); };
     clock->onRefreshScreens = [this](bool bRefreshTables) { RefreshScreens(bRefreshTables); };
     screens->clockHasMoved = [this] { return clock->clock.hasMoved(); };
-    players = new PlayersGridPart(*this);
+    players = new PlayersGridPart({*this,
+                                   display,
+                                   {frames.frameButtons, frames.cmdEliminate, frames.cmdBuyin, frames.cmdAddon,
+                                    frames.cmdMore, menus->action(QStringLiteral("mnMovePlayer"))},
+                                   screens,
+                                   mbSettingGridSelection,
+                                   [this](bool bReset) { SetScreen(bReset); },
+                                   [this] { layout->AdjustGridDisplays(); },
+                                   [this] { layout->SetPlayerGridFontSize(); },
+                                   [this] { layout->SetScreenSize(); }},
+                                  this);
     layout = new DisplayLayout(*this);
     screens->fullLayout = [this] { layout->SetScreenAll(); };
     screens->basicLayout = [this] { layout->SetScreenBasic(); };
