@@ -100,7 +100,15 @@ frmMain::frmMain(QWidget* parent)
                                    [this] { layout->SetPlayerGridFontSize(); },
                                    [this] { layout->SetScreenSize(); }},
                                   this);
-    layout = new DisplayLayout(*this);
+    layout = new DisplayLayout({*this,
+                                display,
+                                frames.frameCommands,
+                                {frames.btnView, frames.btnClock, frames.btnClose, frames.btnExport, frames.btnSettings,
+                                 frames.btnTables, frames.btnAdd, frames.btnHelp},
+                                [this](int width, int height) { frames.Place(width, height); },
+                                [this] { players->SetGridCols(); },
+                                [this](bool bReset) { SetScreen(bReset); }},
+                               this);
     screens->fullLayout = [this] { layout->SetScreenAll(); };
     screens->basicLayout = [this] { layout->SetScreenBasic(); };
     rotating = new RotatingLayouts(*this);
