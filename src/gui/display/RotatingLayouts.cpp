@@ -12,9 +12,9 @@
 #include "gui/controls/FlexGrid.h"
 #include "gui/controls/RuledFrame.h"
 #include "gui/display/DisplayLayout.h"
+#include "gui/display/DisplayPanels.h"
 #include "gui/display/ScreenController.h"
 #include "gui/display/ScreenRefresh.h"
-#include "gui/floor/frmMain.h"
 
 #include <QDir>
 #include <QImageReader>
@@ -66,9 +66,9 @@ int twipsX(const QWidget* control) { return PixelsToTwips(control->x()); }
 
 } // namespace
 
-RotatingLayouts::RotatingLayouts(frmMain& window)
-    : QObject(&window)
-    , w(window)
+RotatingLayouts::RotatingLayouts(RotatingLayoutsWindow window, QObject* parent)
+    : QObject(parent)
+    , w(std::move(window))
     , mDefaultPicture(QStringLiteral(":/pictures/custom.png"))
 {
     setObjectName(QStringLiteral("RotatingLayouts"));
@@ -100,13 +100,13 @@ RotatingInput RotatingLayouts::input() const
 {
     const DisplayPanels& d = w.display;
     RotatingInput in;
-    in.WindowWidth = PixelsToTwips(w.width());
+    in.WindowWidth = PixelsToTwips(w.window.width());
     in.SidePanelWidth = w.layout->sizes.SidePanelWidth;
     in.ChipColumnRight = w.layout->mChipColumnRight;
     in.SidePanel = programSettings().gintShowChipsAndPayouts == 1;
     in.Summary5Placed = w.screens->mblnSummary5Placed;
     in.ChipValuesCapTop = PixelsToTwips(d.lblChipValuesCap->y());
-    in.CommandsTop = PixelsToTwips(w.frames.frameCommands->y());
+    in.CommandsTop = PixelsToTwips(w.frameCommands->y());
     in.TimerCapLeft = twipsX(d.lblTimerCap);
     in.PayoutsLeft = twipsX(d.gridPayouts);
     in.AwardsLeft = twipsX(d.gridAwards);
@@ -220,7 +220,7 @@ void RotatingLayouts::SetScreenSummary2()
         sizes.ItemHeight[i] = twipsOf(d.lblClassicItem[i]).height();
     }
     const Summary2Layout l
-        = LayoutSummary2(PixelsToTwips(w.width()), PixelsToTwips(w.frames.frameCommands->y()), sizes);
+        = LayoutSummary2(PixelsToTwips(w.window.width()), PixelsToTwips(w.frameCommands->y()), sizes);
     place(d.frameSummary2, l.Frame);
     place(d.lblClassicTournamentTitle, l.Title);
     for (std::size_t i = 0; i < d.lblClassicHeader.size(); ++i) {

@@ -111,7 +111,7 @@ frmMain::frmMain(QWidget* parent)
                                this);
     screens->fullLayout = [this] { layout->SetScreenAll(); };
     screens->basicLayout = [this] { layout->SetScreenBasic(); };
-    rotating = new RotatingLayouts(*this);
+    rotating = new RotatingLayouts({*this, display, frames.frameCommands, layout, screens, refresher}, this);
     screens->placeRotatingScreens = [this] { SetRotatingScreenLocations(); };
     screens->layoutScreen = [this](Long screen) { rotating->LayoutScreen(screen); };
     commands = new FloorCommands(*this);
