@@ -8,7 +8,7 @@
 #include "core/store/OpenTournament.h"
 #include "core/store/TournamentEntrants.h"
 #include "core/store/TournamentStore.h"
-#include "gui/home/frmPlayers.h"
+#include "gui/shared/frmPlayers.h"
 
 #include <QApplication>
 #include <QCheckBox>

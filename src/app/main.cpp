@@ -1,8 +1,5 @@
-#include "core/floor/Levels.h"
 #include "core/platform/AppPaths.h"
 #include "core/platform/RunningLock.h"
-#include "core/store/OpenTournament.h"
-#include "core/store/TournamentStore.h"
 #include "gui/home/frmControlPanel.h"
 #include "gui/platform/DesktopLinkOpener.h"
 #include "gui/platform/MessagePrompter.h"
@@ -37,10 +34,6 @@ int main(int argc, char** argv)
     setLinkOpener(&desktopLinks);
     SystemSoundPlayer sounds;
     setSoundPlayer(&sounds);
-
-    // Every load makes its level current; the tournament window shows it at
-    // its next refresh.
-    setSetLevelHook([](Integer level) { SetLevel(openTournament(), level); });
 
     frmControlPanel home;
     home.Form_Load();

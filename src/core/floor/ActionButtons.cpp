@@ -17,7 +17,7 @@ ActionButtonStates ActionButtonsFor(const OpenTournament& t, Integer index)
     }
     const EntryOffer offer = EntryOptions(t, p);
     // A player who has bought in is offered the rebuy, when the rules allow.
-    s.BuyinCaption = p.TotalBuyin == 0 ? QStringLiteral("Buyin") : QStringLiteral("Rebuy");
+    s.BuyinCaption = offer.Buyin ? QStringLiteral("Buyin") : QStringLiteral("Rebuy");
     s.BuyinEnabled = offer.Buyin || offer.Rebuy;
     s.AddonEnabled = offer.Addon;
     s.AssignSeatEnabled = CanBeSeated(p);

@@ -77,12 +77,6 @@ LevelState WithNextBlinds(const OpenTournament& t, LevelState s)
 
 void SetLevel(OpenTournament& t, Integer intLevel) { ApplyLevelState(t, WithLevel(t, CurrentLevelState(t), intLevel)); }
 
-bool AdjustBlinds(OpenTournament& t)
-{
-    ApplyLevelState(t, WithNextBlinds(t, CurrentLevelState(t)));
-    return t.gintAutoDoubleBlind == BlindModeLevelTable || t.gintAutoDoubleBlind == BlindModeDoubling;
-}
-
 void ResetTourney(OpenTournament& t) { t.gblnOnBreak = false; }
 
 QString LevelCaption(const OpenTournament& t)

@@ -44,8 +44,6 @@ LevelState WithNextBlinds(const OpenTournament& t, LevelState s);
 
 // The same on the open tournament itself.
 void SetLevel(OpenTournament& t, Integer intLevel);
-// True when the screens want to be refreshed (the blinds changed).
-bool AdjustBlinds(OpenTournament& t);
 // The clock's part of a fresh start: no break is running.
 void ResetTourney(OpenTournament& t);
 

@@ -3,6 +3,7 @@
 #include "core/platform/Database.h"
 #include "core/platform/Prompter.h"
 
+#include <QDebug>
 #include <exception>
 
 bool ReportFailures(const std::function<void()>& command)
@@ -20,6 +21,19 @@ bool ReportFailures(const std::function<void()>& command)
         prompter().message(QString::fromUtf8(e.what()));
     } catch (...) {
         prompter().message(QStringLiteral("An unexpected error stopped this command."));
+    }
+    return false;
+}
+
+bool LogFailures(const QString& step, const std::function<void()>& work)
+{
+    try {
+        work();
+        return true;
+    } catch (const std::exception& e) {
+        qWarning().noquote() << step << "failed:" << e.what();
+    } catch (...) {
+        qWarning().noquote() << step << "failed";
     }
     return false;
 }

@@ -18,8 +18,6 @@ QString trimmedOfSpaces(const QString& text)
 
 } // namespace
 
-QString SqlQuote(const QString& text) { return doubled(text, u'\''); }
-
 QString CsvEscape(const QVariant& value)
 {
     if (value.isNull())

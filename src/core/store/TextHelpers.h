@@ -3,11 +3,6 @@
 #include <QString>
 #include <QVariant>
 
-// Doubles every apostrophe; adds no enclosing apostrophes. For the few places
-// that must write a text literal: values from the user are always bound as
-// parameters, never joined into SQL text.
-QString SqlQuote(const QString& text);
-
 // The text of a value for a CSV field: Null gives the empty text; otherwise
 // leading and trailing spaces are removed and every double quote is doubled.
 // Adds no enclosing quotes; the writers add them where the format has them.

@@ -110,11 +110,6 @@ void AddPlayerToTourney(Database& db, OpenTournament& t, Long PlayerID, const QS
     });
 }
 
-void RemovePlayerFromTourney(Database& db, OpenTournament& t, Long PlayerID)
-{
-    onCopy(db, t, [&](OpenTournament& copy) { removeEntrant(db, copy, PlayerID); });
-}
-
 void RemovePlayerFromTourneyAndLeague(Database& db, OpenTournament& t, Long PlayerID)
 {
     onCopy(db, t, [&](OpenTournament& copy) {

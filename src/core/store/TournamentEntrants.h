@@ -20,13 +20,10 @@ class OpenTournament;
 // none.
 void AddPlayerToTourney(Database& db, OpenTournament& t, Long PlayerID, const QString& PlayerName, bool AutoBuyin);
 
-// Takes the player out of the tournament. The awards he holds become free
-// again; a bounty on him that nobody has won goes with him, one already won
-// stays with its winner.
-void RemovePlayerFromTourney(Database& db, OpenTournament& t, Long PlayerID);
-
-// Deleting a member while a tournament is open: out of the tournament, out
-// of the current league, and the tournament saved.
+// Deleting a member while a tournament is open: out of the tournament (the
+// awards he holds become free again; a bounty on him that nobody has won
+// goes with him, one already won stays with its winner), out of the current
+// league, and the tournament saved.
 void RemovePlayerFromTourneyAndLeague(Database& db, OpenTournament& t, Long PlayerID);
 
 // The ticks and unticks of the players window: every player entered or taken

@@ -14,12 +14,6 @@
 
 namespace {
 
-std::function<void(Integer)>& setLevelHook()
-{
-    static std::function<void(Integer)> hook;
-    return hook;
-}
-
 // ------------------------------------------------------------------ load
 
 void readPayouts(Database& db, OpenTournament& t, Long id)
@@ -138,10 +132,6 @@ void LoadTournament(Database& db, OpenTournament& t, Long TournamentID, bool Pla
         CalculatePayouts(loaded);
     });
     t = std::move(loaded);
-    // The window's level follows loads of the open tournament only; a
-    // tournament loaded as a model for a new one leaves the window alone.
-    if (setLevelHook() && &t == &openTournament())
-        setLevelHook()(t.gintBlindsLevel);
 }
 
 void SaveTournament(Database& db, OpenTournament& t, bool IsNew)
@@ -246,5 +236,3 @@ void SaveTournament(bool IsNew) { SaveTournament(gobjDatabase(), openTournament(
 void SaveTournamentPlayer(Integer PlayerIndex) { SaveTournamentPlayer(gobjDatabase(), openTournament(), PlayerIndex); }
 
 void SaveAward(Integer AwardIndex) { SaveAward(gobjDatabase(), openTournament(), AwardIndex); }
-
-void setSetLevelHook(std::function<void(Integer)> hook) { setLevelHook() = std::move(hook); }

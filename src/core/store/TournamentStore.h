@@ -19,9 +19,8 @@ class OpenTournament;
 // are kept, unsaved changes included). Entrants come ordered by Finish, then
 // by name without regard to letter case. A level count of 0, or above the
 // stored level rows, gives the built-in ten levels. A date loads as a
-// QDateTime (Null stays Null). The load ends with CalculatePayouts and then
-// the registered SetLevel (setSetLevelHook) with gintBlindsLevel when the
-// tournament loaded is the open one.
+// QDateTime (Null stays Null). The load ends with CalculatePayouts; the
+// level's figures are the caller's (SetLevel) where it wants them.
 // A tournament that is not in the database, or whose rows cannot be read,
 // leaves the tournament in memory untouched.
 void LoadTournament(Database& db, OpenTournament& t, Long TournamentID, bool PlayersOnly);
@@ -52,8 +51,3 @@ void LoadTournament(Long TournamentID, bool PlayersOnly);
 void SaveTournament(bool IsNew);
 void SaveTournamentPlayer(Integer PlayerIndex);
 void SaveAward(Integer AwardIndex);
-
-// The tournament window's SetLevel, called at the end of every load with the
-// current level. The window registers it when it exists; an empty function
-// takes it away. Without one, nothing is called.
-void setSetLevelHook(std::function<void(Integer)> hook);

@@ -13,11 +13,11 @@
 #include "gui/controls/OleColor.h"
 #include "gui/controls/RuledFrame.h"
 #include "gui/controls/ctlButton.h"
+#include "gui/display/DisplayPanels.h"
 #include "gui/display/LabelFit.h"
 #include "gui/display/PlayersGridPart.h"
 #include "gui/display/ScreenController.h"
 #include "gui/display/ScreenObjectStyler.h"
-#include "gui/floor/frmMain.h"
 
 #include <QFrame>
 #include <QScreen>
@@ -58,13 +58,13 @@ QFont displayFont(int points)
 
 } // namespace
 
-DisplayLayout::DisplayLayout(frmMain& window)
-    : QObject(&window)
-    , w(window)
+DisplayLayout::DisplayLayout(DisplayLayoutWindow window, QObject* parent)
+    : QObject(parent)
+    , w(std::move(window))
 {
     setObjectName(QStringLiteral("DisplayLayout"));
     screenWidthTwips = [this] {
-        const QScreen* screen = w.screen();
+        const QScreen* screen = w.window.screen();
         return screen ? PixelsToTwips(screen->geometry().width()) : LargeScreenTwips + 1;
     };
     QWidget* frame = w.display.frameAll;
@@ -85,7 +85,6 @@ void DisplayLayout::AdjustForScreenRes()
 {
     sizes = SizeSetFor(screenWidthTwips(), programSettings().glngPlayerDisplay);
     setDefaultLooks();
-    AdjustBlindsFont();
     AdjustGridDisplays();
 }
 
@@ -126,7 +125,7 @@ void DisplayLayout::AdjustGridDisplays()
     FlexGrid* g = w.display.grid;
     const QList<int> widths = PlayersGridColumnWidths(sizes.Large, programSettings().glngPlayerDisplay);
     if (g->Cols() != widths.size())
-        w.players->SetGridCols();
+        w.SetGridCols();
     g->setRedraw(false);
     for (int c = 0; c < widths.size(); ++c)
         g->setColWidth(c, widths[c]);
@@ -135,7 +134,7 @@ void DisplayLayout::AdjustGridDisplays()
     // built, the grid keeps the look stored for it.
     const ScreenObjectTable& objects = screenObjects();
     if (objects.gtypScreenObjects.contains(objects.gintPlayersGridObject)) {
-        ApplyScreenObjectFont(&w, objects.gtypScreenObjects[objects.gintPlayersGridObject]);
+        ApplyScreenObjectFont(&w.window, objects.gtypScreenObjects[objects.gintPlayersGridObject]);
     } else {
         QFont font(QStringLiteral("Arial"), sizes.Fonts.mintPlayerGridFontSize, QFont::Bold);
         g->setFont(font);
@@ -148,7 +147,7 @@ MainLayoutInput DisplayLayout::layoutInput() const
     const DisplayPanels& d = w.display;
     const OpenTournament& t = openTournament();
     MainLayoutInput in;
-    in.Client = w.size() * TwipsPerPixel;
+    in.Client = w.window.size() * TwipsPerPixel;
     in.Sizes = &sizes;
     MainLabelSizes& s = in.Labels;
     s.Level = twipsOf(d.lblLevel);
@@ -164,7 +163,7 @@ MainLayoutInput DisplayLayout::layoutInput() const
         s.Place[i] = twipsOf(d.lblPlace[i]);
         s.Payout[i] = twipsOf(d.lblPayout[i]);
     }
-    in.CommandsTop = PixelsToTwips(w.frames.frameCommands->y());
+    in.CommandsTop = PixelsToTwips(w.frameCommands->y());
     in.LastChipSlot = t.gintLastChipSlot;
     in.ShowChipsAndPayouts = programSettings().gintShowChipsAndPayouts == 1;
     for (int i = 0; i < ChipSlotCount; ++i)
@@ -277,8 +276,8 @@ void DisplayLayout::SetScreenBasic()
 void DisplayLayout::Form_Resize()
 {
     // Each panel is placed on its own; clamped, none goes off the window.
-    w.display.Place(w.width(), w.height());
-    w.frames.Place(w.width(), w.height());
+    w.display.Place(w.window.width(), w.window.height());
+    w.placeFrames(w.window.width(), w.window.height());
     w.SetScreen(true);
 }
 
@@ -288,10 +287,8 @@ void DisplayLayout::SetColors()
     const OleColor main = OleColorFromVariant(s.gvarMainBGColor, 0);
     const OleColor rotating = OleColorFromVariant(s.gvarRotatingBGColor, 0);
     DisplayPanels& d = w.display;
-    FloorFrames& f = w.frames;
-    for (QWidget* widget :
-         {static_cast<QWidget*>(&w), static_cast<QWidget*>(d.frameAll), static_cast<QWidget*>(f.frameCommands),
-          static_cast<QWidget*>(d.frameSummary2), static_cast<QWidget*>(d.lblFinished)})
+    for (QWidget* widget : {static_cast<QWidget*>(&w.window), static_cast<QWidget*>(d.frameAll), w.frameCommands,
+                            static_cast<QWidget*>(d.frameSummary2), static_cast<QWidget*>(d.lblFinished)})
         setBackground(widget, main);
     // The clock's notice reads like the clock, framed in its text colour.
     SetPaletteColor(d.lblFinished, QPalette::WindowText, contrastingTextColor(main));
@@ -302,8 +299,7 @@ void DisplayLayout::SetColors()
     QPalette rules = d.frameSummary2->palette();
     rules.setColor(QPalette::WindowText, OleColorToQColor(contrastingTextColor(main)));
     d.frameSummary2->setPalette(rules);
-    for (ctlButton* b :
-         {f.btnView, f.btnClock, f.btnClose, f.btnExport, f.btnSettings, f.btnTables, f.btnAdd, f.btnHelp}) {
+    for (ctlButton* b : w.commandButtons) {
         b->setBackColor(main);
         b->setForeColor(contrastingTextColor(main));
     }
@@ -327,26 +323,26 @@ void DisplayLayout::SetColors()
 void DisplayLayout::SetScreenSize()
 {
     const bool full = programSettings().gintFullScreen == 1;
-    const bool wasVisible = w.isVisible();
+    const bool wasVisible = w.window.isVisible();
     if (full) {
-        w.setWindowTitle(QString());
+        w.window.setWindowTitle(QString());
     } else {
         const QString site = ReadSetting(ProductWebSiteKey).trimmed();
-        w.setWindowTitle(site.isEmpty() ? ProgramTitle() : ProgramTitle() + QStringLiteral(" (") + site + u')');
+        w.window.setWindowTitle(site.isEmpty() ? ProgramTitle() : ProgramTitle() + QStringLiteral(" (") + site + u')');
     }
-    if (w.windowFlags().testFlag(Qt::FramelessWindowHint) != full)
-        w.setWindowFlag(Qt::FramelessWindowHint, full);
+    if (w.window.windowFlags().testFlag(Qt::FramelessWindowHint) != full)
+        w.window.setWindowFlag(Qt::FramelessWindowHint, full);
     if (full) {
-        if (const QScreen* screen = w.screen())
-            w.setGeometry(screen->geometry());
-        w.setWindowState(w.windowState() | Qt::WindowFullScreen);
+        if (const QScreen* screen = w.window.screen())
+            w.window.setGeometry(screen->geometry());
+        w.window.setWindowState(w.window.windowState() | Qt::WindowFullScreen);
     } else {
-        w.setWindowState(w.windowState() & ~Qt::WindowFullScreen);
+        w.window.setWindowState(w.window.windowState() & ~Qt::WindowFullScreen);
         // A window larger than its screen would hide the command row.
-        if (const QScreen* screen = w.screen())
-            w.resize(w.size().boundedTo(screen->availableGeometry().size()));
+        if (const QScreen* screen = w.window.screen())
+            w.window.resize(w.window.size().boundedTo(screen->availableGeometry().size()));
     }
     // A change of the frame hides the window; it shows again as it was.
-    if (wasVisible && !w.isVisible())
-        w.show();
+    if (wasVisible && !w.window.isVisible())
+        w.window.show();
 }

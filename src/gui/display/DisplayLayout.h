@@ -7,9 +7,23 @@
 #include <array>
 #include <functional>
 
+struct DisplayPanels;
 class ChipPicture;
 class ChipShape;
-class frmMain;
+class QWidget;
+class ctlButton;
+
+// What the display layout reads and calls of the tournament window.
+struct DisplayLayoutWindow {
+    QWidget& window; // its size, screen, colour and window mode
+    DisplayPanels& display;
+    QWidget* frameCommands; // the command row: the screens end above it
+    std::array<ctlButton*, 8> commandButtons; // coloured like the window
+    // Places the window's own panels (command row, alerts) for its size.
+    std::function<void(int width, int height)> placeFrames;
+    std::function<void()> SetGridCols;
+    std::function<void(bool bReset)> SetScreen;
+};
 
 // Lays the tournament window's display out for its size: the size set of
 // the screen, the standard screen and Summary Style 3, the players grid's
@@ -18,7 +32,7 @@ class frmMain;
 class DisplayLayout : public QObject {
     Q_OBJECT
 public:
-    explicit DisplayLayout(frmMain& window);
+    DisplayLayout(DisplayLayoutWindow window, QObject* parent);
 
     // The width of the screen the window is on, in twips, that chooses the
     // size set; tests put their own.
@@ -37,7 +51,6 @@ public:
     void AdjustGridDisplays();
     // mintPlayerGridFontSize for the players layout in force.
     void SetPlayerGridFontSize();
-    void AdjustBlindsFont() { }
     void AdjustChipsAndPayoutsFontAll();
     void AdjustChipsFontBasic();
     void SetScreenAll();
@@ -51,5 +64,5 @@ private:
     void apply(const MainLayout& l);
     void setDefaultLooks();
 
-    frmMain& w;
+    DisplayLayoutWindow w;
 };

@@ -2,14 +2,13 @@
 
 #include "core/display/PlayersGrid.h"
 #include "core/floor/ActionButtons.h"
+#include "core/platform/ReportFailures.h"
 #include "core/store/ExportFormats.h"
 #include "core/store/OpenTournament.h"
 #include "core/store/ProgramSettings.h"
 #include "gui/controls/FlexGrid.h"
-#include "gui/display/DisplayLayout.h"
+#include "gui/display/DisplayPanels.h"
 #include "gui/display/ScreenController.h"
-#include "gui/floor/MainMenus.h"
-#include "gui/floor/frmMain.h"
 
 #include <QAction>
 #include <QFrame>
@@ -32,11 +31,11 @@ PlayersGridOptions gridOptions()
 
 } // namespace
 
-PlayersGridPart::PlayersGridPart(frmMain& window)
-    : QObject(&window)
+PlayersGridPart::PlayersGridPart(PlayersGridWindow window, QObject* parent)
+    : QObject(parent)
     , tmrHideButtons(new QTimer(this))
     , tmrScroll(new QTimer(this))
-    , w(window)
+    , w(std::move(window))
 {
     setObjectName(QStringLiteral("PlayersGridPart"));
     tmrHideButtons->setObjectName(QStringLiteral("tmrHideButtons"));
@@ -72,17 +71,17 @@ PlayersGridPart::~PlayersGridPart() { setExportLayoutHook({}); }
 void PlayersGridPart::relayoutGrid()
 {
     SetGridCols();
-    w.layout->AdjustGridDisplays();
+    w.AdjustGridDisplays();
     DisplayGrid();
     w.SetScreen(true);
-    w.layout->SetScreenSize();
+    w.SetScreenSize();
 }
 
 void PlayersGridPart::SetGridCols()
 {
     const ScreenGrid header
         = PlayersGridHeader(programSettings().glngPlayerDisplay, openTournament().gintPlayerCount());
-    w.layout->SetPlayerGridFontSize();
+    w.SetPlayerGridFontSize();
     FlexGrid* g = w.display.grid;
     QScopedValueRollback<bool> moving(w.mbSettingGridSelection, true);
     g->setCols(header.Cols());
@@ -175,14 +174,14 @@ void PlayersGridPart::ShowButtons(bool)
         return;
     }
     const ActionButtonStates s = ActionButtonsFor(openTournament(), index);
-    FloorFrames& f = w.frames;
+    PlayerButtons& f = w.frames;
     f.cmdEliminate->setText(s.EliminateCaption);
     f.cmdEliminate->setEnabled(s.EliminateEnabled);
     f.cmdBuyin->setText(s.BuyinCaption);
     f.cmdBuyin->setEnabled(s.BuyinEnabled);
     f.cmdAddon->setEnabled(s.AddonEnabled);
     f.cmdMore->setEnabled(s.MoreEnabled);
-    w.menus->action(QStringLiteral("mnMovePlayer"))->setEnabled(s.AssignSeatEnabled);
+    f.mnMovePlayer->setEnabled(s.AssignSeatEnabled);
     f.cmdEliminate->setDefault(s.EliminateIsDefault);
     f.cmdBuyin->setDefault(!s.EliminateIsDefault);
 
@@ -203,7 +202,7 @@ void PlayersGridPart::ShowButtons(bool)
 
 bool PlayersGridPart::PressDefaultButton()
 {
-    FloorFrames& f = w.frames;
+    PlayerButtons& f = w.frames;
     if (!f.frameButtons->isVisible())
         return false;
     for (QPushButton* b : {f.cmdEliminate, f.cmdBuyin})
@@ -223,9 +222,9 @@ void PlayersGridPart::placeButtons(long row, long col)
     buttons->adjustSize(); // the captions change with the player
     // Under a row at the right edge or the bottom, the buttons move in so
     // that every one stays inside the window.
-    const QPoint at = g->mapTo(&w, QPoint(cell.left(), cell.bottom() + 1));
-    buttons->move(std::clamp(at.x(), 0, std::max(0, w.width() - buttons->width())),
-                  std::clamp(at.y(), 0, std::max(0, w.height() - buttons->height())));
+    const QPoint at = g->mapTo(&w.window, QPoint(cell.left(), cell.bottom() + 1));
+    buttons->move(std::clamp(at.x(), 0, std::max(0, w.window.width() - buttons->width())),
+                  std::clamp(at.y(), 0, std::max(0, w.window.height() - buttons->height())));
 }
 
 void PlayersGridPart::SetAutoScroll()
@@ -246,13 +245,9 @@ void PlayersGridPart::tmrScroll_Timer()
         return;
     QScopedValueRollback<bool> scrolling(screens.mblnScrolling, true);
     DisplayPanels& d = w.display;
-    for (FlexGrid* g : {d.grid, d.gridAwards, d.gridPayouts, d.gridTables}) {
-        // Each grid scrolls on its own; one that cannot does not stop the others.
-        try {
-            ScrollGrid(g);
-        } catch (...) {
-        }
-    }
+    // Each grid scrolls on its own; one that cannot does not stop the others.
+    for (FlexGrid* g : {d.grid, d.gridAwards, d.gridPayouts, d.gridTables})
+        LogFailures(QStringLiteral("Scrolling ") + g->objectName(), [this, g] { ScrollGrid(g); });
 }
 
 void PlayersGridPart::ScrollGrid(FlexGrid* g)

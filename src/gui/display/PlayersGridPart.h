@@ -3,10 +3,41 @@
 #include "core/platform/ModelTypes.h"
 
 #include <QObject>
+#include <functional>
 
+struct DisplayPanels;
 class FlexGrid;
+class QAction;
+class QFrame;
+class QPushButton;
 class QTimer;
-class frmMain;
+class QWidget;
+class ScreenController;
+
+// The player action buttons that float beside the selected row, and the
+// More menu's seat entry they enable.
+struct PlayerButtons {
+    QFrame* frameButtons;
+    QPushButton* cmdEliminate;
+    QPushButton* cmdBuyin;
+    QPushButton* cmdAddon;
+    QPushButton* cmdMore;
+    QAction* mnMovePlayer;
+};
+
+// What the players grid part reads and calls of the tournament window.
+struct PlayersGridWindow {
+    QWidget& window; // the buttons stay inside it
+    DisplayPanels& display;
+    PlayerButtons frames;
+    ScreenController* screens;
+    bool& mbSettingGridSelection; // the window's: set while the part moves the selection
+    std::function<void(bool bReset)> SetScreen;
+    // The display layout's steps when the grid's columns change.
+    std::function<void()> AdjustGridDisplays;
+    std::function<void()> SetPlayerGridFontSize;
+    std::function<void()> SetScreenSize;
+};
 
 // The players grid of the tournament window and the player action buttons
 // that float beside its selected row: filling the grid, the player of a
@@ -15,7 +46,7 @@ class frmMain;
 class PlayersGridPart : public QObject {
     Q_OBJECT
 public:
-    explicit PlayersGridPart(frmMain& window);
+    PlayersGridPart(PlayersGridWindow window, QObject* parent);
     ~PlayersGridPart() override;
 
     QTimer* tmrHideButtons;
@@ -45,5 +76,5 @@ private:
     void placeButtons(long row, long col);
     void relayoutGrid();
 
-    frmMain& w;
+    PlayersGridWindow w;
 };

@@ -12,10 +12,10 @@
 #include "gui/controls/FlexGrid.h"
 #include "gui/controls/RuledFrame.h"
 #include "gui/display/DisplayLayout.h"
+#include "gui/display/DisplayPanels.h"
 #include "gui/display/LabelFit.h"
 #include "gui/display/ScreenController.h"
 #include "gui/display/ScreenRefresh.h"
-#include "gui/floor/frmMain.h"
 
 #include <QDir>
 #include <QImageReader>
@@ -51,18 +51,13 @@ int twipsX(const QWidget* control) { return PixelsToTwips(control->x()); }
 
 } // namespace
 
-RotatingLayouts::RotatingLayouts(frmMain& window)
-    : QObject(&window)
-    , w(window)
+RotatingLayouts::RotatingLayouts(RotatingLayoutsWindow window, QObject* parent)
+    : QObject(parent)
+    , w(std::move(window))
     , mDefaultPicture(QStringLiteral(":/pictures/custom.png"))
 {
     setObjectName(QStringLiteral("RotatingLayouts"));
     mPictureTwips = mDefaultPicture.size() * TwipsPerPixel;
-}
-
-void RotatingLayouts::CenterControl(const QWidget& container, QWidget& control)
-{
-    control.move(container.width() / 2 - control.width() / 2, control.y());
 }
 
 void RotatingLayouts::LayoutScreen(Long screen)
@@ -90,13 +85,13 @@ RotatingInput RotatingLayouts::input() const
 {
     const DisplayPanels& d = w.display;
     RotatingInput in;
-    in.WindowWidth = PixelsToTwips(w.width());
+    in.WindowWidth = PixelsToTwips(w.window.width());
     in.SidePanelWidth = w.layout->sizes.SidePanelWidth;
     in.ChipColumnRight = w.layout->mChipColumnRight;
     in.SidePanel = programSettings().gintShowChipsAndPayouts == 1;
     in.Summary5Placed = w.screens->mblnSummary5Placed;
     in.ChipValuesCapTop = PixelsToTwips(d.lblChipValuesCap->y());
-    in.CommandsTop = PixelsToTwips(w.frames.frameCommands->y());
+    in.CommandsTop = PixelsToTwips(w.frameCommands->y());
     in.TimerCapLeft = twipsX(d.lblTimerCap);
     in.PayoutsLeft = twipsX(d.gridPayouts);
     in.AwardsLeft = twipsX(d.gridAwards);
@@ -210,7 +205,7 @@ void RotatingLayouts::SetScreenSummary2()
             sizes.HeaderHeight[i] = twipsOf(d.lblClassicHeader[i]).height();
             sizes.ItemHeight[i] = twipsOf(d.lblClassicItem[i]).height();
         }
-        return LayoutSummary2(PixelsToTwips(w.width()), PixelsToTwips(w.frames.frameCommands->y()), sizes);
+        return LayoutSummary2(PixelsToTwips(w.window.width()), PixelsToTwips(w.frameCommands->y()), sizes);
     };
     // Each text fits its column (the highest blinds in a quarter of the
     // width); the rows then take the heights of the fonts that fit.

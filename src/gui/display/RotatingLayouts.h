@@ -8,10 +8,23 @@
 #include <QString>
 #include <functional>
 
+struct DisplayPanels;
+class DisplayLayout;
 class FlexGrid;
 class QLabel;
 class QWidget;
-class frmMain;
+class ScreenController;
+class ScreenRefresher;
+
+// What the rotating layouts read and call of the tournament window.
+struct RotatingLayoutsWindow {
+    QWidget& window; // its width
+    DisplayPanels& display;
+    QWidget* frameCommands; // the command row: the screens end above it
+    DisplayLayout* layout; // the size set and the chip column
+    ScreenController* screens;
+    ScreenRefresher* refresher; // fills the summaries before they are measured
+};
 
 // Places the rotating screens of the tournament window: each screen's own
 // panel laid out for the window's size, and every panel put into the players
@@ -22,10 +35,7 @@ class frmMain;
 class RotatingLayouts : public QObject {
     Q_OBJECT
 public:
-    explicit RotatingLayouts(frmMain& window);
-
-    // Centres the control on the container's width.
-    static void CenterControl(const QWidget& container, QWidget& control);
+    RotatingLayouts(RotatingLayoutsWindow window, QObject* parent);
 
     void SetScreenSummary();
     void SetScreenSummary4();
@@ -68,7 +78,7 @@ private:
     // Loads a picture file (its first image) into the picture control.
     bool loadPicture(const QString& path);
 
-    frmMain& w;
+    RotatingLayoutsWindow w;
     QPixmap mDefaultPicture;
     QSize mPictureTwips; // the picture as loaded
 };

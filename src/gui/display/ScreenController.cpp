@@ -12,18 +12,17 @@
 #include "gui/controls/ctlButton.h"
 #include "gui/display/DisplayPanels.h"
 #include "gui/display/ScreenObjectStyler.h"
-#include "gui/floor/MainMenus.h"
 
 #include <QAction>
 #include <QScopedValueRollback>
 #include <QTextEdit>
 #include <QTimer>
 
-ScreenController::ScreenController(DisplayPanels& panels, MainMenus& menus, ctlButton* btnView, QObject* parent)
+ScreenController::ScreenController(DisplayPanels& panels, MenuAction menuAction, ctlButton* btnView, QObject* parent)
     : QObject(parent)
     , tmrDisplay(new QTimer(this))
     , mPanels(panels)
-    , mMenus(menus)
+    , mMenuAction(std::move(menuAction))
     , mBtnView(btnView)
 {
     setObjectName(QStringLiteral("ScreenController"));
@@ -32,19 +31,19 @@ ScreenController::ScreenController(DisplayPanels& panels, MainMenus& menus, ctlB
     connect(tmrDisplay, &QTimer::timeout, this, &ScreenController::tmrDisplay_Timer);
     for (const ScreenEntry& s : ScreenCatalogue()) {
         const Long id = s.Id;
-        connect(mMenus.action(QString::fromUtf8(s.Entry)), &QAction::triggered, this, [this, id] { SwitchView(id); });
+        connect(mMenuAction(QString::fromUtf8(s.Entry)), &QAction::triggered, this, [this, id] { SwitchView(id); });
     }
-    connect(mMenus.action(QStringLiteral("mnViewTables2")), &QAction::triggered, this,
+    connect(mMenuAction(QStringLiteral("mnViewTables2")), &QAction::triggered, this,
             [this] { SwitchView(TablesScreen); });
-    connect(mMenus.action(QStringLiteral("mnRotate")), &QAction::triggered, this, &ScreenController::mnRotate_Click);
-    connect(mMenus.action(QStringLiteral("mnToggleScreen")), &QAction::triggered, this,
+    connect(mMenuAction(QStringLiteral("mnRotate")), &QAction::triggered, this, &ScreenController::mnRotate_Click);
+    connect(mMenuAction(QStringLiteral("mnToggleScreen")), &QAction::triggered, this,
             &ScreenController::mnToggleScreen_Click);
 }
 
 void ScreenController::Load()
 {
     const ProgramSettings& s = programSettings();
-    mMenus.action(QStringLiteral("mnRotate"))->setChecked(s.gintRotateScreens == 1);
+    mMenuAction(QStringLiteral("mnRotate"))->setChecked(s.gintRotateScreens == 1);
     tmrDisplay->setInterval(RotationIntervalMs(s.gintSecondsForRotation));
     tmrDisplay->stop();
 }
@@ -113,7 +112,7 @@ void ScreenController::SetViewMenu()
 {
     const Long screen = openTournament().glngCurrentScreen;
     for (const ScreenEntry& s : ScreenCatalogue())
-        mMenus.action(QString::fromUtf8(s.Entry))->setChecked(s.Id == screen);
+        mMenuAction(QString::fromUtf8(s.Entry))->setChecked(s.Id == screen);
     mBtnView->setCaption(ViewButtonCaption(screen));
 }
 
@@ -139,7 +138,7 @@ void ScreenController::mnRotate_Click()
 {
     ProgramSettings& s = programSettings();
     s.gintRotateScreens = s.gintRotateScreens == 1 ? 0 : 1;
-    mMenus.action(QStringLiteral("mnRotate"))->setChecked(s.gintRotateScreens == 1);
+    mMenuAction(QStringLiteral("mnRotate"))->setChecked(s.gintRotateScreens == 1);
     WriteIniValue(QString::fromLatin1(DisplaySection), QStringLiteral("RotateScreens"), s.gintRotateScreens);
     if (s.gintRotateScreens == 1)
         tmrDisplay->start();

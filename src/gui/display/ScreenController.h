@@ -6,7 +6,8 @@
 #include <functional>
 
 struct DisplayPanels;
-class MainMenus;
+class QAction;
+class QString;
 class QTimer;
 class ctlButton;
 
@@ -16,7 +17,10 @@ class ctlButton;
 class ScreenController : public QObject {
     Q_OBJECT
 public:
-    ScreenController(DisplayPanels& panels, MainMenus& menus, ctlButton* btnView, QObject* parent);
+    // The menu entry of a name, among the window's menus.
+    using MenuAction = std::function<QAction*(const QString& name)>;
+
+    ScreenController(DisplayPanels& panels, MenuAction menuAction, ctlButton* btnView, QObject* parent);
 
     QTimer* tmrDisplay;
 
@@ -64,6 +68,6 @@ private:
     void loadRichText(Long screen);
 
     DisplayPanels& mPanels;
-    MainMenus& mMenus;
+    MenuAction mMenuAction;
     ctlButton* mBtnView;
 };

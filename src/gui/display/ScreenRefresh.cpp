@@ -1,17 +1,16 @@
 #include "gui/display/ScreenRefresh.h"
 
 #include "core/display/ScreenContents.h"
+#include "core/platform/ReportFailures.h"
 #include "core/store/OpenTournament.h"
 #include "core/store/ProgramSettings.h"
 #include "gui/controls/ChipShape.h"
 #include "gui/controls/FlexGrid.h"
 #include "gui/controls/OleColor.h"
 
-#include <QDebug>
 #include <QLabel>
 #include <QPixmap>
 #include <QTextEdit>
-#include <exception>
 
 ScreenRefresher::ScreenRefresher(QWidget* window, SeatChartMap& seatChart, ChipCountMap& chipCountRows)
     : tournament(&openTournament())
@@ -40,16 +39,11 @@ void ScreenRefresher::setText(const QString& name, const QString& text)
 void ScreenRefresher::run(const char* step, void (ScreenRefresher::*loader)())
 {
     const QString name = QString::fromLatin1(step);
-    try {
-        beforeStep(name);
-        (this->*loader)();
-    } catch (const std::exception& e) {
+    if (!LogFailures(QStringLiteral("RefreshScreens: ") + name, [&] {
+            beforeStep(name);
+            (this->*loader)();
+        }))
         mFailures << name;
-        qWarning().noquote() << "RefreshScreens:" << name << "failed:" << e.what();
-    } catch (...) {
-        mFailures << name;
-        qWarning().noquote() << "RefreshScreens:" << name << "failed";
-    }
 }
 
 void ScreenRefresher::RefreshScreens(bool bRefreshTables)
@@ -76,7 +70,6 @@ void ScreenRefresher::LoadBlindsLine()
     const CaptionAndValue line = BlindsLine(*tournament, DisplayFormatsOf(*settings));
     setText(QStringLiteral("lblBlindsCap"), line.Caption);
     setText(QStringLiteral("lblBlinds"), line.Value);
-    AdjustBlindsFont();
 }
 
 void ScreenRefresher::LoadChips()

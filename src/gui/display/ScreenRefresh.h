@@ -26,7 +26,6 @@ public:
     const ProgramSettings* settings;
 
     // The window's parts the refresh calls at their places.
-    std::function<void()> AdjustBlindsFont = [] {};
     std::function<void()> AdjustBreakLabel = [] {};
     std::function<void()> DisplayGrid = [] {};
 

@@ -1,7 +1,9 @@
 #include "gui/floor/EntryCommands.h"
 
 #include "core/floor/AwardBookkeeping.h"
+#include "core/floor/EntryOptions.h"
 #include "core/floor/FloorEntries.h"
+#include "core/floor/Levels.h"
 #include "core/platform/Database.h"
 #include "core/platform/Prompter.h"
 #include "core/platform/ReportFailures.h"
@@ -91,24 +93,31 @@ bool EntryCommands::store(const std::function<void(OpenTournament&, FloorRows&)>
 void EntryCommands::reloadPlayers()
 {
     OpenTournament& t = openTournament();
-    ReportFailures([&] { LoadTournament(gobjDatabase(), t, t.glngCurrentTournamentID, true); });
+    ReportFailures([&] {
+        LoadTournament(gobjDatabase(), t, t.glngCurrentTournamentID, true);
+        // The level's figures from the level table, as at the tournament's
+        // opening.
+        ::SetLevel(t, t.gintBlindsLevel);
+    });
     w.RefreshScreens(true);
 }
 
 void EntryCommands::mnBuyin_Click()
 {
     w.ResetDisplayTimer();
-    BuyinOrRebuy(w.menus->action(QStringLiteral("mnBuyin"))->text(), true);
+    BuyinOrRebuy(true);
 }
 
-void EntryCommands::BuyinOrRebuy(const QString& caption, bool bFromTableView)
+void EntryCommands::BuyinOrRebuy(bool bFromTableView)
 {
-    if (caption == QStringLiteral("Buyin"))
+    const long index = player(bFromTableView);
+    if (index < 1)
+        return;
+    const OpenTournament& t = openTournament();
+    if (EntryOptions(t, t.gtypPlayers[index]).Buyin)
         BuyinPlayer(bFromTableView);
-    else if (caption == QStringLiteral("Rebuy"))
-        RebuyPlayer(bFromTableView);
     else
-        prompter().message(QStringLiteral("Error."));
+        RebuyPlayer(bFromTableView);
 }
 
 void EntryCommands::BuyinPlayer(bool bFromTableView)

@@ -26,10 +26,11 @@ public:
     void AwardAward(bool bFromTableView);
     void ClearAllAwards(bool bFromTableView);
 
-    // The seat menu's buy-in entry reads "Buyin" or "Rebuy".
+    // The seat menu's buy-in entry.
     void mnBuyin_Click();
-    // Buys in or rebuys as the caption of the button or entry says.
-    void BuyinOrRebuy(const QString& caption, bool bFromTableView);
+    // A player who has not bought in buys in, one who has rebuys: his own
+    // record decides, as it gave the button or entry its caption.
+    void BuyinOrRebuy(bool bFromTableView);
 
     // The player selected in the players grid (0 for none); the players
     // grid sets it.

@@ -32,8 +32,8 @@
 #include "gui/floor/MainToolbar.h"
 #include "gui/floor/SeatingCommands.h"
 #include "gui/floor/frmMain.h"
-#include "gui/home/Exports.h"
-#include "gui/home/frmInstructions.h"
+#include "gui/shared/Exports.h"
+#include "gui/shared/frmInstructions.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -128,7 +128,7 @@ void FloorCommands::wireButtons()
     connect(f.cmdHideTutorial, &QPushButton::clicked, this, &FloorCommands::cmdHideTutorial_Click);
     connect(f.cmdBuyin, &QPushButton::clicked, this, [this] {
         w.ResetDisplayTimer();
-        w.entries->BuyinOrRebuy(w.frames.cmdBuyin->text(), false);
+        w.entries->BuyinOrRebuy(false);
         w.HideSelected();
     });
     connect(f.cmdAddon, &QPushButton::clicked, this, [this] { w.entries->AddonPlayer(false); });

@@ -9,7 +9,6 @@
 #include "core/platform/ProgramTitle.h"
 #include "core/platform/Prompter.h"
 #include "core/platform/ReportFailures.h"
-#include "core/setup/TournamentWindowCalls.h"
 #include "core/store/OpenTournament.h"
 #include "core/store/ProgramSettings.h"
 #include "core/store/TournamentStore.h"
@@ -30,10 +29,10 @@
 #include "gui/floor/MainToolbar.h"
 #include "gui/floor/SeatingCommands.h"
 #include "gui/floor/frmChipCount.h"
-#include "gui/home/frmPlayers.h"
-#include "gui/home/frmSearch.h"
 #include "gui/platform/BusyPointer.h"
 #include "gui/setup/frmAddEditTournament.h"
+#include "gui/shared/frmPlayers.h"
+#include "gui/shared/frmSearch.h"
 
 #include <QCloseEvent>
 #include <QDateTime>
@@ -61,7 +60,8 @@ frmMain::frmMain(QWidget* parent)
     , display(this)
     , frames(this)
     , picToolbar(new MainToolbar(this))
-    , screens(new ScreenController(display, *menus, frames.btnView, this))
+    , screens(new ScreenController(
+          display, [this](const QString& name) { return menus->action(name); }, frames.btnView, this))
     , commands(nullptr)
     , clock(nullptr)
     , seating(nullptr)
@@ -92,8 +92,26 @@ frmMain::frmMain(QWidget* parent)
     clock->onSetScreen = [this](bool bReset) { SetScreen(bReset); };
     clock->onRefreshScreens = [this](bool bRefreshTables) { RefreshScreens(bRefreshTables); };
     screens->clockHasMoved = [this] { return clock->clock.hasMoved(); };
-    players = new PlayersGridPart(*this);
-    layout = new DisplayLayout(*this);
+    players = new PlayersGridPart({*this,
+                                   display,
+                                   {frames.frameButtons, frames.cmdEliminate, frames.cmdBuyin, frames.cmdAddon,
+                                    frames.cmdMore, menus->action(QStringLiteral("mnMovePlayer"))},
+                                   screens,
+                                   mbSettingGridSelection,
+                                   [this](bool bReset) { SetScreen(bReset); },
+                                   [this] { layout->AdjustGridDisplays(); },
+                                   [this] { layout->SetPlayerGridFontSize(); },
+                                   [this] { layout->SetScreenSize(); }},
+                                  this);
+    layout = new DisplayLayout({*this,
+                                display,
+                                frames.frameCommands,
+                                {frames.btnView, frames.btnClock, frames.btnClose, frames.btnExport, frames.btnSettings,
+                                 frames.btnTables, frames.btnAdd, frames.btnHelp},
+                                [this](int width, int height) { frames.Place(width, height); },
+                                [this] { players->SetGridCols(); },
+                                [this](bool bReset) { SetScreen(bReset); }},
+                               this);
     screens->fullLayout = [this] { layout->SetScreenAll(); };
     screens->basicLayout = [this] { layout->SetScreenBasic(); };
     // The clock, the level, the blinds and the summaries' figures read whole
@@ -101,7 +119,7 @@ frmMain::frmMain(QWidget* parent)
     new GrowingTexts(
         QList<QWidget*> {display.frameAll, display.frameSummary, display.frameSummary2, display.frameBuyin},
         [this] { SetScreen(true); }, this);
-    rotating = new RotatingLayouts(*this);
+    rotating = new RotatingLayouts({*this, display, frames.frameCommands, layout, screens, refresher}, this);
     screens->placeRotatingScreens = [this] { SetRotatingScreenLocations(); };
     screens->layoutScreen = [this](Long screen) { rotating->LayoutScreen(screen); };
     commands = new FloorCommands(*this);
@@ -113,7 +131,6 @@ frmMain::frmMain(QWidget* parent)
     screens->setScreenObjects = [this](Long screen) { SetScreenObjects(this, screenObjects(), screen); };
     screens->loadManagerReport = [this] { refresher->LoadManagerReport(); };
     refresher->AdjustBreakLabel = [this] { AdjustBreakLabel(); };
-    refresher->AdjustBlindsFont = [this] { layout->AdjustBlindsFont(); };
     refresher->DisplayGrid = [this] { DisplayGrid(); };
 
     showWizard = ShowTournamentWizard;
@@ -138,17 +155,13 @@ frmMain::frmMain(QWidget* parent)
         return box.txtChipCount->text();
     };
     gMainWindow = this;
-    setTournamentWindowCalls({[this](Integer level) { SetLevel(level); }, [this] { SetRotatingScreenLocations(); },
-                              [this] { ResetTourney(); }, [this] { ResetTimer(); }, [this] { AdjustBreakLabel(); }});
 }
 
 frmMain::~frmMain()
 {
     delete refresher;
-    if (gMainWindow == this) {
+    if (gMainWindow == this)
         gMainWindow = nullptr;
-        setTournamentWindowCalls({});
-    }
 }
 
 void frmMain::Form_Load()
@@ -216,12 +229,9 @@ void frmMain::RefreshScreens(bool bRefreshTables)
     // not undo the operation that came before.
     const QScopedValueRollback<bool> redrawing(screens->mblnRedrawing, true);
     refresher->RefreshScreens(bRefreshTables);
-    try {
-        const Long screen = openTournament().glngCurrentScreen;
-        if (screen == RulesScreen || screen == CustomMessageScreen)
-            SetScreen(false);
-    } catch (...) {
-    }
+    const Long screen = openTournament().glngCurrentScreen;
+    if (screen == RulesScreen || screen == CustomMessageScreen)
+        LogFailures(QStringLiteral("RefreshScreens: SetScreen"), [this] { SetScreen(false); });
 }
 
 void frmMain::SetScreen(bool bReset) { screens->SetScreen(bReset); }
@@ -238,7 +248,12 @@ void frmMain::ShowSettings(int intNumNext)
     // A clock standing at the full length of its level shows a length the
     // set-up changed at once; a clock that has run keeps its time.
     const bool atFullLength = clock->clock.atFullLength();
-    showWizard(intNumNext);
+    if (showWizard(intNumNext)) {
+        // The stored set-up's level, and the rotating screens for its
+        // settings.
+        SetLevel(openTournament().gintBlindsLevel);
+        SetRotatingScreenLocations();
+    }
     RefreshScreens(true);
     if (atFullLength)
         clock->mnClockReset_Click();

@@ -2,7 +2,7 @@
 
 #include "core/platform/ReportFailures.h"
 #include "gui/controls/CommandButton.h"
-#include "gui/home/HomeWidgets.h"
+#include "gui/shared/HomeWidgets.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

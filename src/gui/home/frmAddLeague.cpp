@@ -4,7 +4,7 @@
 #include "core/store/CurrentLeague.h"
 #include "core/store/NameValidation.h"
 #include "gui/controls/ListFillers.h"
-#include "gui/home/HomeWidgets.h"
+#include "gui/shared/HomeWidgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,6 +1,7 @@
 #include "gui/home/frmControlPanel.h"
 #include "gui/setup/frmAddEditTournament.h"
 
+#include "core/floor/Levels.h"
 #include "core/platform/Database.h"
 #include "core/platform/ProgramTitle.h"
 #include "core/platform/Prompter.h"
@@ -18,14 +19,14 @@
 #include "gui/controls/ctlLeftBar.h"
 #include "gui/floor/frmMain.h"
 #include "gui/home/HomeArtwork.h"
-#include "gui/home/HomeWidgets.h"
 #include "gui/home/frmAbout.h"
-#include "gui/home/frmInstructions.h"
 #include "gui/home/frmManage.h"
 #include "gui/home/frmStartup.h"
 #include "gui/home/frmStats.h"
 #include "gui/platform/BusyPointer.h"
 #include "gui/setup/frmNewTourney.h"
+#include "gui/shared/HomeWidgets.h"
+#include "gui/shared/frmInstructions.h"
 
 #include "gui/web/frmWebResultsManager.h"
 #include <QRadioButton>
@@ -415,6 +416,10 @@ void frmControlPanel::btnOpen_Click()
             BusyPointer busy;
             LoadLeague(SelectedKey(cmbLeague[0]));
             LoadTournament(SelectedKey(cmbTournament), false);
+            // The clock starts from the stored level's figures in the level
+            // table.
+            OpenTournament& t = openTournament();
+            SetLevel(t, t.gintBlindsLevel);
         }
         ShowTournamentWindow();
     });
@@ -433,7 +438,10 @@ void frmControlPanel::ShowTournamentWindow(bool isNew)
         activateWindow();
     };
     w->Form_Load();
-    w->ResetTourney();
+    // A new tournament was stored reset by the wizard's save; an opened one
+    // starts with no break running.
+    if (!isNew)
+        w->ResetTourney();
     w->mbActivated = false;
     w->RefreshScreens(true);
     w->setWindowModality(Qt::ApplicationModal);

@@ -8,13 +8,13 @@
 #include "core/store/OpenTournament.h"
 #include "gui/controls/ListFillers.h"
 #include "gui/controls/ctlButton.h"
-#include "gui/home/Exports.h"
-#include "gui/home/HomeWidgets.h"
 #include "gui/home/frmAddLeague.h"
 #include "gui/home/frmLeagueMaintenance.h"
-#include "gui/home/frmPlayers.h"
 #include "gui/home/frmTournamentMaintenance.h"
 #include "gui/platform/BusyPointer.h"
+#include "gui/shared/Exports.h"
+#include "gui/shared/HomeWidgets.h"
+#include "gui/shared/frmPlayers.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -9,7 +9,7 @@
 #include "gui/controls/FlexGrid.h"
 #include "gui/controls/ListFillers.h"
 #include "gui/controls/ctlButton.h"
-#include "gui/home/Exports.h"
+#include "gui/shared/Exports.h"
 
 #include <QLabel>
 #include <QListWidget>

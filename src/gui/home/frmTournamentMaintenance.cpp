@@ -7,8 +7,8 @@
 #include "core/store/NameValidation.h"
 #include "core/store/OpenTournament.h"
 #include "gui/controls/ListFillers.h"
-#include "gui/home/HomeWidgets.h"
 #include "gui/platform/BusyPointer.h"
+#include "gui/shared/HomeWidgets.h"
 
 #include <QLineEdit>
 #include <QListWidget>

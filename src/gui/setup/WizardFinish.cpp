@@ -5,7 +5,6 @@
 #include "core/platform/Prompter.h"
 #include "core/platform/ReportFailures.h"
 #include "core/setup/Checklist.h"
-#include "core/setup/TournamentWindowCalls.h"
 #include "core/setup/WizardSave.h"
 #include "core/store/NameValidation.h"
 #include "core/store/SettingsKeys.h"
@@ -118,7 +117,6 @@ void frmAddEditTournament::SaveTournamentSetup()
         if (&mTourney != &openTournament())
             openTournament() = mTourney;
     }
-    RunSaveClosingSteps(mTourney.gintBlindsLevel, mbNewTourney);
     accept();
 }
 

@@ -10,11 +10,11 @@
 #include "core/store/ProgramSettings.h"
 #include "gui/controls/ctlButton.h"
 #include "gui/controls/ctlDataEntryGrid.h"
-#include "gui/home/Exports.h"
 #include "gui/platform/BusyPointer.h"
 #include "gui/setup/frmAddEditReminder.h"
 #include "gui/setup/frmAddEditTournament.h"
 #include "gui/setup/frmTALevelGeneratorSetup.h"
+#include "gui/shared/Exports.h"
 
 #include <QCheckBox>
 #include <QComboBox>

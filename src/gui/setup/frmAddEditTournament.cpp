@@ -14,10 +14,10 @@
 #include "gui/controls/ctlButton.h"
 #include "gui/controls/ctlDataEntryGrid.h"
 #include "gui/controls/ctlLeftBar.h"
-#include "gui/home/frmInstructions.h"
 #include "gui/platform/BusyPointer.h"
 #include "gui/setup/WizardWidgets.h"
 #include "gui/setup/frmAddEditAward.h"
+#include "gui/shared/frmInstructions.h"
 
 #include <QApplication>
 #include <QCheckBox>

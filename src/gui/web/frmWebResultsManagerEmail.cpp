@@ -9,8 +9,8 @@
 #include "core/store/ProgramSettings.h"
 #include "core/store/SettingsKeys.h"
 #include "gui/controls/ListFillers.h"
-#include "gui/home/EditPlayerDetails.h"
 #include "gui/platform/BusyPointer.h"
+#include "gui/shared/EditPlayerDetails.h"
 #include "gui/web/WebPageWidgets.h"
 #include "gui/web/frmWebResultsManager.h"
 

@@ -2,14 +2,6 @@
 
 #include <gtest/gtest.h>
 
-TEST(SqlQuote, DoublesEveryApostropheAndNothingElse)
-{
-    EXPECT_EQ(SqlQuote(QStringLiteral("O'Brien")), QStringLiteral("O''Brien"));
-    EXPECT_EQ(SqlQuote(QStringLiteral("'a''b'")), QStringLiteral("''a''''b''"));
-    EXPECT_EQ(SqlQuote(QStringLiteral(" \"x\" ")), QStringLiteral(" \"x\" "));
-    EXPECT_EQ(SqlQuote(QString()), QString());
-}
-
 TEST(CsvEscape, NullGivesEmptyText)
 {
     EXPECT_EQ(CsvEscape(QVariant()), QString());

@@ -6,7 +6,7 @@
 #include "gui/floor/FloorCommands.h"
 #include "gui/platform/MessagePrompter.h"
 
-#include "../floor/MainWindowFixture.h"
+#include "MainWindowFixture.h"
 #include "WindowTestHelpers.h"
 
 #include <QComboBox>

@@ -4,13 +4,16 @@
 #include "core/floor/AwardBookkeeping.h"
 #include "core/floor/PlayerLookup.h"
 #include "gui/controls/FlexGrid.h"
+#include "gui/controls/ctlButton.h"
 #include "gui/floor/AwardDialogs.h"
 #include "gui/floor/EntryCommands.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTimer>
 
 namespace {
 
@@ -82,21 +85,20 @@ TEST_F(EntryWindowTest, BuysFromTheSeatChart)
 {
     QAction* buyin = action("mnBuyin");
     atSeat(1);
-    buyin->setText(QStringLiteral("Buyin"));
     buyin->trigger();
     EXPECT_EQ(stored(1, "TotalBuyin").toDouble(), 20);
-    buyin->trigger();
-    EXPECT_EQ(prompts.messages.takeLast(), QStringLiteral("Player has already bought in."));
-    EXPECT_EQ(openTournament().gtypPlayers[1].TotalBuyin, 20);
+    EXPECT_TRUE(sounds.played.empty());
 
+    // Anna has bought in: she rebuys, whatever the entry's caption still says.
     openTournament().gdblRebuyAmount = 15;
-    buyin->setText(QStringLiteral("Rebuy"));
-    buyin->trigger();
-    EXPECT_EQ(stored(1, "TotalRebuy").toDouble(), 15);
-    EXPECT_EQ(sounds.played, std::vector<int> {10});
-    buyin->setText(QStringLiteral("Oops"));
-    buyin->trigger();
-    EXPECT_EQ(prompts.messages.takeLast(), QStringLiteral("Error."));
+    for (const char* caption : {"Buyin", "Oops"}) {
+        buyin->setText(QString::fromLatin1(caption));
+        buyin->trigger();
+    }
+    EXPECT_EQ(stored(1, "TotalRebuy").toDouble(), 30);
+    EXPECT_EQ(openTournament().gtypPlayers[1].TotalBuyin, 20);
+    EXPECT_EQ(sounds.played, (std::vector<int> {10, 10}));
+    EXPECT_TRUE(prompts.messages.isEmpty());
 }
 
 TEST_F(EntryWindowTest, EliminationsAskStoreAndCrownTheWinner)
@@ -146,3 +148,107 @@ TEST_F(EntryWindowTest, AwardsGivenAndTakenBack)
     EXPECT_EQ(t.gtypAwards[1].AwardedToPlayerID, 0);
     EXPECT_EQ(t.gtypPlayers[carl].Payout, 0);
 }
+
+namespace {
+
+// The window after an elimination, as the director sees it.
+struct AfterElimination {
+    std::vector<int> sounds; // the events played since the clock started
+    bool clockTicking = false;
+    QString clockCaption;
+    bool tablesAlert = false;
+    QString playersLeft; // the summary's "Plyrs on Tbls" line
+};
+
+// Each step the window takes after an elimination, and what shows it.
+struct EliminationStep {
+    const char* name;
+    QStringList eliminated; // in order, by the players grid's buttons
+    std::function<void(const AfterElimination&)> check;
+};
+
+void PrintTo(const EliminationStep& step, std::ostream* os) { *os << step.name; }
+
+// Two tables of two seats: Anna and Bob at the first, Carl at the second.
+// The clock runs.
+class EliminationStepsTest : public EntryWindowTest, public ::testing::WithParamInterface<EliminationStep> {
+protected:
+    void SetUp() override
+    {
+        EntryWindowTest::SetUp();
+        OpenTournament& t = openTournament();
+        t.gintPlayersPerTable = 2;
+        t.glngNotifyWhenTablesCanBeReduced = 2;
+        t.gtypPlayers[3].Table = 2;
+        t.gtypPlayers[3].Seat = 1;
+        SaveTournamentPlayer(3);
+        SaveTournament(false);
+        programSettings().gintTrackKills = 0;
+        showActive();
+        w->RefreshScreens(true);
+        action("mnClockStart")->trigger();
+        ASSERT_EQ(w->frames.btnClock->Caption(), QStringLiteral("Clock: Running"));
+        sounds.played.clear();
+    }
+
+    // Clicks the player's name in the players grid, then Eliminate.
+    void eliminate(const QString& name)
+    {
+        FlexGrid* g = w->display.grid;
+        for (long r = 0; r < g->Rows(); ++r)
+            for (long c = 0; c < g->Cols(); ++c)
+                if (g->TextMatrix(r, c) == name) {
+                    const QPoint at = g->viewport()->mapFrom(g, g->CellRect(r, c).center());
+                    QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, at);
+                    ASSERT_TRUE(w->frames.cmdEliminate->isVisible()) << name.toStdString();
+                    QTest::mouseClick(w->frames.cmdEliminate, Qt::LeftButton);
+                    return;
+                }
+        FAIL() << name.toStdString() << " is not in the players grid";
+    }
+
+    AfterElimination seen() const
+    {
+        return {sounds.played, control<QTimer>("tmrCountDown")->isActive(), w->frames.btnClock->Caption(),
+                w->frames.frameAlert->isVisible(), control<QLabel>("lblNumPlayers")->text()};
+    }
+};
+
+const EliminationStep EliminationSteps[] = {
+    {"TheWinnersClockPauses",
+     {"Bob", "Carl"},
+     [](const AfterElimination& a) {
+         EXPECT_FALSE(a.clockTicking);
+         EXPECT_EQ(a.clockCaption.toStdString(), "Clock: Not Running");
+     }},
+    {"TheClockRunsOnWhileTwoPlay",
+     {"Bob"},
+     [](const AfterElimination& a) {
+         EXPECT_TRUE(a.clockTicking);
+         EXPECT_EQ(a.clockCaption.toStdString(), "Clock: Running");
+     }},
+    // The elimination's sound first, then the alert's own.
+    {"TheSoundPlays",
+     {"Anna"},
+     [](const AfterElimination& a) {
+         EXPECT_EQ(a.sounds, (std::vector<int> {1, 8}));
+     }},
+    {"TheTablesCheckSeesATableToDrop", {"Bob"}, [](const AfterElimination& a) { EXPECT_TRUE(a.tablesAlert); }},
+    {"TheScreensShowTheRemainingPlayers",
+     {"Bob"},
+     [](const AfterElimination& a) { EXPECT_EQ(a.playersLeft.toStdString(), "2 Plyrs on 2 Tbls"); }},
+};
+
+} // namespace
+
+TEST_P(EliminationStepsTest, AfterTheElimination)
+{
+    ASSERT_FALSE(w->frames.frameAlert->isVisible());
+    ASSERT_EQ(control<QLabel>("lblNumPlayers")->text(), QStringLiteral("3 Plyrs on 2 Tbls"));
+    for (const QString& name : GetParam().eliminated)
+        ASSERT_NO_FATAL_FAILURE(eliminate(name));
+    GetParam().check(seen());
+}
+
+INSTANTIATE_TEST_SUITE_P(Window, EliminationStepsTest, ::testing::ValuesIn(EliminationSteps),
+                         [](const auto& info) { return std::string(info.param.name); });

@@ -6,6 +6,7 @@
 #include "gui/floor/ClockPanel.h"
 #include "gui/floor/frmHandTimer.h"
 
+#include "LevelTestData.h"
 #include "ManualClock.h"
 #include "RecordingSoundPlayer.h"
 
@@ -69,6 +70,22 @@ TEST_F(LevelClockWindowTest, KeysRunTheClockAndTheSetUpResetsOnlyAClockAtFullLen
     QTest::keyClick(w.data(), Qt::Key_F3);
     EXPECT_EQ(caption(), QStringLiteral("Clock: Not Running"));
     EXPECT_EQ(timer(), QStringLiteral("12:00"));
+}
+
+TEST_F(LevelClockWindowTest, TheSetUpsStoredLevelShowsWhenItCloses)
+{
+    SetTestLevels(openTournament(), {20, 20, 15});
+    showActive();
+    // The set-up moved the tournament to its third level and stored it; the
+    // clock stood at the full length of the first.
+    w->showWizard = [](int) {
+        openTournament().gintBlindsLevel = 3;
+        return true;
+    };
+    w->ShowSettings(3);
+    EXPECT_EQ(w->display.lblLevel->text(), QStringLiteral("Level 3"));
+    EXPECT_EQ(openTournament().gdblBig, 60);
+    EXPECT_EQ(timer(), QStringLiteral("15:00"));
 }
 
 TEST_F(LevelClockWindowTest, F4OpensTheHandTimer)

@@ -7,9 +7,9 @@
 #include "gui/floor/FloorCommands.h"
 #include "gui/floor/MainToolbar.h"
 #include "gui/floor/frmChipCount.h"
-#include "gui/home/frmExport.h"
-#include "gui/home/frmPlayers.h"
-#include "gui/home/frmSearch.h"
+#include "gui/shared/frmExport.h"
+#include "gui/shared/frmPlayers.h"
+#include "gui/shared/frmSearch.h"
 
 #include <QCheckBox>
 #include <QFile>

@@ -3,7 +3,7 @@
 #include "ManageTestData.h"
 #include "WindowTestHelpers.h"
 #include "core/store/CurrentLeague.h"
-#include "gui/home/frmExport.h"
+#include "gui/shared/frmExport.h"
 
 #include <QComboBox>
 #include <QFile>

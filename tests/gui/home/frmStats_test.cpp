@@ -6,7 +6,7 @@
 #include "core/store/ProgramSettings.h"
 #include "gui/controls/FlexGrid.h"
 #include "gui/controls/ctlButton.h"
-#include "gui/home/frmExport.h"
+#include "gui/shared/frmExport.h"
 
 #include <QApplication>
 #include <QFile>

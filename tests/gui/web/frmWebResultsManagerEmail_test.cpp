@@ -1,7 +1,7 @@
 #include "frmWebResultsManagerFixture.h"
 
 #include "WindowTestHelpers.h"
-#include "gui/home/frmAddEditPlayer.h"
+#include "gui/shared/frmAddEditPlayer.h"
 
 #include <QUrlQuery>
 

@@ -1,4 +1,4 @@
-#include "gui/home/frmInstructions.h"
+#include "gui/shared/frmInstructions.h"
 
 #include "RecordingLinkOpener.h"
 #include "TestSupport.h"

@@ -1,10 +1,10 @@
-#include "gui/home/frmAddEditPlayer.h"
+#include "gui/shared/frmAddEditPlayer.h"
 
 #include "LeagueTestData.h"
 #include "WindowTestHelpers.h"
 #include "core/store/LeaguePlayers.h"
 #include "core/store/OpenTournament.h"
-#include "gui/home/EditPlayerDetails.h"
+#include "gui/shared/EditPlayerDetails.h"
 
 #include <QComboBox>
 #include <QFocusEvent>

@@ -1,4 +1,4 @@
-#include "gui/home/HomeWidgets.h"
+#include "gui/shared/HomeWidgets.h"
 
 #include "gui/controls/CommandButton.h"
 #include "gui/controls/ctlButton.h"

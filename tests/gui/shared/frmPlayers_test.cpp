@@ -1,4 +1,4 @@
-#include "gui/home/frmPlayers.h"
+#include "gui/shared/frmPlayers.h"
 
 #include "ManageTestData.h"
 #include "WindowTestHelpers.h"
@@ -6,9 +6,9 @@
 #include "core/store/LeaguePlayers.h"
 #include "core/store/ListItems.h"
 #include "core/store/SettingsKeys.h"
-#include "gui/home/HomeWidgets.h"
-#include "gui/home/frmAddEditPlayer.h"
-#include "gui/home/frmSearch.h"
+#include "gui/shared/HomeWidgets.h"
+#include "gui/shared/frmAddEditPlayer.h"
+#include "gui/shared/frmSearch.h"
 
 #include <QCheckBox>
 #include <QComboBox>

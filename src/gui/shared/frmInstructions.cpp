@@ -1,4 +1,4 @@
-#include "gui/home/frmInstructions.h"
+#include "gui/shared/frmInstructions.h"
 
 #include "core/platform/Twips.h"
 #include "core/store/OpenFileOrLink.h"

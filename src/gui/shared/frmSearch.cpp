@@ -1,6 +1,6 @@
-#include "gui/home/frmSearch.h"
+#include "gui/shared/frmSearch.h"
 
-#include "gui/home/HomeWidgets.h"
+#include "gui/shared/HomeWidgets.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "gui/home/frmExport.h"
+#include "gui/shared/frmExport.h"
 
 #include "core/platform/AppPaths.h"
 #include "core/platform/Prompter.h"

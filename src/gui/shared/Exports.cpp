@@ -1,11 +1,11 @@
-#include "gui/home/Exports.h"
+#include "gui/shared/Exports.h"
 
 #include "core/platform/Database.h"
 #include "core/platform/Prompter.h"
 #include "core/store/ExportFormats.h"
 #include "core/store/OpenFileOrLink.h"
-#include "gui/home/frmExport.h"
 #include "gui/platform/BusyPointer.h"
+#include "gui/shared/frmExport.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "gui/home/frmAddEditPlayer.h"
+#include "gui/shared/frmAddEditPlayer.h"
 
 #include "core/platform/Prompter.h"
 #include "core/platform/ReportFailures.h"
@@ -6,7 +6,7 @@
 #include "core/store/OpenTournament.h"
 #include "gui/controls/ListFillers.h"
 #include "gui/controls/TypedLength.h"
-#include "gui/home/HomeWidgets.h"
+#include "gui/shared/HomeWidgets.h"
 
 #include <QComboBox>
 #include <QEvent>

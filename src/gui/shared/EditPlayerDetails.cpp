@@ -1,9 +1,9 @@
-#include "gui/home/EditPlayerDetails.h"
+#include "gui/shared/EditPlayerDetails.h"
 
 #include "core/platform/Database.h"
 #include "core/store/LeaguePlayers.h"
-#include "gui/home/frmAddEditPlayer.h"
 #include "gui/platform/BusyPointer.h"
+#include "gui/shared/frmAddEditPlayer.h"
 
 bool EditPlayerDetails(Long PlayerID, const QString& CurrentName, QString& NewName, QString& Email, QWidget* parent)
 {

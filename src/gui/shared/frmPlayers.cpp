@@ -1,4 +1,4 @@
-#include "gui/home/frmPlayers.h"
+#include "gui/shared/frmPlayers.h"
 
 #include "core/platform/Database.h"
 #include "core/platform/Prompter.h"
@@ -10,11 +10,11 @@
 #include "core/store/TournamentEntrants.h"
 #include "gui/controls/ctlButton.h"
 #include "gui/controls/ctlLeftBar.h"
-#include "gui/home/EditPlayerDetails.h"
-#include "gui/home/HomeWidgets.h"
-#include "gui/home/frmAddEditPlayer.h"
-#include "gui/home/frmSearch.h"
 #include "gui/platform/BusyPointer.h"
+#include "gui/shared/EditPlayerDetails.h"
+#include "gui/shared/HomeWidgets.h"
+#include "gui/shared/frmAddEditPlayer.h"
+#include "gui/shared/frmSearch.h"
 
 #include <QCheckBox>
 #include <QComboBox>

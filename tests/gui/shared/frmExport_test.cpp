@@ -1,10 +1,10 @@
-#include "gui/home/frmExport.h"
+#include "gui/shared/frmExport.h"
 
 #include "LeagueTestData.h"
 #include "RecordingLinkOpener.h"
 #include "core/store/ExportFormats.h"
 #include "core/store/GridText.h"
-#include "gui/home/Exports.h"
+#include "gui/shared/Exports.h"
 
 #include <QApplication>
 #include <QFile>
