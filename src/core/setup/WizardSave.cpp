@@ -96,6 +96,17 @@ constexpr NumericBox BuyinBoxes[] = {
     {"txtEstNumBreaks", "Estimated Number of Breaks", 3, 16, nullptr},
 };
 
+// The current level's boxes, which the clock runs from with manual or
+// doubling blinds (the level table sets them otherwise).
+constexpr NumericBox CurrentLevelBoxes[] = {
+    {"txtLittleBlind", "Small Blind", 3, 0, "Small blind"},
+    {"txtBigBlind", "Big Blind", 3, 0, "Big blind"},
+    {"txtSmallRaise", "Small Raise", 3, 0, "Small raise"},
+    {"txtBigRaise", "Big Raise", 3, 0, "Big raise"},
+    {"txtAnte", "Ante", 3, 0, "Ante"},
+    {"txtMinutesPerSession", "Minutes per Session", 3, 0, "Minutes per session"},
+};
+
 constexpr NumericBox PointsBoxes[] = {
     {"txtPointsAllPlayers", "Auto-Points Value, even if not used,", 4, 0, nullptr},
     {"txtPointsByPosition", "Auto-Points Value, even if not used,", 4, 0, nullptr},
@@ -204,15 +215,17 @@ std::optional<WizardFault> CheckWizardForm(WizardForm& f, const std::function<bo
     if (!fits(duration, 16))
         return WizardFault {3, QStringLiteral("txtEstDurationHour"),
                             QStringLiteral("Estimated Duration of Tournament is too large.")};
-    for (const char* box :
-         {"txtMinutesPerSession", "txtLittleBlind", "txtBigBlind", "txtSmallRaise", "txtBigRaise", "txtAnte"}) {
-        const QString control = QString::fromLatin1(box);
+    for (const NumericBox& b : CurrentLevelBoxes) {
+        const QString control = QString::fromLatin1(b.Control);
         if (!ReadsAsNumber(f.text(control)))
             f.Text[control] = QStringLiteral("0");
     }
     if (!fits(NzDouble(f.text(QStringLiteral("txtMinutesPerSession"))), 32))
         return WizardFault {3, QStringLiteral("txtMinutesPerSession"),
                             QStringLiteral("Minutes per Session is too large.")};
+    if (f.index(QStringLiteral("cmbPresets")) != BlindModeLevelTable)
+        if (auto fault = verifyAll(f, CurrentLevelBoxes))
+            return fault;
     for (int i = 0; i < 10; ++i)
         if (auto fault = verifyNumeric(f, WizardControlName("txtChipAmount", i), QStringLiteral("Chip values"), 2, 0,
                                        "Chip values"))
