@@ -4,8 +4,13 @@
 
 class OpenTournament;
 
+// What there is to share: the money taken in less the awards' money, never
+// below 0 (awards beyond the money taken in leave nothing to pay).
+double PoolLessAwards(double takenIn, double awards);
+
 // The prize pool: every entrant's buy-ins, rebuys and add-ons, less the money
-// of every award (given or not). House fees stay outside it.
+// of every award (given or not), as PoolLessAwards has it. House fees stay
+// outside it.
 double PrizePool(const OpenTournament& t);
 
 // Works out gdblCalculatedPayout (0..gintNumberPaid) from the payout
