@@ -72,9 +72,9 @@ namespace {
 // Points may be a penalty.
 std::optional<AwardFault> refuseNegativeWinnings(double dollars)
 {
-    if (dollars >= 0)
-        return std::nullopt;
-    return AwardFault {QStringLiteral("Player winnings cannot be negative."), AwardFocus::Dollars};
+    if (auto message = RefuseNegative(dollars, QStringLiteral("Player winnings")))
+        return AwardFault {*message, AwardFocus::Dollars};
+    return std::nullopt;
 }
 
 } // namespace

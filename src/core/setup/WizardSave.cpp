@@ -53,9 +53,9 @@ bool fits(double x, int bits)
 // negative.").
 std::optional<WizardFault> refuseNegative(double value, const QString& control, const char* name, int page)
 {
-    if (value >= 0)
-        return std::nullopt;
-    return WizardFault {page, control, QString::fromLatin1(name) + QStringLiteral(" cannot be negative.")};
+    if (auto message = RefuseNegative(value, QString::fromLatin1(name)))
+        return WizardFault {page, control, *message};
+    return std::nullopt;
 }
 
 std::optional<WizardFault> verifyNumeric(const WizardForm& f, const QString& control, const QString& label, int page,
@@ -149,9 +149,8 @@ std::optional<WizardFault> checkLevels(WizardForm& f)
                 // Below one minute the clock would never move on.
                 if (RoundHalfEven(session) <= 0)
                     return fault(n, cell, QStringLiteral("Session time cannot be 0."));
-            } else if (NzDouble(row[cell]) < 0) {
-                return fault(n, cell,
-                             QString::fromLatin1(LevelCellNames[cell]) + QStringLiteral(" cannot be negative."));
+            } else if (auto negative = RefuseNegative(NzDouble(row[cell]), QString::fromLatin1(LevelCellNames[cell]))) {
+                return fault(n, cell, *negative);
             }
         }
     }
