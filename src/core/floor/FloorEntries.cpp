@@ -1,5 +1,6 @@
 #include "core/floor/FloorEntries.h"
 
+#include "core/store/Nz.h"
 #include "core/store/OpenTournament.h"
 #include "core/store/Payouts.h"
 
@@ -80,6 +81,14 @@ void SetPlayerWinnings(OpenTournament& t, long index, bool bUnEliminate)
         p.Points += s * t.gdblAutoPointsAllPlayers;
     if (t.gintUseAutoPointsbyPosition == 1)
         p.Points += s * double(t.gintPlayerCount() - place + 1) * t.gdblAutoPointsByPositionFactor;
+}
+
+std::optional<QString> ChipCountFault(const QString& text)
+{
+    double count = 0;
+    if (!ReadsAsNumber(text, &count))
+        return QStringLiteral("Must be numeric.");
+    return RefuseNegative(count, QStringLiteral("Chip count"));
 }
 
 Integer NumberFinished(const OpenTournament& t)

@@ -4,6 +4,7 @@
 #include "core/platform/ModelTypes.h"
 
 #include <QString>
+#include <optional>
 
 class OpenTournament;
 
@@ -26,6 +27,10 @@ void ClearAllBuys(OpenTournament& t, long index, FloorRows& rows);
 // place's money and points when it is paid, and the automatic points. Called
 // with the place set, so the two calls cancel exactly. Stores nothing.
 void SetPlayerWinnings(OpenTournament& t, long index, bool bUnEliminate);
+
+// The chip count dialog's check of a typed count: a number, not below 0;
+// the message when it is not.
+std::optional<QString> ChipCountFault(const QString& text);
 
 // How many entrants have a place.
 Integer NumberFinished(const OpenTournament& t);
