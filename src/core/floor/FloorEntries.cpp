@@ -75,7 +75,8 @@ void SetPlayerWinnings(OpenTournament& t, long index, bool bUnEliminate)
     const long place = p.Finish;
     if (place >= 1 && place <= t.gintNumberPaid) {
         p.Points += s * t.gsngPayoutPoints.value(place);
-        p.Payout += s * t.gdblCalculatedPayout.value(place);
+        const double amount = t.gdblCalculatedPayout.value(place);
+        p.Payout = bUnEliminate ? MoneyLess(p.Payout, amount) : p.Payout + amount;
     }
     if (t.gintUseAutoPointsAll == 1)
         p.Points += s * t.gdblAutoPointsAllPlayers;

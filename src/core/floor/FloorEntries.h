@@ -25,7 +25,8 @@ void ClearAllBuys(OpenTournament& t, long index, FloorRows& rows);
 
 // Adds (or, un-eliminating, takes back) what the entrant's place earns: the
 // place's money and points when it is paid, and the automatic points. Called
-// with the place set, so the two calls cancel exactly. Stores nothing.
+// with the place set, so the two calls cancel exactly; winnings taken back
+// never go below 0 (MoneyLess). Stores nothing.
 void SetPlayerWinnings(OpenTournament& t, long index, bool bUnEliminate);
 
 // The chip count dialog's check of a typed count: a number, not below 0;

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-double PoolLessAwards(double takenIn, double awards) { return std::max(takenIn - awards, 0.0); }
+double MoneyLess(double money, double taken) { return std::max(money - taken, 0.0); }
 
 double PrizePool(const OpenTournament& t)
 {
@@ -15,7 +15,7 @@ double PrizePool(const OpenTournament& t)
     double awards = 0;
     for (const AwardRecord& a : t.gtypAwards)
         awards += a.Payout;
-    return PoolLessAwards(takenIn, awards);
+    return MoneyLess(takenIn, awards);
 }
 
 void CalculatePayouts(OpenTournament& t)
