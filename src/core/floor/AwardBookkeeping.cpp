@@ -3,16 +3,18 @@
 #include "core/floor/Awards.h"
 #include "core/floor/PlayerLookup.h"
 #include "core/store/OpenTournament.h"
+#include "core/store/Payouts.h"
 
 namespace {
 
-// Moves the award's money and points off its holder and frees it.
+// Moves the award's money (never below 0) and points off its holder and
+// frees it.
 void takeBack(OpenTournament& t, long award, long holder, FloorRows& rows)
 {
     AwardRecord& a = t.gtypAwards[award];
     PlayerRecord& p = t.gtypPlayers[holder];
     p.Points -= a.Points;
-    p.Payout -= a.Payout;
+    p.Payout = MoneyLess(p.Payout, a.Payout);
     a.AwardedToPlayerID = 0;
     rows.Players.insert(holder);
     rows.Awards.insert(award);

@@ -1,5 +1,6 @@
 #include "core/floor/FloorEntries.h"
 
+#include "core/store/Nz.h"
 #include "core/store/OpenTournament.h"
 #include "core/store/Payouts.h"
 
@@ -74,12 +75,21 @@ void SetPlayerWinnings(OpenTournament& t, long index, bool bUnEliminate)
     const long place = p.Finish;
     if (place >= 1 && place <= t.gintNumberPaid) {
         p.Points += s * t.gsngPayoutPoints.value(place);
-        p.Payout += s * t.gdblCalculatedPayout.value(place);
+        const double amount = t.gdblCalculatedPayout.value(place);
+        p.Payout = bUnEliminate ? MoneyLess(p.Payout, amount) : p.Payout + amount;
     }
     if (t.gintUseAutoPointsAll == 1)
         p.Points += s * t.gdblAutoPointsAllPlayers;
     if (t.gintUseAutoPointsbyPosition == 1)
         p.Points += s * double(t.gintPlayerCount() - place + 1) * t.gdblAutoPointsByPositionFactor;
+}
+
+std::optional<QString> ChipCountFault(const QString& text)
+{
+    double count = 0;
+    if (!ReadsAsNumber(text, &count))
+        return QStringLiteral("Must be numeric.");
+    return RefuseNegative(count, QStringLiteral("Chip count"));
 }
 
 Integer NumberFinished(const OpenTournament& t)

@@ -4,6 +4,7 @@
 #include "core/platform/ModelTypes.h"
 
 #include <QString>
+#include <optional>
 
 class OpenTournament;
 
@@ -24,8 +25,13 @@ void ClearAllBuys(OpenTournament& t, long index, FloorRows& rows);
 
 // Adds (or, un-eliminating, takes back) what the entrant's place earns: the
 // place's money and points when it is paid, and the automatic points. Called
-// with the place set, so the two calls cancel exactly. Stores nothing.
+// with the place set, so the two calls cancel exactly; winnings taken back
+// never go below 0 (MoneyLess). Stores nothing.
 void SetPlayerWinnings(OpenTournament& t, long index, bool bUnEliminate);
+
+// The chip count dialog's check of a typed count: a number, not below 0;
+// the message when it is not.
+std::optional<QString> ChipCountFault(const QString& text);
 
 // How many entrants have a place.
 Integer NumberFinished(const OpenTournament& t);

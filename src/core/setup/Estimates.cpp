@@ -30,7 +30,7 @@ double AwardsTotal(const QStringList& awardPayouts, int bountyAllChoice, const Q
 
 double EstimatedPool(const EstimateInputs& in, double awardsTotal)
 {
-    return in.Players * in.Buyin + in.Rebuys * in.RebuyAmount + in.Addons * in.AddonAmount - awardsTotal;
+    return MoneyLess(in.Players * in.Buyin + in.Rebuys * in.RebuyAmount + in.Addons * in.AddonAmount, awardsTotal);
 }
 
 QList<EstimatedPayout> CalcEstPayouts(int kind, const QStringList& payoutTexts, double pool, long unit)

@@ -37,6 +37,7 @@ struct EstimatedPayout {
     QString Text;
 };
 QList<EstimatedPayout> CalcEstPayouts(int kind, const QStringList& payoutTexts, double pool, long unit);
+// The estimated pool, less the awards as MoneyLess has it: never below 0.
 double EstimatedPool(const EstimateInputs& in, double awardsTotal);
 
 // Chip rows: per player count and value of each of the ten slots.

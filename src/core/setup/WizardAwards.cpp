@@ -66,6 +66,19 @@ QStringList WizardAwardList::Payouts() const
     return payouts;
 }
 
+namespace {
+
+// Winnings come out of the prize pool; a negative amount would add to it.
+// Points may be a penalty.
+std::optional<AwardFault> refuseNegativeWinnings(double dollars)
+{
+    if (auto message = RefuseNegative(dollars, QStringLiteral("Player winnings")))
+        return AwardFault {*message, AwardFocus::Dollars};
+    return std::nullopt;
+}
+
+} // namespace
+
 std::optional<AwardFault> ValidateAward(const AwardEntry& entry, bool playerChosen,
                                         const QStringList& otherBountyPlayers)
 {
@@ -82,12 +95,22 @@ std::optional<AwardFault> ValidateAward(const AwardEntry& entry, bool playerChos
     double dollars = 0;
     if (!ReadsAsNumber(QVariant(entry.Dollars), &dollars))
         return AwardFault {QStringLiteral("Award dollars must be numeric.  Use 0 for none."), AwardFocus::Dollars};
-    // Winnings come out of the prize pool; a negative amount would add to
-    // it. Points may be a penalty.
-    if (dollars < 0)
-        return AwardFault {QStringLiteral("Player winnings cannot be negative."), AwardFocus::Dollars};
+    if (auto fault = refuseNegativeWinnings(dollars))
+        return fault;
     if (!ReadsAsNumber(QVariant(entry.Points)))
         return AwardFault {QStringLiteral("Award points must be numeric.  Use 0 for none."), AwardFocus::Points};
+    return std::nullopt;
+}
+
+std::optional<AwardFault> ValidateAdjustment(const QString& dollars, const QString& points)
+{
+    double amount = 0;
+    if (!ReadsAsNumber(QVariant(dollars), &amount))
+        return AwardFault {QStringLiteral("Dollars must be numeric."), AwardFocus::Dollars};
+    if (auto fault = refuseNegativeWinnings(amount))
+        return fault;
+    if (!ReadsAsNumber(QVariant(points)))
+        return AwardFault {QStringLiteral("Points must be numeric."), AwardFocus::Points};
     return std::nullopt;
 }
 

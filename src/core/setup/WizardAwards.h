@@ -64,6 +64,10 @@ struct AwardFault {
 std::optional<AwardFault> ValidateAward(const AwardEntry& entry, bool playerChosen,
                                         const QStringList& otherBountyPlayers);
 
+// "Assign Bounty"'s checks of a player's winnings and points typed by hand,
+// in order; the winnings are refused below 0 as an award's are.
+std::optional<AwardFault> ValidateAdjustment(const QString& dollars, const QString& points);
+
 QString SelectAwardToEditMessage();
 QString SelectAwardToDeleteMessage();
 QString DeleteAwardQuestion();

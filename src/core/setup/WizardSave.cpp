@@ -53,9 +53,9 @@ bool fits(double x, int bits)
 // negative.").
 std::optional<WizardFault> refuseNegative(double value, const QString& control, const char* name, int page)
 {
-    if (value >= 0)
-        return std::nullopt;
-    return WizardFault {page, control, QString::fromLatin1(name) + QStringLiteral(" cannot be negative.")};
+    if (auto message = RefuseNegative(value, QString::fromLatin1(name)))
+        return WizardFault {page, control, *message};
+    return std::nullopt;
 }
 
 std::optional<WizardFault> verifyNumeric(const WizardForm& f, const QString& control, const QString& label, int page,
@@ -94,6 +94,17 @@ constexpr NumericBox BuyinBoxes[] = {
     {"txtEstDurationMin", "Estimated Duration of Tournament", 3, 0, nullptr},
     {"txtEstTimeforBreaks", "Estimated Time for Breaks", 3, 16, nullptr},
     {"txtEstNumBreaks", "Estimated Number of Breaks", 3, 16, nullptr},
+};
+
+// The current level's boxes, which the clock runs from with manual or
+// doubling blinds (the level table sets them otherwise).
+constexpr NumericBox CurrentLevelBoxes[] = {
+    {"txtLittleBlind", "Small Blind", 3, 0, "Small blind"},
+    {"txtBigBlind", "Big Blind", 3, 0, "Big blind"},
+    {"txtSmallRaise", "Small Raise", 3, 0, "Small raise"},
+    {"txtBigRaise", "Big Raise", 3, 0, "Big raise"},
+    {"txtAnte", "Ante", 3, 0, "Ante"},
+    {"txtMinutesPerSession", "Minutes per Session", 3, 0, "Minutes per session"},
 };
 
 constexpr NumericBox PointsBoxes[] = {
@@ -138,9 +149,8 @@ std::optional<WizardFault> checkLevels(WizardForm& f)
                 // Below one minute the clock would never move on.
                 if (RoundHalfEven(session) <= 0)
                     return fault(n, cell, QStringLiteral("Session time cannot be 0."));
-            } else if (NzDouble(row[cell]) < 0) {
-                return fault(n, cell,
-                             QString::fromLatin1(LevelCellNames[cell]) + QStringLiteral(" cannot be negative."));
+            } else if (auto negative = RefuseNegative(NzDouble(row[cell]), QString::fromLatin1(LevelCellNames[cell]))) {
+                return fault(n, cell, *negative);
             }
         }
     }
@@ -204,15 +214,17 @@ std::optional<WizardFault> CheckWizardForm(WizardForm& f, const std::function<bo
     if (!fits(duration, 16))
         return WizardFault {3, QStringLiteral("txtEstDurationHour"),
                             QStringLiteral("Estimated Duration of Tournament is too large.")};
-    for (const char* box :
-         {"txtMinutesPerSession", "txtLittleBlind", "txtBigBlind", "txtSmallRaise", "txtBigRaise", "txtAnte"}) {
-        const QString control = QString::fromLatin1(box);
+    for (const NumericBox& b : CurrentLevelBoxes) {
+        const QString control = QString::fromLatin1(b.Control);
         if (!ReadsAsNumber(f.text(control)))
             f.Text[control] = QStringLiteral("0");
     }
     if (!fits(NzDouble(f.text(QStringLiteral("txtMinutesPerSession"))), 32))
         return WizardFault {3, QStringLiteral("txtMinutesPerSession"),
                             QStringLiteral("Minutes per Session is too large.")};
+    if (f.index(QStringLiteral("cmbPresets")) != BlindModeLevelTable)
+        if (auto fault = verifyAll(f, CurrentLevelBoxes))
+            return fault;
     for (int i = 0; i < 10; ++i)
         if (auto fault = verifyNumeric(f, WizardControlName("txtChipAmount", i), QStringLiteral("Chip values"), 2, 0,
                                        "Chip values"))

@@ -60,10 +60,11 @@ struct WizardFault {
 // The checks of Finish in their order; the first fault ends them. Level cells
 // and current-level boxes that are no number are set to "0" on the way, as
 // the form is to show them. Money, chip values and counts, payouts, the
-// bounty, the estimated numbers of players, rebuys and add-ons, and the
-// blinds, raises, antes and break minutes of the level table are refused
-// below 0. validateName checks a new tournament's name and tells the user why
-// it is refused.
+// bounty, the estimated numbers of players, rebuys and add-ons, the blinds,
+// raises, antes and break minutes of the level table and, with manual or
+// doubling blinds, the current level's boxes are refused below 0.
+// validateName checks a new tournament's name and tells the user why it is
+// refused.
 std::optional<WizardFault> CheckWizardForm(WizardForm& form, const std::function<bool(const QString&)>& validateName);
 
 // The date box: M/d/yyyy (one or two digits each) or yyyy-MM-dd.

@@ -3,14 +3,19 @@
 #include "core/store/Nz.h"
 #include "core/store/OpenTournament.h"
 
+#include <algorithm>
+
+double MoneyLess(double money, double taken) { return std::max(money - taken, 0.0); }
+
 double PrizePool(const OpenTournament& t)
 {
-    double pool = 0;
+    double takenIn = 0;
     for (const PlayerRecord& p : t.gtypPlayers)
-        pool += p.TotalBuyin + p.TotalRebuy + p.TotalAddon;
+        takenIn += p.TotalBuyin + p.TotalRebuy + p.TotalAddon;
+    double awards = 0;
     for (const AwardRecord& a : t.gtypAwards)
-        pool -= a.Payout;
-    return pool;
+        awards += a.Payout;
+    return MoneyLess(takenIn, awards);
 }
 
 void CalculatePayouts(OpenTournament& t)

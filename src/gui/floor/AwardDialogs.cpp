@@ -2,7 +2,7 @@
 
 #include "core/floor/AwardsGrid.h"
 #include "core/platform/Prompter.h"
-#include "core/store/Nz.h"
+#include "core/setup/WizardAwards.h"
 #include "core/store/OpenTournament.h"
 #include "gui/controls/AwardsGrid.h"
 #include "gui/controls/SelectAllText.h"
@@ -35,8 +35,6 @@ QHBoxLayout* buttonRow(std::initializer_list<QPushButton*> buttons)
         row->addWidget(b);
     return row;
 }
-
-bool isNumber(const QString& text) { return ReadsAsNumber(QVariant(text)); }
 
 } // namespace
 
@@ -75,13 +73,10 @@ bool frmManualAdjust::eventFilter(QObject* watched, QEvent* event)
 
 void frmManualAdjust::cmdOK_Click()
 {
-    for (auto [box, message] :
-         {std::pair {txtDollars, "Dollars must be numeric."}, std::pair {txtPoints, "Points must be numeric."}}) {
-        if (!isNumber(box->text())) {
-            prompter().message(QString::fromLatin1(message));
-            box->setFocus();
-            return;
-        }
+    if (const auto fault = ValidateAdjustment(txtDollars->text(), txtPoints->text())) {
+        prompter().message(fault->Message);
+        (fault->Focus == AwardFocus::Points ? txtPoints : txtDollars)->setFocus();
+        return;
     }
     mbOKed = true;
     accept();

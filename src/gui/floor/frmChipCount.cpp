@@ -1,7 +1,7 @@
 #include "gui/floor/frmChipCount.h"
 
+#include "core/floor/FloorEntries.h"
 #include "core/platform/Prompter.h"
-#include "core/store/Nz.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -42,8 +42,9 @@ frmChipCount::frmChipCount(QWidget* parent)
 
 void frmChipCount::cmdOK_Click()
 {
-    if (!ReadsAsNumber(txtChipCount->text())) {
-        prompter().message(QStringLiteral("Must be numeric."));
+    if (const auto fault = ChipCountFault(txtChipCount->text())) {
+        prompter().message(*fault);
+        txtChipCount->setFocus();
         return;
     }
     mbOKed = true;

@@ -169,6 +169,16 @@ TEST(EliminationPlaces, OnlyTheLatestCanBeUndone)
     EXPECT_EQ(EliminatePlayer(t, 5, false, k.fn(), rows).Outcome, EliminationResult::UnEliminated);
     EXPECT_EQ(t.gtypPlayers[5].Finish, 0);
     EXPECT_EQ(t.gtypPlayers[5].Table, 0) << "no seat comes back";
+
+    // A place's money taken back from winnings adjusted by hand below it
+    // leaves 0, not less.
+    OpenTournament paid = paidField(4);
+    EliminatePlayer(paid, 1, false, k.fn(), rows); // place 4, unpaid
+    EliminatePlayer(paid, 2, false, k.fn(), rows); // place 3: 20 % of the pool
+    ASSERT_GT(paid.gtypPlayers[2].Payout, 30);
+    paid.gtypPlayers[2].Payout = 30;
+    EXPECT_EQ(EliminatePlayer(paid, 2, false, k.fn(), rows).Outcome, EliminationResult::UnEliminated);
+    EXPECT_EQ(paid.gtypPlayers[2].Payout, 0);
 }
 
 TEST(KillQuestion, AskedForBountiesAndTrackedKillsNeverForOneself)
@@ -240,6 +250,15 @@ TEST(Awards, MovesKeepMoneyPointsAndKillsConsistent)
     EXPECT_EQ(t.gtypPlayers[2].Payout, 0);
     EXPECT_EQ(t.gtypPlayers[2].Points, 0);
     EXPECT_EQ(back.Awards, (std::set<long> {1, 2}));
+
+    // Winnings adjusted by hand below an award's money come back to 0, not
+    // below; points may go negative.
+    GiveAwardToPlayer(t, 3, 2, rows);
+    t.gtypPlayers[3].Payout = 5;
+    t.gtypPlayers[3].Points = 0;
+    RevokePlayerAwards(t, 3, back);
+    EXPECT_EQ(t.gtypPlayers[3].Payout, 0);
+    EXPECT_EQ(t.gtypPlayers[3].Points, -2);
     EXPECT_FALSE(RevokePlayerAwards(t, 0, back));
     EXPECT_EQ(GetPlayerName(t, 4), QStringLiteral("P4"));
     EXPECT_EQ(GetPlayerName(t, 99), QString());

@@ -38,6 +38,12 @@ TEST(Estimates, PercentagesRoundToTheUnitAndTheLeftoverLandsOnce)
     in.Buyin = 50;
     EXPECT_EQ(EstimatedPool(in, AwardsTotal({"x", "10"}, 2, QStringLiteral("5"), 20)), 1000 - 10 - 100);
     EXPECT_EQ(AwardsTotal({}, 1, QStringLiteral("5"), 20), 0) << "a bounty asked for each player takes nothing";
+    // Awards beyond the money taken in leave a pool of 0, never a negative
+    // payout: no players and a $50 award.
+    in.Players = 0;
+    EXPECT_EQ(EstimatedPool(in, 50), 0);
+    EXPECT_EQ(amounts(CalcEstPayouts(1, {"0", "60", "30", "10"}, EstimatedPool(in, 50), 1)),
+              (QList<double> {0, 0, 0, 0}));
 }
 
 TEST(Estimates, TotalsAndChips)

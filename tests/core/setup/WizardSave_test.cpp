@@ -168,6 +168,12 @@ TEST(WizardSave, NegativeMoneyAndCountsAreRefusedByName)
         {"txtEstNumPlayers", 1, "Estimated number of players cannot be negative."},
         {"txtEstNumRebuys", 1, "Estimated number of rebuys cannot be negative."},
         {"txtEstNumAddons", 1, "Estimated number of add-ons cannot be negative."},
+        {"txtLittleBlind", 3, "Small blind cannot be negative."},
+        {"txtBigBlind", 3, "Big blind cannot be negative."},
+        {"txtSmallRaise", 3, "Small raise cannot be negative."},
+        {"txtBigRaise", 3, "Big raise cannot be negative."},
+        {"txtAnte", 3, "Ante cannot be negative."},
+        {"txtMinutesPerSession", 3, "Minutes per session cannot be negative."},
         {"txtChipAmount(4)", 2, "Chip values cannot be negative."},
         {"cmbNumChips(7)", 2, "Chips per player cannot be negative."},
         {"txtBountyAllDollars", 5, "Bounty amount cannot be negative."},
@@ -202,6 +208,15 @@ TEST(WizardSave, NegativeMoneyAndCountsAreRefusedByName)
     const auto refused = CheckWizardForm(place, [](const QString&) { return nameOk; });
     ASSERT_TRUE(refused);
     EXPECT_EQ(std::pair(refused->Row, refused->Column), std::pair(3L, 1L));
+
+    // Manual and doubling blinds run from the current level's boxes; with the
+    // level table they are hidden and set from the table.
+    for (int blinds : {0, 1, 2}) {
+        WizardForm f = validForm();
+        f.Index[QStringLiteral("cmbPresets")] = blinds;
+        f.Text[QStringLiteral("txtBigBlind")] = QStringLiteral("-30");
+        EXPECT_EQ(CheckWizardForm(f, [](const QString&) { return nameOk; }).has_value(), blinds < 2) << blinds;
+    }
 
     // Points are no money: a penalty may be negative.
     WizardForm points = validForm();

@@ -112,4 +112,23 @@ TEST(WizardAwards, PlaceholderFlagAndChecks)
         const std::optional<AwardFault> fault = ValidateAward(c.entry, c.playerChosen, others);
         EXPECT_EQ(fault ? fault->Message : QString(), c.message) << c.entry.Description.toStdString();
     }
+
+    // "Assign Bounty" types a player's winnings and points by hand.
+    const struct {
+        const char* dollars;
+        const char* points;
+        const char* message; // empty: accepted
+        AwardFocus focus;
+    } adjustments[] = {
+        {"12a", "1", "Dollars must be numeric.", AwardFocus::Dollars},
+        {"-50", "1", "Player winnings cannot be negative.", AwardFocus::Dollars},
+        {"-0.01", "x", "Player winnings cannot be negative.", AwardFocus::Dollars},
+        {"3", "$4", "Points must be numeric.", AwardFocus::Points},
+        {"0", "-5", "", AwardFocus::None},
+    };
+    for (const auto& a : adjustments) {
+        const auto fault = ValidateAdjustment(QString::fromLatin1(a.dollars), QString::fromLatin1(a.points));
+        EXPECT_EQ(fault ? fault->Message : QString(), QString::fromLatin1(a.message)) << a.dollars;
+        EXPECT_EQ(fault ? fault->Focus : AwardFocus::None, a.focus) << a.dollars;
+    }
 }

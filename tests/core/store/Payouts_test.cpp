@@ -138,4 +138,16 @@ TEST(CalculatePayouts, ZeroAndMissingInputsHaveADefinedResult)
     t.gintNumberPaid = -1;
     CalculatePayouts(t);
     EXPECT_TRUE(t.gdblCalculatedPayout.empty());
+
+    // Awards beyond the money taken in leave nothing to share, never a
+    // negative payout: no entrants and a $50 award pay 0 everywhere.
+    OpenTournament empty;
+    AwardRecord award;
+    award.Payout = 50;
+    empty.gtypAwards.append(award);
+    setPayouts(empty, true, 1, {0, 60, 30, 10});
+    CalculatePayouts(empty);
+    EXPECT_EQ(PrizePool(empty), 0);
+    for (long k = 0; k <= 3; ++k)
+        EXPECT_EQ(empty.gdblCalculatedPayout.value(k), 0) << k;
 }

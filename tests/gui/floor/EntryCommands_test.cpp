@@ -69,12 +69,19 @@ TEST(ManualAdjust, NumbersOnlyWithTheFocusOnTheBox)
     d.txtPoints->setText(QStringLiteral("1,500"));
     d.cmdOK_Click();
     EXPECT_EQ(prompts.messages.takeLast(), QStringLiteral("Dollars must be numeric."));
-    d.txtDollars->setText(QStringLiteral("-3"));
+    d.txtDollars->setText(QStringLiteral("3"));
     d.txtPoints->setText(QStringLiteral("$4"));
     d.cmdOK_Click();
     EXPECT_EQ(prompts.messages.takeLast(), QStringLiteral("Points must be numeric."));
+    EXPECT_EQ(d.focusWidget(), d.txtPoints);
+    // Winnings are never negative; points may be.
+    d.txtDollars->setText(QStringLiteral("-3"));
+    d.txtPoints->setText(QStringLiteral("-12.5"));
+    d.cmdOK_Click();
+    EXPECT_EQ(prompts.messages.takeLast(), QStringLiteral("Player winnings cannot be negative."));
+    EXPECT_EQ(d.focusWidget(), d.txtDollars);
     EXPECT_FALSE(d.mbOKed);
-    d.txtPoints->setText(QStringLiteral("12.5"));
+    d.txtDollars->setText(QStringLiteral("3"));
     d.cmdOK_Click();
     EXPECT_TRUE(d.mbOKed);
     EXPECT_EQ(d.windowTitle(), QStringLiteral("Assign Bounty"));

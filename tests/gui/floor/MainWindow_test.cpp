@@ -59,6 +59,10 @@ TEST_F(MainWindowTest, ChipCountIsNumericAndSavedForTheRowsPlayer)
     box.txtChipCount->setText(QStringLiteral("lots"));
     QTest::mouseClick(box.cmdOK, Qt::LeftButton);
     EXPECT_EQ(prompts.messages, QStringList {QStringLiteral("Must be numeric.")});
+    box.txtChipCount->setText(QStringLiteral("-2500"));
+    QTest::mouseClick(box.cmdOK, Qt::LeftButton);
+    EXPECT_EQ(prompts.messages.last(), QStringLiteral("Chip count cannot be negative."));
+    EXPECT_EQ(box.focusWidget(), box.txtChipCount);
     EXPECT_FALSE(box.mbOKed);
     box.txtChipCount->setText(QStringLiteral("2500"));
     QTest::mouseClick(box.cmdOK, Qt::LeftButton);
