@@ -267,6 +267,14 @@ QList<int> NameColumnsTakeTheRest(const QList<int>& needs, const QList<int>& nam
 
 QList<int> PlayersGridNameColumns(bool twoGroups) { return twoGroups ? QList<int> {0, 6} : QList<int> {0}; }
 
+QList<int> SeatChartColumnWidths(QList<int> needs, int innerWidth)
+{
+    // Columns 0, 3, 6, 9 hold the seats, 1, 4, 7, 10 the names, 2, 5, 8 the gaps.
+    for (int c = 2; c < int(needs.size()); c += 3)
+        needs[c] = SeatChartGap;
+    return NameColumnsTakeTheRest(needs, {1, 4, 7, 10}, innerWidth);
+}
+
 RotatingLayout RotatingScreenLocations(const RotatingInput& in)
 {
     RotatingLayout l;
@@ -300,7 +308,11 @@ RotatingLayout RotatingScreenLocations(const RotatingInput& in)
     l.Awards = rect(awardsLeft, gridTop, listWidth, gridHeight);
     l.Kills = rect(in.KillsLeft, gridTop, W - in.KillsLeft - 120, gridHeight);
     l.ChipCount = rect(in.ChipCountLeft, gridTop, W - in.ChipCountLeft - 120, gridHeight);
-    l.Tables = rect(tablesLeft, gridTop, listWidth, gridHeight);
+    // The seat chart's four tables across need every pixel the names can
+    // get: with the side panel on it starts clear of the chip column as its
+    // fonts and texts make it, not at the side panel's width.
+    const int chartLeft = in.SidePanel && in.ChipColumnRight > 0 ? in.ChipColumnRight + ChipColumnGap : tablesLeft;
+    l.Tables = rect(chartLeft, gridTop, W - chartLeft - 120, gridHeight);
 
     const int textWidth = W - textLeft - 180;
     l.ManagerReport = rect(textLeft, gridTop, textWidth, gridHeight);

@@ -87,10 +87,14 @@ QList<int> ColumnWidthsFilling(const QList<int>& proportions, int innerWidth);
 // so that each has its own need and an equal part of the rest. With too
 // little room for every need, the widths of the needs' proportions.
 QList<int> NameColumnsTakeTheRest(const QList<int>& needs, const QList<int>& nameColumns, int innerWidth);
-// The name columns of the players grid (one group, or two) and of the seat
-// chart (four tables across).
+// The name columns of the players grid (one group, or two).
 QList<int> PlayersGridNameColumns(bool twoGroups);
-inline const QList<int> SeatChartNameColumns {1, 4, 7, 10};
+// The seat chart's widths, four tables across: each seat column its widest
+// number and the cell's margins (the needs given), each gap between two
+// tables a narrow line of the background (SeatChartGap), the four name
+// columns the rest, as NameColumnsTakeTheRest shares it.
+constexpr int SeatChartGap = 60;
+QList<int> SeatChartColumnWidths(QList<int> needs, int innerWidth);
 
 // Every panel put into the players grid's rectangle, the grid moved aside
 // when the chips-and-payouts panel is on.

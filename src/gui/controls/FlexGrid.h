@@ -128,12 +128,13 @@ public:
     // As FitFont, the column widths chosen anew at each size tried:
     // widthsFor gets what each column's texts need at that size, in twips
     // (its widest text, cut as FitFont cuts it, with the cell's margins and
-    // a quarter of a character; a text spanning columns counts for none), and
-    // gives the widths, in twips. The widths of the size chosen stay.
+    // SpareChars of a character; a text spanning columns counts for none),
+    // and gives the widths, in twips. The widths of the size chosen stay.
     // StartPoints, when given, is the largest size tried instead of the
     // wanted font's.
     void FitFontAndWidths(int WholeChars, int MinPoints,
-                          const std::function<QList<int>(const QList<int>& needs)>& widthsFor, int StartPoints = 0);
+                          const std::function<QList<int>(const QList<int>& needs)>& widthsFor, int StartPoints = 0,
+                          qreal SpareChars = 0.25);
     // The largest size from the wanted font's up to LargestPoints at which
     // every shown row fits the grid's height: the rows of a short grid use
     // its height. The wanted font's size when the rows do not fit at it.

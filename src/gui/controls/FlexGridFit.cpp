@@ -179,7 +179,8 @@ std::vector<FlexGrid::CellText> FlexGrid::widestTexts(int wholeChars) const
 }
 
 void FlexGrid::FitFontAndWidths(int WholeChars, int MinPoints,
-                                const std::function<QList<int>(const QList<int>& needs)>& widthsFor, int StartPoints)
+                                const std::function<QList<int>(const QList<int>& needs)>& widthsFor, int StartPoints,
+                                qreal SpareChars)
 {
     QFont font = mWantedFont;
     if (StartPoints > 0)
@@ -190,7 +191,7 @@ void FlexGrid::FitFontAndWidths(int WholeChars, int MinPoints,
     const std::vector<CellText> texts = widestTexts(WholeChars);
     const auto widthsAt = [&](const QFont& f) {
         const QFontMetricsF metrics(f);
-        const qreal margin = 2 * CellTextMargin + metrics.averageCharWidth() / 4;
+        const qreal margin = 2 * CellTextMargin + metrics.averageCharWidth() * SpareChars;
         const auto twips = [](qreal pixels) { return int(std::ceil(pixels * TwipsPerPixel)); };
         QList<int> needs(Cols(), twips(margin));
         for (const CellText& t : texts)

@@ -107,7 +107,9 @@ void RotatingLayouts::SetRotatingScreenLocations()
     const RotatingLayout l = locations();
     place(d.grid, l.Grid);
     // The names take the room the seats and figures do not need.
-    fitNameColumns(d.grid, PlayersGridNameColumns(programSettings().glngPlayerDisplay != 1));
+    const QList<int> names = PlayersGridNameColumns(programSettings().glngPlayerDisplay != 1);
+    fitNameColumns(d.grid,
+                   [&](const QList<int>& needs, int inner) { return NameColumnsTakeTheRest(needs, names, inner); });
     place(d.txtManagerReport, l.ManagerReport);
     place(d.frameSummary, l.Summary);
     place(d.rtbRules, l.Rules);
@@ -250,8 +252,10 @@ void RotatingLayouts::layoutGrid(FlexGrid* grid, GridScreen kind, QRect Rotating
     ::place(grid, locations().*place);
     if (kind == GridScreen::Tables)
         // The chart's rows use its height: its font may grow to twice its
-        // own size while every row still fits.
-        fitNameColumns(grid, SeatChartNameColumns, grid->SizeFillingHeight(2 * grid->WantedPoints()));
+        // own size while every row still fits. Four tables across leave the
+        // names little room: the seats take their numbers and the cell's
+        // margins and nothing more, the names whatever is left.
+        fitNameColumns(grid, SeatChartColumnWidths, grid->SizeFillingHeight(2 * grid->WantedPoints()), 0);
     else
         fitColumns(grid, [kind](int inner) { return GridColumnWidths(kind, inner); });
 }
@@ -266,13 +270,12 @@ void RotatingLayouts::fitColumns(FlexGrid* grid, const std::function<QList<int>(
     });
 }
 
-void RotatingLayouts::fitNameColumns(FlexGrid* grid, const QList<int>& nameColumns, int startPoints)
+void RotatingLayouts::fitNameColumns(FlexGrid* grid, const NameWidths& widthsFor, int startPoints, qreal spareChars)
 {
     fitWithin(grid, [&](long inner) {
         grid->FitFontAndWidths(
-            WholeNameChars, SmallestGridPoints,
-            [&](const QList<int>& needs) { return NameColumnsTakeTheRest(needs, nameColumns, int(inner)); },
-            startPoints);
+            WholeNameChars, SmallestGridPoints, [&](const QList<int>& needs) { return widthsFor(needs, int(inner)); },
+            startPoints, spareChars);
     });
 }
 

@@ -68,10 +68,12 @@ private:
     // Column widths for the grid's inner width, then the font that lets its
     // texts read whole in them.
     void fitColumns(FlexGrid* grid, const std::function<QList<int>(int innerWidth)>& widthsFor);
-    // The font and widths at which the names read whole, the names taking
-    // the room the other columns do not need, from startPoints down (0: the
-    // grid's own size).
-    void fitNameColumns(FlexGrid* grid, const QList<int>& nameColumns, int startPoints = 0);
+    // The font and widths at which the names read whole, from startPoints
+    // down (0: the grid's own size): widthsFor gives the columns' widths for
+    // what their texts need (with spareChars of a character beyond the
+    // cell's margins) and the grid's inner width, in twips.
+    using NameWidths = std::function<QList<int>(const QList<int>& needs, int innerWidth)>;
+    void fitNameColumns(FlexGrid* grid, const NameWidths& widthsFor, int startPoints = 0, qreal spareChars = 0.25);
     // Fits the grid's columns to its inner width, again while a font that
     // fits brings a vertical scroll bar or takes it away.
     void fitWithin(FlexGrid* grid, const std::function<void(long innerWidth)>& fitTo);

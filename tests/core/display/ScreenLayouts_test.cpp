@@ -43,6 +43,14 @@ TEST(ScreenLayoutRotating, SidePanelOnOrOff)
     EXPECT_EQ(on.Grid.height(), 14500 - 1800 - 20);
     EXPECT_EQ(on.Rules.left(), 3000);
     EXPECT_EQ(on.Rules.width(), 19200 - 3000 - 180);
+    // The seat chart starts clear of the chip column as measured, not at the
+    // side panel's width; the payouts keep their width.
+    RotatingInput measured = largeWindow(true);
+    measured.ChipColumnRight = 2500;
+    const RotatingLayout chart = RotatingScreenLocations(measured);
+    EXPECT_EQ(chart.Tables.left(), 2500 + 120);
+    EXPECT_EQ(chart.Tables.left() + chart.Tables.width(), 19200 - 120);
+    EXPECT_EQ(chart.Payouts.width(), on.Payouts.width());
 
     const RotatingLayout off = RotatingScreenLocations(largeWindow(false));
     EXPECT_EQ(off.Grid.left(), (19200 - off.Grid.width()) / 2);
@@ -158,6 +166,11 @@ TEST(ScreenLayoutGrids, NameColumnsTakeWhatTheShortColumnsDoNotNeed)
     const QList<int> short_ = NameColumnsTakeTheRest(needs, two, 10200);
     EXPECT_EQ(short_, ColumnWidthsFilling(needs, 10200));
     EXPECT_LT(short_[0], needs[0]);
+
+    // The seat chart: four seats and names, the gaps between tables narrow.
+    const QList<int> chart = SeatChartColumnWidths({300, 2400, 90, 300, 2000, 90, 300, 2400, 90, 300, 1000}, 12000);
+    EXPECT_EQ(chart,
+              (QList<int> {300, 3105, SeatChartGap, 300, 2705, SeatChartGap, 300, 3105, SeatChartGap, 300, 1705}));
 }
 
 TEST(CustomPicture, FolderShowWrapsAndSkipsBadFiles)
