@@ -12,6 +12,7 @@
 #include "gui/floor/frmMain.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFrame>
 #include <QPushButton>
 #include <QScopedValueRollback>
@@ -41,9 +42,10 @@ PlayersGridPart::PlayersGridPart(frmMain& window)
     setObjectName(QStringLiteral("PlayersGridPart"));
     tmrHideButtons->setObjectName(QStringLiteral("tmrHideButtons"));
     tmrHideButtons->setInterval(3000);
+    tmrHideButtons->setTimerType(Qt::PreciseTimer);
     tmrScroll->setObjectName(QStringLiteral("tmrScroll"));
     tmrScroll->setInterval(2000);
-    connect(tmrHideButtons, &QTimer::timeout, this, &PlayersGridPart::HideSelected);
+    connect(tmrHideButtons, &QTimer::timeout, this, &PlayersGridPart::tmrHideButtons_Timer);
     connect(tmrScroll, &QTimer::timeout, this, &PlayersGridPart::tmrScroll_Timer);
 
     // The players grid is exported one player per row with the points, the
@@ -166,6 +168,17 @@ void PlayersGridPart::HideSelected()
     w.display.grid->setForeColorSel(White);
 }
 
+void PlayersGridPart::tmrHideButtons_Timer()
+{
+    QFrame* buttons = w.frames.frameButtons;
+    const QWidget* focus = QApplication::focusWidget();
+    if (buttons->isVisible() && (buttons->underMouse() || (focus && buttons->isAncestorOf(focus)))) {
+        w.ResetDisplayTimer();
+        return;
+    }
+    HideSelected();
+}
+
 void PlayersGridPart::ShowButtons(bool)
 {
     FlexGrid* g = w.display.grid;
@@ -197,6 +210,11 @@ void PlayersGridPart::ShowButtons(bool)
     placeButtons(g->Row(), g->Col());
     tmrHideButtons->stop();
     tmrHideButtons->start();
+    // While the buttons show, the rows under them stand still and the screen
+    // stays: the rotation waits its whole interval again and the auto-scroll
+    // waits until they go (HideSelected turns it back on).
+    w.ResetDisplayTimer();
+    tmrScroll->stop();
     f.frameButtons->show();
     f.frameButtons->raise();
 }

@@ -28,6 +28,9 @@ public:
     void SetGridBackColor(long intRow, long intCol, bool bSelected);
     void SetGridSelected(long intCol, long intRow, bool bSelected);
     void HideSelected();
+    // The hide timer's tick: the buttons stay while the pointer rests on them
+    // or one of them has the keyboard focus, and the screen stays with them.
+    void tmrHideButtons_Timer();
     // bByKeyPress: true from a selection change, false from a click or Enter.
     void ShowButtons(bool bByKeyPress);
     // Clicks the default action button when the buttons show and it is

@@ -90,6 +90,7 @@ frmMain::frmMain(QWidget* parent)
     clock->onRefreshScreens = [this](bool bRefreshTables) { RefreshScreens(bRefreshTables); };
     screens->clockHasMoved = [this] { return clock->clock.hasMoved(); };
     players = new PlayersGridPart(*this);
+    screens->leavePlayersScreen = [this] { HideSelected(); };
     layout = new DisplayLayout(*this);
     screens->fullLayout = [this] { layout->SetScreenAll(); };
     screens->basicLayout = [this] { layout->SetScreenBasic(); };
