@@ -239,11 +239,14 @@ void PlayersGridPart::placeButtons(long row, long col)
     const QRect cell = g->CellRect(row, col > PlayersGapColumn ? PlayersRightGroup : 0);
     QFrame* buttons = w.frames.frameButtons;
     buttons->adjustSize(); // the captions change with the player
-    // Under a row at the right edge or the bottom, the buttons move in so
-    // that every one stays inside the window.
-    const QPoint at = g->mapTo(&w, QPoint(cell.left(), cell.bottom() + 1));
-    buttons->move(std::clamp(at.x(), 0, std::max(0, w.width() - buttons->width())),
-                  std::clamp(at.y(), 0, std::max(0, w.height() - buttons->height())));
+    // Under a row at the right edge, the buttons move in so that every one
+    // stays inside the window; under the last rows, where they would lie
+    // over the command row, they go above the selected row.
+    const QPoint top = g->mapTo(&w, cell.topLeft());
+    const QPoint bottom = g->mapTo(&w, cell.bottomLeft());
+    const int commandsTop = std::min(w.height(), w.frames.frameCommands->y());
+    buttons->move(std::clamp(top.x(), 0, std::max(0, w.width() - buttons->width())),
+                  ActionButtonsTop(top.y(), bottom.y(), buttons->height(), commandsTop));
 }
 
 void PlayersGridPart::SetAutoScroll()

@@ -125,3 +125,32 @@ TEST_F(ActionButtonsTest, APlayerWhoIsOutIsNotOfferedASeat)
         EXPECT_EQ(offered.isEmpty(), finish != 0) << finish;
     }
 }
+
+TEST_F(ActionButtonsTest, TheLastRowsButtonsGoAboveItRatherThanOverTheCommandRow)
+{
+    OpenTournament& t = openTournament();
+    for (int i = 4; i <= 80; ++i) {
+        PlayerRecord& p = t.gtypPlayers.append();
+        p.PlayerName = QStringLiteral("Player %1").arg(i);
+    }
+    showActive();
+    for (const QSize size : {QSize(1024, 768), QSize(1280, 1024), QSize(1920, 1080)}) {
+        w->resize(size);
+        w->RefreshScreens(true);
+        long last = grid()->TopRow();
+        while (last + 1 < grid()->Rows() && grid()->RowIsVisible(last + 1))
+            ++last;
+        for (const long row : {grid()->TopRow(), last}) {
+            clickCell(row, 0);
+            ASSERT_TRUE(buttons()->isVisible()) << row;
+            const QRect cell = grid()->CellRect(row, 0);
+            const QRect selected(grid()->mapTo(w.data(), cell.topLeft()), cell.size());
+            const QRect commands = w->frames.frameCommands->geometry();
+            EXPECT_FALSE(buttons()->geometry().intersects(commands)) << size.width() << " row " << row;
+            EXPECT_FALSE(buttons()->geometry().intersects(selected)) << size.width() << " row " << row;
+            // Right under the row, or right above it.
+            EXPECT_TRUE(buttons()->y() == selected.bottom() + 1 || buttons()->geometry().bottom() + 1 == selected.top())
+                << size.width() << " row " << row;
+        }
+    }
+}
