@@ -6,6 +6,7 @@
 #include "core/store/OpenTournament.h"
 #include "core/store/ProgramSettings.h"
 #include "gui/controls/FlexGrid.h"
+#include "gui/controls/ctlButton.h"
 #include "gui/display/DisplayLayout.h"
 #include "gui/display/ScreenController.h"
 #include "gui/floor/MainMenus.h"
@@ -14,6 +15,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QTimer>
@@ -47,6 +49,8 @@ PlayersGridPart::PlayersGridPart(frmMain& window)
     tmrScroll->setInterval(2000);
     connect(tmrHideButtons, &QTimer::timeout, this, &PlayersGridPart::tmrHideButtons_Timer);
     connect(tmrScroll, &QTimer::timeout, this, &PlayersGridPart::tmrScroll_Timer);
+    setTabOrder();
+    w.display.grid->installEventFilter(this);
 
     // The players grid is exported one player per row with the points, the
     // layout the results file reads, whatever the director shows; the
@@ -70,6 +74,30 @@ PlayersGridPart::PlayersGridPart(frmMain& window)
 }
 
 PlayersGridPart::~PlayersGridPart() { setExportLayoutHook({}); }
+
+void PlayersGridPart::setTabOrder()
+{
+    // Tab follows what the window shows: from the players grid to the
+    // buttons of its selected row, then along the command row.
+    const FloorFrames& f = w.frames;
+    QWidget* const order[]
+        = {w.display.grid, f.cmdFind,   f.cmdEliminate, f.cmdBuyin,    f.cmdAddon,  f.cmdMore, f.btnClock,
+           f.btnAdd,       f.btnTables, f.btnView,      f.btnSettings, f.btnExport, f.btnHelp, f.btnClose};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
+        QWidget::setTabOrder(order[i], order[i + 1]);
+}
+
+bool PlayersGridPart::eventFilter(QObject* watched, QEvent* event)
+{
+    // Tab from the grid goes to the selected row's buttons, shown again if
+    // they had gone.
+    if (watched == w.display.grid && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Tab && key->modifiers() == Qt::NoModifier && !w.frames.frameButtons->isVisible())
+            ShowButtons(true);
+    }
+    return QObject::eventFilter(watched, event);
+}
 
 void PlayersGridPart::relayoutGrid()
 {

@@ -44,7 +44,11 @@ public:
     long mintSelectedRow = 0;
     int mintScrollHold = 0;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void setTabOrder();
     void placeButtons(long row, long col);
     void relayoutGrid();
 

@@ -101,8 +101,9 @@ FloorFrames::FloorFrames(QWidget* window)
     cmdBuyin = push(frameButtons, "cmdBuyin", QStringLiteral("Buyin"));
     cmdAddon = push(frameButtons, "cmdAddon", QStringLiteral("Add-on"));
     cmdMore = push(frameButtons, "cmdMore", QStringLiteral("More..."));
-    // Out of sight: it is there for its key, Esc.
+    // Out of sight: it is there for its key, Esc, and takes no Tab stop.
     cmdHideBuyin = push(window, "cmdHideBuyin", QStringLiteral("Escape"));
+    cmdHideBuyin->setFocusPolicy(Qt::NoFocus);
     cmdHideBuyin->move(0, -cmdHideBuyin->sizeHint().height() - TwipsToPixels(100));
     auto* buttons = new QHBoxLayout(frameButtons);
     buttons->setContentsMargins(2, 2, 2, 2);

@@ -154,3 +154,41 @@ TEST_F(ActionButtonsTest, TheLastRowsButtonsGoAboveItRatherThanOverTheCommandRow
         }
     }
 }
+
+TEST_F(ActionButtonsTest, TabGoesFromTheGridToTheRowsButtonsThenAlongTheCommandRowAsShown)
+{
+    openTournament().gdblBuyin = 25;
+    showActive();
+    w->resize(1024, 768);
+    w->RefreshScreens(true);
+    clickCell(1, 0);
+    QMetaObject::invokeMethod(w->players->tmrHideButtons, "timeout", Qt::DirectConnection);
+    ASSERT_FALSE(buttons()->isVisible()); // gone with their time
+    ASSERT_TRUE(grid()->hasFocus());
+
+    QStringList visited;
+    for (int i = 0; i < 30; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* f = QApplication::focusWidget();
+        ASSERT_TRUE(f);
+        if (f == grid())
+            break;
+        visited << f->objectName();
+        // Every stop can be seen.
+        EXPECT_TRUE(f->isVisible() && w->rect().contains(QRect(f->mapTo(w.data(), QPoint(0, 0)), f->size())))
+            << f->objectName().toStdString();
+        // The buttons stay while one of them has the focus.
+        if (buttons()->isAncestorOf(f)) {
+            QMetaObject::invokeMethod(w->players->tmrHideButtons, "timeout", Qt::DirectConnection);
+            EXPECT_TRUE(buttons()->isVisible()) << f->objectName().toStdString();
+        }
+    }
+    QStringList expected;
+    for (const QPushButton* b :
+         {w->frames.cmdFind, w->frames.cmdEliminate, w->frames.cmdBuyin, w->frames.cmdAddon, w->frames.cmdMore})
+        if (b->isEnabled())
+            expected << b->objectName();
+    expected << QStringList {"btnClock",    "btnAdd",    "btnTables", "btnView",
+                             "btnSettings", "btnExport", "btnHelp",   "btnClose"};
+    EXPECT_EQ(visited, expected);
+}
