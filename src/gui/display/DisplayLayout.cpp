@@ -313,3 +313,11 @@ void DisplayLayout::SetScreenSize()
     if (wasVisible && !w.isVisible())
         w.show();
 }
+
+void DisplayLayout::ShowOpening()
+{
+    if (programSettings().gintFullScreen == 1)
+        w.show();
+    else
+        w.showMaximized();
+}

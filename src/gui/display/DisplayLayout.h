@@ -45,6 +45,9 @@ public:
     void Form_Resize();
     void SetColors();
     void SetScreenSize();
+    // Shows the window as it opens: full screen, or else maximised on its
+    // screen, so that a projector shows the display whole.
+    void ShowOpening();
 
 private:
     MainLayoutInput layoutInput() const;

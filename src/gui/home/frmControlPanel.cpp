@@ -16,6 +16,7 @@
 #include "gui/controls/ListFillers.h"
 #include "gui/controls/ctlButton.h"
 #include "gui/controls/ctlLeftBar.h"
+#include "gui/display/DisplayLayout.h"
 #include "gui/floor/frmMain.h"
 #include "gui/home/HomeArtwork.h"
 #include "gui/home/HomeWidgets.h"
@@ -423,6 +424,9 @@ void frmControlPanel::btnOpen_Click()
 void frmControlPanel::ShowTournamentWindow(bool isNew)
 {
     auto* w = new frmMain;
+    // On the screen the director works on.
+    if (QScreen* here = screen())
+        w->setScreen(here);
     if (isNew) {
         w->bShowTutorial = true;
         w->bAskToAddPlayers = ReadSetting(ShowWebTrialKey) == QLatin1String("1");
@@ -437,7 +441,7 @@ void frmControlPanel::ShowTournamentWindow(bool isNew)
     w->mbActivated = false;
     w->RefreshScreens(true);
     w->setWindowModality(Qt::ApplicationModal);
-    w->show();
+    w->layout->ShowOpening();
     w->raise();
     w->activateWindow();
 }
