@@ -16,6 +16,7 @@
 #include "gui/display/PlayersGridPart.h"
 #include "gui/display/ScreenController.h"
 #include "gui/display/ScreenObjectStyler.h"
+#include "gui/floor/MainToolbar.h"
 #include "gui/floor/frmMain.h"
 
 #include <QFrame>
@@ -171,6 +172,13 @@ MainLayoutInput DisplayLayout::layoutInput() const
     return in;
 }
 
+MainLayoutInput DisplayLayout::basicLayoutInput() const
+{
+    MainLayoutInput in = layoutInput();
+    in.CommandsTop = PixelsToTwips(w.picToolbar->DisplayBottom(w.frames.frameCommands->y()));
+    return in;
+}
+
 void DisplayLayout::apply(const MainLayout& l)
 {
     DisplayPanels& d = w.display;
@@ -220,7 +228,7 @@ void DisplayLayout::AdjustChipsFontBasic()
         }
     };
     const auto shownChips = [this] {
-        const MainLayout l = LayoutScreenBasic(layoutInput());
+        const MainLayout l = LayoutScreenBasic(basicLayoutInput());
         return std::count_if(l.ChipAmount.begin(), l.ChipAmount.end(), [](const Placed& p) { return p.Visible; });
     };
     const int own = d.lblChipAmount[0]->font().pointSize();
@@ -236,7 +244,7 @@ void DisplayLayout::AdjustChipsFontBasic()
 void DisplayLayout::SetScreenBasic()
 {
     AdjustChipsFontBasic();
-    apply(LayoutScreenBasic(layoutInput()));
+    apply(LayoutScreenBasic(basicLayoutInput()));
     w.display.frameAll->show();
 }
 
@@ -245,6 +253,7 @@ void DisplayLayout::Form_Resize()
     // Each panel is placed on its own; clamped, none goes off the window.
     w.display.Place(w.width(), w.height());
     w.frames.Place(w.width(), w.height());
+    w.picToolbar->KeepInside();
     w.SetScreen(true);
 }
 

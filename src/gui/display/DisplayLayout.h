@@ -51,6 +51,9 @@ public:
 
 private:
     MainLayoutInput layoutInput() const;
+    // Summary Style 3's chip column, right of the centre, ends above the
+    // toolbar at its first place.
+    MainLayoutInput basicLayoutInput() const;
     void apply(const MainLayout& l);
     void setDefaultLooks();
 

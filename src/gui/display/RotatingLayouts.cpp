@@ -14,6 +14,7 @@
 #include "gui/display/DisplayLayout.h"
 #include "gui/display/ScreenController.h"
 #include "gui/display/ScreenRefresh.h"
+#include "gui/floor/MainToolbar.h"
 #include "gui/floor/frmMain.h"
 
 #include <QDir>
@@ -111,7 +112,7 @@ RotatingInput RotatingLayouts::input() const
     in.SidePanel = programSettings().gintShowChipsAndPayouts == 1;
     in.Summary5Placed = w.screens->mblnSummary5Placed;
     in.ChipValuesCapTop = PixelsToTwips(d.lblChipValuesCap->y());
-    in.CommandsTop = PixelsToTwips(w.frames.frameCommands->y());
+    in.CommandsTop = PixelsToTwips(w.picToolbar->DisplayBottom(w.frames.frameCommands->y()));
     in.TimerCapLeft = twipsX(d.lblTimerCap);
     in.PayoutsLeft = twipsX(d.gridPayouts);
     in.AwardsLeft = twipsX(d.gridAwards);

@@ -73,6 +73,7 @@ frmMain::frmMain(QWidget* parent)
     setAutoFillBackground(true);
     resize(1024, 740);
     picToolbar->hide();
+    picToolbar->setCommandRow(frames.frameCommands);
     ClockWidgets clockWidgets;
     clockWidgets.lblTimer = display.lblTimer;
     clockWidgets.lblLevel = display.lblLevel;
@@ -130,6 +131,10 @@ frmMain::frmMain(QWidget* parent)
             return std::nullopt;
         return box.txtChipCount->text();
     };
+    connect(picToolbar, &MainToolbar::roomChanged, this, [this] {
+        if (mbActivated)
+            SetScreen(true);
+    });
     gMainWindow = this;
     setTournamentWindowCalls({[this](Integer level) { SetLevel(level); }, [this] { SetRotatingScreenLocations(); },
                               [this] { ResetTourney(); }, [this] { ResetTimer(); }, [this] { AdjustBreakLabel(); }});
@@ -160,13 +165,14 @@ void frmMain::Form_Load()
 
 void frmMain::Form_Activate()
 {
-    SetScreen(true);
-    // The toolbar takes its place first, so that the tutorial, which shares
-    // the lower right corner with it, shows over it whole.
+    // The toolbar takes its place first, so that the display ends above it
+    // and the tutorial, which shares the lower right corner with it, shows
+    // over it whole.
     if (!mbActivated) {
-        mbActivated = true;
         picToolbar->PlaceFromSettings();
+        mbActivated = true;
     }
+    SetScreen(true);
     if (bShowTutorial) {
         bShowTutorial = false;
         ShowTutorial();
