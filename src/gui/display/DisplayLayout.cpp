@@ -325,8 +325,12 @@ void DisplayLayout::SetScreenSize()
 
 void DisplayLayout::ShowOpening()
 {
-    if (programSettings().gintFullScreen == 1)
+    if (programSettings().gintFullScreen == 1) {
         w.show();
-    else
-        w.showMaximized();
+        return;
+    }
+    // The screen's room first, for a desktop that does not maximise itself.
+    if (const QScreen* screen = w.screen())
+        w.setGeometry(screen->availableGeometry());
+    w.showMaximized();
 }
