@@ -49,6 +49,40 @@ public:
         return fit.mFaults;
     }
 
+    // What the floating toolbar covers of the display: the labels and the
+    // grid cells with text (figures and names alike) that lie under it, by
+    // name; the toolbar's own controls aside.
+    static QStringList ToolbarCovers(QWidget* window, QWidget* toolbar)
+    {
+        QApplication::processEvents();
+        TextFit fit(window);
+        const QRect bar = fit.onWindow(toolbar);
+        QStringList covered;
+        for (QWidget* w : window->findChildren<QWidget*>()) {
+            if (!fit.shown(w) || w == toolbar || toolbar->isAncestorOf(w))
+                continue;
+            if (auto* label = qobject_cast<QLabel*>(w)) {
+                const QPoint holder = label->parentWidget()->mapTo(window, QPoint(0, 0));
+                if (!label->text().isEmpty() && bar.intersects(inkOnParent(label).translated(holder)))
+                    covered << label->objectName();
+            } else if (auto* grid = qobject_cast<FlexGrid*>(w)) {
+                const QRect view(grid->viewport()->mapTo(grid, QPoint(0, 0)), grid->viewport()->size());
+                for (long r = 0; r < grid->Rows(); ++r)
+                    for (long c = 0; c < grid->Cols(); ++c) {
+                        const QRect cell = grid->CellRect(r, c) & (r < grid->FixedRows() ? grid->rect() : view);
+                        if (!grid->TextMatrix(r, c).isEmpty() && !cell.isEmpty()
+                            && bar.intersects(cell.translated(grid->mapTo(window, QPoint(0, 0)))))
+                            covered << QStringLiteral("%1 (%2, %3) \"%4\"")
+                                           .arg(grid->objectName())
+                                           .arg(r)
+                                           .arg(c)
+                                           .arg(grid->TextMatrix(r, c));
+                    }
+            }
+        }
+        return covered;
+    }
+
 private:
     explicit TextFit(QWidget* window)
         : mWindow(window)

@@ -5,6 +5,8 @@
 #include "core/floor/SeatingEngine.h"
 #include "core/store/OpenTournament.h"
 
+#include <algorithm>
+
 ActionButtonStates ActionButtonsFor(const OpenTournament& t, Integer index)
 {
     const PlayerRecord& p = t.gtypPlayers[index];
@@ -23,4 +25,12 @@ ActionButtonStates ActionButtonsFor(const OpenTournament& t, Integer index)
     s.AssignSeatEnabled = CanBeSeated(p);
     s.EliminateIsDefault = NumberFinished(t) > 0;
     return s;
+}
+
+int ActionButtonsTop(int rowTop, int rowBottom, int buttonsHeight, int commandsTop)
+{
+    const int under = rowBottom + 1;
+    if (under + buttonsHeight <= commandsTop)
+        return under;
+    return std::max(0, rowTop - buttonsHeight);
 }

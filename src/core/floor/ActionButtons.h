@@ -22,3 +22,9 @@ struct ActionButtonStates {
 
 // index: the player, from 1.
 ActionButtonStates ActionButtonsFor(const OpenTournament& t, Integer index);
+
+// The top of the action buttons for a selected row that spans rowTop to
+// rowBottom (the last pixel line, as the window counts): right under the row,
+// or right above it when under it they would reach the command row, whose
+// top is commandsTop; never above the window's top.
+int ActionButtonsTop(int rowTop, int rowBottom, int buttonsHeight, int commandsTop);

@@ -108,6 +108,8 @@ public:
     void setRowHeight(long Row, long New_RowHeight);
     long RowHeightMin() const { return mRowHeightMin; }
     void setRowHeightMin(long New_RowHeightMin);
+    // Pixels a row takes beyond its font's height (4 unless set).
+    void setRowPadding(int pixels) { mRowPadding = pixels; }
     // 0-8: left, centre, right (by threes) x top, centre, bottom; 9 general
     // (numbers right, texts left). FixedAlignment follows ColAlignment until
     // set.
@@ -373,6 +375,7 @@ private:
     long mFillStyle = 0;
     bool mRedraw = true;
     long mRowHeightMin = 0;
+    int mRowPadding = 4;
     long mMouseRow = -1;
     long mMouseCol = -1;
     bool mDragging = false;

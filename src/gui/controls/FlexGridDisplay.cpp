@@ -29,7 +29,7 @@ int alignmentFlags(int code, const QString& text)
 
 int FlexGrid::defaultRowPixels() const
 {
-    return std::max(fontMetrics().height() + 4, TwipsToPixels(int(mRowHeightMin)));
+    return std::max(fontMetrics().height() + mRowPadding, TwipsToPixels(int(mRowHeightMin)));
 }
 
 int FlexGrid::rowPixels(long row) const

@@ -234,7 +234,7 @@ int FlexGrid::SizeFillingHeight(int LargestPoints) const
     const int room = height() - 2 * frameWidth();
     return LargestFittingSize(wanted, std::max(wanted, LargestPoints), [&](int size) {
         font.setPointSize(size);
-        const int row = std::max(QFontMetrics(font).height() + 4, TwipsToPixels(int(mRowHeightMin)));
+        const int row = std::max(QFontMetrics(font).height() + mRowPadding, TwipsToPixels(int(mRowHeightMin)));
         return shown * row <= room;
     });
 }

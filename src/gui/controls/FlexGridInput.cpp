@@ -25,6 +25,12 @@ void FlexGrid::keyPressEvent(QKeyEvent* event)
     int keyAscii = KeyAsciiOf(event);
     if (keyAscii != 0)
         emit KeyPress(keyAscii);
+    // An Escape that no handler spent (KeyAscii set to 0) goes on to the
+    // window: a dialog closes on it wherever its focus is.
+    if (keyAscii == EscapeKeyAscii) {
+        event->ignore();
+        return;
+    }
     event->accept();
 }
 

@@ -12,3 +12,5 @@ int KeyCodeOf(const QKeyEvent* event); // 0 for keys without a code
 int KeyAsciiOf(const QKeyEvent* event); // 0 when the key types no character
 int ShiftStateOf(Qt::KeyboardModifiers modifiers);
 int MouseButtonsOf(Qt::MouseButtons buttons);
+
+constexpr int EscapeKeyAscii = 27;

@@ -4,6 +4,7 @@
 #include "core/store/GridError.h"
 #include "core/store/Nz.h"
 #include "gui/controls/FlexGrid.h"
+#include "gui/controls/KeyCodes.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -77,7 +78,7 @@ void ctlDataEntryGrid::grid_KeyPress(int& KeyAscii)
     }
     const bool editable = ColEditable(grid->Col());
     const QString text = grid->Text();
-    if (KeyAscii == 27) {
+    if (KeyAscii == EscapeKeyAscii) {
         if (editable) {
             markRow();
             setCurrentText(mSavedText);
@@ -104,6 +105,10 @@ void ctlDataEntryGrid::grid_KeyPress(int& KeyAscii)
         }
     }
     emit KeyPress(KeyAscii);
+    // Escape that brought a cell's text back is spent; on a cell that
+    // cannot be typed in, it is the dialog's.
+    if (KeyAscii == EscapeKeyAscii && editable)
+        KeyAscii = 0;
 }
 
 void ctlDataEntryGrid::copyCell()

@@ -171,6 +171,15 @@ MainLayoutInput DisplayLayout::layoutInput() const
     return in;
 }
 
+int DisplayLayout::DisplayBottom() const { return w.displayBottom(); }
+
+MainLayoutInput DisplayLayout::basicLayoutInput() const
+{
+    MainLayoutInput in = layoutInput();
+    in.CommandsTop = PixelsToTwips(DisplayBottom());
+    return in;
+}
+
 void DisplayLayout::apply(const MainLayout& l)
 {
     DisplayPanels& d = w.display;
@@ -246,7 +255,7 @@ void DisplayLayout::AdjustChipsFontBasic()
         }
     };
     const auto shownChips = [this] {
-        const MainLayout l = LayoutScreenBasic(layoutInput());
+        const MainLayout l = LayoutScreenBasic(basicLayoutInput());
         return std::count_if(l.ChipAmount.begin(), l.ChipAmount.end(), [](const Placed& p) { return p.Visible; });
     };
     const int own = d.lblChipAmount[0]->font().pointSize();
@@ -264,12 +273,12 @@ void DisplayLayout::SetScreenBasic()
     AdjustChipsFontBasic();
     // The large clock and blinds end before the chips: the highest blinds
     // take a smaller font rather than run into the chip amounts.
-    const int room = LayoutScreenBasic(layoutInput()).ClockRoom;
+    const int room = LayoutScreenBasic(basicLayoutInput()).ClockRoom;
     DisplayPanels& d = w.display;
     for (QLabel* label : {static_cast<QLabel*>(d.lblTimerCap), static_cast<QLabel*>(d.lblTimer),
                           static_cast<QLabel*>(d.lblBlindsCap), static_cast<QLabel*>(d.lblBlinds)})
         FitLabelWidth(label, room);
-    apply(LayoutScreenBasic(layoutInput()));
+    apply(LayoutScreenBasic(basicLayoutInput()));
     w.display.frameAll->show();
 }
 
@@ -345,4 +354,16 @@ void DisplayLayout::SetScreenSize()
     // A change of the frame hides the window; it shows again as it was.
     if (wasVisible && !w.window.isVisible())
         w.window.show();
+}
+
+void DisplayLayout::ShowOpening()
+{
+    if (programSettings().gintFullScreen == 1) {
+        w.window.show();
+        return;
+    }
+    // The screen's room first, for a desktop that does not maximise itself.
+    if (const QScreen* screen = w.window.screen())
+        w.window.setGeometry(screen->availableGeometry());
+    w.window.showMaximized();
 }

@@ -21,6 +21,9 @@ struct DisplayLayoutWindow {
     std::array<ctlButton*, 8> commandButtons; // coloured like the window
     // Places the window's own panels (command row, alerts) for its size.
     std::function<void(int width, int height)> placeFrames;
+    // Where the display ends above the command row: above the floating
+    // toolbar while it rests at its first place.
+    std::function<int()> displayBottom;
     std::function<void()> SetGridCols;
     std::function<void(bool bReset)> SetScreen;
 };
@@ -58,9 +61,17 @@ public:
     void Form_Resize();
     void SetColors();
     void SetScreenSize();
+    // Shows the window as it opens: full screen, or else maximised on its
+    // screen, so that a projector shows the display whole.
+    void ShowOpening();
+    // Where the display ends, in pixels of the window.
+    int DisplayBottom() const;
 
 private:
     MainLayoutInput layoutInput() const;
+    // Summary Style 3's chip column, right of the centre, ends above the
+    // toolbar at its first place.
+    MainLayoutInput basicLayoutInput() const;
     void apply(const MainLayout& l);
     void setDefaultLooks();
 

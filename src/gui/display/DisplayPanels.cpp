@@ -116,6 +116,9 @@ DisplayPanels::DisplayPanels(QWidget* window)
     gridKills = flexGrid(window, "gridKills");
     gridChipCount = flexGrid(window, "gridChipCount");
     gridTables = flexGrid(window, "gridTables");
+    // Eight tables of ten fill the chart at 1024x768: its rows are set close
+    // so that their names keep a size the room can read.
+    gridTables->setRowPadding(2);
     txtManagerReport = textBox(window, "txtManagerReport");
     rtbRules = textBox(window, "rtbRules");
     rtbCustomMessage = textBox(window, "rtbCustomMessage");

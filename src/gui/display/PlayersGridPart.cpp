@@ -11,7 +11,9 @@
 #include "gui/display/ScreenController.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QTimer>
@@ -40,10 +42,12 @@ PlayersGridPart::PlayersGridPart(PlayersGridWindow window, QObject* parent)
     setObjectName(QStringLiteral("PlayersGridPart"));
     tmrHideButtons->setObjectName(QStringLiteral("tmrHideButtons"));
     tmrHideButtons->setInterval(3000);
+    tmrHideButtons->setTimerType(Qt::PreciseTimer);
     tmrScroll->setObjectName(QStringLiteral("tmrScroll"));
     tmrScroll->setInterval(2000);
-    connect(tmrHideButtons, &QTimer::timeout, this, &PlayersGridPart::HideSelected);
+    connect(tmrHideButtons, &QTimer::timeout, this, &PlayersGridPart::tmrHideButtons_Timer);
     connect(tmrScroll, &QTimer::timeout, this, &PlayersGridPart::tmrScroll_Timer);
+    w.display.grid->installEventFilter(this);
 
     // The players grid is exported one player per row with the points, the
     // layout the results file reads, whatever the director shows; the
@@ -67,6 +71,18 @@ PlayersGridPart::PlayersGridPart(PlayersGridWindow window, QObject* parent)
 }
 
 PlayersGridPart::~PlayersGridPart() { setExportLayoutHook({}); }
+
+bool PlayersGridPart::eventFilter(QObject* watched, QEvent* event)
+{
+    // Tab from the grid goes to the selected row's buttons, shown again if
+    // they had gone.
+    if (watched == w.display.grid && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Tab && key->modifiers() == Qt::NoModifier && !w.frames.frameButtons->isVisible())
+            ShowButtons(true);
+    }
+    return QObject::eventFilter(watched, event);
+}
 
 void PlayersGridPart::relayoutGrid()
 {
@@ -165,6 +181,17 @@ void PlayersGridPart::HideSelected()
     w.display.grid->setForeColorSel(White);
 }
 
+void PlayersGridPart::tmrHideButtons_Timer()
+{
+    QFrame* buttons = w.frames.frameButtons;
+    const QWidget* focus = QApplication::focusWidget();
+    if (buttons->isVisible() && (buttons->underMouse() || (focus && buttons->isAncestorOf(focus)))) {
+        w.ResetDisplayTimer();
+        return;
+    }
+    HideSelected();
+}
+
 void PlayersGridPart::ShowButtons(bool)
 {
     FlexGrid* g = w.display.grid;
@@ -196,6 +223,11 @@ void PlayersGridPart::ShowButtons(bool)
     placeButtons(g->Row(), g->Col());
     tmrHideButtons->stop();
     tmrHideButtons->start();
+    // While the buttons show, the rows under them stand still and the screen
+    // stays: the rotation waits its whole interval again and the auto-scroll
+    // waits until they go (HideSelected turns it back on).
+    w.ResetDisplayTimer();
+    tmrScroll->stop();
     f.frameButtons->show();
     f.frameButtons->raise();
 }
@@ -220,11 +252,14 @@ void PlayersGridPart::placeButtons(long row, long col)
     const QRect cell = g->CellRect(row, col > PlayersGapColumn ? PlayersRightGroup : 0);
     QFrame* buttons = w.frames.frameButtons;
     buttons->adjustSize(); // the captions change with the player
-    // Under a row at the right edge or the bottom, the buttons move in so
-    // that every one stays inside the window.
-    const QPoint at = g->mapTo(&w.window, QPoint(cell.left(), cell.bottom() + 1));
-    buttons->move(std::clamp(at.x(), 0, std::max(0, w.window.width() - buttons->width())),
-                  std::clamp(at.y(), 0, std::max(0, w.window.height() - buttons->height())));
+    // Under a row at the right edge, the buttons move in so that every one
+    // stays inside the window; under the last rows, where they would lie
+    // over the command row, they go above the selected row.
+    const QPoint top = g->mapTo(&w.window, cell.topLeft());
+    const QPoint bottom = g->mapTo(&w.window, cell.bottomLeft());
+    const int commandsTop = std::min(w.window.height(), w.frameCommands->y());
+    buttons->move(std::clamp(top.x(), 0, std::max(0, w.window.width() - buttons->width())),
+                  ActionButtonsTop(top.y(), bottom.y(), buttons->height(), commandsTop));
 }
 
 void PlayersGridPart::SetAutoScroll()

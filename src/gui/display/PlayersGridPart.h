@@ -37,6 +37,9 @@ struct PlayersGridWindow {
     std::function<void()> AdjustGridDisplays;
     std::function<void()> SetPlayerGridFontSize;
     std::function<void()> SetScreenSize;
+    QWidget* frameCommands; // the command row: the buttons keep off it
+    // The rotation waits its whole interval again while the buttons show.
+    std::function<void()> ResetDisplayTimer;
 };
 
 // The players grid of the tournament window and the player action buttons
@@ -59,6 +62,9 @@ public:
     void SetGridBackColor(long intRow, long intCol, bool bSelected);
     void SetGridSelected(long intCol, long intRow, bool bSelected);
     void HideSelected();
+    // The hide timer's tick: the buttons stay while the pointer rests on them
+    // or one of them has the keyboard focus, and the screen stays with them.
+    void tmrHideButtons_Timer();
     // bByKeyPress: true from a selection change, false from a click or Enter.
     void ShowButtons(bool bByKeyPress);
     // Clicks the default action button when the buttons show and it is
@@ -71,6 +77,9 @@ public:
     long mintSelectedCol = 0;
     long mintSelectedRow = 0;
     int mintScrollHold = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void placeButtons(long row, long col);

@@ -91,7 +91,7 @@ RotatingInput RotatingLayouts::input() const
     in.SidePanel = programSettings().gintShowChipsAndPayouts == 1;
     in.Summary5Placed = w.screens->mblnSummary5Placed;
     in.ChipValuesCapTop = PixelsToTwips(d.lblChipValuesCap->y());
-    in.CommandsTop = PixelsToTwips(w.frameCommands->y());
+    in.CommandsTop = PixelsToTwips(w.layout->DisplayBottom());
     in.TimerCapLeft = twipsX(d.lblTimerCap);
     in.PayoutsLeft = twipsX(d.gridPayouts);
     in.AwardsLeft = twipsX(d.gridAwards);

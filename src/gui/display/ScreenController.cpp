@@ -65,6 +65,8 @@ void ScreenController::SetScreen(bool bReset)
         mblnRelayoutAfterSummary = false;
     }
 
+    if (screen != PlayersScreen)
+        leavePlayersScreen();
     if (screen == Summary3Screen) {
         basicLayout();
         mblnRelayoutAfterBasic = true;

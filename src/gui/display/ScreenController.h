@@ -45,6 +45,8 @@ public:
     std::function<void()> fullLayout = [] {};
     std::function<void()> basicLayout = [] {}; // Summary Style 3 (screen 8)
     std::function<void()> placeRotatingScreens = [] {};
+    // A screen without the players grid shows: the player buttons go with it.
+    std::function<void()> leavePlayersScreen = [] {};
     // The layout of a screen's own panel (screens without one: nothing).
     std::function<void(Long screen)> layoutScreen = [](Long) {};
     // The stored looks of the screen's elements, and the manager report.

@@ -131,7 +131,11 @@ void FloorCommands::wireButtons()
         w.entries->BuyinOrRebuy(false);
         w.HideSelected();
     });
-    connect(f.cmdAddon, &QPushButton::clicked, this, [this] { w.entries->AddonPlayer(false); });
+    connect(f.cmdAddon, &QPushButton::clicked, this, [this] {
+        w.ResetDisplayTimer();
+        w.entries->AddonPlayer(false);
+        w.HideSelected();
+    });
     connect(f.cmdEliminate, &QPushButton::clicked, this, [this] {
         w.ResetDisplayTimer();
         w.entries->EliminatePlayer(false);

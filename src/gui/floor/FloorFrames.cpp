@@ -101,8 +101,9 @@ FloorFrames::FloorFrames(QWidget* window)
     cmdBuyin = push(frameButtons, "cmdBuyin", QStringLiteral("Buyin"));
     cmdAddon = push(frameButtons, "cmdAddon", QStringLiteral("Add-on"));
     cmdMore = push(frameButtons, "cmdMore", QStringLiteral("More..."));
-    // Out of sight: it is there for its key, Esc.
+    // Out of sight: it is there for its key, Esc, and takes no Tab stop.
     cmdHideBuyin = push(window, "cmdHideBuyin", QStringLiteral("Escape"));
+    cmdHideBuyin->setFocusPolicy(Qt::NoFocus);
     cmdHideBuyin->move(0, -cmdHideBuyin->sizeHint().height() - TwipsToPixels(100));
     auto* buttons = new QHBoxLayout(frameButtons);
     buttons->setContentsMargins(2, 2, 2, 2);
@@ -163,4 +164,12 @@ void FloorFrames::Place(int width, int height)
     frameAlert->move(qMax(0, width - frameAlert->width() - margin),
                      qMax(0, height - frameAlert->height() - TwipsToPixels(AlertBottomTwips)));
     frameReminder->move(qMax(0, (width - frameReminder->width()) / 2), qMax(0, (height - frameReminder->height()) / 2));
+}
+
+void FloorFrames::SetTabOrder(QWidget* playersGrid) const
+{
+    QWidget* const order[] = {playersGrid, cmdFind,   cmdEliminate, cmdBuyin,    cmdAddon,  cmdMore, btnClock,
+                              btnAdd,      btnTables, btnView,      btnSettings, btnExport, btnHelp, btnClose};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
+        QWidget::setTabOrder(order[i], order[i + 1]);
 }

@@ -55,6 +55,9 @@ struct FloorFrames {
     // centred at the bottom, the tutorial above it at the right, the alert at
     // the bottom right, the reminder in the middle.
     void Place(int width, int height);
+    // Tab follows what the window shows: from the players grid to the
+    // buttons of its selected row, then along the command row.
+    void SetTabOrder(QWidget* playersGrid) const;
 };
 
 // The tutorial's lines, in order.

@@ -9,13 +9,14 @@
 #include <QHBoxLayout>
 #include <QMouseEvent>
 #include <QToolButton>
+#include <algorithm>
 
 namespace {
 
-// The default corner keeps the panel clear of the window's right edge and
-// above the command row.
+// The first place keeps the panel clear of the window's right edge, right
+// above the command row; the display ends above it there.
 constexpr int RightMarginTwips = 120;
-constexpr int BottomMarginTwips = 900;
+constexpr int CommandRowGapTwips = 60;
 
 QToolButton* toolButton(QWidget* parent, const char* name, const QPixmap& picture, const char* tip = nullptr)
 {
@@ -68,18 +69,44 @@ MainToolbar::MainToolbar(QWidget* window)
 QPoint MainToolbar::defaultPlace() const
 {
     const QWidget* w = parentWidget();
-    return {w->width() - width() - TwipsToPixels(RightMarginTwips),
-            w->height() - height() - TwipsToPixels(BottomMarginTwips)};
+    const int commandsTop = mCommandRow ? mCommandRow->y() : w->height();
+    return {std::max(0, w->width() - width() - TwipsToPixels(RightMarginTwips)),
+            std::max(0, commandsTop - height() - TwipsToPixels(CommandRowGapTwips))};
+}
+
+void MainToolbar::setFirstPlace(bool atFirstPlace)
+{
+    mAtFirstPlace = atFirstPlace;
+    emit roomChanged();
+}
+
+int MainToolbar::DisplayBottom(int commandsTop) const
+{
+    return !isHidden() && mAtFirstPlace ? std::min(commandsTop, y()) : commandsTop;
+}
+
+void MainToolbar::KeepInside()
+{
+    const QWidget* w = parentWidget();
+    if (mAtFirstPlace)
+        move(defaultPlace());
+    else
+        move(std::clamp(x(), 0, std::max(0, w->width() - width())),
+             std::clamp(y(), 0, std::max(0, w->height() - height())));
 }
 
 void MainToolbar::PlaceFromSettings()
 {
     const QPoint d = defaultPlace();
-    const Long left = ReadLongSetting(ToolBarLeftKey, PixelsToTwips(d.x()));
-    const Long top = ReadLongSetting(ToolBarTopKey, PixelsToTwips(d.y()));
-    move(TwipsToPixels(left), TwipsToPixels(top));
+    const QPoint stored(TwipsToPixels(int(ReadLongSetting(ToolBarLeftKey, PixelsToTwips(d.x())))),
+                        TwipsToPixels(int(ReadLongSetting(ToolBarTopKey, PixelsToTwips(d.y())))));
+    move(stored);
     setVisible(ToolbarShownSetting(ReadSetting(ShowToolbarKey)));
     raise();
+    const bool first = stored == d;
+    if (!first)
+        KeepInside(); // a place kept from a larger window
+    setFirstPlace(first);
 }
 
 void MainToolbar::mnShowToolBar_Click()
@@ -88,12 +115,14 @@ void MainToolbar::mnShowToolBar_Click()
     show();
     raise();
     WriteSetting(ShowToolbarKey, 1);
+    setFirstPlace(true);
 }
 
 void MainToolbar::cmdHideToolbar_Click()
 {
     hide();
     WriteSetting(ShowToolbarKey, 0);
+    emit roomChanged();
 }
 
 void MainToolbar::mousePressEvent(QMouseEvent* e)
@@ -118,4 +147,5 @@ void MainToolbar::mouseReleaseEvent(QMouseEvent* e)
     mblnDraggingToolbar = false;
     WriteSetting(ToolBarLeftKey, PixelsToTwips(x()));
     WriteSetting(ToolBarTopKey, PixelsToTwips(y()));
+    setFirstPlace(pos() == defaultPlace());
 }

@@ -29,6 +29,20 @@ public:
     // Hide Toolbar: hidden, and kept so.
     void cmdHideToolbar_Click();
 
+    // The command row the first place rests on.
+    void setCommandRow(const QWidget* row) { mCommandRow = row; }
+    // Where the display ends above the command row at commandsTop: above
+    // the toolbar while it shows at its first place, which so covers nothing.
+    int DisplayBottom(int commandsTop) const;
+    // After the window's resize: back at its first place if it was there,
+    // else moved in as far as the window asks.
+    void KeepInside();
+
+signals:
+    // Shown, hidden, or moved off or onto its first place: the display's
+    // room changed.
+    void roomChanged();
+
 protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
@@ -37,6 +51,10 @@ protected:
 private:
     QPoint defaultPlace() const;
 
+    void setFirstPlace(bool atFirstPlace);
+
+    const QWidget* mCommandRow = nullptr;
+    bool mAtFirstPlace = false;
     bool mblnDraggingToolbar = false;
     QPoint mDragStart; // pointer position within the panel
 };

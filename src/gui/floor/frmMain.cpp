@@ -76,6 +76,7 @@ frmMain::frmMain(QWidget* parent)
     setAutoFillBackground(true);
     resize(1024, 740);
     picToolbar->hide();
+    picToolbar->setCommandRow(frames.frameCommands);
     ClockWidgets clockWidgets;
     clockWidgets.lblTimer = display.lblTimer;
     clockWidgets.lblLevel = display.lblLevel;
@@ -101,17 +102,25 @@ frmMain::frmMain(QWidget* parent)
                                    [this](bool bReset) { SetScreen(bReset); },
                                    [this] { layout->AdjustGridDisplays(); },
                                    [this] { layout->SetPlayerGridFontSize(); },
-                                   [this] { layout->SetScreenSize(); }},
+                                   [this] { layout->SetScreenSize(); },
+                                   frames.frameCommands,
+                                   [this] { ResetDisplayTimer(); }},
                                   this);
+    frames.SetTabOrder(display.grid);
     layout = new DisplayLayout({*this,
                                 display,
                                 frames.frameCommands,
                                 {frames.btnView, frames.btnClock, frames.btnClose, frames.btnExport, frames.btnSettings,
                                  frames.btnTables, frames.btnAdd, frames.btnHelp},
-                                [this](int width, int height) { frames.Place(width, height); },
+                                [this](int width, int height) {
+                                    frames.Place(width, height);
+                                    picToolbar->KeepInside();
+                                },
+                                [this] { return picToolbar->DisplayBottom(frames.frameCommands->y()); },
                                 [this] { players->SetGridCols(); },
                                 [this](bool bReset) { SetScreen(bReset); }},
                                this);
+    screens->leavePlayersScreen = [this] { HideSelected(); };
     screens->fullLayout = [this] { layout->SetScreenAll(); };
     screens->basicLayout = [this] { layout->SetScreenBasic(); };
     // The clock, the level, the blinds and the summaries' figures read whole
@@ -154,6 +163,10 @@ frmMain::frmMain(QWidget* parent)
             return std::nullopt;
         return box.txtChipCount->text();
     };
+    connect(picToolbar, &MainToolbar::roomChanged, this, [this] {
+        if (mbActivated)
+            SetScreen(true);
+    });
     gMainWindow = this;
 }
 
@@ -180,13 +193,14 @@ void frmMain::Form_Load()
 
 void frmMain::Form_Activate()
 {
-    SetScreen(true);
-    // The toolbar takes its place first, so that the tutorial, which shares
-    // the lower right corner with it, shows over it whole.
+    // The toolbar takes its place first, so that the display ends above it
+    // and the tutorial, which shares the lower right corner with it, shows
+    // over it whole.
     if (!mbActivated) {
-        mbActivated = true;
         picToolbar->PlaceFromSettings();
+        mbActivated = true;
     }
+    SetScreen(true);
     if (bShowTutorial) {
         bShowTutorial = false;
         ShowTutorial();

@@ -17,6 +17,7 @@
 #include "gui/controls/ListFillers.h"
 #include "gui/controls/ctlButton.h"
 #include "gui/controls/ctlLeftBar.h"
+#include "gui/display/DisplayLayout.h"
 #include "gui/floor/frmMain.h"
 #include "gui/home/HomeArtwork.h"
 #include "gui/home/frmAbout.h"
@@ -428,6 +429,9 @@ void frmControlPanel::btnOpen_Click()
 void frmControlPanel::ShowTournamentWindow(bool isNew)
 {
     auto* w = new frmMain;
+    // On the screen the director works on.
+    if (QScreen* here = screen())
+        w->setScreen(here);
     if (isNew) {
         w->bShowTutorial = true;
         w->bAskToAddPlayers = ReadSetting(ShowWebTrialKey) == QLatin1String("1");
@@ -445,7 +449,7 @@ void frmControlPanel::ShowTournamentWindow(bool isNew)
     w->mbActivated = false;
     w->RefreshScreens(true);
     w->setWindowModality(Qt::ApplicationModal);
-    w->show();
+    w->layout->ShowOpening();
     w->raise();
     w->activateWindow();
 }

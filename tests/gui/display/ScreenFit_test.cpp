@@ -12,6 +12,7 @@
 #include "gui/display/DisplayLayout.h"
 #include "gui/display/PlayersGridPart.h"
 #include "gui/floor/ClockPanel.h"
+#include "gui/floor/MainToolbar.h"
 
 #include "TextFit.h"
 
@@ -152,6 +153,20 @@ TEST_P(ScreenFitTest, EveryTextReadsWholeInsideTheWindowAndNoPanelCoversTheChips
         panels << p;
     const QStringList faults = TextFit::Faults(w.data(), panels, chipColumn(w));
     EXPECT_TRUE(faults.isEmpty()) << faults.join(u'\n').toStdString();
+}
+
+TEST_P(ScreenFitTest, TheToolbarAtItsFirstPlaceCoversNothingAndStaysOffTheDisplayOnAResize)
+{
+    const auto [size, shown, seeded] = GetParam();
+    w->picToolbar->PlaceFromSettings();
+    w->SwitchView(shown);
+    ASSERT_TRUE(w->picToolbar->isVisible());
+    EXPECT_EQ(TextFit::ToolbarCovers(w.data(), w->picToolbar), QStringList {});
+    // The window enlarged: the toolbar goes along, inside it and still
+    // over nothing.
+    w->resize(size + QSize(160, 120));
+    EXPECT_TRUE(w->rect().contains(w->picToolbar->geometry()));
+    EXPECT_EQ(TextFit::ToolbarCovers(w.data(), w->picToolbar), QStringList {});
 }
 
 INSTANTIATE_TEST_SUITE_P(ThreeScreenSizes, ScreenFitTest,

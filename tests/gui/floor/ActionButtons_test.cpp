@@ -125,3 +125,70 @@ TEST_F(ActionButtonsTest, APlayerWhoIsOutIsNotOfferedASeat)
         EXPECT_EQ(offered.isEmpty(), finish != 0) << finish;
     }
 }
+
+TEST_F(ActionButtonsTest, TheLastRowsButtonsGoAboveItRatherThanOverTheCommandRow)
+{
+    OpenTournament& t = openTournament();
+    for (int i = 4; i <= 80; ++i) {
+        PlayerRecord& p = t.gtypPlayers.append();
+        p.PlayerName = QStringLiteral("Player %1").arg(i);
+    }
+    showActive();
+    for (const QSize size : {QSize(1024, 768), QSize(1280, 1024), QSize(1920, 1080)}) {
+        w->resize(size);
+        w->RefreshScreens(true);
+        long last = grid()->TopRow();
+        while (last + 1 < grid()->Rows() && grid()->RowIsVisible(last + 1))
+            ++last;
+        for (const long row : {grid()->TopRow(), last}) {
+            clickCell(row, 0);
+            ASSERT_TRUE(buttons()->isVisible()) << row;
+            const QRect cell = grid()->CellRect(row, 0);
+            const QRect selected(grid()->mapTo(w.data(), cell.topLeft()), cell.size());
+            const QRect commands = w->frames.frameCommands->geometry();
+            EXPECT_FALSE(buttons()->geometry().intersects(commands)) << size.width() << " row " << row;
+            EXPECT_FALSE(buttons()->geometry().intersects(selected)) << size.width() << " row " << row;
+            // Right under the row, or right above it.
+            EXPECT_TRUE(buttons()->y() == selected.bottom() + 1 || buttons()->geometry().bottom() + 1 == selected.top())
+                << size.width() << " row " << row;
+        }
+    }
+}
+
+TEST_F(ActionButtonsTest, TabGoesFromTheGridToTheRowsButtonsThenAlongTheCommandRowAsShown)
+{
+    openTournament().gdblBuyin = 25;
+    showActive();
+    w->resize(1024, 768);
+    w->RefreshScreens(true);
+    clickCell(1, 0);
+    QMetaObject::invokeMethod(w->players->tmrHideButtons, "timeout", Qt::DirectConnection);
+    ASSERT_FALSE(buttons()->isVisible()); // gone with their time
+    ASSERT_TRUE(grid()->hasFocus());
+
+    QStringList visited;
+    for (int i = 0; i < 30; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* f = QApplication::focusWidget();
+        ASSERT_TRUE(f);
+        if (f == grid())
+            break;
+        visited << f->objectName();
+        // Every stop can be seen.
+        EXPECT_TRUE(f->isVisible() && w->rect().contains(QRect(f->mapTo(w.data(), QPoint(0, 0)), f->size())))
+            << f->objectName().toStdString();
+        // The buttons stay while one of them has the focus.
+        if (buttons()->isAncestorOf(f)) {
+            QMetaObject::invokeMethod(w->players->tmrHideButtons, "timeout", Qt::DirectConnection);
+            EXPECT_TRUE(buttons()->isVisible()) << f->objectName().toStdString();
+        }
+    }
+    QStringList expected;
+    for (const QPushButton* b :
+         {w->frames.cmdFind, w->frames.cmdEliminate, w->frames.cmdBuyin, w->frames.cmdAddon, w->frames.cmdMore})
+        if (b->isEnabled())
+            expected << b->objectName();
+    expected << QStringList {"btnClock",    "btnAdd",    "btnTables", "btnView",
+                             "btnSettings", "btnExport", "btnHelp",   "btnClose"};
+    EXPECT_EQ(visited, expected);
+}

@@ -4,7 +4,10 @@
 #include "gui/controls/FlexGrid.h"
 #include "gui/controls/ctlButton.h"
 #include "gui/display/ScreenController.h"
+#include "gui/floor/AwardDialogs.h"
 #include "gui/platform/BusyPointer.h"
+
+#include "WindowTestHelpers.h"
 
 #include <QSignalSpy>
 #include <QTimer>
@@ -68,4 +71,36 @@ TEST_F(MainKeysTest, CtrlRTogglesRotationAndKeepsIt)
     EXPECT_FALSE(action("mnRotate")->isChecked());
     EXPECT_FALSE(w->screens->tmrDisplay->isActive());
     EXPECT_EQ(ReadIniValue(QStringLiteral("Display"), QStringLiteral("RotateScreens"), QString()), QStringLiteral("0"));
+}
+
+TEST_F(MainKeysTest, EscapeClosesTheAwardDialogWhereverItsFocusIs)
+{
+    OpenTournament& t = openTournament();
+    t.gtypAwards.redim(1, 1);
+    t.gtypAwards[1].AwardID = 1;
+    t.gtypAwards[1].Description = QStringLiteral("Bounty on Bob");
+    t.gtypAwards[1].Payout = 50;
+    showActive();
+    w->RefreshScreens(true);
+    w->display.grid->setRow(1);
+    w->display.grid->setCol(0);
+    ASSERT_EQ(w->FindPlayerIndex(), 1);
+    for (const char* focus : {"gridAwards", "cmdOK", "cmdCancel"}) {
+        w->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w.data()));
+        bool closed = false;
+        OnNextDialog<frmAwardAward>([&closed, focus](frmAwardAward& d) {
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+            QWidget* f = d.findChild<QWidget*>(QString::fromLatin1(focus));
+            // The award list takes the keys in its grid.
+            if (auto* inner = f->findChild<FlexGrid*>())
+                f = inner;
+            f->setFocus();
+            QTest::keyClick(f, Qt::Key_Escape);
+            closed = !d.isVisible();
+        });
+        QTest::keyClick(w.data(), Qt::Key_B, Qt::ControlModifier);
+        EXPECT_TRUE(closed) << focus;
+    }
+    EXPECT_EQ(t.gtypAwards[1].AwardedToPlayerID, 0);
 }

@@ -302,6 +302,9 @@ TEST_F(HomeWindowWithLeagues, OpenLoadsTheChosenTournamentAndMakesItsLeagueCurre
     ASSERT_NE(tournamentWindow, nullptr);
     EXPECT_TRUE(tournamentWindow->isVisible());
     EXPECT_EQ(tournamentWindow->windowModality(), Qt::ApplicationModal);
+    // Not full screen: maximised on the home window's screen.
+    EXPECT_TRUE(tournamentWindow->isMaximized());
+    EXPECT_EQ(tournamentWindow->screen(), w.screen());
     EXPECT_TRUE(tournamentWindow->btnClose_Click());
     EXPECT_TRUE(w.isVisible());
 

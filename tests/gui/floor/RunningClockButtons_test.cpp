@@ -1,0 +1,136 @@
+#include "MainWindowFixture.h"
+
+#include "core/display/PlayersGrid.h"
+#include "core/display/ScreenCatalogue.h"
+#include "gui/controls/FlexGrid.h"
+#include "gui/display/PlayersGridPart.h"
+#include "gui/display/ScreenController.h"
+#include "gui/floor/AwardDialogs.h"
+#include "gui/floor/ClockPanel.h"
+
+#include "WindowTestHelpers.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <tuple>
+
+namespace {
+
+// The player button, and how long after the row was clicked the director
+// clicks it.
+using ClickCase = std::tuple<const char*, int>;
+
+// Ten entrants, all bought in, rebuys and add-ons open, on the window as the
+// room sees it all evening: the clock running, the screens rotating and the
+// long grids scrolling by themselves, every timer the window's own.
+class RunningClockButtonsTest : public TournamentWindowFixture, public ::testing::WithParamInterface<ClickCase> {
+protected:
+    void SetUp() override
+    {
+        TournamentWindowFixture::SetUp();
+        OpenTournament& t = openTournament();
+        t.gdblBuyin = 20;
+        t.gdblRebuyAmount = 20;
+        t.gdblAddonAmount = 10;
+        t.gintAllowRebuys = 1;
+        t.gintAllowAddons = 1;
+        for (const char* name : {"Dora", "Emil", "Fay", "Gus", "Hal", "Ivy", "Jon"}) {
+            PlayerRecord& p = t.gtypPlayers.append();
+            p.PlayerName = QString::fromLatin1(name);
+            p.PlayerID = addPlayer(p.PlayerName, {league});
+        }
+        for (long i = 1; i <= t.gintPlayerCount(); ++i) {
+            t.gtypPlayers[i].TotalBuyin = 20;
+            t.gtypPlayers[i].Table = Integer((i - 1) / 5 + 1);
+            t.gtypPlayers[i].Seat = Integer((i - 1) % 5 + 1);
+            SaveTournamentPlayer(Integer(i));
+        }
+        ASSERT_EQ(t.gintPlayerCount(), 10);
+        programSettings().gintTrackKills = 1;
+        programSettings().gintRotateScreens = 1;
+        programSettings().gintAutoScroll = 1;
+        w->Form_Unload();
+        w->Form_Load();
+        showActive();
+        w->resize(1280, 1024);
+        w->RefreshScreens(true);
+        w->SwitchView(PlayersScreen);
+        QTest::keyClick(w.data(), Qt::Key_F1);
+        ASSERT_TRUE(w->clock->tmrCountDown->isActive());
+        ASSERT_TRUE(w->players->tmrScroll->isActive());
+        ASSERT_TRUE(w->screens->tmrDisplay->isActive());
+    }
+
+    FlexGrid* grid() const { return w->display.grid; }
+
+    // Where on the window the mouse is: it reaches whatever shows there.
+    QPoint onWindow(const QWidget* control, const QPoint& at) const { return control->mapTo(w.data(), at); }
+
+    // The player's row, clicked on the name, as the director does.
+    void clickPlayer(long index)
+    {
+        const long row = (index + 1) / 2;
+        const long col = index % 2 == 1 ? 0 : PlayersRightGroup;
+        QTest::mouseClick(w->windowHandle(), Qt::LeftButton, {}, onWindow(grid(), grid()->CellRect(row, col).center()));
+    }
+
+    struct Buys {
+        double rebuy, addon;
+        bool operator==(const Buys&) const = default;
+    };
+    std::vector<Buys> buys() const
+    {
+        std::vector<Buys> all;
+        const OpenTournament& t = openTournament();
+        for (long i = 1; i <= t.gintPlayerCount(); ++i)
+            all.push_back({t.gtypPlayers[i].TotalRebuy, t.gtypPlayers[i].TotalAddon});
+        return all;
+    }
+};
+
+} // namespace
+
+TEST_P(RunningClockButtonsTest, AClickActsOnceOnTheSelectedPlayer)
+{
+    const auto [name, afterMs] = GetParam();
+    constexpr long Chosen = 5; // Emil, in the left group of row 3
+    auto* button = control<QPushButton>(name);
+    ASSERT_TRUE(button);
+    std::vector<Buys> expected = buys();
+    if (button == w->frames.cmdBuyin)
+        expected[Chosen - 1].rebuy += 20;
+    if (button == w->frames.cmdAddon)
+        expected[Chosen - 1].addon += 10;
+
+    clickPlayer(Chosen);
+    ASSERT_EQ(w->FindPlayerIndex(), Chosen);
+    ASSERT_TRUE(button->isVisible() && button->isEnabled());
+    // The pointer goes from the row to the button and rests there.
+    const QPoint onButton = onWindow(button, button->rect().center());
+    QTest::mouseMove(w->windowHandle(), onButton);
+    QTest::qWait(afterMs);
+
+    QStringList asked;
+    if (button == w->frames.cmdEliminate)
+        OnNextDialog<frmAwardPlayer>([&asked](frmAwardPlayer& d) { asked << d.lblMessage->text(); });
+    QTest::mouseClick(w->windowHandle(), Qt::LeftButton, {}, onButton);
+
+    EXPECT_TRUE(buys() == expected);
+    if (button == w->frames.cmdEliminate) {
+        EXPECT_EQ(asked, QStringList {QStringLiteral("Please select the player who eliminated Emil?")});
+    }
+    if (button == w->frames.cmdBuyin) {
+        EXPECT_EQ(stored(Chosen, "TotalRebuy").toDouble(), 20);
+    }
+    // Nobody else was selected on the way.
+    EXPECT_EQ(w->FindPlayerIndex(), Chosen);
+    EXPECT_TRUE(prompts.messages.isEmpty()) << prompts.messages.join(u'\n').toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(ClockRunning, RunningClockButtonsTest,
+                         ::testing::Combine(::testing::Values("cmdBuyin", "cmdAddon", "cmdEliminate"),
+                                            ::testing::Values(1000, 3000)),
+                         [](const ::testing::TestParamInfo<ClickCase>& info) {
+                             return std::string(std::get<0>(info.param)) + "After"
+                                 + std::to_string(std::get<1>(info.param)) + "ms";
+                         });
