@@ -10,6 +10,7 @@
 #include <QStyle>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 using namespace FlexGridParts;
 
@@ -189,19 +190,27 @@ void FlexGrid::FitFontAndWidths(int WholeChars, int MinPoints,
     if (wanted <= 0)
         return;
     const std::vector<CellText> texts = widestTexts(WholeChars);
+    // Above the grid's own size a text may only grow where it stays whole:
+    // a name longer than WholeChars that reads whole at the own size is
+    // never cut for a larger font.
+    const int own = mWantedFont.pointSize();
+    const std::vector<CellText> whole
+        = wanted > own ? widestTexts(std::numeric_limits<int>::max()) : std::vector<CellText> {};
+    const auto textsAt = [&](int size) -> const std::vector<CellText>& { return size > own ? whole : texts; };
     const auto widthsAt = [&](const QFont& f) {
         const QFontMetricsF metrics(f);
         const qreal margin = 2 * CellTextMargin + metrics.averageCharWidth() * SpareChars;
         const auto twips = [](qreal pixels) { return int(std::ceil(pixels * TwipsPerPixel)); };
         QList<int> needs(Cols(), twips(margin));
-        for (const CellText& t : texts)
+        for (const CellText& t : textsAt(f.pointSize()))
             if (t.Span == 1)
                 needs[t.Col] = std::max(needs[t.Col], twips(metrics.horizontalAdvance(t.Text) + margin));
         return widthsFor(needs);
     };
     const auto fitsAt = [&](const QFont& f, const QList<int>& widths) {
         const QFontMetricsF metrics(f);
-        return std::all_of(texts.begin(), texts.end(), [&](const CellText& t) {
+        const std::vector<CellText>& shown = textsAt(f.pointSize());
+        return std::all_of(shown.begin(), shown.end(), [&](const CellText& t) {
             int room = -2 * CellTextMargin;
             for (long c = t.Col; c < t.Col + t.Span && c < widths.size(); ++c)
                 room += TwipsToPixels(widths[c]);

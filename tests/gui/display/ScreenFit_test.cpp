@@ -14,6 +14,7 @@
 #include "gui/floor/ClockPanel.h"
 #include "gui/floor/MainToolbar.h"
 
+#include "FieldBuilder.h"
 #include "TextFit.h"
 
 #include <QFrame>
@@ -365,6 +366,31 @@ TEST_P(RoomFitTest, NamesOfEighteenLettersReadAcrossTheRoom)
     w->SwitchView(TablesScreen);
     expectWhole({w->display.gridTables}, chipColumn(w));
     EXPECT_GE(w->display.gridTables->font().pointSize(), small ? 14 : int(own.mintSeatChartFontSize));
+}
+
+TEST_P(RoomFitTest, ASeatChartGrownAboveItsOwnSizeCutsNoName)
+{
+    // Four tables of short names give the chart room to grow; the few names
+    // longer than the eighteen letters that must always read whole stop it
+    // where they still do.
+    OpenTournament& t = openTournament();
+    for (long i = 6; i <= 80; ++i) {
+        PlayerRecord& p = t.gtypPlayers[i];
+        p.PlayerName
+            = i % 9 == 0 ? QStringLiteral("Alexandra Mcintyre-Oberhau %1").arg(i) : QStringLiteral("Kai %1").arg(i);
+        if (i > 45)
+            KnockOut(t, i, Integer(86 - i));
+    }
+    openAt(w, GetParam());
+    w->SwitchView(TablesScreen);
+    const FlexGrid* chart = w->display.gridTables;
+    if (chart->font().pointSize() <= int(w->layout->sizes.Fonts.mintSeatChartFontSize))
+        return;
+    for (long r = 0; r < chart->Rows(); ++r)
+        for (long c = 0; c < chart->Cols(); ++c)
+            if (chart->ColWidth(c) > 0 && !chart->TextMatrix(r, c).isEmpty()) {
+                EXPECT_EQ(chart->ShownText(r, c), chart->TextMatrix(r, c)) << "row " << r << ", column " << c;
+            }
 }
 
 TEST_P(RoomFitTest, ASeatChartWhoseTablesAllShowNeverMoves)
