@@ -30,6 +30,9 @@ public:
     explicit frmMain(QWidget* parent = nullptr);
     ~frmMain() override;
 
+    // The tests reach the parts through it.
+    friend struct frmMainTestAccess;
+
     MainMenus* menus;
     DisplayPanels display;
     FloorFrames frames;
