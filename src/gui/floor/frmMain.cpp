@@ -132,9 +132,9 @@ frmMain::frmMain(QWidget* parent)
     screens->placeRotatingScreens = [this] { SetRotatingScreenLocations(); };
     screens->layoutScreen = [this](Long screen) { rotating->LayoutScreen(screen); };
     commands = new FloorCommands(*this);
-    seating = new SeatingCommands(*this);
+    seating = new SeatingCommands(*this, {*menus, frames});
     clock->onCheckTables = [this] { seating->CheckNotifyReduceTables(true, false); };
-    entries = new EntryCommands(*this);
+    entries = new EntryCommands(*this, {*menus, *clock, *seating});
     entries->playersGridPlayer = [this] { return long(FindPlayerIndex()); };
     screens->playersStillIn = [] { return int(PlayersStillIn(openTournament()).size()); };
     screens->setScreenObjects = [this](Long screen) { SetScreenObjects(this, screenObjects(), screen); };
