@@ -221,6 +221,8 @@ void frmMain::Form_Unload()
     clock->tmrClock->stop();
 }
 
+void frmMain::ShowOpening() { layout->ShowOpening(); }
+
 bool frmMain::btnClose_Click()
 {
     if (mbClosing)
@@ -318,6 +320,8 @@ void frmMain::ShowTutorial()
 }
 
 void frmMain::AskToAddPlayers() { commands->mnAddRemovePlayers_Click(); }
+
+void frmMain::ShowAppearance() { commands->ShowAppearance(); }
 
 bool frmMain::event(QEvent* e)
 {
