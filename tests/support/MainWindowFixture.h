@@ -105,7 +105,7 @@ protected:
     // Points the seat chart's current cell at a table and seat.
     void clickSeat(Integer table, Integer seat)
     {
-        w->mSeatChart.setCell(1, 1, {table, seat, 0});
+        parts(w).mSeatChart.setCell(1, 1, {table, seat, 0});
         parts(w).display.gridTables->setRows(2);
         parts(w).display.gridTables->setCols(2);
         parts(w).display.gridTables->setRow(1);

@@ -3,9 +3,10 @@
 #include "gui/floor/frmMain.h"
 
 // The tournament window's parts, which it keeps to itself, as the tests
-// reach them: parts(w).clock, parts(w).display and so on.
+// reach them: parts(w).clock, parts(w).display and so on, and the state
+// they share.
 struct frmMainTestAccess {
-    explicit frmMainTestAccess(const frmMain& w)
+    explicit frmMainTestAccess(frmMain& w)
         : menus(w.menus)
         , display(w.display)
         , frames(w.frames)
@@ -19,12 +20,15 @@ struct frmMainTestAccess {
         , players(w.players)
         , rotating(w.rotating)
         , refresher(w.refresher)
+        , mbSettingGridSelection(w.mbSettingGridSelection)
+        , mSeatChart(w.mSeatChart)
+        , mChipCountRows(w.mChipCountRows)
     {
     }
 
     MainMenus* menus;
-    const DisplayPanels& display;
-    const FloorFrames& frames;
+    DisplayPanels& display;
+    FloorFrames& frames;
     MainToolbar* picToolbar;
     ScreenController* screens;
     FloorCommands* commands;
@@ -35,7 +39,10 @@ struct frmMainTestAccess {
     PlayersGridPart* players;
     RotatingLayouts* rotating;
     ScreenRefresher* refresher;
+    bool& mbSettingGridSelection;
+    SeatChartMap& mSeatChart;
+    ChipCountMap& mChipCountRows;
 };
 
-inline frmMainTestAccess parts(const frmMain& w) { return frmMainTestAccess(w); }
-inline frmMainTestAccess parts(const frmMain* w) { return frmMainTestAccess(*w); }
+inline frmMainTestAccess parts(frmMain& w) { return frmMainTestAccess(w); }
+inline frmMainTestAccess parts(frmMain* w) { return frmMainTestAccess(*w); }

@@ -197,7 +197,7 @@ void SeatingCommands::CheckNotifyReduceTables(bool bEndOfSession, bool bNoSound)
     mParts.frames.Place(w.width(), w.height());
     mParts.frames.frameAlert->show();
     mParts.frames.frameAlert->raise();
-    w.mbLastAlertEndOfSession = bEndOfSession;
+    mbLastAlertEndOfSession = bEndOfSession;
     if (!bNoSound)
         PlayEventSound(8);
 }

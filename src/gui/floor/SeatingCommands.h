@@ -47,6 +47,10 @@ public:
     std::function<std::optional<int>(const QStringList& seats)> pickSeat;
     std::function<std::optional<int>(const QStringList& players)> pickPlayer;
 
+    // Whether the last table alert came at the end of a level; the alert
+    // comes back the same way after a table command.
+    bool mbLastAlertEndOfSession = false;
+
 private:
     // Runs a seat command on the open tournament and redraws when it
     // changed anyone.

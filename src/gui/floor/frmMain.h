@@ -35,13 +35,6 @@ public:
     bool bAskToAddPlayers = false;
     bool mbActivated = false;
 
-    bool mbSettingGridSelection = false; // the display moves the players-grid selection itself
-    bool mbLastAlertEndOfSession = false;
-
-    // Which player each seat-chart cell and chip-count row stands for.
-    SeatChartMap mSeatChart;
-    ChipCountMap mChipCountRows;
-
     void Form_Load();
     void Form_Activate();
     void Form_Unload();
@@ -106,6 +99,11 @@ private:
     // every part; the tests reach the parts through one access point.
     friend class FloorCommands;
     friend struct frmMainTestAccess;
+
+    bool mbSettingGridSelection = false; // the display moves the players-grid selection itself
+    // Which player each seat-chart cell and chip-count row stands for.
+    SeatChartMap mSeatChart;
+    ChipCountMap mChipCountRows;
 
     // The window's parts. The display parts and the seat and entry commands
     // are given the few of them they use when the window makes them.

@@ -51,9 +51,9 @@ TEST_F(ScreenObjectsWindowTest, RefreshFillsTheWindowsScreensAndTheManagerReport
     auto* chart = control<FlexGrid>("gridTables");
     EXPECT_EQ(chart->TextMatrix(0, 0), "Table 1");
     EXPECT_EQ(chart->TextMatrix(2, 1), "Anna");
-    EXPECT_EQ(w->mSeatChart.cell(2, 1).PlayerID, t.gtypPlayers[1].PlayerID);
-    EXPECT_EQ(w->mSeatChart.cell(1, 1).PlayerID, 0);
-    EXPECT_EQ(w->mSeatChart.cell(1, 1).Seat, 1);
+    EXPECT_EQ(parts(w).mSeatChart.cell(2, 1).PlayerID, t.gtypPlayers[1].PlayerID);
+    EXPECT_EQ(parts(w).mSeatChart.cell(1, 1).PlayerID, 0);
+    EXPECT_EQ(parts(w).mSeatChart.cell(1, 1).Seat, 1);
     EXPECT_EQ(control<QLabel>("lblTournament")->text(), "Week 1");
     EXPECT_EQ(control<QLabel>("lblClassicItem(0)")->text(), "3");
 

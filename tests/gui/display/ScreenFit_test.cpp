@@ -105,7 +105,7 @@ void openAt(frmMain* w, QSize size)
 }
 
 // Every control of the chip and payout column.
-QList<QWidget*> chipColumn(const frmMain* w)
+QList<QWidget*> chipColumn(frmMain* w)
 {
     const DisplayPanels& d = parts(w).display;
     QList<QWidget*> column {d.lblChipValuesCap, d.lblPayoutCap};

@@ -43,7 +43,7 @@ protected:
         w->RefreshScreens(true);
         for (long r = 0; r < g->Rows(); ++r)
             for (long c = 0; c < g->Cols(); ++c)
-                if (const SeatChartCell cell = w->mSeatChart.cell(r, c); cell.Table == 1 && cell.Seat == s) {
+                if (const SeatChartCell cell = parts(w).mSeatChart.cell(r, c); cell.Table == 1 && cell.Seat == s) {
                     g->setRow(r);
                     g->setCol(c);
                     return;

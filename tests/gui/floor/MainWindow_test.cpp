@@ -50,7 +50,7 @@ TEST_F(MainWindowTest, FindSelectsTheLastMatchingRow)
     QTest::mouseClick(parts(w).frames.cmdFind, Qt::LeftButton);
     EXPECT_EQ(g->Row(), 3);
     EXPECT_EQ(g->Col(), 0);
-    EXPECT_FALSE(w->mbSettingGridSelection);
+    EXPECT_FALSE(parts(w).mbSettingGridSelection);
 }
 
 TEST_F(MainWindowTest, ChipCountIsNumericAndSavedForTheRowsPlayer)
@@ -70,7 +70,7 @@ TEST_F(MainWindowTest, ChipCountIsNumericAndSavedForTheRowsPlayer)
 
     OpenTournament& t = openTournament();
     fill(parts(w).display.gridChipCount, {{"Player", "Chips"}, {"Anna", "0"}, {"Bob", "0"}});
-    w->mChipCountRows.setPlayerID(2, t.gtypPlayers[2].PlayerID);
+    parts(w).mChipCountRows.setPlayerID(2, t.gtypPlayers[2].PlayerID);
     parts(w).display.gridChipCount->setRow(1); // a row without a player
     prompts.messages.clear();
     action("mnAssignChipCount")->trigger();
@@ -94,7 +94,7 @@ TEST_F(MainWindowTest, SeatMenuOffersFollowTheSeatedPlayer)
     FlexGrid* g = parts(w).display.gridTables;
     fill(g, {{"", "Table 1", "", ""}, {"1", "Anna", "", ""}, {"2", "Bob", "", ""}, {"3", "(Open)", "", "x"}});
     for (Integer seat = 1; seat <= 3; ++seat) {
-        w->mSeatChart.setCell(seat, 1, {1, seat, seat < 3 ? t.gtypPlayers[seat].PlayerID : 0});
+        parts(w).mSeatChart.setCell(seat, 1, {1, seat, seat < 3 ? t.gtypPlayers[seat].PlayerID : 0});
         if (seat < 3) {
             t.gtypPlayers[seat].Table = 1;
             t.gtypPlayers[seat].Seat = seat;

@@ -135,7 +135,7 @@ TEST_F(SeatingWindowTest, TableAlertBySettingWithItsSound)
     EXPECT_FALSE(parts(w).frames.frameAlert->isHidden());
     EXPECT_EQ(parts(w).frames.lblTableMessage->text(),
               QStringLiteral("Notice:  You have one or more tables that can be dropped and/or need to be balanced."));
-    EXPECT_TRUE(w->mbLastAlertEndOfSession);
+    EXPECT_TRUE(parts(w).seating->mbLastAlertEndOfSession);
     EXPECT_GE(parts(w).frames.frameAlert->height(), parts(w).frames.lblTableMessage->sizeHint().height())
         << "room for the notice";
     EXPECT_EQ(sounds.played, std::vector<int> {8});
