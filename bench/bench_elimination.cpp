@@ -12,8 +12,8 @@
 #include "core/store/ProgramSettings.h"
 #include "core/store/TournamentChange.h"
 #include "core/store/TournamentStore.h"
+#include "frmMainTestAccess.h"
 #include "gui/floor/EntryCommands.h"
-#include "gui/floor/frmMain.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -43,22 +43,23 @@ std::vector<BenchMeasure> measure(Database& db, bool)
         window.RefreshScreens(true);
         // The player going out is the first one still in, as a click would
         // pick him; the first player offered eliminated him.
-        window.entries->playersGridPlayer = [&t] {
+        parts(window).entries->playersGridPlayer = [&t] {
             for (long i = 1; i <= t.gintPlayerCount(); ++i)
                 if (t.gtypPlayers[i].Finish == 0)
                     return i;
             return 0L;
         };
-        window.entries->askKiller = [&asked](const KillQuestion&, const QList<long>& stillIn, const QList<long>&) {
-            ++asked;
-            return stillIn.isEmpty() ? KillAnswer {KillAnswer::Skipped, 0}
-                                     : KillAnswer {KillAnswer::Chosen, stillIn.first()};
-        };
+        parts(window).entries->askKiller
+            = [&asked](const KillQuestion&, const QList<long>& stillIn, const QList<long>&) {
+                  ++asked;
+                  return stillIn.isEmpty() ? KillAnswer {KillAnswer::Skipped, 0}
+                                           : KillAnswer {KillAnswer::Chosen, stillIn.first()};
+              };
 
         for (int n = 0; n < kEliminations; ++n) {
             QElapsedTimer timer;
             timer.start();
-            window.entries->EliminatePlayer(false);
+            parts(window).entries->EliminatePlayer(false);
             times.push_back(ElapsedMs(timer));
             QApplication::processEvents();
         }

@@ -11,8 +11,8 @@
 #include "core/store/OpenTournament.h"
 #include "core/store/TournamentChange.h"
 #include "core/store/TournamentStore.h"
+#include "frmMainTestAccess.h"
 #include "gui/floor/MainMenus.h"
-#include "gui/floor/frmMain.h"
 
 #include <QAction>
 #include <QApplication>
@@ -58,7 +58,7 @@ std::vector<BenchMeasure> measure(Database& db, bool)
         auto timed = [&](const char* action, std::vector<double>& times) {
             QElapsedTimer timer;
             timer.start();
-            window.menus->action(QString::fromLatin1(action))->trigger();
+            parts(window).menus->action(QString::fromLatin1(action))->trigger();
             times.push_back(ElapsedMs(timer));
             QApplication::processEvents();
         };

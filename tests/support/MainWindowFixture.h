@@ -4,6 +4,7 @@
 #include "core/store/OpenTournament.h"
 #include "core/store/ProgramSettings.h"
 #include "core/store/TournamentStore.h"
+#include "frmMainTestAccess.h"
 #include "gui/controls/FlexGrid.h"
 #include "gui/floor/MainMenus.h"
 #include "gui/floor/frmMain.h"
@@ -85,8 +86,8 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(w.data()));
     }
 
-    QAction* action(const char* name) const { return w->menus->action(QString::fromLatin1(name)); }
-    QMenu* menu(const char* name) const { return w->menus->menu(QString::fromLatin1(name)); }
+    QAction* action(const char* name) const { return parts(w).menus->action(QString::fromLatin1(name)); }
+    QMenu* menu(const char* name) const { return parts(w).menus->menu(QString::fromLatin1(name)); }
     template <typename T = QWidget>
     T* control(const char* name) const
     {
@@ -104,11 +105,11 @@ protected:
     // Points the seat chart's current cell at a table and seat.
     void clickSeat(Integer table, Integer seat)
     {
-        w->mSeatChart.setCell(1, 1, {table, seat, 0});
-        w->display.gridTables->setRows(2);
-        w->display.gridTables->setCols(2);
-        w->display.gridTables->setRow(1);
-        w->display.gridTables->setCol(1);
+        parts(w).mSeatChart.setCell(1, 1, {table, seat, 0});
+        parts(w).display.gridTables->setRows(2);
+        parts(w).display.gridTables->setCols(2);
+        parts(w).display.gridTables->setRow(1);
+        parts(w).display.gridTables->setCol(1);
     }
 
     Long league = 0, tournament = 0;

@@ -23,9 +23,10 @@
 #include <QAction>
 #include <QLineEdit>
 
-EntryCommands::EntryCommands(frmMain& window)
+EntryCommands::EntryCommands(frmMain& window, const EntryParts& parts)
     : QObject(&window)
     , w(window)
+    , mParts(parts)
 {
     setObjectName(QStringLiteral("EntryCommands"));
     askKiller = [this](const KillQuestion& q, const QList<long>& stillIn, const QList<long>& everyone) {
@@ -53,7 +54,7 @@ EntryCommands::EntryCommands(frmMain& window)
     };
 
     auto on = [this](const char* name, std::function<void()> handler) {
-        connect(w.menus->action(QString::fromLatin1(name)), &QAction::triggered, this, std::move(handler));
+        connect(mParts.menus.action(QString::fromLatin1(name)), &QAction::triggered, this, std::move(handler));
     };
     on("mnBuyin", [this] { mnBuyin_Click(); });
     on("mnAddon", [this] { AddonPlayer(true); });
@@ -184,9 +185,9 @@ void EntryCommands::EliminatePlayer(bool bFromTableView)
         return;
     case EliminationResult::Eliminated:
         if (result.Winner != 0)
-            w.clock->mnClockPause_Click();
+            mParts.clock.mnClockPause_Click();
         PlayEventSound(1);
-        w.seating->CheckNotifyReduceTables(false, false);
+        mParts.seating.CheckNotifyReduceTables(false, false);
         break;
     default:
         break;

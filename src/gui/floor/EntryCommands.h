@@ -5,7 +5,19 @@
 #include <QObject>
 #include <functional>
 
+class ClockPanel;
+class MainMenus;
+class SeatingCommands;
 class frmMain;
+
+// What the entry commands use of the window's parts: the menus whose entries
+// they answer, the clock a crowned winner pauses and the tables check after
+// an elimination.
+struct EntryParts {
+    MainMenus& menus;
+    ClockPanel& clock;
+    SeatingCommands& seating;
+};
 
 // The floor operations on one entrant: buy-in, rebuy, add-on, clearing the
 // buys, eliminating and un-eliminating, adjusting the payout by hand, and
@@ -15,7 +27,7 @@ class frmMain;
 class EntryCommands : public QObject {
     Q_OBJECT
 public:
-    explicit EntryCommands(frmMain& window);
+    EntryCommands(frmMain& window, const EntryParts& parts);
 
     void BuyinPlayer(bool bFromTableView);
     void RebuyPlayer(bool bFromTableView);
@@ -49,4 +61,5 @@ private:
     void reloadPlayers();
 
     frmMain& w;
+    EntryParts mParts;
 };

@@ -304,8 +304,8 @@ void FloorCommands::cmdManageTables_Click()
     connect(
         tables, &QMenu::aboutToHide, this,
         [this] {
-            QTimer::singleShot(0, w.seating,
-                               [this] { w.seating->CheckNotifyReduceTables(w.mbLastAlertEndOfSession, true); });
+            QTimer::singleShot(
+                0, w.seating, [this] { w.seating->CheckNotifyReduceTables(w.seating->mbLastAlertEndOfSession, true); });
         },
         Qt::SingleShotConnection);
     PopUpAt(tables, w.frames.cmdManageTables);

@@ -12,7 +12,8 @@ class frmFontsAndColors;
 
 // The running side's commands of the tournament window: the command row and
 // toolbar buttons, the pop-up menus' handlers, the label short cuts, the
-// grid events, Find and the chip count.
+// grid events, Find and the chip count. Its handlers are wired to nearly
+// every part of the window, so it is the window's friend.
 class FloorCommands : public QObject {
     Q_OBJECT
 public:

@@ -31,9 +31,10 @@ std::optional<int> picked(const std::function<std::optional<int>(const QStringLi
 
 } // namespace
 
-SeatingCommands::SeatingCommands(frmMain& window)
+SeatingCommands::SeatingCommands(frmMain& window, const SeatingParts& parts)
     : QObject(&window)
     , w(window)
+    , mParts(parts)
 {
     setObjectName(QStringLiteral("SeatingCommands"));
     pickTable = [this](const QStringList& items) { return PickFrom(frmTables, items, &w); };
@@ -51,11 +52,11 @@ SeatingCommands::SeatingCommands(frmMain& window)
         {"mnMovePlayerToSeat", &SeatingCommands::mnMovePlayerToSeat_Click},
     };
     for (const auto& [name, handler] : handlers)
-        connect(w.menus->action(QString::fromLatin1(name)), &QAction::triggered, this, handler);
+        connect(mParts.menus.action(QString::fromLatin1(name)), &QAction::triggered, this, handler);
     // The players list's entries act on its selected player.
-    connect(w.menus->action(QStringLiteral("mnMovePlayer")), &QAction::triggered, this,
+    connect(mParts.menus.action(QStringLiteral("mnMovePlayer")), &QAction::triggered, this,
             [this] { MovePlayer(w.FindPlayerIndex()); });
-    connect(w.menus->action(QStringLiteral("mnUnassignPlayersSeat")), &QAction::triggered, this,
+    connect(mParts.menus.action(QStringLiteral("mnUnassignPlayersSeat")), &QAction::triggered, this,
             [this] { UnassignPlayer(w.FindPlayerIndex()); });
 }
 
@@ -190,13 +191,13 @@ void SeatingCommands::CheckNotifyReduceTables(bool bEndOfSession, bool bNoSound)
         return;
     if (!CheckTables(t).Alert())
         return;
-    w.frames.lblTableMessage->setText(
+    mParts.frames.lblTableMessage->setText(
         QStringLiteral("Notice:  You have one or more tables that can be dropped and/or need to be balanced."));
     // The frame grows to its message before it is placed.
-    w.frames.Place(w.width(), w.height());
-    w.frames.frameAlert->show();
-    w.frames.frameAlert->raise();
-    w.mbLastAlertEndOfSession = bEndOfSession;
+    mParts.frames.Place(w.width(), w.height());
+    mParts.frames.frameAlert->show();
+    mParts.frames.frameAlert->raise();
+    mbLastAlertEndOfSession = bEndOfSession;
     if (!bNoSound)
         PlayEventSound(8);
 }

@@ -7,7 +7,16 @@
 #include <functional>
 #include <optional>
 
+class FloorFrames;
+class MainMenus;
 class frmMain;
+
+// What the seat commands use of the window's parts: the menus whose entries
+// they answer and the frames that hold the table alert.
+struct SeatingParts {
+    MainMenus& menus;
+    FloorFrames& frames;
+};
 
 // The seat commands of the tournament window: initial seating, late
 // entrants, clearing, balancing and reducing tables, moving and unseating
@@ -16,7 +25,7 @@ class frmMain;
 class SeatingCommands : public QObject {
     Q_OBJECT
 public:
-    explicit SeatingCommands(frmMain& window);
+    SeatingCommands(frmMain& window, const SeatingParts& parts);
 
     void mnAssignSeatsAll_Click();
     void mnAssignSeatsNew_Click();
@@ -38,6 +47,10 @@ public:
     std::function<std::optional<int>(const QStringList& seats)> pickSeat;
     std::function<std::optional<int>(const QStringList& players)> pickPlayer;
 
+    // Whether the last table alert came at the end of a level; the alert
+    // comes back the same way after a table command.
+    bool mbLastAlertEndOfSession = false;
+
 private:
     // Runs a seat command on the open tournament and redraws when it
     // changed anyone.
@@ -46,4 +59,5 @@ private:
     bool canSeat() const;
 
     frmMain& w;
+    SeatingParts mParts;
 };

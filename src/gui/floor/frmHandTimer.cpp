@@ -92,7 +92,7 @@ void frmHandTimer::cmdReset_Click()
 void frmHandTimer::cmdSettings_Click()
 {
     if (frmMain* w = mainWindow()) {
-        w->commands->ShowAppearance();
+        w->ShowAppearance();
     } else {
         frmAppearance dialog(this);
         dialog.exec();

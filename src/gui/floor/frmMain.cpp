@@ -132,9 +132,9 @@ frmMain::frmMain(QWidget* parent)
     screens->placeRotatingScreens = [this] { SetRotatingScreenLocations(); };
     screens->layoutScreen = [this](Long screen) { rotating->LayoutScreen(screen); };
     commands = new FloorCommands(*this);
-    seating = new SeatingCommands(*this);
+    seating = new SeatingCommands(*this, {*menus, frames});
     clock->onCheckTables = [this] { seating->CheckNotifyReduceTables(true, false); };
-    entries = new EntryCommands(*this);
+    entries = new EntryCommands(*this, {*menus, *clock, *seating});
     entries->playersGridPlayer = [this] { return long(FindPlayerIndex()); };
     screens->playersStillIn = [] { return int(PlayersStillIn(openTournament()).size()); };
     screens->setScreenObjects = [this](Long screen) { SetScreenObjects(this, screenObjects(), screen); };
@@ -220,6 +220,8 @@ void frmMain::Form_Unload()
     clock->tmrCountDown->stop();
     clock->tmrClock->stop();
 }
+
+void frmMain::ShowOpening() { layout->ShowOpening(); }
 
 bool frmMain::btnClose_Click()
 {
@@ -318,6 +320,8 @@ void frmMain::ShowTutorial()
 }
 
 void frmMain::AskToAddPlayers() { commands->mnAddRemovePlayers_Click(); }
+
+void frmMain::ShowAppearance() { commands->ShowAppearance(); }
 
 bool frmMain::event(QEvent* e)
 {

@@ -30,36 +30,17 @@ public:
     explicit frmMain(QWidget* parent = nullptr);
     ~frmMain() override;
 
-    MainMenus* menus;
-    DisplayPanels display;
-    FloorFrames frames;
-    MainToolbar* picToolbar;
-    ScreenController* screens;
-    FloorCommands* commands;
-    ClockPanel* clock;
-    SeatingCommands* seating;
-    EntryCommands* entries;
-    DisplayLayout* layout;
-    PlayersGridPart* players;
-    RotatingLayouts* rotating;
-    // Fills the screens; its loaders are public.
-    ScreenRefresher* refresher;
-
     // Set by the home window before each show.
     bool bShowTutorial = false;
     bool bAskToAddPlayers = false;
     bool mbActivated = false;
 
-    bool mbSettingGridSelection = false; // the display moves the players-grid selection itself
-    bool mbLastAlertEndOfSession = false;
-
-    // Which player each seat-chart cell and chip-count row stands for.
-    SeatChartMap mSeatChart;
-    ChipCountMap mChipCountRows;
-
     void Form_Load();
     void Form_Activate();
     void Form_Unload();
+    // Shows the window as it opens: full screen, or else maximised on its
+    // screen.
+    void ShowOpening();
     // Exit: saves the tournament first; when the save fails the director is
     // told and the window stays open. True when the window closed.
     bool btnClose_Click();
@@ -94,6 +75,8 @@ public:
 
     void ShowTutorial();
     void AskToAddPlayers();
+    // The appearance dialog over this window, as the hand timer opens it.
+    void ShowAppearance();
 
     // What the window opens; tests put their own in place. The set-up wizard
     // at a page (true when the director saved), the players dialog (true on
@@ -112,6 +95,32 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
 
 private:
+    // The command row's, menus' and grids' handlers are wired to nearly
+    // every part; the tests reach the parts through one access point.
+    friend class FloorCommands;
+    friend struct frmMainTestAccess;
+
+    bool mbSettingGridSelection = false; // the display moves the players-grid selection itself
+    // Which player each seat-chart cell and chip-count row stands for.
+    SeatChartMap mSeatChart;
+    ChipCountMap mChipCountRows;
+
+    // The window's parts. The display parts and the seat and entry commands
+    // are given the few of them they use when the window makes them.
+    MainMenus* menus;
+    DisplayPanels display;
+    FloorFrames frames;
+    MainToolbar* picToolbar;
+    ScreenController* screens;
+    FloorCommands* commands;
+    ClockPanel* clock;
+    SeatingCommands* seating;
+    EntryCommands* entries;
+    DisplayLayout* layout;
+    PlayersGridPart* players;
+    RotatingLayouts* rotating;
+    ScreenRefresher* refresher;
+
     bool mbClosing = false;
 };
 

@@ -449,7 +449,7 @@ void frmControlPanel::ShowTournamentWindow(bool isNew)
     w->mbActivated = false;
     w->RefreshScreens(true);
     w->setWindowModality(Qt::ApplicationModal);
-    w->layout->ShowOpening();
+    w->ShowOpening();
     w->raise();
     w->activateWindow();
 }

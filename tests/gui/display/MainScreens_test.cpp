@@ -31,9 +31,9 @@ TEST_F(ScreenObjectsWindowTest, StoredLooksShowAfterARestartAndAGarbageRowStopsN
     EXPECT_FALSE(font.bold()); // only 1 is bold
     EXPECT_EQ(control<QLabel>("lblBlinds")->palette().color(QPalette::WindowText), QColor(255, 255, 255));
     EXPECT_EQ(control<QLabel>("lblChipValuesCap")->text(), "Chips");
-    w->layout->AdjustGridDisplays(); // a new players layout keeps the grid's stored look
-    EXPECT_EQ(w->display.grid->font().pointSize(), 13);
-    EXPECT_EQ(w->display.grid->ForeColorFixed(), 255u);
+    parts(w).layout->AdjustGridDisplays(); // a new players layout keeps the grid's stored look
+    EXPECT_EQ(parts(w).display.grid->font().pointSize(), 13);
+    EXPECT_EQ(parts(w).display.grid->ForeColorFixed(), 255u);
 
     w->Form_Unload();
     EXPECT_EQ(screenObjects().gintScreenObjectCount(), 0);
@@ -47,13 +47,13 @@ TEST_F(ScreenObjectsWindowTest, RefreshFillsTheWindowsScreensAndTheManagerReport
     t.gtypPlayers[1].Seat = 2;
     t.gtypPlayers[1].TotalBuyin = 20;
     w->RefreshScreens(true);
-    EXPECT_TRUE(w->refresher->failures().isEmpty()) << w->refresher->failures().join(' ').toStdString();
+    EXPECT_TRUE(parts(w).refresher->failures().isEmpty()) << parts(w).refresher->failures().join(' ').toStdString();
     auto* chart = control<FlexGrid>("gridTables");
     EXPECT_EQ(chart->TextMatrix(0, 0), "Table 1");
     EXPECT_EQ(chart->TextMatrix(2, 1), "Anna");
-    EXPECT_EQ(w->mSeatChart.cell(2, 1).PlayerID, t.gtypPlayers[1].PlayerID);
-    EXPECT_EQ(w->mSeatChart.cell(1, 1).PlayerID, 0);
-    EXPECT_EQ(w->mSeatChart.cell(1, 1).Seat, 1);
+    EXPECT_EQ(parts(w).mSeatChart.cell(2, 1).PlayerID, t.gtypPlayers[1].PlayerID);
+    EXPECT_EQ(parts(w).mSeatChart.cell(1, 1).PlayerID, 0);
+    EXPECT_EQ(parts(w).mSeatChart.cell(1, 1).Seat, 1);
     EXPECT_EQ(control<QLabel>("lblTournament")->text(), "Week 1");
     EXPECT_EQ(control<QLabel>("lblClassicItem(0)")->text(), "3");
 

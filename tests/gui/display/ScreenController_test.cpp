@@ -15,13 +15,13 @@ TEST_F(ScreenControllerTest, ViewShowsEachScreenAndItsPanel)
         action(s.Entry)->trigger();
         const QString caption = QString::fromUtf8(s.Caption);
         EXPECT_EQ(screen(), s.Id) << s.Entry;
-        EXPECT_EQ(w->frames.btnView->Caption(), QStringLiteral("View: ") + caption);
+        EXPECT_EQ(parts(w).frames.btnView->Caption(), QStringLiteral("View: ") + caption);
         for (const ScreenEntry& other : ScreenCatalogue())
             EXPECT_EQ(action(other.Entry)->isChecked(), other.Id == s.Id) << s.Entry << " " << other.Entry;
-        for (QWidget* p : w->display.screenPanels())
+        for (QWidget* p : parts(w).display.screenPanels())
             EXPECT_EQ(p->isVisible(), p->objectName() == QLatin1String(s.Panel))
                 << s.Entry << " " << p->objectName().toStdString();
-        EXPECT_EQ(w->display.grid->isVisible(), s.Id == 0) << s.Entry;
+        EXPECT_EQ(parts(w).display.grid->isVisible(), s.Id == 0) << s.Entry;
     }
     action("mnViewTables2")->trigger();
     EXPECT_EQ(screen(), 9);
@@ -33,26 +33,26 @@ TEST_F(ScreenControllerTest, ViewShowsEachScreenAndItsPanel)
 TEST_F(ScreenControllerTest, RelaysOutOnceAfterTheBigClockAndRotatesByPhase)
 {
     int layouts = 0;
-    w->screens->fullLayout = [&layouts] { ++layouts; };
+    parts(w).screens->fullLayout = [&layouts] { ++layouts; };
     w->SwitchView(8);
     EXPECT_EQ(layouts, 1);
     // Level 1, clock untouched: phase 0 rotates 0, 2, 4, 9, 10.
     openTournament().gintBlindsLevel = 1;
-    w->screens->tmrDisplay_Timer();
+    parts(w).screens->tmrDisplay_Timer();
     EXPECT_EQ(screen(), 9);
     EXPECT_EQ(layouts, 2); // the flag left by screen 8
-    w->screens->tmrDisplay_Timer();
+    parts(w).screens->tmrDisplay_Timer();
     EXPECT_EQ(screen(), 10);
     EXPECT_EQ(layouts, 2);
-    w->screens->tmrDisplay_Timer(); // wraps
+    parts(w).screens->tmrDisplay_Timer(); // wraps
     EXPECT_EQ(screen(), 0);
     EXPECT_EQ(layouts, 3); // after summary style 2
-    w->screens->clockHasMoved = [] { return true; }; // phase 1 rotates 0, 4, 10
-    w->screens->tmrDisplay_Timer();
+    parts(w).screens->clockHasMoved = [] { return true; }; // phase 1 rotates 0, 4, 10
+    parts(w).screens->tmrDisplay_Timer();
     EXPECT_EQ(screen(), 4);
     openTournament().gblnOnBreak = true;
     programSettings().gintRotationMatrix[2] = {};
-    w->screens->tmrDisplay_Timer(); // a break with no screen keeps the screen
+    parts(w).screens->tmrDisplay_Timer(); // a break with no screen keeps the screen
     EXPECT_EQ(screen(), 4);
 }
 
@@ -62,9 +62,9 @@ TEST_F(ScreenControllerTest, LoadsRulesAsHtmlOrPlainText)
     openTournament().gstrCustomMessage
         = QStringLiteral("<!DOCTYPE HTML><html><body><p>Good <b>luck</b></p></body></html>");
     w->SwitchView(4);
-    EXPECT_EQ(w->display.rtbRules->toPlainText(), QStringLiteral("No <b>phones</b> at the table"));
+    EXPECT_EQ(parts(w).display.rtbRules->toPlainText(), QStringLiteral("No <b>phones</b> at the table"));
     w->SwitchView(5);
-    EXPECT_EQ(w->display.rtbCustomMessage->toPlainText(), QStringLiteral("Good luck"));
+    EXPECT_EQ(parts(w).display.rtbCustomMessage->toPlainText(), QStringLiteral("Good luck"));
 }
 
 TEST_F(ScreenControllerTest, OnlyTheOperatorStartsOrRestartsTheRotationAndTheScrollHold)
@@ -73,25 +73,25 @@ TEST_F(ScreenControllerTest, OnlyTheOperatorStartsOrRestartsTheRotationAndTheScr
     w->Form_Load();
     w->RefreshScreens(true);
     showActive();
-    QTimer* rotation = w->screens->tmrDisplay;
+    QTimer* rotation = parts(w).screens->tmrDisplay;
     // The window's own fill moves the grid's current cell: no rotation yet.
     EXPECT_FALSE(rotation->isActive());
-    EXPECT_FALSE(w->screens->mblnDisplayTimerReset);
+    EXPECT_FALSE(parts(w).screens->mblnDisplayTimerReset);
 
-    FlexGrid* grid = w->display.grid;
+    FlexGrid* grid = parts(w).display.grid;
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->CellRect(2, 0).center() - grid->viewport()->pos());
     EXPECT_EQ(grid->Row(), 2);
     EXPECT_TRUE(rotation->isActive());
-    EXPECT_TRUE(w->screens->mblnDisplayTimerReset);
+    EXPECT_TRUE(parts(w).screens->mblnDisplayTimerReset);
 
     // A buy-in's refresh, a level change, a rotation step: none restarts the
     // interval or the hold.
-    w->screens->mblnDisplayTimerReset = false;
+    parts(w).screens->mblnDisplayTimerReset = false;
     w->RefreshScreens(false);
     w->RefreshScreens(true);
     w->SetScreen(true);
-    w->screens->tmrDisplay_Timer();
-    EXPECT_FALSE(w->screens->mblnDisplayTimerReset);
+    parts(w).screens->tmrDisplay_Timer();
+    EXPECT_FALSE(parts(w).screens->mblnDisplayTimerReset);
     EXPECT_TRUE(rotation->isActive());
 
     // Off and on again by the rotate command.

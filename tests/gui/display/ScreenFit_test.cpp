@@ -97,7 +97,7 @@ void settingsOfANewInstallation()
 // a screen of that size, as on the projector.
 void openAt(frmMain* w, QSize size)
 {
-    w->layout->screenWidthTwips = [size] { return PixelsToTwips(size.width()); };
+    parts(w).layout->screenWidthTwips = [size] { return PixelsToTwips(size.width()); };
     w->Form_Unload();
     w->Form_Load();
     w->show();
@@ -106,12 +106,12 @@ void openAt(frmMain* w, QSize size)
 }
 
 // Every control of the chip and payout column.
-QList<QWidget*> chipColumn(const frmMain* w)
+QList<QWidget*> chipColumn(frmMain* w)
 {
-    const DisplayPanels& d = w->display;
+    const DisplayPanels& d = parts(w).display;
     QList<QWidget*> column {d.lblChipValuesCap, d.lblPayoutCap};
     for (std::size_t i = 0; i < d.lblChipAmount.size(); ++i)
-        column << d.lblChipAmount[i] << w->layout->shpChip[i] << w->layout->imgChip[i];
+        column << d.lblChipAmount[i] << parts(w).layout->shpChip[i] << parts(w).layout->imgChip[i];
     for (std::size_t i = 0; i < d.lblPlace.size(); ++i)
         column << d.lblPlace[i] << d.lblPayout[i];
     return column;
@@ -143,14 +143,14 @@ TEST_P(ScreenFitTest, EveryTextReadsWholeInsideTheWindowAndNoPanelCoversTheChips
     w->SwitchView(shown);
     if (shown == PlayersScreen && seeded) {
         // The action buttons of a player in the right group, at the right edge.
-        FlexGrid* grid = w->display.grid;
+        FlexGrid* grid = parts(w).display.grid;
         const QRect cell = grid->CellRect(grid->TopRow() + 2, 6);
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center() - grid->viewport()->pos());
-        ASSERT_TRUE(w->frames.frameButtons->isVisible());
+        ASSERT_TRUE(parts(w).frames.frameButtons->isVisible());
     }
     // The command row is laid over the display as the panels are.
-    QList<QWidget*> panels {w->display.grid, w->frames.frameCommands};
-    for (QWidget* p : w->display.screenPanels())
+    QList<QWidget*> panels {parts(w).display.grid, parts(w).frames.frameCommands};
+    for (QWidget* p : parts(w).display.screenPanels())
         panels << p;
     const QStringList faults = TextFit::Faults(w.data(), panels, chipColumn(w));
     EXPECT_TRUE(faults.isEmpty()) << faults.join(u'\n').toStdString();
@@ -159,15 +159,15 @@ TEST_P(ScreenFitTest, EveryTextReadsWholeInsideTheWindowAndNoPanelCoversTheChips
 TEST_P(ScreenFitTest, TheToolbarAtItsFirstPlaceCoversNothingAndStaysOffTheDisplayOnAResize)
 {
     const auto [size, shown, seeded] = GetParam();
-    w->picToolbar->PlaceFromSettings();
+    parts(w).picToolbar->PlaceFromSettings();
     w->SwitchView(shown);
-    ASSERT_TRUE(w->picToolbar->isVisible());
-    EXPECT_EQ(TextFit::ToolbarCovers(w.data(), w->picToolbar), QStringList {});
+    ASSERT_TRUE(parts(w).picToolbar->isVisible());
+    EXPECT_EQ(TextFit::ToolbarCovers(w.data(), parts(w).picToolbar), QStringList {});
     // The window enlarged: the toolbar goes along, inside it and still
     // over nothing.
     w->resize(size + QSize(160, 120));
-    EXPECT_TRUE(w->rect().contains(w->picToolbar->geometry()));
-    EXPECT_EQ(TextFit::ToolbarCovers(w.data(), w->picToolbar), QStringList {});
+    EXPECT_TRUE(w->rect().contains(parts(w).picToolbar->geometry()));
+    EXPECT_EQ(TextFit::ToolbarCovers(w.data(), parts(w).picToolbar), QStringList {});
 }
 
 INSTANTIATE_TEST_SUITE_P(ThreeScreenSizes, ScreenFitTest,
@@ -226,14 +226,14 @@ protected:
     void runFor(qint64 seconds)
     {
         time.advance(seconds * 1000);
-        w->clock->tmrCountDown_Timer();
+        parts(w).clock->tmrCountDown_Timer();
     }
 
     void expectWhole()
     {
         const QStringList faults = TextFit::Faults(w.data(), {}, {});
-        EXPECT_TRUE(faults.isEmpty()) << w->display.lblLevel->text().toStdString() << " at "
-                                      << w->display.lblTimer->text().toStdString() << ":\n"
+        EXPECT_TRUE(faults.isEmpty()) << parts(w).display.lblLevel->text().toStdString() << " at "
+                                      << parts(w).display.lblTimer->text().toStdString() << ":\n"
                                       << faults.join(u'\n').toStdString();
     }
 
@@ -244,7 +244,7 @@ protected:
 
 TEST_P(ClockFitTest, TheClockLevelAndBlindsReadWholeFromTheFirstLevelToTheLast)
 {
-    w->clock->mnClockStart_Click();
+    parts(w).clock->mnClockStart_Click();
     expectWhole(); // "1:00"
     runFor(59);
     expectWhole(); // "0:01"
@@ -255,13 +255,13 @@ TEST_P(ClockFitTest, TheClockLevelAndBlindsReadWholeFromTheFirstLevelToTheLast)
         expectWhole();
         runFor(openTournament().glngMinutesPerSession * 60);
     }
-    ASSERT_EQ(w->display.lblTimer->text(), QStringLiteral("120:00"));
+    ASSERT_EQ(parts(w).display.lblTimer->text(), QStringLiteral("120:00"));
     expectWhole();
     for (const qint64 step : {1, 19 * 60 + 59, 1, 89 * 60 + 59, 1, 9 * 60 + 58}) {
         runFor(step); // "119:59", "100:00", "99:59", "10:00", "9:59", "0:01"
         expectWhole();
     }
-    EXPECT_EQ(w->display.lblTimer->text(), QStringLiteral("0:01"));
+    EXPECT_EQ(parts(w).display.lblTimer->text(), QStringLiteral("0:01"));
 }
 
 INSTANTIATE_TEST_SUITE_P(ThreeScreenSizes, ClockFitTest,
@@ -345,13 +345,13 @@ protected:
 TEST_P(RoomFitTest, EveryPaidPlaceOfTheTopPaysShowsAboveTheCommandRow)
 {
     w->SwitchView(PlayersScreen);
-    const DisplayPanels& d = w->display;
+    const DisplayPanels& d = parts(w).display;
     QList<QWidget*> rows {d.lblPayoutCap};
     for (std::size_t i = 0; i < d.lblPlace.size(); ++i) {
         EXPECT_TRUE(d.lblPlace[i]->isVisible() && d.lblPayout[i]->isVisible()) << "place " << i + 1;
         rows << d.lblPlace[i] << d.lblPayout[i];
     }
-    expectWhole({w->frames.frameCommands}, rows);
+    expectWhole({parts(w).frames.frameCommands}, rows);
 }
 
 TEST_P(RoomFitTest, NamesOfEighteenLettersReadAcrossTheRoom)
@@ -359,13 +359,13 @@ TEST_P(RoomFitTest, NamesOfEighteenLettersReadAcrossTheRoom)
     // The size set's own sizes where the window is large enough, never
     // below 14 points at 1024x768; the seat chart clear of the chip column.
     const bool small = GetParam().width() < 1280;
-    const ScreenFontSizes& own = w->layout->sizes.Fonts;
+    const ScreenFontSizes& own = parts(w).layout->sizes.Fonts;
     w->SwitchView(PlayersScreen);
     expectWhole({}, {});
-    EXPECT_GE(w->display.grid->font().pointSize(), small ? 14 : int(own.PlayerGridDefaultFontSize(0)));
+    EXPECT_GE(parts(w).display.grid->font().pointSize(), small ? 14 : int(own.PlayerGridDefaultFontSize(0)));
     w->SwitchView(TablesScreen);
-    expectWhole({w->display.gridTables}, chipColumn(w));
-    EXPECT_GE(w->display.gridTables->font().pointSize(), small ? 14 : int(own.mintSeatChartFontSize));
+    expectWhole({parts(w).display.gridTables}, chipColumn(w));
+    EXPECT_GE(parts(w).display.gridTables->font().pointSize(), small ? 14 : int(own.mintSeatChartFontSize));
 }
 
 TEST_P(RoomFitTest, ASeatChartGrownAboveItsOwnSizeCutsNoName)
@@ -383,8 +383,8 @@ TEST_P(RoomFitTest, ASeatChartGrownAboveItsOwnSizeCutsNoName)
     }
     openAt(w, GetParam());
     w->SwitchView(TablesScreen);
-    const FlexGrid* chart = w->display.gridTables;
-    if (chart->font().pointSize() <= int(w->layout->sizes.Fonts.mintSeatChartFontSize))
+    const FlexGrid* chart = parts(w).display.gridTables;
+    if (chart->font().pointSize() <= int(parts(w).layout->sizes.Fonts.mintSeatChartFontSize))
         return;
     for (long r = 0; r < chart->Rows(); ++r)
         for (long c = 0; c < chart->Cols(); ++c)
@@ -396,12 +396,12 @@ TEST_P(RoomFitTest, ASeatChartGrownAboveItsOwnSizeCutsNoName)
 TEST_P(RoomFitTest, ASeatChartWhoseTablesAllShowNeverMoves)
 {
     w->SwitchView(TablesScreen);
-    FlexGrid* chart = w->display.gridTables;
+    FlexGrid* chart = parts(w).display.gridTables;
     QApplication::processEvents();
     EXPECT_FALSE(chart->verticalScrollBar()->isVisible());
     const long top = chart->TopRow();
     for (int tick = 0; tick < 6; ++tick) {
-        w->players->tmrScroll_Timer();
+        parts(w).players->tmrScroll_Timer();
         EXPECT_EQ(chart->TopRow(), top) << "tick " << tick;
     }
 }
@@ -409,7 +409,7 @@ TEST_P(RoomFitTest, ASeatChartWhoseTablesAllShowNeverMoves)
 TEST_P(RoomFitTest, ABlackChipOnTheBlackDisplayShowsItsShape)
 {
     w->SwitchView(PlayersScreen);
-    QWidget* chip = w->layout->shpChip[2];
+    QWidget* chip = parts(w).layout->shpChip[2];
     ASSERT_TRUE(chip->isVisible());
     // Only its edge can differ from the black around and inside it.
     const QImage shot = w->grab(QRect(chip->mapTo(w.data(), QPoint(0, 0)), chip->size())).toImage();

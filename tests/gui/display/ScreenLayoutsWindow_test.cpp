@@ -51,14 +51,14 @@ TEST_F(ScreenLayoutWindowTest, PanelsFollowTheSidePanelAResizeAndSummaryFive)
     w->resize(1280, 1024);
     programSettings().gintShowChipsAndPayouts = 1;
     w->SwitchView(12);
-    const QRect grid = w->display.grid->geometry();
-    EXPECT_EQ(grid.left(), TwipsToPixels(w->layout->sizes.SidePanelWidth));
+    const QRect grid = parts(w).display.grid->geometry();
+    EXPECT_EQ(grid.left(), TwipsToPixels(parts(w).layout->sizes.SidePanelWidth));
     EXPECT_EQ(grid.right() + 1, 1280 - TwipsToPixels(300));
     auto* kills = control<FlexGrid>("gridKills");
     EXPECT_EQ(kills->x(), grid.x() + TwipsToPixels(100));
     // Its header row and the room under its rows in the display's colour.
-    EXPECT_EQ(kills->BackColorFixed(), w->display.gridPayouts->BackColorFixed());
-    EXPECT_EQ(kills->BackColorBkg(), w->display.gridPayouts->BackColorBkg());
+    EXPECT_EQ(kills->BackColorFixed(), parts(w).display.gridPayouts->BackColorFixed());
+    EXPECT_EQ(kills->BackColorBkg(), parts(w).display.gridPayouts->BackColorBkg());
     // A resize lays the shown grid out again against its new inner width.
     for (const int width : {1280, 800}) {
         w->resize(width, 600);
@@ -74,15 +74,15 @@ TEST_F(ScreenLayoutWindowTest, PanelsFollowTheSidePanelAResizeAndSummaryFive)
     // wide frame of summary style 5.
     w->SwitchView(2);
     auto* buyin = control<QFrame>("frameBuyin");
-    EXPECT_EQ(buyin->x(), w->display.grid->x());
+    EXPECT_EQ(buyin->x(), parts(w).display.grid->x());
     const QLabel* cap = control<QLabel>("lblBuyinCap");
     EXPECT_NEAR(cap->x() + cap->width() / 2, buyin->width() / 2, 1);
     w->SwitchView(1);
-    EXPECT_EQ(frame->x(), w->display.grid->x());
+    EXPECT_EQ(frame->x(), parts(w).display.grid->x());
 
     programSettings().gintShowChipsAndPayouts = 0;
     w->SwitchView(9);
-    EXPECT_EQ(w->display.grid->x() + w->display.grid->width() / 2, 400);
+    EXPECT_EQ(parts(w).display.grid->x() + parts(w).display.grid->width() / 2, 400);
     EXPECT_EQ(control("gridTables")->x(), control("lblTimerCap")->x());
 
     // Summary style 2 spans the window whatever the side panel, its rules
@@ -119,7 +119,7 @@ TEST_F(CustomPictureWindowTest, FolderShowSkipsBadFilesAndFallsBackToTheBuiltInP
     shownWidth(); // c
     QFile::remove(dir.filePath(QStringLiteral("c.bmp")));
     EXPECT_EQ(shownWidth(), 4); // after the remembered c, gone: from the start
-    EXPECT_EQ(w->rotating->mstrLastCustomPicture, QStringLiteral("a.jpg"));
+    EXPECT_EQ(parts(w).rotating->mstrLastCustomPicture, QStringLiteral("a.jpg"));
 
     // One large file is scaled down to the players grid's rectangle.
     openTournament().gintCustomPictureType = 0;
@@ -127,7 +127,7 @@ TEST_F(CustomPictureWindowTest, FolderShowSkipsBadFilesAndFallsBackToTheBuiltInP
     write("big.bmp", 6000);
     w->show();
     shownWidth();
-    const QRect grid = w->display.grid->geometry();
+    const QRect grid = parts(w).display.grid->geometry();
     const QRect picture = control("imgCustomPicture")->geometry();
     EXPECT_TRUE(grid.adjusted(-1, -1, 1, 1).contains(picture)) << picture.width() << "x" << picture.height();
 }

@@ -28,7 +28,7 @@ protected:
         editor.reset();
         TournamentWindowFixture::TearDown();
     }
-    void open() { editor.reset(w->commands->NewFontsEditor()); }
+    void open() { editor.reset(parts(w).commands->NewFontsEditor()); }
     QStringList listed() const
     {
         QStringList texts;
@@ -98,11 +98,11 @@ TEST_F(frmFontsAndColorsTest, OpensOnThePlayersScreenWithRotationHeldUntilClosed
         for (const char* hidden : {"Chip Amount 1", "Chip Amount 9", "Place 2", "Payout 5"})
             EXPECT_FALSE(items.contains(QString::fromLatin1(hidden))) << hidden;
         EXPECT_EQ(programSettings().gintRotateScreens, 0);
-        EXPECT_FALSE(w->screens->tmrDisplay->isActive());
+        EXPECT_FALSE(parts(w).screens->tmrDisplay->isActive());
 
         editor->reject(); // the close box
         EXPECT_EQ(programSettings().gintRotateScreens, rotating ? 1 : 0);
-        EXPECT_EQ(w->screens->tmrDisplay->isActive(), rotating);
+        EXPECT_EQ(parts(w).screens->tmrDisplay->isActive(), rotating);
     }
 }
 

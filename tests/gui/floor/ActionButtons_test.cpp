@@ -10,13 +10,13 @@
 
 class ActionButtonsTest : public TournamentWindowFixture {
 protected:
-    FlexGrid* grid() const { return w->display.grid; }
+    FlexGrid* grid() const { return parts(w).display.grid; }
     void clickCell(long row, long col)
     {
         const QRect cell = grid()->CellRect(row, col);
         QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, grid()->viewport()->mapFrom(grid(), cell.center()));
     }
-    QWidget* buttons() const { return w->frames.frameButtons; }
+    QWidget* buttons() const { return parts(w).frames.frameButtons; }
 };
 
 TEST_F(ActionButtonsTest, AClickShowsTheButtonsUnderTheRowUntilEscapeOrTheTimer)
@@ -34,15 +34,15 @@ TEST_F(ActionButtonsTest, AClickShowsTheButtonsUnderTheRowUntilEscapeOrTheTimer)
     EXPECT_EQ(buttons()->y(), under.y());
     // At the left of Bob's group, moved in as far as the window's edge asks.
     EXPECT_EQ(buttons()->x(), std::min(under.x(), w->width() - buttons()->width()));
-    EXPECT_EQ(w->frames.cmdEliminate->text(), QStringLiteral("&Eliminate"));
-    EXPECT_EQ(w->frames.cmdBuyin->text(), QStringLiteral("Buyin"));
-    EXPECT_TRUE(w->frames.cmdBuyin->isEnabled() && w->frames.cmdBuyin->isDefault());
-    EXPECT_FALSE(w->frames.cmdAddon->isEnabled());
+    EXPECT_EQ(parts(w).frames.cmdEliminate->text(), QStringLiteral("&Eliminate"));
+    EXPECT_EQ(parts(w).frames.cmdBuyin->text(), QStringLiteral("Buyin"));
+    EXPECT_TRUE(parts(w).frames.cmdBuyin->isEnabled() && parts(w).frames.cmdBuyin->isDefault());
+    EXPECT_FALSE(parts(w).frames.cmdAddon->isEnabled());
     for (long c = 6; c <= 10; ++c)
         EXPECT_EQ(grid()->CellBackColor(1, c), 0x800000u) << c;
     EXPECT_EQ(grid()->CellBackColor(1, 0), 0u);
-    EXPECT_TRUE(w->players->tmrHideButtons->isActive());
-    EXPECT_EQ(w->players->tmrHideButtons->interval(), 3000);
+    EXPECT_TRUE(parts(w).players->tmrHideButtons->isActive());
+    EXPECT_EQ(parts(w).players->tmrHideButtons->interval(), 3000);
 
     QTest::keyClick(grid(), Qt::Key_Return); // the default button: Bob buys in
     EXPECT_TRUE(prompts.messages.isEmpty());
@@ -61,7 +61,7 @@ TEST_F(ActionButtonsTest, AClickShowsTheButtonsUnderTheRowUntilEscapeOrTheTimer)
         EXPECT_FALSE(buttons()->isVisible()) << row << "," << col;
     }
     clickCell(2, 0);
-    QMetaObject::invokeMethod(w->players->tmrHideButtons, "timeout", Qt::DirectConnection);
+    QMetaObject::invokeMethod(parts(w).players->tmrHideButtons, "timeout", Qt::DirectConnection);
     EXPECT_FALSE(buttons()->isVisible());
 }
 
@@ -92,7 +92,7 @@ TEST_F(ActionButtonsTest, TheEliminateButtonTakesTheSelectedPlayerOut)
     const long index = w->FindPlayerIndex();
     ASSERT_GT(index, 0);
     const Long id = openTournament().gtypPlayers[index].PlayerID;
-    QTest::mouseClick(w->frames.cmdEliminate, Qt::LeftButton);
+    QTest::mouseClick(parts(w).frames.cmdEliminate, Qt::LeftButton);
     const OpenTournament& t = openTournament();
     long out = 0;
     for (long i = 1; i <= t.gintPlayerCount(); ++i)
@@ -108,7 +108,7 @@ TEST_F(ActionButtonsTest, APlayerWhoIsOutIsNotOfferedASeat)
     w->RefreshScreens(true);
     openTournament().gintPlayersPerTable = 4;
     QStringList offered;
-    w->seating->pickSeat = [&offered](const QStringList& seats) {
+    parts(w).seating->pickSeat = [&offered](const QStringList& seats) {
         offered = seats;
         return std::optional<int>();
     };
@@ -121,7 +121,7 @@ TEST_F(ActionButtonsTest, APlayerWhoIsOutIsNotOfferedASeat)
         clickCell(1, 1);
         EXPECT_EQ(assignSeat->isEnabled(), finish == 0) << finish;
         offered.clear();
-        w->seating->MovePlayer(index);
+        parts(w).seating->MovePlayer(index);
         EXPECT_EQ(offered.isEmpty(), finish != 0) << finish;
     }
 }
@@ -145,7 +145,7 @@ TEST_F(ActionButtonsTest, TheLastRowsButtonsGoAboveItRatherThanOverTheCommandRow
             ASSERT_TRUE(buttons()->isVisible()) << row;
             const QRect cell = grid()->CellRect(row, 0);
             const QRect selected(grid()->mapTo(w.data(), cell.topLeft()), cell.size());
-            const QRect commands = w->frames.frameCommands->geometry();
+            const QRect commands = parts(w).frames.frameCommands->geometry();
             EXPECT_FALSE(buttons()->geometry().intersects(commands)) << size.width() << " row " << row;
             EXPECT_FALSE(buttons()->geometry().intersects(selected)) << size.width() << " row " << row;
             // Right under the row, or right above it.
@@ -162,7 +162,7 @@ TEST_F(ActionButtonsTest, TabGoesFromTheGridToTheRowsButtonsThenAlongTheCommandR
     w->resize(1024, 768);
     w->RefreshScreens(true);
     clickCell(1, 0);
-    QMetaObject::invokeMethod(w->players->tmrHideButtons, "timeout", Qt::DirectConnection);
+    QMetaObject::invokeMethod(parts(w).players->tmrHideButtons, "timeout", Qt::DirectConnection);
     ASSERT_FALSE(buttons()->isVisible()); // gone with their time
     ASSERT_TRUE(grid()->hasFocus());
 
@@ -179,13 +179,13 @@ TEST_F(ActionButtonsTest, TabGoesFromTheGridToTheRowsButtonsThenAlongTheCommandR
             << f->objectName().toStdString();
         // The buttons stay while one of them has the focus.
         if (buttons()->isAncestorOf(f)) {
-            QMetaObject::invokeMethod(w->players->tmrHideButtons, "timeout", Qt::DirectConnection);
+            QMetaObject::invokeMethod(parts(w).players->tmrHideButtons, "timeout", Qt::DirectConnection);
             EXPECT_TRUE(buttons()->isVisible()) << f->objectName().toStdString();
         }
     }
     QStringList expected;
-    for (const QPushButton* b :
-         {w->frames.cmdFind, w->frames.cmdEliminate, w->frames.cmdBuyin, w->frames.cmdAddon, w->frames.cmdMore})
+    for (const QPushButton* b : {parts(w).frames.cmdFind, parts(w).frames.cmdEliminate, parts(w).frames.cmdBuyin,
+                                 parts(w).frames.cmdAddon, parts(w).frames.cmdMore})
         if (b->isEnabled())
             expected << b->objectName();
     expected << QStringList {"btnClock",    "btnAdd",    "btnTables", "btnView",

@@ -30,7 +30,7 @@ protected:
             t.gtypPlayers[i].Seat = Integer(i);
             SaveTournamentPlayer(Integer(i));
         }
-        w->entries->askKiller = [this](const KillQuestion& q, const QList<long>& stillIn, const QList<long>&) {
+        parts(w).entries->askKiller = [this](const KillQuestion& q, const QList<long>& stillIn, const QList<long>&) {
             asked << q.Message;
             offered << stillIn;
             return answers.isEmpty() ? KillAnswer {KillAnswer::Cancelled, 0} : answers.takeFirst();
@@ -39,11 +39,11 @@ protected:
     // Clicks seat s of table 1 on the seat chart, as the chart shows it.
     void atSeat(Integer s)
     {
-        FlexGrid* g = w->display.gridTables;
+        FlexGrid* g = parts(w).display.gridTables;
         w->RefreshScreens(true);
         for (long r = 0; r < g->Rows(); ++r)
             for (long c = 0; c < g->Cols(); ++c)
-                if (const SeatChartCell cell = w->mSeatChart.cell(r, c); cell.Table == 1 && cell.Seat == s) {
+                if (const SeatChartCell cell = parts(w).mSeatChart.cell(r, c); cell.Table == 1 && cell.Seat == s) {
                     g->setRow(r);
                     g->setCol(c);
                     return;
@@ -143,7 +143,7 @@ TEST_F(EntryWindowTest, AwardsGivenAndTakenBack)
     OpenTournament& t = openTournament();
     t.gtypAwards.append({0, 0, 0, QStringLiteral("High hand"), 25, 2, 0});
     SaveTournament(false);
-    w->entries->askAward = [] { return 1L; };
+    parts(w).entries->askAward = [] { return 1L; };
     atSeat(3);
     action("mnAward2")->trigger();
     const long carl = PlayerIndexByID(t, t.gtypAwards[1].AwardedToPlayerID);
@@ -194,21 +194,21 @@ protected:
         showActive();
         w->RefreshScreens(true);
         action("mnClockStart")->trigger();
-        ASSERT_EQ(w->frames.btnClock->Caption(), QStringLiteral("Clock: Running"));
+        ASSERT_EQ(parts(w).frames.btnClock->Caption(), QStringLiteral("Clock: Running"));
         sounds.played.clear();
     }
 
     // Clicks the player's name in the players grid, then Eliminate.
     void eliminate(const QString& name)
     {
-        FlexGrid* g = w->display.grid;
+        FlexGrid* g = parts(w).display.grid;
         for (long r = 0; r < g->Rows(); ++r)
             for (long c = 0; c < g->Cols(); ++c)
                 if (g->TextMatrix(r, c) == name) {
                     const QPoint at = g->viewport()->mapFrom(g, g->CellRect(r, c).center());
                     QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, at);
-                    ASSERT_TRUE(w->frames.cmdEliminate->isVisible()) << name.toStdString();
-                    QTest::mouseClick(w->frames.cmdEliminate, Qt::LeftButton);
+                    ASSERT_TRUE(parts(w).frames.cmdEliminate->isVisible()) << name.toStdString();
+                    QTest::mouseClick(parts(w).frames.cmdEliminate, Qt::LeftButton);
                     return;
                 }
         FAIL() << name.toStdString() << " is not in the players grid";
@@ -216,8 +216,8 @@ protected:
 
     AfterElimination seen() const
     {
-        return {sounds.played, control<QTimer>("tmrCountDown")->isActive(), w->frames.btnClock->Caption(),
-                w->frames.frameAlert->isVisible(), control<QLabel>("lblNumPlayers")->text()};
+        return {sounds.played, control<QTimer>("tmrCountDown")->isActive(), parts(w).frames.btnClock->Caption(),
+                parts(w).frames.frameAlert->isVisible(), control<QLabel>("lblNumPlayers")->text()};
     }
 };
 
@@ -250,7 +250,7 @@ const EliminationStep EliminationSteps[] = {
 
 TEST_P(EliminationStepsTest, AfterTheElimination)
 {
-    ASSERT_FALSE(w->frames.frameAlert->isVisible());
+    ASSERT_FALSE(parts(w).frames.frameAlert->isVisible());
     ASSERT_EQ(control<QLabel>("lblNumPlayers")->text(), QStringLiteral("3 Plyrs on 2 Tbls"));
     for (const QString& name : GetParam().eliminated)
         ASSERT_NO_FATAL_FAILURE(eliminate(name));

@@ -19,13 +19,13 @@ namespace {
 
 class LevelClockWindowTest : public TournamentWindowFixture {
 protected:
-    QString timer() const { return w->display.lblTimer->text(); }
-    QString caption() const { return w->frames.btnClock->Caption(); }
+    QString timer() const { return parts(w).display.lblTimer->text(); }
+    QString caption() const { return parts(w).frames.btnClock->Caption(); }
     void tick(qint64 ms)
     {
         for (qint64 done = 0; done < ms; done += 500) {
             time.advance(500);
-            w->clock->tmrCountDown_Timer();
+            parts(w).clock->tmrCountDown_Timer();
         }
     }
 
@@ -41,14 +41,14 @@ TEST_F(LevelClockWindowTest, KeysRunTheClockAndTheSetUpResetsOnlyAClockAtFullLen
     EXPECT_EQ(timer(), QStringLiteral("20:00"));
     QTest::keyClick(w.data(), Qt::Key_F1);
     EXPECT_EQ(caption(), QStringLiteral("Clock: Running"));
-    EXPECT_TRUE(w->clock->tmrCountDown->isActive());
+    EXPECT_TRUE(parts(w).clock->tmrCountDown->isActive());
     EXPECT_EQ(sounds.played, std::vector<int> {0});
     tick(3'000);
     EXPECT_EQ(timer(), QStringLiteral("19:57"));
-    EXPECT_EQ(w->display.lblClassicItem[6]->text(), QStringLiteral("19:57"));
+    EXPECT_EQ(parts(w).display.lblClassicItem[6]->text(), QStringLiteral("19:57"));
     QTest::keyClick(w.data(), Qt::Key_F2);
     EXPECT_EQ(caption(), QStringLiteral("Clock: Not Running"));
-    EXPECT_FALSE(w->clock->tmrCountDown->isActive());
+    EXPECT_FALSE(parts(w).clock->tmrCountDown->isActive());
 
     // The set-up changes the length: a clock that has run keeps its time.
     w->showWizard = [](int) {
@@ -83,7 +83,7 @@ TEST_F(LevelClockWindowTest, TheSetUpsStoredLevelShowsWhenItCloses)
         return true;
     };
     w->ShowSettings(3);
-    EXPECT_EQ(w->display.lblLevel->text(), QStringLiteral("Level 3"));
+    EXPECT_EQ(parts(w).display.lblLevel->text(), QStringLiteral("Level 3"));
     EXPECT_EQ(openTournament().gdblBig, 60);
     EXPECT_EQ(timer(), QStringLiteral("15:00"));
 }
@@ -110,7 +110,7 @@ TEST_F(LevelClockWindowTest, TheFiveMinuteNoticeShowsWholeAndLetsClicksThrough)
     QTest::keyClick(w.data(), Qt::Key_F1);
     tick(60'000);
     EXPECT_EQ(timer(), QStringLiteral("5:00"));
-    QLabel* notice = w->display.lblFinished;
+    QLabel* notice = parts(w).display.lblFinished;
     ASSERT_TRUE(notice->isVisible());
     EXPECT_EQ(notice->text(), QStringLiteral("5 Minutes Remaining"));
     const QRect onWindow(notice->mapTo(w.data(), QPoint(0, 0)), notice->size());
@@ -119,7 +119,7 @@ TEST_F(LevelClockWindowTest, TheFiveMinuteNoticeShowsWholeAndLetsClicksThrough)
     EXPECT_GE(notice->font().pointSize(), 40); // read across the room
 
     // A click on the Tables button while the notice shows reaches the button.
-    QWidget* tables = w->frames.btnTables;
+    QWidget* tables = parts(w).frames.btnTables;
     QTest::mouseClick(w->windowHandle(), Qt::LeftButton, {}, tables->mapTo(w.data(), tables->rect().center()));
     EXPECT_TRUE(menu("mnTablePopup")->isVisible());
     EXPECT_TRUE(notice->isVisible());

@@ -43,16 +43,16 @@ TEST_F(MainKeysTest, ActOnceWithTheMenusClosed)
                                        Qt::KeyboardModifiers(Qt::ControlModifier)})
         QTest::keyClick(w.data(), Qt::Key_F1, mods);
     EXPECT_EQ(starts.count(), 4);
-    EXPECT_EQ(w->frames.btnClock->Caption(), QStringLiteral("Clock: Running"));
+    EXPECT_EQ(parts(w).frames.btnClock->Caption(), QStringLiteral("Clock: Running"));
 
     ShowHourglass(); // left up by the home window's Open
     QTest::keyClick(w.data(), Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(wizardPages, std::vector<int> {0});
     EXPECT_FALSE(busyOverWizard);
 
-    w->display.grid->show();
-    w->display.grid->setFocus();
-    QTest::keyClick(w->display.grid, Qt::Key_A, Qt::ControlModifier);
+    parts(w).display.grid->show();
+    parts(w).display.grid->setFocus();
+    QTest::keyClick(parts(w).display.grid, Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(playersShown, 1);
 }
 
@@ -62,14 +62,14 @@ TEST_F(MainKeysTest, CtrlRTogglesRotationAndKeepsIt)
     QTest::keyClick(w.data(), Qt::Key_R, Qt::ControlModifier);
     EXPECT_EQ(programSettings().gintRotateScreens, 1);
     EXPECT_TRUE(action("mnRotate")->isChecked());
-    EXPECT_TRUE(w->screens->tmrDisplay->isActive());
-    EXPECT_EQ(w->screens->tmrDisplay->interval(), 10000);
+    EXPECT_TRUE(parts(w).screens->tmrDisplay->isActive());
+    EXPECT_EQ(parts(w).screens->tmrDisplay->interval(), 10000);
     EXPECT_EQ(ReadIniValue(QStringLiteral("Display"), QStringLiteral("RotateScreens"), QString()), QStringLiteral("1"));
 
     QTest::keyClick(w.data(), Qt::Key_R, Qt::ControlModifier);
     EXPECT_EQ(programSettings().gintRotateScreens, 0);
     EXPECT_FALSE(action("mnRotate")->isChecked());
-    EXPECT_FALSE(w->screens->tmrDisplay->isActive());
+    EXPECT_FALSE(parts(w).screens->tmrDisplay->isActive());
     EXPECT_EQ(ReadIniValue(QStringLiteral("Display"), QStringLiteral("RotateScreens"), QString()), QStringLiteral("0"));
 }
 
@@ -82,8 +82,8 @@ TEST_F(MainKeysTest, EscapeClosesTheAwardDialogWhereverItsFocusIs)
     t.gtypAwards[1].Payout = 50;
     showActive();
     w->RefreshScreens(true);
-    w->display.grid->setRow(1);
-    w->display.grid->setCol(0);
+    parts(w).display.grid->setRow(1);
+    parts(w).display.grid->setCol(0);
     ASSERT_EQ(w->FindPlayerIndex(), 1);
     for (const char* focus : {"gridAwards", "cmdOK", "cmdCancel"}) {
         w->activateWindow();

@@ -119,23 +119,23 @@ TEST_F(MainMenusTest, PopFromTheirButtonsAndLabels)
         EXPECT_TRUE(QTest::qWaitFor([m] { return m->isVisible(); }, 2000)) << c.button;
         m->hide();
     }
-    QTest::mouseClick(w->display.lblTimer, Qt::LeftButton);
+    QTest::mouseClick(parts(w).display.lblTimer, Qt::LeftButton);
     EXPECT_TRUE(menu("mnClockPopup")->isVisible());
     menu("mnClockPopup")->hide();
 
     // Manage Tables pops the table menu; the alert goes when the menu closes.
-    w->frames.frameAlert->show();
-    QTest::mouseClick(w->frames.cmdManageTables, Qt::LeftButton);
+    parts(w).frames.frameAlert->show();
+    QTest::mouseClick(parts(w).frames.cmdManageTables, Qt::LeftButton);
     ASSERT_TRUE(menu("mnTablePopup")->isVisible());
-    EXPECT_TRUE(w->frames.frameAlert->isVisible());
+    EXPECT_TRUE(parts(w).frames.frameAlert->isVisible());
     menu("mnTablePopup")->hide();
-    EXPECT_FALSE(w->frames.frameAlert->isVisible());
+    EXPECT_FALSE(parts(w).frames.frameAlert->isVisible());
 
     // Short cuts into the set-up and the set-up button
-    QTest::mouseClick(w->display.lblBlindsCap, Qt::LeftButton);
-    QTest::mouseClick(w->display.lblChipAmount[3], Qt::LeftButton);
-    QTest::mouseClick(w->display.lblPayout[0], Qt::LeftButton);
-    click(w->frames.btnSettings);
+    QTest::mouseClick(parts(w).display.lblBlindsCap, Qt::LeftButton);
+    QTest::mouseClick(parts(w).display.lblChipAmount[3], Qt::LeftButton);
+    QTest::mouseClick(parts(w).display.lblPayout[0], Qt::LeftButton);
+    click(parts(w).frames.btnSettings);
     action("mnAdjustClockSettings")->trigger();
     EXPECT_EQ(wizardPages, (std::vector<int> {3, 2, 4, 0, 3}));
 }

@@ -34,23 +34,23 @@ void fill(FlexGrid* g, const std::vector<QStringList>& rows)
 
 TEST_F(MainWindowTest, FindSelectsTheLastMatchingRow)
 {
-    FlexGrid* g = w->display.grid;
+    FlexGrid* g = parts(w).display.grid;
     fill(g, {{"Player", "Seat"}, {"Anna", "1-1"}, {"Bob", "1-2"}, {"bobby", "2-1"}});
     g->setRow(1);
     searchText = QString();
-    QTest::mouseClick(w->frames.cmdFind, Qt::LeftButton);
+    QTest::mouseClick(parts(w).frames.cmdFind, Qt::LeftButton);
     EXPECT_TRUE(prompts.messages.isEmpty());
     EXPECT_EQ(g->Row(), 1);
 
     searchText = QStringLiteral("Zed");
-    QTest::mouseClick(w->frames.cmdFind, Qt::LeftButton);
+    QTest::mouseClick(parts(w).frames.cmdFind, Qt::LeftButton);
     EXPECT_EQ(prompts.messages, QStringList {QStringLiteral("No match found")});
 
     searchText = QStringLiteral("BOB");
-    QTest::mouseClick(w->frames.cmdFind, Qt::LeftButton);
+    QTest::mouseClick(parts(w).frames.cmdFind, Qt::LeftButton);
     EXPECT_EQ(g->Row(), 3);
     EXPECT_EQ(g->Col(), 0);
-    EXPECT_FALSE(w->mbSettingGridSelection);
+    EXPECT_FALSE(parts(w).mbSettingGridSelection);
 }
 
 TEST_F(MainWindowTest, ChipCountIsNumericAndSavedForTheRowsPlayer)
@@ -69,14 +69,14 @@ TEST_F(MainWindowTest, ChipCountIsNumericAndSavedForTheRowsPlayer)
     EXPECT_TRUE(box.mbOKed);
 
     OpenTournament& t = openTournament();
-    fill(w->display.gridChipCount, {{"Player", "Chips"}, {"Anna", "0"}, {"Bob", "0"}});
-    w->mChipCountRows.setPlayerID(2, t.gtypPlayers[2].PlayerID);
-    w->display.gridChipCount->setRow(1); // a row without a player
+    fill(parts(w).display.gridChipCount, {{"Player", "Chips"}, {"Anna", "0"}, {"Bob", "0"}});
+    parts(w).mChipCountRows.setPlayerID(2, t.gtypPlayers[2].PlayerID);
+    parts(w).display.gridChipCount->setRow(1); // a row without a player
     prompts.messages.clear();
     action("mnAssignChipCount")->trigger();
     EXPECT_EQ(prompts.messages, QStringList {QStringLiteral("No player selected.")});
 
-    w->display.gridChipCount->setRow(2);
+    parts(w).display.gridChipCount->setRow(2);
     t.gtypPlayers[2].ChipCount = 1200;
     chipCount = QStringLiteral("3400");
     action("mnAssignChipCount")->trigger();
@@ -91,10 +91,10 @@ TEST_F(MainWindowTest, SeatMenuOffersFollowTheSeatedPlayer)
     t.gintAllowRebuys = 1;
     t.gintAllowAddons = 1;
     t.gintBlindsLevel = 1;
-    FlexGrid* g = w->display.gridTables;
+    FlexGrid* g = parts(w).display.gridTables;
     fill(g, {{"", "Table 1", "", ""}, {"1", "Anna", "", ""}, {"2", "Bob", "", ""}, {"3", "(Open)", "", "x"}});
     for (Integer seat = 1; seat <= 3; ++seat) {
-        w->mSeatChart.setCell(seat, 1, {1, seat, seat < 3 ? t.gtypPlayers[seat].PlayerID : 0});
+        parts(w).mSeatChart.setCell(seat, 1, {1, seat, seat < 3 ? t.gtypPlayers[seat].PlayerID : 0});
         if (seat < 3) {
             t.gtypPlayers[seat].Table = 1;
             t.gtypPlayers[seat].Seat = seat;
@@ -117,7 +117,7 @@ TEST_F(MainWindowTest, SeatMenuOffersFollowTheSeatedPlayer)
     for (const auto& c : cases) {
         g->setRow(c.row);
         g->setCol(c.col);
-        w->commands->gridTables_Click();
+        parts(w).commands->gridTables_Click();
         QMenu* m = menu("mnMovePlayerPopup");
         EXPECT_EQ(m->isVisible(), c.pops) << c.row << "," << c.col;
         m->hide();
@@ -133,55 +133,55 @@ TEST_F(MainWindowTest, TutorialShowsOnceAndCanBeTurnedOff)
     w->show();
     w->bShowTutorial = true;
     w->Form_Activate();
-    EXPECT_TRUE(w->frames.frameTutorial->isVisibleTo(w.data()));
+    EXPECT_TRUE(parts(w).frames.frameTutorial->isVisibleTo(w.data()));
     // Nothing lies over it, the floating toolbar in its first place included.
     for (QWidget* control :
-         {static_cast<QWidget*>(w->frames.chkNoMore), static_cast<QWidget*>(w->frames.cmdHideTutorial)})
+         {static_cast<QWidget*>(parts(w).frames.chkNoMore), static_cast<QWidget*>(parts(w).frames.cmdHideTutorial)})
         EXPECT_EQ(w->childAt(control->mapTo(w.data(), control->rect().center())), control)
             << control->objectName().toStdString();
-    QTest::mouseClick(w->frames.cmdHideTutorial, Qt::LeftButton);
-    EXPECT_FALSE(w->frames.frameTutorial->isVisibleTo(w.data()));
+    QTest::mouseClick(parts(w).frames.cmdHideTutorial, Qt::LeftButton);
+    EXPECT_FALSE(parts(w).frames.frameTutorial->isVisibleTo(w.data()));
     w->Form_Activate();
-    EXPECT_FALSE(w->frames.frameTutorial->isVisibleTo(w.data()));
+    EXPECT_FALSE(parts(w).frames.frameTutorial->isVisibleTo(w.data()));
     EXPECT_EQ(ReadIniValue(QStringLiteral("Display"), QStringLiteral("Tutorial"), QStringLiteral("unset")),
               QStringLiteral("unset"));
 
     w->bShowTutorial = true;
     w->Form_Activate();
-    w->frames.chkNoMore->setChecked(true);
-    QTest::mouseClick(w->frames.cmdHideTutorial, Qt::LeftButton);
+    parts(w).frames.chkNoMore->setChecked(true);
+    QTest::mouseClick(parts(w).frames.cmdHideTutorial, Qt::LeftButton);
     EXPECT_EQ(programSettings().gintTutorial, 0);
     EXPECT_EQ(ReadIniValue(QStringLiteral("Display"), QStringLiteral("Tutorial"), QString()), QStringLiteral("0"));
     w->bShowTutorial = true;
     w->Form_Activate();
-    EXPECT_FALSE(w->frames.frameTutorial->isVisibleTo(w.data()));
+    EXPECT_FALSE(parts(w).frames.frameTutorial->isVisibleTo(w.data()));
 }
 
 TEST_F(MainWindowTest, ToolbarHiddenStaysHidden)
 {
     w->Form_Activate();
-    EXPECT_TRUE(w->picToolbar->isVisibleTo(w.data()));
-    QTest::mouseClick(w->picToolbar->cmdHideToolbar, Qt::LeftButton);
-    EXPECT_FALSE(w->picToolbar->isVisibleTo(w.data()));
+    EXPECT_TRUE(parts(w).picToolbar->isVisibleTo(w.data()));
+    QTest::mouseClick(parts(w).picToolbar->cmdHideToolbar, Qt::LeftButton);
+    EXPECT_FALSE(parts(w).picToolbar->isVisibleTo(w.data()));
     EXPECT_EQ(ReadIniValue(QStringLiteral("Defaults"), QStringLiteral("ShowToolbar"), QString()), QStringLiteral("0"));
 
     // The next show of the window reads it.
     w->mbActivated = false;
-    w->picToolbar->show();
+    parts(w).picToolbar->show();
     w->Form_Activate();
-    EXPECT_FALSE(w->picToolbar->isVisibleTo(w.data()));
+    EXPECT_FALSE(parts(w).picToolbar->isVisibleTo(w.data()));
     action("mnShowToolBar")->trigger();
-    EXPECT_TRUE(w->picToolbar->isVisibleTo(w.data()));
+    EXPECT_TRUE(parts(w).picToolbar->isVisibleTo(w.data()));
     EXPECT_EQ(ReadIniValue(QStringLiteral("Defaults"), QStringLiteral("ShowToolbar"), QString()), QStringLiteral("1"));
 
     // A drag moves it and keeps the place in twips.
-    const QPoint start = w->picToolbar->pos();
-    QTest::mousePress(w->picToolbar, Qt::LeftButton, {}, QPoint(3, 3));
-    QMouseEvent move(QEvent::MouseMove, QPointF(13, 8), w->picToolbar->mapToGlobal(QPointF(13, 8)), Qt::NoButton,
+    const QPoint start = parts(w).picToolbar->pos();
+    QTest::mousePress(parts(w).picToolbar, Qt::LeftButton, {}, QPoint(3, 3));
+    QMouseEvent move(QEvent::MouseMove, QPointF(13, 8), parts(w).picToolbar->mapToGlobal(QPointF(13, 8)), Qt::NoButton,
                      Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(w->picToolbar, &move);
-    QTest::mouseRelease(w->picToolbar, Qt::LeftButton, {}, QPoint(13, 8));
-    EXPECT_EQ(w->picToolbar->pos(), start + QPoint(10, 5));
+    QApplication::sendEvent(parts(w).picToolbar, &move);
+    QTest::mouseRelease(parts(w).picToolbar, Qt::LeftButton, {}, QPoint(13, 8));
+    EXPECT_EQ(parts(w).picToolbar->pos(), start + QPoint(10, 5));
     EXPECT_EQ(ReadIniValue(QStringLiteral("Defaults"), QStringLiteral("ToolBarLeft"), QString()),
               QString::number((start.x() + 10) * 15));
 }
@@ -222,7 +222,7 @@ TEST_F(MainWindowTest, AddPlayersRefreshesAndShowsThePlayersWhenRotating)
     EXPECT_EQ(screen(), 0);
     w->Form_Activate();
     EXPECT_EQ(playersShown, 1);
-    QTest::mouseClick(w->picToolbar->cmdAddRemovePlayers, Qt::LeftButton);
+    QTest::mouseClick(parts(w).picToolbar->cmdAddRemovePlayers, Qt::LeftButton);
     EXPECT_EQ(playersShown, 2);
 }
 
@@ -253,7 +253,7 @@ TEST_F(MainWindowTest, ExportsProposeTheirNamesInTheDataFolder)
         EXPECT_EQ(proposed, path(QString::fromUtf8(c.proposed))) << c.entry;
     }
 
-    w->display.txtManagerReport->setPlainText(QStringLiteral("Report line"));
+    parts(w).display.txtManagerReport->setPlainText(QStringLiteral("Report line"));
     QTimer::singleShot(0, [] {
         auto* dialog = qobject_cast<frmExport*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
@@ -334,24 +334,24 @@ TEST_F(MainWindowTest, EveryControlCarriesItsName)
         names << QStringLiteral("lblPlace(%1)").arg(i) << QStringLiteral("lblPayout(%1)").arg(i);
     for (const QString& name : names)
         EXPECT_EQ(w->findChildren<QWidget*>(name).size(), 1) << name.toStdString();
-    EXPECT_EQ(w->frames.btnSettings->toolTip(), QStringLiteral("Tournament Setup (Ctrl S)"));
-    EXPECT_EQ(w->picToolbar->toolTip(), QStringLiteral("Drab to Move Toolbar"));
-    EXPECT_EQ(w->display.lblPayoutCap->toolTip(), QStringLiteral("Click to view all payouts..."));
+    EXPECT_EQ(parts(w).frames.btnSettings->toolTip(), QStringLiteral("Tournament Setup (Ctrl S)"));
+    EXPECT_EQ(parts(w).picToolbar->toolTip(), QStringLiteral("Drab to Move Toolbar"));
+    EXPECT_EQ(parts(w).display.lblPayoutCap->toolTip(), QStringLiteral("Click to view all payouts..."));
 }
 
 TEST_F(MainWindowTest, FindAndAddPlayersOpenTheirDialogs)
 {
     frmMain plain; // the window's own dialogs, not the recorded ones
     plain.Form_Load();
-    fill(plain.display.grid, {{"Player", "Seat"}, {"Anna", ""}, {"Bob", ""}});
+    fill(parts(plain).display.grid, {{"Player", "Seat"}, {"Anna", ""}, {"Bob", ""}});
     QTimer::singleShot(0, [] {
         auto* search = qobject_cast<frmSearch*>(QApplication::activeModalWidget());
         ASSERT_NE(search, nullptr);
         search->txtSearch->setText(QStringLiteral("bo"));
         QTest::mouseClick(search->cmdOK, Qt::LeftButton);
     });
-    QTest::mouseClick(plain.frames.cmdFind, Qt::LeftButton);
-    EXPECT_EQ(plain.display.grid->Row(), 2);
+    QTest::mouseClick(parts(plain).frames.cmdFind, Qt::LeftButton);
+    EXPECT_EQ(parts(plain).display.grid->Row(), 2);
 
     bool players = false;
     QTimer::singleShot(0, [&players] {
@@ -360,7 +360,7 @@ TEST_F(MainWindowTest, FindAndAddPlayersOpenTheirDialogs)
         players = !dialog->bManageOnly;
         QTest::mouseClick(dialog->cmdCancel, Qt::LeftButton);
     });
-    plain.menus->action(QStringLiteral("mnAddRemovePlayers"))->trigger();
+    parts(plain).menus->action(QStringLiteral("mnAddRemovePlayers"))->trigger();
     EXPECT_TRUE(players);
     EXPECT_TRUE(prompts.messages.isEmpty()) << prompts.messages.join(QLatin1Char('|')).toStdString();
 }

@@ -56,12 +56,12 @@ protected:
         w->RefreshScreens(true);
         w->SwitchView(PlayersScreen);
         QTest::keyClick(w.data(), Qt::Key_F1);
-        ASSERT_TRUE(w->clock->tmrCountDown->isActive());
-        ASSERT_TRUE(w->players->tmrScroll->isActive());
-        ASSERT_TRUE(w->screens->tmrDisplay->isActive());
+        ASSERT_TRUE(parts(w).clock->tmrCountDown->isActive());
+        ASSERT_TRUE(parts(w).players->tmrScroll->isActive());
+        ASSERT_TRUE(parts(w).screens->tmrDisplay->isActive());
     }
 
-    FlexGrid* grid() const { return w->display.grid; }
+    FlexGrid* grid() const { return parts(w).display.grid; }
 
     // Where on the window the mouse is: it reaches whatever shows there.
     QPoint onWindow(const QWidget* control, const QPoint& at) const { return control->mapTo(w.data(), at); }
@@ -97,9 +97,9 @@ TEST_P(RunningClockButtonsTest, AClickActsOnceOnTheSelectedPlayer)
     auto* button = control<QPushButton>(name);
     ASSERT_TRUE(button);
     std::vector<Buys> expected = buys();
-    if (button == w->frames.cmdBuyin)
+    if (button == parts(w).frames.cmdBuyin)
         expected[Chosen - 1].rebuy += 20;
-    if (button == w->frames.cmdAddon)
+    if (button == parts(w).frames.cmdAddon)
         expected[Chosen - 1].addon += 10;
 
     clickPlayer(Chosen);
@@ -111,15 +111,15 @@ TEST_P(RunningClockButtonsTest, AClickActsOnceOnTheSelectedPlayer)
     QTest::qWait(afterMs);
 
     QStringList asked;
-    if (button == w->frames.cmdEliminate)
+    if (button == parts(w).frames.cmdEliminate)
         OnNextDialog<frmAwardPlayer>([&asked](frmAwardPlayer& d) { asked << d.lblMessage->text(); });
     QTest::mouseClick(w->windowHandle(), Qt::LeftButton, {}, onButton);
 
     EXPECT_TRUE(buys() == expected);
-    if (button == w->frames.cmdEliminate) {
+    if (button == parts(w).frames.cmdEliminate) {
         EXPECT_EQ(asked, QStringList {QStringLiteral("Please select the player who eliminated Emil?")});
     }
-    if (button == w->frames.cmdBuyin) {
+    if (button == parts(w).frames.cmdBuyin) {
         EXPECT_EQ(stored(Chosen, "TotalRebuy").toDouble(), 20);
     }
     // Nobody else was selected on the way.

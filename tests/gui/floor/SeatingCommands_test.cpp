@@ -19,7 +19,7 @@ protected:
     {
         TournamentWindowFixture::SetUp();
         setRandomSource(&rnd);
-        SeatingCommands* s = w->seating;
+        SeatingCommands* s = parts(w).seating;
         s->pickTable = [this](const QStringList& items) { return answer(items); };
         s->pickSeat = [this](const QStringList& items) { return answer(items); };
         s->pickPlayer = [this](const QStringList& items) { return answer(items); };
@@ -129,19 +129,20 @@ TEST_F(SeatingWindowTest, TableAlertBySettingWithItsSound)
     t.gtypPlayers[1].Seat = 1;
 
     t.glngNotifyWhenTablesCanBeReduced = 1;
-    w->seating->CheckNotifyReduceTables(false, false);
-    EXPECT_TRUE(w->frames.frameAlert->isHidden()) << "setting 1: at the end of a level only";
-    w->seating->CheckNotifyReduceTables(true, false);
-    EXPECT_FALSE(w->frames.frameAlert->isHidden());
-    EXPECT_EQ(w->frames.lblTableMessage->text(),
+    parts(w).seating->CheckNotifyReduceTables(false, false);
+    EXPECT_TRUE(parts(w).frames.frameAlert->isHidden()) << "setting 1: at the end of a level only";
+    parts(w).seating->CheckNotifyReduceTables(true, false);
+    EXPECT_FALSE(parts(w).frames.frameAlert->isHidden());
+    EXPECT_EQ(parts(w).frames.lblTableMessage->text(),
               QStringLiteral("Notice:  You have one or more tables that can be dropped and/or need to be balanced."));
-    EXPECT_TRUE(w->mbLastAlertEndOfSession);
-    EXPECT_GE(w->frames.frameAlert->height(), w->frames.lblTableMessage->sizeHint().height()) << "room for the notice";
+    EXPECT_TRUE(parts(w).seating->mbLastAlertEndOfSession);
+    EXPECT_GE(parts(w).frames.frameAlert->height(), parts(w).frames.lblTableMessage->sizeHint().height())
+        << "room for the notice";
     EXPECT_EQ(sounds.played, std::vector<int> {8});
 
-    w->frames.frameAlert->hide();
+    parts(w).frames.frameAlert->hide();
     t.glngNotifyWhenTablesCanBeReduced = 2;
-    w->seating->CheckNotifyReduceTables(false, true);
-    EXPECT_FALSE(w->frames.frameAlert->isHidden());
+    parts(w).seating->CheckNotifyReduceTables(false, true);
+    EXPECT_FALSE(parts(w).frames.frameAlert->isHidden());
     EXPECT_EQ(sounds.played.size(), 1u) << "silent";
 }

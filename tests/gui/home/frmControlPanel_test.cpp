@@ -8,6 +8,7 @@
 #include "core/store/OpenTournament.h"
 #include "core/store/SettingsFile.h"
 #include "core/store/TournamentStore.h"
+#include "frmMainTestAccess.h"
 #include "gui/controls/ClickableLabel.h"
 #include "gui/controls/ctlButton.h"
 #include "gui/controls/ctlDataEntryGrid.h"
@@ -355,10 +356,10 @@ TEST_F(HomeWindowTest, ANewTournamentStartsAtItsCurrentLevelNotAtTheManualBoxes)
     frmMain* tournamentWindow = mainWindow();
     ASSERT_NE(tournamentWindow, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowActive(tournamentWindow));
-    EXPECT_EQ(tournamentWindow->display.lblTimer->text(), QStringLiteral("20:00"));
-    EXPECT_EQ(tournamentWindow->display.lblLevel->text(), QStringLiteral("Level 1"));
+    EXPECT_EQ(parts(tournamentWindow).display.lblTimer->text(), QStringLiteral("20:00"));
+    EXPECT_EQ(parts(tournamentWindow).display.lblLevel->text(), QStringLiteral("Level 1"));
     QTest::keyClick(tournamentWindow, Qt::Key_F1);
-    EXPECT_EQ(tournamentWindow->frames.btnClock->Caption(), QStringLiteral("Clock: Running"));
+    EXPECT_EQ(parts(tournamentWindow).frames.btnClock->Caption(), QStringLiteral("Clock: Running"));
     EXPECT_EQ(t.gdblSmall, 75);
     EXPECT_EQ(t.glngMinutesPerSession, 20);
 
