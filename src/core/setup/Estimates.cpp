@@ -1,5 +1,6 @@
 #include "core/setup/Estimates.h"
 
+#include "core/store/MoneyRules.h"
 #include "core/store/Nz.h"
 #include "core/store/OpenTournament.h"
 #include "core/store/Payouts.h"

@@ -1,5 +1,6 @@
 #include "core/setup/WizardAwards.h"
 
+#include "core/store/MoneyRules.h"
 #include "core/store/Nz.h"
 
 WizardAwardList::WizardAwardList(const QList<QStringList>& rows)

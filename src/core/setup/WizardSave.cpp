@@ -3,6 +3,7 @@
 #include "core/floor/Levels.h"
 #include "core/platform/StoredDate.h"
 #include "core/setup/WizardValues.h"
+#include "core/store/MoneyRules.h"
 #include "core/store/Nz.h"
 #include "core/store/OpenTournament.h"
 #include "core/store/Payouts.h"

@@ -94,10 +94,3 @@ QString NzString(const QVariant& Value)
         return QString();
     return Value.toString();
 }
-
-std::optional<QString> RefuseNegative(double value, const QString& name)
-{
-    if (value >= 0)
-        return std::nullopt;
-    return name + QStringLiteral(" cannot be negative.");
-}

@@ -4,7 +4,6 @@
 
 #include <QString>
 #include <QVariant>
-#include <optional>
 #include <stdexcept>
 
 // Null-safe readers of database values. A value reads as a number when it is
@@ -28,8 +27,3 @@ QString NzString(const QVariant& Value);
 bool ReadsAsNumber(const QVariant& Value, double* number = nullptr);
 // Rounds half to even, as every conversion to a whole number does.
 double RoundHalfEven(double x);
-
-// Money and the counts worked out from it are never below 0: the message a
-// negative value is refused by, by its name ("Buy-in cannot be negative.");
-// none at 0 and above.
-std::optional<QString> RefuseNegative(double value, const QString& name);

@@ -1,11 +1,10 @@
 #include "core/store/Payouts.h"
 
+#include "core/store/MoneyRules.h"
 #include "core/store/Nz.h"
 #include "core/store/OpenTournament.h"
 
 #include <algorithm>
-
-double MoneyLess(double money, double taken) { return std::max(money - taken, 0.0); }
 
 double PrizePool(const OpenTournament& t)
 {

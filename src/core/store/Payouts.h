@@ -4,11 +4,6 @@
 
 class OpenTournament;
 
-// Money less what is taken from it, never below 0: awards beyond the money
-// taken in leave a pool of 0, and winnings taken back (an award revoked, a
-// place un-eliminated) beyond what a player holds leave 0.
-double MoneyLess(double money, double taken);
-
 // The prize pool: every entrant's buy-ins, rebuys and add-ons, less the money
 // of every award (given or not), as MoneyLess has it. House fees stay
 // outside it.
