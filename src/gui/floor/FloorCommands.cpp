@@ -13,7 +13,7 @@
 #include "core/store/OpenTournament.h"
 #include "core/store/Payouts.h"
 #include "core/store/ProgramSettings.h"
-#include "core/display/ScreenCatalogue.h"
+#include "core/store/ScreenCatalogue.h"
 #include "core/store/SettingsFile.h"
 #include "core/store/TournamentStore.h"
 #include "gui/controls/ClickableLabel.h"
