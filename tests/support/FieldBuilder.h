@@ -2,7 +2,7 @@
 
 #include "core/store/OpenTournament.h"
 
-#include <initializer_list>
+#include <vector>
 
 // A tournament of n entrants "P1".."Pn" (PlayerID = index), unseated and
 // still in, at tables of the given size.
@@ -21,7 +21,7 @@ inline OpenTournament FieldOf(int players, int seatsPerTable)
 
 // Seats entrants by hand: each count fills that table's seats from 1, taking
 // the entrants in order.
-inline void SeatTables(OpenTournament& t, std::initializer_list<int> counts)
+inline void SeatTables(OpenTournament& t, const std::vector<int>& counts)
 {
     long next = 1;
     int table = 0;

@@ -14,6 +14,8 @@
 #include <QRadioButton>
 #include <functional>
 #include <memory>
+#include <stdexcept>
+#include <string>
 
 // A wizard on a stored-looking tournament of the league "Tuesday": ten
 // levels, three places at 60/30/10 %, four chip colours, 20 players
@@ -45,11 +47,16 @@ protected:
         w = std::make_unique<frmAddEditTournament>(t);
         w->LoadData(isNew);
     }
+    // The wizard's control of that name and type. A missing one ends the test
+    // with its name (the exception fails it) rather than crashing the run
+    // where the caller uses it.
     template <typename T = QWidget>
     T* c(const QString& name) const
     {
         T* found = w->findChild<T*>(name);
-        EXPECT_TRUE(found) << name.toStdString();
+        if (!found)
+            throw std::runtime_error("the wizard has no " + std::string(T::staticMetaObject.className()) + " named "
+                                     + name.toStdString());
         return found;
     }
     QString cell(const char* grid, long r, long col) const

@@ -1,8 +1,8 @@
 #include "core/display/FontsEditor.h"
 
-#include "core/display/ScreenCatalogue.h"
 #include "core/display/ScreenObjects.h"
 #include "core/store/Nz.h"
+#include "core/store/ScreenCatalogue.h"
 
 #include <algorithm>
 

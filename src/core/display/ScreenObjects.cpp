@@ -1,9 +1,9 @@
 #include "core/display/ScreenObjects.h"
 
-#include "core/display/ScreenCatalogue.h"
 #include "core/platform/ColorNumber.h"
 #include "core/platform/Database.h"
 #include "core/platform/Prompter.h"
+#include "core/store/ScreenCatalogue.h"
 
 #include <QHash>
 #include <cmath>

@@ -1,7 +1,7 @@
 #include "core/floor/AwardBookkeeping.h"
 
-#include "core/floor/Awards.h"
 #include "core/floor/PlayerLookup.h"
+#include "core/store/Awards.h"
 #include "core/store/MoneyRules.h"
 #include "core/store/OpenTournament.h"
 #include "core/store/Payouts.h"

@@ -1,8 +1,8 @@
 #include "core/floor/Elimination.h"
 
 #include "core/floor/AwardBookkeeping.h"
-#include "core/floor/Awards.h"
 #include "core/floor/FloorEntries.h"
+#include "core/store/Awards.h"
 #include "core/store/OpenTournament.h"
 
 namespace {

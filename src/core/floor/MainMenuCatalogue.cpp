@@ -1,6 +1,6 @@
 #include "core/floor/MainMenuCatalogue.h"
 
-#include "core/display/ScreenCatalogue.h"
+#include "core/store/ScreenCatalogue.h"
 
 namespace {
 

@@ -4,6 +4,8 @@
 #include "core/platform/JetColumns.h"
 #include "core/platform/Prompter.h"
 
+#include <algorithm>
+
 namespace {
 
 const int kBlindColumns = 15; // LittleBlind1..15 and BigBlind1..15 of the oldest layouts
@@ -340,6 +342,23 @@ const std::vector<UpgradeStep>& UpgradeSteps()
     return steps;
 }
 
+namespace {
+
+// Whether the table has every one of the columns ("A, B"), in any letter case
+// as the engine takes them.
+bool hasColumns(Database& db, const char* table, const char* columns)
+{
+    QStringList present;
+    for (Recordset rs = db.query(QStringLiteral("SELECT name FROM pragma_table_info(?)"), {QLatin1String(table)});
+         !rs.eof(); rs.moveNext())
+        present << rs.value(QStringLiteral("name")).toString();
+    const QStringList wanted = QString::fromLatin1(columns).split(QStringLiteral(", "));
+    return std::ranges::all_of(wanted,
+                               [&present](const QString& c) { return present.contains(c, Qt::CaseInsensitive); });
+}
+
+} // namespace
+
 void CreateLookupIndexes(Database& db)
 {
     static const struct {
@@ -355,15 +374,10 @@ void CreateLookupIndexes(Database& db)
     };
     const QStringList tables = db.tableNames();
     for (const auto& index : indexes) {
-        if (!tables.contains(QLatin1String(index.table)))
+        if (!tables.contains(QLatin1String(index.table)) || !hasColumns(db, index.table, index.columns))
             continue;
-        try {
-            db.execute(QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2 (%3)")
-                           .arg(QLatin1String(index.name), QLatin1String(index.table), QLatin1String(index.columns)));
-        } catch (const DatabaseError&) {
-            // A table without one of the columns (a file of another layout)
-            // goes without this index: the lookups only run slower.
-        }
+        db.execute(QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2 (%3)")
+                       .arg(QLatin1String(index.name), QLatin1String(index.table), QLatin1String(index.columns)));
     }
 }
 

@@ -43,8 +43,8 @@ void UpgradeToVantish(Database& db);
 // runs nothing. Each step runs in one transaction together with its stamp:
 // a step that fails leaves nothing of itself behind, so the next start runs
 // it again from the beginning. Then makes the lookup indexes
-// (CreateLookupIndexes), which never fail the check. An error is shown through prompter() with the
-// engine's own text and ends the check; returns false then.
+// (CreateLookupIndexes), where a table of another layout never fails the check. An error is shown through prompter()
+// with the engine's own text and ends the check; returns false then.
 bool CheckDatabaseVersion(Database& db);
 
 // The indexes of the lookups every floor command and load runs: an entrant
@@ -52,6 +52,8 @@ bool CheckDatabaseVersion(Database& db);
 // a league's members. They are no part of the layout and leave the stored
 // version alone: each is made when missing, on the tables there are, so a
 // file of any layout, older or newer, gets them at every start. Each one is
-// made on its own and only where it can be: a missing table or column, or
-// any other error making one, skips that index without a message.
+// made on its own and only where it fits: a missing table or column skips
+// that index without a message, and an index already there is left as it is.
+// Any other error making one (a locked file, one that cannot be written) is
+// raised as a DatabaseError.
 void CreateLookupIndexes(Database& db);

@@ -45,12 +45,6 @@ QString recordValueText(const QVariant& value)
     }
 }
 
-ExportLayoutHook& layoutHook()
-{
-    static ExportLayoutHook hook;
-    return hook;
-}
-
 } // namespace
 
 QString PlainGridCsv(const GridText& grid)
@@ -237,11 +231,4 @@ QString PlayerListFileName(const QString& LeagueName, const QString& TournamentN
 QString SignInSheetFileName(const QString& LeagueName, const QString& TournamentName)
 {
     return QStringLiteral("Player Sign In Sheet  ") + LeagueName + u' ' + TournamentName + QStringLiteral(".csv");
-}
-
-void setExportLayoutHook(ExportLayoutHook hook) { layoutHook() = std::move(hook); }
-
-std::function<void()> PrepareGridForExport(const GridText& grid)
-{
-    return layoutHook() ? layoutHook()(grid) : std::function<void()>();
 }

@@ -4,7 +4,6 @@
 
 #include <QString>
 #include <QVariantList>
-#include <functional>
 
 class GridText;
 class Database;
@@ -69,12 +68,3 @@ Recordset PlayerListRecords(Database& db, bool SignInSheet, Long LeagueID, Long 
 // The default names of the database lists.
 QString PlayerListFileName(const QString& LeagueName, const QString& TournamentName);
 QString SignInSheetFileName(const QString& LeagueName, const QString& TournamentName);
-
-// A window that lays a grid out differently for its export registers a hook:
-// called with the grid being exported once the file name is confirmed, it
-// gives back what puts the window's layout back (or nothing when the grid is
-// not its concern or already in shape).
-using ExportLayoutHook = std::function<std::function<void()>(const GridText& grid)>;
-void setExportLayoutHook(ExportLayoutHook hook);
-// Runs the registered hook, if any; the result may be empty.
-std::function<void()> PrepareGridForExport(const GridText& grid);

@@ -1,8 +1,8 @@
 #include "core/store/TournamentEntrants.h"
 
-#include "core/floor/Awards.h"
 #include "core/platform/Database.h"
 #include "core/platform/Prompter.h"
+#include "core/store/Awards.h"
 #include "core/store/LeaguePlayers.h"
 #include "core/store/OpenTournament.h"
 #include "core/store/TournamentChange.h"

@@ -224,12 +224,6 @@ void FlexGrid::setTopRow(long New_TopRow)
     verticalScrollBar()->setValue(shown);
 }
 
-long FlexGrid::LeftCol() const
-{
-    const int col = columnAt(0);
-    return col < 0 ? mFixedCols : col;
-}
-
 void FlexGrid::setLeftCol(long New_LeftCol)
 {
     checkCol(New_LeftCol);

@@ -59,7 +59,6 @@ public:
     // The first data row and column in view.
     long TopRow() const;
     void setTopRow(long New_TopRow);
-    long LeftCol() const;
     void setLeftCol(long New_LeftCol);
 
     QString Text() const; // the current cell
@@ -85,8 +84,7 @@ public:
     bool CellFontStrikeThrough(long Row, long Col) const;
     void setCellFontStrikeThrough(long Row, long Col, bool New_CellFontStrikeThrough);
 
-    // A cell's own alignment (codes as ColAlignment), -1 for its column's.
-    int CellAlignment(long Row, long Col) const;
+    // A cell's own alignment (codes as ColAlignment), in place of its column's.
     void setCellAlignment(long Row, long Col, int New_CellAlignment);
     // A cell drawn across Cols columns from its own on (1: its own only).
     // The cells it covers show nothing; Clear ends every span.

@@ -16,12 +16,6 @@ using namespace FlexGridParts;
 
 // ---- cell alignment and spans -----------------------------------------------
 
-int FlexGrid::CellAlignment(long Row, long Col) const
-{
-    const QVariant v = cellData(Row, Col, AlignmentRole);
-    return v.isValid() ? v.toInt() : -1;
-}
-
 void FlexGrid::setCellAlignment(long Row, long Col, int New_CellAlignment)
 {
     setCellData(Row, Col, AlignmentRole, New_CellAlignment);

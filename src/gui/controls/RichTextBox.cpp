@@ -1,6 +1,6 @@
 #include "gui/controls/RichTextBox.h"
 
-#include "core/display/ScreenCatalogue.h"
+#include "core/store/ScreenCatalogue.h"
 
 #include <QTextBlock>
 #include <QTextBlockFormat>

@@ -3,7 +3,6 @@
 #include "core/display/PlayersGrid.h"
 #include "core/floor/ActionButtons.h"
 #include "core/platform/ReportFailures.h"
-#include "core/store/ExportFormats.h"
 #include "core/store/OpenTournament.h"
 #include "core/store/ProgramSettings.h"
 #include "gui/controls/FlexGrid.h"
@@ -48,29 +47,24 @@ PlayersGridPart::PlayersGridPart(PlayersGridWindow window, QObject* parent)
     connect(tmrHideButtons, &QTimer::timeout, this, &PlayersGridPart::tmrHideButtons_Timer);
     connect(tmrScroll, &QTimer::timeout, this, &PlayersGridPart::tmrScroll_Timer);
     w.display.grid->installEventFilter(this);
-
-    // The players grid is exported one player per row with the points, the
-    // layout the results file reads, whatever the director shows; the
-    // window's own layout comes back afterwards.
-    setExportLayoutHook([this](const GridText& exported) -> std::function<void()> {
-        ProgramSettings& s = programSettings();
-        if (&exported != static_cast<const GridText*>(w.display.grid)
-            || (s.glngPlayerDisplay == 1 && s.gintDisplayPointsInGrid == 1))
-            return {};
-        const Long display = s.glngPlayerDisplay;
-        const Integer points = s.gintDisplayPointsInGrid;
-        s.glngPlayerDisplay = 1;
-        s.gintDisplayPointsInGrid = 1;
-        relayoutGrid();
-        return [this, display, points] {
-            programSettings().glngPlayerDisplay = display;
-            programSettings().gintDisplayPointsInGrid = points;
-            relayoutGrid();
-        };
-    });
 }
 
-PlayersGridPart::~PlayersGridPart() { setExportLayoutHook({}); }
+std::function<void()> PlayersGridPart::UseExportLayout()
+{
+    ProgramSettings& s = programSettings();
+    if (s.glngPlayerDisplay == 1 && s.gintDisplayPointsInGrid == 1)
+        return {};
+    const Long display = s.glngPlayerDisplay;
+    const Integer points = s.gintDisplayPointsInGrid;
+    s.glngPlayerDisplay = 1;
+    s.gintDisplayPointsInGrid = 1;
+    relayoutGrid();
+    return [this, display, points] {
+        programSettings().glngPlayerDisplay = display;
+        programSettings().gintDisplayPointsInGrid = points;
+        relayoutGrid();
+    };
+}
 
 bool PlayersGridPart::eventFilter(QObject* watched, QEvent* event)
 {

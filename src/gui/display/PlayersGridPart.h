@@ -50,13 +50,16 @@ class PlayersGridPart : public QObject {
     Q_OBJECT
 public:
     PlayersGridPart(PlayersGridWindow window, QObject* parent);
-    ~PlayersGridPart() override;
 
     QTimer* tmrHideButtons;
     QTimer* tmrScroll;
 
     void SetGridCols();
     void DisplayGrid();
+    // The grid's exports read it one player per row with the points, whatever
+    // the director shows: lays it out so and gives back what puts the
+    // director's layout back (nothing when it already was so).
+    std::function<void()> UseExportLayout();
     // The player (from 1) of the grid's current cell, 0 when none.
     Integer FindPlayerIndex() const;
     void SetGridBackColor(long intRow, long intCol, bool bSelected);

@@ -1,11 +1,11 @@
 #include "gui/display/RotatingLayouts.h"
 
 #include "core/display/CustomPictures.h"
-#include "core/display/ScreenCatalogue.h"
 #include "core/platform/Twips.h"
 #include "core/store/FittingSize.h"
 #include "core/store/OpenTournament.h"
 #include "core/store/ProgramSettings.h"
+#include "core/store/ScreenCatalogue.h"
 #include "gui/controls/ChipPicture.h"
 #include "gui/controls/ChipShape.h"
 #include "gui/controls/ClickableLabel.h"

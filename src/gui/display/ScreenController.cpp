@@ -3,10 +3,10 @@
 #include "gui/controls/RichTextBox.h"
 
 #include "core/display/Rotation.h"
-#include "core/display/ScreenCatalogue.h"
 #include "core/display/ScreenObjects.h"
 #include "core/store/OpenTournament.h"
 #include "core/store/ProgramSettings.h"
+#include "core/store/ScreenCatalogue.h"
 #include "core/store/SettingsKeys.h"
 #include "gui/controls/FlexGrid.h"
 #include "gui/controls/ctlButton.h"

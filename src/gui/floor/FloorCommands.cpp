@@ -1,7 +1,6 @@
 #include "gui/floor/FloorCommands.h"
 
 #include "core/display/PlayersGrid.h"
-#include "core/display/ScreenCatalogue.h"
 #include "core/display/ScreenObjects.h"
 #include "core/floor/EntryOptions.h"
 #include "core/floor/FindInGrid.h"
@@ -14,6 +13,7 @@
 #include "core/store/OpenTournament.h"
 #include "core/store/Payouts.h"
 #include "core/store/ProgramSettings.h"
+#include "core/store/ScreenCatalogue.h"
 #include "core/store/SettingsFile.h"
 #include "core/store/TournamentStore.h"
 #include "gui/controls/ClickableLabel.h"
@@ -397,7 +397,8 @@ void FloorCommands::mnExportSignInLeague_Click()
 
 void FloorCommands::mnExportPlayerFinish_Click()
 {
-    ExportGridToCsv(*w.display.grid, openTournament().gstrTournamentName + QStringLiteral(".csv"), QString());
+    ExportGridToCsv(*w.display.grid, openTournament().gstrTournamentName + QStringLiteral(".csv"), QString(),
+                    [this] { return w.players->UseExportLayout(); });
 }
 
 void FloorCommands::mnExportPlayerAddress_Click()
@@ -421,5 +422,5 @@ void FloorCommands::mnExportSeatChart_Click()
 void FloorCommands::mnHPYCSV_Click()
 {
     ExportGridToCsv(*w.display.grid, openTournament().gstrTournamentName + QStringLiteral(".csv"),
-                    QStringLiteral("HPT"));
+                    QStringLiteral("HPT"), [this] { return w.players->UseExportLayout(); });
 }

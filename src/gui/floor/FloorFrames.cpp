@@ -2,8 +2,8 @@
 
 #include "gui/controls/Named.h"
 
-#include "core/display/ScreenCatalogue.h"
 #include "core/platform/Twips.h"
+#include "core/store/ScreenCatalogue.h"
 #include "gui/controls/ctlButton.h"
 
 #include <QCheckBox>

@@ -1,6 +1,5 @@
 #include "gui/floor/frmMain.h"
 
-#include "core/display/ScreenCatalogue.h"
 #include "core/display/ScreenObjects.h"
 #include "core/floor/Levels.h"
 #include "core/floor/PlayerLookup.h"
@@ -11,6 +10,7 @@
 #include "core/platform/ReportFailures.h"
 #include "core/store/OpenTournament.h"
 #include "core/store/ProgramSettings.h"
+#include "core/store/ScreenCatalogue.h"
 #include "core/store/TournamentStore.h"
 #include "gui/controls/ClickableLabel.h"
 #include "gui/controls/FlexGrid.h"

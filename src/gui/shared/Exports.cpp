@@ -47,7 +47,8 @@ std::optional<QString> AskExportFileName(const QString& DefaultName)
     return ExportPath(dialog.txtFile->text());
 }
 
-void ExportGridToCsv(const GridText& grid, const QString& DefaultName, const QString& FormatName)
+void ExportGridToCsv(const GridText& grid, const QString& DefaultName, const QString& FormatName,
+                     const ExportLayout& layoutForExport)
 {
     const std::optional<QString> file = AskExportFileName(DefaultName);
     if (!file) {
@@ -57,7 +58,8 @@ void ExportGridToCsv(const GridText& grid, const QString& DefaultName, const QSt
     QString text;
     {
         // Puts the window's layout back however the export ends.
-        const auto restore = qScopeGuard([restoreLayout = PrepareGridForExport(grid)] {
+        const std::function<void()> restoreLayout = layoutForExport ? layoutForExport() : nullptr;
+        const auto restore = qScopeGuard([&restoreLayout] {
             if (restoreLayout)
                 restoreLayout();
         });

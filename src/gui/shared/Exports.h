@@ -3,6 +3,7 @@
 #include "core/platform/ModelTypes.h"
 
 #include <QString>
+#include <functional>
 #include <optional>
 
 class GridText;
@@ -14,8 +15,15 @@ class Recordset;
 // "Complete."; any failure to write it shows the invalid-name message, and
 // an existing file of that name is then left as it was.
 
-// A grid as shown; FormatName "" for the plain format or "HPT" for results.
-void ExportGridToCsv(const GridText& grid, const QString& DefaultName, const QString& FormatName);
+// What lays a grid out for its export once the file name is confirmed; it
+// gives back what puts the window's own layout back, or nothing when the grid
+// already was in shape.
+using ExportLayout = std::function<std::function<void()>()>;
+
+// A grid, FormatName "" for the plain format or "HPT" for results; as shown,
+// or laid out by layoutForExport while it is written out.
+void ExportGridToCsv(const GridText& grid, const QString& DefaultName, const QString& FormatName,
+                     const ExportLayout& layoutForExport = {});
 // The same for a data-entry grid, step for step.
 void ExportDataEntryGridToCsv(const GridText& grid, const QString& DefaultName, const QString& FormatName);
 // A text box's text.

@@ -1,5 +1,5 @@
 #include "core/display/Rotation.h"
-#include "core/display/ScreenCatalogue.h"
+#include "core/store/ScreenCatalogue.h"
 
 #include "TestSupport.h"
 

@@ -208,7 +208,7 @@ TEST_F(LevelClockTest, WarningsOncePerLevelAndAgainAfterAnAddedMinute)
 
 TEST_F(LevelClockTest, Notices)
 {
-    SetTestLevels(t, {{10}, {5}});
+    SetTestLevels(t, {{10, 10}, {5}});
     clock.ResetTimer();
     clock.ClockStart();
     clock.Tick();
@@ -234,6 +234,11 @@ TEST_F(LevelClockTest, Notices)
     }
     EXPECT_NE(blinks[0], blinks[1]);
     EXPECT_NE(blinks[1], blinks[2]);
+
+    // A break counts down without the minutes notices.
+    runTo(QStringLiteral("5:00"));
+    ASSERT_TRUE(t.gblnOnBreak);
+    EXPECT_FALSE(clock.face().noticeVisible);
 }
 
 TEST_F(LevelClockTest, ABreakAndTheLastLevel)

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <map>
+#include <numeric>
 #include <set>
 #include <vector>
 
@@ -244,17 +245,25 @@ TEST(Seating, NoSeatsPerTableRefusesEveryCommand)
 
 TEST(TableAlert, DropOrBalanceBySetting)
 {
-    OpenTournament t = FieldOf(31, 10);
-    SeatTables(t, {8, 8, 8, 7});
-    EXPECT_FALSE(CheckTables(t).Alert());
-    OpenTournament drop = FieldOf(28, 10);
-    SeatTables(drop, {7, 7, 7, 7});
-    EXPECT_TRUE(CheckTables(drop).CanDrop);
-    EXPECT_FALSE(CheckTables(drop).MustBalance);
-    OpenTournament uneven = FieldOf(15, 10);
-    SeatTables(uneven, {9, 6});
-    EXPECT_TRUE(CheckTables(uneven).MustBalance);
+    // Tables must be balanced once the fullest has two players more than the
+    // emptiest, and one can go once the free seats would fill a table.
+    struct Tables {
+        std::vector<int> counts;
+        bool canDrop, mustBalance;
+    };
+    const Tables tables[] = {
+        {{8, 8, 8, 7}, false, false}, {{7, 7, 7, 7}, true, false}, {{9, 8}, false, false}, {{9, 7}, false, true},
+        {{9, 6}, false, true},        {{6, 5}, false, false},      {{5, 5}, true, false},
+    };
+    for (const Tables& c : tables) {
+        OpenTournament t = FieldOf(std::accumulate(c.counts.begin(), c.counts.end(), 0), 10);
+        SeatTables(t, c.counts);
+        SCOPED_TRACE(testing::PrintToString(c.counts));
+        EXPECT_EQ(CheckTables(t).CanDrop, c.canDrop);
+        EXPECT_EQ(CheckTables(t).MustBalance, c.mustBalance);
+    }
 
+    OpenTournament drop = FieldOf(28, 10);
     struct Case {
         Long notify;
         bool endOfSession, runs;

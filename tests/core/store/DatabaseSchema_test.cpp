@@ -343,6 +343,20 @@ TEST_F(SchemaTest, ATableWithoutAnIndexedColumnGoesWithoutThatIndexAndTheCheckPa
     EXPECT_TRUE(prompts.messages.isEmpty()) << prompts.messages.join('\n').toStdString();
 }
 
+TEST_F(SchemaTest, IndexesAlreadyMadeAreKeptAndOnesThatCannotBeWrittenAreReported)
+{
+    ASSERT_TRUE(CheckDatabaseVersion(db));
+    EXPECT_TRUE(CheckDatabaseVersion(db)); // the next start finds them made
+    EXPECT_TRUE(prompts.messages.isEmpty()) << prompts.messages.join('\n').toStdString();
+
+    db.execute("DROP INDEX idxPayoutKey");
+    db.execute("PRAGMA query_only = ON"); // as a file that cannot be written
+    EXPECT_FALSE(CheckDatabaseVersion(db));
+    EXPECT_EQ(prompts.messages,
+              QStringList {QStringLiteral("The database \"%1\" reports: attempt to write a readonly database")
+                               .arg(path(QStringLiteral("zr.mdb")))});
+}
+
 TEST_F(SchemaTest, TheChainEndsInTheCurrentLayoutColumnByColumn)
 {
     EXPECT_TRUE(CheckDatabaseVersion(db));

@@ -105,3 +105,34 @@ TEST(LeagueStats, SortsOnTheNumbersAndLeavesTheTextsAlone)
     SortStats(members, 0, false);
     EXPECT_EQ(order(), "Di:0.00 Cy:-20.00 bo:-20.00 Al:-12.75");
 }
+
+TEST(LeagueStats, AveragesSortOnTheAveragesNotTheSums)
+{
+    // More entries give Bo the largest sums and the best averages.
+    struct Member {
+        QString name;
+        int tourn;
+        double finishSum, paySum;
+    };
+    const Member data[] = {{"Al", 1, 5, 100}, {"Bo", 4, 8, 200}, {"Cy", 2, 6, 150}};
+    std::vector<MemberStats> members;
+    for (const Member& d : data) {
+        MemberStats m;
+        m.Name = d.name;
+        m.Tourn = d.tourn;
+        m.FinishSum = d.finishSum;
+        m.PaySum = d.paySum;
+        members.push_back(m);
+    }
+    struct Case {
+        int column;
+        const char* ascending;
+    };
+    for (const Case& c : {Case {3, "Bo:50 Cy:75 Al:100"}, Case {7, "Bo:2.00 Cy:3.00 Al:5.00"}}) {
+        SortStats(members, c.column, true);
+        QStringList order;
+        for (const MemberStats& m : members)
+            order << m.Name + ':' + StatsRowTexts(m).at(c.column);
+        EXPECT_EQ(order.join(' ').toStdString(), c.ascending) << "column " << c.column;
+    }
+}

@@ -1,6 +1,6 @@
 #include "MainWindowFixture.h"
 
-#include "core/display/ScreenCatalogue.h"
+#include "core/store/ScreenCatalogue.h"
 #include "gui/controls/FlexGrid.h"
 #include "gui/controls/ctlButton.h"
 #include "gui/display/ScreenController.h"

@@ -2,10 +2,10 @@
 
 #include "ManualClock.h"
 
-#include "core/display/ScreenCatalogue.h"
 #include "core/floor/Levels.h"
 #include "core/platform/Twips.h"
 #include "core/store/Payouts.h"
+#include "core/store/ScreenCatalogue.h"
 #include "gui/controls/ChipPicture.h"
 #include "gui/controls/ChipShape.h"
 #include "gui/controls/ClickableLabel.h"

@@ -1,10 +1,12 @@
 #include "MainWindowFixture.h"
 
-#include "core/store/ExportFormats.h"
 #include "gui/controls/FlexGrid.h"
 #include "gui/display/PlayersGridPart.h"
 #include "gui/floor/SeatingCommands.h"
+#include "gui/shared/frmExport.h"
 
+#include <QFile>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 
@@ -65,21 +67,32 @@ TEST_F(ActionButtonsTest, AClickShowsTheButtonsUnderTheRowUntilEscapeOrTheTimer)
     EXPECT_FALSE(buttons()->isVisible());
 }
 
-TEST_F(ActionButtonsTest, TheResultsExportOfTheTwoGroupLayoutListsEveryPlayer)
+TEST_F(ActionButtonsTest, ThePlayersExportsOfTheTwoGroupLayoutListEveryPlayer)
 {
+    openTournament().gstrTournamentName = QStringLiteral("Week 1");
     w->RefreshScreens(true);
     ASSERT_EQ(grid()->Cols(), 11);
-    std::function<void()> restore = PrepareGridForExport(*grid());
-    const QStringList lines = HptResultsCsv(*grid()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 4);
-    for (int i = 0; i < 3; ++i)
-        EXPECT_TRUE(lines[i + 1].contains(openTournament().gtypPlayers[i + 1].PlayerName))
-            << lines[i + 1].toStdString();
-    ASSERT_TRUE(restore);
-    restore();
-    EXPECT_EQ(grid()->Cols(), 11);
-    EXPECT_EQ(programSettings().glngPlayerDisplay, 0);
-    EXPECT_EQ(programSettings().gintDisplayPointsInGrid, 0);
+    for (const char* entry : {"mnExportPlayerFinish", "mnHPYCSV"}) {
+        SCOPED_TRACE(entry);
+        QFile::remove(path(QStringLiteral("Week 1.csv")));
+        QTimer::singleShot(0, [] {
+            auto* dialog = qobject_cast<frmExport*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            QTest::mouseClick(dialog->cmdOK, Qt::LeftButton);
+        });
+        action(entry)->trigger();
+        QFile written(path(QStringLiteral("Week 1.csv")));
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+        const QStringList lines
+            = QString::fromUtf8(written.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        ASSERT_EQ(lines.size(), 4);
+        for (int i = 0; i < 3; ++i)
+            EXPECT_TRUE(lines[i + 1].contains(openTournament().gtypPlayers[i + 1].PlayerName))
+                << lines[i + 1].toStdString();
+        EXPECT_EQ(grid()->Cols(), 11);
+        EXPECT_EQ(programSettings().glngPlayerDisplay, 0);
+        EXPECT_EQ(programSettings().gintDisplayPointsInGrid, 0);
+    }
 }
 
 TEST_F(ActionButtonsTest, TheEliminateButtonTakesTheSelectedPlayerOut)

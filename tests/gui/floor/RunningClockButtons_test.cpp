@@ -1,7 +1,7 @@
 #include "MainWindowFixture.h"
 
 #include "core/display/PlayersGrid.h"
-#include "core/display/ScreenCatalogue.h"
+#include "core/store/ScreenCatalogue.h"
 #include "gui/controls/FlexGrid.h"
 #include "gui/display/PlayersGridPart.h"
 #include "gui/display/ScreenController.h"

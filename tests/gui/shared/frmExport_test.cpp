@@ -142,21 +142,20 @@ TEST_F(ExportDialogTest, GridExportWritesOnlyAfterAConfirmedNameAndReportsFailur
     const TwoRowGrid grid;
     int layouts = 0;
     int restores = 0;
-    setExportLayoutHook([&](const GridText& exported) -> std::function<void()> {
-        EXPECT_EQ(&exported, &grid);
+    const ExportLayout layout = [&]() -> std::function<void()> {
         ++layouts;
         return [&] { ++restores; };
-    });
+    };
 
     answerDialog(std::nullopt);
-    ExportGridToCsv(grid, QStringLiteral("1/2 Night.csv"), QString());
+    ExportGridToCsv(grid, QStringLiteral("1/2 Night.csv"), QString(), layout);
     EXPECT_EQ(proposed, path(QStringLiteral("1-2 Night.csv")));
     EXPECT_FALSE(QFile::exists(proposed));
     EXPECT_TRUE(prompts.messages.isEmpty());
     EXPECT_EQ(layouts, 0);
 
     answerDialog(QStringLiteral("Night.csv"));
-    ExportGridToCsv(grid, QStringLiteral("Night.csv"), QString());
+    ExportGridToCsv(grid, QStringLiteral("Night.csv"), QString(), layout);
     EXPECT_EQ(fileBytes(path(QStringLiteral("Night.csv"))), QByteArray("\"Player\",\"Win\"\r\n\"Ann\",\"$10\"\r\n"));
     EXPECT_EQ(prompts.messages, QStringList {QStringLiteral("Complete.")});
     EXPECT_EQ(layouts, 1);
@@ -167,13 +166,12 @@ TEST_F(ExportDialogTest, GridExportWritesOnlyAfterAConfirmedNameAndReportsFailur
     answerDialog(QStringLiteral("Night.csv"));
     {
         FileSizeLimit full;
-        ExportGridToCsv(grid, QStringLiteral("Night.csv"), QStringLiteral("HPT"));
+        ExportGridToCsv(grid, QStringLiteral("Night.csv"), QStringLiteral("HPT"), layout);
     }
     EXPECT_EQ(prompts.messages,
               (QStringList {QStringLiteral("File already exists, overwrite?"), InvalidFileNameText()}));
     EXPECT_EQ(fileBytes(path(QStringLiteral("Night.csv"))), QByteArray("\"Player\",\"Win\"\r\n\"Ann\",\"$10\"\r\n"));
     EXPECT_EQ(restores, 2);
-    setExportLayoutHook({});
 }
 
 TEST_F(ExportDialogTest, ANameBeginningWithAColonIsProposedAndWrittenInTheDataFolder)

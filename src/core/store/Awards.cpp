@@ -1,4 +1,4 @@
-#include "core/floor/Awards.h"
+#include "core/store/Awards.h"
 
 #include "core/store/OpenTournament.h"
 

@@ -1,4 +1,4 @@
-#include "core/display/ScreenCatalogue.h"
+#include "core/store/ScreenCatalogue.h"
 
 namespace {
 
