@@ -97,14 +97,9 @@ T fromRead(const QVariant& value)
         double number = 0;
         if (!ReadsAsNumber(value, &number))
             throw ValueError {shown(value) + QStringLiteral(" is not a number")};
-        if constexpr (std::is_floating_point_v<T>) {
-            return static_cast<T>(number);
-        } else {
-            const double whole = RoundHalfEven(number);
-            if (!(whole >= std::numeric_limits<T>::min() && whole <= std::numeric_limits<T>::max()))
-                throw ValueError {shown(value) + QStringLiteral(" is out of range")};
-            return static_cast<T>(whole);
-        }
+        if (!Fits<T>(number))
+            throw ValueError {shown(value) + QStringLiteral(" is out of range")};
+        return Narrow<T>(number);
     }
 }
 
