@@ -217,6 +217,22 @@ const TableBinding<OpenTournament>& TournamentColumns()
     return binding;
 }
 
+const TableBinding<OpenTournament>& LevelInForceColumns()
+{
+    static const TableBinding<OpenTournament> binding = [] {
+        const QStringList moved {QStringLiteral("BlindsLevel"), QStringLiteral("MinutesPerSession"),
+                                 QStringLiteral("Small"),       QStringLiteral("Big"),
+                                 QStringLiteral("SmallRaise"),  QStringLiteral("BigRaise"),
+                                 QStringLiteral("Ante")};
+        TableBinding<OpenTournament> b {TournamentColumns().table, {}};
+        for (const ColumnBinding<OpenTournament>& c : TournamentColumns().columns)
+            if (moved.contains(c.column))
+                b.columns.push_back(c);
+        return b;
+    }();
+    return binding;
+}
+
 const TableBinding<OpenTournament>& PayoutColumns()
 {
     static const TableBinding<OpenTournament> binding {

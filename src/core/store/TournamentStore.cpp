@@ -179,6 +179,18 @@ void SaveTournament(Database& db, OpenTournament& t, bool IsNew)
         t.gtypAwards[i++].AwardID = key;
 }
 
+void SaveLevelInForce(Database& db, const OpenTournament& t)
+{
+    RaiseAsDatabaseError([&] {
+        QStringList assignments;
+        for (const QString& column : WrittenColumns(LevelInForceColumns()))
+            assignments << QuoteName(column) + QStringLiteral(" = ?");
+        db.execute(QStringLiteral("UPDATE tblTournament SET %1 WHERE TournamentID = ?")
+                       .arg(assignments.join(QStringLiteral(", "))),
+                   WrittenValues(LevelInForceColumns(), t) << t.glngCurrentTournamentID);
+    });
+}
+
 void SaveTournamentPlayer(Database& db, OpenTournament& t, Integer PlayerIndex)
 {
     SaveTournamentPlayers(db, t, {long(PlayerIndex)});
