@@ -4,6 +4,7 @@
 #include "core/floor/TableLabels.h"
 #include "core/floor/TablesInPlay.h"
 #include "core/store/MoneyFormat.h"
+#include "core/store/Nz.h"
 #include "core/store/OpenTournament.h"
 #include "core/store/PlainNumberText.h"
 
@@ -25,7 +26,7 @@ constexpr long BlockWidth = 3; // seat labels, names, gutter
 
 // A count halved or banded as the screens round it: to the nearest whole
 // number, a half to the even one.
-long roundHalfEven(double value) { return static_cast<long>(std::nearbyint(value)); }
+long roundHalfEven(double value) { return Clamped<long>(value); }
 
 // The entrants' indexes, highest key first; equal keys keep the entrants'
 // order.

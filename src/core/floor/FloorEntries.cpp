@@ -90,6 +90,8 @@ std::optional<QString> ChipCountFault(const QString& text)
     double count = 0;
     if (!ReadsAsNumber(text, &count))
         return QStringLiteral("Must be numeric.");
+    if (auto tooLarge = RefuseTooLarge<Single>(count, QStringLiteral("Chip count")))
+        return tooLarge;
     return RefuseNegative(count, QStringLiteral("Chip count"));
 }
 

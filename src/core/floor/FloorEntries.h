@@ -29,8 +29,8 @@ void ClearAllBuys(OpenTournament& t, long index, FloorRows& rows);
 // never go below 0 (MoneyLess). Stores nothing.
 void SetPlayerWinnings(OpenTournament& t, long index, bool bUnEliminate);
 
-// The chip count dialog's check of a typed count: a number, not below 0;
-// the message when it is not.
+// The chip count dialog's check of a typed count: a number that a Single
+// holds, not below 0; the message when it is not.
 std::optional<QString> ChipCountFault(const QString& text);
 
 // How many entrants have a place.

@@ -131,6 +131,7 @@ void LevelClock::endOfLevel(std::optional<qint64> zeroMs)
     mRestartMs = zeroMs;
     mPlan = PlanEndOfLevel(mTournament);
     mNextEffect = 0;
+    mAdvanced = false;
     runEffects();
 }
 
@@ -179,6 +180,7 @@ void LevelClock::runEffects()
             break;
         case ClockEffect::Advance:
             ApplyLevelState(mTournament, mPlan.next);
+            mAdvanced = true;
             break;
         case ClockEffect::RefreshScreens:
             mView.refreshScreens(false);
@@ -199,6 +201,9 @@ void LevelClock::runEffects()
     // The next break as the level now in force sees it, before the first tick.
     mFace.nextBreak = ::AdjustBreakLabel(mTournament, mCountdown.secondsLeft());
     mView.clockChanged();
+    // Last, so that whatever the view does with it finds the clock running.
+    if (mAdvanced)
+        mView.levelBegan();
 }
 
 void LevelClock::pause()

@@ -38,6 +38,9 @@ public:
     virtual void refreshScreens(bool) { }
     // The table check at the end of a level.
     virtual void checkTables() { }
+    // A level or break began: the tournament holds its level and blinds, and
+    // the clock already runs (or stands) as the new level wants.
+    virtual void levelBegan() { }
 };
 
 // The level clock of the tournament window: the countdown of the current
@@ -106,5 +109,6 @@ private:
     bool mAwaitingReminder = false;
     EndOfLevelPlan mPlan;
     std::size_t mNextEffect = 0;
+    bool mAdvanced = false; // the plan moved the tournament to its next state
     std::optional<qint64> mRestartMs; // where the next level's count begins
 };

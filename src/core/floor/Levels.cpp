@@ -1,5 +1,6 @@
 #include "core/floor/Levels.h"
 
+#include "core/store/Nz.h"
 #include "core/store/OpenTournament.h"
 
 #include <QtGlobal>
@@ -50,7 +51,7 @@ LevelState WithLevel(const OpenTournament& t, LevelState s, Integer intLevel)
     if (level == 1)
         s.gblnOnBreak = false;
     // Whole minutes, a half to the even neighbour.
-    s.glngMinutesPerSession = s.gblnOnBreak ? static_cast<Long>(std::nearbyint(t.gdblLevelBreakAfter[level - 1]))
+    s.glngMinutesPerSession = s.gblnOnBreak ? Clamped<Long>(t.gdblLevelBreakAfter[level - 1])
                                             : static_cast<Long>(t.gintLevelSessionTime[level]);
     s.gdblSmall = t.gdblLevelSmallBlind[level];
     s.gdblBig = t.gdblLevelBigBlind[level];

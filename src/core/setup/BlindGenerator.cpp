@@ -14,7 +14,7 @@ namespace {
 
 // Amounts compare as whole thousandths, in 64 bits: 32 would overflow from
 // 3,000,000 up.
-qint64 thousandths(double amount) { return static_cast<qint64>(RoundHalfEven(amount * 1000.0)); }
+qint64 thousandths(double amount) { return Clamped<qint64>(amount * 1000.0); }
 
 bool multipleOf(Single amount, qint64 chip) { return chip == 0 || thousandths(amount) % chip == 0; }
 
@@ -37,7 +37,7 @@ QList<Single> LoadDefaultSmallBlinds(Database& db, bool bUseBuiltIn)
         Recordset rs = db.query(QStringLiteral("SELECT Amount FROM tblDefaultSmallBlind ORDER BY Amount"));
         QList<Single> amounts;
         for (; !rs.eof(); rs.moveNext())
-            amounts.append(static_cast<Single>(NzDouble(rs.value(QStringLiteral("Amount")))));
+            amounts.append(NzSingle(rs.value(QStringLiteral("Amount"))));
         if (!amounts.isEmpty())
             return amounts;
     }
@@ -133,7 +133,8 @@ GeneratedLevels generateLevels(const BlindEstimates& e, const QList<ChipRow>& ch
         smallest = 0.01;
 
     const double total = e.Rebuys * e.RebuyChips + e.Players * e.BuyinChips + e.Addons * e.AddonChips;
-    const Single wanted = static_cast<Single>(settings.StartBlindOnBigPercentage / 100.0 / 2.0 * e.BuyinChips);
+    // Amounts beyond a Single's range stand for its largest: above every blind.
+    const Single wanted = Clamped<Single>(settings.StartBlindOnBigPercentage / 100.0 / 2.0 * e.BuyinChips);
     const int k = FindFirstBlindIndex(wanted, table, smallest);
     if (k == 0) {
         out.Error = FirstBlindMessage();
@@ -142,7 +143,7 @@ GeneratedLevels generateLevels(const BlindEstimates& e, const QList<ChipRow>& ch
 
     QList<GeneratedLevel> levels;
     levels.append({0, table[k - 1], 2 * table[k - 1], 0});
-    const Single ending = static_cast<Single>(settings.EndBlindOnBigPercentage / 100.0 * 1.5 * total);
+    const Single ending = Clamped<Single>(settings.EndBlindOnBigPercentage / 100.0 * 1.5 * total);
     int over = 0;
     bool last = k >= table.size() && settings.DoubleBlinds != 1;
     while (!last) {
@@ -160,7 +161,7 @@ GeneratedLevels generateLevels(const BlindEstimates& e, const QList<ChipRow>& ch
         }
         level.BigBlind = 2 * level.SmallBlind;
         levels.append(level);
-        if (static_cast<Single>(level.SmallBlind + level.BigBlind) > ending)
+        if (level.SmallBlind + level.BigBlind > ending)
             over += 1;
         if (over >= safety)
             last = true;
@@ -179,8 +180,8 @@ GeneratedLevels generateLevels(const BlindEstimates& e, const QList<ChipRow>& ch
     }
     out.TimeWarning = double(e.DurationMinutes) / double(unit) < n;
 
-    Single perLevel = static_cast<Single>(double(playing) / counted);
-    perLevel = static_cast<Single>(std::floor(perLevel / unit) * unit);
+    Single perLevel = Clamped<Single>(double(playing) / counted);
+    perLevel = Clamped<Single>(std::floor(perLevel / unit) * unit);
     long leftover = static_cast<long>(RoundHalfEven(std::fabs(double(playing) - counted * double(perLevel))));
 
     const bool breaks = e.Breaks > 0 && e.BreakMinutes > 0;

@@ -6,7 +6,7 @@
 
 namespace {
 
-long wholeOf(const QString& text) { return static_cast<long>(RoundHalfEven(NzDouble(text))); }
+long wholeOf(const QString& text) { return Clamped<long>(NzDouble(text)); }
 
 } // namespace
 

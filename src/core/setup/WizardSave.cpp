@@ -11,7 +11,6 @@
 #include "core/store/TournamentStore.h"
 
 #include <QRegularExpression>
-#include <limits>
 
 QString WizardForm::text(const QString& control) const
 {
@@ -38,15 +37,15 @@ MissingWizardControl::MissingWizardControl(const QString& control)
 
 namespace {
 
-// A whole number's range: 16 or 32 bits; 0 for a number that is not whole.
-bool fits(double x, int bits)
+// Whether a whole number fits its column: 16 or 32 bits; 0 for a number
+// that is not whole (a Double column).
+std::optional<QString> refuseTooLarge(double x, int bits, const QString& label)
 {
-    const double r = RoundHalfEven(x);
     if (bits == 16)
-        return r >= std::numeric_limits<Integer>::min() && r <= std::numeric_limits<Integer>::max();
+        return RefuseTooLarge<Integer>(x, label);
     if (bits == 32)
-        return r >= std::numeric_limits<Long>::min() && r <= std::numeric_limits<Long>::max();
-    return true;
+        return RefuseTooLarge<Long>(x, label);
+    return std::nullopt;
 }
 
 // Money and the counts that money and seating are worked out from are never
@@ -65,8 +64,8 @@ std::optional<WizardFault> verifyNumeric(const WizardForm& f, const QString& con
     double x = 0;
     if (!ReadsAsNumber(f.text(control), &x))
         return WizardFault {page, control, label + QStringLiteral(" must be numeric.")};
-    if (!fits(x, bits))
-        return WizardFault {page, control, label + QStringLiteral(" is too large.")};
+    if (auto tooLarge = refuseTooLarge(x, bits, label))
+        return WizardFault {page, control, *tooLarge};
     if (negativeName)
         return refuseNegative(x, control, negativeName, page);
     return std::nullopt;
@@ -145,13 +144,17 @@ std::optional<WizardFault> checkLevels(WizardForm& f)
         for (int cell = 0; cell < int(row.size()); ++cell) {
             if (cell == SessionColumn) {
                 const double session = NzDouble(row[SessionColumn]);
-                if (!fits(session, 16))
-                    return fault(n, cell, QStringLiteral("Session Time (Min.) is too large."));
+                if (auto tooLarge = RefuseTooLarge<Integer>(session, QStringLiteral("Session Time (Min.)")))
+                    return fault(n, cell, *tooLarge);
                 // Below one minute the clock would never move on.
                 if (RoundHalfEven(session) <= 0)
                     return fault(n, cell, QStringLiteral("Session time cannot be 0."));
             } else if (auto negative = RefuseNegative(NzDouble(row[cell]), QString::fromLatin1(LevelCellNames[cell]))) {
                 return fault(n, cell, *negative);
+            } else if (cell == BreakColumn) {
+                // Stored in minutes that load as a 16-bit whole number.
+                if (auto tooLarge = RefuseTooLarge<Integer>(NzDouble(row[cell]), QStringLiteral("Break Time (Min.)")))
+                    return fault(n, cell, *tooLarge);
             }
         }
     }
@@ -163,25 +166,29 @@ std::optional<WizardFault> checkLevels(WizardForm& f)
 
 std::optional<WizardFault> checkPayouts(const WizardForm& f)
 {
-    if (f.index(QStringLiteral("cmbPayoutType")) >= OpenTournament::PayPrizes)
-        return std::nullopt; // prizes are texts
     // Grid row 1 is the house, row k + 1 place k; column 1 the amount,
     // column 2 the points.
     const QString grid = QStringLiteral("grid");
     const auto fault = [&](long r, long column, const QString& message) {
         return WizardFault {4, grid, message, r + 1, column};
     };
+    // Prizes are texts, but points are stored with them too.
+    if (f.index(QStringLiteral("cmbPayoutType")) < OpenTournament::PayPrizes) {
+        for (long r = 0; r < f.Payouts.size(); ++r)
+            if (!ReadsAsNumber(f.Payouts[r].Payout))
+                return fault(
+                    r, 1, QStringLiteral("Payouts must be numeric.    Set to 0 if you don't want to have a payout."));
+        for (long r = 0; r < f.Payouts.size(); ++r)
+            if (!ReadsAsNumber(f.Payouts[r].Points))
+                return fault(r, 2,
+                             QStringLiteral("Points must be numeric.  Set to 0 if you don't want to include points."));
+        for (long r = 0; r < f.Payouts.size(); ++r)
+            if (auto negative = refuseNegative(NzDouble(f.Payouts[r].Payout), grid, "Payouts", 4))
+                return fault(r, 1, negative->Message);
+    }
     for (long r = 0; r < f.Payouts.size(); ++r)
-        if (!ReadsAsNumber(f.Payouts[r].Payout))
-            return fault(r, 1,
-                         QStringLiteral("Payouts must be numeric.    Set to 0 if you don't want to have a payout."));
-    for (long r = 0; r < f.Payouts.size(); ++r)
-        if (!ReadsAsNumber(f.Payouts[r].Points))
-            return fault(r, 2,
-                         QStringLiteral("Points must be numeric.  Set to 0 if you don't want to include points."));
-    for (long r = 0; r < f.Payouts.size(); ++r)
-        if (auto negative = refuseNegative(NzDouble(f.Payouts[r].Payout), grid, "Payouts", 4))
-            return fault(r, 1, negative->Message);
+        if (auto tooLarge = RefuseTooLarge<Single>(NzDouble(f.Payouts[r].Points), QStringLiteral("Points")))
+            return fault(r, 2, *tooLarge);
     return std::nullopt;
 }
 
@@ -212,17 +219,16 @@ std::optional<WizardFault> CheckWizardForm(WizardForm& f, const std::function<bo
         return fault;
     const double duration = NzDouble(f.text(QStringLiteral("txtEstDurationHour"))) * 60
         + NzDouble(f.text(QStringLiteral("txtEstDurationMin")));
-    if (!fits(duration, 16))
-        return WizardFault {3, QStringLiteral("txtEstDurationHour"),
-                            QStringLiteral("Estimated Duration of Tournament is too large.")};
+    if (auto tooLarge = RefuseTooLarge<Integer>(duration, QStringLiteral("Estimated Duration of Tournament")))
+        return WizardFault {3, QStringLiteral("txtEstDurationHour"), *tooLarge};
     for (const NumericBox& b : CurrentLevelBoxes) {
         const QString control = QString::fromLatin1(b.Control);
         if (!ReadsAsNumber(f.text(control)))
             f.Text[control] = QStringLiteral("0");
     }
-    if (!fits(NzDouble(f.text(QStringLiteral("txtMinutesPerSession"))), 32))
-        return WizardFault {3, QStringLiteral("txtMinutesPerSession"),
-                            QStringLiteral("Minutes per Session is too large.")};
+    if (auto tooLarge = RefuseTooLarge<Long>(NzDouble(f.text(QStringLiteral("txtMinutesPerSession"))),
+                                             QStringLiteral("Minutes per Session")))
+        return WizardFault {3, QStringLiteral("txtMinutesPerSession"), *tooLarge};
     if (f.index(QStringLiteral("cmbPresets")) != BlindModeLevelTable)
         if (auto fault = verifyAll(f, CurrentLevelBoxes))
             return fault;
@@ -234,6 +240,8 @@ std::optional<WizardFault> CheckWizardForm(WizardForm& f, const std::function<bo
         const QString count = WizardControlName("cmbNumChips", i);
         if (auto fault = refuseNegative(NzDouble(f.text(count)), count, "Chips per player", 2))
             return fault;
+        if (auto tooLarge = RefuseTooLarge<Integer>(NzDouble(f.text(count)), QStringLiteral("Chips per player")))
+            return WizardFault {2, count, *tooLarge};
     }
     if (auto fault = checkPayouts(f))
         return fault;
@@ -380,7 +388,7 @@ QList<Integer> ApplyWizardForm(const WizardForm& f, OpenTournament& t)
         } else {
             t.gdblPayout[e] = NzDouble(row.Payout);
         }
-        t.gsngPayoutPoints[e] = Single(NzDouble(row.Points));
+        t.gsngPayoutPoints[e] = Narrow<Single>(NzDouble(row.Points));
     }
 
     if (f.AwardPlaceholder || f.Awards.isEmpty()) {

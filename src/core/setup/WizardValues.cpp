@@ -5,7 +5,6 @@
 #include "core/store/PlainNumberText.h"
 
 #include <QDate>
-#include <limits>
 
 QString WizardControlName(const char* name, int i) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i); }
 
@@ -21,9 +20,7 @@ Integer WorkingInteger(const QString& text)
 {
     // Clamped here rather than converted with NzInteger: a number too large
     // for a count must not end the program in a change handler.
-    const double x = RoundHalfEven(WorkingDouble(text));
-    return static_cast<Integer>(
-        qBound<double>(std::numeric_limits<Integer>::min(), x, std::numeric_limits<Integer>::max()));
+    return Clamped<Integer>(WorkingDouble(text));
 }
 
 double WorkingDouble(const QString& text) { return NzDouble(QVariant(text)); }

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QTemporaryFile>
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
@@ -111,9 +112,9 @@ bool WriteExportFile(const QString& fileName, const QString& text, QString* erro
             *error = QStringLiteral("\"%1\" is not the full path of a file").arg(fileName);
         return false;
     }
-    if (!ExportNameUsable(fileName)) {
+    if (QString problem; !ExportNameUsable(fileName, &problem)) {
         if (error)
-            *error = QStringLiteral("\"%1\" is no name the file system takes").arg(fileName);
+            *error = problem;
         return false;
     }
     QSaveFile file(fileName);
@@ -162,20 +163,34 @@ NameLimits limitsOf([[maybe_unused]] const QString& folder)
 
 } // namespace
 
-bool ExportNameUsable(const QString& path)
+bool ExportNameUsable(const QString& path, QString* problem)
 {
+    const auto refuse = [problem](const QString& message) {
+        if (problem)
+            *problem = message;
+        return false;
+    };
     // The system is given a name up to its first NUL: the file would be
     // written under that part alone.
     if (path.contains(QChar(u'\0')))
-        return false;
+        return refuse(InvalidFileNameText());
     const QFileInfo file(path);
-    if (file.fileName().isEmpty() || file.isDir() || !file.absoluteDir().exists())
-        return false;
+    if (file.fileName().trimmed().isEmpty() || file.isDir() || !file.absoluteDir().exists())
+        return refuse(InvalidFileNameText());
     // A folder that exists has names the file system takes; the file's own
     // name and the whole path must fit its limits as well.
     const NameLimits limits = limitsOf(file.absolutePath());
-    return QFile::encodeName(file.fileName()).size() <= limits.Name
-        && QFile::encodeName(file.absoluteFilePath()).size() < limits.Path;
+    if (QFile::encodeName(file.fileName()).size() > limits.Name
+        || QFile::encodeName(file.absoluteFilePath()).size() >= limits.Path)
+        return refuse(InvalidFileNameText());
+    // The file is written beside itself first and then put in place, so the
+    // folder must take a new file; only trying tells (the permission bits
+    // say nothing of a read-only disk, nor to an administrator).
+    QTemporaryFile probe(file.absolutePath() + QStringLiteral("/.zrv-export-XXXXXX"));
+    if (!probe.open())
+        return refuse(QStringLiteral("The folder \"%1\" cannot be written to. Choose another folder.")
+                          .arg(QDir::toNativeSeparators(file.absolutePath())));
+    return true;
 }
 
 QString DefaultExportPath(const QString& defaultName)

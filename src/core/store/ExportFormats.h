@@ -41,11 +41,13 @@ bool WriteExportFile(const QString& fileName, const QString& text, QString* erro
 // What every failed export says, whatever the cause.
 QString InvalidFileNameText();
 
-// Whether a file of that name could be written: its folder exists, the name
-// is not a folder's, holds no NUL character, and neither the file's name nor
-// the whole path is longer than the file system takes. The export dialog
-// and the writer both ask it.
-bool ExportNameUsable(const QString& path);
+// Whether a file of that name could be written: its folder exists and this
+// program may write in it, the name is not a folder's, is not blank, holds no
+// NUL character, and neither the file's name nor the whole path is longer
+// than the file system takes. The export dialog and the writer both ask it.
+// A refused name gives in problem what the director is told: the invalid
+// name message, or for a folder that cannot be written one naming it.
+bool ExportNameUsable(const QString& path, QString* problem = nullptr);
 
 // Where an export goes, as a full path: a name without a folder lies in the
 // data folder, also one that begins with ":" (it names no resource); a "/" in

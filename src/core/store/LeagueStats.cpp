@@ -116,14 +116,15 @@ std::array<int, StatsColumnCount> StatsColumnWidths()
 
 QStringList StatsRowTexts(const MemberStats& m)
 {
-    QStringList cells {m.Name, QString::number(m.Tourn), grouped(m.BuyinSum), grouped(perEntry(m.PaySum, m.Tourn)),
-                       grouped(m.PaySum), FixedDecimalsText(profitPercent(m), 1),
-                       FixedDecimalsText(m.PaySum - m.BuyinSum, 2),
-                       FixedDecimalsText(perEntry(m.FinishSum, m.Tourn), 2, false),
-                       // Points are kept at single precision: the sum shows
-                       // as the points were typed, without the double's
-                       // last-digit noise.
-                       PlainNumberText(static_cast<float>(m.PointsSum)), FixedDecimalsText(m.KillsSum, 0)};
+    QStringList cells {
+        m.Name, QString::number(m.Tourn), grouped(m.BuyinSum), grouped(perEntry(m.PaySum, m.Tourn)), grouped(m.PaySum),
+        FixedDecimalsText(profitPercent(m), 1), FixedDecimalsText(m.PaySum - m.BuyinSum, 2),
+        FixedDecimalsText(perEntry(m.FinishSum, m.Tourn), 2, false),
+        // Points are kept at single precision: the sum shows
+        // as the points were typed, without the double's
+        // last-digit noise.
+        Fits<Single>(m.PointsSum) ? PlainNumberText(Narrow<Single>(m.PointsSum)) : PlainNumberText(m.PointsSum),
+        FixedDecimalsText(m.KillsSum, 0)};
     for (int count : m.Place)
         cells << QString::number(count);
     return cells;

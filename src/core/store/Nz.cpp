@@ -24,18 +24,12 @@ bool textToNumber(const QString& text, double* result)
 }
 
 template <typename T>
-T toWhole(const QVariant& Value, const char* typeName)
+T toNumber(const QVariant& Value)
 {
     double number = 0;
     if (!ReadsAsNumber(Value, &number))
         return 0;
-    const double rounded = RoundHalfEven(number);
-    if (!(rounded >= std::numeric_limits<T>::min() && rounded <= std::numeric_limits<T>::max())) {
-        throw OverflowError(QStringLiteral("Overflow: %1 does not fit in %2")
-                                .arg(Value.toString(), QString::fromLatin1(typeName))
-                                .toStdString());
-    }
-    return static_cast<T>(rounded);
+    return Narrow<T>(number);
 }
 
 } // namespace
@@ -82,11 +76,18 @@ double NzDouble(const QVariant& Value)
     return ReadsAsNumber(Value, &number) ? number : 0;
 }
 
-Long NzLong(const QVariant& Value) { return toWhole<Long>(Value, "Long"); }
+Long NzLong(const QVariant& Value) { return toNumber<Long>(Value); }
 
-Integer NzInteger(const QVariant& Value) { return toWhole<Integer>(Value, "Integer"); }
+Integer NzInteger(const QVariant& Value) { return toNumber<Integer>(Value); }
 
-Single NzSingle(const QVariant& Value) { return static_cast<Single>(NzDouble(Value)); }
+Single NzSingle(const QVariant& Value) { return toNumber<Single>(Value); }
+
+void RaiseOverflow(double x, const char* typeName)
+{
+    throw OverflowError(QStringLiteral("Overflow: %1 does not fit in %2")
+                            .arg(QString::number(x, 'g', 17), QString::fromLatin1(typeName))
+                            .toStdString());
+}
 
 QString NzString(const QVariant& Value)
 {

@@ -97,14 +97,9 @@ T fromRead(const QVariant& value)
         double number = 0;
         if (!ReadsAsNumber(value, &number))
             throw ValueError {shown(value) + QStringLiteral(" is not a number")};
-        if constexpr (std::is_floating_point_v<T>) {
-            return static_cast<T>(number);
-        } else {
-            const double whole = RoundHalfEven(number);
-            if (!(whole >= std::numeric_limits<T>::min() && whole <= std::numeric_limits<T>::max()))
-                throw ValueError {shown(value) + QStringLiteral(" is out of range")};
-            return static_cast<T>(whole);
-        }
+        if (!Fits<T>(number))
+            throw ValueError {shown(value) + QStringLiteral(" is out of range")};
+        return Narrow<T>(number);
     }
 }
 
@@ -217,6 +212,22 @@ const TableBinding<OpenTournament>& TournamentColumns()
             b.columns.push_back(slot(numbered("ChipColor", n), &OT::gstrChipColor, s, R::NullIsNotUsed, W::Text));
             b.columns.push_back(slot(numbered("ChipPicture", n), &OT::gstrChipPicture, s, R::AsIs, W::Text));
         }
+        return b;
+    }();
+    return binding;
+}
+
+const TableBinding<OpenTournament>& LevelInForceColumns()
+{
+    static const TableBinding<OpenTournament> binding = [] {
+        const QStringList moved {QStringLiteral("BlindsLevel"), QStringLiteral("MinutesPerSession"),
+                                 QStringLiteral("Small"),       QStringLiteral("Big"),
+                                 QStringLiteral("SmallRaise"),  QStringLiteral("BigRaise"),
+                                 QStringLiteral("Ante")};
+        TableBinding<OpenTournament> b {TournamentColumns().table, {}};
+        for (const ColumnBinding<OpenTournament>& c : TournamentColumns().columns)
+            if (moved.contains(c.column))
+                b.columns.push_back(c);
         return b;
     }();
     return binding;

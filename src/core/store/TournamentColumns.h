@@ -67,6 +67,9 @@ struct TableBinding {
 // tblTournament: the settings in reading order (TournamentID first), then
 // the four chip columns of slots 1 to 10.
 const TableBinding<OpenTournament>& TournamentColumns();
+// The columns of tblTournament that the level clock moves: the level, its
+// length and its blinds.
+const TableBinding<OpenTournament>& LevelInForceColumns();
 // tblPayout, one row per element 0..gintNumberPaid.
 const TableBinding<OpenTournament>& PayoutColumns();
 // tblLevel, one row per level 1..gdblNumberLevels.

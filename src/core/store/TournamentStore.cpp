@@ -45,7 +45,7 @@ void readAwards(Database& db, OpenTournament& t, Long id)
 void readLevels(Database& db, OpenTournament& t, Long id)
 {
     Recordset rs = db.query(QStringLiteral("SELECT * FROM tblLevel WHERE TournamentID = ? ORDER BY LevelNumber"), {id});
-    const long count = static_cast<long>(t.gdblNumberLevels);
+    const long count = Clamped<long>(t.gdblNumberLevels);
     if (count <= 0 || count > rs.recordCount()) {
         t.ResetLevels();
         return;
@@ -168,8 +168,8 @@ void SaveTournament(Database& db, OpenTournament& t, bool IsNew)
             }
         }
 
-        writeNumberedRows(db, LevelColumns(), QStringLiteral("LevelNumber"), id, 1,
-                          static_cast<long>(t.gdblNumberLevels), t);
+        writeNumberedRows(db, LevelColumns(), QStringLiteral("LevelNumber"), id, 1, Clamped<long>(t.gdblNumberLevels),
+                          t);
         transaction.commit();
     });
     // Stored: now the keys may point at the new rows.
@@ -177,6 +177,18 @@ void SaveTournament(Database& db, OpenTournament& t, bool IsNew)
     long i = t.gtypAwards.lower();
     for (Long key : awardIds)
         t.gtypAwards[i++].AwardID = key;
+}
+
+void SaveLevelInForce(Database& db, const OpenTournament& t)
+{
+    RaiseAsDatabaseError([&] {
+        QStringList assignments;
+        for (const QString& column : WrittenColumns(LevelInForceColumns()))
+            assignments << QuoteName(column) + QStringLiteral(" = ?");
+        db.execute(QStringLiteral("UPDATE tblTournament SET %1 WHERE TournamentID = ?")
+                       .arg(assignments.join(QStringLiteral(", "))),
+                   WrittenValues(LevelInForceColumns(), t) << t.glngCurrentTournamentID);
+    });
 }
 
 void SaveTournamentPlayer(Database& db, OpenTournament& t, Integer PlayerIndex)

@@ -34,6 +34,12 @@ void LoadTournament(Database& db, OpenTournament& t, Long TournamentID, bool Pla
 // only once the whole save is stored.
 void SaveTournament(Database& db, OpenTournament& t, bool IsNew);
 
+// Writes the level in force (its number, length and blinds) to the
+// tournament's row, and nothing else, as the clock moves on: a tournament
+// reopened after a crash goes on from the level the clock had reached. One
+// short statement; a tournament no longer in the database stores nothing.
+void SaveLevelInForce(Database& db, const OpenTournament& t);
+
 // Writes entrant PlayerIndex (1..gintPlayerCount) to its tblTournamentXPlayer
 // row, adding the row when there is none.
 void SaveTournamentPlayer(Database& db, OpenTournament& t, Integer PlayerIndex);

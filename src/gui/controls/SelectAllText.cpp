@@ -1,5 +1,6 @@
 #include "gui/controls/SelectAllText.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QTextEdit>
 
@@ -13,4 +14,17 @@ void SelectAllText(QTextEdit* box)
 {
     if (box)
         box->selectAll();
+}
+
+void FocusRefused(QWidget* control)
+{
+    if (!control)
+        return;
+    control->setFocus();
+    if (auto* combo = qobject_cast<QComboBox*>(control))
+        SelectAllText(combo->lineEdit());
+    else if (auto* box = qobject_cast<QLineEdit*>(control))
+        SelectAllText(box);
+    else if (auto* text = qobject_cast<QTextEdit*>(control))
+        SelectAllText(text);
 }

@@ -75,7 +75,7 @@ void frmManualAdjust::cmdOK_Click()
 {
     if (const auto fault = ValidateAdjustment(txtDollars->text(), txtPoints->text())) {
         prompter().message(fault->Message);
-        (fault->Focus == AwardFocus::Points ? txtPoints : txtDollars)->setFocus();
+        FocusRefused(fault->Focus == AwardFocus::Points ? txtPoints : txtDollars);
         return;
     }
     mbOKed = true;

@@ -2,13 +2,17 @@
 
 #include "core/floor/ClockRules.h"
 #include "core/floor/Levels.h"
+#include "core/platform/Database.h"
+#include "core/platform/Prompter.h"
 #include "core/platform/SteadyClock.h"
 #include "core/store/OpenTournament.h"
 #include "core/store/ProgramSettings.h"
+#include "core/store/TournamentStore.h"
 #include "gui/controls/ctlButton.h"
 #include "gui/floor/frmHandTimer.h"
 #include "gui/floor/frmReminder.h"
 
+#include <QDebug>
 #include <QLabel>
 #include <QLayout>
 #include <QTime>
@@ -149,4 +153,23 @@ void ClockPanel::checkTables()
 {
     if (onCheckTables)
         onCheckTables();
+}
+
+void ClockPanel::levelBegan()
+{
+    // Stored at once, so that after a power cut the tournament reopens at the
+    // level the clock had reached. A failed write stops nothing: the level is
+    // stored in full when the tournament is closed. The director hears of it
+    // once, not at every level, until a write works again.
+    try {
+        SaveLevelInForce(gobjDatabase(), openTournament());
+        mLevelStoreFailureTold = false;
+    } catch (const DatabaseError& e) {
+        qWarning().noquote() << "Storing the level failed:" << e.what();
+        if (mLevelStoreFailureTold)
+            return;
+        mLevelStoreFailureTold = true;
+        prompter().message(QStringLiteral("Unable to store the current level; the clock goes on. %1")
+                               .arg(QString::fromUtf8(e.what())));
+    }
 }

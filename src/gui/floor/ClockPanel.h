@@ -68,6 +68,8 @@ private:
     void setScreen(bool bReset) override;
     void refreshScreens(bool bRefreshTables) override;
     void checkTables() override;
+    void levelBegan() override;
 
     ClockWidgets w;
+    bool mLevelStoreFailureTold = false; // since the level was last stored
 };

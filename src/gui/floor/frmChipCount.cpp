@@ -2,6 +2,7 @@
 
 #include "core/floor/FloorEntries.h"
 #include "core/platform/Prompter.h"
+#include "gui/controls/SelectAllText.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -44,7 +45,7 @@ void frmChipCount::cmdOK_Click()
 {
     if (const auto fault = ChipCountFault(txtChipCount->text())) {
         prompter().message(*fault);
-        txtChipCount->setFocus();
+        FocusRefused(txtChipCount);
         return;
     }
     mbOKed = true;

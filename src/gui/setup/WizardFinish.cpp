@@ -8,6 +8,7 @@
 #include "core/setup/WizardSave.h"
 #include "core/store/NameValidation.h"
 #include "core/store/SettingsKeys.h"
+#include "gui/controls/SelectAllText.h"
 #include "gui/controls/ctlDataEntryGrid.h"
 #include "gui/platform/BusyPointer.h"
 #include "gui/setup/frmAddEditTournament.h"
@@ -84,7 +85,7 @@ void frmAddEditTournament::showFault(const WizardFault& fault)
     // The boxes of an option that is off are hidden on their page.
     if (qobject_cast<QLineEdit*>(control))
         control->setVisible(true);
-    control->setFocus();
+    FocusRefused(control);
     if (cells && fault.Row > 0)
         cells->ShowCell(fault.Row, fault.Column);
 }

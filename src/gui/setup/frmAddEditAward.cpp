@@ -5,6 +5,7 @@
 #include "core/platform/Database.h"
 #include "core/platform/Prompter.h"
 #include "gui/controls/ListFillers.h"
+#include "gui/controls/SelectAllText.h"
 #include "gui/controls/ctlDataEntryGrid.h"
 
 #include <QComboBox>
@@ -120,8 +121,7 @@ void frmAddEditAward::cmdOK_Click()
     if (fault) {
         prompter().message(fault->Message);
         QWidget* focus[] = {nullptr, cmbPlayer, cmbDescription, txtDollars, txtPoints};
-        if (QWidget* w = focus[int(fault->Focus)])
-            w->setFocus();
+        FocusRefused(focus[int(fault->Focus)]);
         return;
     }
     mbOKed = true;

@@ -2,6 +2,7 @@
 
 #include "core/platform/Prompter.h"
 #include "core/platform/ReportFailures.h"
+#include "core/store/Nz.h"
 #include "core/store/PlainNumberText.h"
 #include "core/store/ProgramSettings.h"
 #include "core/store/SettingsKeys.h"
@@ -271,7 +272,7 @@ void frmAddEditTournament::LoadData(bool bNewTourney)
 
     if (t.gintBlindsLevel == 0)
         t.gintBlindsLevel = 1;
-    cmbNumLevels->setCurrentIndex(qBound(-1, int(t.gdblNumberLevels) - 1, cmbNumLevels->count() - 1));
+    cmbNumLevels->setCurrentIndex(qBound(-1, Clamped<int>(t.gdblNumberLevels) - 1, cmbNumLevels->count() - 1));
     cmbLevel->setCurrentIndex(t.gintBlindsLevel - 1 < cmbLevel->count() ? t.gintBlindsLevel - 1 : -1);
     mintLevelAtOpen = t.gintBlindsLevel;
 

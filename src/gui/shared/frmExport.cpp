@@ -62,14 +62,15 @@ void frmExport::cmdBrowse_Click()
 
 void frmExport::cmdOK_Click()
 {
-    if (txtFile->text().isEmpty()) {
+    // A name of blanks alone is no name.
+    if (txtFile->text().trimmed().isEmpty()) {
         prompter().message(QStringLiteral("You must enter a file name."));
         return;
     }
     const QString path = ExportPath(txtFile->text());
-    if (!ExportNameUsable(path)) {
+    if (QString problem; !ExportNameUsable(path, &problem)) {
         ShowDefaultPointer();
-        prompter().message(InvalidFileNameText());
+        prompter().message(problem);
         return;
     }
     // The old file stays until the new one is written in full.

@@ -9,6 +9,7 @@
 #include "core/store/ProgramSettings.h"
 #include "core/store/SettingsKeys.h"
 #include "core/web/WebService.h"
+#include "gui/controls/SelectAllText.h"
 #include "gui/controls/ctlButton.h"
 #include "gui/platform/BusyPointer.h"
 #include "gui/web/WebPageWidgets.h"
@@ -159,12 +160,12 @@ bool frmWebResultsManager::newPasswordAccepted(int Index)
 {
     if (txtNewPassword[Index]->text().size() < 4) {
         prompter().message(QStringLiteral("Password must be at least 4 characters long."));
-        txtNewPassword[Index]->setFocus();
+        FocusRefused(txtNewPassword[Index]);
         return false;
     }
     if (txtConfirmPassword[Index]->text() != txtNewPassword[Index]->text()) {
         prompter().message(QStringLiteral("Password confirmation does not match, please correct and try again."));
-        txtConfirmPassword[Index]->setFocus();
+        FocusRefused(txtConfirmPassword[Index]);
         return false;
     }
     return true;

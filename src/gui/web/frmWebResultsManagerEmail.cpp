@@ -9,6 +9,7 @@
 #include "core/store/ProgramSettings.h"
 #include "core/store/SettingsKeys.h"
 #include "gui/controls/ListFillers.h"
+#include "gui/controls/SelectAllText.h"
 #include "gui/platform/BusyPointer.h"
 #include "gui/shared/EditPlayerDetails.h"
 #include "gui/web/WebPageWidgets.h"
@@ -273,7 +274,7 @@ void frmWebResultsManager::cmdEmail_Click()
     } else {
         if (!txtFrom->text().contains(QLatin1Char('@'))) {
             prompter().message(QStringLiteral("Please specify a valid Reply To email address."));
-            txtFrom->setFocus();
+            FocusRefused(txtFrom);
             return;
         }
         bool sent = false;

@@ -121,6 +121,32 @@ TEST(ExportFormats, TheWriterRefusesANameThatIsNoFullPathOfAFile)
     QDir::setCurrent(here);
 }
 
+TEST(ExportFormats, ABlankNameOrAFolderThatCannotBeWrittenIsRefusedWithItsReason)
+{
+    QTemporaryDir dir;
+    const QString folder = QDir(dir.path()).absolutePath();
+    const struct {
+        QString path;
+        QString problem; // empty: usable
+    } cases[] = {
+        {folder + QStringLiteral("/Stats.csv"), QString()},
+        {folder + QStringLiteral("/   "), InvalidFileNameText()},
+        // No one may add a file there, an administrator neither.
+        {QStringLiteral("/proc/Stats.csv"),
+         QStringLiteral("The folder \"/proc\" cannot be written to. Choose another folder.")},
+    };
+    for (const auto& c : cases) {
+        QString problem;
+        EXPECT_EQ(ExportNameUsable(c.path, &problem), c.problem.isEmpty()) << c.path.toStdString();
+        EXPECT_EQ(problem, c.problem) << c.path.toStdString();
+        QString error;
+        EXPECT_EQ(WriteExportFile(c.path, QStringLiteral("x"), &error), c.problem.isEmpty());
+        EXPECT_EQ(error, c.problem);
+    }
+    // Trying the folder leaves nothing behind but the file written.
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList {QStringLiteral("Stats.csv")});
+}
+
 TEST(ExportFormats, ANameTheFileSystemRefusesIsRefusedAndNothingIsWritten)
 {
     QTemporaryDir dir;

@@ -44,4 +44,11 @@ TEST(Converters, OutOfRangeIsReportedNotWrapped)
     EXPECT_EQ(NzLong(QVariant(qint64(2147483647LL))), 2147483647);
     // 32767.5 rounds to 32768, which no longer fits.
     EXPECT_THROW(NzInteger(QVariant(32767.5)), OverflowError);
+    EXPECT_THROW(NzSingle(QVariant(1e39)), OverflowError);
+    EXPECT_THROW(NzSingle(QVariant(QStringLiteral("-1e39"))), OverflowError);
+    EXPECT_FLOAT_EQ(NzSingle(QVariant(3.4e38)), 3.4e38f);
+    // The largest 64-bit number is no double: 2^63 is just beyond it.
+    EXPECT_THROW(Narrow<qint64>(9223372036854775808.0), OverflowError);
+    EXPECT_EQ(Narrow<qint64>(-9223372036854775808.0), std::numeric_limits<qint64>::min());
+    EXPECT_FALSE(Fits<int>(std::nan("")));
 }

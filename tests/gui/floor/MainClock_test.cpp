@@ -124,3 +124,52 @@ TEST_F(LevelClockWindowTest, TheFiveMinuteNoticeShowsWholeAndLetsClicksThrough)
     EXPECT_TRUE(menu("mnTablePopup")->isVisible());
     EXPECT_TRUE(notice->isVisible());
 }
+
+TEST_F(LevelClockWindowTest, TheStoredLevelFollowsTheClockAndAFailedWriteStopsNothing)
+{
+    SetTestLevels(openTournament(), {{1, 2}, {1}, {1}, {1}, {1}});
+    w->ResetTimer();
+    showActive();
+    auto storedLevel = [this] {
+        Recordset row = db.query(QStringLiteral("SELECT BlindsLevel, Small, Big FROM tblTournament "
+                                                "WHERE TournamentID = ?"),
+                                 {tournament});
+        return QStringLiteral("%1 %2/%3")
+            .arg(row.value(QStringLiteral("BlindsLevel")).toInt())
+            .arg(row.value(QStringLiteral("Small")).toDouble())
+            .arg(row.value(QStringLiteral("Big")).toDouble());
+    };
+    QTest::keyClick(w.data(), Qt::Key_F1);
+
+    // Level 1 runs a minute and a break of two follows, which already shows
+    // level 2's blinds: a power cut in the break reopens at level 2.
+    const struct {
+        qint64 ms;
+        const char* level;
+        const char* stored;
+    } steps[] = {
+        {60'000, "BREAK!", "2 20/40"},
+        {120'000, "Level 2", "2 20/40"},
+        {60'000, "Level 3", "3 30/60"},
+    };
+    for (const auto& step : steps) {
+        tick(step.ms);
+        EXPECT_EQ(parts(w).display.lblLevel->text(), QString::fromLatin1(step.level));
+        EXPECT_EQ(storedLevel(), QString::fromLatin1(step.stored)) << step.level;
+    }
+    EXPECT_TRUE(prompts.messages.isEmpty());
+
+    // A database that refuses the write: the clock goes on and the director
+    // is told once, not at every level.
+    db.execute(QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON tblTournament "
+                              "BEGIN SELECT RAISE(ABORT, 'disk I/O error'); END"));
+    tick(60'000);
+    EXPECT_EQ(parts(w).display.lblLevel->text(), QStringLiteral("Level 4"));
+    EXPECT_EQ(caption(), QStringLiteral("Clock: Running"));
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_TRUE(prompts.messages[0].contains(QStringLiteral("disk I/O error")));
+    EXPECT_EQ(storedLevel(), QStringLiteral("3 30/60"));
+    tick(60'000);
+    EXPECT_EQ(parts(w).display.lblLevel->text(), QStringLiteral("Level 5"));
+    EXPECT_EQ(prompts.messages.size(), 1);
+}

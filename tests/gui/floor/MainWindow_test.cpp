@@ -56,16 +56,35 @@ TEST_F(MainWindowTest, FindSelectsTheLastMatchingRow)
 TEST_F(MainWindowTest, ChipCountIsNumericAndSavedForTheRowsPlayer)
 {
     frmChipCount box;
-    box.txtChipCount->setText(QStringLiteral("lots"));
-    QTest::mouseClick(box.cmdOK, Qt::LeftButton);
-    EXPECT_EQ(prompts.messages, QStringList {QStringLiteral("Must be numeric.")});
-    box.txtChipCount->setText(QStringLiteral("-2500"));
-    QTest::mouseClick(box.cmdOK, Qt::LeftButton);
-    EXPECT_EQ(prompts.messages.last(), QStringLiteral("Chip count cannot be negative."));
-    EXPECT_EQ(box.focusWidget(), box.txtChipCount);
-    EXPECT_FALSE(box.mbOKed);
-    box.txtChipCount->setText(QStringLiteral("2500"));
-    QTest::mouseClick(box.cmdOK, Qt::LeftButton);
+    box.show();
+    box.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&box));
+    box.txtChipCount->setFocus();
+    // A refused count is selected again, so that the next one replaces it;
+    // OK by click and by Enter.
+    const struct {
+        const char* typed;
+        const char* message;
+        bool click;
+    } refused[] = {
+        {"lots", "Must be numeric.", true},
+        {"-2500", "Chip count cannot be negative.", false},
+        {"1e39", "Chip count is too large.", false}, // beyond a Single
+        {"-1e39", "Chip count is too large.", true},
+    };
+    for (const auto& c : refused) {
+        QTest::keyClicks(box.txtChipCount, QString::fromLatin1(c.typed));
+        if (c.click)
+            QTest::mouseClick(box.cmdOK, Qt::LeftButton);
+        else
+            QTest::keyClick(box.txtChipCount, Qt::Key_Return);
+        EXPECT_EQ(prompts.messages.value(prompts.messages.size() - 1), QString::fromLatin1(c.message));
+        EXPECT_TRUE(box.txtChipCount->hasFocus()) << c.typed;
+        EXPECT_EQ(box.txtChipCount->selectedText(), QString::fromLatin1(c.typed));
+        EXPECT_FALSE(box.mbOKed);
+    }
+    QTest::keyClicks(box.txtChipCount, QStringLiteral("3.4e38"));
+    QTest::keyClick(box.txtChipCount, Qt::Key_Return);
     EXPECT_TRUE(box.mbOKed);
 
     OpenTournament& t = openTournament();

@@ -254,6 +254,50 @@ TEST_F(WizardPayouts, TypedPrizesStayWhenThePlacesChange)
     EXPECT_EQ(cell("grid", 5, 1), QStringLiteral("0"));
 }
 
+TEST_F(WizardAwards, ARefusedEntryIsSelectedSoWhatIsTypedNextReplacesIt)
+{
+    open();
+    QStringList typed;
+    w->showAwardDialog = [&](frmAddEditAward& d) {
+        d.show();
+        d.activateWindow();
+        if (!QTest::qWaitForWindowActive(&d))
+            return false;
+        d.optAward->setChecked(true);
+        // In the order the entries are checked; OK by click and by Enter.
+        const struct {
+            QWidget* box;
+            QLineEdit* text;
+            const char* refused;
+            const char* message;
+            const char* next;
+            bool click;
+        } steps[] = {
+            {d.cmbDescription, d.cmbDescription->lineEdit(), "  ", "Please specify a description.", "High Hand", true},
+            {d.txtDollars, d.txtDollars, "-50", "Player winnings cannot be negative.", "50", false},
+            {d.txtPoints, d.txtPoints, "x", "Award points must be numeric.  Use 0 for none.", "5", true},
+        };
+        for (const auto& step : steps) {
+            step.box->setFocus(Qt::TabFocusReason); // as the Tab key brings it
+            QTest::keyClicks(step.text, QString::fromLatin1(step.refused));
+            if (step.click)
+                QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+            else
+                QTest::keyClick(step.text, Qt::Key_Return);
+            EXPECT_EQ(prompts.messages.value(prompts.messages.size() - 1).toStdString(), step.message)
+                << step.text->text().toStdString();
+            EXPECT_TRUE(step.text->hasFocus()) << step.message;
+            QTest::keyClicks(step.text, QString::fromLatin1(step.next));
+            typed << step.text->text();
+        }
+        QTest::keyClick(d.txtPoints, Qt::Key_Return);
+        return d.mbOKed;
+    };
+    c<QPushButton>(QStringLiteral("cmdNewAward"))->click();
+    EXPECT_EQ(typed, QStringList({QStringLiteral("High Hand"), QStringLiteral("50"), QStringLiteral("5")}));
+    EXPECT_EQ(cell("gridAwards", 1, 3), QStringLiteral("High Hand"));
+}
+
 TEST_F(WizardAwards, NewEditAndDeleteKeepThePlaceholderRight)
 {
     open();

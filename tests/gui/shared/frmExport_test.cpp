@@ -99,6 +99,11 @@ TEST_F(ExportDialogTest, OkKeepsTheDialogOpenUntilANameIsUsable)
         bool oked;
     } cases[] = {
         {QString(), {}, QStringLiteral("You must enter a file name."), false},
+        {QStringLiteral("   "), {}, QStringLiteral("You must enter a file name."), false},
+        {QStringLiteral("/proc/Stats.csv"),
+         {},
+         QStringLiteral("The folder \"/proc\" cannot be written to. Choose another folder."),
+         false},
         {QStringLiteral("missing/Stats.csv"), {}, InvalidFileNameText(), false},
         {dir.path(), {}, InvalidFileNameText(), false},
         {QString(300, u'x') + QStringLiteral(".csv"), {}, InvalidFileNameText(), false},
