@@ -110,7 +110,6 @@ void PlayersGridPart::SetGridCols()
 
 void PlayersGridPart::DisplayGrid()
 {
-    tmrHideButtons->stop();
     FlexGrid* g = w.display.grid;
     const long row = g->Row();
     const long col = g->Col();
@@ -192,15 +191,10 @@ void PlayersGridPart::tmrHideButtons_Timer()
     HideSelected();
 }
 
-void PlayersGridPart::ShowButtons(bool)
+void PlayersGridPart::showStates(Integer index)
 {
-    FlexGrid* g = w.display.grid;
-    const Integer index = FindPlayerIndex();
-    if (g->Col() == PlayersGapColumn || index < 1) {
-        HideSelected();
-        return;
-    }
-    const ActionButtonStates s = ActionButtonsFor(openTournament(), index);
+    const OpenTournament& t = openTournament();
+    const ActionButtonStates s = ActionButtonsFor(t, index);
     PlayerButtons& f = w.frames;
     f.cmdEliminate->setText(s.EliminateCaption);
     f.cmdEliminate->setEnabled(s.EliminateEnabled);
@@ -211,6 +205,35 @@ void PlayersGridPart::ShowButtons(bool)
     f.mnMovePlayer->setEnabled(s.AssignSeatEnabled);
     f.cmdEliminate->setDefault(s.EliminateIsDefault);
     f.cmdBuyin->setDefault(!s.EliminateIsDefault);
+    mShownPlayerID = t.gtypPlayers[index].PlayerID;
+}
+
+void PlayersGridPart::FollowEntryRules()
+{
+    if (!w.frames.frameButtons->isVisible())
+        return;
+    const FlexGrid* g = w.display.grid;
+    const Integer index = FindPlayerIndex();
+    // A reload (players added, a player out) can move another player onto
+    // the selected row: the buttons are not his.
+    if (index < 1 || openTournament().gtypPlayers[index].PlayerID != mShownPlayerID) {
+        HideSelected();
+        return;
+    }
+    showStates(index);
+    placeButtons(g->Row(), g->Col()); // a caption may have changed its width
+}
+
+void PlayersGridPart::ShowButtons(bool)
+{
+    FlexGrid* g = w.display.grid;
+    const Integer index = FindPlayerIndex();
+    if (g->Col() == PlayersGapColumn || index < 1) {
+        HideSelected();
+        return;
+    }
+    showStates(index);
+    PlayerButtons& f = w.frames;
 
     // A row scrolled out of view has no place for the buttons.
     if (!g->RowIsVisible(g->Row())) {

@@ -67,6 +67,9 @@ public:
     void tmrHideButtons_Timer();
     // bByKeyPress: true from a selection change, false from a click or Enter.
     void ShowButtons(bool bByKeyPress);
+    // The buttons on show read and allow what the rules offer their player
+    // now; they go when the selected row holds another player since.
+    void FollowEntryRules();
     // Clicks the default action button when the buttons show and it is
     // enabled; false when there was none to press.
     bool PressDefaultButton();
@@ -84,6 +87,8 @@ protected:
 private:
     void placeButtons(long row, long col);
     void relayoutGrid();
+    void showStates(Integer index);
 
     PlayersGridWindow w;
+    Long mShownPlayerID = 0; // the player the buttons were shown for
 };
