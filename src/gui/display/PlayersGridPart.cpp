@@ -7,11 +7,11 @@
 #include "core/store/OpenTournament.h"
 #include "core/store/ProgramSettings.h"
 #include "gui/controls/FlexGrid.h"
+#include "gui/display/ActionButtonsHold.h"
 #include "gui/display/DisplayPanels.h"
 #include "gui/display/ScreenController.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -48,6 +48,9 @@ PlayersGridPart::PlayersGridPart(PlayersGridWindow window, QObject* parent)
     connect(tmrHideButtons, &QTimer::timeout, this, &PlayersGridPart::tmrHideButtons_Timer);
     connect(tmrScroll, &QTimer::timeout, this, &PlayersGridPart::tmrScroll_Timer);
     w.display.grid->installEventFilter(this);
+    mHold = new ActionButtonsHold(
+        w.display.grid, w.frames.frameButtons, tmrHideButtons,
+        [this](long row, long col) { return isSelectedCell(row, col); }, this);
 
     // The players grid is exported one player per row with the points, the
     // layout the results file reads, whatever the director shows; the
@@ -182,13 +185,18 @@ void PlayersGridPart::HideSelected()
 
 void PlayersGridPart::tmrHideButtons_Timer()
 {
-    QFrame* buttons = w.frames.frameButtons;
-    const QWidget* focus = QApplication::focusWidget();
-    if (buttons->isVisible() && (buttons->underMouse() || (focus && buttons->isAncestorOf(focus)))) {
+    if (mHold->held()) {
         w.ResetDisplayTimer();
         return;
     }
     HideSelected();
+}
+
+bool PlayersGridPart::isSelectedCell(long row, long col) const
+{
+    if (row != mintSelectedRow || col < 0 || col == PlayersGapColumn)
+        return false;
+    return (col < PlayersGapColumn) == (mintSelectedCol < PlayersGapColumn);
 }
 
 void PlayersGridPart::showStates(Integer index)

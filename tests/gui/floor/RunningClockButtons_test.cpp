@@ -19,9 +19,14 @@
 
 namespace {
 
-// The player button, and how long after the row was clicked the director
-// clicks it.
-using ClickCase = std::tuple<const char*, int>;
+// Where the pointer rests after the row was clicked, and for how long,
+// before the director clicks the button.
+struct Approach {
+    bool restsOnRow; // else it goes to the button at once and rests there
+    int ms;
+};
+// The player button, and the way to it.
+using ClickCase = std::tuple<const char*, Approach>;
 
 // Ten entrants, all bought in, rebuys and add-ons open, on the window as the
 // room sees it all evening: the clock running, the screens rotating and the
@@ -97,7 +102,7 @@ class RunningClockButtonsTest : public RunningClockTest, public ::testing::WithP
 
 TEST_P(RunningClockButtonsTest, AClickActsOnceOnTheSelectedPlayer)
 {
-    const auto [name, afterMs] = GetParam();
+    const auto [name, approach] = GetParam();
     constexpr long Chosen = 5; // Emil, in the left group of row 3
     auto* button = control<QPushButton>(name);
     ASSERT_TRUE(button);
@@ -110,10 +115,16 @@ TEST_P(RunningClockButtonsTest, AClickActsOnceOnTheSelectedPlayer)
     clickPlayer(Chosen);
     ASSERT_EQ(w->FindPlayerIndex(), Chosen);
     ASSERT_TRUE(button->isVisible() && button->isEnabled());
-    // The pointer goes from the row to the button and rests there.
+    // The pointer rests on the name, or goes from the row to the button and
+    // rests there.
     const QPoint onButton = onWindow(button, button->rect().center());
+    if (approach.restsOnRow) {
+        QTest::qWait(approach.ms);
+        ASSERT_TRUE(button->isVisible()) << "the pointer is still on the row";
+    }
     QTest::mouseMove(w->windowHandle(), onButton);
-    QTest::qWait(afterMs);
+    if (!approach.restsOnRow)
+        QTest::qWait(approach.ms);
 
     QStringList asked;
     if (button == parts(w).frames.cmdEliminate)
@@ -134,10 +145,12 @@ TEST_P(RunningClockButtonsTest, AClickActsOnceOnTheSelectedPlayer)
 
 INSTANTIATE_TEST_SUITE_P(ClockRunning, RunningClockButtonsTest,
                          ::testing::Combine(::testing::Values("cmdBuyin", "cmdAddon", "cmdEliminate"),
-                                            ::testing::Values(1000, 3000)),
+                                            ::testing::Values(Approach {false, 1000}, Approach {false, 3000},
+                                                              Approach {true, 3500})),
                          [](const ::testing::TestParamInfo<ClickCase>& info) {
-                             return std::string(std::get<0>(info.param)) + "After"
-                                 + std::to_string(std::get<1>(info.param)) + "ms";
+                             const Approach& a = std::get<1>(info.param);
+                             return std::string(std::get<0>(info.param)) + (a.restsOnRow ? "RestingOnTheRow" : "After")
+                                 + std::to_string(a.ms) + "ms";
                          });
 
 // Rebuys until level 3 and add-ons until level 3, a break after level 2: both
