@@ -3,7 +3,6 @@
 #include "core/floor/AwardBookkeeping.h"
 #include "core/floor/Elimination.h"
 #include "core/floor/FloorEntries.h"
-#include "core/floor/Levels.h"
 #include "core/floor/PlayerLookup.h"
 #include "core/store/Payouts.h"
 #include "core/store/TournamentStore.h"
@@ -121,12 +120,7 @@ TEST(FloorEntries, BuysAddUpAndASecondBuyinChangesNothing)
 TEST(FloorEntries, RebuysAndAddonsAreStoredOnlyWhileOffered)
 {
     OpenTournament t = paidField(3);
-    t.gintAllowRebuys = 1;
-    t.gintAllowAddons = 1;
-    t.gintAutoDoubleBlind = BlindModeLevelTable;
-    t.gintRebuyUntilLevel = 3;
-    t.gintAddonLevel1 = 2;
-    t.gintAddonLevel2 = 3;
+    OpenEntryPeriods(t, 3, 2, 3);
     t.gdblRebuyAmount = 10;
     t.gdblAddonAmount = 5;
     struct {

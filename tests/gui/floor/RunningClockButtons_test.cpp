@@ -10,6 +10,7 @@
 #include "gui/floor/EntryCommands.h"
 #include "gui/floor/FloorCommands.h"
 
+#include "FieldBuilder.h"
 #include "LevelTestData.h"
 #include "WindowTestHelpers.h"
 
@@ -160,9 +161,7 @@ TEST_F(RunningClockTest, WhatTheButtonsOfferFollowsTheEndOfTheBreak)
 {
     OpenTournament& t = openTournament();
     SetTestLevels(t, {20, TestLevel(20, 15), 20, 20});
-    t.gintRebuyUntilLevel = 3;
-    t.gintAddonLevel1 = 1;
-    t.gintAddonLevel2 = 3;
+    OpenEntryPeriods(t, 3, 1, 3);
     w->SetLevel(2);
     QTest::keyClick(w.data(), Qt::Key_F3); // the break after level 2
     ASSERT_TRUE(t.gblnOnBreak);
