@@ -38,6 +38,9 @@ PlayersGridPart::PlayersGridPart(PlayersGridWindow window, QObject* parent)
     , tmrHideButtons(new QTimer(this))
     , tmrScroll(new QTimer(this))
     , w(std::move(window))
+    , mHold(new ActionButtonsHold(
+          w.display.grid, w.frames.frameButtons, tmrHideButtons,
+          [this](long row, long col) { return isSelectedCell(row, col); }, this))
 {
     setObjectName(QStringLiteral("PlayersGridPart"));
     tmrHideButtons->setObjectName(QStringLiteral("tmrHideButtons"));
@@ -48,9 +51,6 @@ PlayersGridPart::PlayersGridPart(PlayersGridWindow window, QObject* parent)
     connect(tmrHideButtons, &QTimer::timeout, this, &PlayersGridPart::tmrHideButtons_Timer);
     connect(tmrScroll, &QTimer::timeout, this, &PlayersGridPart::tmrScroll_Timer);
     w.display.grid->installEventFilter(this);
-    mHold = new ActionButtonsHold(
-        w.display.grid, w.frames.frameButtons, tmrHideButtons,
-        [this](long row, long col) { return isSelectedCell(row, col); }, this);
 
     // The players grid is exported one player per row with the points, the
     // layout the results file reads, whatever the director shows; the
