@@ -19,6 +19,19 @@ inline OpenTournament FieldOf(int players, int seatsPerTable)
     return t;
 }
 
+// Rebuys and add-ons allowed, in level-table mode (blind mode 2): rebuys
+// before level rebuyUntil, add-ons after level addonAfter and before level
+// addonUntil (each also in the break that leads into that level).
+inline void OpenEntryPeriods(OpenTournament& t, Integer rebuyUntil, Integer addonAfter, Integer addonUntil)
+{
+    t.gintAllowRebuys = 1;
+    t.gintAllowAddons = 1;
+    t.gintAutoDoubleBlind = 2;
+    t.gintRebuyUntilLevel = rebuyUntil;
+    t.gintAddonLevel1 = addonAfter;
+    t.gintAddonLevel2 = addonUntil;
+}
+
 // Seats entrants by hand: each count fills that table's seats from 1, taking
 // the entrants in order.
 inline void SeatTables(OpenTournament& t, const std::vector<int>& counts)

@@ -10,14 +10,10 @@
 ActionButtonStates ActionButtonsFor(const OpenTournament& t, Integer index)
 {
     const PlayerRecord& p = t.gtypPlayers[index];
-    ActionButtonStates s;
-    if (p.Finish > 0) {
-        s.EliminateCaption = QStringLiteral("Un-&Eliminate");
-        s.EliminateEnabled = p.Finish != 1;
-    } else {
-        s.EliminateCaption = QStringLiteral("&Eliminate");
-    }
     const EntryOffer offer = EntryOptions(t, p);
+    ActionButtonStates s;
+    s.EliminateCaption = offer.Eliminate ? QStringLiteral("&Eliminate") : QStringLiteral("Un-&Eliminate");
+    s.EliminateEnabled = offer.Eliminate || offer.UnEliminate;
     // A player who has bought in is offered the rebuy, when the rules allow.
     s.BuyinCaption = offer.Buyin ? QStringLiteral("Buyin") : QStringLiteral("Rebuy");
     s.BuyinEnabled = offer.Buyin || offer.Rebuy;

@@ -1,6 +1,7 @@
 #include "core/floor/Elimination.h"
 
 #include "core/floor/AwardBookkeeping.h"
+#include "core/floor/EntryOptions.h"
 #include "core/floor/FloorEntries.h"
 #include "core/store/Awards.h"
 #include "core/store/OpenTournament.h"
@@ -133,9 +134,12 @@ EliminationResult EliminatePlayer(OpenTournament& t, long index, bool trackKills
 {
     if (!t.gtypPlayers.contains(index))
         return {};
-    if (t.gtypPlayers[index].Finish == 0)
+    const EntryOffer offer = EntryOptions(t, t.gtypPlayers[index]);
+    if (offer.Eliminate)
         return eliminate(t, index, trackKills, ask, rows);
-    return unEliminate(t, index, rows);
+    if (offer.UnEliminate)
+        return unEliminate(t, index, rows);
+    return {EliminationResult::NotOffered, 0, 0};
 }
 
 QString CannotUnEliminateMessage()

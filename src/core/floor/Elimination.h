@@ -40,7 +40,9 @@ bool CheckAwardBountyAndKill(OpenTournament& t, long index, bool isWinner, bool 
 // What an elimination or an un-elimination did, for the window to follow up
 // (sound, clock, table check, messages).
 struct EliminationResult {
-    enum Outcome { NoPlayer, Cancelled, Eliminated, UnEliminated, Refused } Outcome = NoPlayer;
+    // NotOffered: the winner, who comes back only with place 2; nothing
+    // changed.
+    enum Outcome { NoPlayer, Cancelled, Eliminated, UnEliminated, Refused, NotOffered } Outcome = NoPlayer;
     Integer Place = 0; // the place given (Eliminated)
     long Winner = 0; // the player made winner, 0 when none
 };

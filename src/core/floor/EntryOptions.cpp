@@ -12,6 +12,8 @@ bool underLimit(long used, int limit) { return limit == 0 || used < limit; }
 EntryOffer EntryOptions(const OpenTournament& t, const PlayerRecord& p)
 {
     EntryOffer offer;
+    offer.Eliminate = p.Finish == 0;
+    offer.UnEliminate = p.Finish > 1;
     if (p.TotalBuyin == 0) {
         offer.Buyin = true;
         return offer;

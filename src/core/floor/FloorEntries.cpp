@@ -1,5 +1,6 @@
 #include "core/floor/FloorEntries.h"
 
+#include "core/floor/EntryOptions.h"
 #include "core/store/MoneyRules.h"
 #include "core/store/Nz.h"
 #include "core/store/OpenTournament.h"
@@ -7,18 +8,22 @@
 
 namespace {
 
-// A rebuy or an add-on: its money, its chips and one more of them.
-void addBuy(OpenTournament& t, long index, double PlayerRecord::*total, Long PlayerRecord::*count, double amount,
-            double chips, FloorRows& rows)
+// A rebuy or an add-on, when offered: its money, its chips and one more of
+// them.
+bool addBuy(OpenTournament& t, long index, bool EntryOffer::*offered, double PlayerRecord::*total,
+            Long PlayerRecord::*count, double amount, double chips, FloorRows& rows)
 {
     if (!t.gtypPlayers.contains(index))
-        return;
+        return false;
     PlayerRecord& p = t.gtypPlayers[index];
+    if (!(EntryOptions(t, p).*offered))
+        return false;
     p.*total += amount;
     p.TotalChipValue += chips;
     p.*count += 1;
     CalculatePayouts(t);
     rows.Players.insert(index);
+    return true;
 }
 
 } // namespace
@@ -40,16 +45,16 @@ BuyinOutcome BuyinPlayer(OpenTournament& t, long index, FloorRows& rows)
 
 QString AlreadyBoughtInMessage() { return QStringLiteral("Player has already bought in."); }
 
-void RebuyPlayer(OpenTournament& t, long index, FloorRows& rows)
+bool RebuyPlayer(OpenTournament& t, long index, FloorRows& rows)
 {
-    addBuy(t, index, &PlayerRecord::TotalRebuy, &PlayerRecord::NumRebuys, t.gdblRebuyAmount, t.gdblRebuyChipValue,
-           rows);
+    return addBuy(t, index, &EntryOffer::Rebuy, &PlayerRecord::TotalRebuy, &PlayerRecord::NumRebuys, t.gdblRebuyAmount,
+                  t.gdblRebuyChipValue, rows);
 }
 
-void AddonPlayer(OpenTournament& t, long index, FloorRows& rows)
+bool AddonPlayer(OpenTournament& t, long index, FloorRows& rows)
 {
-    addBuy(t, index, &PlayerRecord::TotalAddon, &PlayerRecord::NumAddons, t.gdblAddonAmount, t.gdblAddonChipValue,
-           rows);
+    return addBuy(t, index, &EntryOffer::Addon, &PlayerRecord::TotalAddon, &PlayerRecord::NumAddons, t.gdblAddonAmount,
+                  t.gdblAddonChipValue, rows);
 }
 
 void ClearAllBuys(OpenTournament& t, long index, FloorRows& rows)

@@ -10,15 +10,17 @@ class OpenTournament;
 
 // Buy-ins, rebuys and add-ons of one entrant (index from 1). Each adds the
 // tournament's amount and chip value, recomputes the payouts and records the
-// entrant's row. The offer rules (EntryOptions) are not tested again here.
+// entrant's row, and only when the offer rules (EntryOptions) allow it at
+// that moment.
 
 enum class BuyinOutcome { Bought, AlreadyBoughtIn };
 // A second buy-in changes no totals; the payouts are still recomputed and
 // the row stored.
 BuyinOutcome BuyinPlayer(OpenTournament& t, long index, FloorRows& rows);
 QString AlreadyBoughtInMessage();
-void RebuyPlayer(OpenTournament& t, long index, FloorRows& rows);
-void AddonPlayer(OpenTournament& t, long index, FloorRows& rows);
+// False, and nothing changed, when the rebuy or add-on is not offered now.
+[[nodiscard]] bool RebuyPlayer(OpenTournament& t, long index, FloorRows& rows);
+[[nodiscard]] bool AddonPlayer(OpenTournament& t, long index, FloorRows& rows);
 // Clears buy-in, rebuys and add-ons and the chips they brought; the house
 // fee stays.
 void ClearAllBuys(OpenTournament& t, long index, FloorRows& rows);

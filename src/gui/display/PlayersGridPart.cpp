@@ -6,11 +6,11 @@
 #include "core/store/OpenTournament.h"
 #include "core/store/ProgramSettings.h"
 #include "gui/controls/FlexGrid.h"
+#include "gui/display/ActionButtonsHold.h"
 #include "gui/display/DisplayPanels.h"
 #include "gui/display/ScreenController.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -37,6 +37,9 @@ PlayersGridPart::PlayersGridPart(PlayersGridWindow window, QObject* parent)
     , tmrHideButtons(new QTimer(this))
     , tmrScroll(new QTimer(this))
     , w(std::move(window))
+    , mHold(new ActionButtonsHold(
+          w.display.grid, w.frames.frameButtons, tmrHideButtons,
+          [this](long row, long col) { return isSelectedCell(row, col); }, this))
 {
     setObjectName(QStringLiteral("PlayersGridPart"));
     tmrHideButtons->setObjectName(QStringLiteral("tmrHideButtons"));
@@ -104,7 +107,6 @@ void PlayersGridPart::SetGridCols()
 
 void PlayersGridPart::DisplayGrid()
 {
-    tmrHideButtons->stop();
     FlexGrid* g = w.display.grid;
     const long row = g->Row();
     const long col = g->Col();
@@ -177,24 +179,24 @@ void PlayersGridPart::HideSelected()
 
 void PlayersGridPart::tmrHideButtons_Timer()
 {
-    QFrame* buttons = w.frames.frameButtons;
-    const QWidget* focus = QApplication::focusWidget();
-    if (buttons->isVisible() && (buttons->underMouse() || (focus && buttons->isAncestorOf(focus)))) {
+    if (mHold->held()) {
         w.ResetDisplayTimer();
         return;
     }
     HideSelected();
 }
 
-void PlayersGridPart::ShowButtons(bool)
+bool PlayersGridPart::isSelectedCell(long row, long col) const
 {
-    FlexGrid* g = w.display.grid;
-    const Integer index = FindPlayerIndex();
-    if (g->Col() == PlayersGapColumn || index < 1) {
-        HideSelected();
-        return;
-    }
-    const ActionButtonStates s = ActionButtonsFor(openTournament(), index);
+    if (row != mintSelectedRow || col < 0 || col == PlayersGapColumn)
+        return false;
+    return (col < PlayersGapColumn) == (mintSelectedCol < PlayersGapColumn);
+}
+
+void PlayersGridPart::showStates(Integer index)
+{
+    const OpenTournament& t = openTournament();
+    const ActionButtonStates s = ActionButtonsFor(t, index);
     PlayerButtons& f = w.frames;
     f.cmdEliminate->setText(s.EliminateCaption);
     f.cmdEliminate->setEnabled(s.EliminateEnabled);
@@ -205,6 +207,35 @@ void PlayersGridPart::ShowButtons(bool)
     f.mnMovePlayer->setEnabled(s.AssignSeatEnabled);
     f.cmdEliminate->setDefault(s.EliminateIsDefault);
     f.cmdBuyin->setDefault(!s.EliminateIsDefault);
+    mShownPlayerID = t.gtypPlayers[index].PlayerID;
+}
+
+void PlayersGridPart::FollowEntryRules()
+{
+    if (!w.frames.frameButtons->isVisible())
+        return;
+    const FlexGrid* g = w.display.grid;
+    const Integer index = FindPlayerIndex();
+    // A reload (players added, a player out) can move another player onto
+    // the selected row: the buttons are not his.
+    if (index < 1 || openTournament().gtypPlayers[index].PlayerID != mShownPlayerID) {
+        HideSelected();
+        return;
+    }
+    showStates(index);
+    placeButtons(g->Row(), g->Col()); // a caption may have changed its width
+}
+
+void PlayersGridPart::ShowButtons(bool)
+{
+    FlexGrid* g = w.display.grid;
+    const Integer index = FindPlayerIndex();
+    if (g->Col() == PlayersGapColumn || index < 1) {
+        HideSelected();
+        return;
+    }
+    showStates(index);
+    PlayerButtons& f = w.frames;
 
     // A row scrolled out of view has no place for the buttons.
     if (!g->RowIsVisible(g->Row())) {

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <functional>
 
+class ActionButtonsHold;
 struct DisplayPanels;
 class FlexGrid;
 class QAction;
@@ -65,11 +66,15 @@ public:
     void SetGridBackColor(long intRow, long intCol, bool bSelected);
     void SetGridSelected(long intCol, long intRow, bool bSelected);
     void HideSelected();
-    // The hide timer's tick: the buttons stay while the pointer rests on them
-    // or one of them has the keyboard focus, and the screen stays with them.
+    // The hide timer's tick: the buttons stay while the pointer rests on
+    // them or on the selected player's row, or one of them has the keyboard
+    // focus, and the screen stays with them.
     void tmrHideButtons_Timer();
     // bByKeyPress: true from a selection change, false from a click or Enter.
     void ShowButtons(bool bByKeyPress);
+    // The buttons on show read and allow what the rules offer their player
+    // now; they go when the selected row holds another player since.
+    void FollowEntryRules();
     // Clicks the default action button when the buttons show and it is
     // enabled; false when there was none to press.
     bool PressDefaultButton();
@@ -87,6 +92,10 @@ protected:
 private:
     void placeButtons(long row, long col);
     void relayoutGrid();
+    void showStates(Integer index);
+    bool isSelectedCell(long row, long col) const;
 
     PlayersGridWindow w;
+    ActionButtonsHold* mHold;
+    Long mShownPlayerID = 0; // the player the buttons were shown for
 };

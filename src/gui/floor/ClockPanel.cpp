@@ -111,6 +111,14 @@ void ClockPanel::clockChanged()
     setText(w.lblNextBreak, face.nextBreak.text);
     setText(w.classicNextBreak, face.nextBreak.shortText);
 
+    const OpenTournament& t = openTournament();
+    const EntryPeriod period {t.gintBlindsLevel, t.gblnOnBreak, t.gintAutoDoubleBlind};
+    if (period != mEntryPeriod) {
+        mEntryPeriod = period;
+        if (onEntryPeriodChanged)
+            onEntryPeriodChanged();
+    }
+
     // The tick runs while the clock does, and not while the end of a level
     // waits for its reminder.
     const bool ticking = clock.running() && !clock.endingLevel();

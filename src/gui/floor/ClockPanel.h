@@ -44,6 +44,9 @@ public:
     std::function<void(bool)> onSetScreen;
     std::function<void(bool)> onRefreshScreens;
     std::function<void()> onCheckTables;
+    // The level, the break or the blind mode changed: the rebuy and add-on
+    // periods with them.
+    std::function<void()> onEntryPeriodChanged;
 
     // The window's Form_Load: the clock stopped at the full length of the
     // current level, the wall clock shown and running.
@@ -72,4 +75,10 @@ private:
 
     ClockWidgets w;
     bool mLevelStoreFailureTold = false; // since the level was last stored
+    struct EntryPeriod {
+        Integer level = 0;
+        bool onBreak = false;
+        Integer blindMode = 0;
+        bool operator==(const EntryPeriod&) const = default;
+    } mEntryPeriod;
 };

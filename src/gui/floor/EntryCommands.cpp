@@ -134,22 +134,23 @@ void EntryCommands::BuyinPlayer(bool bFromTableView)
     w.RefreshScreens(false);
 }
 
-void EntryCommands::RebuyPlayer(bool bFromTableView)
+bool EntryCommands::storeOffered(long index, bool (*operation)(OpenTournament&, long, FloorRows&))
 {
-    const long index = player(bFromTableView);
-    if (index < 1 || !store([index](OpenTournament& t, FloorRows& rows) { ::RebuyPlayer(t, index, rows); }))
-        return;
+    bool offered = false;
+    if (index < 1 || !store([&](OpenTournament& t, FloorRows& rows) { offered = operation(t, index, rows); }))
+        return false;
+    // Refused or not, what is shown follows what is offered now.
     w.RefreshScreens(false);
-    PlayEventSound(10);
+    return offered;
 }
 
-void EntryCommands::AddonPlayer(bool bFromTableView)
+void EntryCommands::RebuyPlayer(bool bFromTableView)
 {
-    const long index = player(bFromTableView);
-    if (index < 1 || !store([index](OpenTournament& t, FloorRows& rows) { ::AddonPlayer(t, index, rows); }))
-        return;
-    w.RefreshScreens(false);
+    if (storeOffered(player(bFromTableView), &::RebuyPlayer))
+        PlayEventSound(10);
 }
+
+void EntryCommands::AddonPlayer(bool bFromTableView) { storeOffered(player(bFromTableView), &::AddonPlayer); }
 
 void EntryCommands::ClearAllBuys()
 {
@@ -182,6 +183,9 @@ void EntryCommands::EliminatePlayer(bool bFromTableView)
     switch (result.Outcome) {
     case EliminationResult::Refused:
         prompter().message(CannotUnEliminateMessage());
+        return;
+    case EliminationResult::NotOffered:
+        w.RefreshScreens(false);
         return;
     case EliminationResult::Eliminated:
         if (result.Winner != 0)

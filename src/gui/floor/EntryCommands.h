@@ -59,6 +59,9 @@ private:
     // when it failed (shown) and nothing changed.
     bool store(const std::function<void(OpenTournament&, FloorRows&)>& operation);
     void reloadPlayers();
+    // Runs a rebuy or an add-on, which stores nothing unless the rules offer
+    // it now; true when it was stored.
+    bool storeOffered(long index, bool (*operation)(OpenTournament&, long, FloorRows&));
 
     frmMain& w;
     EntryParts mParts;

@@ -272,21 +272,26 @@ void FloorCommands::gridTables_Click()
     if (w.CurrentSeatChartCell().Table < 1 || row < 0 || row >= g->Rows() || g->TextMatrix(row, col).isEmpty())
         return;
     w.screens->tmrDisplay->stop();
-    const OpenTournament& t = openTournament();
-    const Integer index = w.SeatChartPlayer();
-    if (index > 0) {
-        QAction* buyin = action("mnBuyin");
-        QAction* addon = action("mnAddon");
-        const EntryOffer offer = EntryOptions(t, t.gtypPlayers[index]);
-        buyin->setEnabled(offer.Buyin || offer.Rebuy);
-        if (offer.Buyin)
-            buyin->setText(QStringLiteral("Buyin"));
-        else if (offer.Rebuy)
-            buyin->setText(QStringLiteral("Rebuy"));
-        addon->setEnabled(offer.Addon);
-    }
+    SetSeatMenuEntries();
     PopUpAtMouse(menu("mnMovePlayerPopup"));
     w.ResetDisplayTimer();
+}
+
+void FloorCommands::SetSeatMenuEntries()
+{
+    const OpenTournament& t = openTournament();
+    const Integer index = w.SeatChartPlayer();
+    EntryOffer offer;
+    if (index > 0)
+        offer = EntryOptions(t, t.gtypPlayers[index]);
+    action("mnEliminate")->setEnabled(offer.Eliminate);
+    QAction* buyin = action("mnBuyin");
+    buyin->setEnabled(offer.Buyin || offer.Rebuy);
+    if (offer.Buyin)
+        buyin->setText(QStringLiteral("Buyin"));
+    else if (offer.Rebuy)
+        buyin->setText(QStringLiteral("Rebuy"));
+    action("mnAddon")->setEnabled(offer.Addon);
 }
 
 void FloorCommands::gridChipCount_Click()

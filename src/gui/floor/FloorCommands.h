@@ -23,6 +23,10 @@ public:
     void mnAssignChipCount_Click();
     void mnAddRemovePlayers_Click();
     void gridTables_Click();
+    // The seat menu's Eliminate, Buyin/Rebuy and Addon entries as the rules
+    // offer them now to the player of the seat chart's current cell; none
+    // for an open seat.
+    void SetSeatMenuEntries();
     void gridChipCount_Click();
     void grid_SelChange();
     void cmdManageTables_Click();

@@ -40,6 +40,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QScopedValueRollback>
 #include <QTextEdit>
 #include <QTimer>
@@ -92,6 +93,7 @@ frmMain::frmMain(QWidget* parent)
     clock = new ClockPanel(clockWidgets, this);
     clock->onSetScreen = [this](bool bReset) { SetScreen(bReset); };
     clock->onRefreshScreens = [this](bool bRefreshTables) { RefreshScreens(bRefreshTables); };
+    clock->onEntryPeriodChanged = [this] { FollowEntryRules(); };
     screens->clockHasMoved = [this] { return clock->clock.hasMoved(); };
     players = new PlayersGridPart({*this,
                                    display,
@@ -248,6 +250,7 @@ void frmMain::RefreshScreens(bool bRefreshTables)
     const Long screen = openTournament().glngCurrentScreen;
     if (screen == RulesScreen || screen == CustomMessageScreen)
         LogFailures(QStringLiteral("RefreshScreens: SetScreen"), [this] { SetScreen(false); });
+    FollowEntryRules();
 }
 
 void frmMain::SetScreen(bool bReset) { screens->SetScreen(bReset); }
@@ -310,6 +313,17 @@ Integer frmMain::ChipCountPlayer() const
 }
 
 void frmMain::ShowButtons(bool bByKeyPress) { players->ShowButtons(bByKeyPress); }
+
+void frmMain::FollowEntryRules()
+{
+    // Before the window has all its parts, there is nothing shown to follow.
+    if (!players || !commands)
+        return;
+    players->FollowEntryRules();
+    // The seat menu is set afresh each time it pops up.
+    if (menus->menu(QStringLiteral("mnMovePlayerPopup"))->isVisible())
+        commands->SetSeatMenuEntries();
+}
 
 void frmMain::ShowTutorial()
 {

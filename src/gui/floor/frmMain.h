@@ -66,6 +66,9 @@ public:
     // The player of the chip count's current row (0 for none).
     Integer ChipCountPlayer() const;
     void ShowButtons(bool bByKeyPress);
+    // The player buttons and the seat menu offer what the rules offer now:
+    // after every refresh and every change of level or break.
+    void FollowEntryRules();
 
     // The level clock's calls from other windows.
     void SetLevel(Integer intLevel);

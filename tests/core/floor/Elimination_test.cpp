@@ -92,12 +92,14 @@ TEST(FloorEntries, BuysAddUpAndASecondBuyinChangesNothing)
     t.gdblRebuyChipValue = 800;
     t.gdblAddonAmount = 25;
     t.gdblAddonChipValue = 500;
+    t.gintAllowRebuys = 1;
+    t.gintAllowAddons = 1;
     FloorRows rows;
     EXPECT_EQ(BuyinPlayer(t, 1, rows), BuyinOutcome::AlreadyBoughtIn);
     EXPECT_EQ(t.gtypPlayers[1].TotalBuyin, 100);
-    RebuyPlayer(t, 1, rows);
-    RebuyPlayer(t, 1, rows);
-    AddonPlayer(t, 1, rows);
+    EXPECT_TRUE(RebuyPlayer(t, 1, rows));
+    EXPECT_TRUE(RebuyPlayer(t, 1, rows));
+    EXPECT_TRUE(AddonPlayer(t, 1, rows));
     const PlayerRecord& p = t.gtypPlayers[1];
     EXPECT_EQ(p.TotalRebuy, 100);
     EXPECT_EQ(p.NumRebuys, 2);
@@ -111,6 +113,44 @@ TEST(FloorEntries, BuysAddUpAndASecondBuyinChangesNothing)
     EXPECT_EQ(t.gtypPlayers[1].TotalBuyin + t.gtypPlayers[1].TotalRebuy + t.gtypPlayers[1].NumAddons, 0);
     EXPECT_EQ(t.gtypPlayers[1].HouseFee, 5);
     EXPECT_EQ(rows.Players, (std::set<long> {1}));
+}
+
+// A button or menu entry can stay on screen while the level or the break
+// changes under it: what it stores is decided when it acts.
+TEST(FloorEntries, RebuysAndAddonsAreStoredOnlyWhileOffered)
+{
+    OpenTournament t = paidField(3);
+    OpenEntryPeriods(t, 3, 2, 3);
+    t.gdblRebuyAmount = 10;
+    t.gdblAddonAmount = 5;
+    struct {
+        Integer level;
+        bool onBreak;
+        bool rebuy, addon;
+        const char* when;
+    } cases[] = {
+        {3, true, true, true, "the break after level 2"},
+        {3, false, false, false, "level 3"},
+        {2, false, true, false, "level 2: the add-on period not begun"},
+    };
+    for (const auto& c : cases) {
+        t.gintBlindsLevel = c.level;
+        t.gblnOnBreak = c.onBreak;
+        const double pool = PrizePool(t);
+        FloorRows rows;
+        EXPECT_EQ(RebuyPlayer(t, 1, rows), c.rebuy) << c.when;
+        EXPECT_EQ(AddonPlayer(t, 1, rows), c.addon) << c.when;
+        EXPECT_EQ(PrizePool(t), pool + (c.rebuy ? 10 : 0) + (c.addon ? 5 : 0)) << c.when;
+        EXPECT_EQ(rows.Players.empty(), !c.rebuy && !c.addon) << c.when << ": nothing to store";
+    }
+    EXPECT_EQ(t.gtypPlayers[1].NumRebuys, 2);
+    EXPECT_EQ(t.gtypPlayers[1].NumAddons, 1);
+
+    t.gintBlindsLevel = 1;
+    t.gtypPlayers[2].Finish = 3;
+    FloorRows rows;
+    EXPECT_FALSE(RebuyPlayer(t, 2, rows)) << "a player who is out";
+    EXPECT_TRUE(rows.Players.empty());
 }
 
 TEST(FloorEntries, NamesFindTheirPlayerExactly)
@@ -179,6 +219,16 @@ TEST(EliminationPlaces, OnlyTheLatestCanBeUndone)
     paid.gtypPlayers[2].Payout = 30;
     EXPECT_EQ(EliminatePlayer(paid, 2, false, k.fn(), rows).Outcome, EliminationResult::UnEliminated);
     EXPECT_EQ(paid.gtypPlayers[2].Payout, 0);
+
+    // The winner comes back only with place 2, whichever command asks.
+    ScriptedKiller skip;
+    skip.answers = {{KillAnswer::Skipped, 0}};
+    EliminatePlayer(paid, 2, false, skip.fn(), rows);
+    EliminatePlayer(paid, 3, false, skip.fn(), rows);
+    ASSERT_EQ(paid.gtypPlayers[4].Finish, 1);
+    const Snapshot crowned = snapshot(paid);
+    EXPECT_EQ(EliminatePlayer(paid, 4, false, skip.fn(), rows).Outcome, EliminationResult::NotOffered);
+    EXPECT_EQ(snapshot(paid), crowned);
 }
 
 TEST(KillQuestion, AskedForBountiesAndTrackedKillsNeverForOneself)

@@ -1,3 +1,4 @@
+#include "FieldBuilder.h"
 #include "core/floor/EntryOptions.h"
 #include "core/floor/FindInGrid.h"
 #include "core/floor/PlayerLookup.h"
@@ -30,13 +31,8 @@ public:
 TEST(EntryOptions, OffersFollowBuyinPlaceLimitsAndLevels)
 {
     OpenTournament t;
-    t.gintAllowRebuys = 1;
-    t.gintAllowAddons = 1;
-    t.gintAutoDoubleBlind = 2;
-    t.gintRebuyUntilLevel = 4;
+    OpenEntryPeriods(t, 4, 3, 5);
     t.gintNumberRebuys = 2;
-    t.gintAddonLevel1 = 3;
-    t.gintAddonLevel2 = 5;
     struct {
         PlayerRecord p;
         Integer level;

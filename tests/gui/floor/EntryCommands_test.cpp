@@ -98,6 +98,7 @@ TEST_F(EntryWindowTest, BuysFromTheSeatChart)
 
     // Anna has bought in: she rebuys, whatever the entry's caption still says.
     openTournament().gdblRebuyAmount = 15;
+    openTournament().gintAllowRebuys = 1;
     for (const char* caption : {"Buyin", "Oops"}) {
         buyin->setText(QString::fromLatin1(caption));
         buyin->trigger();

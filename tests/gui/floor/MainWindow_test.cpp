@@ -128,10 +128,10 @@ TEST_F(MainWindowTest, SeatMenuOffersFollowTheSeatedPlayer)
         const char* buyinText;
         bool buyinOn, addonOn;
     } cases[] = {
-        {1, 1, true, "Rebuy", true, true},   {2, 1, true, "Buyin", true, false},
-        {3, 1, true, "Buyin", true, false}, // "(Open)": the entries stay as they were
-        {3, 3, false, "Buyin", true, false}, // not a name column
-        {1, 2, false, "Buyin", true, false}, // empty cell
+        {1, 1, true, "Rebuy", true, true},    {2, 1, true, "Buyin", true, false},
+        {3, 1, true, "Buyin", false, false}, // "(Open)": nobody to buy for
+        {3, 3, false, "Buyin", false, false}, // not a name column
+        {1, 2, false, "Buyin", false, false}, // empty cell
     };
     for (const auto& c : cases) {
         g->setRow(c.row);

@@ -7,7 +7,11 @@
 #include "gui/display/ScreenController.h"
 #include "gui/floor/AwardDialogs.h"
 #include "gui/floor/ClockPanel.h"
+#include "gui/floor/EntryCommands.h"
+#include "gui/floor/FloorCommands.h"
 
+#include "FieldBuilder.h"
+#include "LevelTestData.h"
 #include "WindowTestHelpers.h"
 
 #include <QLabel>
@@ -16,14 +20,19 @@
 
 namespace {
 
-// The player button, and how long after the row was clicked the director
-// clicks it.
-using ClickCase = std::tuple<const char*, int>;
+// Where the pointer rests after the row was clicked, and for how long,
+// before the director clicks the button.
+struct Approach {
+    bool restsOnRow; // else it goes to the button at once and rests there
+    int ms;
+};
+// The player button, and the way to it.
+using ClickCase = std::tuple<const char*, Approach>;
 
 // Ten entrants, all bought in, rebuys and add-ons open, on the window as the
 // room sees it all evening: the clock running, the screens rotating and the
 // long grids scrolling by themselves, every timer the window's own.
-class RunningClockButtonsTest : public TournamentWindowFixture, public ::testing::WithParamInterface<ClickCase> {
+class RunningClockTest : public TournamentWindowFixture {
 protected:
     void SetUp() override
     {
@@ -88,11 +97,13 @@ protected:
     }
 };
 
+class RunningClockButtonsTest : public RunningClockTest, public ::testing::WithParamInterface<ClickCase> { };
+
 } // namespace
 
 TEST_P(RunningClockButtonsTest, AClickActsOnceOnTheSelectedPlayer)
 {
-    const auto [name, afterMs] = GetParam();
+    const auto [name, approach] = GetParam();
     constexpr long Chosen = 5; // Emil, in the left group of row 3
     auto* button = control<QPushButton>(name);
     ASSERT_TRUE(button);
@@ -105,10 +116,16 @@ TEST_P(RunningClockButtonsTest, AClickActsOnceOnTheSelectedPlayer)
     clickPlayer(Chosen);
     ASSERT_EQ(w->FindPlayerIndex(), Chosen);
     ASSERT_TRUE(button->isVisible() && button->isEnabled());
-    // The pointer goes from the row to the button and rests there.
+    // The pointer rests on the name, or goes from the row to the button and
+    // rests there.
     const QPoint onButton = onWindow(button, button->rect().center());
+    if (approach.restsOnRow) {
+        QTest::qWait(approach.ms);
+        ASSERT_TRUE(button->isVisible()) << "the pointer is still on the row";
+    }
     QTest::mouseMove(w->windowHandle(), onButton);
-    QTest::qWait(afterMs);
+    if (!approach.restsOnRow)
+        QTest::qWait(approach.ms);
 
     QStringList asked;
     if (button == parts(w).frames.cmdEliminate)
@@ -129,8 +146,77 @@ TEST_P(RunningClockButtonsTest, AClickActsOnceOnTheSelectedPlayer)
 
 INSTANTIATE_TEST_SUITE_P(ClockRunning, RunningClockButtonsTest,
                          ::testing::Combine(::testing::Values("cmdBuyin", "cmdAddon", "cmdEliminate"),
-                                            ::testing::Values(1000, 3000)),
+                                            ::testing::Values(Approach {false, 1000}, Approach {false, 3000},
+                                                              Approach {true, 3500})),
                          [](const ::testing::TestParamInfo<ClickCase>& info) {
-                             return std::string(std::get<0>(info.param)) + "After"
-                                 + std::to_string(std::get<1>(info.param)) + "ms";
+                             const Approach& a = std::get<1>(info.param);
+                             return std::string(std::get<0>(info.param)) + (a.restsOnRow ? "RestingOnTheRow" : "After")
+                                 + std::to_string(a.ms) + "ms";
                          });
+
+// Rebuys until level 3 and add-ons until level 3, a break after level 2: both
+// are offered in that break and neither once level 3 is played. The buttons
+// stay on screen while one has the focus, the clock moves on under them.
+TEST_F(RunningClockTest, WhatTheButtonsOfferFollowsTheEndOfTheBreak)
+{
+    OpenTournament& t = openTournament();
+    SetTestLevels(t, {20, TestLevel(20, 15), 20, 20});
+    OpenEntryPeriods(t, 3, 1, 3);
+    w->SetLevel(2);
+    QTest::keyClick(w.data(), Qt::Key_F3); // the break after level 2
+    ASSERT_TRUE(t.gblnOnBreak);
+    ASSERT_EQ(t.gintBlindsLevel, 3);
+
+    constexpr long Chosen = 5;
+    const FloorFrames& f = parts(w).frames;
+    clickPlayer(Chosen);
+    ASSERT_TRUE(f.cmdBuyin->isVisible());
+    EXPECT_EQ(f.cmdBuyin->text(), QStringLiteral("Rebuy"));
+    EXPECT_TRUE(f.cmdBuyin->isEnabled() && f.cmdAddon->isEnabled());
+    for (int i = 0; i < 6 && QApplication::focusWidget() != f.cmdBuyin; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), f.cmdBuyin);
+    const std::vector<Buys> before = buys();
+
+    QTest::keyClick(w.data(), Qt::Key_F3); // level 3 begins
+    ASSERT_FALSE(t.gblnOnBreak);
+    ASSERT_TRUE(f.frameButtons->isVisible()) << "the focus keeps them";
+    EXPECT_EQ(f.cmdBuyin->text(), QStringLiteral("Rebuy"));
+    EXPECT_FALSE(f.cmdBuyin->isEnabled());
+    EXPECT_FALSE(f.cmdAddon->isEnabled());
+
+    // Whatever reaches the commands now, nothing is stored.
+    QTest::keyClick(f.cmdBuyin, Qt::Key_Space);
+    QTest::mouseClick(w->windowHandle(), Qt::LeftButton, {}, onWindow(f.cmdAddon, f.cmdAddon->rect().center()));
+    parts(w).entries->BuyinOrRebuy(false);
+    parts(w).entries->AddonPlayer(false);
+    EXPECT_TRUE(buys() == before);
+    EXPECT_EQ(stored(Chosen, "TotalRebuy").toDouble(), 0);
+    EXPECT_EQ(stored(Chosen, "TotalAddon").toDouble(), 0);
+    EXPECT_TRUE(prompts.messages.isEmpty()) << prompts.messages.join(u'\n').toStdString();
+
+    // The seat menu, up while the level changes, follows as well.
+    w->SetLevel(2);
+    t.gintPlayersPerTable = 5;
+    w->SwitchView(TablesScreen);
+    w->RefreshScreens(true);
+    FlexGrid* chart = parts(w).display.gridTables;
+    const PlayerRecord& p = t.gtypPlayers[Chosen];
+    for (long r = 0; r < chart->Rows(); ++r)
+        for (long c = 0; c < chart->Cols(); ++c)
+            if (const SeatChartCell cell = parts(w).mSeatChart.cell(r, c);
+                cell.Table == p.Table && cell.Seat == p.Seat) {
+                chart->setRow(r);
+                chart->setCol(c);
+            }
+    ASSERT_EQ(w->SeatChartPlayer(), Chosen);
+    parts(w).commands->gridTables_Click();
+    QAction* rebuy = action("mnBuyin");
+    ASSERT_TRUE(menu("mnMovePlayerPopup")->isVisible());
+    EXPECT_TRUE(rebuy->isEnabled() && rebuy->text() == QStringLiteral("Rebuy"));
+    w->SetLevel(3);
+    EXPECT_FALSE(rebuy->isEnabled());
+    EXPECT_FALSE(action("mnAddon")->isEnabled());
+    parts(w).entries->mnBuyin_Click();
+    EXPECT_TRUE(buys() == before);
+}
