@@ -407,7 +407,10 @@ QByteArray FakeResultsService::answer(const QByteArray& method, const QString& t
     default:
         break;
     }
-    const QString reply = how.behaviour == Behaviour::Reply ? how.reply : accountReply(call);
+    if (how.behaviour == Behaviour::StoreThenReply)
+        accountReply(call);
+    const bool set = how.behaviour == Behaviour::Reply || how.behaviour == Behaviour::StoreThenReply;
+    const QString reply = set ? how.reply : accountReply(call);
     return httpResponse(200, "OK", "text/xml; charset=utf-8", soapEnvelope([&](QXmlStreamWriter& w) {
                             w.writeStartElement(ServiceNs, call.operation + QStringLiteral("Response"));
                             w.writeStartElement(ServiceNs, call.operation + QStringLiteral("Result"));

@@ -26,10 +26,10 @@ public:
     // How an operation is answered: from the account, with a set reply,
     // an HTTP 500 fault, bytes that are no XML, a closed connection, the
     // call stored in the account and then a closed connection, not at all,
-    // or the call stored and then not answered. The last three store the
+    // or the call stored and then not answered. The last four store the
     // call and then answer with bytes that are no XML, with HTTP 500 and an
-    // HTML error page, or with a body of `reply` bytes (when empty, 1 MiB
-    // more than a client takes).
+    // HTML error page, with a body of `reply` bytes (when empty, 1 MiB more
+    // than a client takes), or with the set reply.
     enum class Behaviour {
         Account,
         Reply,
@@ -41,7 +41,8 @@ public:
         StoreThenSilent,
         StoreThenGarbage,
         StoreThenServerError,
-        StoreThenOversize
+        StoreThenOversize,
+        StoreThenReply
     };
     struct Script {
         Behaviour behaviour = Behaviour::Account;

@@ -35,7 +35,8 @@ int main(int argc, char** argv)
                        "store-then-garbage (stores the call, then answers with bytes that are no XML), "
                        "store-then-http500 (stores the call, then answers HTTP 500 with an HTML page) or "
                        "store-then-oversize[:BYTES] (stores the call, then answers with a body of that many bytes, "
-                       "by default 1 MiB more than the program takes). May be given more than once."),
+                       "by default 1 MiB more than the program takes) or store-then-reply:TEXT (stores the call, "
+                       "then answers with that reply). May be given more than once."),
         QStringLiteral("operation=how"));
     parser.addOptions({port, login, password, answer, script});
     parser.process(app);
@@ -56,7 +57,8 @@ int main(int argc, char** argv)
                                       {QStringLiteral("store-then-silent"), B::StoreThenSilent},
                                       {QStringLiteral("store-then-garbage"), B::StoreThenGarbage},
                                       {QStringLiteral("store-then-http500"), B::StoreThenServerError},
-                                      {QStringLiteral("store-then-oversize"), B::StoreThenOversize}};
+                                      {QStringLiteral("store-then-oversize"), B::StoreThenOversize},
+                                      {QStringLiteral("store-then-reply"), B::StoreThenReply}};
         bool sized = true;
         if (kinds.value(kind) == B::StoreThenOversize && !text.isEmpty())
             text.toLongLong(&sized);

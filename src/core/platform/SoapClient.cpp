@@ -238,10 +238,7 @@ QString SoapClient::Call(const QString& operation, const QList<SoapValue>& argum
     } catch (const SoapError& e) {
         if (!requestSent)
             throw;
-        throw SoapError(e.text()
-                            + QStringLiteral("  The call was not sent again: it may have arrived, so look on the web "
-                                             "site before trying it once more."),
-                        SoapError::Delivery::MaybeDone);
+        throw MayHaveArrivedError(e.text());
     }
 }
 

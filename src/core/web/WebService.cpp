@@ -2,13 +2,20 @@
 
 #include "core/web/WebPosting.h"
 
+#include <algorithm>
+
 namespace {
 
 using T = SoapType;
 
 QString call(SoapClient& client, const char* operation, const QList<SoapValue>& arguments)
 {
-    return client.Call(QString::fromLatin1(operation), arguments);
+    const QString name = QString::fromLatin1(operation);
+    const QString reply = client.Call(name, arguments);
+    const QList<WebOperation>& all = WebOperations();
+    const auto op = std::find_if(all.cbegin(), all.cend(), [&](const WebOperation& o) { return o.name == name; });
+    CheckStoringReply(name, reply, op->rule, op->storing);
+    return reply;
 }
 
 QList<SoapValue> withAccount(const WebAccount& account, const QList<SoapValue>& rest = {})
@@ -87,20 +94,26 @@ const QList<WebOperation>& WebOperations()
         {QStringLiteral("UpdateWebLeagueInfo3"),
          {T::Text, T::Text, T::Int32, T::Text, T::Text, T::Text, T::Text, T::Int16, T::Int16, T::Text, T::Text, T::Text,
           T::Text},
-         SuccessRule::CodeZero},
+         SuccessRule::CodeZero,
+         Storing::Yes},
         {QStringLiteral("GetWebTournaments"), {T::Text, T::Text, T::Int32}, SuccessRule::CodeZero},
         {QStringLiteral("InsertWebTournament"),
          {T::Text, T::Text, T::Int32, T::Text, T::Text, T::Text},
-         SuccessRule::CodeZero},
+         SuccessRule::CodeZero,
+         Storing::GivesWebNumber},
         {QStringLiteral("InsertWebPlayerResult4"),
          {T::Text, T::Text, T::Text, T::Double, T::Text, T::Text, T::Int32, T::Double, T::Double, T::Double, T::Double,
           T::Int16, T::Int16, T::Int32, T::Double},
-         SuccessRule::AnyCodeButOne},
-        {QStringLiteral("DeleteWebTournament"), {T::Text, T::Text, T::Int32}, SuccessRule::AnyCodeButOne},
+         SuccessRule::AnyCodeButOne,
+         Storing::Yes},
+        {QStringLiteral("DeleteWebTournament"), {T::Text, T::Text, T::Int32}, SuccessRule::AnyCodeButOne, Storing::Yes},
         {QStringLiteral("EmailPlayer"), {T::Text, T::Text, T::Text, T::Text, T::Text, T::Text}, SuccessRule::CodeZero},
         {QStringLiteral("GetSecurityQuestion"), {T::Text}, SuccessRule::CodeZero},
-        {QStringLiteral("ChangePasswordBySecurityAnswer"), {T::Text, T::Text, T::Text}, SuccessRule::CodeZero},
-        {QStringLiteral("ChangePassword"), {T::Text, T::Text, T::Text}, SuccessRule::CodeZero},
+        {QStringLiteral("ChangePasswordBySecurityAnswer"),
+         {T::Text, T::Text, T::Text},
+         SuccessRule::CodeZero,
+         Storing::Yes},
+        {QStringLiteral("ChangePassword"), {T::Text, T::Text, T::Text}, SuccessRule::CodeZero, Storing::Yes},
     };
     return operations;
 }

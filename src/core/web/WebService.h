@@ -9,7 +9,8 @@
 // The operations of the results web service, each called with its
 // arguments in the service's order and types. Every call gives the whole
 // reply (code, separator, payload) and throws SoapError when the service
-// cannot be reached or its answer is no reply. A text holding a character
+// cannot be reached or its answer is no reply; for a call that stores
+// something, also when the reply cannot be read (CheckStoringReply). A text holding a character
 // XML cannot carry, and a text that the service lists back (a tournament
 // name, the league's details) holding the list separator, are refused with
 // SoapError naming where they came from, before anything is sent.
@@ -45,6 +46,7 @@ struct WebOperation {
     QString name;
     QList<SoapType> arguments;
     SuccessRule rule;
+    Storing storing = Storing::No;
 };
 
 // The twelve operations the program calls.

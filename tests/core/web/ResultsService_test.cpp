@@ -338,3 +338,57 @@ TEST_F(ResultsServiceCalls, TextsReachTheSiteAsTheyAreOrAreRefusedNamingWhereThe
     }
     EXPECT_EQ(fake.calls().size(), before);
 }
+
+TEST_F(ResultsServiceCalls, AStoringCallWhoseReplyCannotBeReadMayHaveStoredWhatWasSent)
+{
+    ASSERT_TRUE(connect());
+    SoapClient& c = *client;
+    const WebAccount account {QStringLiteral("director@example.com"), QStringLiteral("secret"), 42};
+    struct Case {
+        QString operation;
+        QString reply;
+        bool mayHaveArrived; // else the reply is the caller's to read
+        std::function<QString()> send;
+    };
+    auto insert = [&] { return WebService::InsertWebTournament(c, account, QStringLiteral("Jan"), 5, {}); };
+    auto result = [&] { return WebService::InsertWebPlayerResult4(c, account, {}); };
+    auto remove = [&] { return WebService::DeleteWebTournament(c, account, 100); };
+    auto save = [&] { return WebService::UpdateWebLeagueInfo3(c, account, {}); };
+    auto password = [&] { return WebService::ChangePassword(c, account, QStringLiteral("next")); };
+    auto reset = [&] {
+        return WebService::ChangePasswordBySecurityAnswer(c, account.user, QStringLiteral("Rex"),
+                                                          QStringLiteral("next"));
+    };
+    const Case cases[] = {
+        {QStringLiteral("InsertWebTournament"), QStringLiteral("0|abc"), true, insert},
+        {QStringLiteral("InsertWebTournament"), QStringLiteral("0|"), true, insert},
+        {QStringLiteral("InsertWebTournament"), QStringLiteral("2|Refused."), false, insert},
+        {QStringLiteral("InsertWebPlayerResult4"), QStringLiteral("2"), true, result},
+        {QStringLiteral("InsertWebPlayerResult4"), QStringLiteral("<html>"), true, result},
+        {QStringLiteral("DeleteWebTournament"), QString(), true, remove},
+        {QStringLiteral("DeleteWebTournament"), QStringLiteral("1"), false, remove},
+        {QStringLiteral("UpdateWebLeagueInfo3"), QStringLiteral("0"), true, save},
+        {QStringLiteral("ChangePassword"), QStringLiteral("0"), true, password},
+        {QStringLiteral("ChangePasswordBySecurityAnswer"), QStringLiteral("x|"), true, reset},
+        // Nothing stored: the caller reports it cannot read the number.
+        {QStringLiteral("LoginNew"), QStringLiteral("0|abc"), false,
+         [&] { return WebService::LoginNew(c, account.user, account.password); }},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE((k.operation + QLatin1Char(' ') + k.reply).toStdString());
+        fake.clearScripts();
+        fake.script(k.operation, {Behaviour::Reply, k.reply});
+        try {
+            EXPECT_EQ(k.send(), k.reply);
+            EXPECT_FALSE(k.mayHaveArrived);
+        } catch (const SoapError& e) {
+            EXPECT_TRUE(k.mayHaveArrived);
+            EXPECT_TRUE(e.mayHaveArrived());
+            EXPECT_EQ(e.text(),
+                      QStringLiteral("The results web site sent a reply to %1 that cannot be read: \"%2\".  "
+                                     "The call was not sent again: it may have arrived, so look on the web "
+                                     "site before trying it once more.")
+                          .arg(k.operation, k.reply));
+        }
+    }
+}

@@ -439,17 +439,27 @@ TEST_F(WebPostingWindow, ACallStoredByTheServiceWhoseAnswerIsLostIsSentOnceAndAg
     struct Case {
         Behaviour behaviour;
         QString says;
+        QString reply = {};
+    };
+    auto unreadable = [](const QString& reply) {
+        return QStringLiteral("The results web site sent a reply to InsertWebTournament that cannot be read: \"%1\".")
+            .arg(reply);
     };
     // The call went out whole, and what came back was no SOAP answer: the
     // connection dropped, no answer within the time-out, bytes that are no
-    // XML, an HTML error page or an answer too large to be one.
+    // XML, an HTML error page or an answer too large to be one. Or it was
+    // one that says stored without the number, or has no result code.
     const Case cases[] = {
         {Behaviour::StoreThenClose, QStringLiteral("127.0.0.1 closed the connection without answering.")},
         {Behaviour::StoreThenSilent, QStringLiteral("127.0.0.1 did not answer within 1 seconds.")},
         {Behaviour::StoreThenGarbage, QStringLiteral("The reply to InsertWebTournament is not readable XML")},
         {Behaviour::StoreThenServerError,
          QStringLiteral("The web service answered InsertWebTournament with HTTP status 500.")},
-        {Behaviour::StoreThenOversize, QStringLiteral("127.0.0.1 sent a reply too large to be the web service's.")},
+        {Behaviour::StoreThenOversize, QStringLiteral("127.0.0.1 sent a reply too large to be the web service's."),
+         QStringLiteral("100000")},
+        {Behaviour::StoreThenReply, unreadable(QStringLiteral("0|abc")), QStringLiteral("0|abc")},
+        {Behaviour::StoreThenReply, unreadable(QStringLiteral("0")), QStringLiteral("0")},
+        {Behaviour::StoreThenReply, unreadable(QStringLiteral("Server busy")), QStringLiteral("Server busy")},
     };
     tournament(QStringLiteral("Jan"), QStringLiteral("2026-01-09 00:00:00"), {QStringLiteral("Ann")});
     for (const Case& c : cases) {
@@ -461,7 +471,7 @@ TEST_F(WebPostingWindow, ACallStoredByTheServiceWhoseAnswerIsLostIsSentOnceAndAg
         window->transferLimits = {std::chrono::seconds(1), 64 * 1024};
         login(QStringLiteral("secret"));
         ASSERT_TRUE(window->frameButtons->isVisible());
-        fake.script(QStringLiteral("InsertWebTournament"), {c.behaviour, QStringLiteral("100000")});
+        fake.script(QStringLiteral("InsertWebTournament"), {c.behaviour, c.reply});
         prompts.messages.clear();
         const qsizetype before = fake.calls().size();
         auto called = [&] { return fake.operationsCalled().mid(before); };
