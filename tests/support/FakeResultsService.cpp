@@ -1,5 +1,6 @@
 #include "FakeResultsService.h"
 
+#include "core/platform/SoapClient.h"
 #include "core/platform/SoapDescription.h"
 #include "core/web/WebService.h"
 
@@ -377,8 +378,23 @@ QByteArray FakeResultsService::answer(const QByteArray& method, const QString& t
     case Behaviour::Silent:
         silent = true;
         return {};
+    case Behaviour::StoreThenGarbage:
+        accountReply(call);
+        [[fallthrough]];
     case Behaviour::Garbage:
         return httpResponse(200, "OK", "text/xml", "<html><body>Service unavailable");
+    case Behaviour::StoreThenServerError:
+        accountReply(call);
+        return httpResponse(500, "Internal Server Error", "text/html; charset=utf-8",
+                            "<!DOCTYPE html>\r\n<html><head><title>Runtime Error</title></head><body>"
+                            "<h1>Server Error in '/' Application.</h1><p>Object reference not set to an instance "
+                            "of an object.<br></p></body></html>");
+    case Behaviour::StoreThenOversize: {
+        accountReply(call);
+        const qsizetype size
+            = how.reply.isEmpty() ? qsizetype(SoapLimits {}.replySize + 1024 * 1024) : how.reply.toLongLong();
+        return httpResponse(200, "OK", "text/xml; charset=utf-8", QByteArray(size, ' '));
+    }
     case Behaviour::Fault:
         return httpResponse(500, "Internal Server Error", "text/xml; charset=utf-8",
                             soapEnvelope([&](QXmlStreamWriter& w) {
@@ -391,10 +407,15 @@ QByteArray FakeResultsService::answer(const QByteArray& method, const QString& t
     default:
         break;
     }
-    const QString reply = how.behaviour == Behaviour::Reply ? how.reply : accountReply(call);
+    if (how.behaviour == Behaviour::StoreThenReply)
+        accountReply(call);
+    const bool set = how.behaviour == Behaviour::Reply || how.behaviour == Behaviour::StoreThenReply;
+    const QString reply = set ? how.reply : accountReply(call);
     return httpResponse(200, "OK", "text/xml; charset=utf-8", soapEnvelope([&](QXmlStreamWriter& w) {
                             w.writeStartElement(ServiceNs, call.operation + QStringLiteral("Response"));
-                            w.writeTextElement(ServiceNs, call.operation + QStringLiteral("Result"), reply);
+                            w.writeStartElement(ServiceNs, call.operation + QStringLiteral("Result"));
+                            WriteXmlText(w, reply);
+                            w.writeEndElement();
                             w.writeEndElement();
                         }));
 }

@@ -26,11 +26,27 @@ public:
     // How an operation is answered: from the account, with a set reply,
     // an HTTP 500 fault, bytes that are no XML, a closed connection, the
     // call stored in the account and then a closed connection, not at all,
-    // or the call stored and then not answered.
-    enum class Behaviour { Account, Reply, Fault, Garbage, Close, StoreThenClose, Silent, StoreThenSilent };
+    // or the call stored and then not answered. The last four store the
+    // call and then answer with bytes that are no XML, with HTTP 500 and an
+    // HTML error page, with a body of `reply` bytes (when empty, 1 MiB more
+    // than a client takes), or with the set reply.
+    enum class Behaviour {
+        Account,
+        Reply,
+        Fault,
+        Garbage,
+        Close,
+        StoreThenClose,
+        Silent,
+        StoreThenSilent,
+        StoreThenGarbage,
+        StoreThenServerError,
+        StoreThenOversize,
+        StoreThenReply
+    };
     struct Script {
         Behaviour behaviour = Behaviour::Account;
-        QString reply; // the reply text, or the fault's text
+        QString reply; // the reply text, the fault's text, or the oversize body's bytes
     };
 
     struct Account {

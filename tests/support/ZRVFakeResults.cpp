@@ -31,9 +31,12 @@ int main(int argc, char** argv)
         QStringLiteral("script"),
         QStringLiteral("How an operation is answered instead of from the account, to try failures by hand: "
                        "Operation=reply:TEXT, fault:TEXT, garbage, close, store-then-close (stores the call, then "
-                       "closes without answering), silent or store-then-silent (stores the call, then never answers). "
-                       "May be given "
-                       "more than once."),
+                       "closes without answering), silent, store-then-silent (stores the call, then never answers), "
+                       "store-then-garbage (stores the call, then answers with bytes that are no XML), "
+                       "store-then-http500 (stores the call, then answers HTTP 500 with an HTML page) or "
+                       "store-then-oversize[:BYTES] (stores the call, then answers with a body of that many bytes, "
+                       "by default 1 MiB more than the program takes) or store-then-reply:TEXT (stores the call, "
+                       "then answers with that reply). May be given more than once."),
         QStringLiteral("operation=how"));
     parser.addOptions({port, login, password, answer, script});
     parser.process(app);
@@ -51,8 +54,15 @@ int main(int argc, char** argv)
                                       {QStringLiteral("close"), B::Close},
                                       {QStringLiteral("store-then-close"), B::StoreThenClose},
                                       {QStringLiteral("silent"), B::Silent},
-                                      {QStringLiteral("store-then-silent"), B::StoreThenSilent}};
-        if (operation.isEmpty() || !kinds.contains(kind)) {
+                                      {QStringLiteral("store-then-silent"), B::StoreThenSilent},
+                                      {QStringLiteral("store-then-garbage"), B::StoreThenGarbage},
+                                      {QStringLiteral("store-then-http500"), B::StoreThenServerError},
+                                      {QStringLiteral("store-then-oversize"), B::StoreThenOversize},
+                                      {QStringLiteral("store-then-reply"), B::StoreThenReply}};
+        bool sized = true;
+        if (kinds.value(kind) == B::StoreThenOversize && !text.isEmpty())
+            text.toLongLong(&sized);
+        if (operation.isEmpty() || !kinds.contains(kind) || !sized) {
             QTextStream(stderr) << "Cannot read the script \"" << given << "\"." << Qt::endl;
             return 2;
         }

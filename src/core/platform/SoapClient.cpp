@@ -15,24 +15,10 @@ namespace {
 
 const QString EnvelopeNs = QStringLiteral("http://schemas.xmlsoap.org/soap/envelope/");
 
-// Descriptions and replies of this service are a few kilobytes; a larger
-// answer is not one of them.
-constexpr qint64 MaximumReplySize = 8 * 1024 * 1024;
-
 bool allowedInXml(char32_t c)
 {
     return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) || (c >= 0xE000 && c <= 0xFFFD)
         || (c >= 0x10000 && c <= 0x10FFFF);
-}
-
-QString withoutForbiddenCharacters(const QString& text)
-{
-    QString kept;
-    kept.reserve(text.size());
-    for (char32_t c : text.toUcs4())
-        if (allowedInXml(c))
-            kept += QString::fromUcs4(&c, 1);
-    return kept;
 }
 
 QString doubleText(double d)
@@ -89,13 +75,43 @@ QString SoapValueText(const SoapValue& value)
         [](const auto& v) -> QString {
             using T = std::decay_t<decltype(v)>;
             if constexpr (std::is_same_v<T, QString>)
-                return withoutForbiddenCharacters(v);
+                return v;
             else if constexpr (std::is_same_v<T, double>)
                 return doubleText(v);
             else
                 return QString::number(v);
         },
         value);
+}
+
+std::optional<char32_t> CharacterXmlCannotCarry(const QString& text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            ++i; // a pair stands for a character beyond U+FFFF, which XML carries
+            continue;
+        }
+        // A surrogate out of its pair is no character at all.
+        if (c.isSurrogate() || !allowedInXml(c.unicode()))
+            return c.unicode();
+    }
+    return std::nullopt;
+}
+
+QString CodePointName(char32_t c)
+{
+    return QStringLiteral("U+") + QString::number(uint(c), 16).toUpper().rightJustified(4, QLatin1Char('0'));
+}
+
+void WriteXmlText(QXmlStreamWriter& writer, const QString& text)
+{
+    const QStringList pieces = text.split(QLatin1Char('\r'));
+    for (qsizetype i = 0; i < pieces.size(); ++i) {
+        if (i > 0)
+            writer.writeEntityReference(QStringLiteral("#13"));
+        writer.writeCharacters(pieces[i]);
+    }
 }
 
 QByteArray SoapRequest(const SoapOperation& operation, const QList<SoapValue>& arguments)
@@ -114,10 +130,16 @@ QByteArray SoapRequest(const SoapOperation& operation, const QList<SoapValue>& a
     w.writeNamespace(operation.ns, QStringLiteral("m"));
     w.writeStartElement(operation.ns, operation.requestElement);
     for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString text = SoapValueText(arguments[i]);
+        if (const std::optional<char32_t> c = CharacterXmlCannotCarry(text))
+            throw SoapError(QStringLiteral("Argument %1 of %2 holds the character %3, which cannot be sent.")
+                                .arg(operation.parameters[i], operation.name, CodePointName(*c)));
         if (operation.qualified)
-            w.writeTextElement(operation.ns, operation.parameters[i], SoapValueText(arguments[i]));
+            w.writeStartElement(operation.ns, operation.parameters[i]);
         else
-            w.writeTextElement(operation.parameters[i], SoapValueText(arguments[i]));
+            w.writeStartElement(operation.parameters[i]);
+        WriteXmlText(w, text);
+        w.writeEndElement();
     }
     w.writeEndDocument();
     return xml;
@@ -140,7 +162,7 @@ QString ReadSoapReply(const SoapOperation& operation, const QByteArray& reply, i
     const XmlNode* content = body && !body->children.empty() ? body->children.front().get() : nullptr;
     if (content && content->name == QLatin1String("Fault") && content->ns == EnvelopeNs) {
         const XmlNode* text = content->child(QStringLiteral("faultstring"));
-        throw SoapError(QStringLiteral("The web service reported a fault in %1: %2")
+        throw SoapFault(QStringLiteral("The web service reported a fault in %1: %2")
                             .arg(operation.name, text ? text->text.trimmed() : QStringLiteral("(no description)")));
     }
     if (httpStatus < 200 || httpStatus > 299)
@@ -172,7 +194,8 @@ void SoapClient::Initialise(const QUrl& descriptionAddress)
     m_initialised = false;
     QNetworkRequest request(descriptionAddress);
     int status = 0;
-    const QByteArray xml = transfer(request, nullptr, status);
+    bool requestSent = false;
+    const QByteArray xml = transfer(request, nullptr, status, requestSent);
     if (status < 200 || status > 299)
         throw SoapError(QStringLiteral("The service description at %1 could not be read (HTTP status %2).")
                             .arg(descriptionAddress.toString())
@@ -206,11 +229,20 @@ QString SoapClient::Call(const QString& operation, const QList<SoapValue>& argum
     request.setRawHeader("Connection", "close");
     request.setAttribute(QNetworkRequest::Http2AllowedAttribute, false);
     int status = 0;
-    const QByteArray reply = transfer(request, &body, status);
-    return ReadSoapReply(*found, reply, status);
+    bool requestSent = false;
+    try {
+        const QByteArray reply = transfer(request, &body, status, requestSent);
+        return ReadSoapReply(*found, reply, status);
+    } catch (const SoapFault&) {
+        throw;
+    } catch (const SoapError& e) {
+        if (!requestSent)
+            throw;
+        throw MayHaveArrivedError(e.text());
+    }
 }
 
-QByteArray SoapClient::transfer(QNetworkRequest& request, const QByteArray* body, int& httpStatus)
+QByteArray SoapClient::transfer(QNetworkRequest& request, const QByteArray* body, int& httpStatus, bool& requestSent)
 {
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::SameOriginRedirectPolicy);
     QNetworkReply* reply = nullptr;
@@ -230,40 +262,34 @@ QByteArray SoapClient::transfer(QNetworkRequest& request, const QByteArray* body
     QTimer timer;
     timer.setSingleShot(true);
     bool tooLarge = false;
-    // Once the whole request has gone out, the service may do the call
-    // whatever becomes of its answer.
-    bool requestSent = false;
     QObject::connect(reply, &QNetworkReply::uploadProgress, &loop,
                      [&](qint64 sent, qint64 total) { requestSent = requestSent || (total > 0 && sent >= total); });
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
     QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
     QObject::connect(reply, &QNetworkReply::downloadProgress, &loop, [&](qint64 received, qint64) {
-        if (received > MaximumReplySize) {
+        if (received > m_options.limits.replySize) {
             tooLarge = true;
             loop.quit();
         }
     });
-    timer.start(m_options.timeout);
+    timer.start(m_options.limits.timeout);
     if (!reply->isFinished())
         loop.exec();
     const QString host = hostOf(request.url());
-    const QString mayHaveArrived = QStringLiteral(
-        "  The call was not sent again: it may have arrived, so look on the web site before trying it once more.");
     if (!reply->isFinished() || tooLarge) {
         reply->abort();
         if (tooLarge)
             throw SoapError(QStringLiteral("%1 sent a reply too large to be the web service's.").arg(host));
-        const QString late = QStringLiteral("%1 did not answer within %2 seconds.")
-                                 .arg(host)
-                                 .arg(std::chrono::duration_cast<std::chrono::seconds>(m_options.timeout).count());
-        if (body && requestSent)
-            throw SoapError(late + mayHaveArrived, SoapError::Delivery::MaybeDone);
-        throw SoapError(late);
+        throw SoapError(QStringLiteral("%1 did not answer within %2 seconds.")
+                            .arg(host)
+                            .arg(std::chrono::duration_cast<std::chrono::seconds>(m_options.limits.timeout).count()));
     }
     httpStatus = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    if (reply->error() == QNetworkReply::ContentReSendError)
-        throw SoapError(QStringLiteral("%1 closed the connection without answering.").arg(host) + mayHaveArrived,
-                        SoapError::Delivery::MaybeDone);
+    if (reply->error() == QNetworkReply::ContentReSendError) {
+        // The network layer wanted to send it a second time: it went out.
+        requestSent = true;
+        throw SoapError(QStringLiteral("%1 closed the connection without answering.").arg(host));
+    }
     if (reply->error() != QNetworkReply::NoError && httpStatus == 0)
         throw SoapError(QStringLiteral("%1 cannot be reached: %2").arg(host, reply->errorString()));
     return reply->readAll();

@@ -30,6 +30,16 @@ private:
     Delivery m_delivery;
 };
 
+// The error of a call that went out whole and whose answer cannot be used:
+// the service may have done it, so it is not to be sent again unasked.
+inline SoapError MayHaveArrivedError(const QString& reason)
+{
+    return SoapError(reason
+                         + QStringLiteral("  The call was not sent again: it may have arrived, so look on the web site "
+                                          "before trying it once more."),
+                     SoapError::Delivery::MaybeDone);
+}
+
 // An XML document read into memory: the description and the replies are
 // small, and both are looked up by name in any order.
 struct XmlNode {

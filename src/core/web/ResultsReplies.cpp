@@ -12,6 +12,20 @@ QString unreadable(const QString& what, const QString& reply)
 // The league record holds the home page's password: errors do not quote it.
 const QString UnreadableLeague = QStringLiteral("The results web site sent league details that cannot be read.");
 
+bool isCode(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+
+bool codeSucceeds(QChar code, SuccessRule rule)
+{
+    return rule == SuccessRule::CodeZero ? code == QLatin1Char('0') : code != QLatin1Char('1');
+}
+
+std::optional<Long> numberIn(const QString& text)
+{
+    bool ok = false;
+    const Long n = text.trimmed().toInt(&ok);
+    return ok ? std::optional<Long>(n) : std::nullopt;
+}
+
 bool readFlag(const QString& field)
 {
     const QString f = field.trimmed();
@@ -70,12 +84,21 @@ bool ReplySucceeded(const QString& reply, SuccessRule rule)
 {
     if (reply.size() < 2)
         throw SoapError(unreadable(QStringLiteral("a reply"), reply));
-    const QChar code = reply.front();
-    if (rule == SuccessRule::CodeZero)
-        return code == QLatin1Char('0');
-    if (code < QLatin1Char('0') || code > QLatin1Char('9'))
+    if (rule == SuccessRule::AnyCodeButOne && !isCode(reply.front()))
         throw SoapError(unreadable(QStringLiteral("a reply"), reply));
-    return code != QLatin1Char('1');
+    return codeSucceeds(reply.front(), rule);
+}
+
+void CheckStoringReply(const QString& operation, const QString& reply, SuccessRule rule, Storing storing)
+{
+    if (storing == Storing::No)
+        return;
+    const bool hasCode = !reply.isEmpty() && isCode(reply.front());
+    if (hasCode && !codeSucceeds(reply.front(), rule))
+        return; // refused: nothing was stored
+    if (!hasCode || reply.size() < 2 || (storing == Storing::GivesWebNumber && !numberIn(StripResultCode(reply))))
+        throw MayHaveArrivedError(QStringLiteral("The results web site sent a reply to %1 that cannot be read: \"%2\".")
+                                      .arg(operation, reply.left(200)));
 }
 
 QString StripResultCode(const QString& reply)
@@ -87,11 +110,10 @@ QString StripResultCode(const QString& reply)
 
 Long ReadWebNumber(const QString& payload)
 {
-    bool ok = false;
-    const Long n = payload.trimmed().toInt(&ok);
-    if (!ok)
+    const std::optional<Long> n = numberIn(payload);
+    if (!n)
         throw SoapError(unreadable(QStringLiteral("a number"), payload));
-    return n;
+    return *n;
 }
 
 QList<WebTournament> ReadTournamentList(const QString& reply)
@@ -105,11 +127,10 @@ QList<WebTournament> ReadTournamentList(const QString& reply)
         throw SoapError(unreadable(QStringLiteral("a tournament list"), reply));
     QList<WebTournament> tournaments;
     for (qsizetype i = 0; i < items.size(); i += 2) {
-        bool ok = false;
-        const Long number = items[i].trimmed().toInt(&ok);
-        if (!ok)
+        const std::optional<Long> number = numberIn(items[i]);
+        if (!number)
             throw SoapError(unreadable(QStringLiteral("a tournament list"), reply));
-        tournaments.append({number, items[i + 1]});
+        tournaments.append({*number, items[i + 1]});
     }
     return tournaments;
 }

@@ -13,8 +13,7 @@ QString WebContactErrorText()
                           "Proxy Server\".");
 }
 
-bool TestWebConnection(std::unique_ptr<SoapClient>& client, bool& mbSoapConnected, WebLog& log,
-                       std::chrono::milliseconds timeout)
+bool TestWebConnection(std::unique_ptr<SoapClient>& client, bool& mbSoapConnected, WebLog& log, SoapLimits limits)
 {
     if (mbSoapConnected)
         return true;
@@ -39,7 +38,7 @@ bool TestWebConnection(std::unique_ptr<SoapClient>& client, bool& mbSoapConnecte
 
     QString reply;
     try {
-        client = std::make_unique<SoapClient>(SoapClient::Options {gintUseProxy == 1, timeout});
+        client = std::make_unique<SoapClient>(SoapClient::Options {gintUseProxy == 1, limits});
         client->Initialise(ServiceDescriptionAddress(*site));
         CheckWebServiceDescription(client->description());
         reply = WebService::TestConnection(*client);

@@ -12,9 +12,6 @@ public:
     virtual void ShowMessage(const QString& strMessage, bool bError) = 0;
 };
 
-// What a call to the results service waits at most for its answer.
-inline constexpr std::chrono::milliseconds WebTransferTimeout {30000};
-
 // The text before the reason when the results site cannot be contacted.
 QString WebContactErrorText();
 
@@ -25,5 +22,4 @@ QString WebContactErrorText();
 // contacted or its description or answer cannot be read, the client is
 // released and SoapError is thrown with the contact-error text and the
 // reason, for the caller to show once its window is usable again.
-bool TestWebConnection(std::unique_ptr<SoapClient>& client, bool& mbSoapConnected, WebLog& log,
-                       std::chrono::milliseconds timeout = WebTransferTimeout);
+bool TestWebConnection(std::unique_ptr<SoapClient>& client, bool& mbSoapConnected, WebLog& log, SoapLimits limits = {});

@@ -2,13 +2,20 @@
 
 #include "core/web/WebPosting.h"
 
+#include <algorithm>
+
 namespace {
 
 using T = SoapType;
 
 QString call(SoapClient& client, const char* operation, const QList<SoapValue>& arguments)
 {
-    return client.Call(QString::fromLatin1(operation), arguments);
+    const QString name = QString::fromLatin1(operation);
+    const QString reply = client.Call(name, arguments);
+    const QList<WebOperation>& all = WebOperations();
+    const auto op = std::find_if(all.cbegin(), all.cend(), [&](const WebOperation& o) { return o.name == name; });
+    CheckStoringReply(name, reply, op->rule, op->storing);
+    return reply;
 }
 
 QList<SoapValue> withAccount(const WebAccount& account, const QList<SoapValue>& rest = {})
@@ -23,27 +30,58 @@ QList<SoapValue> withLogin(const WebAccount& account, const QList<SoapValue>& re
 
 qint16 flag(bool value) { return value ? 1 : 0; }
 
-// A text the service hands back as an item of a list, where the list
-// separator inside it would split it and shift every item after it.
-struct ListedText {
-    QString owner; // what holds it, as the user knows it: "The League Message box"
+// A text to be sent and what holds it, as the user knows it ("The League
+// Message box").
+struct SentText {
+    QString owner;
     QString text;
 };
 
-// Refuses the call before anything is sent when one of the texts, as it will
-// be sent, holds the list separator: the characters XML cannot carry are
-// left out on the way, so what they split may join into one.
-void checkListedTexts(const QList<ListedText>& texts)
+QString nothingSent(const QString& what)
 {
-    for (const ListedText& t : texts) {
-        if (SoapValueText(t.text).contains(ListSeparator))
-            throw SoapError(QStringLiteral("%1 holds \"%2\", which the results web site uses to separate the items "
-                                           "of its lists.  Nothing was sent.  Please take \"%2\" out and try again.")
-                                .arg(t.owner, ListSeparator));
+    return QStringLiteral("  Nothing was sent.  Please take %1 out and try again.").arg(what);
+}
+
+// Refuses the call before anything is sent when one of the texts holds a
+// character XML cannot carry: the site would get another text, or none.
+void checkSentTexts(const QList<SentText>& texts)
+{
+    for (const SentText& t : texts) {
+        if (const std::optional<char32_t> c = CharacterXmlCannotCarry(t.text))
+            throw SoapError(QStringLiteral("%1 holds a character that cannot be sent to the results web site (%2).")
+                                .arg(t.owner, CodePointName(*c))
+                            + nothingSent(QStringLiteral("that character")));
     }
 }
 
+// The same for texts the service hands back as items of a list, which
+// must not hold the list separator either: it would split them and shift
+// every item after them.
+void checkListedTexts(const QList<SentText>& texts)
+{
+    checkSentTexts(texts);
+    for (const SentText& t : texts) {
+        if (t.text.contains(ListSeparator))
+            throw SoapError(QStringLiteral("%1 holds \"%2\", which the results web site uses to separate the items "
+                                           "of its lists.")
+                                .arg(t.owner, ListSeparator)
+                            + nothingSent(QStringLiteral("\"%1\"").arg(ListSeparator)));
+    }
+}
+
+// A name as a message shows it: what cannot be sent cannot be shown either.
+QString shown(const QString& name)
+{
+    QString kept;
+    for (const QChar c : name)
+        if (!CharacterXmlCannotCarry(QString(c)) || c.isSurrogate())
+            kept += c;
+    return kept;
+}
+
 QString box(const char* label) { return QStringLiteral("The %1 box").arg(QLatin1String(label)); }
+
+QString playerName(const QString& name) { return QStringLiteral("The name of the player \"%1\"").arg(shown(name)); }
 
 } // namespace
 
@@ -56,20 +94,26 @@ const QList<WebOperation>& WebOperations()
         {QStringLiteral("UpdateWebLeagueInfo3"),
          {T::Text, T::Text, T::Int32, T::Text, T::Text, T::Text, T::Text, T::Int16, T::Int16, T::Text, T::Text, T::Text,
           T::Text},
-         SuccessRule::CodeZero},
+         SuccessRule::CodeZero,
+         Storing::Yes},
         {QStringLiteral("GetWebTournaments"), {T::Text, T::Text, T::Int32}, SuccessRule::CodeZero},
         {QStringLiteral("InsertWebTournament"),
          {T::Text, T::Text, T::Int32, T::Text, T::Text, T::Text},
-         SuccessRule::CodeZero},
+         SuccessRule::CodeZero,
+         Storing::GivesWebNumber},
         {QStringLiteral("InsertWebPlayerResult4"),
          {T::Text, T::Text, T::Text, T::Double, T::Text, T::Text, T::Int32, T::Double, T::Double, T::Double, T::Double,
           T::Int16, T::Int16, T::Int32, T::Double},
-         SuccessRule::AnyCodeButOne},
-        {QStringLiteral("DeleteWebTournament"), {T::Text, T::Text, T::Int32}, SuccessRule::AnyCodeButOne},
+         SuccessRule::AnyCodeButOne,
+         Storing::Yes},
+        {QStringLiteral("DeleteWebTournament"), {T::Text, T::Text, T::Int32}, SuccessRule::AnyCodeButOne, Storing::Yes},
         {QStringLiteral("EmailPlayer"), {T::Text, T::Text, T::Text, T::Text, T::Text, T::Text}, SuccessRule::CodeZero},
         {QStringLiteral("GetSecurityQuestion"), {T::Text}, SuccessRule::CodeZero},
-        {QStringLiteral("ChangePasswordBySecurityAnswer"), {T::Text, T::Text, T::Text}, SuccessRule::CodeZero},
-        {QStringLiteral("ChangePassword"), {T::Text, T::Text, T::Text}, SuccessRule::CodeZero},
+        {QStringLiteral("ChangePasswordBySecurityAnswer"),
+         {T::Text, T::Text, T::Text},
+         SuccessRule::CodeZero,
+         Storing::Yes},
+        {QStringLiteral("ChangePassword"), {T::Text, T::Text, T::Text}, SuccessRule::CodeZero, Storing::Yes},
     };
     return operations;
 }
@@ -90,12 +134,19 @@ void CheckWebServiceDescription(const ServiceDescription& description)
     }
 }
 
+void CheckPlayerResultTexts(const WebPlayerResult& result)
+{
+    checkSentTexts(
+        {{playerName(result.playerName), result.playerName}, {playerName(result.eliminatedBy), result.eliminatedBy}});
+}
+
 namespace WebService {
 
 QString TestConnection(SoapClient& client) { return call(client, "TestConnection", {}); }
 
 QString LoginNew(SoapClient& client, const QString& login, const QString& password)
 {
+    checkSentTexts({{box("Email Address"), login}, {box("Password"), password}});
     return call(client, "LoginNew", {login, password});
 }
 
@@ -129,13 +180,14 @@ QString GetWebTournaments(SoapClient& client, const WebAccount& account)
 QString InsertWebTournament(SoapClient& client, const WebAccount& account, const QString& name, Long tournamentId,
                             const QDate& date)
 {
-    checkListedTexts({{QStringLiteral("The name of the tournament \"%1\"").arg(SoapValueText(name)), name}});
+    checkListedTexts({{QStringLiteral("The name of the tournament \"%1\"").arg(shown(name)), name}});
     return call(client, "InsertWebTournament",
                 withAccount(account, {name, QString::number(tournamentId), WebDateText(date)}));
 }
 
 QString InsertWebPlayerResult4(SoapClient& client, const WebAccount& account, const WebPlayerResult& r)
 {
+    CheckPlayerResultTexts(r);
     return call(
         client, "InsertWebPlayerResult4",
         withLogin(account,
@@ -151,22 +203,31 @@ QString DeleteWebTournament(SoapClient& client, const WebAccount& account, Long 
 QString EmailPlayer(SoapClient& client, const WebAccount& account, const QString& recipients, const QString& replyTo,
                     const QString& subject, const QString& body)
 {
+    QList<SentText> texts;
+    for (const QString& address : recipients.split(QLatin1Char(';')))
+        texts.append({QStringLiteral("The email address \"%1\"").arg(shown(address.trimmed())), address});
+    checkSentTexts(
+        texts
+        + QList<SentText> {{box("Reply to Address"), replyTo}, {box("Subject"), subject}, {box("Message"), body}});
     return call(client, "EmailPlayer", withLogin(account, {recipients, replyTo, subject, body}));
 }
 
 QString GetSecurityQuestion(SoapClient& client, const QString& login)
 {
+    checkSentTexts({{box("Email Address"), login}});
     return call(client, "GetSecurityQuestion", {login});
 }
 
 QString ChangePasswordBySecurityAnswer(SoapClient& client, const QString& login, const QString& answer,
                                        const QString& newPassword)
 {
+    checkSentTexts({{box("Email Address"), login}, {box("Answer"), answer}, {box("New Password"), newPassword}});
     return call(client, "ChangePasswordBySecurityAnswer", {login, answer, newPassword});
 }
 
 QString ChangePassword(SoapClient& client, const WebAccount& account, const QString& newPassword)
 {
+    checkSentTexts({{box("New Password"), newPassword}});
     return call(client, "ChangePassword", withLogin(account, {newPassword}));
 }
 

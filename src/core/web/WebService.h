@@ -9,10 +9,11 @@
 // The operations of the results web service, each called with its
 // arguments in the service's order and types. Every call gives the whole
 // reply (code, separator, payload) and throws SoapError when the service
-// cannot be reached or its answer is no reply. A text that the service lists
-// back (a tournament name, the league's details) and that holds the list
-// separator is refused with SoapError naming where it came from, before
-// anything is sent.
+// cannot be reached or its answer is no reply; for a call that stores
+// something, also when the reply cannot be read (CheckStoringReply). A text holding a character
+// XML cannot carry, and a text that the service lists back (a tournament
+// name, the league's details) holding the list separator, are refused with
+// SoapError naming where they came from, before anything is sent.
 
 // What the account calls send: the login and password accepted by the last
 // successful login, and the account's web league number.
@@ -45,6 +46,7 @@ struct WebOperation {
     QString name;
     QList<SoapType> arguments;
     SuccessRule rule;
+    Storing storing = Storing::No;
 };
 
 // The twelve operations the program calls.
@@ -53,6 +55,11 @@ const QList<WebOperation>& WebOperations();
 // Throws SoapError naming the first operation that the description does not
 // offer, cannot call, or declares with another number of parameters.
 void CheckWebServiceDescription(const ServiceDescription& description);
+
+// Throws SoapError naming the player when the player's name, or the name of
+// the player who eliminated them, holds a character XML cannot carry; so a
+// tournament can be refused before any of it is sent.
+void CheckPlayerResultTexts(const WebPlayerResult& result);
 
 namespace WebService {
 

@@ -40,8 +40,9 @@ public:
     bool mbSoapConnected = false;
     Long mlngLocalLeagueId = 0;
 
-    // How long a call waits for the service's answer; tests shorten it.
-    std::chrono::milliseconds transferTimeout = WebTransferTimeout;
+    // How long a call waits for the service's answer and how large the
+    // answer may be; tests lower them.
+    SoapLimits transferLimits;
 
     QLineEdit* txtHeader;
     QLabel* lblStatus;
@@ -225,6 +226,9 @@ private:
     // the lists: the window is usable for it and then disabled again.
     void messageWhileBusy(const QString& text);
     bool askWhileBusy(const QString& text);
+    // A step of such a walk stopped: why, as an error line of the log and
+    // in a message.
+    void failedWhileBusy(const QString& reason);
     WalkStep PostTournament(int Index);
     WalkStep RemoveTournament(int Index);
     void makeLastComboEntryCurrent();

@@ -39,7 +39,7 @@ void frmWebResultsManager::serviceCall(const std::function<void()>& work)
 
 bool frmWebResultsManager::testConnection()
 {
-    return TestWebConnection(mobjSoapClient, mbSoapConnected, *this, transferTimeout);
+    return TestWebConnection(mobjSoapClient, mbSoapConnected, *this, transferLimits);
 }
 
 bool frmWebResultsManager::refused(const QString& reply, SuccessRule rule)
@@ -83,6 +83,13 @@ auto usableFor(QWidget& window, Prompt prompt)
 void frmWebResultsManager::messageWhileBusy(const QString& text)
 {
     usableFor(*this, [&] { prompter().message(text); });
+}
+
+void frmWebResultsManager::failedWhileBusy(const QString& reason)
+{
+    // The log keeps why the step stopped once the message box is closed.
+    ShowMessage(reason, true);
+    messageWhileBusy(reason);
 }
 
 bool frmWebResultsManager::askWhileBusy(const QString& text)

@@ -299,6 +299,12 @@ void frmWebResultsManager::cmdEmail_Click()
                 }
                 ShowMessage(QStringLiteral("Completed sending emails."), false);
             } else {
+                if (addresses.isEmpty()) {
+                    ShowMessage(QStringLiteral(
+                                    "There is no recipient: no ticked player has an email address.  Nothing was sent."),
+                                true);
+                    return;
+                }
                 ShowMessage(QStringLiteral("Sending email..."), false);
                 send(GroupRecipients(addresses));
             }

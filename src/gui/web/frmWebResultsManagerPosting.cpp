@@ -325,6 +325,8 @@ WalkStep frmWebResultsManager::PostTournament(int Index)
         }
         BusyPointer busy;
         ShowMessage(QStringLiteral("Uploading tournament ") + name + QStringLiteral("..."), false);
+        for (const WebPlayerResult& result : upload.results)
+            CheckPlayerResultTexts(result);
         const QString reply
             = sentOnce([&] { return WebService::InsertWebTournament(client(), account(), name, id, upload.day); },
                        [&] { mMaybePosted << id; });
@@ -346,7 +348,7 @@ WalkStep frmWebResultsManager::PostTournament(int Index)
             ++uploaded;
         }
     } catch (const std::exception& e) {
-        messageWhileBusy(QString::fromUtf8(e.what()));
+        failedWhileBusy(QString::fromUtf8(e.what()));
     }
     if (!webNumber)
         return {};
@@ -395,7 +397,7 @@ WalkStep frmWebResultsManager::RemoveTournament(int Index)
             return {};
         ShowMessage(QStringLiteral("Tournament removed."), false);
     } catch (const std::exception& e) {
-        messageWhileBusy(QString::fromUtf8(e.what()));
+        failedWhileBusy(QString::fromUtf8(e.what()));
         return {};
     }
     const int inCombo = cmbTournament->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);

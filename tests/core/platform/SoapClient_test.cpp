@@ -45,21 +45,30 @@ TEST(SoapClientMessages, ArgumentsKeepTheirTextAndNumbersTheirCLocaleFormUnderAn
 {
     const QLocale before;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    const QString forbidden
-        = QStringLiteral("a") + QChar(0x1) + QStringLiteral("b") + QChar(0xFFFF) + QStringLiteral("c");
+    // A raw carriage return would reach the service as a line feed.
+    const QString lines = QStringLiteral("a\rb\r\nc\n\td");
     for (bool qualified : {true, false}) {
         QString ns;
         const QByteArray request
-            = SoapRequest(operation(qualified), {QStringLiteral("<&>\" 'x'"), 1234.5, qint16(-7), forbidden});
+            = SoapRequest(operation(qualified), {QStringLiteral("<&>\" 'x'"), 1234.5, qint16(-7), lines});
         EXPECT_EQ(readBack(request, &ns),
-                  (QStringList {QStringLiteral("<&>\" 'x'"), QStringLiteral("1234.5"), QStringLiteral("-7"),
-                                QStringLiteral("abc")}));
+                  (QStringList {QStringLiteral("<&>\" 'x'"), QStringLiteral("1234.5"), QStringLiteral("-7"), lines}));
         EXPECT_EQ(ns, qualified ? QStringLiteral("urn:x") : QString());
     }
     EXPECT_EQ(SoapValueText(0.1), QStringLiteral("0.1"));
     EXPECT_EQ(SoapValueText(qint32(2147483647)), QStringLiteral("2147483647"));
     EXPECT_THROW(SoapRequest(operation(true), {QStringLiteral("one")}), SoapError);
     QLocale::setDefault(before);
+
+    // What XML cannot carry is refused, not dropped on the way.
+    for (const char16_t c :
+         {u'\x0', u'\x1', u'\x8', u'\xB', u'\xC', u'\xE', u'\x1F', u'\xD800', u'\xFFFE', u'\xFFFF'}) {
+        const QString text = QStringLiteral("a") + QChar(c) + QStringLiteral("b");
+        EXPECT_EQ(CharacterXmlCannotCarry(text), char32_t(c)) << int(c);
+        EXPECT_THROW(SoapRequest(operation(true), {text, 1.0, qint16(1), QString()}), SoapError) << int(c);
+    }
+    EXPECT_EQ(CharacterXmlCannotCarry(lines + QString::fromUcs4(U"\U0001F0A1")), std::nullopt);
+    EXPECT_EQ(CodePointName(0xB), QStringLiteral("U+000B"));
 }
 
 TEST(SoapClientMessages, MutatedRepliesAndDescriptionsAreErrorsNeverCrashes)
@@ -105,10 +114,9 @@ TEST(SoapClientMessages, MutatedRepliesAndDescriptionsAreErrorsNeverCrashes)
 
 class SoapClientCalls : public DataFolderTest {
 protected:
-    QString call(const QString& name, const QList<SoapValue>& arguments,
-                 std::chrono::milliseconds timeout = std::chrono::seconds(10))
+    QString call(const QString& name, const QList<SoapValue>& arguments, SoapLimits limits = {std::chrono::seconds(10)})
     {
-        SoapClient client({false, timeout});
+        SoapClient client({false, limits});
         client.Initialise(QUrl(fake.address() + QStringLiteral("/ZRVResultsShare.asmx?WSDL")));
         return client.Call(name, arguments);
     }
@@ -136,27 +144,37 @@ TEST_F(SoapClientCalls, SendsAPostWithTheQuotedActionToTheConfiguredSiteAndRetur
     EXPECT_EQ(call(QStringLiteral("TestConnection"), {}), QStringLiteral("0|The results service is working."));
 }
 
-TEST_F(SoapClientCalls, FailuresBecomeErrorsThatSayWhatWentWrong)
+TEST_F(SoapClientCalls, FailuresBecomeErrorsThatSayWhatWentWrongAndWhetherTheCallMayHaveArrived)
 {
     struct Case {
         Behaviour behaviour;
         QString reply;
         QString says;
+        bool mayHaveArrived; // the whole request went out and no SOAP answer came back
     };
     const Case cases[] = {
         {Behaviour::Fault, QStringLiteral("Database offline"),
-         QStringLiteral("fault in TestConnection: Database offline")},
-        {Behaviour::Garbage, QString(), QStringLiteral("not readable XML")},
-        {Behaviour::Close, QString(), QStringLiteral("closed the connection without answering")},
-        {Behaviour::Silent, QString(), QStringLiteral("did not answer within 0 seconds")},
+         QStringLiteral("fault in TestConnection: Database offline"), false},
+        {Behaviour::Garbage, QString(), QStringLiteral("not readable XML"), true},
+        {Behaviour::StoreThenGarbage, QString(), QStringLiteral("not readable XML"), true},
+        {Behaviour::StoreThenServerError, QString(), QStringLiteral("answered TestConnection with HTTP status 500"),
+         true},
+        {Behaviour::StoreThenOversize, QStringLiteral("100000"), QStringLiteral("reply too large"), true},
+        {Behaviour::Close, QString(), QStringLiteral("closed the connection without answering"), true},
+        {Behaviour::Silent, QString(), QStringLiteral("did not answer within 0 seconds"), true},
     };
+    const QString mayHaveArrived = QStringLiteral(
+        "  The call was not sent again: it may have arrived, so look on the web site before trying it once more.");
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.says.toStdString());
         fake.script(QStringLiteral("TestConnection"), {c.behaviour, c.reply});
         try {
-            call(QStringLiteral("TestConnection"), {}, std::chrono::milliseconds(300));
-            ADD_FAILURE() << "no error for " << c.says.toStdString();
+            call(QStringLiteral("TestConnection"), {}, {std::chrono::milliseconds(300), 64 * 1024});
+            ADD_FAILURE() << "no error";
         } catch (const SoapError& e) {
             EXPECT_TRUE(e.text().contains(c.says)) << e.text().toStdString();
+            EXPECT_EQ(e.mayHaveArrived(), c.mayHaveArrived);
+            EXPECT_EQ(e.text().endsWith(mayHaveArrived), c.mayHaveArrived) << e.text().toStdString();
         }
     }
     EXPECT_THROW(call(QStringLiteral("NoSuchOperation"), {}), SoapError);
@@ -168,7 +186,7 @@ TEST_F(SoapClientCalls, ARefusedConnectionOrAMissingDescriptionIsAnError)
     ASSERT_TRUE(unused.listen(QHostAddress::LocalHost));
     const quint16 closedPort = unused.serverPort();
     unused.close();
-    SoapClient client({false, std::chrono::seconds(10)});
+    SoapClient client({false, {std::chrono::seconds(10)}});
     EXPECT_THROW(
         client.Initialise(QUrl(QStringLiteral("http://127.0.0.1:%1/ZRVResultsShare.asmx?WSDL").arg(closedPort))),
         SoapError);

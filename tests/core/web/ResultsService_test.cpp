@@ -6,6 +6,8 @@
 #include "core/store/ProgramSettings.h"
 #include "core/store/SettingsKeys.h"
 
+#include <functional>
+
 namespace {
 
 using Behaviour = FakeResultsService::Behaviour;
@@ -107,9 +109,9 @@ protected:
         WriteSetting(ResultsWebSiteKey, fake.address());
     }
 
-    bool connect(std::chrono::milliseconds timeout = WebTransferTimeout)
+    bool connect(std::chrono::milliseconds timeout = SoapLimits {}.timeout)
     {
-        return TestWebConnection(client, connected, log, timeout);
+        return TestWebConnection(client, connected, log, {timeout});
     }
 
     FakeResultsService fake;
@@ -260,4 +262,133 @@ TEST_F(ResultsServiceCalls, NoSiteSendsNothingAndAPlainAddressIsWarnedAbout)
     EXPECT_TRUE(
         log.lines[1].startsWith(QStringLiteral("E Warning:  the results web site address begins with http://")));
     EXPECT_TRUE(fake.calls().isEmpty());
+}
+
+TEST_F(ResultsServiceCalls, TextsReachTheSiteAsTheyAreOrAreRefusedNamingWhereTheyCameFrom)
+{
+    ASSERT_TRUE(connect());
+    SoapClient& c = *client;
+    const WebAccount account {QStringLiteral("director@example.com"), QStringLiteral("secret"), 42};
+
+    // Carriage returns arrive, are stored and come back as they are.
+    const QString name = QStringLiteral("Jan\rFinal");
+    WebService::InsertWebTournament(c, account, name, 5, QDate(2026, 1, 9));
+    EXPECT_EQ(fake.account().tournaments.value(0).second, name);
+    EXPECT_EQ(ReadTournamentList(WebService::GetWebTournaments(c, account)).value(0).name, name);
+    WebLeagueRecord league;
+    league.message = QStringLiteral("Friday\r\nat 8\r");
+    league.city = QStringLiteral("Spring\rfield");
+    WebService::UpdateWebLeagueInfo3(c, account, league);
+    const WebLeagueRecord back = ReadLeagueRecord(StripResultCode(WebService::GetWebLeague3(c, account)));
+    EXPECT_EQ(back.message, league.message);
+    EXPECT_EQ(back.city, league.city);
+
+    // A character XML cannot carry is refused before anything is sent.
+    const QString bad = QStringLiteral("Fl") + QChar(0xB) + QStringLiteral("o");
+    WebPlayerResult result;
+    result.playerName = QStringLiteral("Ann");
+    WebPlayerResult eliminated = result;
+    result.playerName = bad;
+    eliminated.eliminatedBy = bad;
+    const QString mail = QStringLiteral("a@x");
+    struct Case {
+        QString owner;
+        std::function<void()> send;
+    };
+    const Case cases[] = {
+        {QStringLiteral("The Email Address box"), [&] { WebService::LoginNew(c, bad, QStringLiteral("secret")); }},
+        {QStringLiteral("The Password box"), [&] { WebService::LoginNew(c, account.user, bad); }},
+        {QStringLiteral("The name of the tournament \"Flo\""),
+         [&] { WebService::InsertWebTournament(c, account, bad, 5, {}); }},
+        {QStringLiteral("The name of the player \"Flo\""),
+         [&] { WebService::InsertWebPlayerResult4(c, account, result); }},
+        {QStringLiteral("The name of the player \"Flo\""),
+         [&] { WebService::InsertWebPlayerResult4(c, account, eliminated); }},
+        {QStringLiteral("The League Message box"),
+         [&] {
+             WebLeagueRecord l;
+             l.message = bad;
+             WebService::UpdateWebLeagueInfo3(c, account, l);
+         }},
+        {QStringLiteral("The email address \"Flo\""),
+         [&] { WebService::EmailPlayer(c, account, mail + QLatin1Char(';') + bad, mail, mail, mail); }},
+        {QStringLiteral("The Reply to Address box"),
+         [&] { WebService::EmailPlayer(c, account, mail, bad, mail, mail); }},
+        {QStringLiteral("The Subject box"), [&] { WebService::EmailPlayer(c, account, mail, mail, bad, mail); }},
+        {QStringLiteral("The Message box"), [&] { WebService::EmailPlayer(c, account, mail, mail, mail, bad); }},
+        {QStringLiteral("The Email Address box"), [&] { WebService::GetSecurityQuestion(c, bad); }},
+        {QStringLiteral("The Answer box"),
+         [&] { WebService::ChangePasswordBySecurityAnswer(c, account.user, bad, QStringLiteral("new")); }},
+        {QStringLiteral("The New Password box"),
+         [&] { WebService::ChangePasswordBySecurityAnswer(c, account.user, QStringLiteral("Rex"), bad); }},
+        {QStringLiteral("The New Password box"), [&] { WebService::ChangePassword(c, account, bad); }},
+    };
+    const qsizetype before = fake.calls().size();
+    for (const Case& k : cases) {
+        try {
+            k.send();
+            ADD_FAILURE() << "sent: " << k.owner.toStdString();
+        } catch (const SoapError& e) {
+            EXPECT_EQ(e.text(),
+                      k.owner
+                          + QStringLiteral(" holds a character that cannot be sent to the results web site "
+                                           "(U+000B).  Nothing was sent.  Please take that character out "
+                                           "and try again."));
+        }
+    }
+    EXPECT_EQ(fake.calls().size(), before);
+}
+
+TEST_F(ResultsServiceCalls, AStoringCallWhoseReplyCannotBeReadMayHaveStoredWhatWasSent)
+{
+    ASSERT_TRUE(connect());
+    SoapClient& c = *client;
+    const WebAccount account {QStringLiteral("director@example.com"), QStringLiteral("secret"), 42};
+    struct Case {
+        QString operation;
+        QString reply;
+        bool mayHaveArrived; // else the reply is the caller's to read
+        std::function<QString()> send;
+    };
+    auto insert = [&] { return WebService::InsertWebTournament(c, account, QStringLiteral("Jan"), 5, {}); };
+    auto result = [&] { return WebService::InsertWebPlayerResult4(c, account, {}); };
+    auto remove = [&] { return WebService::DeleteWebTournament(c, account, 100); };
+    auto save = [&] { return WebService::UpdateWebLeagueInfo3(c, account, {}); };
+    auto password = [&] { return WebService::ChangePassword(c, account, QStringLiteral("next")); };
+    auto reset = [&] {
+        return WebService::ChangePasswordBySecurityAnswer(c, account.user, QStringLiteral("Rex"),
+                                                          QStringLiteral("next"));
+    };
+    const Case cases[] = {
+        {QStringLiteral("InsertWebTournament"), QStringLiteral("0|abc"), true, insert},
+        {QStringLiteral("InsertWebTournament"), QStringLiteral("0|"), true, insert},
+        {QStringLiteral("InsertWebTournament"), QStringLiteral("2|Refused."), false, insert},
+        {QStringLiteral("InsertWebPlayerResult4"), QStringLiteral("2"), true, result},
+        {QStringLiteral("InsertWebPlayerResult4"), QStringLiteral("<html>"), true, result},
+        {QStringLiteral("DeleteWebTournament"), QString(), true, remove},
+        {QStringLiteral("DeleteWebTournament"), QStringLiteral("1"), false, remove},
+        {QStringLiteral("UpdateWebLeagueInfo3"), QStringLiteral("0"), true, save},
+        {QStringLiteral("ChangePassword"), QStringLiteral("0"), true, password},
+        {QStringLiteral("ChangePasswordBySecurityAnswer"), QStringLiteral("x|"), true, reset},
+        // Nothing stored: the caller reports it cannot read the number.
+        {QStringLiteral("LoginNew"), QStringLiteral("0|abc"), false,
+         [&] { return WebService::LoginNew(c, account.user, account.password); }},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE((k.operation + QLatin1Char(' ') + k.reply).toStdString());
+        fake.clearScripts();
+        fake.script(k.operation, {Behaviour::Reply, k.reply});
+        try {
+            EXPECT_EQ(k.send(), k.reply);
+            EXPECT_FALSE(k.mayHaveArrived);
+        } catch (const SoapError& e) {
+            EXPECT_TRUE(k.mayHaveArrived);
+            EXPECT_TRUE(e.mayHaveArrived());
+            EXPECT_EQ(e.text(),
+                      QStringLiteral("The results web site sent a reply to %1 that cannot be read: \"%2\".  "
+                                     "The call was not sent again: it may have arrived, so look on the web "
+                                     "site before trying it once more.")
+                          .arg(k.operation, k.reply));
+        }
+    }
 }

@@ -192,7 +192,7 @@ TEST_F(WebEmailWindow, TheServiceSendsSeparatelyOrToTheGroupAndKeepsTheSettingsO
     EXPECT_TRUE(window->isEnabled());
 }
 
-TEST_F(WebEmailWindow, RemovingTheTournamentAnEmailWasBuiltFromClearsItsRecipientsAndText)
+TEST_F(WebEmailWindow, RemovingTheTournamentAnEmailWasBuiltFromClearsItsRecipientsAndTextAndSendsNothing)
 {
     loggedIn();
     window->optEmailIndividual->setChecked(true);
@@ -214,4 +214,23 @@ TEST_F(WebEmailWindow, RemovingTheTournamentAnEmailWasBuiltFromClearsItsRecipien
     QTest::mouseClick(window->cmdEmail, Qt::LeftButton);
     EXPECT_FALSE(fake.operationsCalled().contains(QStringLiteral("EmailPlayer")));
     EXPECT_EQ(logLines().back(), QStringLiteral("Completed sending emails."));
+
+    // One e-mail to the group with its recipients cleared, or none ticked:
+    // nothing is sent or kept, and the log says why.
+    const QString subject = ReadSetting(SubjectKey);
+    window->optEmailGroup->setChecked(true);
+    for (bool league : {false, true}) {
+        if (league) {
+            window->optEmailLeague->setChecked(true);
+            for (int i = 0; i < window->lstPlayers->count(); ++i)
+                window->lstPlayers->item(i)->setCheckState(Qt::Unchecked);
+        }
+        type(window->txtSubject, QStringLiteral("Nobody"));
+        QTest::mouseClick(window->cmdEmail, Qt::LeftButton);
+        EXPECT_FALSE(fake.operationsCalled().contains(QStringLiteral("EmailPlayer")));
+        EXPECT_EQ(logLines().back(),
+                  QStringLiteral("There is no recipient: no ticked player has an email address.  Nothing was sent."));
+        EXPECT_TRUE(window->imgError->isVisible());
+        EXPECT_EQ(ReadSetting(SubjectKey), subject);
+    }
 }

@@ -46,7 +46,7 @@ protected:
     {
         window = std::make_unique<frmWebResultsManager>();
         window->mlngLocalLeagueId = league;
-        window->transferTimeout = std::chrono::seconds(5);
+        window->transferLimits.timeout = std::chrono::seconds(5);
         window->show();
         window->Form_Activate();
         return *window;

@@ -49,6 +49,13 @@ TEST_F(WebPostingWindow, ThreeSelectedWithTheSecondRefusedPostTheOthersWithEvery
     const Long di = addPlayer(QStringLiteral("Di"), {league});
     addEntry(mar, cy, 1, 12.5);
     addEntry(mar, di, 2, 13.5, cy);
+    // Every field of Di's result its own value, so that no two can trade
+    // places unseen.
+    db.execute(QStringLiteral("UPDATE tblTournamentXPlayer SET Payout = 25.5, TotalBuyin = 20.25, TotalRebuy = 10.5, "
+                              "TotalAddon = 5.75, NumRebuys = 3, NumAddons = 5, Kills = 7 WHERE PlayerID = ?"),
+               {di});
+    const Long diEntry
+        = db.query(QStringLiteral("SELECT rowid FROM tblTournamentXPlayer WHERE PlayerID = ?"), {di}).value(0).toInt();
     FakeResultsService::Account a = fake.account();
     a.refusedTournaments = {QStringLiteral("Feb")};
     fake.setAccount(a);
@@ -86,15 +93,17 @@ TEST_F(WebPostingWindow, ThreeSelectedWithTheSecondRefusedPostTheOthersWithEvery
     EXPECT_TRUE(window->imgError->isVisible());
     EXPECT_TRUE(window->isEnabled());
 
-    // The second result: eliminated by Cy, 13.5 points as 14, date as the web
-    // takes it.
+    // The second result, field by field: eliminated by Cy, kills, the web
+    // tournament, name, finish, payout, buy-in, rebuy and add-on totals, their
+    // counts, the entry and 13.5 points as 14.
     const FakeResultsService::Account after = fake.account();
     ASSERT_EQ(after.results.size(), 3);
-    const QStringList di_ = after.results[1];
-    EXPECT_EQ(di_.value(0), QStringLiteral("Cy"));
-    EXPECT_EQ(di_.value(2), QStringLiteral("100"));
-    EXPECT_EQ(di_.value(3), QStringLiteral("Di"));
-    EXPECT_EQ(di_.value(12), QStringLiteral("14"));
+    EXPECT_EQ(after.results[1],
+              (QStringList {QStringLiteral("Cy"), QStringLiteral("7"), QStringLiteral("100"), QStringLiteral("Di"),
+                            QStringLiteral("2"), QStringLiteral("25.5"), QStringLiteral("20.25"),
+                            QStringLiteral("10.5"), QStringLiteral("5.75"), QStringLiteral("3"), QStringLiteral("5"),
+                            QString::number(diEntry), QStringLiteral("14")}));
+    EXPECT_FALSE((QList<Long> {2, 3, 5, 7, 14, 100}).contains(diEntry));
     EXPECT_EQ(after.results[0].value(12), QStringLiteral("12"));
     EXPECT_EQ(after.results[0].value(0), QString());
     const auto calls = fake.calls();
@@ -106,82 +115,120 @@ TEST_F(WebPostingWindow, ThreeSelectedWithTheSecondRefusedPostTheOthersWithEvery
               (QStringList {QStringLiteral("Mar"), QString::number(mar), QStringLiteral("03/09/2026")}));
 }
 
-TEST_F(WebPostingWindow, RefusedRowsLostConnectionsNoPlayersAndBadNamesEachStopWhereTheyShould)
+TEST_F(WebPostingWindow, RefusedRowsLostAnswersNoPlayersAndBadNamesEachStopWhereTheyShouldAndLogWhy)
 {
     tournament(QStringLiteral("Rows"), QStringLiteral("2026-01-01 00:00:00"),
                {QStringLiteral("Ann"), QStringLiteral("Bob"), QStringLiteral("Cy")});
     tournament(QStringLiteral("Lost"), QStringLiteral("2026-02-01 00:00:00"),
                {QStringLiteral("Di"), QStringLiteral("Gus")});
+    tournament(QStringLiteral("Garbled"), QStringLiteral("2026-02-15 00:00:00"), {QStringLiteral("Hal")});
     tournament(QStringLiteral("Empty"), QStringLiteral("2026-03-01 00:00:00"), {});
     tournament(QStringLiteral("A,,,~~~B"), QStringLiteral("2026-04-01 00:00:00"), {QStringLiteral("Ed")});
-    // The control character is left out on the way: the site would get the
-    // separator.
+    // Control characters the site could not be sent: in the name of the
+    // tournament, or of one of its players.
     const QString hidden = QStringLiteral("C,,,") + QChar(0x1) + QStringLiteral("~~~D");
     tournament(hidden, QStringLiteral("2026-05-01 00:00:00"), {QStringLiteral("Flo")});
+    tournament(QStringLiteral("Names"), QStringLiteral("2026-06-01 00:00:00"),
+               {QStringLiteral("Ida"), QStringLiteral("Jo") + QChar(0x1F) + QStringLiteral("e")});
     FakeResultsService::Account a = fake.account();
     a.refusedPlayers = {QStringLiteral("Bob")};
     fake.setAccount(a);
     loggedIn();
 
+    const QString mayHaveArrived = QStringLiteral(
+        "  The call was not sent again: it may have arrived, so look on the web site before trying it once more.");
+    const QString missing
+        = QStringLiteral("1 of 1 selected tournaments posted, 1 of them with player results missing.");
+    const QString none = QStringLiteral("0 of 1 selected tournaments posted.");
     struct Case {
         QString name;
+        FakeResultsService::Script playerResults;
         bool posted;
         QStringList lines; // the log's new lines
         QString message; // the message box, if any
     };
+    const QString lost = QStringLiteral("127.0.0.1 closed the connection without answering.") + mayHaveArrived;
+    const QString garbled
+        = QStringLiteral("The web service answered InsertWebPlayerResult4 with HTTP status 500.") + mayHaveArrived;
+    const QString badName = QStringLiteral("The name of the tournament \"C,,,~~~D\" holds a character that cannot be "
+                                           "sent to the results web site (U+0001).  Nothing was sent.  Please take "
+                                           "that character out and try again.");
+    const QString badPlayer = QStringLiteral("The name of the player \"Joe\" holds a character that cannot be sent to "
+                                             "the results web site (U+001F).  Nothing was sent.  Please take that "
+                                             "character out and try again.");
+    const QString separator = QStringLiteral("The name of the tournament \"A,,,~~~B\" holds \",,,~~~\", which the "
+                                             "results web site uses to separate the items of its lists.  Nothing was "
+                                             "sent.  Please take \",,,~~~\" out and try again.");
     const Case cases[] = {
         {QStringLiteral("Rows"),
+         {},
          true,
          {QStringLiteral("Uploading tournament Rows..."), QStringLiteral("Tournament uploaded."),
           QStringLiteral("Uploading player result for Ann..."), QStringLiteral("Player result uploaded."),
           QStringLiteral("Uploading player result for Bob..."), QStringLiteral("The player result was refused."),
           QStringLiteral("1 of 3 player results of Rows were uploaded. Delete it from the league home page and post "
                          "it again."),
-          QStringLiteral("1 of 1 selected tournaments posted, 1 of them with player results missing.")},
+          missing},
          {}},
-        // The first result's answer was lost: it may be on the home page.
+        // The first result's answer was lost, or was no answer: it may be
+        // on the home page.
         {QStringLiteral("Lost"),
+         {Behaviour::Close, {}},
          true,
          {QStringLiteral("Uploading tournament Lost..."), QStringLiteral("Tournament uploaded."),
-          QStringLiteral("Uploading player result for Di..."),
+          QStringLiteral("Uploading player result for Di..."), lost,
           QStringLiteral("0 of 2 player results of Lost were uploaded; the result of Di may have arrived as well. "
                          "Delete it from the league home page and post it again."),
-          QStringLiteral("1 of 1 selected tournaments posted, 1 of them with player results missing.")},
-         QStringLiteral("closed the connection without answering")},
+          missing},
+         lost},
+        {QStringLiteral("Garbled"),
+         {Behaviour::StoreThenServerError, {}},
+         true,
+         {QStringLiteral("Uploading tournament Garbled..."), QStringLiteral("Tournament uploaded."),
+          QStringLiteral("Uploading player result for Hal..."), garbled,
+          QStringLiteral("0 of 1 player results of Garbled were uploaded; the result of Hal may have arrived as "
+                         "well. Delete it from the league home page and post it again."),
+          missing},
+         garbled},
         {QStringLiteral("Empty"),
+         {},
          false,
-         {QStringLiteral("0 of 1 selected tournaments posted.")},
+         {none},
          QStringLiteral("A tournament you selected does not contain any players to upload.")},
         {QStringLiteral("A,,,~~~B"),
+         {},
          false,
-         {QStringLiteral("Uploading tournament A,,,~~~B..."), QStringLiteral("0 of 1 selected tournaments posted.")},
-         QStringLiteral("The name of the tournament \"A,,,~~~B\" holds \",,,~~~\"")},
+         {QStringLiteral("Uploading tournament A,,,~~~B..."), separator, none},
+         separator},
         {hidden,
+         {},
          false,
-         {QStringLiteral("Uploading tournament ") + hidden + QStringLiteral("..."),
-          QStringLiteral("0 of 1 selected tournaments posted.")},
-         QStringLiteral("The name of the tournament \"C,,,~~~D\" holds \",,,~~~\"")},
+         {QStringLiteral("Uploading tournament ") + hidden + QStringLiteral("..."), badName, none},
+         badName},
+        {QStringLiteral("Names"),
+         {},
+         false,
+         {QStringLiteral("Uploading tournament Names..."), badPlayer, none},
+         badPlayer},
     };
     qsizetype seen = logLines().size();
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.name.toStdString());
         fake.clearScripts();
-        if (c.name == QLatin1String("Lost"))
-            fake.script(QStringLiteral("InsertWebPlayerResult4"), {Behaviour::Close, {}});
+        fake.script(QStringLiteral("InsertWebPlayerResult4"), c.playerResults);
         const qsizetype callsBefore = fake.calls().size();
         prompts.messages.clear();
         select(window->lstTournamentsNotPosted, {c.name});
         QTest::mouseClick(window->cmdPost, Qt::LeftButton);
-        EXPECT_EQ(newLogLines(seen), c.lines) << c.name.toStdString();
-        EXPECT_EQ(EntryTexts(window->lstTournamentsPosted).contains(c.name), c.posted) << c.name.toStdString();
-        EXPECT_EQ(EntryTexts(window->lstTournamentsNotPosted).contains(c.name), !c.posted) << c.name.toStdString();
-        if (c.message.isEmpty()) {
-            EXPECT_TRUE(prompts.messages.isEmpty()) << c.name.toStdString();
-        } else {
-            ASSERT_EQ(prompts.messages.size(), 1) << c.name.toStdString();
-            EXPECT_TRUE(prompts.messages[0].contains(c.message)) << prompts.messages[0].toStdString();
-        }
+        EXPECT_EQ(newLogLines(seen), c.lines);
+        EXPECT_EQ(EntryTexts(window->lstTournamentsPosted).contains(c.name), c.posted);
+        EXPECT_EQ(EntryTexts(window->lstTournamentsNotPosted).contains(c.name), !c.posted);
+        if (c.message.isEmpty())
+            EXPECT_TRUE(prompts.messages.isEmpty());
+        else
+            EXPECT_EQ(prompts.messages, QStringList {c.message});
         if (!c.posted) {
-            EXPECT_EQ(fake.calls().size(), callsBefore) << c.name.toStdString();
+            EXPECT_EQ(fake.calls().size(), callsBefore);
         }
         EXPECT_TRUE(window->isEnabled());
     }
@@ -330,14 +377,16 @@ TEST_F(WebPostingWindow, LeagueDetailsAreSavedWithThirteenArgumentsAndRefreshedF
     EXPECT_EQ(window->lblWebLeagueName->text(), QStringLiteral("Wednesday Poker"));
 }
 
-TEST_F(WebPostingWindow, ALeagueDetailHoldingTheListSeparatorIsRefusedNamingItsBoxAndNothingIsSent)
+TEST_F(WebPostingWindow, ALeagueDetailHoldingTheListSeparatorOrAControlCharacterIsRefusedNamingItsBox)
 {
     loggedIn();
     window->optMessage->setChecked(true);
-    // As typed, and as pasted with a control character inside that the call
-    // leaves out, so that the site would get the separator all the same.
-    const QStringList separated {QStringLiteral("see you,,,~~~soon"),
-                                 QStringLiteral("see you,,,") + QChar(0x1) + QStringLiteral("~~~soon")};
+    // The separator as typed, and pasted with a control character inside,
+    // which cannot be sent either.
+    const QList<QPair<QString, QString>> refusals {
+        {QStringLiteral("see you,,,~~~soon"), QStringLiteral("holds \",,,~~~\"")},
+        {QStringLiteral("see you,,,") + QChar(0x1) + QStringLiteral("~~~soon"),
+         QStringLiteral("holds a character that cannot be sent to the results web site (U+0001)")}};
     struct Case {
         QString box;
         QWidget* control;
@@ -362,14 +411,14 @@ TEST_F(WebPostingWindow, ALeagueDetailHoldingTheListSeparatorIsRefusedNamingItsB
     };
     const QStringList stored = fake.account().leagueFields;
     for (const Case& c : cases) {
-        for (const QString& text : separated) {
+        for (const auto& [text, holds] : refusals) {
             SCOPED_TRACE(c.box.toStdString() + " " + QString::number(text.size()).toStdString());
             set(c.control, text);
             const qsizetype callsBefore = fake.calls().size();
             prompts.messages.clear();
             QTest::mouseClick(window->cmdUpdateLeagueMessage, Qt::LeftButton);
             ASSERT_EQ(prompts.messages.size(), 1);
-            EXPECT_TRUE(prompts.messages[0].startsWith(QStringLiteral("The %1 box holds \",,,~~~\"").arg(c.box)))
+            EXPECT_TRUE(prompts.messages[0].startsWith(QStringLiteral("The %1 box %2").arg(c.box, holds)))
                 << prompts.messages[0].toStdString();
             EXPECT_TRUE(prompts.messages[0].contains(QStringLiteral("Nothing was sent.")));
             // The "Updating league details..." line is ended by the refusal.
@@ -390,12 +439,27 @@ TEST_F(WebPostingWindow, ACallStoredByTheServiceWhoseAnswerIsLostIsSentOnceAndAg
     struct Case {
         Behaviour behaviour;
         QString says;
+        QString reply = {};
     };
-    // The connection dropped, or no answer within the time-out: either way
-    // the call went out whole.
+    auto unreadable = [](const QString& reply) {
+        return QStringLiteral("The results web site sent a reply to InsertWebTournament that cannot be read: \"%1\".")
+            .arg(reply);
+    };
+    // The call went out whole, and what came back was no SOAP answer: the
+    // connection dropped, no answer within the time-out, bytes that are no
+    // XML, an HTML error page or an answer too large to be one. Or it was
+    // one that says stored without the number, or has no result code.
     const Case cases[] = {
         {Behaviour::StoreThenClose, QStringLiteral("127.0.0.1 closed the connection without answering.")},
         {Behaviour::StoreThenSilent, QStringLiteral("127.0.0.1 did not answer within 1 seconds.")},
+        {Behaviour::StoreThenGarbage, QStringLiteral("The reply to InsertWebTournament is not readable XML")},
+        {Behaviour::StoreThenServerError,
+         QStringLiteral("The web service answered InsertWebTournament with HTTP status 500.")},
+        {Behaviour::StoreThenOversize, QStringLiteral("127.0.0.1 sent a reply too large to be the web service's."),
+         QStringLiteral("100000")},
+        {Behaviour::StoreThenReply, unreadable(QStringLiteral("0|abc")), QStringLiteral("0|abc")},
+        {Behaviour::StoreThenReply, unreadable(QStringLiteral("0")), QStringLiteral("0")},
+        {Behaviour::StoreThenReply, unreadable(QStringLiteral("Server busy")), QStringLiteral("Server busy")},
     };
     tournament(QStringLiteral("Jan"), QStringLiteral("2026-01-09 00:00:00"), {QStringLiteral("Ann")});
     for (const Case& c : cases) {
@@ -404,10 +468,10 @@ TEST_F(WebPostingWindow, ACallStoredByTheServiceWhoseAnswerIsLostIsSentOnceAndAg
         fake.clearScripts();
         WriteSetting(ShowWebTrialKey, 0);
         open();
-        window->transferTimeout = std::chrono::seconds(1);
+        window->transferLimits = {std::chrono::seconds(1), 64 * 1024};
         login(QStringLiteral("secret"));
         ASSERT_TRUE(window->frameButtons->isVisible());
-        fake.script(QStringLiteral("InsertWebTournament"), {c.behaviour, {}});
+        fake.script(QStringLiteral("InsertWebTournament"), {c.behaviour, c.reply});
         prompts.messages.clear();
         const qsizetype before = fake.calls().size();
         auto called = [&] { return fake.operationsCalled().mid(before); };
@@ -417,13 +481,15 @@ TEST_F(WebPostingWindow, ACallStoredByTheServiceWhoseAnswerIsLostIsSentOnceAndAg
         EXPECT_EQ(called(), QStringList {QStringLiteral("InsertWebTournament")});
         EXPECT_EQ(fake.account().tournaments.size(), 1);
         ASSERT_EQ(prompts.messages.size(), 1);
-        EXPECT_EQ(prompts.messages[0],
-                  c.says
-                      + QStringLiteral("  The call was not sent again: it may have arrived, so look on the web site "
-                                       "before trying it once more."));
+        EXPECT_TRUE(prompts.messages[0].startsWith(c.says)) << prompts.messages[0].toStdString();
+        EXPECT_TRUE(prompts.messages[0].endsWith(
+            QStringLiteral("  The call was not sent again: it may have arrived, so look on the web site before trying "
+                           "it once more.")))
+            << prompts.messages[0].toStdString();
         EXPECT_EQ(EntryTexts(window->lstTournamentsNotPosted), QStringList {QStringLiteral("Jan")});
         EXPECT_EQ(window->lstTournamentsPosted->count(), 0);
-        EXPECT_EQ(logLines().back(), QStringLiteral("0 of 1 selected tournaments posted."));
+        EXPECT_EQ(logLines().mid(logLines().size() - 2),
+                  (QStringList {prompts.messages[0], QStringLiteral("0 of 1 selected tournaments posted.")}));
 
         // Posting it again asks first; No sends nothing.
         fake.clearScripts();

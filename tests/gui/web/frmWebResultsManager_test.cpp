@@ -129,7 +129,7 @@ TEST_F(frmWebResultsManagerTest, ARefusedLoginIsLoggedAndFailuresAreShownWithThe
     // A test that fails keeps mbSoapConnected false, so the next login tests
     // again; the login typed is kept even so.
     window->mbSoapConnected = false;
-    window->transferTimeout = std::chrono::milliseconds(300);
+    window->transferLimits.timeout = std::chrono::milliseconds(300);
     struct Case {
         FakeResultsService::Script login;
         QString says;
