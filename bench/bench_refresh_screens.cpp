@@ -6,14 +6,11 @@
 #include "BenchSupport.h"
 #include "core/store/OpenTournament.h"
 #include "core/store/ProgramSettings.h"
-#include "gui/controls/ChipShape.h"
-#include "gui/controls/FlexGrid.h"
+#include "gui/display/DisplayPanels.h"
 #include "gui/display/ScreenRefresh.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QLabel>
-#include <QTextEdit>
 #include <cstdio>
 #include <vector>
 
@@ -66,35 +63,6 @@ OpenTournament bigTournament()
     return t;
 }
 
-template <typename W>
-void add(QWidget* window, const QString& name)
-{
-    (new W(window))->setObjectName(name);
-}
-
-// The controls the refresh fills, under their names.
-void addControls(QWidget* window)
-{
-    for (const char* name :
-         {"lblBlindsCap", "lblBlinds", "lblTimer", "lblTournament", "lblTotalBuy", "lblAveStack", "lblNumPlayers",
-          "lblNextBlindsCap", "lblNextBlinds", "lblClassicTournamentTitle", "lblBuyin", "lblRebuy", "lblAddon"})
-        add<QLabel>(window, QString::fromLatin1(name));
-    for (int i = 0; i < 15; ++i) {
-        add<QLabel>(window, QStringLiteral("lblClassicHeader(%1)").arg(i));
-        add<QLabel>(window, QStringLiteral("lblClassicItem(%1)").arg(i));
-        if (i < 10) {
-            add<QLabel>(window, QStringLiteral("lblChipAmount(%1)").arg(i));
-            add<ChipShape>(window, QStringLiteral("shpChip(%1)").arg(i));
-            add<QLabel>(window, QStringLiteral("imgChip(%1)").arg(i));
-        }
-        if (i < 5)
-            add<QLabel>(window, QStringLiteral("lblPayout(%1)").arg(i));
-    }
-    for (const char* name : {"gridPayouts", "gridAwards", "gridKills", "gridChipCount", "gridTables"})
-        add<FlexGrid>(window, QString::fromLatin1(name));
-    add<QTextEdit>(window, QStringLiteral("txtManagerReport"));
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -107,11 +75,14 @@ int main(int argc, char** argv)
 
     QWidget window;
     window.resize(1280, 1024);
-    addControls(&window);
+    DisplayPanels display(&window);
+    // Every screen shows, so that each fill costs what a shown one does.
+    for (QWidget* panel : display.screenPanels())
+        panel->show();
     window.show();
     SeatChartMap seats;
     ChipCountMap rows;
-    ScreenRefresher refresher(&window, seats, rows);
+    ScreenRefresher refresher(display, seats, rows);
     refresher.tournament = &t;
     refresher.settings = &settings;
 

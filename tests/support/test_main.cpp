@@ -1,3 +1,5 @@
+#include "QtMessageCheck.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -8,5 +10,6 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("ZRV"));
     ::testing::InitGoogleTest(&argc, argv);
+    InstallQtMessageCheck();
     return RUN_ALL_TESTS();
 }

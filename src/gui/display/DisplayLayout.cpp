@@ -67,17 +67,7 @@ DisplayLayout::DisplayLayout(DisplayLayoutWindow window, QObject* parent)
         const QScreen* screen = w.window.screen();
         return screen ? PixelsToTwips(screen->geometry().width()) : LargeScreenTwips + 1;
     };
-    QWidget* frame = w.display.frameAll;
-    for (int i = 0; i < ChipSlotCount; ++i) {
-        const auto s = std::size_t(i);
-        shpChip[s] = new ChipShape(frame);
-        shpChip[s]->setObjectName(QStringLiteral("shpChip(%1)").arg(i));
-        imgChip[s] = new ChipPicture(frame);
-        imgChip[s]->setObjectName(QStringLiteral("imgChip(%1)").arg(i));
-        shpChip[s]->hide();
-        imgChip[s]->hide();
-    }
-    // Under the grid, so that a tall chip column never covers a player.
+    // Over the chip column, so that a tall chip column never covers a player.
     w.display.grid->raise();
 }
 
@@ -191,8 +181,8 @@ void DisplayLayout::apply(const MainLayout& l)
     place(d.lblChipValuesCap, l.ChipValuesCap);
     place(d.lblPayoutCap, l.PayoutCap);
     for (std::size_t i = 0; i < std::size_t(ChipSlotCount); ++i) {
-        place(shpChip[i], l.Chip[i]);
-        place(imgChip[i], l.ChipPicture[i]);
+        place(d.shpChip[i], l.Chip[i]);
+        place(d.imgChip[i], l.ChipPicture[i]);
         place(d.lblChipAmount[i], l.ChipAmount[i]);
     }
     for (std::size_t i = 0; i < std::size_t(TopPayoutCount); ++i) {
@@ -302,7 +292,7 @@ void DisplayLayout::SetColors()
     // The clock's notice reads like the clock, framed in its text colour.
     SetPaletteColor(d.lblFinished, QPalette::WindowText, contrastingTextColor(main));
     // A chip of the background's colour is outlined in the text colour.
-    for (ChipShape* chip : shpChip)
+    for (ChipShape* chip : d.shpChip)
         chip->setBackdrop(main, contrastingTextColor(main));
     // The rules of the classic table.
     QPalette rules = d.frameSummary2->palette();

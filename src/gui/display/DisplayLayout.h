@@ -8,8 +8,6 @@
 #include <functional>
 
 struct DisplayPanels;
-class ChipPicture;
-class ChipShape;
 class QWidget;
 class ctlButton;
 
@@ -31,7 +29,7 @@ struct DisplayLayoutWindow {
 // Lays the tournament window's display out for its size: the size set of
 // the screen, the standard screen and Summary Style 3, the players grid's
 // place, the fixed panels on resize, the background colours and the window
-// mode. The chip shapes and pictures of the chip column are its own.
+// mode.
 class DisplayLayout : public QObject {
     Q_OBJECT
 public:
@@ -40,9 +38,6 @@ public:
     // The width of the screen the window is on, in twips, that chooses the
     // size set; tests put their own.
     std::function<int()> screenWidthTwips;
-
-    std::array<ChipShape*, ChipSlotCount> shpChip {};
-    std::array<ChipPicture*, ChipSlotCount> imgChip {};
 
     // The size set, chosen by AdjustForScreenRes.
     SizeSet sizes;

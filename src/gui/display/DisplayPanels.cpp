@@ -3,6 +3,8 @@
 #include "gui/controls/Named.h"
 
 #include "core/platform/Twips.h"
+#include "gui/controls/ChipPicture.h"
+#include "gui/controls/ChipShape.h"
 #include "gui/controls/ClickableLabel.h"
 #include "gui/controls/FlexGrid.h"
 #include "gui/controls/RuledFrame.h"
@@ -54,8 +56,15 @@ DisplayPanels::DisplayPanels(QWidget* window)
     lblBlinds = label(frameAll, QStringLiteral("lblBlinds"));
     lblChipValuesCap = label(frameAll, QStringLiteral("lblChipValuesCap"));
     lblPayoutCap = label(frameAll, QStringLiteral("lblPayoutCap"));
-    for (std::size_t i = 0; i < lblChipAmount.size(); ++i)
+    for (std::size_t i = 0; i < lblChipAmount.size(); ++i) {
         lblChipAmount[i] = label(frameAll, QStringLiteral("lblChipAmount(%1)").arg(i));
+        // Made before the grid, so that a tall chip column never covers a
+        // player.
+        shpChip[i] = named(new ChipShape(frameAll), QStringLiteral("shpChip(%1)").arg(i));
+        imgChip[i] = named(new ChipPicture(frameAll), QStringLiteral("imgChip(%1)").arg(i));
+        shpChip[i]->hide();
+        imgChip[i]->hide();
+    }
     for (std::size_t i = 0; i < lblPlace.size(); ++i) {
         lblPlace[i] = label(frameAll, QStringLiteral("lblPlace(%1)").arg(i));
         lblPayout[i] = label(frameAll, QStringLiteral("lblPayout(%1)").arg(i));

@@ -5,6 +5,8 @@
 #include <QString>
 #include <array>
 
+class ChipPicture;
+class ChipShape;
 class ClickableLabel;
 class FlexGrid;
 class QFrame;
@@ -29,6 +31,9 @@ struct DisplayPanels {
     ClickableLabel* lblBlinds;
     ClickableLabel* lblChipValuesCap;
     std::array<ClickableLabel*, 10> lblChipAmount {};
+    // Each chip's colour or picture, left of its amount; below the grid.
+    std::array<ChipShape*, 10> shpChip {};
+    std::array<ChipPicture*, 10> imgChip {};
     ClickableLabel* lblPayoutCap;
     std::array<ClickableLabel*, 5> lblPlace {};
     std::array<ClickableLabel*, 5> lblPayout {};

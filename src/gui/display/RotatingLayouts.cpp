@@ -181,8 +181,8 @@ void RotatingLayouts::hideChipsAndPayouts()
     d.lblChipValuesCap->hide();
     for (std::size_t i = 0; i < d.lblChipAmount.size(); ++i) {
         d.lblChipAmount[i]->hide();
-        w.layout->shpChip[i]->hide();
-        w.layout->imgChip[i]->hide();
+        d.shpChip[i]->hide();
+        d.imgChip[i]->hide();
     }
     d.lblPayoutCap->hide();
     for (std::size_t i = 0; i < d.lblPlace.size(); ++i) {

@@ -4,36 +4,25 @@
 #include "core/platform/ReportFailures.h"
 #include "core/store/OpenTournament.h"
 #include "core/store/ProgramSettings.h"
+#include "gui/controls/ChipPicture.h"
 #include "gui/controls/ChipShape.h"
+#include "gui/controls/ClickableLabel.h"
 #include "gui/controls/FlexGrid.h"
 #include "gui/controls/OleColor.h"
+#include "gui/display/DisplayPanels.h"
 
 #include <QLabel>
 #include <QPixmap>
 #include <QTextEdit>
+#include <tuple>
 
-ScreenRefresher::ScreenRefresher(QWidget* window, SeatChartMap& seatChart, ChipCountMap& chipCountRows)
+ScreenRefresher::ScreenRefresher(DisplayPanels& display, SeatChartMap& seatChart, ChipCountMap& chipCountRows)
     : tournament(&openTournament())
     , settings(&programSettings())
-    , mWindow(window)
+    , d(display)
     , mSeatChart(seatChart)
     , mChipCountRows(chipCountRows)
 {
-}
-
-template <typename W>
-W* ScreenRefresher::named(const QString& name)
-{
-    QPointer<QWidget>& w = mControls[name];
-    if (!w)
-        w = mWindow->findChild<QWidget*>(name);
-    return qobject_cast<W*>(w.data());
-}
-
-void ScreenRefresher::setText(const QString& name, const QString& text)
-{
-    if (auto* label = named<QLabel>(name))
-        label->setText(text);
 }
 
 void ScreenRefresher::run(const char* step, void (ScreenRefresher::*loader)())
@@ -68,29 +57,28 @@ void ScreenRefresher::RefreshScreens(bool bRefreshTables)
 void ScreenRefresher::LoadBlindsLine()
 {
     const CaptionAndValue line = BlindsLine(*tournament, DisplayFormatsOf(*settings));
-    setText(QStringLiteral("lblBlindsCap"), line.Caption);
-    setText(QStringLiteral("lblBlinds"), line.Value);
+    d.lblBlindsCap->setText(line.Caption);
+    d.lblBlinds->setText(line.Value);
 }
 
 void ScreenRefresher::LoadChips()
 {
     const ChipPanel panel = ChipPanelOf(*tournament, DisplayFormatsOf(*settings));
+    static_assert(std::tuple_size_v<decltype(panel.Slots)> == std::tuple_size_v<decltype(d.lblChipAmount)>);
     tournament->gintLastChipSlot = panel.LastChipSlot;
-    for (int i = 0; i < int(panel.Slots.size()); ++i) {
-        const ChipSlot& slot = panel.Slots[std::size_t(i)];
-        setText(QStringLiteral("lblChipAmount(%1)").arg(i), slot.AmountText);
-        auto* shape = named<ChipShape>(QStringLiteral("shpChip(%1)").arg(i));
-        if (shape && slot.Fill)
-            shape->setFillColor(*slot.Fill);
-        auto* picture = named<QLabel>(QStringLiteral("imgChip(%1)").arg(i));
-        if (picture && slot.Picture) {
+    for (std::size_t i = 0; i < panel.Slots.size(); ++i) {
+        const ChipSlot& slot = panel.Slots[i];
+        d.lblChipAmount[i]->setText(slot.AmountText);
+        if (slot.Fill)
+            d.shpChip[i]->setFillColor(*slot.Fill);
+        if (slot.Picture) {
             // A picture that cannot be read leaves the chip empty rather
             // than showing what an earlier tournament put there.
             const QPixmap pixmap(*slot.Picture);
             if (pixmap.isNull())
-                picture->clear();
+                d.imgChip[i]->clear();
             else
-                picture->setPixmap(pixmap);
+                d.imgChip[i]->setPixmap(pixmap);
         }
     }
 }
@@ -98,35 +86,23 @@ void ScreenRefresher::LoadChips()
 void ScreenRefresher::LoadTopPayouts()
 {
     const auto texts = TopPayoutTexts(*tournament, DisplayFormatsOf(*settings));
-    for (int i = 0; i < int(texts.size()); ++i)
-        setText(QStringLiteral("lblPayout(%1)").arg(i), texts[std::size_t(i)]);
+    static_assert(std::tuple_size_v<decltype(texts)> == std::tuple_size_v<decltype(d.lblPayout)>);
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        d.lblPayout[i]->setText(texts[i]);
 }
 
-void ScreenRefresher::LoadPayouts()
-{
-    if (auto* g = named<FlexGrid>(QStringLiteral("gridPayouts")))
-        FillGrid(g, PayoutsGrid(*tournament, DisplayFormatsOf(*settings)));
-}
+void ScreenRefresher::LoadPayouts() { FillGrid(d.gridPayouts, PayoutsGrid(*tournament, DisplayFormatsOf(*settings))); }
 
-void ScreenRefresher::LoadAwardsGrid()
-{
-    if (auto* g = named<FlexGrid>(QStringLiteral("gridAwards")))
-        FillGrid(g, AwardsGrid(*tournament));
-}
+void ScreenRefresher::LoadAwardsGrid() { FillGrid(d.gridAwards, AwardsGrid(*tournament)); }
 
-void ScreenRefresher::LoadKillsGrid()
-{
-    if (auto* g = named<FlexGrid>(QStringLiteral("gridKills")))
-        FillGrid(g, KillsGrid(*tournament));
-}
+void ScreenRefresher::LoadKillsGrid() { FillGrid(d.gridKills, KillsGrid(*tournament)); }
 
 void ScreenRefresher::LoadChipCountGrid()
 {
     ChipCountMap rows;
     const ScreenGrid contents = ChipCountGrid(*tournament, rows);
     mChipCountRows = rows;
-    if (auto* g = named<FlexGrid>(QStringLiteral("gridChipCount")))
-        FillGrid(g, contents);
+    FillGrid(d.gridChipCount, contents);
 }
 
 void ScreenRefresher::LoadTables()
@@ -134,56 +110,55 @@ void ScreenRefresher::LoadTables()
     SeatChartMap cells;
     const ScreenGrid contents = SeatChartGrid(*tournament, DisplayFormatsOf(*settings), cells);
     mSeatChart = cells;
-    if (auto* g = named<FlexGrid>(QStringLiteral("gridTables"))) {
-        // The chart's own cell colours name system colours; they stay light
-        // whatever the desktop.
-        g->setPalette(StandardLightPalette());
-        FillGrid(g, contents);
-        // The blank rows the chart keeps below its last band take no room:
-        // a chart whose tables all show has no scroll bar and never moves.
-        for (long r = 0; r < contents.Rows(); ++r)
-            g->setRowHeight(r, r < contents.RowsInUse() ? -1 : 0);
-    }
+    FlexGrid* g = d.gridTables;
+    // The chart's own cell colours name system colours; they stay light
+    // whatever the desktop.
+    g->setPalette(StandardLightPalette());
+    FillGrid(g, contents);
+    // The blank rows the chart keeps below its last band take no room:
+    // a chart whose tables all show has no scroll bar and never moves.
+    for (long r = 0; r < contents.Rows(); ++r)
+        g->setRowHeight(r, r < contents.RowsInUse() ? -1 : 0);
 }
 
 void ScreenRefresher::LoadSummary()
 {
     const SummaryTexts s = SummaryOf(*tournament, DisplayFormatsOf(*settings));
-    setText(QStringLiteral("lblTournament"), s.Tournament);
-    setText(QStringLiteral("lblTotalBuy"), s.TotalBuy);
-    setText(QStringLiteral("lblAveStack"), s.AveStack);
-    setText(QStringLiteral("lblNumPlayers"), s.NumPlayers);
-    setText(QStringLiteral("lblNextBlindsCap"), s.NextBlinds.Caption);
-    setText(QStringLiteral("lblNextBlinds"), s.NextBlinds.Value);
+    d.lblTournament->setText(s.Tournament);
+    d.lblTotalBuy->setText(s.TotalBuy);
+    d.lblAveStack->setText(s.AveStack);
+    d.lblNumPlayers->setText(s.NumPlayers);
+    d.lblNextBlindsCap->setText(s.NextBlinds.Caption);
+    d.lblNextBlinds->setText(s.NextBlinds.Value);
     AdjustBreakLabel();
 }
 
 void ScreenRefresher::LoadSummary2()
 {
-    const auto* timer = named<QLabel>(QStringLiteral("lblTimer"));
-    const Summary2Texts s = Summary2Of(*tournament, DisplayFormatsOf(*settings), timer ? timer->text() : QString());
+    const Summary2Texts s = Summary2Of(*tournament, DisplayFormatsOf(*settings), d.lblTimer->text());
+    static_assert(std::tuple_size_v<decltype(s.Items)> == std::tuple_size_v<decltype(d.lblClassicItem)>);
+    static_assert(std::tuple_size_v<decltype(s.Headers)> == std::tuple_size_v<decltype(d.lblClassicHeader)>);
     AdjustBreakLabel();
-    setText(QStringLiteral("lblClassicTournamentTitle"), s.Title);
-    for (int i = 0; i < int(s.Items.size()); ++i) {
-        if (const auto& header = s.Headers[std::size_t(i)])
-            setText(QStringLiteral("lblClassicHeader(%1)").arg(i), *header);
-        if (const auto& item = s.Items[std::size_t(i)])
-            setText(QStringLiteral("lblClassicItem(%1)").arg(i), *item);
+    d.lblClassicTournamentTitle->setText(s.Title);
+    for (std::size_t i = 0; i < s.Items.size(); ++i) {
+        if (const auto& header = s.Headers[i])
+            d.lblClassicHeader[i]->setText(*header);
+        if (const auto& item = s.Items[i])
+            d.lblClassicItem[i]->setText(*item);
     }
 }
 
 void ScreenRefresher::LoadBuyin()
 {
     const BuyinTexts s = BuyinOf(*tournament, DisplayFormatsOf(*settings));
-    setText(QStringLiteral("lblBuyin"), s.Buyin);
-    setText(QStringLiteral("lblRebuy"), s.Rebuy);
-    setText(QStringLiteral("lblAddon"), s.Addon);
+    d.lblBuyin->setText(s.Buyin);
+    d.lblRebuy->setText(s.Rebuy);
+    d.lblAddon->setText(s.Addon);
 }
 
 void ScreenRefresher::LoadManagerReport()
 {
-    if (auto* box = named<QTextEdit>(QStringLiteral("txtManagerReport")))
-        box->setPlainText(ManagerReportText(*tournament, DisplayFormatsOf(*settings)));
+    d.txtManagerReport->setPlainText(ManagerReportText(*tournament, DisplayFormatsOf(*settings)));
 }
 
 namespace {

@@ -2,24 +2,23 @@
 
 #include "core/display/ScreenMaps.h"
 
-#include <QHash>
-#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <functional>
 
+struct DisplayPanels;
 class FlexGrid;
 class OpenTournament;
 class ProgramSettings;
-class QWidget;
 class ScreenGrid;
 
 // Fills the screens of the tournament window from the open tournament:
 // texts, colours and pictures only (which controls show is the layouts'
-// business). Controls are found by their names in the window.
+// business). It fills the window's display panels through their members, so
+// a control the refresh fills cannot go missing under a changed name.
 class ScreenRefresher {
 public:
-    ScreenRefresher(QWidget* window, SeatChartMap& seatChart, ChipCountMap& chipCountRows);
+    ScreenRefresher(DisplayPanels& display, SeatChartMap& seatChart, ChipCountMap& chipCountRows);
 
     // What the refresh reads; the program's own unless a test puts its own.
     OpenTournament* tournament;
@@ -56,16 +55,12 @@ public:
     std::function<void(const QString& step)> beforeStep = [](const QString&) {};
 
 private:
-    template <typename W>
-    W* named(const QString& name);
-    void setText(const QString& name, const QString& text);
     void run(const char* step, void (ScreenRefresher::*loader)());
     void displayGrid() { DisplayGrid(); }
 
-    QWidget* mWindow;
+    DisplayPanels& d;
     SeatChartMap& mSeatChart;
     ChipCountMap& mChipCountRows;
-    QHash<QString, QPointer<QWidget>> mControls;
     QStringList mFailures;
 };
 

@@ -79,13 +79,21 @@ MainMenus::MainMenus(QWidget* window)
 QAction* MainMenus::action(const QString& name) const
 {
     QAction* a = mActions.value(name);
-    Q_ASSERT_X(a, "MainMenus::action", qPrintable(name));
+    if (!a)
+        throw MissingMenuEntry(name);
     return a;
 }
 
 QMenu* MainMenus::menu(const QString& name) const
 {
     QMenu* m = mMenus.value(name);
-    Q_ASSERT_X(m, "MainMenus::menu", qPrintable(name));
+    if (!m)
+        throw MissingMenuEntry(name);
     return m;
+}
+
+MissingMenuEntry::MissingMenuEntry(const QString& name)
+    : std::logic_error(
+        QStringLiteral("The tournament window's menus hold nothing named \"%1\".").arg(name).toStdString())
+{
 }

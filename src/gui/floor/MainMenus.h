@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QObject>
 #include <QString>
+#include <stdexcept>
 
 class QAction;
 class QMenu;
@@ -18,6 +19,8 @@ class MainMenus : public QObject {
 public:
     explicit MainMenus(QWidget* window);
 
+    // The entry or menu of that name; a name the catalogue lacks raises
+    // MissingMenuEntry, in every build.
     QAction* action(const QString& name) const;
     QMenu* menu(const QString& name) const;
 
@@ -27,6 +30,14 @@ public:
 private:
     QHash<QString, QAction*> mActions;
     QHash<QString, QMenu*> mMenus;
+};
+
+// A name the window looks up that no menu holds: the code and the menu
+// catalogue no longer match. Raised where the window is made (or where the
+// command runs), so a misspelt name can never leave a command unconnected.
+class MissingMenuEntry : public std::logic_error {
+public:
+    explicit MissingMenuEntry(const QString& name);
 };
 
 // The keys an action answers for the key its menu shows. A function key

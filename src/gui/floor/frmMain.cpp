@@ -70,7 +70,7 @@ frmMain::frmMain(QWidget* parent)
     , layout(nullptr)
     , players(nullptr)
     , rotating(nullptr)
-    , refresher(new ScreenRefresher(this, mSeatChart, mChipCountRows))
+    , refresher(new ScreenRefresher(display, mSeatChart, mChipCountRows))
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(ProgramTitle());

@@ -1,9 +1,13 @@
 #include "FieldBuilder.h"
 #include "LeagueTestData.h"
+#include "QtMessageCheck.h"
 #include "core/store/ProgramSettings.h"
+#include "gui/controls/ChipPicture.h"
 #include "gui/controls/ChipShape.h"
+#include "gui/controls/ClickableLabel.h"
 #include "gui/controls/FlexGrid.h"
 #include "gui/controls/OleColor.h"
+#include "gui/display/DisplayPanels.h"
 #include "gui/display/ScreenObjectStyler.h"
 #include "gui/display/ScreenRefresh.h"
 
@@ -14,44 +18,11 @@
 
 namespace {
 
-// A window holding every control the screen objects and the refresh name,
-// each under its name, as the tournament window holds them.
+// The tournament window's display panels, in a window of their own, found
+// by name as the screen objects find them.
 class DisplayWindow : public QWidget {
 public:
-    DisplayWindow()
-    {
-        for (const char* name : {"lblLevel",      "lblTimerCap",
-                                 "lblTimer",      "lblBlindsCap",
-                                 "lblBlinds",     "lblChipValuesCap",
-                                 "lblPayoutCap",  "lblTournamentCap",
-                                 "lblTournament", "lblTotalBuyCap",
-                                 "lblTotalBuy",   "lblNumPlayersCap",
-                                 "lblNumPlayers", "lblAveStackCap",
-                                 "lblAveStack",   "lblNextBreakCap",
-                                 "lblNextBreak",  "lblNextBlindsCap",
-                                 "lblNextBlinds", "lblBuyinCap",
-                                 "lblBuyin",      "lblRebuyCap",
-                                 "lblRebuy",      "lblAddonCap",
-                                 "lblAddon",      "lblClassicTournamentTitle"})
-            add<QLabel>(name);
-        for (int i = 0; i < 10; ++i) {
-            add<QLabel>(QStringLiteral("lblChipAmount(%1)").arg(i));
-            add<ChipShape>(QStringLiteral("shpChip(%1)").arg(i));
-            add<QLabel>(QStringLiteral("imgChip(%1)").arg(i));
-        }
-        for (int i = 0; i < 5; ++i) {
-            add<QLabel>(QStringLiteral("lblPlace(%1)").arg(i));
-            add<QLabel>(QStringLiteral("lblPayout(%1)").arg(i));
-        }
-        for (int i = 0; i < 15; ++i) {
-            add<QLabel>(QStringLiteral("lblClassicHeader(%1)").arg(i));
-            add<QLabel>(QStringLiteral("lblClassicItem(%1)").arg(i));
-        }
-        for (const char* name : {"grid", "gridPayouts", "gridAwards", "gridKills", "gridChipCount", "gridTables"})
-            add<FlexGrid>(name);
-        for (const char* name : {"rtbRules", "rtbCustomMessage", "txtManagerReport"})
-            add<QTextEdit>(name);
-    }
+    DisplayPanels d {this};
 
     template <typename W>
     W* get(const QString& name)
@@ -59,14 +30,6 @@ public:
         return findChild<W*>(name);
     }
     QString text(const QString& name) { return get<QLabel>(name)->text(); }
-
-private:
-    template <typename W>
-    void add(const QString& name)
-    {
-        auto* w = new W(this);
-        w->setObjectName(name);
-    }
 };
 
 class ScreenContentsWindowTest : public LeagueDatabaseTest {
@@ -157,7 +120,7 @@ TEST_F(ScreenContentsWindowTest, RefreshFillsEveryScreenAndAFailingStepStopsNoOt
         p.TotalBuyin = 20;
     t.gtypPlayers[3].Kills = 2;
 
-    ScreenRefresher r(&window, seats, chipRows);
+    ScreenRefresher r(window.d, seats, chipRows);
     r.tournament = &t;
     r.settings = &settings;
     int breakLabels = 0;
@@ -166,22 +129,26 @@ TEST_F(ScreenContentsWindowTest, RefreshFillsEveryScreenAndAFailingStepStopsNoOt
         if (step == "LoadKillsGrid")
             throw std::runtime_error("no kills today");
     };
-    r.RefreshScreens(true);
+    {
+        const ExpectedWarning logged(QStringLiteral("RefreshScreens: LoadKillsGrid failed: no kills today"));
+        r.RefreshScreens(true);
+    }
 
+    const DisplayPanels& d = window.d;
     EXPECT_EQ(r.failures(), QStringList {"LoadKillsGrid"});
-    EXPECT_EQ(window.text("lblBlinds"), "$25/$50");
-    EXPECT_EQ(window.text("lblChipAmount(0)"), "$25");
-    EXPECT_EQ(window.get<ChipShape>("shpChip(0)")->FillColor(), 0xFFu);
-    EXPECT_EQ(window.text("lblPayout(1)"), "$300");
-    EXPECT_EQ(window.text("lblPayout(2)"), "$0");
-    EXPECT_EQ(window.get<FlexGrid>("gridPayouts")->TextMatrix(1, 3), "$300");
-    EXPECT_EQ(window.get<FlexGrid>("gridKills")->TextMatrix(0, 0), ""); // its loader failed
-    EXPECT_EQ(window.get<FlexGrid>("gridChipCount")->Rows(), 13);
-    EXPECT_EQ(window.text("lblNumPlayers"), "12 Plyrs on 2 Tbls");
-    EXPECT_EQ(window.text("lblClassicItem(4)"), "$240");
-    EXPECT_EQ(window.text("lblBuyin"), "$0\n for $0 in Chips");
-    EXPECT_TRUE(window.get<QTextEdit>("txtManagerReport")->toPlainText().contains("Total Number of Entrants:  12"));
-    EXPECT_EQ(window.get<FlexGrid>("gridTables")->TextMatrix(1, 1), "P1");
+    EXPECT_EQ(d.lblBlinds->text(), "$25/$50");
+    EXPECT_EQ(d.lblChipAmount[0]->text(), "$25");
+    EXPECT_EQ(d.shpChip[0]->FillColor(), 0xFFu);
+    EXPECT_EQ(d.lblPayout[1]->text(), "$300");
+    EXPECT_EQ(d.lblPayout[2]->text(), "$0");
+    EXPECT_EQ(d.gridPayouts->TextMatrix(1, 3), "$300");
+    EXPECT_EQ(d.gridKills->TextMatrix(0, 0), ""); // its loader failed
+    EXPECT_EQ(d.gridChipCount->Rows(), 13);
+    EXPECT_EQ(d.lblNumPlayers->text(), "12 Plyrs on 2 Tbls");
+    EXPECT_EQ(d.lblClassicItem[4]->text(), "$240");
+    EXPECT_EQ(d.lblBuyin->text(), "$0\n for $0 in Chips");
+    EXPECT_TRUE(d.txtManagerReport->toPlainText().contains("Total Number of Entrants:  12"));
+    EXPECT_EQ(d.gridTables->TextMatrix(1, 1), "P1");
     EXPECT_EQ(seats.cell(7, 1).PlayerID, 0);
     EXPECT_EQ(seats.cell(6, 4).PlayerID, 12);
     EXPECT_EQ(breakLabels, 2);
@@ -195,11 +162,11 @@ TEST_F(ScreenContentsWindowTest, ChipPictureThatCannotBeReadLeavesTheChipEmpty)
     ASSERT_TRUE(image.save(path("chip.png")));
     t.gstrChipColor[3] = QStringLiteral("Custom Picture");
     t.gstrChipPicture[3] = path("chip.png");
-    ScreenRefresher r(&window, seats, chipRows);
+    ScreenRefresher r(window.d, seats, chipRows);
     r.tournament = &t;
     r.settings = &settings;
     r.RefreshScreens(false);
-    auto* picture = window.get<QLabel>("imgChip(3)");
+    QLabel* picture = window.d.imgChip[3];
     EXPECT_FALSE(picture->pixmap().isNull());
     t.gstrChipPicture[3] = path("missing.png");
     r.RefreshScreens(false);

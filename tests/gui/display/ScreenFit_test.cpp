@@ -111,7 +111,7 @@ QList<QWidget*> chipColumn(frmMain* w)
     const DisplayPanels& d = parts(w).display;
     QList<QWidget*> column {d.lblChipValuesCap, d.lblPayoutCap};
     for (std::size_t i = 0; i < d.lblChipAmount.size(); ++i)
-        column << d.lblChipAmount[i] << parts(w).layout->shpChip[i] << parts(w).layout->imgChip[i];
+        column << d.lblChipAmount[i] << d.shpChip[i] << d.imgChip[i];
     for (std::size_t i = 0; i < d.lblPlace.size(); ++i)
         column << d.lblPlace[i] << d.lblPayout[i];
     return column;
@@ -409,7 +409,7 @@ TEST_P(RoomFitTest, ASeatChartWhoseTablesAllShowNeverMoves)
 TEST_P(RoomFitTest, ABlackChipOnTheBlackDisplayShowsItsShape)
 {
     w->SwitchView(PlayersScreen);
-    QWidget* chip = parts(w).layout->shpChip[2];
+    QWidget* chip = parts(w).display.shpChip[2];
     ASSERT_TRUE(chip->isVisible());
     // Only its edge can differ from the black around and inside it.
     const QImage shot = w->grab(QRect(chip->mapTo(w.data(), QPoint(0, 0)), chip->size())).toImage();
