@@ -168,7 +168,10 @@ void ClockPanel::levelBegan()
     // Stored at once, so that after a power cut the tournament reopens at the
     // level the clock had reached. A failed write stops nothing: the level is
     // stored in full when the tournament is closed. The director hears of it
-    // once, not at every level, until a write works again.
+    // once, not at every level, until a write works again. A tournament not
+    // stored yet has no row to follow the clock.
+    if (openTournament().glngCurrentTournamentID == 0)
+        return;
     try {
         SaveLevelInForce(gobjDatabase(), openTournament());
         mLevelStoreFailureTold = false;

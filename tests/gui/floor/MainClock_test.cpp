@@ -8,6 +8,7 @@
 
 #include "LevelTestData.h"
 #include "ManualClock.h"
+#include "QtMessageCheck.h"
 #include "RecordingSoundPlayer.h"
 
 #include <QFontMetrics>
@@ -160,7 +161,8 @@ TEST_F(LevelClockWindowTest, TheStoredLevelFollowsTheClockAndAFailedWriteStopsNo
     EXPECT_TRUE(prompts.messages.isEmpty());
 
     // A database that refuses the write: the clock goes on and the director
-    // is told once, not at every level.
+    // is told once, not at every level; the failure is logged at each.
+    const ExpectedWarning logged(QStringLiteral("Storing the level failed"));
     db.execute(QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON tblTournament "
                               "BEGIN SELECT RAISE(ABORT, 'disk I/O error'); END"));
     tick(60'000);
