@@ -53,6 +53,29 @@ public:
         return fit.mFaults;
     }
 
+    // Labels whose texts grow (a clock, a level, blinds) that came closer
+    // than a visible gap, letters to letters: one line for each pair.
+    static QStringList Crowded(const QList<QLabel*>& labels)
+    {
+        QApplication::processEvents();
+        QStringList faults;
+        for (qsizetype i = 0; i < labels.size(); ++i)
+            for (qsizetype j = i + 1; j < labels.size(); ++j) {
+                const QLabel* a = labels[i];
+                const QLabel* b = labels[j];
+                if (a->isVisible() && b->isVisible() && !a->text().isEmpty() && !b->text().isEmpty()
+                    && a->parentWidget() == b->parentWidget()
+                    && inkOnParent(a)
+                           .adjusted(-VisibleGap, -VisibleGap, VisibleGap, VisibleGap)
+                           .intersects(inkOnParent(b)))
+                    faults << QStringLiteral("%1 \"%2\" within %3 px of %4 \"%5\"")
+                                  .arg(a->objectName(), a->text())
+                                  .arg(VisibleGap)
+                                  .arg(b->objectName(), b->text());
+            }
+        return faults;
+    }
+
     // What the floating toolbar covers of the display: the labels and the
     // grid cells with text (figures and names alike) that lie under it, by
     // name; the toolbar's own controls aside.
@@ -146,6 +169,10 @@ public:
     }
 
 private:
+    // Texts side by side keep at least this many pixels between their
+    // letters, a gap seen from across the room.
+    static constexpr int VisibleGap = 4;
+
     // The window's pixels as the screen holds them, where the grid lies.
     static QImage onScreen(QWidget* w)
     {

@@ -232,7 +232,9 @@ protected:
 
     void expectWhole()
     {
-        const QStringList faults = TextFit::Faults(w.data(), {}, {});
+        const DisplayPanels& d = parts(w).display;
+        const QStringList faults = TextFit::Faults(w.data(), {}, {})
+            + TextFit::Crowded({d.lblLevel, d.lblTimerCap, d.lblTimer, d.lblBlindsCap, d.lblBlinds});
         EXPECT_TRUE(faults.isEmpty()) << parts(w).display.lblLevel->text().toStdString() << " at "
                                       << parts(w).display.lblTimer->text().toStdString() << ":\n"
                                       << faults.join(u'\n').toStdString();
