@@ -7,7 +7,11 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFontMetrics>
+#include <QHash>
+#include <QImage>
 #include <QLabel>
+#include <QPainter>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStringList>
 #include <QStyle>
@@ -49,6 +53,29 @@ public:
         return fit.mFaults;
     }
 
+    // Labels whose texts grow (a clock, a level, blinds) that came closer
+    // than a visible gap, letters to letters: one line for each pair.
+    static QStringList Crowded(const QList<QLabel*>& labels)
+    {
+        QApplication::processEvents();
+        QStringList faults;
+        for (qsizetype i = 0; i < labels.size(); ++i)
+            for (qsizetype j = i + 1; j < labels.size(); ++j) {
+                const QLabel* a = labels[i];
+                const QLabel* b = labels[j];
+                if (a->isVisible() && b->isVisible() && !a->text().isEmpty() && !b->text().isEmpty()
+                    && a->parentWidget() == b->parentWidget()
+                    && inkOnParent(a)
+                           .adjusted(-VisibleGap, -VisibleGap, VisibleGap, VisibleGap)
+                           .intersects(inkOnParent(b)))
+                    faults << QStringLiteral("%1 \"%2\" within %3 px of %4 \"%5\"")
+                                  .arg(a->objectName(), a->text())
+                                  .arg(VisibleGap)
+                                  .arg(b->objectName(), b->text());
+            }
+        return faults;
+    }
+
     // What the floating toolbar covers of the display: the labels and the
     // grid cells with text (figures and names alike) that lie under it, by
     // name; the toolbar's own controls aside.
@@ -83,7 +110,119 @@ public:
         return covered;
     }
 
+    // What the screen shows of a grid as it was painted, scrolls included
+    // (not the grid drawn afresh): every row wholly in view shows each of its
+    // texts at least as tall as the grid's capitals. A row painted blank or
+    // showing only the foot of its letters is one line naming the cell.
+    static QStringList PaintedRows(FlexGrid* grid)
+    {
+        const QImage shot = onScreen(grid);
+        const int capitals = inkHeight(letterImage(grid->font(), u'H'), QRect(QPoint(0, 0), letterSize(grid->font())));
+        QStringList faults;
+        for (long r = 0; r < grid->Rows(); ++r) {
+            if (!grid->RowIsVisible(r) || (r >= grid->FixedRows() && r < grid->TopRow()))
+                continue;
+            for (long c = 0; c < grid->Cols(); ++c) {
+                if (grid->ColWidth(c) == 0 || !grid->ColIsVisible(c) || grid->ShownText(r, c).trimmed().isEmpty())
+                    continue;
+                const int painted = inkHeight(shot, grid->CellRect(r, c).adjusted(1, 1, -1, -1));
+                if (painted < capitals)
+                    faults << QStringLiteral("%1 (%2, %3) \"%4\" painted %5 px high, its capitals %6")
+                                  .arg(grid->objectName())
+                                  .arg(r)
+                                  .arg(c)
+                                  .arg(grid->TextMatrix(r, c))
+                                  .arg(painted)
+                                  .arg(capitals);
+            }
+        }
+        return faults;
+    }
+
+    // Whether the capitals a grid paints (the first letters of its names,
+    // as they stand on the screen) are at least those of the font at
+    // floorPoints: the smallest of them, and the floor's, in pixels.
+    static std::pair<int, int> PaintedCapitals(FlexGrid* grid, int floorPoints)
+    {
+        const QImage shot = onScreen(grid);
+        const QFontMetrics metrics(grid->font());
+        int smallest = -1;
+        for (long r = grid->FixedRows(); r < grid->Rows(); ++r) {
+            if (!grid->RowIsVisible(r) || r < grid->TopRow())
+                continue;
+            for (long c = 0; c < grid->Cols(); ++c) {
+                const QString text = grid->ShownText(r, c);
+                // Flat at top and foot: the ink is the capital's height.
+                if (text.isEmpty() || !QStringLiteral("ABDEFHIKLMNPRTUVWXZ").contains(text[0])
+                    || grid->ColAlignment(c) % 3 != 0 || !grid->ColIsVisible(c))
+                    continue;
+                const QRect cell = grid->CellRect(r, c);
+                const QRect first(cell.left() + 1, cell.top() + 1, 3 + metrics.horizontalAdvance(text[0]),
+                                  cell.height() - 2);
+                const int painted = inkHeight(shot, first);
+                smallest = smallest < 0 ? painted : std::min(smallest, painted);
+            }
+        }
+        QFont floor = grid->font();
+        floor.setPointSize(floorPoints);
+        return {smallest, inkHeight(letterImage(floor, u'H'), QRect(QPoint(0, 0), letterSize(floor)))};
+    }
+
 private:
+    // Texts side by side keep at least this many pixels between their
+    // letters, a gap seen from across the room.
+    static constexpr int VisibleGap = 4;
+
+    // The window's pixels as the screen holds them, where the grid lies.
+    static QImage onScreen(QWidget* w)
+    {
+        QApplication::processEvents(); // the pending paints
+        QWidget* top = w->window();
+        const QImage shot = top->screen()->grabWindow(top->winId()).toImage();
+        return shot.copy(QRect(w->mapTo(top, QPoint(0, 0)), w->size()));
+    }
+
+    static QSize letterSize(const QFont& font)
+    {
+        return QSize(QFontMetrics(font).height() * 2, QFontMetrics(font).height() * 2);
+    }
+
+    static QImage letterImage(const QFont& font, QChar letter)
+    {
+        QImage image(letterSize(font), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        painter.drawText(image.rect(), Qt::AlignCenter, QString(letter));
+        return image;
+    }
+
+    // The height of what differs from the most common colour in the rectangle.
+    static int inkHeight(const QImage& image, const QRect& area)
+    {
+        const QRect r = area & image.rect();
+        QHash<QRgb, int> counts;
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x)
+                ++counts[image.pixel(x, y)];
+        QRgb back = 0;
+        int most = 0;
+        for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+            if (it.value() > most) {
+                most = it.value();
+                back = it.key();
+            }
+        int top = -1, bottom = -1;
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x)
+                if (std::abs(qGray(image.pixel(x, y)) - qGray(back)) > 96) {
+                    top = top < 0 ? y : top;
+                    bottom = y;
+                }
+        return top < 0 ? 0 : bottom - top + 1;
+    }
+
     explicit TextFit(QWidget* window)
         : mWindow(window)
     {

@@ -123,6 +123,16 @@ int lastChipRowBottom(const MainLayout& l)
     return bottom;
 }
 
+// A blinds line long enough to reach under the centred level (a large
+// ante) would touch its letters: the level moves up into the captions' row.
+void placeLevel(MainLayout& l)
+{
+    const QRect& level = l.Level.Rect;
+    const QRect& blinds = l.Blinds.Rect;
+    if (blinds.left() < level.right() + 1 + TextGap && level.left() < blinds.right() + 1 + TextGap)
+        l.Level.Rect.moveTop(std::min(level.top(), l.BlindsCap.Rect.top()));
+}
+
 QSize scaled(int width, int height, double factor) { return QSize(whole(width * factor), whole(height * factor)); }
 
 } // namespace
@@ -141,6 +151,7 @@ MainLayout LayoutScreenAll(const MainLayoutInput& in)
     l.Timer = shown(rect(left, l.TimerCap.Rect.bottom() + 1, s.Timer));
     l.BlindsCap = shown(rect(W - s.BlindsCap.width() - 300, l.TimerCap.Rect.top(), s.BlindsCap));
     l.Blinds = shown(rect(W - s.Blinds.width() - 300, l.Timer.Rect.top(), s.Blinds));
+    placeLevel(l);
 
     const int capLeft = l.TimerCap.Rect.left();
     l.ChipValuesCap = Placed {rect(capLeft, l.Timer.Rect.bottom() + 1 + 150, s.ChipValuesCap), in.ShowChipsAndPayouts};

@@ -17,6 +17,9 @@ struct SizeSet;
 
 inline constexpr int ChipSlotCount = 10;
 inline constexpr int TopPayoutCount = 5;
+// The room kept clear between texts that may grow, in twips: a gap seen
+// from across the room.
+inline constexpr int TextGap = 120;
 
 struct MainLabelSizes {
     QSize Level, TimerCap, Timer, BlindsCap, Blinds, ChipValuesCap, PayoutCap;

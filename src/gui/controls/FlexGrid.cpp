@@ -77,6 +77,14 @@ FlexGrid::FlexGrid(QWidget* parent)
             emit Scroll();
         });
     }
+    // A scroll moves the pixels already painted and paints only the strip it
+    // uncovers: a row painted blank while partly in view would come whole
+    // into view with only the foot of its letters. Such a grid paints every
+    // row again where it now stands.
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
+        if (mHidePartlyShownRows)
+            updateAllViews();
+    });
     connect(mTop->horizontalScrollBar(), &QScrollBar::rangeChanged, this, &FlexGrid::syncScroll);
     connect(mLeft->verticalScrollBar(), &QScrollBar::rangeChanged, this, &FlexGrid::syncScroll);
 

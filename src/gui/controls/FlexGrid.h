@@ -122,8 +122,9 @@ public:
     long InnerWidth() const;
     // Draws in the largest size up to the font last given to the grid at
     // which every text of up to WholeChars characters shows whole in its
-    // cell, header cells included; never below MinPoints. Longer texts, and
-    // any that still do not fit, end in an ellipsis.
+    // cell, header cells included; never below MinPoints. A longer text asks
+    // the room of its first WholeChars characters and ends in an ellipsis
+    // there, as does any text that still does not fit.
     void FitFont(int WholeChars, int MinPoints);
     // As FitFont, the column widths chosen anew at each size tried:
     // widthsFor gets what each column's texts need at that size, in twips
@@ -316,30 +317,32 @@ private:
     void relayoutFixed();
     void permuteDataRows(const QVector<long>& order);
 
-    // Every shown cell's text of up to wholeChars characters, and the first
-    // wholeChars characters of a longer one, fit its cell at the font.
-    // A text FitFont must show whole (cut to its first characters and an
-    // ellipsis where longer) and the room its cell gives it, in pixels.
+    // A text FitFont must show whole (a longer one counts as its first
+    // wholeChars characters) and the room its cell gives it, in pixels.
     struct FitText {
         QString Text;
         int Room = 0;
     };
     static constexpr std::size_t DecidingTextsPerColumn = 3;
-    // Every shown text of a column, cut to wholeChars characters and an
-    // ellipsis where longer, with its row and its width in the wanted font.
+    // Every shown text of a column, cut to wholeChars characters where
+    // longer, with its row and its width in the wanted font. A longer text
+    // asks no more room than a whole one of wholeChars: its ellipsis takes
+    // the place of its last letters there, so a few long names never make
+    // every name smaller. With wholeAt (column widths, in twips), a longer
+    // text that reads whole at those widths counts whole.
     struct ShownCellText {
         long Row = 0;
         QString Text;
         qreal Width = 0;
     };
-    std::vector<ShownCellText> shownTexts(long col, int wholeChars) const;
+    std::vector<ShownCellText> shownTexts(long col, int wholeChars, const QList<int>& wholeAt = {}) const;
     // A text and the cell it is in, for fitting the widths with the font.
     struct CellText {
         QString Text;
         long Col = 0;
         long Span = 1;
     };
-    std::vector<CellText> widestTexts(int wholeChars) const;
+    std::vector<CellText> widestTexts(int wholeChars, const QList<int>& wholeAt = {}) const;
     std::vector<FitText> decidingTexts(int wholeChars) const;
     static bool textsFit(const QFont& font, const std::vector<FitText>& texts);
     // The room, in pixels, the cell's text is drawn in: its width (with the

@@ -10,7 +10,6 @@
 #include <QStyle>
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 using namespace FlexGridParts;
 
@@ -79,7 +78,7 @@ void keepHighest(std::vector<std::pair<qreal, T>>& scored, std::size_t n, std::v
 
 } // namespace
 
-std::vector<FlexGrid::ShownCellText> FlexGrid::shownTexts(long col, int wholeChars) const
+std::vector<FlexGrid::ShownCellText> FlexGrid::shownTexts(long col, int wholeChars, const QList<int>& wholeAt) const
 {
     // Widths in the wanted font are kept while that font stays, so a grid
     // filled again with the same names measures only what is new.
@@ -88,17 +87,29 @@ std::vector<FlexGrid::ShownCellText> FlexGrid::shownTexts(long col, int wholeCha
         mWidthsFont = mWantedFont;
     }
     const QFontMetricsF metrics(mWantedFont);
+    const auto widthOf = [&](const QString& text) {
+        auto known = mWantedWidths.constFind(text);
+        if (known == mWantedWidths.constEnd())
+            known = mWantedWidths.insert(text, metrics.horizontalAdvance(text));
+        return *known;
+    };
     std::vector<ShownCellText> texts;
     for (long r = 0; r < Rows(); ++r) {
         const QTableWidgetItem* it = item(int(r), int(col));
         if (!it || rowPixels(r) == 0 || it->text().isEmpty())
             continue;
         const QString& text = it->text();
-        ShownCellText t {r, text.size() > wholeChars ? text.left(wholeChars) + QChar(0x2026) : text, 0};
-        auto known = mWantedWidths.constFind(t.Text);
-        if (known == mWantedWidths.constEnd())
-            known = mWantedWidths.insert(t.Text, metrics.horizontalAdvance(t.Text));
-        t.Width = *known;
+        ShownCellText t {r, text.left(wholeChars), 0};
+        t.Width = widthOf(t.Text);
+        if (t.Text.size() < text.size() && !wholeAt.isEmpty()) {
+            int room = -2 * CellTextMargin;
+            for (long c = col; c < col + CellSpan(r, col) && c < wholeAt.size(); ++c)
+                room += TwipsToPixels(wholeAt[c]);
+            if (widthOf(text) <= room) {
+                t.Text = text;
+                t.Width = widthOf(text);
+            }
+        }
         texts.push_back(std::move(t));
     }
     return texts;
@@ -156,12 +167,12 @@ void FlexGrid::setFont(const QFont& font)
         mWantedFont = this->font();
 }
 
-std::vector<FlexGrid::CellText> FlexGrid::widestTexts(int wholeChars) const
+std::vector<FlexGrid::CellText> FlexGrid::widestTexts(int wholeChars, const QList<int>& wholeAt) const
 {
     std::vector<CellText> texts;
     for (long c = 0; c < Cols(); ++c) {
         std::vector<std::pair<qreal, CellText>> column; // widest first, in the wanted font
-        for (ShownCellText& t : shownTexts(c, wholeChars)) {
+        for (ShownCellText& t : shownTexts(c, wholeChars, wholeAt)) {
             CellText cell {std::move(t.Text), c, CellSpan(t.Row, c)};
             if (cell.Span > 1)
                 texts.push_back(std::move(cell));
@@ -184,13 +195,9 @@ void FlexGrid::FitFontAndWidths(int WholeChars, int MinPoints,
     if (wanted <= 0)
         return;
     const std::vector<CellText> texts = widestTexts(WholeChars);
-    // Above the grid's own size a text may only grow where it stays whole:
-    // a name longer than WholeChars that reads whole at the own size is
-    // never cut for a larger font.
     const int own = mWantedFont.pointSize();
-    const std::vector<CellText> whole
-        = wanted > own ? widestTexts(std::numeric_limits<int>::max()) : std::vector<CellText> {};
-    const auto textsAt = [&](int size) -> const std::vector<CellText>& { return size > own ? whole : texts; };
+    std::vector<CellText> grown;
+    const auto textsAt = [&](int size) -> const std::vector<CellText>& { return size > own ? grown : texts; };
     const auto widthsAt = [&](const QFont& f) {
         const QFontMetricsF metrics(f);
         const qreal margin = 2 * CellTextMargin + metrics.averageCharWidth() * SpareChars;
@@ -201,6 +208,11 @@ void FlexGrid::FitFontAndWidths(int WholeChars, int MinPoints,
                 needs[t.Col] = std::max(needs[t.Col], twips(metrics.horizontalAdvance(t.Text) + margin));
         return widthsFor(needs);
     };
+    // Above the grid's own size a text may only grow where it stays whole:
+    // a name longer than WholeChars that reads whole at the own size is
+    // never cut for a larger font. One already cut there holds nobody back.
+    if (wanted > own)
+        grown = widestTexts(WholeChars, widthsAt(mWantedFont));
     const auto fitsAt = [&](const QFont& f, const QList<int>& widths) {
         const QFontMetricsF metrics(f);
         const std::vector<CellText>& shown = textsAt(f.pointSize());

@@ -18,6 +18,7 @@
 #include "TextFit.h"
 
 #include <QFrame>
+#include <QTimer>
 #include <tuple>
 
 namespace {
@@ -231,7 +232,9 @@ protected:
 
     void expectWhole()
     {
-        const QStringList faults = TextFit::Faults(w.data(), {}, {});
+        const DisplayPanels& d = parts(w).display;
+        const QStringList faults = TextFit::Faults(w.data(), {}, {})
+            + TextFit::Crowded({d.lblLevel, d.lblTimerCap, d.lblTimer, d.lblBlindsCap, d.lblBlinds});
         EXPECT_TRUE(faults.isEmpty()) << parts(w).display.lblLevel->text().toStdString() << " at "
                                       << parts(w).display.lblTimer->text().toStdString() << ":\n"
                                       << faults.join(u'\n').toStdString();
@@ -288,8 +291,8 @@ const char* const FullNames[] = {"Alexandra Mcintyre",
                                  "Carla Costa",
                                  "Kai"};
 
-// Seventy-five players at eight tables of ten, five out; four chips, the
-// third black, and five places paid.
+// Eighty players at eight tables of ten, two of them with names of thirty
+// letters; four chips, the third black, and five places paid.
 void SeedEightTables(OpenTournament& t)
 {
     t.gintPlayersPerTable = 10;
@@ -309,16 +312,13 @@ void SeedEightTables(OpenTournament& t)
     t.gtypPlayers.redim(1, Entrants);
     for (int i = 1; i <= Entrants; ++i) {
         PlayerRecord& p = t.gtypPlayers[i];
-        p.PlayerName = QString::fromLatin1(FullNames[(i - 1) % std::size(FullNames)]);
+        p.PlayerName = i == 7 || i == 44 ? QStringLiteral("Bartholomew Featherstonehaughs")
+                                         : QString::fromLatin1(FullNames[(i - 1) % std::size(FullNames)]);
         p.PlayerID = 2000 + i;
         p.TotalBuyin = 100;
         p.TotalRebuy = (i % 3) * 100;
-        if (i <= 5) {
-            p.Finish = Entrants - i + 1;
-        } else {
-            p.Table = (i - 6) / 10 + 1;
-            p.Seat = (i - 6) % 10 + 1;
-        }
+        p.Table = (i - 1) / 10 + 1;
+        p.Seat = (i - 1) % 10 + 1;
     }
 }
 
@@ -357,7 +357,10 @@ TEST_P(RoomFitTest, EveryPaidPlaceOfTheTopPaysShowsAboveTheCommandRow)
 TEST_P(RoomFitTest, NamesOfEighteenLettersReadAcrossTheRoom)
 {
     // The size set's own sizes where the window is large enough, never
-    // below 14 points at 1024x768; the seat chart clear of the chip column.
+    // below 14 points at 1024x768; the seat chart clear of the chip column,
+    // its capitals as painted as tall as the room its width gives names of
+    // eighteen letters: a few longer names are cut, not every name made
+    // smaller for them.
     const bool small = GetParam().width() < 1280;
     const ScreenFontSizes& own = parts(w).layout->sizes.Fonts;
     w->SwitchView(PlayersScreen);
@@ -365,19 +368,39 @@ TEST_P(RoomFitTest, NamesOfEighteenLettersReadAcrossTheRoom)
     EXPECT_GE(parts(w).display.grid->font().pointSize(), small ? 14 : int(own.PlayerGridDefaultFontSize(0)));
     w->SwitchView(TablesScreen);
     expectWhole({parts(w).display.gridTables}, chipColumn(w));
-    EXPECT_GE(parts(w).display.gridTables->font().pointSize(), small ? 14 : int(own.mintSeatChartFontSize));
+    const int floor = small ? 14 : GetParam().width() < 1920 ? 19 : 25;
+    const auto [painted, floorCapitals] = TextFit::PaintedCapitals(parts(w).display.gridTables, floor);
+    EXPECT_GE(painted, floorCapitals) << "capitals of " << floor << " points";
+}
+
+TEST_P(RoomFitTest, EveryRowOfThePlayersGridIsPaintedWholeWhileTheClockRunsAndItScrolls)
+{
+    w->SwitchView(PlayersScreen);
+    parts(w).clock->mnClockStart_Click();
+    FlexGrid* grid = parts(w).display.grid;
+    QTimer* scroll = parts(w).players->tmrScroll;
+    ASSERT_TRUE(scroll->isActive());
+    scroll->setInterval(20); // its own timer, ticking faster
+    EXPECT_EQ(TextFit::PaintedRows(grid).join(u'\n').toStdString(), "") << "as it opens";
+    for (int step = 0; step < 8; ++step) {
+        const long top = grid->TopRow();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return grid->TopRow() != top; }, 5000));
+        scroll->stop(); // still while the screen is looked at
+        const QStringList faults = TextFit::PaintedRows(grid);
+        scroll->start();
+        EXPECT_TRUE(faults.isEmpty()) << "top row " << grid->TopRow() << ":\n" << faults.join(u'\n').toStdString();
+    }
 }
 
 TEST_P(RoomFitTest, ASeatChartGrownAboveItsOwnSizeCutsNoName)
 {
     // Four tables of short names give the chart room to grow; the few names
-    // longer than the eighteen letters that must always read whole stop it
-    // where they still do.
+    // longer than the eighteen letters that must always read whole, whole
+    // at the chart's own size, stop it where they still do.
     OpenTournament& t = openTournament();
     for (long i = 6; i <= 80; ++i) {
         PlayerRecord& p = t.gtypPlayers[i];
-        p.PlayerName
-            = i % 9 == 0 ? QStringLiteral("Alexandra Mcintyre-Oberhau %1").arg(i) : QStringLiteral("Kai %1").arg(i);
+        p.PlayerName = i % 9 == 0 ? QStringLiteral("Alexandra Mcintyre %1").arg(i) : QStringLiteral("Kai %1").arg(i);
         if (i > 45)
             KnockOut(t, i, Integer(86 - i));
     }
