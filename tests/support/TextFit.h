@@ -2,6 +2,7 @@
 
 #include "core/display/ScreenLayouts.h"
 #include "core/platform/Twips.h"
+#include "core/store/Nz.h"
 #include "gui/controls/FlexGrid.h"
 
 #include <QAbstractButton>
@@ -380,6 +381,50 @@ private:
                 if (cell.left() < 0 || cell.right() > view.right() + 1 || (r < grid->FixedRows() && cell.top() < 0))
                     fault(grid, QStringLiteral("cell (%1, %2) \"%3\" outside the grid").arg(r).arg(c).arg(text));
             }
+            checkGaps(grid, r);
+        }
+    }
+
+    // The letters of a cell where its alignment puts them, across the row.
+    static std::pair<int, int> inkAcross(FlexGrid* grid, long r, long c)
+    {
+        const QString text = grid->ShownText(r, c);
+        const QRect inside = grid->CellRect(r, c).adjusted(FlexGrid::CellTextMargin, 0, -FlexGrid::CellTextMargin, 0);
+        int code = grid->CellAlignment(r, c);
+        if (code < 0)
+            code = r < grid->FixedRows() ? grid->FixedAlignment(c) : grid->ColAlignment(c);
+        if (code < 0 || code > 8) // general: numbers to the right
+            code = ReadsAsNumber(QVariant(text)) ? 7 : 1;
+        const QFontMetrics metrics(grid->font());
+        const int advance = metrics.horizontalAdvance(text);
+        const int start = code / 3 == 0 ? inside.left()
+            : code / 3 == 1             ? inside.left() + (inside.width() - advance) / 2
+                                        : inside.right() + 1 - advance;
+        const QRect ink = metrics.tightBoundingRect(text);
+        return {start + ink.left(), start + ink.right()};
+    }
+
+    // Neighbouring texts of a players' row (figures that grow among them)
+    // keep a gap seen from across the room between their letters: a
+    // figure's width at the grid's font, a word's blank reading as one line.
+    void checkGaps(FlexGrid* grid, long r)
+    {
+        if (r < grid->FixedRows() || grid->objectName() != QLatin1String("grid"))
+            return;
+        const int gap = std::max(VisibleGap, QFontMetrics(grid->font()).horizontalAdvance(u'0'));
+        long left = -1;
+        for (long c = 0; c < grid->Cols(); ++c) {
+            if (grid->ColWidth(c) == 0 || grid->ShownText(r, c).isEmpty())
+                continue;
+            if (left >= 0 && inkAcross(grid, r, c).first - inkAcross(grid, r, left).second <= gap)
+                fault(grid,
+                      QStringLiteral("cell (%1, %2) \"%3\" within %4 px of \"%5\"")
+                          .arg(r)
+                          .arg(c)
+                          .arg(grid->ShownText(r, c))
+                          .arg(gap)
+                          .arg(grid->ShownText(r, left)));
+            left = c;
         }
     }
 

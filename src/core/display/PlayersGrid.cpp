@@ -10,6 +10,17 @@ bool onePerRow(Long PlayerDisplay) { return PlayerDisplay == 1; }
 
 constexpr int HoldTicks = 4;
 
+// The seats (2-5) and the winnings with the points (420\10) read as text,
+// yet are figures: they stand at the right as the payouts alone do (and the
+// seat chart's seats), clear of the name or the place before them.
+void alignFigures(ScreenGrid& g, std::initializer_list<long> figureColumns)
+{
+    for (long c = 0; c < g.Cols(); ++c)
+        g.SetAlignment(c, AlignGeneral);
+    for (long c : figureColumns)
+        g.SetAlignment(c, AlignRightCentre);
+}
+
 } // namespace
 
 ScreenGrid PlayersGridHeader(Long PlayerDisplay, Integer PlayerCount)
@@ -20,6 +31,7 @@ ScreenGrid PlayersGridHeader(Long PlayerDisplay, Integer PlayerCount)
         g.SetRow(0,
                  {QStringLiteral("Player"), QStringLiteral("Seat"), QStringLiteral("   Buy"), QStringLiteral(" Finish"),
                   QStringLiteral("      Win")});
+        alignFigures(g, {1, 4});
         return g;
     }
     ScreenGrid g((count + 1) / 2 + 1, 11);
@@ -29,6 +41,7 @@ ScreenGrid PlayersGridHeader(Long PlayerDisplay, Integer PlayerCount)
         g.SetText(0, c, group[std::size_t(c)]);
         g.SetText(0, c + PlayersRightGroup, group[std::size_t(c)]);
     }
+    alignFigures(g, {1, 4, 1 + PlayersRightGroup, 4 + PlayersRightGroup});
     return g;
 }
 

@@ -12,6 +12,8 @@
 // Alignment codes of a display grid's columns.
 inline constexpr int AlignLeftTop = 0;
 inline constexpr int AlignRightTop = 6;
+inline constexpr int AlignRightCentre = 7;
+inline constexpr int AlignGeneral = 9; // numbers to the right, texts to the left
 
 // The colours of one grid cell.
 struct GridCellColors {

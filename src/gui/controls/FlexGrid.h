@@ -84,7 +84,8 @@ public:
     bool CellFontStrikeThrough(long Row, long Col) const;
     void setCellFontStrikeThrough(long Row, long Col, bool New_CellFontStrikeThrough);
 
-    // A cell's own alignment (codes as ColAlignment), in place of its column's.
+    // A cell's own alignment (codes as ColAlignment), -1 for its column's.
+    int CellAlignment(long Row, long Col) const;
     void setCellAlignment(long Row, long Col, int New_CellAlignment);
     // A cell drawn across Cols columns from its own on (1: its own only).
     // The cells it covers show nothing; Clear ends every span.
@@ -217,6 +218,8 @@ public:
     // The cell's text as the cell shows it: whole where it wraps, otherwise
     // on one line and cut to the cell's width with an ellipsis.
     QString ShownText(long Row, long Col) const;
+    // Pixels kept clear at either side of a cell's text.
+    static constexpr int CellTextMargin = 3;
     // 0 free, 1 whole rows, 2 whole columns.
     long SelectionMode() const { return mSelectionMode; }
     void setSelectionMode(long New_SelectionMode);
@@ -341,14 +344,15 @@ private:
         QString Text;
         long Col = 0;
         long Span = 1;
+        bool AtRight = false; // painted against the cell's right side
     };
+    bool paintedAtRight(long row, long col, const QString& text) const;
     std::vector<CellText> widestTexts(int wholeChars, const QList<int>& wholeAt = {}) const;
     std::vector<FitText> decidingTexts(int wholeChars) const;
     static bool textsFit(const QFont& font, const std::vector<FitText>& texts);
     // The room, in pixels, the cell's text is drawn in: its width (with the
     // columns it spans) less CellTextMargin on either side.
     int cellTextRoom(long row, long col) const;
-    static constexpr int CellTextMargin = 3;
 
     FlexGridDelegate* mDelegate;
     QFont mWantedFont; // the font last given from outside

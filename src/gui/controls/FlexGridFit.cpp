@@ -2,6 +2,7 @@
 
 #include "core/platform/Twips.h"
 #include "core/store/FittingSize.h"
+#include "core/store/Nz.h"
 #include "gui/controls/FlexGridParts.h"
 
 #include <QFontMetricsF>
@@ -14,6 +15,12 @@
 using namespace FlexGridParts;
 
 // ---- cell alignment and spans -----------------------------------------------
+
+int FlexGrid::CellAlignment(long Row, long Col) const
+{
+    const QVariant v = cellData(Row, Col, AlignmentRole);
+    return v.isValid() ? v.toInt() : -1;
+}
 
 void FlexGrid::setCellAlignment(long Row, long Col, int New_CellAlignment)
 {
@@ -167,13 +174,24 @@ void FlexGrid::setFont(const QFont& font)
         mWantedFont = this->font();
 }
 
+bool FlexGrid::paintedAtRight(long row, long col, const QString& text) const
+{
+    int code = CellAlignment(row, col);
+    if (code < 0)
+        code = row < mFixedRows ? FixedAlignment(col) : ColAlignment(col);
+    if (code < 0 || code > 8)
+        return ReadsAsNumber(QVariant(text));
+    return code / 3 == 2;
+}
+
 std::vector<FlexGrid::CellText> FlexGrid::widestTexts(int wholeChars, const QList<int>& wholeAt) const
 {
     std::vector<CellText> texts;
     for (long c = 0; c < Cols(); ++c) {
         std::vector<std::pair<qreal, CellText>> column; // widest first, in the wanted font
         for (ShownCellText& t : shownTexts(c, wholeChars, wholeAt)) {
-            CellText cell {std::move(t.Text), c, CellSpan(t.Row, c)};
+            const bool atRight = t.Row >= mFixedRows && paintedAtRight(t.Row, c, t.Text);
+            CellText cell {std::move(t.Text), c, CellSpan(t.Row, c), atRight};
             if (cell.Span > 1)
                 texts.push_back(std::move(cell));
             else
@@ -201,11 +219,21 @@ void FlexGrid::FitFontAndWidths(int WholeChars, int MinPoints,
     const auto widthsAt = [&](const QFont& f) {
         const QFontMetricsF metrics(f);
         const qreal margin = 2 * CellTextMargin + metrics.averageCharWidth() * SpareChars;
+        // A figure at its cell's right side may meet the letters of the
+        // cell before, which can reach that cell's right side: a figure's
+        // width keeps the two apart where the room sees them side by side.
+        const qreal clear = metrics.horizontalAdvance(u'0');
         const auto twips = [](qreal pixels) { return int(std::ceil(pixels * TwipsPerPixel)); };
+        const std::vector<CellText>& shown = textsAt(f.pointSize());
+        QList<bool> written(Cols(), false);
+        for (const CellText& t : shown)
+            written[t.Col] = true;
         QList<int> needs(Cols(), twips(margin));
-        for (const CellText& t : textsAt(f.pointSize()))
-            if (t.Span == 1)
-                needs[t.Col] = std::max(needs[t.Col], twips(metrics.horizontalAdvance(t.Text) + margin));
+        for (const CellText& t : shown)
+            if (t.Span == 1) {
+                const qreal apart = t.AtRight && t.Col > 0 && written[t.Col - 1] ? clear : 0;
+                needs[t.Col] = std::max(needs[t.Col], twips(metrics.horizontalAdvance(t.Text) + margin + apart));
+            }
         return widthsFor(needs);
     };
     // Above the grid's own size a text may only grow where it stays whole:

@@ -101,8 +101,10 @@ void PlayersGridPart::SetGridCols()
     g->setRows(header.Rows());
     g->setFixedRows(1);
     g->setFixedCols(0);
-    for (long c = 0; c < header.Cols(); ++c)
+    for (long c = 0; c < header.Cols(); ++c) {
+        g->setColAlignment(c, header.Alignment(c));
         g->setTextMatrix(0, c, header.Text(0, c));
+    }
 }
 
 void PlayersGridPart::DisplayGrid()

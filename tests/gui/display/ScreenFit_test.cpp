@@ -68,6 +68,8 @@ void SeedLongNames(OpenTournament& t)
         p.ChipCount = Single(1234567 - i * 9000);
         if (i <= Out) {
             p.Finish = Entrants - i + 1;
+            p.Payout = 420; // a bounty, shown with the points as 420\10
+            p.Points = 10;
             p.EliminatedByPlayerID = 1000 + Entrants - i;
             t.gtypPlayers[Entrants - i].Kills += 1;
         } else {
@@ -129,6 +131,7 @@ protected:
         TournamentWindowFixture::SetUp();
         const QSize size = std::get<0>(GetParam());
         settingsOfANewInstallation();
+        programSettings().gintDisplayPointsInGrid = 1;
         if (std::get<2>(GetParam()))
             SeedLongNames(openTournament());
         openAt(w, size);
