@@ -317,6 +317,37 @@ TEST_F(HomeWindowWithLeagues, OpenLoadsTheChosenTournamentAndMakesItsLeagueCurre
     EXPECT_EQ(openTournament().glngCurrentTournamentID, saved);
 }
 
+TEST_F(HomeWindowWithLeagues, ATournamentOfNoLeagueIsOfferedMarkedInTheLeagueChosen)
+{
+    Long old = 0;
+    {
+        Database db;
+        db.open(path(QStringLiteral("zr.mdb")));
+        OpenTournament t;
+        t.glngCurrentLeagueID = wednesday;
+        t.gstrTournamentName = QStringLiteral("Old night");
+        t.ResetLevels();
+        t.RedimPayouts();
+        SaveTournament(db, t, true);
+        old = t.glngCurrentTournamentID;
+        // As an older file has it.
+        db.execute(QStringLiteral("UPDATE tblTournament SET LeagueID = NULL WHERE TournamentID = ?"), {old});
+    }
+    remember(friday, fridaySecond);
+    frmControlPanel& w = start();
+    ASSERT_EQ(w.cmbTournament->count(), 3);
+    EXPECT_EQ(w.cmbTournament->itemText(0), QStringLiteral("Old night (no league)"));
+    EXPECT_EQ(selectedText(w.cmbTournament), QStringLiteral("Finale"));
+    w.cmbTournament->setCurrentIndex(0);
+    click(w.btnOpen);
+    EXPECT_EQ(openTournament().glngCurrentTournamentID, old);
+    EXPECT_EQ(openTournament().glngCurrentLeagueID, friday);
+    EXPECT_TRUE(prompts.messages.isEmpty()) << prompts.messages.join(QLatin1Char('|')).toStdString();
+    frmMain* tournamentWindow = mainWindow();
+    ASSERT_NE(tournamentWindow, nullptr);
+    EXPECT_TRUE(tournamentWindow->btnClose_Click());
+}
+
 TEST_F(HomeWindowTest, ANewTournamentStartsAtItsCurrentLevelNotAtTheManualBoxes)
 {
     RecordingSoundPlayer sounds;
