@@ -241,6 +241,7 @@ void Database::open(const QString& file)
     m_file = file;
     try {
         execute(QStringLiteral("PRAGMA synchronous=FULL"));
+        setBusyWait(kBusyWaitMs);
         query(QStringLiteral("SELECT count(*) FROM sqlite_master"));
     } catch (const DatabaseError& e) {
         close();
@@ -335,6 +336,27 @@ QStringList Database::tableNames()
     for (; !rs.eof(); rs.moveNext())
         names << rs.value(QStringLiteral("name")).toString();
     return names;
+}
+
+int Database::busyWait() { return query(QStringLiteral("PRAGMA busy_timeout")).value(0).toInt(); }
+
+// A pragma takes no bound values; the number is the program's own.
+void Database::setBusyWait(int ms) { execute(QStringLiteral("PRAGMA busy_timeout = %1").arg(std::max(ms, 0))); }
+
+BriefBusyWait::BriefBusyWait(Database& db, int ms)
+    : m_db(db)
+    , m_before(db.busyWait())
+{
+    m_db.setBusyWait(ms);
+}
+
+BriefBusyWait::~BriefBusyWait()
+{
+    try {
+        m_db.setBusyWait(m_before);
+    } catch (const DatabaseError& e) {
+        qWarning().noquote() << "The database's busy wait cannot be set back:" << e.text();
+    }
 }
 
 // --------------------------------------------------------------- Recordset

@@ -64,7 +64,8 @@ public:
     Database& operator=(const Database&) = delete;
 
     // Opens the file, creating an empty database when it is missing, with
-    // synchronous=FULL and the default rollback journal. A file that is not
+    // synchronous=FULL, the default rollback journal and a busy wait of
+    // kBusyWaitMs. A file that is not
     // a SQLite database, or that cannot be written, is refused without being
     // touched; the error names the file. Closes any file opened before.
     void open(const QString& file);
@@ -84,6 +85,13 @@ public:
     qint64 lastInsertId();
     // The names of the tables, in the letter case in which they were created.
     QStringList tableNames();
+
+    // How long a statement waits, in milliseconds, while another program (a
+    // backup, a database browser) holds a lock on the file, before it fails
+    // with "database is locked". A save of results must outlast a short lock.
+    static constexpr int kBusyWaitMs = 5000;
+    int busyWait();
+    void setBusyWait(int ms);
 
 private:
     friend class Recordset;
@@ -196,6 +204,22 @@ private:
     Database& m_db;
     QString m_savepoint;
     bool m_open = true;
+};
+
+// For as long as it lives, a statement on the database waits at most ms for
+// a lock another program holds, then fails: for a write that must not keep
+// the window waiting. The wait in force before comes back at the end, so
+// every other write waits as long as ever.
+class BriefBusyWait {
+public:
+    BriefBusyWait(Database& db, int ms);
+    ~BriefBusyWait();
+    BriefBusyWait(const BriefBusyWait&) = delete;
+    BriefBusyWait& operator=(const BriefBusyWait&) = delete;
+
+private:
+    Database& m_db;
+    int m_before;
 };
 
 // A table or column name as SQL text: QuoteName("Table") gives "Table" in
