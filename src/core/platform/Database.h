@@ -108,6 +108,9 @@ private:
     QString m_connectionName;
     QString m_file;
     int m_transactionDepth = 0;
+    // The savepoints up to this number were taken back by the engine itself
+    // (Transaction), so they are no longer there to roll back to.
+    int m_lostSavepoints = 0;
 };
 
 // A snapshot of the rows of one query with a current row, positioned on the
@@ -191,6 +194,9 @@ private:
 
 // A transaction for as long as the guard lives: commit() keeps the changes,
 // leaving the scope without commit() takes them all back. Guards may nest.
+// Some failures (a full disk, an I/O error) make the engine take the whole
+// transaction back itself: that is logged as such, and a commit() after it
+// (a failure inside was caught) fails saying that nothing was stored.
 class Transaction {
 public:
     explicit Transaction(Database& db);
@@ -201,7 +207,10 @@ public:
     void commit();
 
 private:
+    void end();
+
     Database& m_db;
+    int m_number; // 1 for the outermost
     QString m_savepoint;
     bool m_open = true;
 };
