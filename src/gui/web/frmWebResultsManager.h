@@ -231,6 +231,11 @@ private:
     void failedWhileBusy(const QString& reason);
     WalkStep PostTournament(int Index);
     WalkStep RemoveTournament(int Index);
+    // After a removal whose answer was lost, or a refusal to remove one
+    // whose earlier answer was: whether the service's list of posted
+    // tournaments no longer holds it. False, and why, when it does or
+    // cannot be read.
+    bool goneFromHomePage(const QString& name, Long webNumber);
     void makeLastComboEntryCurrent();
     // The names on the home page, as the posted list shows them.
     QStringList postedNames() const;
@@ -244,6 +249,9 @@ private:
     // The local tournaments whose posting may have arrived although its
     // answer was lost: not listed as posted, but not sent again unasked.
     QList<Long> mMaybePosted;
+    // The web tournaments whose removal may have arrived although its
+    // answer was lost, and whose list could not be read since.
+    QList<Long> mMaybeRemoved;
     std::unique_ptr<SoapClient> mobjSoapClient;
     bool mbActivated = false;
     bool mbBusy = false;
