@@ -135,8 +135,7 @@ TEST_F(WebPostingWindow, RefusedRowsLostAnswersNoPlayersAndBadNamesEachStopWhere
     fake.setAccount(a);
     loggedIn();
 
-    const QString mayHaveArrived = QStringLiteral(
-        "  The call was not sent again: it may have arrived, so look on the web site before trying it once more.");
+    const QString mayHaveArrived = MayHaveArrivedTail;
     const QString missing
         = QStringLiteral("1 of 1 selected tournaments posted, 1 of them with player results missing.");
     const QString none = QStringLiteral("0 of 1 selected tournaments posted.");
@@ -322,9 +321,7 @@ TEST_F(WebPostingWindow, ARemovalWhoseAnswerIsLostIsSettledByTheListOfTournament
         const QStringList said = newLogLines(seen);
         ASSERT_GE(said.size(), 4);
         EXPECT_EQ(said[0], QStringLiteral("Removing tournament from league home page..."));
-        EXPECT_TRUE(said[1].endsWith(QStringLiteral("it may have arrived, so look on the web site before trying it "
-                                                    "once more.")))
-            << said[1].toStdString();
+        EXPECT_TRUE(said[1].endsWith(MayHaveArrivedTail)) << said[1].toStdString();
         EXPECT_EQ(said[2], reread);
         EXPECT_EQ(said[said.size() - 2], c.says);
         const bool gone = c.deletedAgain.isEmpty();
@@ -556,10 +553,7 @@ TEST_F(WebPostingWindow, ACallStoredByTheServiceWhoseAnswerIsLostIsSentOnceAndAg
         EXPECT_EQ(fake.account().tournaments.size(), 1);
         ASSERT_EQ(prompts.messages.size(), 1);
         EXPECT_TRUE(prompts.messages[0].startsWith(c.says)) << prompts.messages[0].toStdString();
-        EXPECT_TRUE(prompts.messages[0].endsWith(
-            QStringLiteral("  The call was not sent again: it may have arrived, so look on the web site before trying "
-                           "it once more.")))
-            << prompts.messages[0].toStdString();
+        EXPECT_TRUE(prompts.messages[0].endsWith(MayHaveArrivedTail)) << prompts.messages[0].toStdString();
         EXPECT_EQ(EntryTexts(window->lstTournamentsNotPosted), QStringList {QStringLiteral("Jan")});
         EXPECT_EQ(window->lstTournamentsPosted->count(), 0);
         EXPECT_EQ(logLines().mid(logLines().size() - 2),
