@@ -555,6 +555,42 @@ TEST_F(WizardSave, FinishStopsAtTheFirstFaultWithItsPageAndFocusThenStores)
     EXPECT_EQ(c<QLineEdit>(QStringLiteral("txtAnte"))->text(), QStringLiteral("0"));
 }
 
+TEST_F(WizardSave, PercentagesBeyondThePoolAreRefusedOnTheirCell)
+{
+    SaveTournament(db, t, true);
+    open();
+    w->show();
+    auto* g = c<ctlDataEntryGrid>(QStringLiteral("grid"));
+    const struct {
+        QStringList percents;
+        long row; // the total shows the first payout cell
+        const char* message;
+        const char* typed;
+    } refusals[] = {
+        {{"0", "50", "60", "70"},
+         1,
+         "The payouts add up to 180 %: the places and the house can take 100 % of the prize pool at most.",
+         "10"},
+        {{"0", "150", "0", "0"}, 2, "The payout of place 1 cannot be above 100 %.", "90"},
+    };
+    for (const auto& r : refusals) {
+        setPayouts(r.percents);
+        EXPECT_FALSE(estimate(2).startsWith(QLatin1Char('-'))) << estimate(2).toStdString();
+        prompts.messages.clear();
+        QTest::mouseClick(c<QPushButton>(QStringLiteral("cmdFinish")), Qt::LeftButton);
+        EXPECT_EQ(prompts.messages, QStringList {QString::fromLatin1(r.message)});
+        EXPECT_EQ(w->mintCurrentPage, 4);
+        EXPECT_FALSE(w->mbOKed);
+        ASSERT_TRUE(w->focusWidget() && g->isAncestorOf(w->focusWidget())) << r.message;
+        EXPECT_EQ(std::pair(g->Row(), g->Col()), std::pair(r.row, 1L)) << r.message;
+        QTest::keyClicks(w->focusWidget(), QString::fromLatin1(r.typed));
+        EXPECT_EQ(g->TextMatrix(r.row, 1), QString::fromLatin1(r.typed)) << "the refused text is replaced";
+    }
+    // 90 % in all is taken.
+    QTest::mouseClick(c<QPushButton>(QStringLiteral("cmdFinish")), Qt::LeftButton);
+    EXPECT_TRUE(w->mbOKed);
+}
+
 TEST_F(WizardSave, ARefusedGridCellIsCurrentSoWhatIsTypedNextGoesIntoIt)
 {
     SaveTournament(db, t, true);
