@@ -8,15 +8,20 @@
 #include <QStringList>
 #include <algorithm>
 
-double PrizePool(const OpenTournament& t)
+double MoneyTakenIn(const OpenTournament& t)
 {
     double takenIn = 0;
     for (const PlayerRecord& p : t.gtypPlayers)
         takenIn += p.TotalBuyin + p.TotalRebuy + p.TotalAddon;
+    return takenIn;
+}
+
+double PrizePool(const OpenTournament& t)
+{
     double awards = 0;
     for (const AwardRecord& a : t.gtypAwards)
         awards += a.Payout;
-    return MoneyLess(takenIn, awards);
+    return MoneyLess(MoneyTakenIn(t), awards);
 }
 
 namespace {

@@ -349,6 +349,24 @@ TEST_F(WizardAwards, NewEditAndDeleteKeepThePlaceholderRight)
     EXPECT_EQ(w->gridAwards->Rows(), 2);
 }
 
+TEST_F(WizardAwards, AnAwardBeyondTheMoneyTakenInIsKeptOnlyWhenTheDirectorSaysSo)
+{
+    open(); // 20 players expected at $20: $400 taken in
+    answerAward([](frmAddEditAward& d) { award(d, QStringLiteral("High Hand"), QStringLiteral("2147483648")); });
+    const QString question = QStringLiteral("The awards ($2,147,483,648) exceed the money taken in ($400): every "
+                                            "place will pay $0. Keep this award?");
+    prompts.answers = {Prompter::Answer::No};
+    c<QPushButton>(QStringLiteral("cmdNewAward"))->click();
+    EXPECT_EQ(prompts.messages, QStringList {question});
+    EXPECT_TRUE(w->awards.Placeholder()) << "No keeps nothing";
+
+    prompts.answers = {Prompter::Answer::Yes};
+    c<QPushButton>(QStringLiteral("cmdNewAward"))->click();
+    EXPECT_EQ(prompts.messages.value(1), question);
+    EXPECT_EQ(cell("gridAwards", 1, 4), QStringLiteral("2147483648"));
+    EXPECT_EQ(estimate(2), QStringLiteral("$0"));
+}
+
 class WizardLevels : public WizardFixture {
 protected:
     ctlDataEntryGrid* levels() const { return c<ctlDataEntryGrid>(QStringLiteral("gridLevels")); }
