@@ -57,10 +57,11 @@ ChipEstimates CalcChipAmounts(const QList<ChipEstimateRow>& rows, double players
 // Reshapes the payout rows (house and places 1..places) as the places-paid
 // list or the payout kind changes. With bSetPayouts the stored payouts fill
 // the rows, as the stored kind has them (prize texts for prizes). Without,
-// the rows that remain keep what they show by the kind chosen now (kind, the
-// position of the payout-kind list): any prize text, or a typed number where
-// money or a percentage is paid, anything else reading "0"; added rows read
-// "0".
+// the rows that remain keep what they show, a blank cell reading "0": a
+// text that is no number where money or a percentage is paid (a slip, or a
+// prize left from the kind before) stays for Finish to refuse rather than
+// become a place paid nothing. Added rows read "0". (kind is the position of
+// the payout-kind list.)
 struct PayoutRow {
     QString Payout;
     QString Points;

@@ -99,8 +99,13 @@ std::optional<AwardFault> ValidateAward(const AwardEntry& entry, bool playerChos
         return AwardFault {QStringLiteral("Award dollars must be numeric.  Use 0 for none."), AwardFocus::Dollars};
     if (auto fault = refuseNegativeWinnings(dollars))
         return fault;
-    if (!ReadsAsNumber(QVariant(entry.Points)))
+    if (auto tooLarge = RefuseTooLarge<Money>(dollars, QStringLiteral("Player winnings")))
+        return AwardFault {*tooLarge, AwardFocus::Dollars};
+    double points = 0;
+    if (!ReadsAsNumber(QVariant(entry.Points), &points))
         return AwardFault {QStringLiteral("Award points must be numeric.  Use 0 for none."), AwardFocus::Points};
+    if (auto tooLarge = RefuseTooLarge<Count>(points, QStringLiteral("Player points")))
+        return AwardFault {*tooLarge, AwardFocus::Points};
     return std::nullopt;
 }
 
