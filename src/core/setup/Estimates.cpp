@@ -29,9 +29,14 @@ double AwardsTotal(const QStringList& awardPayouts, int bountyAllChoice, const Q
     return total;
 }
 
+double EstimatedTakenIn(const EstimateInputs& in)
+{
+    return in.Players * in.Buyin + in.Rebuys * in.RebuyAmount + in.Addons * in.AddonAmount;
+}
+
 double EstimatedPool(const EstimateInputs& in, double awardsTotal)
 {
-    return MoneyLess(in.Players * in.Buyin + in.Rebuys * in.RebuyAmount + in.Addons * in.AddonAmount, awardsTotal);
+    return MoneyLess(EstimatedTakenIn(in), awardsTotal);
 }
 
 QList<EstimatedPayout> CalcEstPayouts(int kind, const QStringList& payoutTexts, double pool, long unit)

@@ -37,6 +37,8 @@ struct EstimatedPayout {
     QString Text;
 };
 QList<EstimatedPayout> CalcEstPayouts(int kind, const QStringList& payoutTexts, double pool, long unit);
+// The estimated buy-ins, rebuys and add-ons, without the house fees.
+double EstimatedTakenIn(const EstimateInputs& in);
 // The estimated pool, less the awards as MoneyLess has it: never below 0.
 double EstimatedPool(const EstimateInputs& in, double awardsTotal);
 

@@ -1,5 +1,6 @@
 #include "core/setup/WizardAwards.h"
 
+#include "core/store/MoneyFormat.h"
 #include "core/store/MoneyRules.h"
 #include "core/store/Nz.h"
 
@@ -106,6 +107,17 @@ std::optional<AwardFault> ValidateAward(const AwardEntry& entry, bool playerChos
     if (auto tooLarge = RefuseTooLarge<Count>(points, QStringLiteral("Player points")))
         return AwardFault {*tooLarge, AwardFocus::Points};
     return std::nullopt;
+}
+
+std::optional<QString> AwardsBeyondMoneyQuestion(const AwardEntry& entry, double otherAwards, double takenIn,
+                                                 const QString& moneyFormat)
+{
+    const double dollars = NzDouble(entry.Dollars);
+    const double awards = otherAwards + dollars;
+    if (dollars <= 0 || awards <= takenIn)
+        return std::nullopt;
+    return QStringLiteral("The awards (%1) exceed the money taken in (%2): every place will pay %3. Keep this award?")
+        .arg(FormatMoney(awards, moneyFormat), FormatMoney(takenIn, moneyFormat), FormatMoney(0, moneyFormat));
 }
 
 std::optional<AwardFault> ValidateAdjustment(const QString& dollars, const QString& points)

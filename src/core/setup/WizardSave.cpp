@@ -199,6 +199,28 @@ std::optional<WizardFault> checkLevels(WizardForm& f)
     return std::nullopt;
 }
 
+// Percentages share out the pool: the places and the house together can
+// take all of it and no more, or place 1 (or the house) would get what is
+// left of less than nothing. The row to show (the first, for the total) and
+// the message.
+std::optional<std::pair<long, QString>> checkPercentages(const WizardForm& f)
+{
+    if (f.index(QStringLiteral("cmbPayoutType")) != OpenTournament::PayPercentages)
+        return std::nullopt;
+    QList<double> percents;
+    for (const PayoutRow& row : f.Payouts)
+        percents << NzDouble(row.Payout);
+    for (long r = 0; r < percents.size(); ++r)
+        if (percents[r] > 100)
+            return std::pair(r, QStringLiteral("The payout of %1 cannot be above 100 %.").arg(PayoutRowName(r)));
+    if (const double total = PercentTotal(percents); total > 100)
+        return std::pair(0L,
+                         QStringLiteral("The payouts add up to %1: the places and the house can take 100 % of "
+                                        "the prize pool at most.")
+                             .arg(PercentText(total)));
+    return std::nullopt;
+}
+
 std::optional<WizardFault> checkPayouts(const WizardForm& f)
 {
     // Grid row 1 is the house, row k + 1 place k; column 1 the amount,
@@ -220,6 +242,8 @@ std::optional<WizardFault> checkPayouts(const WizardForm& f)
         for (long r = 0; r < f.Payouts.size(); ++r)
             if (auto negative = refuseNegative(NzDouble(f.Payouts[r].Payout), grid, "Payouts", 4))
                 return fault(r, 1, negative->Message);
+        if (auto over = checkPercentages(f))
+            return fault(over->first, 1, over->second);
         // A percentage is held to 100 by its own check.
         if (f.index(QStringLiteral("cmbPayoutType")) == OpenTournament::PayFixedAmounts)
             for (long r = 0; r < f.Payouts.size(); ++r)

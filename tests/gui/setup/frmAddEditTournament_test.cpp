@@ -295,6 +295,7 @@ TEST_F(WizardAwards, ARefusedEntryIsSelectedSoWhatIsTypedNextReplacesIt)
         QTest::keyClick(d.txtPoints, Qt::Key_Return);
         return d.mbOKed;
     };
+    prompts.answers = {Prompter::Answer::Yes}; // kept, though beyond the $400 taken in
     c<QPushButton>(QStringLiteral("cmdNewAward"))->click();
     EXPECT_EQ(typed,
               QStringList({QStringLiteral("High Hand"), QStringLiteral("50"), QStringLiteral("999999.99"),
@@ -351,6 +352,24 @@ TEST_F(WizardAwards, NewEditAndDeleteKeepThePlaceholderRight)
     EXPECT_TRUE(w->awards.Placeholder());
     EXPECT_EQ(cell("gridAwards", 1, 3), QStringLiteral("None"));
     EXPECT_EQ(w->gridAwards->Rows(), 2);
+}
+
+TEST_F(WizardAwards, AnAwardBeyondTheMoneyTakenInIsKeptOnlyWhenTheDirectorSaysSo)
+{
+    open(); // 20 players expected at $20: $400 taken in
+    answerAward([](frmAddEditAward& d) { award(d, QStringLiteral("High Hand"), QStringLiteral("1000")); });
+    const QString question = QStringLiteral("The awards ($1,000) exceed the money taken in ($400): every "
+                                            "place will pay $0. Keep this award?");
+    prompts.answers = {Prompter::Answer::No};
+    c<QPushButton>(QStringLiteral("cmdNewAward"))->click();
+    EXPECT_EQ(prompts.messages, QStringList {question});
+    EXPECT_TRUE(w->awards.Placeholder()) << "No keeps nothing";
+
+    prompts.answers = {Prompter::Answer::Yes};
+    c<QPushButton>(QStringLiteral("cmdNewAward"))->click();
+    EXPECT_EQ(prompts.messages.value(1), question);
+    EXPECT_EQ(cell("gridAwards", 1, 4), QStringLiteral("1000"));
+    EXPECT_EQ(estimate(2), QStringLiteral("$0"));
 }
 
 class WizardLevels : public WizardFixture {
@@ -559,6 +578,27 @@ TEST_F(WizardSave, FinishStopsAtTheFirstFaultWithItsPageAndFocusThenStores)
     EXPECT_EQ(c<QLineEdit>(QStringLiteral("txtAnte"))->text(), QStringLiteral("0"));
 }
 
+TEST_F(WizardSave, PercentagesBeyondThePoolAreRefusedOnTheFirstPayoutCell)
+{
+    SaveTournament(db, t, true);
+    open();
+    w->show();
+    setPayouts({"0", "50", "60", "70"});
+    EXPECT_FALSE(estimate(2).startsWith(QLatin1Char('-'))) << estimate(2).toStdString();
+    QTest::mouseClick(c<QPushButton>(QStringLiteral("cmdFinish")), Qt::LeftButton);
+    EXPECT_EQ(prompts.messages,
+              QStringList {QStringLiteral("The payouts add up to 180 %: the places and the house can "
+                                          "take 100 % of the prize pool at most.")});
+    EXPECT_EQ(w->mintCurrentPage, 4);
+    EXPECT_FALSE(w->mbOKed);
+    auto* g = c<ctlDataEntryGrid>(QStringLiteral("grid"));
+    ASSERT_TRUE(w->focusWidget() && g->isAncestorOf(w->focusWidget()));
+    EXPECT_EQ(std::pair(g->Row(), g->Col()), std::pair(1L, 1L));
+    setPayouts({"0", "50", "30", "20"});
+    QTest::mouseClick(c<QPushButton>(QStringLiteral("cmdFinish")), Qt::LeftButton);
+    EXPECT_TRUE(w->mbOKed);
+}
+
 TEST_F(WizardSave, ARefusedGridCellIsCurrentWithItsTextSelectedWhetherTypedIntoOrNot)
 {
     SaveTournament(db, t, true);
@@ -584,6 +624,7 @@ TEST_F(WizardSave, ARefusedGridCellIsCurrentWithItsTextSelectedWhetherTypedIntoO
         {"grid", 3, 1, 4, "-200", false, false, "Payouts cannot be negative."},
         {"grid", 2, 1, 4, "3o", true, true, "Payouts must be numeric.    Set to 0 if you don't want to have a payout."},
         {"grid", 4, 2, 4, "-", true, false, "Points must be numeric.  Set to 0 if you don't want to include points."},
+        {"grid", 2, 1, 4, "150", false, false, "The payout of place 1 cannot be above 100 %."},
     };
     for (const auto& r : refusals) {
         auto* g = c<ctlDataEntryGrid>(QString::fromLatin1(r.grid));
