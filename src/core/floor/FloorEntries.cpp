@@ -95,7 +95,7 @@ std::optional<QString> ChipCountFault(const QString& text)
     double count = 0;
     if (!ReadsAsNumber(text, &count))
         return QStringLiteral("Must be numeric.");
-    if (auto tooLarge = RefuseTooLarge<Single>(count, QStringLiteral("Chip count")))
+    if (auto tooLarge = RefuseTooLarge<Count>(count, QStringLiteral("Chip count")))
         return tooLarge;
     return RefuseNegative(count, QStringLiteral("Chip count"));
 }

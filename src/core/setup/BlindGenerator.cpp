@@ -2,6 +2,7 @@
 
 #include "core/platform/Database.h"
 #include "core/setup/LevelTable.h"
+#include "core/store/MoneyRules.h"
 #include "core/store/Nz.h"
 #include "core/store/PlainNumberText.h"
 #include "core/store/ProgramSettings.h"
@@ -105,6 +106,12 @@ QString FirstBlindMessage()
                           "structures.  Please suggest a different smallest chip size.");
 }
 
+QString BlindsTooLargeMessage()
+{
+    return QStringLiteral("The first blinds these settings give are larger than a level takes (a big blind of at "
+                          "most 9,999,999).  Lower the starting big blind percentage.");
+}
+
 QString TimeWarningMessage()
 {
     return QStringLiteral("The settings you have requested result in not enough time to complete your tourney.  "
@@ -141,6 +148,12 @@ GeneratedLevels generateLevels(const BlindEstimates& e, const QList<ChipRow>& ch
         return out;
     }
 
+    // No level is suggested that Finish would refuse: its blinds stay within
+    // the chips a box takes.
+    if (2.0 * table[k - 1] > Count::Ceiling) {
+        out.Error = BlindsTooLargeMessage();
+        return out;
+    }
     QList<GeneratedLevel> levels;
     levels.append({0, table[k - 1], 2 * table[k - 1], 0});
     const Single ending = Clamped<Single>(settings.EndBlindOnBigPercentage / 100.0 * 1.5 * total);
@@ -160,6 +173,8 @@ GeneratedLevels generateLevels(const BlindEstimates& e, const QList<ChipRow>& ch
             last = k + n - 1 >= table.size();
         }
         level.BigBlind = 2 * level.SmallBlind;
+        if (double(level.BigBlind) > Count::Ceiling)
+            break;
         levels.append(level);
         if (level.SmallBlind + level.BigBlind > ending)
             over += 1;
@@ -238,19 +253,37 @@ QList<double> SmallBlindCellAmounts(const QStringList& cells)
     return amounts;
 }
 
+int RefusedSmallBlindCell(const QStringList& cells)
+{
+    for (int i = 0; i < cells.size(); ++i)
+        if (!cells[i].trimmed().isEmpty() && !ReadsAsNumber(cells[i].trimmed()))
+            return i;
+    return -1;
+}
+
+QString SmallBlindsNumericMessage()
+{
+    return QStringLiteral("Small blinds must be numeric.  Clear the cell to leave it out.");
+}
+
 QString GeneratorSettingsError(const QString& roundTo, const QString& numSafety)
 {
-    // Both are stored as 16-bit whole numbers; text that is no number counts as 0.
-    auto whole = [](const QString& text) {
-        double value = 0;
-        ReadsAsNumber(text.trimmed(), &value);
-        return RoundHalfEven(value);
-    };
-    const double unit = whole(roundTo);
-    if (unit < 1 || unit > 32767)
+    // Both are stored as 16-bit whole numbers; a blank safety count is 0.
+    double unit = 0;
+    const QString unitName = QStringLiteral("The time to round each level to");
+    if (!ReadsAsNumber(roundTo.trimmed(), &unit))
+        return unitName + QStringLiteral(" must be numeric.");
+    if (RoundHalfEven(unit) < 1)
         return QStringLiteral("The time for each level must be rounded to at least 1 minute.");
-    const double safety = whole(numSafety);
-    if (safety < 0 || safety > 32767)
+    if (auto tooLarge = RefuseTooLarge<Integer>(unit, unitName))
+        return *tooLarge;
+    double safety = 0;
+    const QString safetyName = QStringLiteral("The number of 'safety' levels");
+    if (!numSafety.trimmed().isEmpty() && !ReadsAsNumber(numSafety.trimmed(), &safety))
+        return safetyName + QStringLiteral(" must be numeric.");
+    if (RoundHalfEven(safety) < 0)
         return QStringLiteral("The number of 'safety' levels cannot be negative.");
+    if (auto tooLarge = RefuseTooLarge<Integer>(safety, safetyName))
+        return *tooLarge;
     return {};
 }

@@ -72,10 +72,14 @@ struct GeneratedLevels {
 // one buy-in's chips, blinds raised level by level (by the table or by
 // doubling) until the configured safety levels lie beyond the ending blind,
 // the playing time spread over the counted levels in whole units, and the
-// breaks placed evenly.
+// breaks placed evenly. No level's big blind is above the chip ceiling
+// (Count in MoneyRules.h): the raising ends before such a level, as at the
+// end of the table, and first blinds above it are refused
+// (BlindsTooLargeMessage()).
 GeneratedLevels generateLevels(const BlindEstimates& estimates, const QList<ChipRow>& chips,
                                const GeneratorSettings& settings, const QList<Single>& table);
 QString TimeWarningMessage();
+QString BlindsTooLargeMessage();
 
 // The settings dialog's small-blind cells: amounts of 1 or more with group
 // separators ("1,500.5"), smaller ones without the leading zero (".05"). The
@@ -85,6 +89,11 @@ QString SmallBlindCellText(Single amount);
 // The amounts of the cells that read as numbers ("1,500" is 1500); blank and
 // other cells are skipped.
 QList<double> SmallBlindCellAmounts(const QStringList& cells);
+// The first small-blind cell (from 0) holding a text that is no number,
+// which OK refuses rather than leave a typing slip out of the table; -1
+// when every cell is blank or a number.
+int RefusedSmallBlindCell(const QStringList& cells);
+QString SmallBlindsNumericMessage();
 // Why the settings dialog refuses its rounding unit or safety count, or ""
 // when both are usable.
 QString GeneratorSettingsError(const QString& roundTo, const QString& numSafety);

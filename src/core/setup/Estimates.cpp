@@ -29,9 +29,14 @@ double AwardsTotal(const QStringList& awardPayouts, int bountyAllChoice, const Q
     return total;
 }
 
+double EstimatedTakenIn(const EstimateInputs& in)
+{
+    return in.Players * in.Buyin + in.Rebuys * in.RebuyAmount + in.Addons * in.AddonAmount;
+}
+
 double EstimatedPool(const EstimateInputs& in, double awardsTotal)
 {
-    return MoneyLess(in.Players * in.Buyin + in.Rebuys * in.RebuyAmount + in.Addons * in.AddonAmount, awardsTotal);
+    return MoneyLess(EstimatedTakenIn(in), awardsTotal);
 }
 
 QList<EstimatedPayout> CalcEstPayouts(int kind, const QStringList& payoutTexts, double pool, long unit)
@@ -62,6 +67,12 @@ ChipEstimates CalcChipAmounts(const QList<ChipEstimateRow>& rows, double players
     return e;
 }
 
+namespace {
+
+QString zeroIfBlank(const QString& text) { return text.trimmed().isEmpty() ? QStringLiteral("0") : text; }
+
+} // namespace
+
 QList<PayoutRow> ReshapePayoutRows(const QList<PayoutRow>& current, int places, bool bSetPayouts,
                                    const OpenTournament& stored, int kind)
 {
@@ -77,14 +88,12 @@ QList<PayoutRow> ReshapePayoutRows(const QList<PayoutRow>& current, int places, 
         else if (i >= current.size())
             row.Payout = QStringLiteral("0");
         else
-            row.Payout = kind == OpenTournament::PayPrizes || ReadsAsNumber(current[i].Payout) ? current[i].Payout
-                                                                                               : QStringLiteral("0");
+            row.Payout = kind == OpenTournament::PayPrizes ? current[i].Payout : zeroIfBlank(current[i].Payout);
         if (bSetPayouts)
             row.Points = storedRow && stored.gsngPayoutPoints.contains(i) ? PlainNumberText(stored.gsngPayoutPoints[i])
                                                                           : QStringLiteral("0");
         else
-            row.Points
-                = i < current.size() && ReadsAsNumber(current[i].Points) ? current[i].Points : QStringLiteral("0");
+            row.Points = i < current.size() ? zeroIfBlank(current[i].Points) : QStringLiteral("0");
         rows.append(row);
     }
     return rows;

@@ -37,6 +37,8 @@ struct EstimatedPayout {
     QString Text;
 };
 QList<EstimatedPayout> CalcEstPayouts(int kind, const QStringList& payoutTexts, double pool, long unit);
+// The estimated buy-ins, rebuys and add-ons, without the house fees.
+double EstimatedTakenIn(const EstimateInputs& in);
 // The estimated pool, less the awards as MoneyLess has it: never below 0.
 double EstimatedPool(const EstimateInputs& in, double awardsTotal);
 
@@ -55,10 +57,11 @@ ChipEstimates CalcChipAmounts(const QList<ChipEstimateRow>& rows, double players
 // Reshapes the payout rows (house and places 1..places) as the places-paid
 // list or the payout kind changes. With bSetPayouts the stored payouts fill
 // the rows, as the stored kind has them (prize texts for prizes). Without,
-// the rows that remain keep what they show by the kind chosen now (kind, the
-// position of the payout-kind list): any prize text, or a typed number where
-// money or a percentage is paid, anything else reading "0"; added rows read
-// "0".
+// the rows that remain keep what they show, a blank cell reading "0": a
+// text that is no number where money or a percentage is paid (a slip, or a
+// prize left from the kind before) stays for Finish to refuse rather than
+// become a place paid nothing. Added rows read "0". (kind is the position of
+// the payout-kind list.)
 struct PayoutRow {
     QString Payout;
     QString Points;

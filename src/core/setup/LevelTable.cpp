@@ -32,10 +32,10 @@ LevelRow ZeroLevelRow()
     return row;
 }
 
-void ZeroNonNumbers(LevelRow& row)
+void ZeroBlanks(LevelRow& row)
 {
     for (QString& cell : row)
-        if (!ReadsAsNumber(cell))
+        if (cell.trimmed().isEmpty())
             cell = QStringLiteral("0");
 }
 
@@ -45,7 +45,7 @@ void ResizeLevelRows(LevelRows& rows, int count)
     while (rows.size() > count)
         rows.removeLast();
     for (LevelRow& row : rows)
-        ZeroNonNumbers(row);
+        ZeroBlanks(row);
     while (rows.size() < count)
         rows.append(ZeroLevelRow());
 }

@@ -22,12 +22,12 @@ LevelRows LevelRowsOf(const OpenTournament& t);
 // A row of "0"s.
 LevelRow ZeroLevelRow();
 
-// Sets every cell that does not read as a number to "0".
-void ZeroNonNumbers(LevelRow& row);
+// Sets every blank cell to "0". A text that is no number stays as typed, so
+// that Finish refuses it rather than a slip becoming a level of 0.
+void ZeroBlanks(LevelRow& row);
 
-// Sets the number of levels: rows kept keep their values (a cell that does
-// not read as a number becomes "0"), new rows are all "0", rows past the end
-// are dropped.
+// Sets the number of levels: rows kept keep their values (a blank cell
+// becomes "0"), new rows are all "0", rows past the end are dropped.
 void ResizeLevelRows(LevelRows& rows, int count);
 
 // Inserts a level of "0"s before row r (1-based); with no row selected

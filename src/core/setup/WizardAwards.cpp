@@ -1,5 +1,6 @@
 #include "core/setup/WizardAwards.h"
 
+#include "core/store/MoneyFormat.h"
 #include "core/store/MoneyRules.h"
 #include "core/store/Nz.h"
 
@@ -98,9 +99,25 @@ std::optional<AwardFault> ValidateAward(const AwardEntry& entry, bool playerChos
         return AwardFault {QStringLiteral("Award dollars must be numeric.  Use 0 for none."), AwardFocus::Dollars};
     if (auto fault = refuseNegativeWinnings(dollars))
         return fault;
-    if (!ReadsAsNumber(QVariant(entry.Points)))
+    if (auto tooLarge = RefuseTooLarge<Money>(dollars, QStringLiteral("Player winnings")))
+        return AwardFault {*tooLarge, AwardFocus::Dollars};
+    double points = 0;
+    if (!ReadsAsNumber(QVariant(entry.Points), &points))
         return AwardFault {QStringLiteral("Award points must be numeric.  Use 0 for none."), AwardFocus::Points};
+    if (auto tooLarge = RefuseTooLarge<Count>(points, QStringLiteral("Player points")))
+        return AwardFault {*tooLarge, AwardFocus::Points};
     return std::nullopt;
+}
+
+std::optional<QString> AwardsBeyondMoneyQuestion(const AwardEntry& entry, double otherAwards, double takenIn,
+                                                 const QString& moneyFormat)
+{
+    const double dollars = NzDouble(entry.Dollars);
+    const double awards = otherAwards + dollars;
+    if (dollars <= 0 || awards <= takenIn)
+        return std::nullopt;
+    return QStringLiteral("The awards (%1) exceed the money taken in (%2): every place will pay %3. Keep this award?")
+        .arg(FormatMoney(awards, moneyFormat), FormatMoney(takenIn, moneyFormat), FormatMoney(0, moneyFormat));
 }
 
 std::optional<AwardFault> ValidateAdjustment(const QString& dollars, const QString& points)

@@ -64,6 +64,13 @@ struct AwardFault {
 std::optional<AwardFault> ValidateAward(const AwardEntry& entry, bool playerChosen,
                                         const QStringList& otherBountyPlayers);
 
+// The question an award that pays money is kept by when, with it, the
+// awards (otherAwards: every other one, the automatic bounties included)
+// come to more than the money taken in: the pool is then 0 (MoneyLess) and
+// every place pays nothing. None when they fit.
+std::optional<QString> AwardsBeyondMoneyQuestion(const AwardEntry& entry, double otherAwards, double takenIn,
+                                                 const QString& moneyFormat);
+
 // "Assign Bounty"'s checks of a player's winnings and points typed by hand,
 // in order; the winnings are refused below 0 as an award's are.
 std::optional<AwardFault> ValidateAdjustment(const QString& dollars, const QString& points);

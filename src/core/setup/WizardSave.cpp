@@ -37,14 +37,24 @@ MissingWizardControl::MissingWizardControl(const QString& control)
 
 namespace {
 
-// Whether a whole number fits its column: 16 or 32 bits; 0 for a number
-// that is not whole (a Double column).
-std::optional<QString> refuseTooLarge(double x, int bits, const QString& label)
+// What a box's number is held to: a whole number of 16 or 32 bits, money,
+// chips or points, or nothing (durations, checked once summed).
+enum class Limit { None, Integer16, Long32, Money, Count };
+
+std::optional<QString> refuseTooLarge(double x, Limit limit, const QString& label)
 {
-    if (bits == 16)
+    switch (limit) {
+    case Limit::Integer16:
         return RefuseTooLarge<Integer>(x, label);
-    if (bits == 32)
+    case Limit::Long32:
         return RefuseTooLarge<Long>(x, label);
+    case Limit::Money:
+        return RefuseTooLarge<Money>(x, label);
+    case Limit::Count:
+        return RefuseTooLarge<Count>(x, label);
+    case Limit::None:
+        break;
+    }
     return std::nullopt;
 }
 
@@ -59,15 +69,16 @@ std::optional<WizardFault> refuseNegative(double value, const QString& control, 
 }
 
 std::optional<WizardFault> verifyNumeric(const WizardForm& f, const QString& control, const QString& label, int page,
-                                         int bits = 0, const char* negativeName = nullptr)
+                                         Limit limit = Limit::None, const char* negativeName = nullptr)
 {
     double x = 0;
     if (!ReadsAsNumber(f.text(control), &x))
         return WizardFault {page, control, label + QStringLiteral(" must be numeric.")};
-    if (auto tooLarge = refuseTooLarge(x, bits, label))
-        return WizardFault {page, control, *tooLarge};
     if (negativeName)
-        return refuseNegative(x, control, negativeName, page);
+        if (auto negative = refuseNegative(x, control, negativeName, page))
+            return negative;
+    if (auto tooLarge = refuseTooLarge(x, limit, label))
+        return WizardFault {page, control, *tooLarge};
     return std::nullopt;
 }
 
@@ -75,50 +86,50 @@ struct NumericBox {
     const char* Control;
     const char* Label;
     int Page;
-    int Bits;
+    Limit HeldTo;
     const char* NegativeName; // the name a negative value is refused by; none: negatives are taken
 };
 
 constexpr NumericBox BuyinBoxes[] = {
-    {"txtBuyin", "Buyin amount", 1, 0, "Buy-in"},
-    {"txtAddonAmount", "Addon Chips, even if not used,", 1, 0, "Add-on amount"},
-    {"txtAddonChipValue", "Addon Chips Value, even if not used,", 1, 0, "Add-on chip value"},
-    {"txtBuyinChipValue", "Buyin chip value", 1, 0, "Buy-in chip value"},
-    {"txtRebuy", "Rebuy amount, even if not used,", 1, 0, "Rebuy amount"},
-    {"txtRebuyChipValue", "Rebuy chip value, even if not used,", 1, 0, "Rebuy chip value"},
-    {"txtTakeAmount", "House Fee", 1, 0, "House fee"},
-    {"txtEstNumPlayers", "Estimated Number of Players", 1, 16, "Estimated number of players"},
-    {"txtEstNumRebuys", "Estimated Number of Rebuys", 1, 16, "Estimated number of rebuys"},
-    {"txtEstNumAddons", "Estimated Number of Addons", 1, 16, "Estimated number of add-ons"},
-    {"txtEstDurationHour", "Estimated Duration of Tournament", 3, 0, nullptr},
-    {"txtEstDurationMin", "Estimated Duration of Tournament", 3, 0, nullptr},
-    {"txtEstTimeforBreaks", "Estimated Time for Breaks", 3, 16, nullptr},
-    {"txtEstNumBreaks", "Estimated Number of Breaks", 3, 16, nullptr},
+    {"txtBuyin", "Buyin amount", 1, Limit::Money, "Buy-in"},
+    {"txtAddonAmount", "Addon Chips, even if not used,", 1, Limit::Money, "Add-on amount"},
+    {"txtAddonChipValue", "Addon Chips Value, even if not used,", 1, Limit::Count, "Add-on chip value"},
+    {"txtBuyinChipValue", "Buyin chip value", 1, Limit::Count, "Buy-in chip value"},
+    {"txtRebuy", "Rebuy amount, even if not used,", 1, Limit::Money, "Rebuy amount"},
+    {"txtRebuyChipValue", "Rebuy chip value, even if not used,", 1, Limit::Count, "Rebuy chip value"},
+    {"txtTakeAmount", "House Fee", 1, Limit::Money, "House fee"},
+    {"txtEstNumPlayers", "Estimated Number of Players", 1, Limit::Integer16, "Estimated number of players"},
+    {"txtEstNumRebuys", "Estimated Number of Rebuys", 1, Limit::Integer16, "Estimated number of rebuys"},
+    {"txtEstNumAddons", "Estimated Number of Addons", 1, Limit::Integer16, "Estimated number of add-ons"},
+    {"txtEstDurationHour", "Estimated Duration of Tournament", 3, Limit::None, nullptr},
+    {"txtEstDurationMin", "Estimated Duration of Tournament", 3, Limit::None, nullptr},
+    {"txtEstTimeforBreaks", "Estimated Time for Breaks", 3, Limit::Integer16, nullptr},
+    {"txtEstNumBreaks", "Estimated Number of Breaks", 3, Limit::Integer16, nullptr},
 };
 
 // The current level's boxes, which the clock runs from with manual or
 // doubling blinds (the level table sets them otherwise).
 constexpr NumericBox CurrentLevelBoxes[] = {
-    {"txtLittleBlind", "Small Blind", 3, 0, "Small blind"},
-    {"txtBigBlind", "Big Blind", 3, 0, "Big blind"},
-    {"txtSmallRaise", "Small Raise", 3, 0, "Small raise"},
-    {"txtBigRaise", "Big Raise", 3, 0, "Big raise"},
-    {"txtAnte", "Ante", 3, 0, "Ante"},
-    {"txtMinutesPerSession", "Minutes per Session", 3, 0, "Minutes per session"},
+    {"txtLittleBlind", "Small Blind", 3, Limit::Count, "Small blind"},
+    {"txtBigBlind", "Big Blind", 3, Limit::Count, "Big blind"},
+    {"txtSmallRaise", "Small Raise", 3, Limit::Count, "Small raise"},
+    {"txtBigRaise", "Big Raise", 3, Limit::Count, "Big raise"},
+    {"txtAnte", "Ante", 3, Limit::Count, "Ante"},
+    {"txtMinutesPerSession", "Minutes per Session", 3, Limit::None, "Minutes per session"},
 };
 
 constexpr NumericBox PointsBoxes[] = {
-    {"txtPointsAllPlayers", "Auto-Points Value, even if not used,", 4, 0, nullptr},
-    {"txtPointsByPosition", "Auto-Points Value, even if not used,", 4, 0, nullptr},
-    {"txtBountyAllDollars", "Bounty $ Value, even if not used,", 5, 0, "Bounty amount"},
-    {"txtBountyAllPoints", "Bounty Points Value, even if not used,", 5, 0, "Bounty points"},
+    {"txtPointsAllPlayers", "Auto-Points Value, even if not used,", 4, Limit::Count, nullptr},
+    {"txtPointsByPosition", "Auto-Points Value, even if not used,", 4, Limit::Count, nullptr},
+    {"txtBountyAllDollars", "Bounty $ Value, even if not used,", 5, Limit::Money, "Bounty amount"},
+    {"txtBountyAllPoints", "Bounty Points Value, even if not used,", 5, Limit::Count, "Bounty points"},
 };
 
 std::optional<WizardFault> verifyAll(const WizardForm& f, const auto& boxes)
 {
     for (const NumericBox& b : boxes)
-        if (auto fault = verifyNumeric(f, QString::fromLatin1(b.Control), QString::fromLatin1(b.Label), b.Page, b.Bits,
-                                       b.NegativeName))
+        if (auto fault = verifyNumeric(f, QString::fromLatin1(b.Control), QString::fromLatin1(b.Label), b.Page,
+                                       b.HeldTo, b.NegativeName))
             return fault;
     return std::nullopt;
 }
@@ -126,10 +137,47 @@ std::optional<WizardFault> verifyAll(const WizardForm& f, const auto& boxes)
 constexpr int SessionColumn = 5;
 constexpr int BreakColumn = 6;
 
-// What a level cell is refused by when it is below 0, by its place in a
-// level row; the session minutes have their own check.
-constexpr const char* LevelCellNames[]
-    = {"Ante", "Small blind", "Big blind", "Small raise", "Big raise", nullptr, "Break time"};
+// A level cell by its place in a level row: the grid's header, which names
+// it when it is no number or too large, and the name it is refused by below
+// 0; the session minutes have their own check.
+struct LevelCell {
+    const char* Header;
+    const char* NegativeName;
+};
+constexpr LevelCell LevelCells[] = {
+    {"Ante", "Ante"},
+    {"Small Blind", "Small blind"},
+    {"Big Blind", "Big blind"},
+    {"Small Raise", "Small raise"},
+    {"Big Raise", "Big raise"},
+    {"Session Time (Min.)", nullptr},
+    {"Break Time (Min.)", "Break time"},
+};
+
+std::optional<QString> levelCellFault(const QString& text, int cell)
+{
+    const QString header = QString::fromLatin1(LevelCells[cell].Header);
+    double x = 0;
+    if (!ReadsAsNumber(text, &x))
+        return header + QStringLiteral(" must be numeric.");
+    if (cell == SessionColumn) {
+        if (auto tooLarge = RefuseTooLarge<Integer>(x, header))
+            return tooLarge;
+        // Below one minute the clock would never move on.
+        if (x < 0)
+            return QStringLiteral("Session time cannot be negative.");
+        if (RoundHalfEven(x) <= 0)
+            return QStringLiteral("Session time cannot be 0.");
+        return std::nullopt;
+    }
+    if (auto negative = RefuseNegative(x, QString::fromLatin1(LevelCells[cell].NegativeName)))
+        return negative;
+    // Break minutes load as a 16-bit whole number; blinds, antes and
+    // raises are chips.
+    if (cell == BreakColumn)
+        return RefuseTooLarge<Integer>(x, header);
+    return RefuseTooLarge<Count>(x, header);
+}
 
 std::optional<WizardFault> checkLevels(WizardForm& f)
 {
@@ -140,27 +188,36 @@ std::optional<WizardFault> checkLevels(WizardForm& f)
     };
     for (long n = 1; n <= f.Levels.size(); ++n) {
         LevelRow& row = f.Levels[n - 1];
-        ZeroNonNumbers(row);
-        for (int cell = 0; cell < int(row.size()); ++cell) {
-            if (cell == SessionColumn) {
-                const double session = NzDouble(row[SessionColumn]);
-                if (auto tooLarge = RefuseTooLarge<Integer>(session, QStringLiteral("Session Time (Min.)")))
-                    return fault(n, cell, *tooLarge);
-                // Below one minute the clock would never move on.
-                if (RoundHalfEven(session) <= 0)
-                    return fault(n, cell, QStringLiteral("Session time cannot be 0."));
-            } else if (auto negative = RefuseNegative(NzDouble(row[cell]), QString::fromLatin1(LevelCellNames[cell]))) {
-                return fault(n, cell, *negative);
-            } else if (cell == BreakColumn) {
-                // Stored in minutes that load as a 16-bit whole number.
-                if (auto tooLarge = RefuseTooLarge<Integer>(NzDouble(row[cell]), QStringLiteral("Break Time (Min.)")))
-                    return fault(n, cell, *tooLarge);
-            }
-        }
+        ZeroBlanks(row);
+        for (int cell = 0; cell < int(row.size()); ++cell)
+            if (auto message = levelCellFault(row[cell], cell))
+                return fault(n, cell, *message);
     }
     if (!f.Levels.isEmpty() && NzDouble(f.Levels.last()[BreakColumn]) != 0)
         return fault(f.Levels.size(), BreakColumn,
                      QStringLiteral("You cannot schedule a break after the last session."));
+    return std::nullopt;
+}
+
+// Percentages share out the pool: the places and the house together can
+// take all of it and no more, or place 1 (or the house) would get what is
+// left of less than nothing. The row to show (the first, for the total) and
+// the message.
+std::optional<std::pair<long, QString>> checkPercentages(const WizardForm& f)
+{
+    if (f.index(QStringLiteral("cmbPayoutType")) != OpenTournament::PayPercentages)
+        return std::nullopt;
+    QList<double> percents;
+    for (const PayoutRow& row : f.Payouts)
+        percents << NzDouble(row.Payout);
+    for (long r = 0; r < percents.size(); ++r)
+        if (percents[r] > 100)
+            return std::pair(r, QStringLiteral("The payout of %1 cannot be above 100 %.").arg(PayoutRowName(r)));
+    if (const double total = PercentTotal(percents); total > 100)
+        return std::pair(0L,
+                         QStringLiteral("The payouts add up to %1: the places and the house can take 100 % of "
+                                        "the prize pool at most.")
+                             .arg(PercentText(total)));
     return std::nullopt;
 }
 
@@ -185,9 +242,17 @@ std::optional<WizardFault> checkPayouts(const WizardForm& f)
         for (long r = 0; r < f.Payouts.size(); ++r)
             if (auto negative = refuseNegative(NzDouble(f.Payouts[r].Payout), grid, "Payouts", 4))
                 return fault(r, 1, negative->Message);
+        if (auto over = checkPercentages(f))
+            return fault(over->first, 1, over->second);
+        // A percentage is held to 100 by its own check.
+        if (f.index(QStringLiteral("cmbPayoutType")) == OpenTournament::PayFixedAmounts)
+            for (long r = 0; r < f.Payouts.size(); ++r)
+                if (auto tooLarge = RefuseTooLarge<Money>(NzDouble(f.Payouts[r].Payout), QStringLiteral("Payout")))
+                    return fault(r, 1, *tooLarge);
     }
+    // Stored in single precision.
     for (long r = 0; r < f.Payouts.size(); ++r)
-        if (auto tooLarge = RefuseTooLarge<Single>(NzDouble(f.Payouts[r].Points), QStringLiteral("Points")))
+        if (auto tooLarge = RefuseTooLarge<Count>(NzDouble(f.Payouts[r].Points), QStringLiteral("Points")))
             return fault(r, 2, *tooLarge);
     return std::nullopt;
 }
@@ -201,7 +266,7 @@ std::optional<WizardFault> CheckWizardForm(WizardForm& f, const std::function<bo
     if (!ReadDateBox(f.text(QStringLiteral("txtDate"))))
         return WizardFault {0, QStringLiteral("txtDate"), QStringLiteral("Invalid tournament date.")};
     const QString perTable = QStringLiteral("txtMaxPlayersPerTable");
-    if (auto fault = verifyNumeric(f, perTable, QStringLiteral("Players per table"), 0, 16))
+    if (auto fault = verifyNumeric(f, perTable, QStringLiteral("Players per table"), 0, Limit::Integer16))
         return fault;
     if (RoundHalfEven(NzDouble(f.text(perTable))) < 1)
         return WizardFault {0, perTable, QStringLiteral("Players per table must be at least 1.")};
@@ -233,8 +298,8 @@ std::optional<WizardFault> CheckWizardForm(WizardForm& f, const std::function<bo
         if (auto fault = verifyAll(f, CurrentLevelBoxes))
             return fault;
     for (int i = 0; i < 10; ++i)
-        if (auto fault = verifyNumeric(f, WizardControlName("txtChipAmount", i), QStringLiteral("Chip values"), 2, 0,
-                                       "Chip values"))
+        if (auto fault = verifyNumeric(f, WizardControlName("txtChipAmount", i), QStringLiteral("Chip values"), 2,
+                                       Limit::Count, "Chip values"))
             return fault;
     for (int i = 0; i < 10; ++i) {
         const QString count = WizardControlName("cmbNumChips", i);

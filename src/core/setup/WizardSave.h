@@ -63,6 +63,8 @@ struct WizardFault {
 // bounty, the estimated numbers of players, rebuys and add-ons, the blinds,
 // raises, antes and break minutes of the level table and, with manual or
 // doubling blinds, the current level's boxes are refused below 0.
+// Percentage payouts are refused above 100 %, one on its own or the house
+// and the places together.
 // validateName checks a new tournament's name and tells the user why it is
 // refused.
 std::optional<WizardFault> CheckWizardForm(WizardForm& form, const std::function<bool(const QString&)>& validateName);

@@ -175,14 +175,21 @@ bool ExportNameUsable(const QString& path, QString* problem)
     if (path.contains(QChar(u'\0')))
         return refuse(InvalidFileNameText());
     const QFileInfo file(path);
-    if (file.fileName().trimmed().isEmpty() || file.isDir() || !file.absoluteDir().exists())
-        return refuse(InvalidFileNameText());
+    const QString native = QDir::toNativeSeparators(file.absoluteFilePath());
+    if (file.fileName().trimmed().isEmpty())
+        return refuse(QStringLiteral("You must enter a file name."));
+    if (file.isDir())
+        return refuse(QStringLiteral("\"%1\" is a folder. Enter the name of a file.").arg(native));
+    if (!file.absoluteDir().exists())
+        return refuse(QStringLiteral("The folder \"%1\" does not exist. Choose another folder.")
+                          .arg(QDir::toNativeSeparators(file.absolutePath())));
     // A folder that exists has names the file system takes; the file's own
     // name and the whole path must fit its limits as well.
     const NameLimits limits = limitsOf(file.absolutePath());
-    if (QFile::encodeName(file.fileName()).size() > limits.Name
-        || QFile::encodeName(file.absoluteFilePath()).size() >= limits.Path)
-        return refuse(InvalidFileNameText());
+    if (QFile::encodeName(file.fileName()).size() > limits.Name)
+        return refuse(QStringLiteral("The file name is too long (at most %1 characters).").arg(limits.Name));
+    if (QFile::encodeName(file.absoluteFilePath()).size() >= limits.Path)
+        return refuse(QStringLiteral("The file's full path is too long. Choose a shorter name or folder."));
     // The file is written beside itself first and then put in place, so the
     // folder must take a new file; only trying tells (the permission bits
     // say nothing of a read-only disk, nor to an administrator).

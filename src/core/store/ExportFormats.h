@@ -38,15 +38,16 @@ QString TextFileText(const QString& text);
 // nothing is written.
 bool WriteExportFile(const QString& fileName, const QString& text, QString* error = nullptr);
 
-// What every failed export says, whatever the cause.
+// What a name holding a character the file system cannot take is told.
 QString InvalidFileNameText();
 
 // Whether a file of that name could be written: its folder exists and this
 // program may write in it, the name is not a folder's, is not blank, holds no
 // NUL character, and neither the file's name nor the whole path is longer
 // than the file system takes. The export dialog and the writer both ask it.
-// A refused name gives in problem what the director is told: the invalid
-// name message, or for a folder that cannot be written one naming it.
+// A refused name gives in problem what the director is told, each cause its
+// own: a blank name, a folder's name, a folder missing or not writable (named),
+// a name or path too long, a NUL (the invalid name message).
 bool ExportNameUsable(const QString& path, QString* problem = nullptr);
 
 // Where an export goes, as a full path: a name without a folder lies in the

@@ -93,10 +93,12 @@ void CheckStoringReply(const QString& operation, const QString& reply, SuccessRu
 {
     if (storing == Storing::No)
         return;
-    const bool hasCode = !reply.isEmpty() && isCode(reply.front());
-    if (hasCode && !codeSucceeds(reply.front(), rule))
+    // Only a whole reply, a code and its separator, can say the call was
+    // refused; a bare code is as unreadable as no code at all.
+    const bool readable = reply.size() >= 2 && isCode(reply.front());
+    if (readable && !codeSucceeds(reply.front(), rule))
         return; // refused: nothing was stored
-    if (!hasCode || reply.size() < 2 || (storing == Storing::GivesWebNumber && !numberIn(StripResultCode(reply))))
+    if (!readable || (storing == Storing::GivesWebNumber && !numberIn(StripResultCode(reply))))
         throw MayHaveArrivedError(QStringLiteral("The results web site sent a reply to %1 that cannot be read: \"%2\".")
                                       .arg(operation, reply.left(200)));
 }

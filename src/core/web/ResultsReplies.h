@@ -37,11 +37,12 @@ bool ReplySucceeded(const QString& reply, SuccessRule rule = SuccessRule::CodeZe
 // Whether a call stores something on the site, and whether its success
 // carries the number of what it stored.
 enum class Storing { No, Yes, GivesWebNumber };
-// For a call that stores: a reply that cannot be read (no code, a success
-// without its separator, a web number that is none) may come from a service
-// that stored the call, so it throws the may-have-arrived SoapError naming
-// the operation. A reply whose code refuses stored nothing and is left to
-// the caller, as is every reply of a call that stores nothing.
+// For a call that stores: a reply that cannot be read (no code, a code
+// without its separator, whatever the code, a web number that is none) may
+// come from a service that stored the call, so it throws the
+// may-have-arrived SoapError naming the operation. A whole reply whose code
+// refuses stored nothing and is left to the caller, as is every reply of a
+// call that stores nothing.
 void CheckStoringReply(const QString& operation, const QString& reply, SuccessRule rule, Storing storing);
 // The payload: the reply from its third character. Throws SoapError for a
 // reply under two characters.

@@ -11,10 +11,11 @@ using T = SoapType;
 QString call(SoapClient& client, const char* operation, const QList<SoapValue>& arguments)
 {
     const QString name = QString::fromLatin1(operation);
+    // Looked up before anything is sent: how to read the reply is part of
+    // the call.
+    const WebOperation& op = WebOperationNamed(name);
     const QString reply = client.Call(name, arguments);
-    const QList<WebOperation>& all = WebOperations();
-    const auto op = std::find_if(all.cbegin(), all.cend(), [&](const WebOperation& o) { return o.name == name; });
-    CheckStoringReply(name, reply, op->rule, op->storing);
+    CheckStoringReply(name, reply, op.rule, op.storing);
     return reply;
 }
 
@@ -116,6 +117,15 @@ const QList<WebOperation>& WebOperations()
         {QStringLiteral("ChangePassword"), {T::Text, T::Text, T::Text}, SuccessRule::CodeZero, Storing::Yes},
     };
     return operations;
+}
+
+const WebOperation& WebOperationNamed(const QString& name)
+{
+    const QList<WebOperation>& all = WebOperations();
+    const auto op = std::find_if(all.cbegin(), all.cend(), [&](const WebOperation& o) { return o.name == name; });
+    if (op == all.cend())
+        throw SoapError(QStringLiteral("The program does not know the web service's operation %1.").arg(name));
+    return *op;
 }
 
 void CheckWebServiceDescription(const ServiceDescription& description)

@@ -51,6 +51,9 @@ struct WebOperation {
 
 // The twelve operations the program calls.
 const QList<WebOperation>& WebOperations();
+// The operation of that name; throws SoapError naming it when it is not one
+// of them.
+const WebOperation& WebOperationNamed(const QString& name);
 
 // Throws SoapError naming the first operation that the description does not
 // offer, cannot call, or declares with another number of parameters.

@@ -2,7 +2,6 @@
 
 #include "core/store/CellTextOrder.h"
 #include "core/store/GridError.h"
-#include "core/store/Nz.h"
 #include "gui/controls/FlexGrid.h"
 #include "gui/controls/KeyCodes.h"
 
@@ -84,7 +83,9 @@ void ctlDataEntryGrid::grid_KeyPress(int& KeyAscii)
             setCurrentText(mSavedText);
         }
     } else if (KeyAscii == 13) {
-        if (editable && ColNumeric(grid->Col()) && !ReadsAsNumber(QVariant(text))) {
+        // A slip ("3o") is kept for the window's check to refuse: only a
+        // cell left blank stands for 0.
+        if (editable && ColNumeric(grid->Col()) && text.trimmed().isEmpty()) {
             markRow();
             setCurrentText(QStringLiteral("0"));
         }
@@ -172,6 +173,11 @@ void ctlDataEntryGrid::ShowCell(long row, long col)
     grid->setCol(col);
     grid->setRow(row);
     scrollToCurrent();
+    // Entered anew also when it was current already, with keys typed into
+    // it: what is typed next replaces the text instead of adding to it.
+    mFresh = true;
+    if (!bLoading)
+        mSavedText = grid->Text();
 }
 
 long ctlDataEntryGrid::GetNextVisibleCol(long start) const

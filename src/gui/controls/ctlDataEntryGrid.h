@@ -21,9 +21,9 @@ class FlexGrid;
 // cell just entered replaces its text, later keys append; a "0" is always
 // replaced. Backspace drops the last character, Escape brings back the text
 // the cell had when it was entered, Delete empties it. Enter in a numeric
-// column turns a text that is no number into "0" (a prize text stays in a
-// column marked not numeric), then moves down the column, wrapping to the
-// top of the next shown column. Ctrl+C, Ctrl+V and Ctrl+X copy, paste and
+// column turns a blank cell into "0" (a text that is no number stays, for
+// the window's check to refuse; a column marked not numeric keeps a blank),
+// then moves down the column, wrapping to the top of the next shown column. Ctrl+C, Ctrl+V and Ctrl+X copy, paste and
 // cut the cell's text. Any key that changes a cell marks its row.
 class ctlDataEntryGrid : public QWidget, public GridText {
     Q_OBJECT
@@ -137,8 +137,8 @@ public:
     void setCol(long New_Col);
     long Row() const;
     void setRow(long New_Row);
-    // Makes the cell current and scrolls it into view, so what is typed next
-    // goes into it.
+    // Makes the cell current and scrolls it into view with its whole text
+    // selected, as in a cell just entered: what is typed next replaces it.
     void ShowCell(long row, long col);
     // Orders the data rows by column 0, ascending, stably.
     void Sort();

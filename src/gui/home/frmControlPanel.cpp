@@ -10,6 +10,7 @@
 #include "core/store/HomeStartup.h"
 #include "core/store/OpenFileOrLink.h"
 #include "core/store/OpenTournament.h"
+#include "core/store/Payouts.h"
 #include "core/store/ProgramSettings.h"
 #include "core/store/SettingsKeys.h"
 #include "core/store/TournamentStore.h"
@@ -423,6 +424,10 @@ void frmControlPanel::btnOpen_Click()
             SetLevel(t, t.gintBlindsLevel);
         }
         ShowTournamentWindow();
+        // Stored before Finish refused such payouts, or changed outside the
+        // program: they pay as PercentagePayouts has it until mended.
+        if (const std::optional<QString> mend = PayoutsToMend(openTournament()))
+            prompter().message(*mend);
     });
 }
 

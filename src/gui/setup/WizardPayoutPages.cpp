@@ -7,6 +7,7 @@
 #include "core/platform/Prompter.h"
 #include "core/platform/ReportFailures.h"
 #include "core/store/MoneyFormat.h"
+#include "core/store/Payouts.h"
 #include "core/store/ProgramSettings.h"
 #include "gui/controls/AwardsGrid.h"
 #include "gui/controls/ComboSelection.h"
@@ -23,6 +24,7 @@
 #include <QHBoxLayout>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <algorithm>
 
 using namespace wizard;
 
@@ -322,6 +324,14 @@ std::optional<AwardEntry> frmAddEditTournament::askAward(frmAddEditAward& dialog
 {
     dialog.gridParent = gridAwards;
     dialog.mlngIgnoreRowForBountyCheck = ignoreRow;
+    QStringList others = awards.Payouts();
+    if (awards.IsAward(ignoreRow))
+        others.removeAt(ignoreRow - 1);
+    const EstimateInputs in = work.Inputs();
+    dialog.mdblOtherAwards = AwardsTotal(others, cmbBountyAll->currentIndex(), txtBountyAllDollars->text(), in.Players);
+    // What the estimates expect or, once more has come in, what the entrants
+    // have paid.
+    dialog.mdblMoneyTakenIn = std::max(EstimatedTakenIn(in), MoneyTakenIn(mTourney));
     if (!showAwardDialog(dialog))
         return std::nullopt;
     return dialog.Entry();

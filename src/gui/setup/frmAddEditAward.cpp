@@ -4,6 +4,7 @@
 
 #include "core/platform/Database.h"
 #include "core/platform/Prompter.h"
+#include "core/store/ProgramSettings.h"
 #include "gui/controls/ListFillers.h"
 #include "gui/controls/SelectAllText.h"
 #include "gui/controls/ctlDataEntryGrid.h"
@@ -122,6 +123,12 @@ void frmAddEditAward::cmdOK_Click()
         prompter().message(fault->Message);
         QWidget* focus[] = {nullptr, cmbPlayer, cmbDescription, txtDollars, txtPoints};
         FocusRefused(focus[int(fault->Focus)]);
+        return;
+    }
+    if (const std::optional<QString> question
+        = AwardsBeyondMoneyQuestion(Entry(), mdblOtherAwards, mdblMoneyTakenIn, programSettings().gstrMoneyFormat);
+        question && prompter().askYesNo(*question) != Prompter::Answer::Yes) {
+        FocusRefused(txtDollars);
         return;
     }
     mbOKed = true;

@@ -4,6 +4,7 @@
 #include "core/setup/WizardAwards.h"
 
 #include <QDialog>
+#include <limits>
 
 class QComboBox;
 class QLabel;
@@ -24,6 +25,10 @@ public:
     bool mbOKed = false;
     long mlngIgnoreRowForBountyCheck = 0;
     ctlDataEntryGrid* gridParent = nullptr;
+    // The money of the other awards and the money taken in: OK asks before
+    // keeping an award that takes the awards beyond it.
+    double mdblOtherAwards = 0;
+    double mdblMoneyTakenIn = std::numeric_limits<double>::infinity();
 
     QRadioButton* optBounty;
     QRadioButton* optAward;

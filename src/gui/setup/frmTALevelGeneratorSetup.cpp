@@ -9,6 +9,7 @@
 #include "core/store/Nz.h"
 #include "core/store/PlainNumberText.h"
 #include "core/store/ProgramSettings.h"
+#include "gui/controls/SelectAllText.h"
 #include "gui/controls/ctlDataEntryGrid.h"
 #include "gui/platform/BusyPointer.h"
 
@@ -142,10 +143,16 @@ void frmTALevelGeneratorSetup::cmdOK_Click()
         prompter().message(refused);
         return;
     }
-    BusyPointer busy;
     QStringList cells;
     for (long r = 1; r < gridLevels->Rows(); ++r)
         cells.append(gridLevels->TextMatrix(r, 0));
+    if (const int slip = RefusedSmallBlindCell(cells); slip >= 0) {
+        prompter().message(SmallBlindsNumericMessage());
+        FocusRefused(gridLevels);
+        gridLevels->ShowCell(slip + 1, 0);
+        return;
+    }
+    BusyPointer busy;
     if (!ReportFailures([&] { SaveDefaultSmallBlinds(gobjDatabase(), SmallBlindCellAmounts(cells)); }))
         return;
 

@@ -8,6 +8,7 @@
 #include "gui/shared/frmExport.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLineEdit>
 #include <QScopeGuard>
 
@@ -17,11 +18,17 @@ namespace {
 bool writeAndReport(const QString& file, const QString& text)
 {
     bool written = false;
+    QString error;
     {
         BusyPointer busy;
-        written = WriteExportFile(file, text);
+        written = WriteExportFile(file, text, &error);
     }
-    prompter().message(written ? QStringLiteral("Complete.") : InvalidFileNameText());
+    // A full disk or a folder taken away meanwhile is told as it is, not as a
+    // name with forbidden characters.
+    prompter().message(
+        written
+            ? QStringLiteral("Complete.")
+            : QStringLiteral("The file \"%1\" could not be written: %2.").arg(QDir::toNativeSeparators(file), error));
     return written;
 }
 

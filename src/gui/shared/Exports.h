@@ -12,8 +12,8 @@ class Recordset;
 // The exports to files. Each asks for the file name in a new frmExport first
 // (the default name, without a folder, proposed in the data folder) and
 // writes nothing when the director cancels. A written file ends with
-// "Complete."; any failure to write it shows the invalid-name message, and
-// an existing file of that name is then left as it was.
+// "Complete."; a failure to write it is told with its reason, and an
+// existing file of that name is then left as it was.
 
 // What lays a grid out for its export once the file name is confirmed; it
 // gives back what puts the window's own layout back, or nothing when the grid

@@ -10,6 +10,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -220,7 +221,12 @@ private:
     // focus on the box to mend) when it is not to be sent.
     bool newPasswordAccepted(int Index);
     QString homePageAddress() const;
-    WebAccount account() const;
+    // What the account calls send. After a change of password whose answer
+    // was lost it first asks the service which password is in force.
+    WebAccount account();
+    // Takes the password the service takes, old or new, and says which;
+    // throws SoapError when it cannot tell.
+    void settlePassword();
     SoapClient& client();
     // A message or a question (No the default) in the middle of a walk over
     // the lists: the window is usable for it and then disabled again.
@@ -231,6 +237,11 @@ private:
     void failedWhileBusy(const QString& reason);
     WalkStep PostTournament(int Index);
     WalkStep RemoveTournament(int Index);
+    // After a removal whose answer was lost, or a refusal to remove one
+    // whose earlier answer was: whether the service's list of posted
+    // tournaments no longer holds it. False, and why, when it does or
+    // cannot be read.
+    bool goneFromHomePage(const QString& name, Long webNumber);
     void makeLastComboEntryCurrent();
     // The names on the home page, as the posted list shows them.
     QStringList postedNames() const;
@@ -244,6 +255,12 @@ private:
     // The local tournaments whose posting may have arrived although its
     // answer was lost: not listed as posted, but not sent again unasked.
     QList<Long> mMaybePosted;
+    // The new password of a change whose answer was lost: in force or not,
+    // until the service says which.
+    std::optional<QString> mPendingPassword;
+    // The web tournaments whose removal may have arrived although its
+    // answer was lost, and whose list could not be read since.
+    QList<Long> mMaybeRemoved;
     std::unique_ptr<SoapClient> mobjSoapClient;
     bool mbActivated = false;
     bool mbBusy = false;

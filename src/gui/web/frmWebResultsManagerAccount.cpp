@@ -57,7 +57,41 @@ bool frmWebResultsManager::logReply(const QString& reply)
     return ok;
 }
 
-WebAccount frmWebResultsManager::account() const { return {mstrUserName, mstrPassword, mlngWebleagueID}; }
+WebAccount frmWebResultsManager::account()
+{
+    if (mPendingPassword)
+        settlePassword();
+    return {mstrUserName, mstrPassword, mlngWebleagueID};
+}
+
+void frmWebResultsManager::settlePassword()
+{
+    ShowMessage(QStringLiteral("Checking which password the results web site takes, the old or the new one..."), false);
+    // A login stores nothing, so asking cannot change what is in force.
+    auto takes = [this](const QString& password) {
+        try {
+            return ReplySucceeded(WebService::LoginNew(client(), mstrUserName, password));
+        } catch (const std::exception& e) {
+            throw SoapError(QStringLiteral("The results web site could not be asked which password it takes, the old "
+                                           "or the new one: %1  The next call to the site asks again.")
+                                .arg(QString::fromUtf8(e.what())));
+        }
+    };
+    if (takes(*mPendingPassword)) {
+        mstrPassword = *mPendingPassword;
+        mPendingPassword.reset();
+        ShowMessage(QStringLiteral("The new password is in force: the change of password was stored."), false);
+        return;
+    }
+    if (takes(mstrPassword)) {
+        mPendingPassword.reset();
+        ShowMessage(QStringLiteral("The old password is still in force: the change of password was not stored."), true);
+        return;
+    }
+    throw SoapError(QStringLiteral("The results web site refuses both the old and the new password, so the change of "
+                                   "password may or may not have been stored.  Please close this window and log in "
+                                   "again."));
+}
 
 SoapClient& frmWebResultsManager::client()
 {
@@ -185,8 +219,22 @@ void frmWebResultsManager::cmdChangePassword_Click()
     serviceCall([&] {
         ShowMessage(QStringLiteral("Attempting to change password..."), false);
         const QString newPassword = txtNewPassword[0]->text();
+        const WebAccount sent = account();
+        QString reply;
+        try {
+            reply = WebService::ChangePassword(client(), sent, newPassword);
+        } catch (const SoapError& e) {
+            if (!e.mayHaveArrived())
+                throw;
+            // The service knows the account by one of the two now; every
+            // later call asks which first.
+            ShowMessage(e.text(), true);
+            mPendingPassword = newPassword;
+            settlePassword();
+            return;
+        }
         // The service now knows the account by the new password only.
-        if (logReply(WebService::ChangePassword(client(), account(), newPassword)))
+        if (logReply(reply))
             mstrPassword = newPassword;
     });
     txtNewPassword[0]->clear();

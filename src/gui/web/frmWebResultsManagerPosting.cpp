@@ -16,6 +16,7 @@
 #include <QListWidget>
 #include <QSignalBlocker>
 #include <QTextEdit>
+#include <algorithm>
 
 using namespace webpage;
 
@@ -390,16 +391,32 @@ WalkStep frmWebResultsManager::RemoveTournament(int Index)
 {
     const QString name = lstTournamentsPosted->item(Index)->text();
     const Long webNumber = itemData(lstTournamentsPosted->item(Index));
+    bool lost = false; // the answer was lost after the call went out
+    bool settle = false; // only the service's list can tell whether it is gone
     try {
         BusyPointer busy;
         ShowMessage(QStringLiteral("Removing tournament from league home page..."), false);
-        if (refused(WebService::DeleteWebTournament(client(), account(), webNumber), SuccessRule::AnyCodeButOne))
-            return {};
-        ShowMessage(QStringLiteral("Tournament removed."), false);
+        const QString reply = sentOnce([&] { return WebService::DeleteWebTournament(client(), account(), webNumber); },
+                                       [&] { lost = true; });
+        if (refused(reply, SuccessRule::AnyCodeButOne)) {
+            // A service that no longer holds it refuses to delete it again.
+            if (!mMaybeRemoved.contains(webNumber))
+                return {};
+            settle = true;
+        } else {
+            ShowMessage(QStringLiteral("Tournament removed."), false);
+        }
     } catch (const std::exception& e) {
-        failedWhileBusy(QString::fromUtf8(e.what()));
-        return {};
+        if (!lost) {
+            failedWhileBusy(QString::fromUtf8(e.what()));
+            return {};
+        }
+        ShowMessage(QString::fromUtf8(e.what()), true);
+        settle = true;
     }
+    if (settle && !goneFromHomePage(name, webNumber))
+        return {};
+    mMaybeRemoved.removeAll(webNumber);
     const int inCombo = cmbTournament->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (inCombo >= 0) {
         const bool wasCurrent = inCombo == cmbTournament->currentIndex();
@@ -417,4 +434,34 @@ WalkStep frmWebResultsManager::RemoveTournament(int Index)
     }
     delete lstTournamentsPosted->takeItem(Index);
     return {true, true};
+}
+
+bool frmWebResultsManager::goneFromHomePage(const QString& name, Long webNumber)
+{
+    QList<WebTournament> posted;
+    try {
+        ShowMessage(QStringLiteral("Getting tournaments posted..."), false);
+        const QString reply = WebService::GetWebTournaments(client(), account());
+        if (refused(reply))
+            throw SoapError(StripResultCode(reply));
+        posted = ReadTournamentList(reply);
+    } catch (const std::exception& e) {
+        if (!mMaybeRemoved.contains(webNumber))
+            mMaybeRemoved << webNumber;
+        ShowMessage(QString::fromUtf8(e.what()), true);
+        failedWhileBusy(QStringLiteral("The tournaments posted could not be read again, so %1 may or may not have been "
+                                       "removed from the league home page.  It stays listed as posted; delete it "
+                                       "again to find out.")
+                            .arg(name));
+        return false;
+    }
+    if (std::any_of(posted.cbegin(), posted.cend(), [&](const WebTournament& t) { return t.number == webNumber; })) {
+        mMaybeRemoved.removeAll(webNumber);
+        failedWhileBusy(
+            QStringLiteral("%1 is still on the league home page: it was not removed.  Delete it again to remove it.")
+                .arg(name));
+        return false;
+    }
+    ShowMessage(QStringLiteral("%1 is no longer on the league home page: it was removed.").arg(name), false);
+    return true;
 }

@@ -73,6 +73,23 @@ TEST(BlindGenerator, ModesAndShapes)
     EXPECT_EQ(s.Levels.size(), 6);
     EXPECT_EQ(s.CountedLevels, 3);
 
+    // The raising ends below the largest blind a level takes: a field of a
+    // thousand with 9,999,999 chips each would climb the table to
+    // 1,000,000,000.
+    BlindEstimates huge = example();
+    huge.Players = 1000;
+    huge.BuyinChips = 9999999;
+    for (int doubles : {0, 1}) {
+        GeneratorSettings mode;
+        mode.DoubleBlinds = doubles;
+        const GeneratedLevels h = generateLevels(huge, chips25, mode, BuiltInSmallBlinds());
+        ASSERT_FALSE(h.Levels.isEmpty()) << h.Error.toStdString();
+        for (const GeneratedLevel& l : h.Levels)
+            EXPECT_LE(l.BigBlind, 9999999.0f) << doubles;
+    }
+    EXPECT_EQ(generateLevels(huge, chips25, GeneratorSettings {}, BuiltInSmallBlinds()).Levels.last().SmallBlind,
+              3000000.0f);
+
     // Not enough time for the levels: warned, and the levels still come.
     BlindEstimates quick = example();
     quick.DurationMinutes = 100;
@@ -132,6 +149,7 @@ TEST(BlindGenerator, GuardsStopAtOnce)
          BuiltInSmallBlinds(),
          QStringLiteral("The breaks you have requested leave no time for play.")},
         {"doubling", example(), doubling, {0}, QStringLiteral("The suggested levels would exceed 1000 levels.")},
+        {"first blinds too large", example(), {}, {5000000, 8000000}, BlindsTooLargeMessage()},
     };
     for (const Case& c : cases)
         EXPECT_EQ(generateLevels(c.estimates, chips25, c.settings, c.table).Error, c.error) << c.what;
@@ -167,10 +185,17 @@ TEST(BlindGenerator, SettingsDialogTexts)
               (QList<double> {1500, 0.05, 1500.5}));
 
     const QString unit = QStringLiteral("The time for each level must be rounded to at least 1 minute.");
+    const QString unitText = QStringLiteral("The time to round each level to must be numeric.");
+    const QString unitLarge = QStringLiteral("The time to round each level to is too large.");
     const QString safety = QStringLiteral("The number of 'safety' levels cannot be negative.");
+    const QString safetyText = QStringLiteral("The number of 'safety' levels must be numeric.");
+    const QString safetyLarge = QStringLiteral("The number of 'safety' levels is too large.");
     const std::tuple<const char*, const char*, QString> checks[] = {
-        {"10", "3", QString()}, {"1", "0", QString()}, {"0", "3", unit},        {"abc", "3", unit},
-        {"40000", "3", unit},   {"10", "-1", safety},  {"10", "40000", safety}, {"10", "", QString()},
+        {"10", "3", QString()},       {"1", "0", QString()},        {"0", "3", unit},
+        {"-99999", "3", unit},        {"abc", "3", unitText},       {"40000", "3", unitLarge},
+        {"99999", "3", unitLarge},    {"10", "-1", safety},         {"10", "-99999", safety},
+        {"10", "40000", safetyLarge}, {"10", "99999", safetyLarge}, {"10", "x", safetyText},
+        {"10", "", QString()},
     };
     for (const auto& [roundTo, safe, message] : checks)
         EXPECT_EQ(GeneratorSettingsError(QString::fromLatin1(roundTo), QString::fromLatin1(safe)), message)

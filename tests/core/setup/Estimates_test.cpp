@@ -26,7 +26,7 @@ TEST(Estimates, PercentagesRoundToTheUnitAndTheLeftoverLandsOnce)
     const Case cases[] = {
         {"plain", {"0", "50", "30", "20"}, 1, {0, 500, 300, 200}},
         {"leftover to place 1", {"0", "33.3", "33.3", "33.3"}, 5, {0, 330, 335, 335}},
-        {"leftover to the house", {"1", "33.3", "33.3", "33.3"}, 5, {-5, 335, 335, 335}},
+        {"beyond the pool, the house last", {"1", "33.3", "33.3", "33.3"}, 5, {0, 335, 335, 330}},
         {"halves to even", {"0", "0", "6.25", "6.75"}, 5, {0, 870, 60, 70}},
     };
     for (const Case& c : cases)
@@ -70,11 +70,16 @@ TEST(Estimates, ReshapeAndChop)
     EXPECT_EQ(rows[1].Payout, QStringLiteral("70"));
     EXPECT_EQ(rows[1].Points, QStringLiteral("2.5"));
     EXPECT_EQ(rows[3].Payout, QStringLiteral("0")) << "beyond the stored rows";
-    rows[2].Payout = QStringLiteral("abc");
+    rows[2].Payout = QStringLiteral("3o");
+    rows[3].Payout = QStringLiteral(" ");
+    rows[1].Points = QStringLiteral("2.5x");
     rows = ReshapePayoutRows(rows, 5, false, stored, 0);
     EXPECT_EQ(rows.size(), 6);
     EXPECT_EQ(rows[1].Payout, QStringLiteral("70"));
-    EXPECT_EQ(rows[2].Payout, QStringLiteral("0"));
+    // A slip stays for Finish to refuse; only a blank reads 0.
+    EXPECT_EQ(rows[2].Payout, QStringLiteral("3o"));
+    EXPECT_EQ(rows[3].Payout, QStringLiteral("0"));
+    EXPECT_EQ(rows[1].Points, QStringLiteral("2.5x"));
 
     // Stored as prizes: loading takes the stored texts; a reshape keeps what
     // the rows show, by the kind chosen now.
@@ -83,7 +88,7 @@ TEST(Estimates, ReshapeAndChop)
     EXPECT_EQ(ReshapePayoutRows(rows, 2, true, stored, 2)[1].Payout, QStringLiteral("Trophy"));
     rows[1].Payout = QStringLiteral("Watch");
     EXPECT_EQ(ReshapePayoutRows(rows, 2, false, stored, 2)[1].Payout, QStringLiteral("Watch"));
-    EXPECT_EQ(ReshapePayoutRows(rows, 2, false, stored, 1)[1].Payout, QStringLiteral("0"));
+    EXPECT_EQ(ReshapePayoutRows(rows, 2, false, stored, 1)[1].Payout, QStringLiteral("Watch"));
 
     QList<PayoutRow> chop {{"0", "0"}, {"500", "0"}, {"300", "0"}, {"200", "0"}};
     EXPECT_TRUE(ChopPot(chop, 3));

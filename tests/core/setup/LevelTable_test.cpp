@@ -30,9 +30,11 @@ TEST(LevelTable, ResizeInsertAndDelete)
 {
     LevelRows rows = numbered(2);
     rows[0][0] = QStringLiteral("ante?");
+    rows[1][0] = QStringLiteral(" ");
     ResizeLevelRows(rows, 4);
     EXPECT_EQ(smallBlinds(rows), (QStringList {"10", "20", "0", "0"}));
-    EXPECT_EQ(rows[0][0], QStringLiteral("0")) << "text that is no number";
+    EXPECT_EQ(rows[0][0], QStringLiteral("ante?")) << "a slip stays for Finish to refuse";
+    EXPECT_EQ(rows[1][0], QStringLiteral("0")) << "blank";
     ResizeLevelRows(rows, 1);
     EXPECT_EQ(smallBlinds(rows), (QStringList {"10"}));
 

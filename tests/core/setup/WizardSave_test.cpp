@@ -105,7 +105,9 @@ TEST(WizardSave, ChecksStopAtTheFirstFaultWithItsPageControlAndMessage)
         {"empty session", [](WizardForm& f) { f.Levels[1][5] = QString(); }, 3, "gridLevels",
          "Session time cannot be 0."},
         {"negative session", [](WizardForm& f) { f.Levels[1][5] = QStringLiteral("-5"); }, 3, "gridLevels",
-         "Session time cannot be 0."},
+         "Session time cannot be negative."},
+        {"a slip in a level", [](WizardForm& f) { f.Levels[1][1] = QStringLiteral("2o"); }, 3, "gridLevels",
+         "Small Blind must be numeric."},
         {"break after the last", [](WizardForm& f) { f.Levels[2][6] = QStringLiteral("10"); }, 3, "gridLevels",
          "You cannot schedule a break after the last session."},
         {"break before the last", [](WizardForm& f) { f.Levels[1][6] = QStringLiteral("10"); }, -1, "", ""},
@@ -233,7 +235,7 @@ TEST(WizardSave, NegativeLevelCellsAreRefusedByNameWithTheirCell)
     } cells[] = {
         {0, "Ante cannot be negative."},       {1, "Small blind cannot be negative."},
         {2, "Big blind cannot be negative."},  {3, "Small raise cannot be negative."},
-        {4, "Big raise cannot be negative."},  {5, "Session time cannot be 0."},
+        {4, "Big raise cannot be negative."},  {5, "Session time cannot be negative."},
         {6, "Break time cannot be negative."},
     };
     for (const auto& c : cells) {
@@ -251,6 +253,82 @@ TEST(WizardSave, NegativeLevelCellsAreRefusedByNameWithTheirCell)
     const auto fault = CheckWizardForm(last, [](const QString&) { return nameOk; });
     ASSERT_TRUE(fault);
     EXPECT_EQ(std::pair(fault->Row, fault->Column), std::pair(3L, 7L));
+}
+
+// Money above $999,999.99, chips and points above 9,999,999 and whole numbers
+// beyond their column are refused by the box's label, with the cell of a grid.
+TEST(WizardSave, TooLargeValuesAreRefusedByTheirBox)
+{
+    const auto text = [](const char* box, const char* value) {
+        return [=](WizardForm& f) { f.Text[QString::fromLatin1(box)] = QString::fromLatin1(value); };
+    };
+    const auto level = [](int cell, const char* value) {
+        return [=](WizardForm& f) { f.Levels[1][cell] = QString::fromLatin1(value); };
+    };
+    const auto payout = [](int kind, long r, const char* amount, const char* points) {
+        return [=](WizardForm& f) {
+            f.Index[QStringLiteral("cmbPayoutType")] = kind;
+            f.Payouts[r] = {QString::fromLatin1(amount), QString::fromLatin1(points)};
+        };
+    };
+    const struct {
+        std::function<void(WizardForm&)> change;
+        int page; // -1: taken
+        const char* control;
+        const char* message;
+        long row = 0, column = 0;
+    } cases[] = {
+        {text("txtBuyin", "1e39"), 1, "txtBuyin", "Buyin amount is too large."},
+        {text("txtBuyin", "999999.99"), -1, "", ""},
+        {text("txtBuyin", "1000000"), 1, "txtBuyin", "Buyin amount is too large."},
+        {text("txtAddonAmount", "99999999999"), 1, "txtAddonAmount", "Addon Chips, even if not used, is too large."},
+        {text("txtRebuy", "1000000"), 1, "txtRebuy", "Rebuy amount, even if not used, is too large."},
+        {text("txtTakeAmount", "1000000"), 1, "txtTakeAmount", "House Fee is too large."},
+        {text("txtBuyinChipValue", "10000000"), 1, "txtBuyinChipValue", "Buyin chip value is too large."},
+        {text("txtBuyinChipValue", "9999999"), -1, "", ""},
+        {text("txtRebuyChipValue", "1e39"), 1, "txtRebuyChipValue",
+         "Rebuy chip value, even if not used, is too large."},
+        {text("txtAddonChipValue", "1e39"), 1, "txtAddonChipValue",
+         "Addon Chips Value, even if not used, is too large."},
+        {text("txtChipAmount(6)", "99999999999"), 2, "txtChipAmount(6)", "Chip values is too large."},
+        {text("cmbNumChips(3)", "40000"), 2, "cmbNumChips(3)", "Chips per player is too large."},
+        {text("txtBountyAllDollars", "1e39"), 5, "txtBountyAllDollars",
+         "Bounty $ Value, even if not used, is too large."},
+        {text("txtBountyAllPoints", "1e39"), 5, "txtBountyAllPoints",
+         "Bounty Points Value, even if not used, is too large."},
+        {text("txtLittleBlind", "1e39"), -1, "", ""}, // the level table sets it
+        {[](WizardForm& f) {
+             f.Index[QStringLiteral("cmbPresets")] = 0;
+             f.Text[QStringLiteral("txtBigBlind")] = QStringLiteral("99999999999");
+         },
+         3, "txtBigBlind", "Big Blind is too large."},
+        {level(0, "1e39"), 3, "gridLevels", "Ante is too large.", 2, 1},
+        {level(2, "10000000"), 3, "gridLevels", "Big Blind is too large.", 2, 3},
+        {level(2, "9999999"), -1, "", ""},
+        {level(4, "99999999999"), 3, "gridLevels", "Big Raise is too large.", 2, 5},
+        {level(6, "40000"), 3, "gridLevels", "Break Time (Min.) is too large.", 2, 7},
+        {payout(0, 2, "1000000", "0"), 4, "grid", "Payout is too large.", 3, 1},
+        {payout(0, 2, "999999.99", "0"), -1, "", ""},
+        {payout(2, 2, "A car worth 1e39", "0"), -1, "", ""},
+        // Kept in single precision: 99,999,999,999 would come back as
+        // 100,000,000,000.
+        {payout(1, 2, "30", "99999999999"), 4, "grid", "Points is too large.", 3, 2},
+        {payout(2, 1, "TV", "-1e39"), 4, "grid", "Points is too large.", 2, 2},
+        {payout(1, 1, "60", "9999999"), -1, "", ""},
+    };
+    for (const auto& c : cases) {
+        WizardForm f = validForm();
+        f.Index[QStringLiteral("cmbPresets")] = 2;
+        c.change(f);
+        const auto fault = CheckWizardForm(f, [](const QString&) { return nameOk; });
+        EXPECT_EQ(fault.has_value(), c.page >= 0) << c.message << (fault ? fault->Message.toStdString() : "");
+        if (!fault || c.page < 0)
+            continue;
+        EXPECT_EQ(fault->Page, c.page) << c.message;
+        EXPECT_EQ(fault->Control, QString::fromLatin1(c.control)) << c.message;
+        EXPECT_EQ(fault->Message, QString::fromLatin1(c.message));
+        EXPECT_EQ(std::pair(fault->Row, fault->Column), std::pair(c.row, c.column)) << c.message;
+    }
 }
 
 TEST(WizardSave, DateBoxAndPictureLocation)

@@ -21,9 +21,9 @@ TEST(WizardPayouts, WorkedExamples)
     const Case cases[] = {
         {"50/30/20", {"0", "50", "30", "20"}, 1, {0, 500, 300, 200}},
         {"33.3 three times, unit 5", {"0", "33.3", "33.3", "33.3"}, 5, {0, 330, 335, 335}},
-        {"house 1 %", {"1", "33.3", "33.3", "33.3"}, 5, {-5, 335, 335, 335}},
+        {"house 1 %: 100.9 % in all, the house paid last", {"1", "33.3", "33.3", "33.3"}, 5, {0, 335, 335, 330}},
         {"62.5 and 67.5 to the even unit", {"0", "0", "6.25", "6.75"}, 5, {0, 870, 60, 70}},
-        {"a negative house leaves the rest to place 1", {"-1", "50", "50"}, 1, {-10, 510, 500}},
+        {"a negative house counts as 0", {"-1", "50", "50"}, 1, {0, 500, 500}},
         {"no unit chosen counts as 1", {"0", "50.1", "49.9"}, 0, {0, 501, 499}},
     };
     for (const Case& c : cases) {

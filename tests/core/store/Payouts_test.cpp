@@ -151,3 +151,35 @@ TEST(CalculatePayouts, ZeroAndMissingInputsHaveADefinedResult)
     for (long k = 0; k <= 3; ++k)
         EXPECT_EQ(empty.gdblCalculatedPayout.value(k), 0) << k;
 }
+
+TEST(CalculatePayouts, SharesBeyondThePoolPayFromPlaceOneDownNeverBelowZero)
+{
+    // Stored before Finish refused them, or changed outside the program.
+    struct Case {
+        const char* what;
+        int entrants; // at $200 each
+        Integer unit;
+        std::initializer_list<double> percents; // the house first
+        std::vector<double> expected;
+        bool toMend;
+    };
+    const Case cases[] = {
+        {"50/60/70 %", 3, 1, {0, 50, 60, 70}, {0, 300, 300, 0}, true},
+        {"the house last", 5, 5, {1, 33.3, 33.3, 33.3}, {0, 335, 335, 330}, true},
+        {"one place above 100 %", 3, 1, {0, 150, 20}, {0, 600, 0}, true},
+        {"rounding down leaves some for place 1", 5, 100, {0, 34, 34, 34}, {0, 400, 300, 300}, true},
+        {"a stored share below 0 pays nothing", 5, 1, {0, 110, -10}, {0, 1000, 0}, true},
+        {"within 100 %, rounding up the others", 5, 5, {0, 0, 33.3, 33.3, 33.3}, {0, 0, 335, 335, 330}, false},
+        {"exactly 100 % keeps the rule", 5, 5, {0, 33.3, 33.3, 33.4}, {0, 330, 335, 335}, false},
+    };
+    for (const Case& c : cases) {
+        OpenTournament t;
+        addEntrants(t, c.entrants, 200);
+        setPayouts(t, true, c.unit, c.percents);
+        CalculatePayouts(t);
+        std::vector<double> paid(t.gdblCalculatedPayout.begin(), t.gdblCalculatedPayout.end());
+        EXPECT_EQ(paid, c.expected) << c.what;
+        EXPECT_EQ(sum(t), PrizePool(t)) << c.what;
+        EXPECT_EQ(PayoutsToMend(t).has_value(), c.toMend) << c.what;
+    }
+}

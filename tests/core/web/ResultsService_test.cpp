@@ -193,6 +193,16 @@ TEST_F(ResultsServiceCalls, TheTwelveOperationsSendTheirArgumentsInOrderAndForm)
     EXPECT_EQ(fake.account().password, QStringLiteral("last"));
     EXPECT_EQ(FakeResultsService::MaskedLine(calls[11]),
               QStringLiteral("ChangePassword(director@example.com, ***, ***)"));
+
+    EXPECT_EQ(WebOperationNamed(QStringLiteral("DeleteWebTournament")).rule, SuccessRule::AnyCodeButOne);
+    try {
+        WebOperationNamed(QStringLiteral("DeleteWebTournaments"));
+        ADD_FAILURE() << "an operation that is none was found";
+    } catch (const SoapError& e) {
+        EXPECT_EQ(e.text(),
+                  QStringLiteral("The program does not know the web service's operation "
+                                 "DeleteWebTournaments."));
+    }
 }
 
 TEST_F(ResultsServiceCalls, TheConnectionTestLogsOnceAndRefusesWhatItCannotUse)
@@ -366,9 +376,16 @@ TEST_F(ResultsServiceCalls, AStoringCallWhoseReplyCannotBeReadMayHaveStoredWhatW
         {QStringLiteral("InsertWebPlayerResult4"), QStringLiteral("2"), true, result},
         {QStringLiteral("InsertWebPlayerResult4"), QStringLiteral("<html>"), true, result},
         {QStringLiteral("DeleteWebTournament"), QString(), true, remove},
-        {QStringLiteral("DeleteWebTournament"), QStringLiteral("1"), false, remove},
+        // A bare code, refusing or not, is no whole reply.
+        {QStringLiteral("DeleteWebTournament"), QStringLiteral("1"), true, remove},
+        {QStringLiteral("DeleteWebTournament"), QStringLiteral("1|"), false, remove},
+        {QStringLiteral("InsertWebTournament"), QStringLiteral("1"), true, insert},
+        {QStringLiteral("InsertWebTournament"), QStringLiteral("2"), true, insert},
+        {QStringLiteral("InsertWebPlayerResult4"), QStringLiteral("1"), true, result},
         {QStringLiteral("UpdateWebLeagueInfo3"), QStringLiteral("0"), true, save},
+        {QStringLiteral("UpdateWebLeagueInfo3"), QStringLiteral("1"), true, save},
         {QStringLiteral("ChangePassword"), QStringLiteral("0"), true, password},
+        {QStringLiteral("ChangePassword"), QStringLiteral("1"), true, password},
         {QStringLiteral("ChangePasswordBySecurityAnswer"), QStringLiteral("x|"), true, reset},
         // Nothing stored: the caller reports it cannot read the number.
         {QStringLiteral("LoginNew"), QStringLiteral("0|abc"), false,

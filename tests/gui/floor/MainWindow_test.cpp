@@ -69,8 +69,9 @@ TEST_F(MainWindowTest, ChipCountIsNumericAndSavedForTheRowsPlayer)
     } refused[] = {
         {"lots", "Must be numeric.", true},
         {"-2500", "Chip count cannot be negative.", false},
-        {"1e39", "Chip count is too large.", false}, // beyond a Single
+        {"1e39", "Chip count is too large.", false},
         {"-1e39", "Chip count is too large.", true},
+        {"99999999999", "Chip count is too large.", false}, // a Single would keep 100,000,000,000
     };
     for (const auto& c : refused) {
         QTest::keyClicks(box.txtChipCount, QString::fromLatin1(c.typed));
@@ -83,7 +84,7 @@ TEST_F(MainWindowTest, ChipCountIsNumericAndSavedForTheRowsPlayer)
         EXPECT_EQ(box.txtChipCount->selectedText(), QString::fromLatin1(c.typed));
         EXPECT_FALSE(box.mbOKed);
     }
-    QTest::keyClicks(box.txtChipCount, QStringLiteral("3.4e38"));
+    QTest::keyClicks(box.txtChipCount, QStringLiteral("9999999"));
     QTest::keyClick(box.txtChipCount, Qt::Key_Return);
     EXPECT_TRUE(box.mbOKed);
 

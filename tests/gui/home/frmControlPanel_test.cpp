@@ -348,6 +348,51 @@ TEST_F(HomeWindowWithLeagues, ATournamentOfNoLeagueIsOfferedMarkedInTheLeagueCho
     EXPECT_TRUE(tournamentWindow->btnClose_Click());
 }
 
+TEST_F(HomeWindowWithLeagues, OpeningPayoutsOfMoreThanTheWholePoolTellsOnceAndPaysNoLessThanZero)
+{
+    // 50, 60 and 70 % of $600, stored before Finish refused them.
+    {
+        Database db;
+        db.open(path(QStringLiteral("zr.mdb")));
+        OpenTournament t;
+        t.glngCurrentLeagueID = wednesday;
+        t.gstrTournamentName = QStringLiteral("Week 3");
+        t.gintPayAsPercentages = OpenTournament::PayPercentages;
+        t.gintRoundTo = 1;
+        t.gintNumberPaid = 3;
+        t.ResetLevels();
+        t.RedimPayouts();
+        for (long k = 0; k <= 3; ++k)
+            t.gdblPayout[k] = k == 0 ? 0 : 40.0 + 10 * k;
+        SaveTournament(db, t, true);
+        for (const char* name : {"Ann", "Bob", "Cy"}) {
+            db.execute(QStringLiteral("INSERT INTO tblPlayer (PlayerName) VALUES (?)"), {QString::fromLatin1(name)});
+            PlayerRecord& p = t.gtypPlayers.append();
+            p.PlayerID = Long(db.lastInsertId());
+            p.PlayerName = QString::fromLatin1(name);
+            p.TotalBuyin = 200;
+            SaveTournamentPlayer(db, t, t.gintPlayerCount());
+        }
+    }
+    frmControlPanel& w = start();
+    w.cmbLeague[0]->setCurrentIndex(w.cmbLeague[0]->findText(QStringLiteral("Wednesday")));
+    ASSERT_EQ(selectedText(w.cmbTournament), QStringLiteral("Week 3"));
+    click(w.btnOpen);
+    EXPECT_EQ(prompts.messages,
+              QStringList {QStringLiteral(
+                  "The payouts of this tournament add up to 180 % of the prize pool; the places and the house can "
+                  "take 100 % at most.\n\nUntil they are mended on the payouts page of the tournament's settings, "
+                  "the pool is paid from place 1 down, the house last, each its percentage for as long as the pool "
+                  "lasts.")});
+    frmMain* tournamentWindow = mainWindow();
+    ASSERT_NE(tournamentWindow, nullptr);
+    QStringList topPays;
+    for (int k = 0; k < 3; ++k)
+        topPays << parts(tournamentWindow).display.lblPayout[std::size_t(k)]->text();
+    EXPECT_EQ(topPays, (QStringList {"$300", "$300", "$0"}));
+    EXPECT_TRUE(tournamentWindow->btnClose_Click());
+}
+
 TEST_F(HomeWindowTest, ANewTournamentStartsAtItsCurrentLevelNotAtTheManualBoxes)
 {
     RecordingSoundPlayer sounds;

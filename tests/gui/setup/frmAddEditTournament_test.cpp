@@ -201,8 +201,8 @@ TEST_F(WizardPayouts, ChopSplitsThePlacesStillPlayedFor)
     const Case cases[] = {
         {3, {"0", "500", "300", "200"}, {"333.33", "333.33", "333.33"}, {}},
         {1, {"0", "500", "300", "200"}, {"500", "300", "200"}, {}},
-        // The places are reshaped first: a cell that is no number reads "0".
-        {2, {"0", "500", "x"}, {"250.00", "250.00"}, {}},
+        // A slip is no 0: the chop is refused and the places keep their texts.
+        {2, {"0", "500", "x"}, {"500", "x"}, QStringLiteral("Invalid amount set in payouts grid.")},
     };
     t.gintPayAsPercentages = 0;
     for (const Case& k : cases) {
@@ -275,7 +275,9 @@ TEST_F(WizardAwards, ARefusedEntryIsSelectedSoWhatIsTypedNextReplacesIt)
         } steps[] = {
             {d.cmbDescription, d.cmbDescription->lineEdit(), "  ", "Please specify a description.", "High Hand", true},
             {d.txtDollars, d.txtDollars, "-50", "Player winnings cannot be negative.", "50", false},
+            {d.txtDollars, d.txtDollars, "1000000", "Player winnings is too large.", "999999.99", true},
             {d.txtPoints, d.txtPoints, "x", "Award points must be numeric.  Use 0 for none.", "5", true},
+            {d.txtPoints, d.txtPoints, "99999999999", "Player points is too large.", "9999999", false},
         };
         for (const auto& step : steps) {
             step.box->setFocus(Qt::TabFocusReason); // as the Tab key brings it
@@ -293,8 +295,11 @@ TEST_F(WizardAwards, ARefusedEntryIsSelectedSoWhatIsTypedNextReplacesIt)
         QTest::keyClick(d.txtPoints, Qt::Key_Return);
         return d.mbOKed;
     };
+    prompts.answers = {Prompter::Answer::Yes}; // kept, though beyond the $400 taken in
     c<QPushButton>(QStringLiteral("cmdNewAward"))->click();
-    EXPECT_EQ(typed, QStringList({QStringLiteral("High Hand"), QStringLiteral("50"), QStringLiteral("5")}));
+    EXPECT_EQ(typed,
+              QStringList({QStringLiteral("High Hand"), QStringLiteral("50"), QStringLiteral("999999.99"),
+                           QStringLiteral("5"), QStringLiteral("9999999")}));
     EXPECT_EQ(cell("gridAwards", 1, 3), QStringLiteral("High Hand"));
 }
 
@@ -347,6 +352,24 @@ TEST_F(WizardAwards, NewEditAndDeleteKeepThePlaceholderRight)
     EXPECT_TRUE(w->awards.Placeholder());
     EXPECT_EQ(cell("gridAwards", 1, 3), QStringLiteral("None"));
     EXPECT_EQ(w->gridAwards->Rows(), 2);
+}
+
+TEST_F(WizardAwards, AnAwardBeyondTheMoneyTakenInIsKeptOnlyWhenTheDirectorSaysSo)
+{
+    open(); // 20 players expected at $20: $400 taken in
+    answerAward([](frmAddEditAward& d) { award(d, QStringLiteral("High Hand"), QStringLiteral("1000")); });
+    const QString question = QStringLiteral("The awards ($1,000) exceed the money taken in ($400): every "
+                                            "place will pay $0. Keep this award?");
+    prompts.answers = {Prompter::Answer::No};
+    c<QPushButton>(QStringLiteral("cmdNewAward"))->click();
+    EXPECT_EQ(prompts.messages, QStringList {question});
+    EXPECT_TRUE(w->awards.Placeholder()) << "No keeps nothing";
+
+    prompts.answers = {Prompter::Answer::Yes};
+    c<QPushButton>(QStringLiteral("cmdNewAward"))->click();
+    EXPECT_EQ(prompts.messages.value(1), question);
+    EXPECT_EQ(cell("gridAwards", 1, 4), QStringLiteral("1000"));
+    EXPECT_EQ(estimate(2), QStringLiteral("$0"));
 }
 
 class WizardLevels : public WizardFixture {
@@ -531,14 +554,14 @@ TEST_F(WizardSave, FinishStopsAtTheFirstFaultWithItsPageAndFocusThenStores)
     w->show();
     c<QLineEdit>(QStringLiteral("txtBuyin"))->setText(QStringLiteral("ten"));
     c<QLineEdit>(QStringLiteral("txtChipAmount(2)"))->setText(QStringLiteral("x"));
-    c<ctlDataEntryGrid>(QStringLiteral("gridLevels"))->setTextMatrix(2, 1, QStringLiteral("lots"));
+    c<ctlDataEntryGrid>(QStringLiteral("gridLevels"))->setTextMatrix(2, 1, QString());
     c<QLineEdit>(QStringLiteral("txtAnte"))->setText(QStringLiteral("?"));
     c<QLineEdit>(QStringLiteral("txtMaxPlayersPerTable"))->setText(QStringLiteral("9"));
     c<QPushButton>(QStringLiteral("cmdFinish"))->click();
     EXPECT_EQ(prompts.messages, QStringList {QStringLiteral("Buyin amount must be numeric.")});
     EXPECT_EQ(w->mintCurrentPage, 1);
     EXPECT_EQ(w->focusWidget(), c<QLineEdit>(QStringLiteral("txtBuyin")));
-    EXPECT_EQ(cell("gridLevels", 2, 1), QStringLiteral("0")); // numbers are checked, then the buy-in
+    EXPECT_EQ(cell("gridLevels", 2, 1), QStringLiteral("0")); // a blank level cell is 0; then the buy-in
     EXPECT_EQ(c<QLineEdit>(QStringLiteral("txtAnte"))->text(), QStringLiteral("?"));
     EXPECT_FALSE(w->mbOKed);
 
@@ -555,34 +578,78 @@ TEST_F(WizardSave, FinishStopsAtTheFirstFaultWithItsPageAndFocusThenStores)
     EXPECT_EQ(c<QLineEdit>(QStringLiteral("txtAnte"))->text(), QStringLiteral("0"));
 }
 
-TEST_F(WizardSave, ARefusedGridCellIsCurrentSoWhatIsTypedNextGoesIntoIt)
+TEST_F(WizardSave, PercentagesBeyondThePoolAreRefusedOnTheFirstPayoutCell)
 {
     SaveTournament(db, t, true);
     open();
     w->show();
+    setPayouts({"0", "50", "60", "70"});
+    EXPECT_FALSE(estimate(2).startsWith(QLatin1Char('-'))) << estimate(2).toStdString();
+    QTest::mouseClick(c<QPushButton>(QStringLiteral("cmdFinish")), Qt::LeftButton);
+    EXPECT_EQ(prompts.messages,
+              QStringList {QStringLiteral("The payouts add up to 180 %: the places and the house can "
+                                          "take 100 % of the prize pool at most.")});
+    EXPECT_EQ(w->mintCurrentPage, 4);
+    EXPECT_FALSE(w->mbOKed);
+    auto* g = c<ctlDataEntryGrid>(QStringLiteral("grid"));
+    ASSERT_TRUE(w->focusWidget() && g->isAncestorOf(w->focusWidget()));
+    EXPECT_EQ(std::pair(g->Row(), g->Col()), std::pair(1L, 1L));
+    setPayouts({"0", "50", "30", "20"});
+    QTest::mouseClick(c<QPushButton>(QStringLiteral("cmdFinish")), Qt::LeftButton);
+    EXPECT_TRUE(w->mbOKed);
+}
+
+TEST_F(WizardSave, ARefusedGridCellIsCurrentWithItsTextSelectedWhetherTypedIntoOrNot)
+{
+    SaveTournament(db, t, true);
+    open();
+    w->show();
+    // Typed: the cell clicked and the keys given, Finish clicked without
+    // Enter (the cell still being typed into) or after it; else the text set
+    // from outside.
     const struct {
         const char* grid;
         long row;
         long col;
         int page;
+        const char* text;
+        bool typed;
+        bool enter;
         const char* message;
     } refusals[] = {
-        {"gridLevels", 3, 3, 3, "Big blind cannot be negative."},
-        {"gridLevels", 2, 7, 3, "Break time cannot be negative."},
-        {"grid", 3, 1, 4, "Payouts cannot be negative."},
+        {"gridLevels", 5, 1, 3, "-3", true, false, "Ante cannot be negative."},
+        {"gridLevels", 3, 3, 3, "-200", false, false, "Big blind cannot be negative."},
+        {"gridLevels", 2, 7, 3, "-200", false, false, "Break time cannot be negative."},
+        {"gridLevels", 4, 2, 3, "2o", true, true, "Small Blind must be numeric."},
+        {"grid", 3, 1, 4, "-200", false, false, "Payouts cannot be negative."},
+        {"grid", 2, 1, 4, "3o", true, true, "Payouts must be numeric.    Set to 0 if you don't want to have a payout."},
+        {"grid", 4, 2, 4, "-", true, false, "Points must be numeric.  Set to 0 if you don't want to include points."},
+        {"grid", 2, 1, 4, "150", false, false, "The payout of place 1 cannot be above 100 %."},
     };
     for (const auto& r : refusals) {
         auto* g = c<ctlDataEntryGrid>(QString::fromLatin1(r.grid));
-        g->setTextMatrix(r.row, r.col, QStringLiteral("-200"));
+        if (r.typed) {
+            w->ShowWizardPage(r.page);
+            auto* cells = g->findChild<FlexGrid*>(QStringLiteral("grid"));
+            const QPoint at = cells->viewport()->mapFrom(cells, cells->CellRect(r.row, r.col).center());
+            QTest::mouseClick(cells->viewport(), Qt::LeftButton, {}, at);
+            ASSERT_EQ(std::pair(g->Row(), g->Col()), std::pair(r.row, r.col)) << r.message;
+            QTest::keyClicks(cells, QString::fromLatin1(r.text));
+            if (r.enter)
+                QTest::keyClick(cells, Qt::Key_Return);
+        } else {
+            g->setTextMatrix(r.row, r.col, QString::fromLatin1(r.text));
+        }
+        EXPECT_EQ(g->TextMatrix(r.row, r.col), QString::fromLatin1(r.text)) << "kept as typed: " << r.message;
         prompts.messages.clear();
-        c<QPushButton>(QStringLiteral("cmdFinish"))->click();
+        QTest::mouseClick(c<QPushButton>(QStringLiteral("cmdFinish")), Qt::LeftButton);
         EXPECT_EQ(prompts.messages, QStringList {QString::fromLatin1(r.message)});
         EXPECT_EQ(w->mintCurrentPage, r.page);
         EXPECT_FALSE(w->mbOKed);
         ASSERT_TRUE(w->focusWidget() && g->isAncestorOf(w->focusWidget())) << r.message;
         EXPECT_EQ(std::pair(g->Row(), g->Col()), std::pair(r.row, r.col)) << r.message;
-        QTest::keyClicks(w->focusWidget(), QStringLiteral("20"));
-        EXPECT_EQ(g->TextMatrix(r.row, r.col), QStringLiteral("20")) << r.message;
+        QTest::keyClicks(w->focusWidget(), QStringLiteral("8"));
+        EXPECT_EQ(g->TextMatrix(r.row, r.col), QStringLiteral("8")) << r.message;
     }
     OpenTournament stored;
     LoadTournament(db, stored, t.glngCurrentTournamentID, false);

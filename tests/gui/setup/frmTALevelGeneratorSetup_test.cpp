@@ -1,6 +1,7 @@
 #include "LeagueTestData.h"
 #include "core/setup/BlindGenerator.h"
 #include "core/store/ProgramSettings.h"
+#include "gui/controls/FlexGrid.h"
 #include "gui/controls/ctlDataEntryGrid.h"
 #include "gui/setup/frmTALevelGeneratorSetup.h"
 
@@ -8,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 
 class LevelGeneratorSetup : public LeagueDatabaseTest {
 protected:
@@ -92,11 +94,26 @@ TEST_F(LevelGeneratorSetup, RefusalsAndFailuresStoreNothing)
               (QStringList {QStringLiteral("The time for each level must be rounded to at least 1 minute."),
                             QStringLiteral("The number of 'safety' levels cannot be negative.")}));
 
+    // A slip typed into the table (Enter keeps it) is refused, not left out,
+    // and its cell is current with the text selected.
+    d.txtNumSafety->setText(QStringLiteral("3"));
+    auto* cells = d.gridLevels->findChild<FlexGrid*>(QStringLiteral("grid"));
+    QTest::mouseClick(cells->viewport(), Qt::LeftButton, {},
+                      cells->viewport()->mapFrom(cells, cells->CellRect(2, 0).center()));
+    QTest::keyClicks(cells, QStringLiteral("1o"));
+    QTest::keyClick(cells, Qt::Key_Return);
+    d.cmdOK->click();
+    EXPECT_EQ(prompts.messages.value(2), SmallBlindsNumericMessage());
+    EXPECT_EQ(d.gridLevels->Row(), 2);
+    QTest::keyClicks(cells, QStringLiteral("75"));
+    EXPECT_EQ(d.gridLevels->TextMatrix(2, 0), QStringLiteral("75"));
+    EXPECT_EQ(LoadDefaultSmallBlinds(db, false), (QList<Single> {25, 50}));
+
     db.execute(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON tblDefaultSmallBlind WHEN NEW.Amount > 40 "
                               "BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
     d.txtNumSafety->setText(QStringLiteral("4"));
     d.cmdOK->click();
-    EXPECT_EQ(prompts.messages.size(), 3);
+    EXPECT_EQ(prompts.messages.size(), 4);
     EXPECT_TRUE(d.isVisible());
     EXPECT_EQ(LoadDefaultSmallBlinds(db, false), (QList<Single> {25, 50}));
     EXPECT_EQ(programSettings().gintTARoundSessionTimeTo, 10);

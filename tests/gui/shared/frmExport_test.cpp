@@ -7,7 +7,9 @@
 #include "gui/shared/Exports.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -87,6 +89,10 @@ TEST_F(ExportDialogTest, OkKeepsTheDialogOpenUntilANameIsUsable)
 {
     const QString existing = path(QStringLiteral("Stats.csv"));
     ASSERT_TRUE(WriteExportFile(existing, QStringLiteral("old")));
+    const auto native = [](const QString& p) { return QDir::toNativeSeparators(QFileInfo(p).absoluteFilePath()); };
+    const auto missingFolder = [&](const QString& name) {
+        return QStringLiteral("The folder \"%1\" does not exist. Choose another folder.").arg(native(ExportPath(name)));
+    };
     frmExport dialog;
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Export"));
@@ -104,10 +110,17 @@ TEST_F(ExportDialogTest, OkKeepsTheDialogOpenUntilANameIsUsable)
          {},
          QStringLiteral("The folder \"/proc\" cannot be written to. Choose another folder."),
          false},
-        {QStringLiteral("missing/Stats.csv"), {}, InvalidFileNameText(), false},
-        {dir.path(), {}, InvalidFileNameText(), false},
-        {QString(300, u'x') + QStringLiteral(".csv"), {}, InvalidFileNameText(), false},
-        {QString(300, u'x') + QStringLiteral("/Stats.csv"), {}, InvalidFileNameText(), false},
+        // Each name is told its own reason.
+        {QStringLiteral("missing/Stats.csv"), {}, missingFolder(QStringLiteral("missing")), false},
+        {dir.path(),
+         {},
+         QStringLiteral("\"%1\" is a folder. Enter the name of a file.").arg(native(dir.path())),
+         false},
+        {QString(300, u'x') + QStringLiteral(".csv"),
+         {},
+         QStringLiteral("The file name is too long (at most 255 characters)."),
+         false},
+        {QString(300, u'x') + QStringLiteral("/Stats.csv"), {}, missingFolder(QString(300, u'x')), false},
         {QStringLiteral("Fri") + QChar(u'\0') + QStringLiteral("day.csv"), {}, InvalidFileNameText(), false},
         {QStringLiteral("Stats.csv"), Prompter::Answer::No, QStringLiteral("File already exists, overwrite?"), false},
         {existing, Prompter::Answer::Yes, QStringLiteral("File already exists, overwrite?"), true},
@@ -173,8 +186,12 @@ TEST_F(ExportDialogTest, GridExportWritesOnlyAfterAConfirmedNameAndReportsFailur
         FileSizeLimit full;
         ExportGridToCsv(grid, QStringLiteral("Night.csv"), QStringLiteral("HPT"), layout);
     }
-    EXPECT_EQ(prompts.messages,
-              (QStringList {QStringLiteral("File already exists, overwrite?"), InvalidFileNameText()}));
+    // A full disk is told as such, not as a name with forbidden characters.
+    ASSERT_EQ(prompts.messages.size(), 2);
+    EXPECT_EQ(prompts.messages[0], QStringLiteral("File already exists, overwrite?"));
+    EXPECT_TRUE(prompts.messages[1].startsWith(QStringLiteral("The file \"%1\" could not be written: ")
+                                                   .arg(QDir::toNativeSeparators(path(QStringLiteral("Night.csv"))))))
+        << prompts.messages[1].toStdString();
     EXPECT_EQ(fileBytes(path(QStringLiteral("Night.csv"))), QByteArray("\"Player\",\"Win\"\r\n\"Ann\",\"$10\"\r\n"));
     EXPECT_EQ(restores, 2);
 }

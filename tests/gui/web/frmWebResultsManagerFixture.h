@@ -25,6 +25,11 @@
 
 using Behaviour = FakeResultsService::Behaviour;
 
+// How the window's text of a call ends when its answer was lost after it
+// went out.
+inline const QString MayHaveArrivedTail = QStringLiteral(
+    "  The call was not sent again: it may have arrived, so look on the web site before trying it once more.");
+
 class frmWebResultsManagerTest : public LeagueDatabaseTest {
 protected:
     void SetUp() override

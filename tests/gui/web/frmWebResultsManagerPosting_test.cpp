@@ -135,8 +135,7 @@ TEST_F(WebPostingWindow, RefusedRowsLostAnswersNoPlayersAndBadNamesEachStopWhere
     fake.setAccount(a);
     loggedIn();
 
-    const QString mayHaveArrived = QStringLiteral(
-        "  The call was not sent again: it may have arrived, so look on the web site before trying it once more.");
+    const QString mayHaveArrived = MayHaveArrivedTail;
     const QString missing
         = QStringLiteral("1 of 1 selected tournaments posted, 1 of them with player results missing.");
     const QString none = QStringLiteral("0 of 1 selected tournaments posted.");
@@ -275,6 +274,78 @@ TEST_F(WebPostingWindow, OnePostedNameTakesOneLocalTournamentAndRemovalTakesTheF
     EXPECT_EQ(logLines().mid(logLines().size() - 2),
               (QStringList {QStringLiteral("Not yours."), QStringLiteral("0 of 1 selected tournaments removed.")}));
     EXPECT_EQ(data(window->lstTournamentsPosted), QList<int> {7});
+}
+
+TEST_F(WebPostingWindow, ARemovalWhoseAnswerIsLostIsSettledByTheListOfTournamentsPosted)
+{
+    const Long jan = tournament(QStringLiteral("Jan"), QStringLiteral("2026-01-09 00:00:00"), {QStringLiteral("Ann")});
+    const QString reread = QStringLiteral("Getting tournaments posted...");
+    const QString removed = QStringLiteral("Jan is no longer on the league home page: it was removed.");
+    const QString stillThere
+        = QStringLiteral("Jan is still on the league home page: it was not removed.  Delete it again to remove it.");
+    const QString unknown = QStringLiteral("The tournaments posted could not be read again, so Jan may or may not "
+                                           "have been removed from the league home page.  It stays listed as "
+                                           "posted; delete it again to find out.");
+    struct Case {
+        Behaviour remove;
+        Behaviour list; // how the list is answered when read again
+        QString says; // the last line before the walk's
+        QStringList deletedAgain; // the log of a second Delete, when the first leaves Jan listed
+    };
+    const Case cases[] = {
+        {Behaviour::StoreThenGarbage, Behaviour::Account, removed, {}},
+        {Behaviour::StoreThenClose, Behaviour::Account, removed, {}},
+        {Behaviour::Garbage,
+         Behaviour::Account,
+         stillThere,
+         {QStringLiteral("Tournament removed."), QStringLiteral("Selected tournament(s) removed.")}},
+        // The service refuses to delete what it no longer holds.
+        {Behaviour::StoreThenGarbage,
+         Behaviour::Garbage,
+         unknown,
+         {QStringLiteral("No such tournament."), reread, removed, QStringLiteral("Selected tournament(s) removed.")}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.says.toStdString());
+        postedOnTheWeb({{7, QStringLiteral("Jan")}});
+        fake.clearScripts();
+        loggedIn();
+        ASSERT_EQ(EntryTexts(window->lstTournamentsPosted), QStringList {QStringLiteral("Jan")});
+        ASSERT_EQ(window->lstTournamentsNotPosted->count(), 0);
+        fake.script(QStringLiteral("DeleteWebTournament"), {c.remove, {}});
+        fake.script(QStringLiteral("GetWebTournaments"), {c.list, {}});
+        prompts.messages.clear();
+        qsizetype seen = logLines().size();
+        select(window->lstTournamentsPosted, {QStringLiteral("Jan")});
+        QTest::mouseClick(window->cmdRemove, Qt::LeftButton);
+        const QStringList said = newLogLines(seen);
+        ASSERT_GE(said.size(), 4);
+        EXPECT_EQ(said[0], QStringLiteral("Removing tournament from league home page..."));
+        EXPECT_TRUE(said[1].endsWith(MayHaveArrivedTail)) << said[1].toStdString();
+        EXPECT_EQ(said[2], reread);
+        EXPECT_EQ(said[said.size() - 2], c.says);
+        const bool gone = c.deletedAgain.isEmpty();
+        EXPECT_EQ(said.back(),
+                  gone ? QStringLiteral("Selected tournament(s) removed.")
+                       : QStringLiteral("0 of 1 selected tournaments removed."));
+        EXPECT_EQ(prompts.messages, gone ? QStringList {} : QStringList {c.says});
+        EXPECT_EQ(EntryTexts(window->lstTournamentsPosted),
+                  gone ? QStringList {} : QStringList {QStringLiteral("Jan")});
+        EXPECT_EQ(data(window->lstTournamentsNotPosted), gone ? QList<int> {jan} : QList<int> {});
+        EXPECT_EQ(window->cmbTournament->count(), gone ? 0 : 1);
+        if (gone)
+            continue;
+
+        fake.clearScripts();
+        prompts.messages.clear();
+        select(window->lstTournamentsPosted, {QStringLiteral("Jan")});
+        QTest::mouseClick(window->cmdRemove, Qt::LeftButton);
+        EXPECT_EQ(newLogLines(seen).mid(1), c.deletedAgain);
+        EXPECT_TRUE(prompts.messages.isEmpty());
+        EXPECT_EQ(window->lstTournamentsPosted->count(), 0);
+        EXPECT_EQ(data(window->lstTournamentsNotPosted), QList<int> {jan});
+        EXPECT_EQ(window->cmbTournament->count(), 0);
+    }
 }
 
 TEST_F(WebPostingWindow, AnEmptyLeagueListsNothingAndARefusedTournamentListKeepsTheLoginPage)
@@ -482,10 +553,7 @@ TEST_F(WebPostingWindow, ACallStoredByTheServiceWhoseAnswerIsLostIsSentOnceAndAg
         EXPECT_EQ(fake.account().tournaments.size(), 1);
         ASSERT_EQ(prompts.messages.size(), 1);
         EXPECT_TRUE(prompts.messages[0].startsWith(c.says)) << prompts.messages[0].toStdString();
-        EXPECT_TRUE(prompts.messages[0].endsWith(
-            QStringLiteral("  The call was not sent again: it may have arrived, so look on the web site before trying "
-                           "it once more.")))
-            << prompts.messages[0].toStdString();
+        EXPECT_TRUE(prompts.messages[0].endsWith(MayHaveArrivedTail)) << prompts.messages[0].toStdString();
         EXPECT_EQ(EntryTexts(window->lstTournamentsNotPosted), QStringList {QStringLiteral("Jan")});
         EXPECT_EQ(window->lstTournamentsPosted->count(), 0);
         EXPECT_EQ(logLines().mid(logLines().size() - 2),

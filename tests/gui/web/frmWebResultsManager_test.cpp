@@ -115,6 +115,96 @@ TEST_F(frmWebResultsManagerTest, ANewUserLogsInAndChangesThePasswordWhichIsKeptN
     }
 }
 
+TEST_F(frmWebResultsManagerTest, AfterAPasswordChangeWhoseAnswerIsLostTheSiteIsAskedWhichPasswordItTakes)
+{
+    const QString asking
+        = QStringLiteral("Checking which password the results web site takes, the old or the new one...");
+    const QString newInForce = QStringLiteral("The new password is in force: the change of password was stored.");
+    struct Case {
+        Behaviour change;
+        FakeResultsService::Script login; // how the site answers when asked
+        QStringList says; // the log after the change's lost answer
+        QString message; // and the message, when it cannot tell
+        QString inForce; // the password the next calls send
+    };
+    const QString refusesBoth = QStringLiteral("The results web site refuses both the old and the new password, so "
+                                               "the change of password may or may not have been stored.  Please close "
+                                               "this window and log in again.");
+    const Case cases[] = {
+        {Behaviour::StoreThenServerError, {}, {asking, newInForce}, {}, QStringLiteral("n3wpass")},
+        {Behaviour::Garbage,
+         {},
+         {asking, QStringLiteral("The old password is still in force: the change of password was not stored.")},
+         {},
+         QStringLiteral("secret")},
+        {Behaviour::StoreThenServerError,
+         {Behaviour::Close, {}},
+         {asking},
+         QStringLiteral("could not be asked"),
+         QStringLiteral("n3wpass")},
+        {Behaviour::StoreThenServerError,
+         {Behaviour::Reply, QStringLiteral("1|Invalid login or password.")},
+         {asking, refusesBoth},
+         refusesBoth,
+         QStringLiteral("n3wpass")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.says.join(QLatin1Char('|')).toStdString());
+        fake.clearScripts();
+        fake.setAccount({});
+        WriteSetting(ShowWebTrialKey, 0);
+        open();
+        login(QStringLiteral("secret"));
+        ASSERT_TRUE(window->frameButtons->isVisible());
+        window->optChangePassword->setChecked(true);
+        fake.script(QStringLiteral("ChangePassword"), {c.change, {}});
+        fake.script(QStringLiteral("LoginNew"), c.login);
+        prompts.messages.clear();
+        const qsizetype seen = logLines().size();
+        type(window->txtNewPassword[0], QStringLiteral("n3wpass"));
+        type(window->txtConfirmPassword[0], QStringLiteral("n3wpass"));
+        QTest::mouseClick(window->cmdChangePassword, Qt::LeftButton);
+        const QStringList said = logLines().mid(seen);
+        ASSERT_GE(said.size(), 2 + c.says.size());
+        EXPECT_EQ(said[0], QStringLiteral("Attempting to change password..."));
+        EXPECT_TRUE(said[1].endsWith(MayHaveArrivedTail)) << said[1].toStdString();
+        EXPECT_EQ(said.mid(2, c.says.size()).join(QLatin1Char('|')).toStdString(),
+                  c.says.join(QLatin1Char('|')).toStdString());
+        if (c.message.isEmpty()) {
+            EXPECT_EQ(said.size(), 2 + c.says.size());
+            EXPECT_TRUE(prompts.messages.isEmpty()) << prompts.messages.join(QLatin1Char('|')).toStdString();
+        } else {
+            ASSERT_EQ(prompts.messages.size(), 1);
+            EXPECT_TRUE(prompts.messages[0].contains(c.message)) << prompts.messages[0].toStdString();
+        }
+
+        // While the site cannot tell, nothing else is sent; once it can,
+        // the next call sends the password in force.
+        if (c.login.behaviour == Behaviour::Reply) {
+            const qsizetype before = fake.calls().size();
+            prompts.messages.clear();
+            QTest::mouseClick(window->cmdRefreshLeague, Qt::LeftButton);
+            EXPECT_EQ(prompts.messages, QStringList {refusesBoth});
+            EXPECT_FALSE(fake.operationsCalled().mid(before).contains(QStringLiteral("GetWebLeague3")));
+        }
+        fake.clearScripts();
+        prompts.messages.clear();
+        const qsizetype before = fake.calls().size();
+        QTest::mouseClick(window->cmdRefreshLeague, Qt::LeftButton);
+        EXPECT_EQ(logLines().back(), QStringLiteral("League details retrieved."));
+        EXPECT_TRUE(prompts.messages.isEmpty());
+        const auto calls = fake.calls().mid(before);
+        ASSERT_FALSE(calls.isEmpty());
+        EXPECT_EQ(calls.back().operation, QStringLiteral("GetWebLeague3"));
+        EXPECT_EQ(calls.back().arguments.value(1), c.inForce);
+        if (calls.size() > 1) {
+            EXPECT_TRUE(logLines().contains(newInForce));
+        }
+        for (const char* secret : {"secret", "n3wpass"})
+            EXPECT_FALSE(window->rtbInfo->toPlainText().contains(QString::fromLatin1(secret))) << secret;
+    }
+}
+
 TEST_F(frmWebResultsManagerTest, ARefusedLoginIsLoggedAndFailuresAreShownWithTheWindowUsableAgain)
 {
     WriteSetting(ShowWebTrialKey, 1);
