@@ -112,6 +112,22 @@ protected:
         WriteIniValue(QStringLiteral("Defaults"), QStringLiteral("LastTournament"), tournament);
     }
 
+    // A whole tournament of Wednesday, stored as the set-up stores one; its key.
+    Long saveWednesdayTournament(const QString& name)
+    {
+        Database db;
+        db.open(path(QStringLiteral("zr.mdb")));
+        OpenTournament t;
+        t.glngCurrentLeagueID = wednesday;
+        t.gstrTournamentName = name;
+        t.gintPlayersPerTable = 9;
+        t.gintRoundTo = 1;
+        t.ResetLevels();
+        t.RedimPayouts();
+        SaveTournament(db, t, true);
+        return t.glngCurrentTournamentID;
+    }
+
     Long wednesday = 0, friday = 0, wednesdayFirst = 0, wednesdaySecond = 0, fridayFirst = 0, fridaySecond = 0;
 };
 
@@ -276,20 +292,7 @@ TEST_F(HomeWindowWithLeagues, TheOpenPictureDoesNothingWhileThereIsNothingToOpen
 
 TEST_F(HomeWindowWithLeagues, OpenLoadsTheChosenTournamentAndMakesItsLeagueCurrent)
 {
-    Long saved = 0;
-    {
-        Database db;
-        db.open(path(QStringLiteral("zr.mdb")));
-        OpenTournament t;
-        t.glngCurrentLeagueID = wednesday;
-        t.gstrTournamentName = QStringLiteral("Week 3");
-        t.gintPlayersPerTable = 9;
-        t.gintRoundTo = 1;
-        t.ResetLevels();
-        t.RedimPayouts();
-        SaveTournament(db, t, true);
-        saved = t.glngCurrentTournamentID;
-    }
+    const Long saved = saveWednesdayTournament(QStringLiteral("Week 3"));
     remember(friday, fridayFirst);
     frmControlPanel& w = start();
     w.cmbLeague[0]->setCurrentIndex(w.cmbLeague[0]->findText(QStringLiteral("Wednesday")));
@@ -319,18 +322,11 @@ TEST_F(HomeWindowWithLeagues, OpenLoadsTheChosenTournamentAndMakesItsLeagueCurre
 
 TEST_F(HomeWindowWithLeagues, ATournamentOfNoLeagueIsOfferedMarkedInTheLeagueChosen)
 {
-    Long old = 0;
+    const Long old = saveWednesdayTournament(QStringLiteral("Old night"));
     {
+        // As an older file has it.
         Database db;
         db.open(path(QStringLiteral("zr.mdb")));
-        OpenTournament t;
-        t.glngCurrentLeagueID = wednesday;
-        t.gstrTournamentName = QStringLiteral("Old night");
-        t.ResetLevels();
-        t.RedimPayouts();
-        SaveTournament(db, t, true);
-        old = t.glngCurrentTournamentID;
-        // As an older file has it.
         db.execute(QStringLiteral("UPDATE tblTournament SET LeagueID = NULL WHERE TournamentID = ?"), {old});
     }
     remember(friday, fridaySecond);
