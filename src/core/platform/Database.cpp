@@ -241,6 +241,7 @@ void Database::open(const QString& file)
     m_file = file;
     try {
         execute(QStringLiteral("PRAGMA synchronous=FULL"));
+        setBusyWait(kBusyWaitMs);
         query(QStringLiteral("SELECT count(*) FROM sqlite_master"));
     } catch (const DatabaseError& e) {
         close();
@@ -257,6 +258,7 @@ void Database::close()
     }
     m_file.clear();
     m_transactionDepth = 0;
+    m_lostSavepoints = 0;
 }
 
 bool Database::isOpen() const { return !m_file.isEmpty(); }
@@ -335,6 +337,27 @@ QStringList Database::tableNames()
     for (; !rs.eof(); rs.moveNext())
         names << rs.value(QStringLiteral("name")).toString();
     return names;
+}
+
+int Database::busyWait() { return query(QStringLiteral("PRAGMA busy_timeout")).value(0).toInt(); }
+
+// A pragma takes no bound values; the number is the program's own.
+void Database::setBusyWait(int ms) { execute(QStringLiteral("PRAGMA busy_timeout = %1").arg(std::max(ms, 0))); }
+
+BriefBusyWait::BriefBusyWait(Database& db, int ms)
+    : m_db(db)
+    , m_before(db.busyWait())
+{
+    m_db.setBusyWait(ms);
+}
+
+BriefBusyWait::~BriefBusyWait()
+{
+    try {
+        m_db.setBusyWait(m_before);
+    } catch (const DatabaseError& e) {
+        qWarning().noquote() << "The database's busy wait cannot be set back:" << e.text();
+    }
 }
 
 // --------------------------------------------------------------- Recordset
@@ -520,11 +543,22 @@ int Statement::execute(const QVariantList& values)
 
 // ------------------------------------------------------------- Transaction
 
+namespace {
+
+// On some failures (a full disk, an I/O error, a trigger's RAISE(ROLLBACK))
+// the engine takes the whole transaction back itself, savepoints and all:
+// ours is gone although nobody released it.
+bool rolledBackByEngine(const DatabaseError& e) { return e.text().startsWith(QLatin1String("no such savepoint")); }
+
+} // namespace
+
 Transaction::Transaction(Database& db)
     : m_db(db)
-    , m_savepoint(QStringLiteral("zrv_%1").arg(db.m_transactionDepth + 1))
+    , m_number(db.m_transactionDepth + 1)
+    , m_savepoint(QStringLiteral("zrv_%1").arg(m_number))
 {
     m_db.execute(QStringLiteral("SAVEPOINT ") + m_savepoint);
+    m_db.m_lostSavepoints = std::min(m_db.m_lostSavepoints, m_number - 1);
     ++m_db.m_transactionDepth;
 }
 
@@ -532,21 +566,46 @@ Transaction::~Transaction()
 {
     if (!m_open)
         return;
-    try {
-        m_db.execute(QStringLiteral("ROLLBACK TO ") + m_savepoint);
-        m_db.execute(QStringLiteral("RELEASE ") + m_savepoint);
-    } catch (const DatabaseError& e) {
-        qWarning().noquote() << "Rolling back failed:" << e.text();
+    // Once the engine has taken everything back, the guards around have
+    // nothing left to roll back.
+    if (m_number > m_db.m_lostSavepoints) {
+        try {
+            m_db.execute(QStringLiteral("ROLLBACK TO ") + m_savepoint);
+            m_db.execute(QStringLiteral("RELEASE ") + m_savepoint);
+        } catch (const DatabaseError& e) {
+            if (rolledBackByEngine(e)) {
+                m_db.m_lostSavepoints = m_number;
+                qWarning().noquote() << "The change was rolled back by the database itself after the failure.";
+            } else {
+                qWarning().noquote() << "Rolling back failed:" << e.text();
+            }
+        }
     }
-    if (m_db.m_transactionDepth > 0)
-        --m_db.m_transactionDepth;
+    end();
 }
 
 void Transaction::commit()
 {
     if (!m_open)
         return;
-    m_db.execute(QStringLiteral("RELEASE ") + m_savepoint);
+    try {
+        m_db.execute(QStringLiteral("RELEASE ") + m_savepoint);
+    } catch (const DatabaseError& e) {
+        if (!rolledBackByEngine(e))
+            throw; // still open: leaving the scope rolls it back
+        // A failure inside was caught and the work went on, but the engine
+        // had already taken the whole change back.
+        m_db.m_lostSavepoints = std::max(m_db.m_lostSavepoints, m_number);
+        end();
+        throw DatabaseError(QStringLiteral("The database took the change back itself after an earlier failure; "
+                                           "none of it was stored."),
+                            m_db.fileName());
+    }
+    end();
+}
+
+void Transaction::end()
+{
     m_open = false;
     if (m_db.m_transactionDepth > 0)
         --m_db.m_transactionDepth;

@@ -64,7 +64,8 @@ public:
     Database& operator=(const Database&) = delete;
 
     // Opens the file, creating an empty database when it is missing, with
-    // synchronous=FULL and the default rollback journal. A file that is not
+    // synchronous=FULL, the default rollback journal and a busy wait of
+    // kBusyWaitMs. A file that is not
     // a SQLite database, or that cannot be written, is refused without being
     // touched; the error names the file. Closes any file opened before.
     void open(const QString& file);
@@ -85,6 +86,13 @@ public:
     // The names of the tables, in the letter case in which they were created.
     QStringList tableNames();
 
+    // How long a statement waits, in milliseconds, while another program (a
+    // backup, a database browser) holds a lock on the file, before it fails
+    // with "database is locked". A save of results must outlast a short lock.
+    static constexpr int kBusyWaitMs = 5000;
+    int busyWait();
+    void setBusyWait(int ms);
+
 private:
     friend class Recordset;
     friend class Statement;
@@ -100,6 +108,9 @@ private:
     QString m_connectionName;
     QString m_file;
     int m_transactionDepth = 0;
+    // The savepoints up to this number were taken back by the engine itself
+    // (Transaction), so they are no longer there to roll back to.
+    int m_lostSavepoints = 0;
 };
 
 // A snapshot of the rows of one query with a current row, positioned on the
@@ -183,6 +194,9 @@ private:
 
 // A transaction for as long as the guard lives: commit() keeps the changes,
 // leaving the scope without commit() takes them all back. Guards may nest.
+// Some failures (a full disk, an I/O error) make the engine take the whole
+// transaction back itself: that is logged as such, and a commit() after it
+// (a failure inside was caught) fails saying that nothing was stored.
 class Transaction {
 public:
     explicit Transaction(Database& db);
@@ -193,9 +207,28 @@ public:
     void commit();
 
 private:
+    void end();
+
     Database& m_db;
+    int m_number; // 1 for the outermost
     QString m_savepoint;
     bool m_open = true;
+};
+
+// For as long as it lives, a statement on the database waits at most ms for
+// a lock another program holds, then fails: for a write that must not keep
+// the window waiting. The wait in force before comes back at the end, so
+// every other write waits as long as ever.
+class BriefBusyWait {
+public:
+    BriefBusyWait(Database& db, int ms);
+    ~BriefBusyWait();
+    BriefBusyWait(const BriefBusyWait&) = delete;
+    BriefBusyWait& operator=(const BriefBusyWait&) = delete;
+
+private:
+    Database& m_db;
+    int m_before;
 };
 
 // A table or column name as SQL text: QuoteName("Table") gives "Table" in

@@ -62,6 +62,22 @@ QList<ListItem> TournamentListItems(Database& db, Long LeagueID, bool NewestFirs
     return QueryListItems(db, sql, values, QStringLiteral("TournamentName"), QStringLiteral("TournamentID"));
 }
 
+QList<ListItem> RunnableTournamentItems(Database& db, Long LeagueID)
+{
+    // 0 is no league but every league's list, which holds those of none.
+    if (LeagueID == 0)
+        return TournamentListItems(db, 0, false);
+    QList<ListItem> items
+        = QueryListItems(db,
+                         QStringLiteral("SELECT T.TournamentID, T.TournamentName FROM tblTournament T "
+                                        "WHERE NOT EXISTS (SELECT 1 FROM tblLeague L "
+                                        "WHERE L.LeagueID = T.LeagueID) ORDER BY T.TournamentID"),
+                         {}, QStringLiteral("TournamentName"), QStringLiteral("TournamentID"));
+    for (ListItem& item : items)
+        item.Text += QStringLiteral(" (no league)");
+    return items + TournamentListItems(db, LeagueID, false);
+}
+
 QList<ListItem> PlayersNotInLeagueItems(Database& db, Long LeagueID)
 {
     // NOT EXISTS rather than NOT IN: a membership row without a player (Null)

@@ -27,6 +27,13 @@ QList<ListItem> LeagueListItems(Database& db);
 // without a date comes last).
 QList<ListItem> TournamentListItems(Database& db, Long LeagueID, bool NewestFirst);
 
+// The tournaments the home window offers to run in a league: first, oldest
+// first, each marked "(no league)", those that belong to no league of the
+// database (an older or damaged file left their league empty, or names a
+// league that is gone), so that none vanishes unseen; then the league's own,
+// oldest first. The league's newest stays the last.
+QList<ListItem> RunnableTournamentItems(Database& db, Long LeagueID);
+
 // Every player of the database who is not a member of the league, by name
 // without regard to case.
 QList<ListItem> PlayersNotInLeagueItems(Database& db, Long LeagueID);

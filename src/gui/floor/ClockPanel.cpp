@@ -42,12 +42,19 @@ void keepPlaceWhenHidden(QWidget* widget)
     widget->setSizePolicy(policy);
 }
 
+// Another program (a backup, a database browser) may hold the file for a
+// while: the level's write waits only a moment, so that the window goes on
+// at once, and is tried again later.
+constexpr int kLevelStoreWaitMs = 50;
+constexpr int kLevelStoreRetryMs = 2000;
+
 } // namespace
 
 ClockPanel::ClockPanel(const ClockWidgets& widgets, QObject* parent)
     : QObject(parent)
     , tmrCountDown(new QTimer(this))
     , tmrClock(new QTimer(this))
+    , tmrLevelStore(new QTimer(this))
     , clock(openTournament(), programSettings(), steadyClock(), *this)
     , w(widgets)
 {
@@ -57,6 +64,10 @@ ClockPanel::ClockPanel(const ClockWidgets& widgets, QObject* parent)
     tmrClock->setInterval(5000);
     connect(tmrCountDown, &QTimer::timeout, this, &ClockPanel::tmrCountDown_Timer);
     connect(tmrClock, &QTimer::timeout, this, &ClockPanel::tmrClock_Timer);
+    tmrLevelStore->setObjectName(QStringLiteral("tmrLevelStore"));
+    tmrLevelStore->setSingleShot(true);
+    tmrLevelStore->setInterval(kLevelStoreRetryMs);
+    connect(tmrLevelStore, &QTimer::timeout, this, &ClockPanel::tmrLevelStore_Timer);
     keepPlaceWhenHidden(w.lblTimer);
     keepPlaceWhenHidden(w.picFinished);
 }
@@ -84,6 +95,13 @@ void ClockPanel::mnHandTimer_Click() { handTimerWindow().ShowModal(); }
 void ClockPanel::tmrCountDown_Timer() { clock.Tick(); }
 
 void ClockPanel::tmrClock_Timer() { setText(w.classicWallClock, WallClockText(QTime::currentTime())); }
+
+void ClockPanel::Unload()
+{
+    tmrCountDown->stop();
+    tmrClock->stop();
+    tmrLevelStore->stop();
+}
 
 void ClockPanel::ShowLevel()
 {
@@ -163,20 +181,35 @@ void ClockPanel::checkTables()
         onCheckTables();
 }
 
-void ClockPanel::levelBegan()
+void ClockPanel::levelBegan() { storeLevel(); }
+
+void ClockPanel::tmrLevelStore_Timer()
+{
+    // The level in force now, never older than the one that failed; and only
+    // for the tournament that it was.
+    if (openTournament().glngCurrentTournamentID == mLevelStoreFor)
+        storeLevel();
+}
+
+void ClockPanel::storeLevel()
 {
     // Stored at once, so that after a power cut the tournament reopens at the
-    // level the clock had reached. A failed write stops nothing: the level is
-    // stored in full when the tournament is closed. The director hears of it
-    // once, not at every level, until a write works again. A tournament not
-    // stored yet has no row to follow the clock.
-    if (openTournament().glngCurrentTournamentID == 0)
+    // level the clock had reached. A failed write stops nothing: it is tried
+    // again, and the level is stored in full when the tournament is closed.
+    // The director hears of it once, not at every level, until a write works
+    // again. A tournament not stored yet has no row to follow the clock.
+    tmrLevelStore->stop();
+    const Long id = openTournament().glngCurrentTournamentID;
+    if (id == 0)
         return;
     try {
+        const BriefBusyWait brief(gobjDatabase(), kLevelStoreWaitMs);
         SaveLevelInForce(gobjDatabase(), openTournament());
         mLevelStoreFailureTold = false;
     } catch (const DatabaseError& e) {
         qWarning().noquote() << "Storing the level failed:" << e.what();
+        mLevelStoreFor = id;
+        tmrLevelStore->start();
         if (mLevelStoreFailureTold)
             return;
         mLevelStoreFailureTold = true;

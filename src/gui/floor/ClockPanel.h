@@ -38,6 +38,7 @@ public:
 
     QTimer* tmrCountDown; // 500 ms while the clock runs
     QTimer* tmrClock; // 5 s, the wall clock
+    QTimer* tmrLevelStore; // once, while a level waits to be stored
     LevelClock clock;
 
     // SetScreen(bReset) and RefreshScreens(bRefreshTables) of the window.
@@ -60,10 +61,14 @@ public:
     void mnHandTimer_Click();
     void tmrCountDown_Timer();
     void tmrClock_Timer();
+    void tmrLevelStore_Timer();
 
     // The level caption, blinds and next break again from the tournament,
     // after it changed elsewhere (a load, the set-up).
     void ShowLevel();
+    // The window's Form_Unload: the timers stopped, a level store that
+    // waits dropped (the tournament was stored in full on its way out).
+    void Unload();
 
 private:
     void clockChanged() override;
@@ -72,9 +77,11 @@ private:
     void refreshScreens(bool bRefreshTables) override;
     void checkTables() override;
     void levelBegan() override;
+    void storeLevel();
 
     ClockWidgets w;
     bool mLevelStoreFailureTold = false; // since the level was last stored
+    Long mLevelStoreFor = 0; // the tournament whose level waits to be stored
     struct EntryPeriod {
         Integer level = 0;
         bool onBreak = false;

@@ -219,8 +219,7 @@ void frmMain::Form_Unload()
     screens->tmrDisplay->stop();
     // The next load builds the table again.
     screenObjects().clear();
-    clock->tmrCountDown->stop();
-    clock->tmrClock->stop();
+    clock->Unload();
 }
 
 void frmMain::ShowOpening() { layout->ShowOpening(); }

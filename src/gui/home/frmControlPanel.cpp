@@ -381,7 +381,7 @@ void frmControlPanel::cmbLeague_Click(int Index)
         if (cmbLeague[0]->currentIndex() < 0)
             cmbTournament->clear();
         else
-            FillTournamentCombo(cmbTournament, SelectedKey(cmbLeague[0]), false);
+            ListControl(cmbTournament).fill(RunnableTournamentItems(gobjDatabase(), SelectedKey(cmbLeague[0])));
         const bool any = cmbTournament->count() > 0;
         cmbTournament->setCurrentIndex(any ? cmbTournament->count() - 1 : -1);
         btnOpen->setEnabled(any);

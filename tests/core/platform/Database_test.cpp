@@ -1,3 +1,4 @@
+#include "QtMessageCheck.h"
 #include "TestSupport.h"
 #include "core/platform/Database.h"
 #include "core/platform/JetColumns.h"
@@ -184,6 +185,43 @@ TEST_F(DatabaseTest, TransactionsRollBackUnlessCommittedAndNest)
     EXPECT_EQ(names, QStringList({QStringLiteral("kept"), QStringLiteral("inner, kept")}));
     EXPECT_EQ(rs.columnNames().size(), 1);
     EXPECT_EQ(db.query(QStringLiteral("SELECT * FROM tblThing")).columnNames().size(), 6); // no Extra
+}
+
+TEST_F(DatabaseTest, ATransactionTheEngineTookBackItselfIsLoggedAsRolledBack)
+{
+    // On an I/O error or a full disk the engine rolls the whole transaction
+    // back itself, savepoints and all.
+    db.execute(QStringLiteral("CREATE TRIGGER failing BEFORE INSERT ON tblThing WHEN NEW.ThingName = 'fails' "
+                              "BEGIN SELECT RAISE(ROLLBACK, 'disk I/O error'); END"));
+    const ExpectedWarning logged(QStringLiteral("The change was rolled back by the database itself"));
+    EXPECT_EQ(errorOf([&] {
+                  Transaction outer(db);
+                  addThing(QStringLiteral("dropped"));
+                  Transaction inner(db);
+                  addThing(QStringLiteral("fails"));
+                  inner.commit();
+                  outer.commit();
+              }),
+              QStringLiteral("disk I/O error"));
+    EXPECT_EQ(logged.count(), 1); // once, not for each guard
+
+    // Work that went on past the caught failure is not committed in silence.
+    {
+        Transaction outer(db);
+        addThing(QStringLiteral("dropped"));
+        EXPECT_EQ(errorOf([&] {
+                      Transaction inner(db);
+                      addThing(QStringLiteral("fails"));
+                  }),
+                  QStringLiteral("disk I/O error"));
+        EXPECT_TRUE(errorOf([&] { outer.commit(); }).contains(QStringLiteral("took the change back itself")));
+    }
+    EXPECT_EQ(logged.count(), 2);
+
+    Transaction after(db);
+    addThing(QStringLiteral("kept"));
+    after.commit();
+    EXPECT_EQ(single(QStringLiteral("SELECT group_concat(ThingName) FROM tblThing")), QStringLiteral("kept"));
 }
 
 TEST_F(DatabaseTest, ErrorsCarryTheEnginesOwnText)

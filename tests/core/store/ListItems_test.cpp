@@ -67,6 +67,26 @@ TEST_F(ListItemsTest, TournamentsNewestFirstRunByDateThenLaterCreatedFirst)
                      {"No date", undated}}));
 }
 
+TEST_F(ListItemsTest, TournamentsToRunShowThoseOfNoLeagueFirstMarked)
+{
+    const Long league = addLeague(QStringLiteral("Friday"));
+    const Long other = addLeague(QStringLiteral("Saturday"));
+    const Long own = addTournament(league, QStringLiteral("Week 1"));
+    addTournament(other, QStringLiteral("Sat 1"));
+    // An older or damaged file: no league, an empty text, a league that is gone.
+    db.execute(QStringLiteral("INSERT INTO tblTournament (LeagueID, TournamentName) VALUES (NULL, 'Old night')"));
+    const Long oldNight = static_cast<Long>(db.lastInsertId());
+    db.execute(QStringLiteral("INSERT INTO tblTournament (LeagueID, TournamentName) VALUES ('', 'Blank')"));
+    const Long blank = static_cast<Long>(db.lastInsertId());
+    const Long gone = addTournament(other + 5, QStringLiteral("Gone league"));
+    const Long latest = addTournament(league, QStringLiteral("Week 2"));
+
+    const QList<ListItem> noLeague
+        = items({{"Old night (no league)", oldNight}, {"Blank (no league)", blank}, {"Gone league (no league)", gone}});
+    EXPECT_EQ(RunnableTournamentItems(db, league), noLeague + items({{"Week 1", own}, {"Week 2", latest}}));
+    EXPECT_EQ(RunnableTournamentItems(db, other).mid(0, 3), noLeague);
+}
+
 TEST_F(ListItemsTest, PlayersNotInLeagueAreEveryOtherPlayerByName)
 {
     const Long friday = addLeague(QStringLiteral("Friday"));

@@ -6,6 +6,7 @@
 #include "gui/floor/ClockPanel.h"
 #include "gui/floor/frmHandTimer.h"
 
+#include "ForeignWriteLock.h"
 #include "LevelTestData.h"
 #include "ManualClock.h"
 #include "QtMessageCheck.h"
@@ -14,6 +15,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTimer>
 
 namespace {
@@ -28,6 +30,18 @@ protected:
             time.advance(500);
             parts(w).clock->tmrCountDown_Timer();
         }
+    }
+    QString level() const { return parts(w).display.lblLevel->text(); }
+    // The level, small and big blind of the tournament's stored row.
+    QString storedLevel()
+    {
+        Recordset row = db.query(QStringLiteral("SELECT BlindsLevel, Small, Big FROM tblTournament "
+                                                "WHERE TournamentID = ?"),
+                                 {tournament});
+        return QStringLiteral("%1 %2/%3")
+            .arg(row.value(QStringLiteral("BlindsLevel")).toInt())
+            .arg(row.value(QStringLiteral("Small")).toDouble())
+            .arg(row.value(QStringLiteral("Big")).toDouble());
     }
 
     ManualClock time;
@@ -131,15 +145,6 @@ TEST_F(LevelClockWindowTest, TheStoredLevelFollowsTheClockAndAFailedWriteStopsNo
     SetTestLevels(openTournament(), {{1, 2}, {1}, {1}, {1}, {1}});
     w->ResetTimer();
     showActive();
-    auto storedLevel = [this] {
-        Recordset row = db.query(QStringLiteral("SELECT BlindsLevel, Small, Big FROM tblTournament "
-                                                "WHERE TournamentID = ?"),
-                                 {tournament});
-        return QStringLiteral("%1 %2/%3")
-            .arg(row.value(QStringLiteral("BlindsLevel")).toInt())
-            .arg(row.value(QStringLiteral("Small")).toDouble())
-            .arg(row.value(QStringLiteral("Big")).toDouble());
-    };
     QTest::keyClick(w.data(), Qt::Key_F1);
 
     // Level 1 runs a minute and a break of two follows, which already shows
@@ -173,5 +178,39 @@ TEST_F(LevelClockWindowTest, TheStoredLevelFollowsTheClockAndAFailedWriteStopsNo
     EXPECT_EQ(storedLevel(), QStringLiteral("3 30/60"));
     tick(60'000);
     EXPECT_EQ(parts(w).display.lblLevel->text(), QStringLiteral("Level 5"));
+    EXPECT_EQ(prompts.messages.size(), 1);
+}
+
+TEST_F(LevelClockWindowTest, ALevelBeginsAtOnceWhileAnotherProgramLocksTheDatabase)
+{
+    SetTestLevels(openTournament(), {1, 1, 1});
+    w->ResetTimer();
+    showActive();
+    QTest::keyClick(w.data(), Qt::Key_F1);
+    // Saves wait long for a lock; the level's write must not.
+    db.setBusyWait(60'000);
+    QTimer* retry = parts(w).clock->tmrLevelStore;
+    {
+        const ExpectedWarning logged(QStringLiteral("database is locked"));
+        ForeignWriteLock lock(db.fileName());
+        ASSERT_TRUE(lock.locked());
+        for (const char* next : {"Level 2", "Level 3"}) {
+            tick(60'000);
+            // The window went on while the other program still held the file.
+            EXPECT_FALSE(lock.released()) << next;
+            EXPECT_EQ(level(), QString::fromLatin1(next));
+            EXPECT_EQ(caption(), QStringLiteral("Clock: Running"));
+            EXPECT_TRUE(retry->isActive());
+        }
+        ASSERT_EQ(prompts.messages.size(), 1);
+        EXPECT_TRUE(prompts.messages[0].startsWith(QStringLiteral("Unable to store the current level")));
+        EXPECT_EQ(db.busyWait(), 60'000);
+        lock.release();
+    }
+    // Once the file is free, the retry stores the newest level, silently.
+    QSignalSpy retried(retry, &QTimer::timeout);
+    ASSERT_TRUE(retried.wait(10'000));
+    EXPECT_EQ(storedLevel(), QStringLiteral("3 30/60"));
+    EXPECT_FALSE(retry->isActive());
     EXPECT_EQ(prompts.messages.size(), 1);
 }

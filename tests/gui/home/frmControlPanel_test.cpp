@@ -112,6 +112,22 @@ protected:
         WriteIniValue(QStringLiteral("Defaults"), QStringLiteral("LastTournament"), tournament);
     }
 
+    // A whole tournament of Wednesday, stored as the set-up stores one; its key.
+    Long saveWednesdayTournament(const QString& name)
+    {
+        Database db;
+        db.open(path(QStringLiteral("zr.mdb")));
+        OpenTournament t;
+        t.glngCurrentLeagueID = wednesday;
+        t.gstrTournamentName = name;
+        t.gintPlayersPerTable = 9;
+        t.gintRoundTo = 1;
+        t.ResetLevels();
+        t.RedimPayouts();
+        SaveTournament(db, t, true);
+        return t.glngCurrentTournamentID;
+    }
+
     Long wednesday = 0, friday = 0, wednesdayFirst = 0, wednesdaySecond = 0, fridayFirst = 0, fridaySecond = 0;
 };
 
@@ -276,20 +292,7 @@ TEST_F(HomeWindowWithLeagues, TheOpenPictureDoesNothingWhileThereIsNothingToOpen
 
 TEST_F(HomeWindowWithLeagues, OpenLoadsTheChosenTournamentAndMakesItsLeagueCurrent)
 {
-    Long saved = 0;
-    {
-        Database db;
-        db.open(path(QStringLiteral("zr.mdb")));
-        OpenTournament t;
-        t.glngCurrentLeagueID = wednesday;
-        t.gstrTournamentName = QStringLiteral("Week 3");
-        t.gintPlayersPerTable = 9;
-        t.gintRoundTo = 1;
-        t.ResetLevels();
-        t.RedimPayouts();
-        SaveTournament(db, t, true);
-        saved = t.glngCurrentTournamentID;
-    }
+    const Long saved = saveWednesdayTournament(QStringLiteral("Week 3"));
     remember(friday, fridayFirst);
     frmControlPanel& w = start();
     w.cmbLeague[0]->setCurrentIndex(w.cmbLeague[0]->findText(QStringLiteral("Wednesday")));
@@ -315,6 +318,30 @@ TEST_F(HomeWindowWithLeagues, OpenLoadsTheChosenTournamentAndMakesItsLeagueCurre
     click(w.btnOpen);
     ASSERT_EQ(prompts.messages.size(), 1);
     EXPECT_EQ(openTournament().glngCurrentTournamentID, saved);
+}
+
+TEST_F(HomeWindowWithLeagues, ATournamentOfNoLeagueIsOfferedMarkedInTheLeagueChosen)
+{
+    const Long old = saveWednesdayTournament(QStringLiteral("Old night"));
+    {
+        // As an older file has it.
+        Database db;
+        db.open(path(QStringLiteral("zr.mdb")));
+        db.execute(QStringLiteral("UPDATE tblTournament SET LeagueID = NULL WHERE TournamentID = ?"), {old});
+    }
+    remember(friday, fridaySecond);
+    frmControlPanel& w = start();
+    ASSERT_EQ(w.cmbTournament->count(), 3);
+    EXPECT_EQ(w.cmbTournament->itemText(0), QStringLiteral("Old night (no league)"));
+    EXPECT_EQ(selectedText(w.cmbTournament), QStringLiteral("Finale"));
+    w.cmbTournament->setCurrentIndex(0);
+    click(w.btnOpen);
+    EXPECT_EQ(openTournament().glngCurrentTournamentID, old);
+    EXPECT_EQ(openTournament().glngCurrentLeagueID, friday);
+    EXPECT_TRUE(prompts.messages.isEmpty()) << prompts.messages.join(QLatin1Char('|')).toStdString();
+    frmMain* tournamentWindow = mainWindow();
+    ASSERT_NE(tournamentWindow, nullptr);
+    EXPECT_TRUE(tournamentWindow->btnClose_Click());
 }
 
 TEST_F(HomeWindowWithLeagues, OpeningPayoutsOfMoreThanTheWholePoolTellsOnceAndPaysNoLessThanZero)
