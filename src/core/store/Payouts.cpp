@@ -1,5 +1,6 @@
 #include "core/store/Payouts.h"
 
+#include "core/store/MoneyFormat.h"
 #include "core/store/MoneyRules.h"
 #include "core/store/Nz.h"
 #include "core/store/OpenTournament.h"
@@ -95,7 +96,9 @@ QString PercentText(double percent) { return PlainNumberText(percent) + QStringL
 
 QString PayoutRowName(long k) { return k == 0 ? QStringLiteral("the house") : QStringLiteral("place %1").arg(k); }
 
-std::optional<QString> PayoutsToMend(const OpenTournament& t)
+namespace {
+
+std::optional<QString> percentagesToMend(const OpenTournament& t)
 {
     if (t.gintPayAsPercentages != OpenTournament::PayPercentages)
         return std::nullopt;
@@ -116,4 +119,46 @@ std::optional<QString> PayoutsToMend(const OpenTournament& t)
                            "is paid from place 1 down, the house last, each its percentage for as long as the pool "
                            "lasts.");
     return text;
+}
+
+// A whole amount in the money format; one with cents as the Win column shows
+// it, which the money format would round, -0.4 even to "$0".
+QString winningsText(double amount, const QString& moneyFormat)
+{
+    return amount == RoundHalfEven(amount) ? FormatMoney(amount, moneyFormat) : PlainNumberText(amount);
+}
+
+// Stored before the payouts were kept from going below 0, or changed outside
+// the program: told, never changed here, as the director decides what each
+// player won.
+std::optional<QString> winningsToMend(const OpenTournament& t, const QString& moneyFormat)
+{
+    QStringList below;
+    for (const PlayerRecord& p : t.gtypPlayers)
+        if (p.Payout < 0)
+            below << QStringLiteral("%1: %2").arg(p.PlayerName, winningsText(p.Payout, moneyFormat));
+    if (below.isEmpty())
+        return std::nullopt;
+    return QStringLiteral("The winnings stored for these players are below 0, which winnings can never be:\n%1\n\n"
+                          "Mend each %2.")
+        .arg(below.join(u'\n'), MendWinningsHow());
+}
+
+} // namespace
+
+std::optional<QString> PayoutsToMend(const OpenTournament& t, const QString& moneyFormat)
+{
+    QStringList parts;
+    for (const std::optional<QString>& part : {percentagesToMend(t), winningsToMend(t, moneyFormat)})
+        if (part)
+            parts << *part;
+    if (parts.isEmpty())
+        return std::nullopt;
+    return parts.join(QStringLiteral("\n\n"));
+}
+
+QString MendWinningsHow()
+{
+    return QStringLiteral("on the players screen: select the player, click More... and choose Manually Adjust "
+                          "Payout/Points..., then type the player's winnings in \"Assign Bounty\"");
 }

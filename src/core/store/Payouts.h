@@ -42,8 +42,12 @@ QString PercentText(double percent);
 // A payout row by its index as messages name it: "the house", "place 2".
 QString PayoutRowName(long k);
 
-// What the director is told on opening a tournament whose percentage payouts
-// come to more than 100 % of the pool: the total, the rows above 100 % on
-// their own, and how the pool is paid until they are mended. None for
-// amounts, prizes and percentages of 100 % or less.
-std::optional<QString> PayoutsToMend(const OpenTournament& t);
+// What the director is told on opening a tournament whose payouts need
+// mending, in one message: percentage payouts of more than 100 % of the pool
+// (the total, the rows above 100 % on their own, and how the pool is paid
+// until they are mended), and every entrant whose stored winnings are below
+// 0 with the amount in moneyFormat. None when there is neither.
+std::optional<QString> PayoutsToMend(const OpenTournament& t, const QString& moneyFormat);
+
+// How a player's winnings are mended by hand, to follow "mend them".
+QString MendWinningsHow();

@@ -1,5 +1,7 @@
 #include "core/web/WebService.h"
 
+#include "core/store/Payouts.h"
+#include "core/store/PlainNumberText.h"
 #include "core/web/WebPosting.h"
 
 #include <algorithm>
@@ -144,10 +146,15 @@ void CheckWebServiceDescription(const ServiceDescription& description)
     }
 }
 
-void CheckPlayerResultTexts(const WebPlayerResult& result)
+void CheckPlayerResult(const WebPlayerResult& result)
 {
     checkSentTexts(
         {{playerName(result.playerName), result.playerName}, {playerName(result.eliminatedBy), result.eliminatedBy}});
+    // Mended by the director, never here: what the player won is his call.
+    if (result.payout < 0)
+        throw SoapError(QStringLiteral("The winnings of the player \"%1\" are below 0 (%2).  Nothing was sent.  "
+                                       "Please open the tournament and mend them %3; then try again.")
+                            .arg(shown(result.playerName), PlainNumberText(result.payout), MendWinningsHow()));
 }
 
 namespace WebService {
@@ -197,7 +204,7 @@ QString InsertWebTournament(SoapClient& client, const WebAccount& account, const
 
 QString InsertWebPlayerResult4(SoapClient& client, const WebAccount& account, const WebPlayerResult& r)
 {
-    CheckPlayerResultTexts(r);
+    CheckPlayerResult(r);
     return call(
         client, "InsertWebPlayerResult4",
         withLogin(account,

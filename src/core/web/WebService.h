@@ -60,9 +60,11 @@ const WebOperation& WebOperationNamed(const QString& name);
 void CheckWebServiceDescription(const ServiceDescription& description);
 
 // Throws SoapError naming the player when the player's name, or the name of
-// the player who eliminated them, holds a character XML cannot carry; so a
-// tournament can be refused before any of it is sent.
-void CheckPlayerResultTexts(const WebPlayerResult& result);
+// the player who eliminated them, holds a character XML cannot carry, or when
+// the winnings are below 0 (stored so before the payouts were kept from going
+// below 0, or changed outside the program); so a tournament can be refused
+// before any of it is sent.
+void CheckPlayerResult(const WebPlayerResult& result);
 
 namespace WebService {
 

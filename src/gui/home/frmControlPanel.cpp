@@ -424,9 +424,9 @@ void frmControlPanel::btnOpen_Click()
             SetLevel(t, t.gintBlindsLevel);
         }
         ShowTournamentWindow();
-        // Stored before Finish refused such payouts, or changed outside the
-        // program: they pay as PercentagePayouts has it until mended.
-        if (const std::optional<QString> mend = PayoutsToMend(openTournament()))
+        // Stored before Finish refused such payouts or the payouts were kept
+        // from going below 0, or changed outside the program.
+        if (const std::optional<QString> mend = PayoutsToMend(openTournament(), programSettings().gstrMoneyFormat))
             prompter().message(*mend);
     });
 }

@@ -327,7 +327,7 @@ WalkStep frmWebResultsManager::PostTournament(int Index)
         BusyPointer busy;
         ShowMessage(QStringLiteral("Uploading tournament ") + name + QStringLiteral("..."), false);
         for (const WebPlayerResult& result : upload.results)
-            CheckPlayerResultTexts(result);
+            CheckPlayerResult(result);
         const QString reply
             = sentOnce([&] { return WebService::InsertWebTournament(client(), account(), name, id, upload.day); },
                        [&] { mMaybePosted << id; });

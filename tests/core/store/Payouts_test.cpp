@@ -180,6 +180,27 @@ TEST(CalculatePayouts, SharesBeyondThePoolPayFromPlaceOneDownNeverBelowZero)
         std::vector<double> paid(t.gdblCalculatedPayout.begin(), t.gdblCalculatedPayout.end());
         EXPECT_EQ(paid, c.expected) << c.what;
         EXPECT_EQ(sum(t), PrizePool(t)) << c.what;
-        EXPECT_EQ(PayoutsToMend(t).has_value(), c.toMend) << c.what;
+        EXPECT_EQ(PayoutsToMend(t, QStringLiteral("$#,##0")).has_value(), c.toMend) << c.what;
     }
+}
+
+TEST(PayoutsToMend, NamesEveryPlayerWithWinningsBelowZeroAsStored)
+{
+    OpenTournament t;
+    setPayouts(t, false, 1, {0, 100});
+    const struct {
+        const char* name;
+        double payout;
+    } players[] = {{"Ann", 0}, {"Bob Smith", -1180}, {"Cy", 25}, {"Di", -0.4}};
+    for (const auto& p : players) {
+        PlayerRecord& r = t.gtypPlayers.append();
+        r.PlayerName = QString::fromLatin1(p.name);
+        r.Payout = p.payout;
+    }
+    // The money format would show -0.4 as "$0".
+    EXPECT_EQ(PayoutsToMend(t, QStringLiteral("$#,##0")).value_or(QString()).section(u'\n', 1, 2),
+              QStringLiteral("Bob Smith: -$1,180\nDi: -0.4"));
+    t.gtypPlayers[2].Payout = 0;
+    t.gtypPlayers[4].Payout = 0;
+    EXPECT_EQ(PayoutsToMend(t, QStringLiteral("$#,##0")), std::nullopt);
 }

@@ -12,10 +12,13 @@
 #include "gui/controls/ClickableLabel.h"
 #include "gui/controls/ctlButton.h"
 #include "gui/controls/ctlDataEntryGrid.h"
+#include "gui/floor/AwardDialogs.h"
+#include "gui/floor/MainMenus.h"
 #include "gui/floor/frmMain.h"
 #include "gui/home/frmManage.h"
 #include "gui/setup/frmAddEditTournament.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -346,7 +349,8 @@ TEST_F(HomeWindowWithLeagues, ATournamentOfNoLeagueIsOfferedMarkedInTheLeagueCho
 
 TEST_F(HomeWindowWithLeagues, OpeningPayoutsOfMoreThanTheWholePoolTellsOnceAndPaysNoLessThanZero)
 {
-    // 50, 60 and 70 % of $600, stored before Finish refused them.
+    // 50, 60 and 70 % of $600, stored before Finish refused them, and Ann's
+    // winnings as the last elimination worked them out then.
     {
         Database db;
         db.open(path(QStringLiteral("zr.mdb")));
@@ -367,6 +371,7 @@ TEST_F(HomeWindowWithLeagues, OpeningPayoutsOfMoreThanTheWholePoolTellsOnceAndPa
             p.PlayerID = Long(db.lastInsertId());
             p.PlayerName = QString::fromLatin1(name);
             p.TotalBuyin = 200;
+            p.Payout = p.PlayerName == QLatin1String("Ann") ? -180 : 0;
             SaveTournamentPlayer(db, t, t.gintPlayerCount());
         }
     }
@@ -379,9 +384,18 @@ TEST_F(HomeWindowWithLeagues, OpeningPayoutsOfMoreThanTheWholePoolTellsOnceAndPa
                   "The payouts of this tournament add up to 180 % of the prize pool; the places and the house can "
                   "take 100 % at most.\n\nUntil they are mended on the payouts page of the tournament's settings, "
                   "the pool is paid from place 1 down, the house last, each its percentage for as long as the pool "
-                  "lasts.")});
+                  "lasts.\n\nThe winnings stored for these players are below 0, which winnings can never be:\n"
+                  "Ann: -$180\n\nMend each on the players screen: select the player, click More... and choose "
+                  "Manually Adjust Payout/Points..., then type the player's winnings in \"Assign Bounty\".")});
     frmMain* tournamentWindow = mainWindow();
     ASSERT_NE(tournamentWindow, nullptr);
+    // Told, not changed; by the names the program shows.
+    EXPECT_EQ(gobjDatabase().query(QStringLiteral("SELECT MIN(Payout) FROM tblTournamentXPlayer")).value(0).toDouble(),
+              -180);
+    EXPECT_EQ(parts(tournamentWindow).menus->action(QStringLiteral("mnManualAdjustPayout"))->text().remove(u'&'),
+              QStringLiteral("Manually Adjust Payout/Points..."));
+    EXPECT_EQ(parts(tournamentWindow).frames.cmdMore->text(), QStringLiteral("More..."));
+    EXPECT_EQ(frmManualAdjust().windowTitle(), QStringLiteral("Assign Bounty"));
     QStringList topPays;
     for (int k = 0; k < 3; ++k)
         topPays << parts(tournamentWindow).display.lblPayout[std::size_t(k)]->text();

@@ -130,6 +130,11 @@ TEST_F(WebPostingWindow, RefusedRowsLostAnswersNoPlayersAndBadNamesEachStopWhere
     tournament(hidden, QStringLiteral("2026-05-01 00:00:00"), {QStringLiteral("Flo")});
     tournament(QStringLiteral("Names"), QStringLiteral("2026-06-01 00:00:00"),
                {QStringLiteral("Ida"), QStringLiteral("Jo") + QChar(0x1F) + QStringLiteral("e")});
+    // Winnings stored below 0 before payouts were kept from going there.
+    tournament(QStringLiteral("Owed"), QStringLiteral("2026-07-01 00:00:00"),
+               {QStringLiteral("Kim"), QStringLiteral("Lee Ray")});
+    db.execute(QStringLiteral("UPDATE tblTournamentXPlayer SET Payout = -180 WHERE PlayerID = "
+                              "(SELECT PlayerID FROM tblPlayer WHERE PlayerName = 'Lee Ray')"));
     FakeResultsService::Account a = fake.account();
     a.refusedPlayers = {QStringLiteral("Bob")};
     fake.setAccount(a);
@@ -158,6 +163,11 @@ TEST_F(WebPostingWindow, RefusedRowsLostAnswersNoPlayersAndBadNamesEachStopWhere
     const QString separator = QStringLiteral("The name of the tournament \"A,,,~~~B\" holds \",,,~~~\", which the "
                                              "results web site uses to separate the items of its lists.  Nothing was "
                                              "sent.  Please take \",,,~~~\" out and try again.");
+    const QString owed = QStringLiteral("The winnings of the player \"Lee Ray\" are below 0 (-180).  Nothing was "
+                                        "sent.  Please open the tournament and mend them on the players screen: "
+                                        "select the player, click More... and choose Manually Adjust "
+                                        "Payout/Points..., then type the player's winnings in \"Assign Bounty\"; "
+                                        "then try again.");
     const Case cases[] = {
         {QStringLiteral("Rows"),
          {},
@@ -209,6 +219,7 @@ TEST_F(WebPostingWindow, RefusedRowsLostAnswersNoPlayersAndBadNamesEachStopWhere
          false,
          {QStringLiteral("Uploading tournament Names..."), badPlayer, none},
          badPlayer},
+        {QStringLiteral("Owed"), {}, false, {QStringLiteral("Uploading tournament Owed..."), owed, none}, owed},
     };
     qsizetype seen = logLines().size();
     for (const Case& c : cases) {
