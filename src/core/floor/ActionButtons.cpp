@@ -14,8 +14,7 @@ ActionButtonStates ActionButtonsFor(const OpenTournament& t, Integer index)
     ActionButtonStates s;
     s.EliminateCaption = offer.Eliminate ? QStringLiteral("&Eliminate") : QStringLiteral("Un-&Eliminate");
     s.EliminateEnabled = offer.Eliminate || offer.UnEliminate;
-    // A player who has bought in is offered the rebuy, when the rules allow.
-    s.BuyinCaption = offer.Buyin ? QStringLiteral("Buyin") : QStringLiteral("Rebuy");
+    s.BuyinCaption = BuyinCaption(offer);
     s.BuyinEnabled = offer.Buyin || offer.Rebuy;
     s.AddonEnabled = offer.Addon;
     s.AssignSeatEnabled = CanBeSeated(p);

@@ -36,3 +36,8 @@ EntryOffer EntryOptions(const OpenTournament& t, const PlayerRecord& p)
     }
     return offer;
 }
+
+QString BuyinCaption(const EntryOffer& offer)
+{
+    return offer.Buyin ? QStringLiteral("Buyin") : QStringLiteral("Rebuy");
+}

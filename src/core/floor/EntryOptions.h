@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 struct PlayerRecord;
 class OpenTournament;
 
@@ -18,3 +20,8 @@ struct EntryOffer {
 };
 
 EntryOffer EntryOptions(const OpenTournament& t, const PlayerRecord& p);
+
+// The caption of the one command for both buys, on the player buttons and
+// the seat-chart menu alike, offered or greyed: "Buyin" for a player who has
+// not bought in, else "Rebuy".
+QString BuyinCaption(const EntryOffer& offer);

@@ -287,10 +287,7 @@ void FloorCommands::SetSeatMenuEntries()
     action("mnEliminate")->setEnabled(offer.Eliminate);
     QAction* buyin = action("mnBuyin");
     buyin->setEnabled(offer.Buyin || offer.Rebuy);
-    if (offer.Buyin)
-        buyin->setText(QStringLiteral("Buyin"));
-    else if (offer.Rebuy)
-        buyin->setText(QStringLiteral("Rebuy"));
+    buyin->setText(BuyinCaption(offer));
     action("mnAddon")->setEnabled(offer.Addon);
 }
 

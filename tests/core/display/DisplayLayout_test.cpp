@@ -172,3 +172,27 @@ TEST(DisplayLayout, TheBigClockEndsBeforeTheChips)
     in.ShowChipsAndPayouts = false;
     EXPECT_EQ(LayoutScreenBasic(in).ClockRoom, 19200 - 640 - 300);
 }
+
+TEST(DisplayLayout, TheLevelMovesUpIntoTheCaptionsRowOnceTheBlindsComeWithinAGapOfIt)
+{
+    // Blinds long enough to reach under the centred level: left of its
+    // letters' end, at its end, within a gap of it, and a gap away.
+    const SizeSet sizes = SizeSetFor(19200, 0);
+    MainLayoutInput in = standardInput(sizes, 5);
+    const MainLayout apart = LayoutScreenAll(in);
+    const QRect level = apart.Level.Rect;
+    ASSERT_GT(level.top(), apart.BlindsCap.Rect.top());
+    struct Case {
+        int gap; // from the level's last twip to the blinds' first
+        bool movesUp;
+    };
+    const Case cases[] = {{-1, true}, {0, true}, {TextGap - 1, true}, {TextGap, false}};
+    for (const Case& c : cases) {
+        const int blindsLeft = level.right() + 1 + c.gap;
+        in.Labels.Blinds.setWidth(19200 - 300 - blindsLeft);
+        const MainLayout l = LayoutScreenAll(in);
+        ASSERT_EQ(l.Blinds.Rect.left(), blindsLeft) << c.gap;
+        EXPECT_EQ(l.Level.Rect.top(), c.movesUp ? l.BlindsCap.Rect.top() : level.top()) << "gap " << c.gap;
+        EXPECT_EQ(l.Level.Rect.left(), level.left()) << c.gap;
+    }
+}

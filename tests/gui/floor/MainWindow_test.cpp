@@ -123,18 +123,23 @@ TEST_F(MainWindowTest, SeatMenuOffersFollowTheSeatedPlayer)
     t.gtypPlayers[1].TotalBuyin = 20; // Anna bought in; Bob has not
     QAction* buyin = action("mnBuyin");
     QAction* addon = action("mnAddon");
+    // A greyed entry reads as the player buttons would for the seat, never
+    // what the seat before left on it.
     struct {
         long row, col;
+        bool rebuysOpen;
         bool pops;
         const char* buyinText;
         bool buyinOn, addonOn;
     } cases[] = {
-        {1, 1, true, "Rebuy", true, true},    {2, 1, true, "Buyin", true, false},
-        {3, 1, true, "Buyin", false, false}, // "(Open)": nobody to buy for
-        {3, 3, false, "Buyin", false, false}, // not a name column
-        {1, 2, false, "Buyin", false, false}, // empty cell
+        {1, 1, true, true, "Rebuy", true, true},    {2, 1, true, true, "Buyin", true, false},
+        {1, 1, false, true, "Rebuy", false, true},  {2, 1, false, true, "Buyin", true, false},
+        {3, 1, true, true, "Rebuy", false, false}, // "(Open)": nobody to buy for
+        {3, 3, true, false, "Rebuy", false, false}, // not a name column
+        {1, 2, true, false, "Rebuy", false, false}, // empty cell
     };
     for (const auto& c : cases) {
+        t.gintAllowRebuys = c.rebuysOpen ? 1 : 0;
         g->setRow(c.row);
         g->setCol(c.col);
         parts(w).commands->gridTables_Click();

@@ -14,6 +14,7 @@
 #include "LevelTestData.h"
 #include "WindowTestHelpers.h"
 
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <tuple>
@@ -153,6 +154,63 @@ INSTANTIATE_TEST_SUITE_P(ClockRunning, RunningClockButtonsTest,
                              return std::string(std::get<0>(info.param)) + (a.restsOnRow ? "RestingOnTheRow" : "After")
                                  + std::to_string(a.ms) + "ms";
                          });
+
+// The pointer rests on the name, goes to the buttons and rests there, then
+// rests on another player's row: the buttons go 3 s after it left them, not
+// 3 s after the click, and the grid scrolls on by itself again.
+TEST_F(RunningClockTest, TheButtonsGoThreeSecondsAfterThePointerLeftTheRowAndTheButtons)
+{
+    constexpr long Chosen = 5; // Emil, in the left group of row 3
+    const FloorFrames& f = parts(w).frames;
+    clickPlayer(Chosen);
+    ASSERT_TRUE(f.frameButtons->isVisible());
+    QTest::qWait(500);
+    QTest::mouseMove(w->windowHandle(), onWindow(f.cmdAddon, f.cmdAddon->rect().center()));
+    QTest::qWait(1000);
+    ASSERT_TRUE(f.frameButtons->isVisible()) << "the pointer is on the buttons";
+
+    QElapsedTimer left; // the pointer leaves as it moves
+    left.start();
+    QTest::mouseMove(w->windowHandle(), onWindow(grid(), grid()->CellRect(1, 0).center())); // Anna's row
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !f.frameButtons->isVisible(); }, 10000))
+        << "the pointer rests on another row";
+    // 3 s, give or take the timers' rounding.
+    EXPECT_GE(left.elapsed(), 2950) << "gone while the pointer had only just left";
+    EXPECT_TRUE(parts(w).players->tmrScroll->isActive());
+    EXPECT_EQ(w->FindPlayerIndex(), Chosen) << "nobody else selected on the way";
+}
+
+// A player added while Emil's buttons show sorts before him: another player
+// now stands on the selected row, and the buttons are not his.
+TEST_F(RunningClockTest, ButtonsLeftOverAnotherPlayerAfterAReloadGo)
+{
+    constexpr long Chosen = 5; // Emil, in the left group of row 3
+    const FloorFrames& f = parts(w).frames;
+    clickPlayer(Chosen);
+    ASSERT_TRUE(f.cmdBuyin->isVisible() && f.cmdBuyin->isEnabled());
+    const QPoint rebuy = onWindow(f.cmdBuyin, f.cmdBuyin->rect().center());
+    w->showPlayers = [this] {
+        OpenTournament& t = openTournament();
+        PlayerRecord& p = t.gtypPlayers.append();
+        p.PlayerName = QStringLiteral("Abe");
+        p.PlayerID = addPlayer(p.PlayerName, {league});
+        SaveTournamentPlayer(Integer(t.gtypPlayers.upper()));
+        LoadTournament(tournament, true); // as the players dialog leaves it: by name
+        return true;
+    };
+    action("mnAddRemovePlayers")->trigger(); // Ctrl+A
+    const OpenTournament& t = openTournament();
+    ASSERT_EQ(t.gtypPlayers[1].PlayerName, QStringLiteral("Abe"));
+    ASSERT_NE(t.gtypPlayers[Chosen].PlayerName, QStringLiteral("Emil"));
+    EXPECT_FALSE(f.frameButtons->isVisible());
+
+    // The director clicks where Emil's Rebuy was: nobody rebuys.
+    const std::vector<Buys> before = buys();
+    QTest::mouseClick(w->windowHandle(), Qt::LeftButton, {}, rebuy);
+    EXPECT_TRUE(buys() == before);
+    for (long i = 1; i <= t.gintPlayerCount(); ++i)
+        EXPECT_EQ(stored(i, "TotalRebuy").toDouble(), 0) << t.gtypPlayers[i].PlayerName.toStdString();
+}
 
 // Rebuys until level 3 and add-ons until level 3, a break after level 2: both
 // are offered in that break and neither once level 3 is played. The buttons
