@@ -212,10 +212,10 @@ std::optional<std::pair<long, QString>> checkPercentages(const WizardForm& f)
         percents << NzDouble(row.Payout);
     for (long r = 0; r < percents.size(); ++r)
         if (percents[r] > 100)
-            return std::pair(r, QStringLiteral("The payout of %1 cannot be above 100 %.").arg(PayoutRowName(r)));
+            return std::pair(r, QStringLiteral("The payout of %1 cannot be above 100%.").arg(PayoutRowName(r)));
     if (const double total = PercentTotal(percents); total > 100)
         return std::pair(0L,
-                         QStringLiteral("The payouts add up to %1: the places and the house can take 100 % of "
+                         QStringLiteral("The payouts add up to %1: the places and the house can take 100% of "
                                         "the prize pool at most.")
                              .arg(PercentText(total)));
     return std::nullopt;

@@ -92,7 +92,7 @@ double PercentTotal(const QList<double>& percents)
     return RoundHalfEven(total * 1e6) / 1e6;
 }
 
-QString PercentText(double percent) { return PlainNumberText(percent) + QStringLiteral(" %"); }
+QString PercentText(double percent) { return PlainNumberText(percent) + QStringLiteral("%"); }
 
 QString PayoutRowName(long k) { return k == 0 ? QStringLiteral("the house") : QStringLiteral("place %1").arg(k); }
 
@@ -111,10 +111,10 @@ std::optional<QString> percentagesToMend(const OpenTournament& t)
         if (percents[k] > 100)
             alone << QStringLiteral("%1 (%2)").arg(PayoutRowName(long(k)), PercentText(percents[k]));
     QString text = QStringLiteral("The payouts of this tournament add up to %1 of the prize pool; the places and "
-                                  "the house can take 100 % at most.")
+                                  "the house can take 100% at most.")
                        .arg(PercentText(total));
     if (!alone.isEmpty())
-        text += QStringLiteral(" Above 100 % on its own: %1.").arg(alone.join(QStringLiteral(", ")));
+        text += QStringLiteral(" Above 100% on its own: %1.").arg(alone.join(QStringLiteral(", ")));
     text += QStringLiteral("\n\nUntil they are mended on the payouts page of the tournament's settings, the pool "
                            "is paid from place 1 down, the house last, each its percentage for as long as the pool "
                            "lasts.");

@@ -36,7 +36,7 @@ QList<double> PercentagePayouts(const QList<double>& percents, double pool, doub
 // 100).
 double PercentTotal(const QList<double>& percents);
 
-// A percentage as messages show it: "180 %".
+// A percentage as messages show it: "180%".
 QString PercentText(double percent);
 
 // A payout row by its index as messages name it: "the house", "place 2".

@@ -381,8 +381,8 @@ TEST_F(HomeWindowWithLeagues, OpeningPayoutsOfMoreThanTheWholePoolTellsOnceAndPa
     click(w.btnOpen);
     EXPECT_EQ(prompts.messages,
               QStringList {QStringLiteral(
-                  "The payouts of this tournament add up to 180 % of the prize pool; the places and the house can "
-                  "take 100 % at most.\n\nUntil they are mended on the payouts page of the tournament's settings, "
+                  "The payouts of this tournament add up to 180% of the prize pool; the places and the house can "
+                  "take 100% at most.\n\nUntil they are mended on the payouts page of the tournament's settings, "
                   "the pool is paid from place 1 down, the house last, each its percentage for as long as the pool "
                   "lasts.\n\nThe winnings stored for these players are below 0, which winnings can never be:\n"
                   "Ann: -$180\n\nMend each on the players screen: select the player, click More... and choose "

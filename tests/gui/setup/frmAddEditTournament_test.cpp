@@ -587,8 +587,8 @@ TEST_F(WizardSave, PercentagesBeyondThePoolAreRefusedOnTheFirstPayoutCell)
     EXPECT_FALSE(estimate(2).startsWith(QLatin1Char('-'))) << estimate(2).toStdString();
     QTest::mouseClick(c<QPushButton>(QStringLiteral("cmdFinish")), Qt::LeftButton);
     EXPECT_EQ(prompts.messages,
-              QStringList {QStringLiteral("The payouts add up to 180 %: the places and the house can "
-                                          "take 100 % of the prize pool at most.")});
+              QStringList {QStringLiteral("The payouts add up to 180%: the places and the house can "
+                                          "take 100% of the prize pool at most.")});
     EXPECT_EQ(w->mintCurrentPage, 4);
     EXPECT_FALSE(w->mbOKed);
     auto* g = c<ctlDataEntryGrid>(QStringLiteral("grid"));
@@ -624,7 +624,7 @@ TEST_F(WizardSave, ARefusedGridCellIsCurrentWithItsTextSelectedWhetherTypedIntoO
         {"grid", 3, 1, 4, "-200", false, false, "Payouts cannot be negative."},
         {"grid", 2, 1, 4, "3o", true, true, "Payouts must be numeric.    Set to 0 if you don't want to have a payout."},
         {"grid", 4, 2, 4, "-", true, false, "Points must be numeric.  Set to 0 if you don't want to include points."},
-        {"grid", 2, 1, 4, "150", false, false, "The payout of place 1 cannot be above 100 %."},
+        {"grid", 2, 1, 4, "150", false, false, "The payout of place 1 cannot be above 100%."},
     };
     for (const auto& r : refusals) {
         auto* g = c<ctlDataEntryGrid>(QString::fromLatin1(r.grid));
