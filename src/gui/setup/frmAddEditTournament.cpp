@@ -26,6 +26,7 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QStackedLayout>
 #include <QTimer>
@@ -146,7 +147,13 @@ frmAddEditTournament::frmAddEditTournament(OpenTournament& tourney, QWidget* par
     connectPayoutPages();
     connectFinish();
 
-    resize(1060, 640);
+    // Drawn for 1060x640; on a smaller screen (a 1024x768 projector) the
+    // window takes the screen's room instead of running off its edge, where
+    // the assistant's texts were cut.
+    QSize wanted(1060, 640);
+    if (screen())
+        wanted = wanted.boundedTo(screen()->availableGeometry().size());
+    resize(wanted);
     Form_Load();
 }
 

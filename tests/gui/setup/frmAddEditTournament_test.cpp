@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -46,6 +47,14 @@ TEST_F(WizardPages, NavigationShowsOnePageAndColoursItsLabel)
     }
     c<QPushButton>(QStringLiteral("cmdPrevious"))->click();
     EXPECT_EQ(w->mintCurrentPage, 6);
+
+    // A screen smaller than the window is drawn for (the test platform's, a
+    // 1024x768 projector) holds the whole window, the assistant's texts too.
+    ASSERT_NE(w->screen(), nullptr);
+    const QSize room = w->screen()->availableGeometry().size();
+    ASSERT_LT(room.width(), 1060);
+    EXPECT_LE(w->width(), room.width());
+    EXPECT_LE(w->height(), room.height());
 }
 
 TEST_F(WizardPages, LoadDataOfAnExistingAndANewTournament)
