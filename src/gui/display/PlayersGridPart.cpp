@@ -225,6 +225,10 @@ void PlayersGridPart::FollowEntryRules()
         return;
     }
     showStates(index);
+    // The reload cleared every cell's colour, the selected row's highlight
+    // with them: the row the buttons stay under is painted again.
+    SetGridSelected(mintSelectedCol, mintSelectedRow, false);
+    SetGridSelected(g->Col(), g->Row(), true);
     placeButtons(g->Row(), g->Col()); // a caption may have changed its width
 }
 

@@ -12,12 +12,16 @@
 
 #include "FieldBuilder.h"
 #include "LevelTestData.h"
+#include "ManualClock.h"
+#include "RecordingSoundPlayer.h"
 #include "WindowTestHelpers.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <tuple>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -73,6 +77,17 @@ protected:
 
     FlexGrid* grid() const { return parts(w).display.grid; }
 
+    // The cells painted as the selected player's.
+    std::vector<std::pair<long, long>> highlighted() const
+    {
+        std::vector<std::pair<long, long>> cells;
+        for (long r = 0; r < grid()->Rows(); ++r)
+            for (long c = 0; c < grid()->Cols(); ++c)
+                if (grid()->CellBackColor(r, c) == 0x800000u) // dark blue
+                    cells.emplace_back(r, c);
+        return cells;
+    }
+
     // Where on the window the mouse is: it reaches whatever shows there.
     QPoint onWindow(const QWidget* control, const QPoint& at) const { return control->mapTo(w.data(), at); }
 
@@ -99,6 +114,14 @@ protected:
 };
 
 class RunningClockButtonsTest : public RunningClockTest, public ::testing::WithParamInterface<ClickCase> { };
+
+// The same window on a clock the test moves: the level ends on the window's
+// own countdown tick, with no wait for its minutes.
+class LevelEndTest : public RunningClockTest {
+protected:
+    ManualClock time;
+    RecordingSoundPlayer sounds;
+};
 
 } // namespace
 
@@ -203,6 +226,7 @@ TEST_F(RunningClockTest, ButtonsLeftOverAnotherPlayerAfterAReloadGo)
     ASSERT_EQ(t.gtypPlayers[1].PlayerName, QStringLiteral("Abe"));
     ASSERT_NE(t.gtypPlayers[Chosen].PlayerName, QStringLiteral("Emil"));
     EXPECT_FALSE(f.frameButtons->isVisible());
+    EXPECT_TRUE(highlighted().empty());
 
     // The director clicks where Emil's Rebuy was: nobody rebuys.
     const std::vector<Buys> before = buys();
@@ -277,4 +301,35 @@ TEST_F(RunningClockTest, WhatTheButtonsOfferFollowsTheEndOfTheBreak)
     EXPECT_FALSE(action("mnAddon")->isEnabled());
     parts(w).entries->mnBuyin_Click();
     EXPECT_TRUE(buys() == before);
+}
+
+// Screens not rotating, the pointer resting on the selected row while the
+// level ends on the clock and the break begins: the reload of the grid keeps
+// the player on the row, and with the buttons his row stays highlighted.
+TEST_F(LevelEndTest, TheRowUnderThePointerStaysHighlightedWhenTheBreakBegins)
+{
+    OpenTournament& t = openTournament();
+    SetTestLevels(t, {1, TestLevel(1, 15), 1});
+    action("mnRotate")->trigger();
+    ASSERT_FALSE(parts(w).screens->tmrDisplay->isActive());
+    w->SetLevel(2);
+    w->ResetTimer();
+    QTest::keyClick(w.data(), Qt::Key_F1);
+    ASSERT_TRUE(parts(w).clock->tmrCountDown->isActive());
+
+    constexpr long Chosen = 6; // in the right group of row 3
+    const FloorFrames& f = parts(w).frames;
+    clickPlayer(Chosen);
+    ASSERT_TRUE(f.frameButtons->isVisible());
+    std::vector<std::pair<long, long>> group; // the right group of row 3
+    for (long c = PlayersRightGroup; c < PlayersRightGroup + 5; ++c)
+        group.emplace_back(3, c);
+    ASSERT_EQ(highlighted(), group);
+
+    time.advance(parts(w).clock->clock.secondsLeft() * 1000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return t.gblnOnBreak; }, 5000)) << "the countdown's own tick ends the level";
+    ASSERT_TRUE(f.frameButtons->isVisible()) << "the pointer rests on the row";
+    EXPECT_EQ(w->FindPlayerIndex(), Chosen);
+    EXPECT_EQ(highlighted(), group);
+    EXPECT_TRUE(prompts.messages.isEmpty()) << prompts.messages.join(u'\n').toStdString();
 }
