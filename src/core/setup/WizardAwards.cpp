@@ -127,8 +127,13 @@ std::optional<AwardFault> ValidateAdjustment(const QString& dollars, const QStri
         return AwardFault {QStringLiteral("Dollars must be numeric."), AwardFocus::Dollars};
     if (auto fault = refuseNegativeWinnings(amount))
         return fault;
-    if (!ReadsAsNumber(QVariant(points)))
+    if (auto tooLarge = RefuseTooLarge<Total>(amount, QStringLiteral("Player winnings")))
+        return AwardFault {*tooLarge, AwardFocus::Dollars};
+    double total = 0;
+    if (!ReadsAsNumber(QVariant(points), &total))
         return AwardFault {QStringLiteral("Points must be numeric."), AwardFocus::Points};
+    if (auto tooLarge = RefuseTooLarge<Total>(total, QStringLiteral("Player points")))
+        return AwardFault {*tooLarge, AwardFocus::Points};
     return std::nullopt;
 }
 

@@ -72,7 +72,8 @@ std::optional<QString> AwardsBeyondMoneyQuestion(const AwardEntry& entry, double
                                                  const QString& moneyFormat);
 
 // "Assign Bounty"'s checks of a player's winnings and points typed by hand,
-// in order; the winnings are refused below 0 as an award's are.
+// in order; the winnings are refused below 0 as an award's are, and
+// either beyond the ceiling of a total.
 std::optional<AwardFault> ValidateAdjustment(const QString& dollars, const QString& points);
 
 QString SelectAwardToEditMessage();

@@ -35,9 +35,15 @@ struct Money {
 struct Count {
     static constexpr double Ceiling = 9999999;
 };
+// A player's whole winnings or points typed by hand ("Assign Bounty"): a
+// total, so it must hold the largest pool above with its awards, yet stay
+// below the 2^53 cents ($90,071,992,547,409.92) a double keeps exact.
+struct Total {
+    static constexpr double Ceiling = 90000000000000.0;
+};
 
 // The message a number beyond what its column holds (T: Integer, Long,
-// Single) or beyond its ceiling (T: Money, Count) is refused by, by its
+// Single) or beyond its ceiling (T: Money, Count, Total) is refused by, by its
 // label ("Chip count is too large."); none when it fits. Money below 0 is
 // left to RefuseNegative, so that it is told as negative.
 template <typename T>
@@ -48,6 +54,8 @@ std::optional<QString> RefuseTooLarge(double value, const QString& label)
         fits = value <= Money::Ceiling; // false for NaN
     else if constexpr (std::is_same_v<T, Count>)
         fits = std::fabs(value) <= Count::Ceiling;
+    else if constexpr (std::is_same_v<T, Total>)
+        fits = std::fabs(value) <= Total::Ceiling;
     else
         fits = Fits<T>(value);
     if (fits)

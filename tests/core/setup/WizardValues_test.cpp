@@ -125,6 +125,11 @@ TEST(WizardAwards, PlaceholderFlagAndChecks)
         {"-0.01", "x", "Player winnings cannot be negative.", AwardFocus::Dollars},
         {"3", "$4", "Points must be numeric.", AwardFocus::Points},
         {"0", "-5", "", AwardFocus::None},
+        // A total may pass the ceiling of one box (the largest pool with its
+        // awards), but not what a double keeps exact to the cent.
+        {"13139566868604.33", "-330000000000", "", AwardFocus::None},
+        {"1e39", "1", "Player winnings is too large.", AwardFocus::Dollars},
+        {"5", "-1e39", "Player points is too large.", AwardFocus::Points},
     };
     for (const auto& a : adjustments) {
         const auto fault = ValidateAdjustment(QString::fromLatin1(a.dollars), QString::fromLatin1(a.points));
