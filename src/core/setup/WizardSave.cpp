@@ -210,9 +210,9 @@ std::optional<std::pair<long, QString>> checkPercentages(const WizardForm& f)
     QList<double> percents;
     for (const PayoutRow& row : f.Payouts)
         percents << NzDouble(row.Payout);
-    for (long r = 0; r < percents.size(); ++r)
-        if (percents[r] > 100)
-            return std::pair(r, QStringLiteral("The payout of %1 cannot be above 100%.").arg(PayoutRowName(r)));
+    if (const QList<long> above = RowsAboveWholePool(percents); !above.isEmpty())
+        return std::pair(above.first(),
+                         QStringLiteral("The payout of %1 cannot be above 100%.").arg(PayoutRowName(above.first())));
     if (const double total = PercentTotal(percents); total > 100)
         return std::pair(0L,
                          QStringLiteral("The payouts add up to %1: the places and the house can take 100% of "

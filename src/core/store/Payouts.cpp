@@ -92,6 +92,15 @@ double PercentTotal(const QList<double>& percents)
     return RoundHalfEven(total * 1e6) / 1e6;
 }
 
+QList<long> RowsAboveWholePool(const QList<double>& percents)
+{
+    QList<long> rows;
+    for (qsizetype k = 0; k < percents.size(); ++k)
+        if (percents[k] > 100)
+            rows << long(k);
+    return rows;
+}
+
 QString PercentText(double percent) { return PlainNumberText(percent) + QStringLiteral("%"); }
 
 QString PayoutRowName(long k) { return k == 0 ? QStringLiteral("the house") : QStringLiteral("place %1").arg(k); }
@@ -107,9 +116,8 @@ std::optional<QString> percentagesToMend(const OpenTournament& t)
     if (total <= 100)
         return std::nullopt;
     QStringList alone;
-    for (qsizetype k = 0; k < percents.size(); ++k)
-        if (percents[k] > 100)
-            alone << QStringLiteral("%1 (%2)").arg(PayoutRowName(long(k)), PercentText(percents[k]));
+    for (long k : RowsAboveWholePool(percents))
+        alone << QStringLiteral("%1 (%2)").arg(PayoutRowName(k), PercentText(percents[k]));
     QString text = QStringLiteral("The payouts of this tournament add up to %1 of the prize pool; the places and "
                                   "the house can take 100% at most.")
                        .arg(PercentText(total));

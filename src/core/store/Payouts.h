@@ -36,6 +36,9 @@ QList<double> PercentagePayouts(const QList<double>& percents, double pool, doub
 // 100).
 double PercentTotal(const QList<double>& percents);
 
+// The rows (0 the house) whose percentage alone is above 100.
+QList<long> RowsAboveWholePool(const QList<double>& percents);
+
 // A percentage as messages show it: "180%".
 QString PercentText(double percent);
 
