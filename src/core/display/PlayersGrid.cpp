@@ -1,6 +1,7 @@
 #include "core/display/PlayersGrid.h"
 
 #include "core/floor/TableLabels.h"
+#include "core/store/MoneyRules.h"
 #include "core/store/OpenTournament.h"
 #include "core/store/PlainNumberText.h"
 
@@ -53,13 +54,13 @@ PlayersGridContents PlayersGridOf(const OpenTournament& t, const PlayersGridOpti
         const PlayerRecord& p = t.gtypPlayers[i];
         const long row = onePerRow(o.PlayerDisplay) ? i : (i + 1) / 2;
         const long col = onePerRow(o.PlayerDisplay) || i % 2 == 1 ? 0 : PlayersRightGroup;
-        QString win = PlainNumberText(p.Payout);
+        QString win = AmountText(p.Payout);
         if (o.PointsInGrid && p.Points > 0)
             win += u'\\' + PlainNumberText(p.Points);
         out.Cells.SetText(row, col, p.PlayerName);
         out.Cells.SetText(row, col + 1,
                           p.Table > 0 ? GetTableAndSeat(p.Table, p.Seat, o.TableID, o.SeatID) : QString());
-        out.Cells.SetText(row, col + 2, PlainNumberText(p.TotalBuyin + p.TotalRebuy + p.TotalAddon));
+        out.Cells.SetText(row, col + 2, AmountText(MoneyPlus(MoneyPlus(p.TotalBuyin, p.TotalRebuy), p.TotalAddon)));
         out.Cells.SetText(row, col + 3, GetValue(p.Finish));
         out.Cells.SetText(row, col + 4, win);
         if (p.Finish > 1)

@@ -52,8 +52,8 @@ ScreenGrid PayoutsGrid(const OpenTournament& t, const DisplayFormats& f)
     long col = 0;
     for (long k = 1; k <= paid; ++k) {
         const double amount = t.gdblCalculatedPayout.value(k);
-        QString text = amount > PlainPayoutLimit ? FormatMoney(amount, f.MoneyFormat)
-                                                 : f.CurrencySymbol + PlainNumberText(amount);
+        QString text
+            = amount > PlainPayoutLimit ? FormatMoney(amount, f.MoneyFormat) : f.CurrencySymbol + AmountText(amount);
         const Single points = t.gsngPayoutPoints.value(k);
         if (points > 0)
             text += QLatin1Char('/') + PlainNumberText(points);
@@ -75,9 +75,8 @@ ScreenGrid AwardsGrid(const OpenTournament& t)
         0, {QStringLiteral("Award"), QStringLiteral("Payout"), QStringLiteral("Points"), QStringLiteral("Awarded To")});
     for (long i = 1; i <= t.gintAwardCount(); ++i) {
         const AwardRecord& a = t.gtypAwards[i];
-        g.SetRow(i,
-                 {a.Description, PlainNumberText(a.Payout), PlainNumberText(a.Points),
-                  GetPlayerName(t, a.AwardedToPlayerID)});
+        g.SetRow(
+            i, {a.Description, AmountText(a.Payout), PlainNumberText(a.Points), GetPlayerName(t, a.AwardedToPlayerID)});
     }
     return g;
 }

@@ -33,7 +33,7 @@ void GiveAwardToPlayer(OpenTournament& t, long PlayerIndex, long AwardIndex, Flo
     PlayerRecord& p = t.gtypPlayers[PlayerIndex];
     a.AwardedToPlayerID = p.PlayerID;
     p.Points += a.Points;
-    p.Payout += a.Payout;
+    p.Payout = MoneyPlus(p.Payout, a.Payout);
     rows.Awards.insert(AwardIndex);
     rows.Players.insert(PlayerIndex);
 }

@@ -19,7 +19,7 @@ QList<QStringList> AwardsGridRows(const OpenTournament& t, bool UnawardedOnly)
         const AwardRecord& a = t.gtypAwards[i];
         rows << QStringList {
             QString::number(a.AwardID), QString::number(a.IsBounty), QString::number(a.BountyPlayerID),   a.Description,
-            PlainNumberText(a.Payout),  PlainNumberText(a.Points),   QString::number(a.AwardedToPlayerID)};
+            AmountText(a.Payout),       PlainNumberText(a.Points),   QString::number(a.AwardedToPlayerID)};
     }
     return rows;
 }

@@ -5,6 +5,7 @@
 #include "core/store/Nz.h"
 #include "core/store/OpenTournament.h"
 #include "core/store/Payouts.h"
+#include "core/store/PlainNumberText.h"
 
 namespace {
 
@@ -16,9 +17,9 @@ bool addBuy(OpenTournament& t, long index, bool EntryOffer::*offered, double Pla
     if (!t.gtypPlayers.contains(index))
         return false;
     PlayerRecord& p = t.gtypPlayers[index];
-    if (!(EntryOptions(t, p).*offered))
+    if (!(EntryOptions(t, p).*offered) || PoolPastCeiling(t, amount))
         return false;
-    p.*total += amount;
+    p.*total = MoneyPlus(p.*total, amount);
     p.TotalChipValue += chips;
     p.*count += 1;
     CalculatePayouts(t);
@@ -34,6 +35,8 @@ BuyinOutcome BuyinPlayer(OpenTournament& t, long index, FloorRows& rows)
         return BuyinOutcome::Bought;
     PlayerRecord& p = t.gtypPlayers[index];
     const bool already = p.TotalBuyin != 0;
+    if (!already && PoolPastCeiling(t, t.gdblBuyin))
+        return BuyinOutcome::PoolPastCeiling;
     if (!already) {
         p.TotalBuyin = t.gdblBuyin;
         p.TotalChipValue += t.gdblBuyinChipValue;
@@ -80,9 +83,9 @@ void SetPlayerWinnings(OpenTournament& t, long index, bool bUnEliminate)
     const double s = bUnEliminate ? -1.0 : 1.0;
     const long place = p.Finish;
     if (place >= 1 && place <= t.gintNumberPaid) {
-        p.Points += s * t.gsngPayoutPoints.value(place);
+        p.Points += s * SingleAsShown(t.gsngPayoutPoints.value(place));
         const double amount = t.gdblCalculatedPayout.value(place);
-        p.Payout = bUnEliminate ? MoneyLess(p.Payout, amount) : p.Payout + amount;
+        p.Payout = bUnEliminate ? MoneyLess(p.Payout, amount) : MoneyPlus(p.Payout, amount);
     }
     if (t.gintUseAutoPointsAll == 1)
         p.Points += s * t.gdblAutoPointsAllPlayers;

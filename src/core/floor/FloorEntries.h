@@ -13,12 +13,14 @@ class OpenTournament;
 // entrant's row, and only when the offer rules (EntryOptions) allow it at
 // that moment.
 
-enum class BuyinOutcome { Bought, AlreadyBoughtIn };
+enum class BuyinOutcome { Bought, AlreadyBoughtIn, PoolPastCeiling };
 // A second buy-in changes no totals; the payouts are still recomputed and
-// the row stored.
+// the row stored. One that would take the money taken in past what is kept
+// to the cent (PoolPastCeiling) changes nothing.
 BuyinOutcome BuyinPlayer(OpenTournament& t, long index, FloorRows& rows);
 QString AlreadyBoughtInMessage();
-// False, and nothing changed, when the rebuy or add-on is not offered now.
+// False, and nothing changed, when the rebuy or add-on is not offered now or
+// would take the money taken in past what is kept to the cent.
 [[nodiscard]] bool RebuyPlayer(OpenTournament& t, long index, FloorRows& rows);
 [[nodiscard]] bool AddonPlayer(OpenTournament& t, long index, FloorRows& rows);
 // Clears buy-in, rebuys and add-ons and the chips they brought; the house

@@ -109,7 +109,7 @@ QString FirstBlindMessage()
 QString BlindsTooLargeMessage()
 {
     return QStringLiteral("The first blinds these settings give are larger than a level takes (a big blind of at "
-                          "most 9,999,999).  Lower the starting big blind percentage.");
+                          "most 16,777,216).  Lower the starting big blind percentage.");
 }
 
 QString TimeWarningMessage()

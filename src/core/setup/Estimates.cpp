@@ -9,11 +9,11 @@
 EstimateTotals CalcEstBuyinTotals(const EstimateInputs& in)
 {
     EstimateTotals t;
-    t.FromBuyins = in.Players * in.Buyin;
-    t.FromRebuys = in.Rebuys * in.RebuyAmount;
-    t.FromAddons = in.Addons * in.AddonAmount;
-    t.HouseFee = in.Players * in.HouseFee;
-    t.Collected = t.FromRebuys + t.FromBuyins + t.FromAddons + t.HouseFee;
+    t.FromBuyins = RoundCents(in.Players * in.Buyin);
+    t.FromRebuys = RoundCents(in.Rebuys * in.RebuyAmount);
+    t.FromAddons = RoundCents(in.Addons * in.AddonAmount);
+    t.HouseFee = RoundCents(in.Players * in.HouseFee);
+    t.Collected = MoneyPlus(MoneyPlus(t.FromRebuys, t.FromBuyins), MoneyPlus(t.FromAddons, t.HouseFee));
     t.Chips = in.Rebuys * in.RebuyChips + in.Players * in.BuyinChips + in.Addons * in.AddonChips;
     return t;
 }
@@ -23,15 +23,15 @@ double AwardsTotal(const QStringList& awardPayouts, int bountyAllChoice, const Q
 {
     double total = 0;
     for (const QString& payout : awardPayouts)
-        total += NzDouble(payout);
+        total = MoneyPlus(total, NzDouble(payout));
     if (bountyAllChoice == 2 && ReadsAsNumber(bountyAllDollars))
-        total += players * NzDouble(bountyAllDollars);
+        total = MoneyPlus(total, players * NzDouble(bountyAllDollars));
     return total;
 }
 
 double EstimatedTakenIn(const EstimateInputs& in)
 {
-    return in.Players * in.Buyin + in.Rebuys * in.RebuyAmount + in.Addons * in.AddonAmount;
+    return MoneyPlus(MoneyPlus(in.Players * in.Buyin, in.Rebuys * in.RebuyAmount), in.Addons * in.AddonAmount);
 }
 
 double EstimatedPool(const EstimateInputs& in, double awardsTotal)

@@ -1,5 +1,7 @@
 #include "core/store/MoneyRules.h"
 
+#include "core/store/PlainNumberText.h"
+
 #include <algorithm>
 
 std::optional<QString> RefuseNegative(double value, const QString& name)
@@ -9,4 +11,22 @@ std::optional<QString> RefuseNegative(double value, const QString& name)
     return name + QStringLiteral(" cannot be negative.");
 }
 
-double MoneyLess(double money, double taken) { return std::max(money - taken, 0.0); }
+double Cents(double amount) { return std::isfinite(amount) ? RoundHalfEven(amount * 100) : 0; }
+
+double RoundCents(double amount) { return Cents(amount) / 100; }
+
+double MoneyPlus(double money, double added) { return (Cents(money) + Cents(added)) / 100; }
+
+double MoneyLess(double money, double taken) { return std::max((Cents(money) - Cents(taken)) / 100, 0.0); }
+
+bool SingleKeeps(double x)
+{
+    if (!Fits<Single>(x))
+        return false;
+    const Single single = Narrow<Single>(x);
+    if (double(single) == x)
+        return true;
+    // Beyond 2^24 a single's digits may read back as x while it holds a
+    // neighbour of x (123,456,790 is kept as 123,456,792).
+    return std::fabs(x) < Count::Ceiling && PlainNumberText(single).toDouble() == x;
+}

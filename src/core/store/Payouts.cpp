@@ -11,19 +11,30 @@
 
 double MoneyTakenIn(const OpenTournament& t)
 {
-    double takenIn = 0;
+    double cents = 0;
     for (const PlayerRecord& p : t.gtypPlayers)
-        takenIn += p.TotalBuyin + p.TotalRebuy + p.TotalAddon;
-    return takenIn;
+        cents += Cents(p.TotalBuyin) + Cents(p.TotalRebuy) + Cents(p.TotalAddon);
+    return cents / 100;
 }
 
-double PrizePool(const OpenTournament& t)
+double AwardMoney(const OpenTournament& t)
 {
-    double awards = 0;
+    double cents = 0;
     for (const AwardRecord& a : t.gtypAwards)
-        awards += a.Payout;
-    return MoneyLess(MoneyTakenIn(t), awards);
+        cents += Cents(a.Payout);
+    return cents / 100;
 }
+
+std::optional<QString> PoolPastCeiling(const OpenTournament& t, double amount)
+{
+    if (MoneyPlus(MoneyTakenIn(t), std::max(amount, 0.0)) <= Total::Ceiling)
+        return std::nullopt;
+    return QStringLiteral("This entry would take the money taken in past %1, the most that is kept to the cent.  "
+                          "Nothing was entered.")
+        .arg(AmountText(Total::Ceiling));
+}
+
+double PrizePool(const OpenTournament& t) { return MoneyLess(MoneyTakenIn(t), AwardMoney(t)); }
 
 namespace {
 
@@ -50,37 +61,95 @@ void CalculatePayouts(OpenTournament& t)
         ? PercentagePayouts(settings, PrizePool(t), t.gintRoundTo)
         : settings;
     for (long k = 0; k <= paid; ++k)
-        t.gdblCalculatedPayout[k] = amounts[k];
+        t.gdblCalculatedPayout[k] = RoundCents(amounts[k]);
 }
+
+namespace {
+
+// A row's share of the pool in rounding units, in cents: as worked out, and
+// rounded half to even.
+struct Share {
+    double Exact = 0;
+    double Units = 0;
+};
+
+// Shares of more than the pool in all: the better places are paid first,
+// the house last, each its share for as long as the pool lasts; what
+// rounding down leaves goes to the row that takes the rest.
+QList<double> payFromTheTop(const QList<Share>& shares, double pool, double step, qsizetype takesRest)
+{
+    QList<double> cents(shares.size());
+    double left = pool;
+    const auto pay = [&](qsizetype k) {
+        cents[k] = std::clamp(shares[k].Units * step, 0.0, std::max(left, 0.0));
+        left -= cents[k];
+    };
+    for (qsizetype k = 1; k < shares.size(); ++k)
+        pay(k);
+    pay(0);
+    cents[takesRest] += std::max(left, 0.0);
+    return cents;
+}
+
+} // namespace
 
 QList<double> PercentagePayouts(const QList<double>& percents, double pool, double unit)
 {
-    const double step = unit >= 1 ? unit : 1;
-    QList<double> amounts(percents.size());
-    double remainder = pool;
-    for (qsizetype k = percents.size() - 1; k >= 0; --k) {
-        amounts[k] = RoundHalfEven(std::max(percents[k], 0.0) / 100.0 * pool / step) * step;
-        remainder -= amounts[k];
+    // Worked in whole cents, where every sum is exact.
+    const double step = Cents(unit >= 1 ? unit : 1);
+    const double whole = Cents(pool);
+    QList<Share> shares;
+    QList<double> counted;
+    for (double p : percents) {
+        counted << std::max(p, 0.0);
+        const double exact = RoundHalfEven(counted.last() * whole / 100) / step;
+        shares.append({exact, RoundHalfEven(exact)});
     }
+    QList<double> amounts;
     // Without a paid place the house row is the only one there is.
-    if (amounts.isEmpty())
+    if (shares.isEmpty())
         return amounts;
-    const qsizetype takesRest = percents[0] > 0 || amounts.size() < 2 ? 0 : 1;
-    if (PercentTotal(percents) <= 100 && amounts[takesRest] + remainder >= 0) {
-        amounts[takesRest] += remainder;
-        return amounts;
+    const qsizetype takesRest = counted[0] > 0 || shares.size() < 2 ? 0 : 1;
+    QList<double> cents;
+    if (PercentTotal(percents) > 100) {
+        cents = payFromTheTop(shares, whole, step, takesRest);
+    } else {
+        // The row that takes the rest gets the pool less every other row.
+        // When that is below 0, or below a place under place 1 whose
+        // percentage is no higher, the row rounded up the most gives back a
+        // unit (the lower place on a tie, which keeps the places in order),
+        // until the rest is enough.
+        const auto rest = [&] {
+            double left = whole;
+            for (qsizetype k = 0; k < shares.size(); ++k)
+                if (k != takesRest)
+                    left -= shares[k].Units * step;
+            return left;
+        };
+        const auto enough = [&](double left) {
+            if (left < 0)
+                return false;
+            for (qsizetype k = takesRest + 1; takesRest == 1 && k < shares.size(); ++k)
+                if (counted[k] <= counted[1] && shares[k].Units * step > left)
+                    return false;
+            return true;
+        };
+        while (!enough(rest())) {
+            qsizetype most = -1;
+            for (qsizetype k = shares.size() - 1; k >= 0; --k)
+                if (k != takesRest && shares[k].Units > 0
+                    && (most < 0 || shares[k].Units - shares[k].Exact > shares[most].Units - shares[most].Exact))
+                    most = k;
+            if (most < 0)
+                break; // nothing left to give back: a pool below 0
+            shares[most].Units -= 1;
+        }
+        for (const Share& share : shares)
+            cents << share.Units * step;
+        cents[takesRest] = rest();
     }
-    // The shares are more than the pool: the better places are paid first.
-    double left = pool;
-    const auto pay = [&](qsizetype k) {
-        amounts[k] = std::clamp(amounts[k], 0.0, std::max(left, 0.0));
-        left -= amounts[k];
-    };
-    for (qsizetype k = 1; k < amounts.size(); ++k)
-        pay(k);
-    pay(0);
-    // What rounding down leaves, as above.
-    amounts[takesRest] += std::max(left, 0.0);
+    for (double c : cents)
+        amounts << c / 100;
     return amounts;
 }
 
@@ -133,7 +202,8 @@ std::optional<QString> percentagesToMend(const OpenTournament& t)
 // it, which the money format would round, -0.4 even to "$0".
 QString winningsText(double amount, const QString& moneyFormat)
 {
-    return amount == RoundHalfEven(amount) ? FormatMoney(amount, moneyFormat) : PlainNumberText(amount);
+    const double cents = RoundCents(amount);
+    return cents == RoundHalfEven(cents) ? FormatMoney(cents, moneyFormat) : AmountText(cents);
 }
 
 // Stored before the payouts were kept from going below 0, or changed outside

@@ -6,8 +6,16 @@
 
 class OpenTournament;
 
-// Every entrant's buy-ins, rebuys and add-ons; house fees stay outside.
+// Every entrant's buy-ins, rebuys and add-ons, summed in cents; house fees
+// stay outside.
 double MoneyTakenIn(const OpenTournament& t);
+// The money of every award, given or not, summed in cents.
+double AwardMoney(const OpenTournament& t);
+
+// What an entry of amount (a buy-in, a rebuy, an add-on) is refused by when
+// it would take the money taken in past Total::Ceiling, beyond which sums
+// are no longer kept to the cent; none when it fits.
+std::optional<QString> PoolPastCeiling(const OpenTournament& t, double amount);
 
 // The prize pool: every entrant's buy-ins, rebuys and add-ons, less the money
 // of every award (given or not), as MoneyLess has it. House fees stay
@@ -17,18 +25,21 @@ double PrizePool(const OpenTournament& t);
 // Works out gdblCalculatedPayout (0..gintNumberPaid) from the payout
 // settings: amounts as entered, or percentages of the pool rounded to
 // gintRoundTo with the rounding left over put on the house (when its
-// percentage is above 0) or on the winner.
+// percentage is above 0) or on the winner; every row to the cent.
 void CalculatePayouts(OpenTournament& t);
 
-// Percentage payouts, the house first (index 0), then the places: each share
-// of the pool rounded to the unit (half to even; a unit below 1 counts as 1),
-// worked from the last place up. What the rounding leaves goes to the house
-// when its share is above 0 or no place is paid, else to place 1, so the
-// rows always add up to the pool. No row is ever below 0: shares of more
-// than 100 % in all (a tournament stored before Finish refused them), or a
-// rounding that would leave that row less than nothing, pay the pool from
-// place 1 down and the house last, each row its share for as long as the
-// pool lasts. A percentage below 0 counts as 0.
+// Percentage payouts, the house first (index 0), then the places, worked in
+// cents: each share of the pool rounded to the cent, then to the unit (half
+// to even; a unit below 1 counts as 1). What the rounding leaves goes to the
+// house when its share is above 0 or no place is paid, else to place 1, so
+// the rows always add up to the pool. That rest never leaves its row below
+// 0, nor place 1 below a place under it whose percentage is no higher
+// (34/33/33 % of 770 by 100 would pay 170/300/300): the rows rounded up the
+// most then give back a unit each, the lower place first on a tie, until
+// the rest is enough (370/200/200). Shares of more than 100 % in all (a
+// tournament stored before Finish refused them) pay the pool from place 1
+// down and the house last, each row its share for as long as the pool
+// lasts. A percentage below 0 counts as 0.
 QList<double> PercentagePayouts(const QList<double>& percents, double pool, double unit);
 
 // The percentages of the house and the places together, those below 0 left

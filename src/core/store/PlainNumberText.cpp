@@ -1,5 +1,6 @@
 #include "core/store/PlainNumberText.h"
 
+#include "core/store/MoneyRules.h"
 #include "core/store/Nz.h"
 
 #include <array>
@@ -21,9 +22,26 @@ QString shortestFixed(T value)
 
 } // namespace
 
-QString PlainNumberText(double value) { return shortestFixed(value); }
+QString PlainNumberText(double value)
+{
+    if (!std::isfinite(value))
+        return QStringLiteral("0");
+    // Rounded to 15 significant digits, then written in the fewest digits
+    // that read back as that: two numbers of 15 digits or fewer are never
+    // the same double, so those digits are the rounded ones.
+    std::array<char, 32> digits {};
+    const auto written
+        = std::to_chars(digits.data(), digits.data() + digits.size(), value, std::chars_format::scientific, 14);
+    double general = 0;
+    std::from_chars(digits.data(), written.ptr, general);
+    return shortestFixed(general);
+}
 
 QString PlainNumberText(float value) { return shortestFixed(value); }
+
+double SingleAsShown(float value) { return PlainNumberText(value).toDouble(); }
+
+QString AmountText(double amount) { return PlainNumberText(RoundCents(amount)); }
 
 QString FixedDecimalsText(double value, int decimals, bool ZeroBeforePoint)
 {

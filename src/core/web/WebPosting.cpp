@@ -2,6 +2,7 @@
 
 #include "core/platform/Database.h"
 #include "core/platform/StoredDate.h"
+#include "core/store/MoneyRules.h"
 #include "core/store/Nz.h"
 
 #include <algorithm>
@@ -85,16 +86,17 @@ WebTournamentUpload ReadTournamentUpload(Database& db, Long TournamentID)
                                            "LEFT JOIN tblPlayer E ON E.PlayerID = X.EliminatedByPlayerID "
                                            "WHERE X.TournamentID = ? ORDER BY X.rowid"),
                             {TournamentID});
+    // Money is posted to the cent, as it shows.
     for (; !rs.eof(); rs.moveNext()) {
         WebPlayerResult r;
         r.eliminatedBy = NzString(rs.value(QStringLiteral("EliminatedByName")));
         r.kills = NzLong(rs.value(QStringLiteral("Kills")));
         r.playerName = NzString(rs.value(QStringLiteral("EntrantName")));
         r.finish = NzLong(rs.value(QStringLiteral("Finish")));
-        r.payout = NzDouble(rs.value(QStringLiteral("Payout")));
-        r.totalBuyin = NzDouble(rs.value(QStringLiteral("TotalBuyin")));
-        r.totalRebuy = NzDouble(rs.value(QStringLiteral("TotalRebuy")));
-        r.totalAddon = NzDouble(rs.value(QStringLiteral("TotalAddon")));
+        r.payout = RoundCents(NzDouble(rs.value(QStringLiteral("Payout"))));
+        r.totalBuyin = RoundCents(NzDouble(rs.value(QStringLiteral("TotalBuyin"))));
+        r.totalRebuy = RoundCents(NzDouble(rs.value(QStringLiteral("TotalRebuy"))));
+        r.totalAddon = RoundCents(NzDouble(rs.value(QStringLiteral("TotalAddon"))));
         r.numRebuys = NzInteger(rs.value(QStringLiteral("NumRebuys")));
         r.numAddons = NzInteger(rs.value(QStringLiteral("NumAddons")));
         r.entryId = NzLong(rs.value(QStringLiteral("EntryRowID")));

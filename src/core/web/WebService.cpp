@@ -154,7 +154,7 @@ void CheckPlayerResult(const WebPlayerResult& result)
     if (result.payout < 0)
         throw SoapError(QStringLiteral("The winnings of the player \"%1\" are below 0 (%2).  Nothing was sent.  "
                                        "Please open the tournament and mend them %3; then try again.")
-                            .arg(shown(result.playerName), PlainNumberText(result.payout), MendWinningsHow()));
+                            .arg(shown(result.playerName), AmountText(result.payout), MendWinningsHow()));
 }
 
 namespace WebService {

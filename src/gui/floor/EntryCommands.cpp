@@ -9,6 +9,7 @@
 #include "core/platform/ReportFailures.h"
 #include "core/store/Nz.h"
 #include "core/store/OpenTournament.h"
+#include "core/store/Payouts.h"
 #include "core/store/PlainNumberText.h"
 #include "core/store/PlayEventSound.h"
 #include "core/store/ProgramSettings.h"
@@ -131,13 +132,21 @@ void EntryCommands::BuyinPlayer(bool bFromTableView)
         return;
     if (outcome == BuyinOutcome::AlreadyBoughtIn)
         prompter().message(AlreadyBoughtInMessage());
+    if (outcome == BuyinOutcome::PoolPastCeiling)
+        prompter().message(PoolPastCeiling(openTournament(), openTournament().gdblBuyin).value_or(QString()));
     w.RefreshScreens(false);
 }
 
-bool EntryCommands::storeOffered(long index, bool (*operation)(OpenTournament&, long, FloorRows&))
+bool EntryCommands::storeOffered(long index, double amount, bool (*operation)(OpenTournament&, long, FloorRows&))
 {
+    if (index < 1)
+        return false;
+    if (const std::optional<QString> tooLarge = PoolPastCeiling(openTournament(), amount)) {
+        prompter().message(*tooLarge);
+        return false;
+    }
     bool offered = false;
-    if (index < 1 || !store([&](OpenTournament& t, FloorRows& rows) { offered = operation(t, index, rows); }))
+    if (!store([&](OpenTournament& t, FloorRows& rows) { offered = operation(t, index, rows); }))
         return false;
     // Refused or not, what is shown follows what is offered now.
     w.RefreshScreens(false);
@@ -146,11 +155,14 @@ bool EntryCommands::storeOffered(long index, bool (*operation)(OpenTournament&, 
 
 void EntryCommands::RebuyPlayer(bool bFromTableView)
 {
-    if (storeOffered(player(bFromTableView), &::RebuyPlayer))
+    if (storeOffered(player(bFromTableView), openTournament().gdblRebuyAmount, &::RebuyPlayer))
         PlayEventSound(10);
 }
 
-void EntryCommands::AddonPlayer(bool bFromTableView) { storeOffered(player(bFromTableView), &::AddonPlayer); }
+void EntryCommands::AddonPlayer(bool bFromTableView)
+{
+    storeOffered(player(bFromTableView), openTournament().gdblAddonAmount, &::AddonPlayer);
+}
 
 void EntryCommands::ClearAllBuys()
 {
@@ -205,7 +217,7 @@ void EntryCommands::ManualAdjustPayout(bool bFromTableView)
     if (index < 1)
         return;
     const PlayerRecord& p = openTournament().gtypPlayers[index];
-    const auto typed = askAdjustment(PlainNumberText(p.Payout), PlainNumberText(p.Points));
+    const auto typed = askAdjustment(AmountText(p.Payout), PlainNumberText(p.Points));
     if (!typed)
         return;
     const double payout = NzDouble(typed->first);

@@ -59,9 +59,10 @@ private:
     // when it failed (shown) and nothing changed.
     bool store(const std::function<void(OpenTournament&, FloorRows&)>& operation);
     void reloadPlayers();
-    // Runs a rebuy or an add-on, which stores nothing unless the rules offer
-    // it now; true when it was stored.
-    bool storeOffered(long index, bool (*operation)(OpenTournament&, long, FloorRows&));
+    // Runs a rebuy or an add-on of amount, which stores nothing unless the
+    // rules offer it now and the money taken in can take it (else told);
+    // true when it was stored.
+    bool storeOffered(long index, double amount, bool (*operation)(OpenTournament&, long, FloorRows&));
 
     frmMain& w;
     EntryParts mParts;

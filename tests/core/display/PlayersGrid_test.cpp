@@ -34,7 +34,7 @@ TEST(PlayersGrid, CellsStrikeThroughAndPoints)
     winner.Table = 27;
     winner.Seat = 3;
     t.gtypPlayers[2].Finish = 2;
-    t.gtypPlayers[2].Payout = 50; // no points: the payout alone
+    t.gtypPlayers[2].Payout = 42.69999999999999; // no points: the payout alone, to the cent
 
     PlayersGridOptions two {0, true, 1, 1};
     const PlayersGridContents g = PlayersGridOf(t, two);
@@ -43,7 +43,7 @@ TEST(PlayersGrid, CellsStrikeThroughAndPoints)
     EXPECT_EQ(g.Cells.Text(1, 3), QStringLiteral("1"));
     EXPECT_EQ(g.Cells.Text(1, 4), QStringLiteral("100\\25"));
     EXPECT_EQ(g.Cells.Text(1, 6), t.gtypPlayers[2].PlayerName);
-    EXPECT_EQ(g.Cells.Text(1, 10), QStringLiteral("50"));
+    EXPECT_EQ(g.Cells.Text(1, 10), QStringLiteral("42.7"));
     EXPECT_EQ(g.Cells.Text(2, 0), t.gtypPlayers[3].PlayerName);
     EXPECT_EQ(g.Cells.Text(2, 3), QString()); // still playing
     EXPECT_EQ(g.StruckThrough, (QList<QPair<long, long>> {{1, 6}})); // the winner is not struck

@@ -2,6 +2,7 @@
 #include "TestSupport.h"
 #include "core/display/ScreenContents.h"
 #include "core/store/OpenTournament.h"
+#include "core/store/Payouts.h"
 
 #include <QDateTime>
 #include <QLocale>
@@ -99,6 +100,24 @@ TEST(ScreenContents, PayoutsGridPairsPlacesAndShowsAmountsEvenInPrizeMode)
         t.gintNumberPaid = static_cast<Integer>(paid);
         EXPECT_EQ(PayoutsGrid(t, Dollars).Rows(), rows) << paid;
     }
+
+    // A pool in cents, 7 x $12.10 at 50/30/20 % by 1, and an amount stored
+    // with binary noise show to the cent.
+    OpenTournament cents;
+    cents.gtypPlayers.redim(1, 7);
+    for (PlayerRecord& p : cents.gtypPlayers)
+        p.TotalBuyin = 12.10;
+    cents.gintPayAsPercentages = 1;
+    cents.gintRoundTo = 1;
+    cents.gintNumberPaid = 3;
+    cents.RedimPayouts();
+    cents.gdblPayout[1] = 50;
+    cents.gdblPayout[2] = 30;
+    cents.gdblPayout[3] = 20;
+    CalculatePayouts(cents);
+    EXPECT_EQ(gridRows(PayoutsGrid(cents, Dollars)).value(1), QStringLiteral("1|$42.7|2|$25"));
+    cents.gdblCalculatedPayout[3] = 908.3000000000002;
+    EXPECT_EQ(gridRows(PayoutsGrid(cents, Dollars)).value(2), QStringLiteral("3|$908.3||"));
 }
 
 TEST(ScreenContents, ChipColumnFollowsEachSlotsColour)

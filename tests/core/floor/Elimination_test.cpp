@@ -4,6 +4,7 @@
 #include "core/floor/Elimination.h"
 #include "core/floor/FloorEntries.h"
 #include "core/floor/PlayerLookup.h"
+#include "core/store/MoneyRules.h"
 #include "core/store/Payouts.h"
 #include "core/store/TournamentStore.h"
 
@@ -113,6 +114,24 @@ TEST(FloorEntries, BuysAddUpAndASecondBuyinChangesNothing)
     EXPECT_EQ(t.gtypPlayers[1].TotalBuyin + t.gtypPlayers[1].TotalRebuy + t.gtypPlayers[1].NumAddons, 0);
     EXPECT_EQ(t.gtypPlayers[1].HouseFee, 5);
     EXPECT_EQ(rows.Players, (std::set<long> {1}));
+
+    // Rebuys of $12.10 add up in cents: seven make $84.70, not
+    // $84.69999999999999.
+    t.gdblRebuyAmount = 12.10;
+    for (int i = 0; i < 7; ++i)
+        EXPECT_TRUE(RebuyPlayer(t, 2, rows));
+    EXPECT_EQ(t.gtypPlayers[2].TotalRebuy, 84.7);
+
+    // An entry that would take the money taken in past what is kept to the
+    // cent is refused and changes nothing.
+    t.gtypPlayers[3].TotalBuyin = 0;
+    t.gtypPlayers[2].TotalRebuy = Total::Ceiling - 175; // $75 from it
+    t.gdblRebuyAmount = 100;
+    EXPECT_EQ(BuyinPlayer(t, 3, rows), BuyinOutcome::PoolPastCeiling);
+    EXPECT_FALSE(RebuyPlayer(t, 2, rows));
+    EXPECT_EQ(t.gtypPlayers[3].TotalBuyin, 0);
+    EXPECT_EQ(t.gtypPlayers[2].NumRebuys, 7);
+    EXPECT_TRUE(AddonPlayer(t, 2, rows)) << "$25 more still fits";
 }
 
 // A button or menu entry can stay on screen while the level or the break

@@ -1,5 +1,6 @@
 #include "LeagueTestData.h"
 #include "core/setup/BlindGenerator.h"
+#include "core/store/MoneyRules.h"
 
 namespace {
 
@@ -73,9 +74,9 @@ TEST(BlindGenerator, ModesAndShapes)
     EXPECT_EQ(s.Levels.size(), 6);
     EXPECT_EQ(s.CountedLevels, 3);
 
-    // The raising ends below the largest blind a level takes: a field of a
-    // thousand with 9,999,999 chips each would climb the table to
-    // 1,000,000,000.
+    // The raising ends below the largest blind a level takes (every whole
+    // number up to 2^24): a field of a thousand with 9,999,999 chips each
+    // would climb the table to 1,000,000,000.
     BlindEstimates huge = example();
     huge.Players = 1000;
     huge.BuyinChips = 9999999;
@@ -85,10 +86,10 @@ TEST(BlindGenerator, ModesAndShapes)
         const GeneratedLevels h = generateLevels(huge, chips25, mode, BuiltInSmallBlinds());
         ASSERT_FALSE(h.Levels.isEmpty()) << h.Error.toStdString();
         for (const GeneratedLevel& l : h.Levels)
-            EXPECT_LE(l.BigBlind, 9999999.0f) << doubles;
+            EXPECT_LE(l.BigBlind, Count::Ceiling) << doubles;
     }
     EXPECT_EQ(generateLevels(huge, chips25, GeneratorSettings {}, BuiltInSmallBlinds()).Levels.last().SmallBlind,
-              3000000.0f);
+              8000000.0f);
 
     // Not enough time for the levels: warned, and the levels still come.
     BlindEstimates quick = example();
@@ -149,7 +150,7 @@ TEST(BlindGenerator, GuardsStopAtOnce)
          BuiltInSmallBlinds(),
          QStringLiteral("The breaks you have requested leave no time for play.")},
         {"doubling", example(), doubling, {0}, QStringLiteral("The suggested levels would exceed 1000 levels.")},
-        {"first blinds too large", example(), {}, {5000000, 8000000}, BlindsTooLargeMessage()},
+        {"first blinds too large", example(), {}, {9000000, 10000000}, BlindsTooLargeMessage()},
     };
     for (const Case& c : cases)
         EXPECT_EQ(generateLevels(c.estimates, chips25, c.settings, c.table).Error, c.error) << c.what;

@@ -25,7 +25,7 @@ TEST(Estimates, PercentagesRoundToTheUnitAndTheLeftoverLandsOnce)
     };
     const Case cases[] = {
         {"plain", {"0", "50", "30", "20"}, 1, {0, 500, 300, 200}},
-        {"leftover to place 1", {"0", "33.3", "33.3", "33.3"}, 5, {0, 330, 335, 335}},
+        {"a leftover below 0 never puts place 1 below place 2", {"0", "33.3", "33.3", "33.3"}, 5, {0, 335, 335, 330}},
         {"beyond the pool, the house last", {"1", "33.3", "33.3", "33.3"}, 5, {0, 335, 335, 330}},
         {"halves to even", {"0", "0", "6.25", "6.75"}, 5, {0, 870, 60, 70}},
     };

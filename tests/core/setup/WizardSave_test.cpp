@@ -255,8 +255,9 @@ TEST(WizardSave, NegativeLevelCellsAreRefusedByNameWithTheirCell)
     EXPECT_EQ(std::pair(fault->Row, fault->Column), std::pair(3L, 7L));
 }
 
-// Money above $999,999.99, chips and points above 9,999,999 and whole numbers
-// beyond their column are refused by the box's label, with the cell of a grid.
+// Money above 999,999,999 (a buy-in of 1,000,000 won is an ordinary one),
+// chips and points that a single would keep changed and whole numbers beyond
+// their column are refused by the box's label, with the cell of a grid.
 TEST(WizardSave, TooLargeValuesAreRefusedByTheirBox)
 {
     const auto text = [](const char* box, const char* value) {
@@ -280,11 +281,17 @@ TEST(WizardSave, TooLargeValuesAreRefusedByTheirBox)
     } cases[] = {
         {text("txtBuyin", "1e39"), 1, "txtBuyin", "Buyin amount is too large."},
         {text("txtBuyin", "999999.99"), -1, "", ""},
-        {text("txtBuyin", "1000000"), 1, "txtBuyin", "Buyin amount is too large."},
+        {text("txtBuyin", "1000000"), -1, "", ""},
+        {text("txtBuyin", "999999999"), -1, "", ""},
+        {text("txtBuyin", "999999999.01"), 1, "txtBuyin", "Buyin amount is too large."},
         {text("txtAddonAmount", "99999999999"), 1, "txtAddonAmount", "Addon Chips, even if not used, is too large."},
-        {text("txtRebuy", "1000000"), 1, "txtRebuy", "Rebuy amount, even if not used, is too large."},
-        {text("txtTakeAmount", "1000000"), 1, "txtTakeAmount", "House Fee is too large."},
-        {text("txtBuyinChipValue", "10000000"), 1, "txtBuyinChipValue", "Buyin chip value is too large."},
+        {text("txtRebuy", "1000000000"), 1, "txtRebuy", "Rebuy amount, even if not used, is too large."},
+        {text("txtTakeAmount", "1000000000"), 1, "txtTakeAmount", "House Fee is too large."},
+        {text("txtBountyAllDollars", "1000000"), -1, "", ""},
+        // A single keeps every whole number up to 2^24, beyond it only some.
+        {text("txtBuyinChipValue", "10000000"), -1, "", ""},
+        {text("txtBuyinChipValue", "16777217"), 1, "txtBuyinChipValue", "Buyin chip value is too large."},
+        {text("txtBuyinChipValue", "20000000"), -1, "", ""},
         {text("txtBuyinChipValue", "9999999"), -1, "", ""},
         {text("txtRebuyChipValue", "1e39"), 1, "txtRebuyChipValue",
          "Rebuy chip value, even if not used, is too large."},
@@ -303,11 +310,13 @@ TEST(WizardSave, TooLargeValuesAreRefusedByTheirBox)
          },
          3, "txtBigBlind", "Big Blind is too large."},
         {level(0, "1e39"), 3, "gridLevels", "Ante is too large.", 2, 1},
-        {level(2, "10000000"), 3, "gridLevels", "Big Blind is too large.", 2, 3},
+        {level(2, "16777217"), 3, "gridLevels", "Big Blind is too large.", 2, 3},
+        {level(2, "10000000"), -1, "", ""},
         {level(2, "9999999"), -1, "", ""},
         {level(4, "99999999999"), 3, "gridLevels", "Big Raise is too large.", 2, 5},
         {level(6, "40000"), 3, "gridLevels", "Break Time (Min.) is too large.", 2, 7},
-        {payout(0, 2, "1000000", "0"), 4, "grid", "Payout is too large.", 3, 1},
+        {payout(0, 2, "1000000000", "0"), 4, "grid", "Payout is too large.", 3, 1},
+        {payout(0, 2, "1000000", "0"), -1, "", ""},
         {payout(0, 2, "999999.99", "0"), -1, "", ""},
         {payout(2, 2, "A car worth 1e39", "0"), -1, "", ""},
         // Kept in single precision: 99,999,999,999 would come back as

@@ -20,7 +20,7 @@ TEST(WizardPayouts, WorkedExamples)
     };
     const Case cases[] = {
         {"50/30/20", {"0", "50", "30", "20"}, 1, {0, 500, 300, 200}},
-        {"33.3 three times, unit 5", {"0", "33.3", "33.3", "33.3"}, 5, {0, 330, 335, 335}},
+        {"33.3 three times, unit 5: place 1 never below place 2", {"0", "33.3", "33.3", "33.3"}, 5, {0, 335, 335, 330}},
         {"house 1 %: 100.9 % in all, the house paid last", {"1", "33.3", "33.3", "33.3"}, 5, {0, 335, 335, 330}},
         {"62.5 and 67.5 to the even unit", {"0", "0", "6.25", "6.75"}, 5, {0, 870, 60, 70}},
         {"a negative house counts as 0", {"-1", "50", "50"}, 1, {0, 500, 500}},
@@ -125,9 +125,10 @@ TEST(WizardAwards, PlaceholderFlagAndChecks)
         {"-0.01", "x", "Player winnings cannot be negative.", AwardFocus::Dollars},
         {"3", "$4", "Points must be numeric.", AwardFocus::Points},
         {"0", "-5", "", AwardFocus::None},
-        // A total may pass the ceiling of one box (the largest pool with its
-        // awards), but not what a double keeps exact to the cent.
-        {"13139566868604.33", "-330000000000", "", AwardFocus::None},
+        // A total may pass the ceiling of one box, but not what sums keep
+        // exact to the cent.
+        {"9999999999999.99", "-330000000000", "", AwardFocus::None},
+        {"10000000000000", "1", "Player winnings is too large.", AwardFocus::Dollars},
         {"1e39", "1", "Player winnings is too large.", AwardFocus::Dollars},
         {"5", "-1e39", "Player points is too large.", AwardFocus::Points},
     };

@@ -170,7 +170,6 @@ TEST(CalculatePayouts, SharesBeyondThePoolPayFromPlaceOneDownNeverBelowZero)
         {"rounding down leaves some for place 1", 5, 100, {0, 34, 34, 34}, {0, 400, 300, 300}, true},
         {"a stored share below 0 pays nothing", 5, 1, {0, 110, -10}, {0, 1000, 0}, true},
         {"within 100 %, rounding up the others", 5, 5, {0, 0, 33.3, 33.3, 33.3}, {0, 0, 335, 335, 330}, false},
-        {"exactly 100 % keeps the rule", 5, 5, {0, 33.3, 33.3, 33.4}, {0, 330, 335, 335}, false},
     };
     for (const Case& c : cases) {
         OpenTournament t;
@@ -181,6 +180,40 @@ TEST(CalculatePayouts, SharesBeyondThePoolPayFromPlaceOneDownNeverBelowZero)
         EXPECT_EQ(paid, c.expected) << c.what;
         EXPECT_EQ(sum(t), PrizePool(t)) << c.what;
         EXPECT_EQ(PayoutsToMend(t, QStringLiteral("$#,##0")).has_value(), c.toMend) << c.what;
+    }
+}
+
+TEST(CalculatePayouts, RoundingNeverPaysAPlaceLessThanOneBelowIt)
+{
+    // Within 100 %: the rest of the rounding goes to place 1 (or the house),
+    // in cents, and never leaves place 1 below a place under it whose
+    // percentage is no higher, nor the house below 0.
+    struct Case {
+        const char* what;
+        int entrants;
+        double buyin;
+        Integer unit;
+        std::initializer_list<double> percents; // the house first
+        std::vector<double> expected;
+    };
+    const Case cases[] = {
+        {"each share rounds up", 11, 70, 100, {0, 34, 33, 33}, {0, 370, 200, 200}},
+        {"the house takes the rest", 11, 70, 100, {1, 33, 33, 33}, {70, 300, 200, 200}},
+        {"a larger share below", 5, 200, 5, {0, 33.3, 33.3, 33.4}, {0, 335, 330, 335}},
+        {"equal shares", 5, 200, 5, {0, 33.3, 33.3, 33.3}, {0, 335, 335, 330}},
+        {"a pool in cents", 7, 12.10, 1, {0, 50, 30, 20}, {0, 42.7, 25, 17}},
+        {"a pool in cents to the house", 7, 12.10, 1, {0.5, 50, 30, 19.5}, {0.7, 42, 25, 17}},
+        {"an ordinary case stands", 3, 35, 10, {0, 50, 30, 20}, {0, 55, 30, 20}},
+        {"a place with less above a place with more", 11, 70, 100, {0, 20, 40, 40}, {0, 170, 300, 300}},
+    };
+    for (const Case& c : cases) {
+        OpenTournament t;
+        addEntrants(t, c.entrants, c.buyin);
+        setPayouts(t, true, c.unit, c.percents);
+        CalculatePayouts(t);
+        std::vector<double> paid(t.gdblCalculatedPayout.begin(), t.gdblCalculatedPayout.end());
+        EXPECT_EQ(paid, c.expected) << c.what;
+        EXPECT_EQ(sum(t), PrizePool(t)) << c.what;
     }
 }
 

@@ -72,6 +72,7 @@ TEST_F(MainWindowTest, ChipCountIsNumericAndSavedForTheRowsPlayer)
         {"1e39", "Chip count is too large.", false},
         {"-1e39", "Chip count is too large.", true},
         {"99999999999", "Chip count is too large.", false}, // a Single would keep 100,000,000,000
+        {"16777217", "Chip count is too large.", true}, // kept as 16,777,216
     };
     for (const auto& c : refused) {
         QTest::keyClicks(box.txtChipCount, QString::fromLatin1(c.typed));
@@ -84,7 +85,8 @@ TEST_F(MainWindowTest, ChipCountIsNumericAndSavedForTheRowsPlayer)
         EXPECT_EQ(box.txtChipCount->selectedText(), QString::fromLatin1(c.typed));
         EXPECT_FALSE(box.mbOKed);
     }
-    QTest::keyClicks(box.txtChipCount, QStringLiteral("9999999"));
+    // The winner's stack in a field of 200 at 50,000, which a Single keeps.
+    QTest::keyClicks(box.txtChipCount, QStringLiteral("10000000"));
     QTest::keyClick(box.txtChipCount, Qt::Key_Return);
     EXPECT_TRUE(box.mbOKed);
 

@@ -284,7 +284,7 @@ TEST_F(WizardAwards, ARefusedEntryIsSelectedSoWhatIsTypedNextReplacesIt)
         } steps[] = {
             {d.cmbDescription, d.cmbDescription->lineEdit(), "  ", "Please specify a description.", "High Hand", true},
             {d.txtDollars, d.txtDollars, "-50", "Player winnings cannot be negative.", "50", false},
-            {d.txtDollars, d.txtDollars, "1000000", "Player winnings is too large.", "999999.99", true},
+            {d.txtDollars, d.txtDollars, "1000000000", "Player winnings is too large.", "999999999", true},
             {d.txtPoints, d.txtPoints, "x", "Award points must be numeric.  Use 0 for none.", "5", true},
             {d.txtPoints, d.txtPoints, "99999999999", "Player points is too large.", "9999999", false},
         };
@@ -307,7 +307,7 @@ TEST_F(WizardAwards, ARefusedEntryIsSelectedSoWhatIsTypedNextReplacesIt)
     prompts.answers = {Prompter::Answer::Yes}; // kept, though beyond the $400 taken in
     c<QPushButton>(QStringLiteral("cmdNewAward"))->click();
     EXPECT_EQ(typed,
-              QStringList({QStringLiteral("High Hand"), QStringLiteral("50"), QStringLiteral("999999.99"),
+              QStringList({QStringLiteral("High Hand"), QStringLiteral("50"), QStringLiteral("999999999"),
                            QStringLiteral("5"), QStringLiteral("9999999")}));
     EXPECT_EQ(cell("gridAwards", 1, 3), QStringLiteral("High Hand"));
 }
