@@ -12,6 +12,7 @@
 #include "core/store/OpenFileOrLink.h"
 #include "core/store/OpenTournament.h"
 #include "core/store/Payouts.h"
+#include "core/store/PlainNumberText.h"
 #include "core/store/ProgramSettings.h"
 #include "core/store/ScreenCatalogue.h"
 #include "core/store/SettingsFile.h"
@@ -240,7 +241,7 @@ void FloorCommands::mnAssignChipCount_Click()
         return;
     }
     const Single before = t.gtypPlayers[index].ChipCount;
-    const std::optional<QString> count = w.askChipCount(QString::number(before));
+    const std::optional<QString> count = w.askChipCount(PlainNumberText(before));
     if (!count)
         return;
     t.gtypPlayers[index].ChipCount = NzSingle(*count);

@@ -99,10 +99,11 @@ TEST_F(MainWindowTest, ChipCountIsNumericAndSavedForTheRowsPlayer)
     EXPECT_EQ(prompts.messages, QStringList {QStringLiteral("No player selected.")});
 
     parts(w).display.gridChipCount->setRow(2);
-    t.gtypPlayers[2].ChipCount = 1200;
+    t.gtypPlayers[2].ChipCount = 1234567;
     chipCount = QStringLiteral("3400");
     action("mnAssignChipCount")->trigger();
-    EXPECT_EQ(chipCountShown, QStringLiteral("1200"));
+    // Every digit, never "1.23457e+06", which OK would store as 1,234,570.
+    EXPECT_EQ(chipCountShown, QStringLiteral("1234567"));
     EXPECT_EQ(t.gtypPlayers[2].ChipCount, 3400.0f);
     EXPECT_EQ(stored(2, "ChipCount").toDouble(), 3400.0);
 }
