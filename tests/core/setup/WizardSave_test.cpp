@@ -2,6 +2,7 @@
 
 #include "FieldBuilder.h"
 #include "LeagueTestData.h"
+#include "core/floor/SeatingEngine.h"
 #include "core/platform/Database.h"
 #include "core/setup/NewTournament.h"
 #include "core/store/OpenTournament.h"
@@ -379,7 +380,12 @@ TEST_F(WizardSaveStore, FewerSeatsUnseatTheLastSeatsOfARunningTournamentAndTheFo
     f.Awards = {{"0", "0", "0", "None", "50", "2", "0"}};
     f.AwardPlaceholder = false; // an award called "None" is an award
     EXPECT_EQ(PlayersToUnseat(t, 8), (QList<Integer> {9, 10, 19, 20}));
+    const BoundedArray<PlayerRecord> before = t.gtypPlayers;
     SaveWizardForm(db, t, f);
+    // The director is told who lost a seat, by the seat he had.
+    EXPECT_EQ(SeatsLostQuestion(t, SeatsLost(before, t), 0, 0),
+              QStringLiteral("Tables now have 8 seats: these 4 players lost their seats.\n\n1-9  P9\n1-10  P10\n"
+                             "2-9  P19\n2-10  P20\n\nSeat them now at the open seats?"));
 
     OpenTournament reloaded;
     LoadTournament(db, reloaded, t.glngCurrentTournamentID, false);
