@@ -104,9 +104,9 @@ TEST(WizardSave, ChecksStopAtTheFirstFaultWithItsPageControlAndMessage)
         {"seats too many", text("txtMaxPlayersPerTable", "40000"), 0, "txtMaxPlayersPerTable",
          "Players per table is too large."},
         {"empty session", [](WizardForm& f) { f.Levels[1][5] = QString(); }, 3, "gridLevels",
-         "Session time cannot be 0."},
+         "Session time of level 2 cannot be 0."},
         {"negative session", [](WizardForm& f) { f.Levels[1][5] = QStringLiteral("-5"); }, 3, "gridLevels",
-         "Session time cannot be negative."},
+         "Session time of level 2 cannot be negative."},
         {"a slip in a level", [](WizardForm& f) { f.Levels[1][1] = QStringLiteral("2o"); }, 3, "gridLevels",
          "Small Blind must be numeric."},
         {"break after the last", [](WizardForm& f) { f.Levels[2][6] = QStringLiteral("10"); }, 3, "gridLevels",
@@ -236,7 +236,7 @@ TEST(WizardSave, NegativeLevelCellsAreRefusedByNameWithTheirCell)
     } cells[] = {
         {0, "Ante cannot be negative."},       {1, "Small blind cannot be negative."},
         {2, "Big blind cannot be negative."},  {3, "Small raise cannot be negative."},
-        {4, "Big raise cannot be negative."},  {5, "Session time cannot be negative."},
+        {4, "Big raise cannot be negative."},  {5, "Session time of level 2 cannot be negative."},
         {6, "Break time cannot be negative."},
     };
     for (const auto& c : cells) {
