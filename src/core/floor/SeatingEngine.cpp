@@ -6,6 +6,10 @@
 #include "core/store/Nz.h"
 #include "core/store/OpenTournament.h"
 
+#include <QHash>
+#include <algorithm>
+#include <utility>
+
 namespace {
 
 // The tables in play with their counts, kept up to date as players are
@@ -17,6 +21,7 @@ struct Occupancy {
 
     explicit Occupancy(const OpenTournament& t) { ListTablesInPlay(t, TableCount, Tables); }
 
+    // Seats a player; the mark tells the floor to take him to that table.
     void seat(OpenTournament& t, long player, Integer table, Integer seat)
     {
         PlayerRecord& p = t.gtypPlayers[player];
@@ -69,6 +74,56 @@ Spread spreadOf(const Occupancy& o, Integer ppt)
     return s;
 }
 
+// Where each player sat when a balancing run began (players without a seat
+// then are not listed).
+using HomeSeats = QHash<long, SeatRef>;
+
+// AssignSeatsNew, for balancing: a player drawn from a table and seated back
+// at that same table goes back to his own seat while it is free.
+ChangedPlayers seatPlayers(OpenTournament& t, Integer intTable, RandomSource& rnd, const HomeSeats& home)
+{
+    ChangedPlayers changed;
+    const long count = t.gintPlayerCount();
+    if (count == 0 || !HasSeatsPerTable(t))
+        return changed;
+    const Integer ppt = t.gintPlayersPerTable;
+    Occupancy o(t);
+
+    for (long i = 1; i <= count; ++i) {
+        const PlayerRecord& p = t.gtypPlayers[i];
+        if (p.Table != intTable || !CanBeSeated(p))
+            continue;
+
+        Integer least = ppt;
+        for (Integer k = 1; k <= o.TableCount; ++k) {
+            const Integer n = o.Tables[k].SeatedCount;
+            if (k != intTable && n >= 1 && n < ppt && n < least)
+                least = n;
+        }
+        QList<SeatRef> candidates;
+        for (Integer k = 1; k <= o.TableCount && least < ppt; ++k) {
+            const TableOccupancy& table = o.Tables[k];
+            if (k == intTable || table.SeatedCount != least)
+                continue;
+            for (Integer s = 1; s <= ppt; ++s)
+                if (table.Seats[s] == 0)
+                    candidates.append({k, s});
+        }
+
+        if (!candidates.isEmpty()) {
+            SeatRef pick = candidates[Draw(rnd, static_cast<int>(candidates.size())) - 1];
+            const SeatRef own = home.value(i);
+            if (own.Table != 0 && own.Table == pick.Table && o.Tables[own.Table].Seats.value(own.Seat) == 0)
+                pick = own;
+            o.seat(t, i, pick.Table, pick.Seat);
+        } else if (const Integer k = firstEmptyTable(o); k != 0 && k != intTable) {
+            o.seat(t, i, k, 1);
+        }
+        changed.insert(i);
+    }
+    return changed;
+}
+
 } // namespace
 
 bool CanBeSeated(const PlayerRecord& p) { return p.Finish == 0; }
@@ -117,43 +172,7 @@ ChangedPlayers AssignSeatsAll(OpenTournament& t, RandomSource& rnd)
 
 ChangedPlayers AssignSeatsNew(OpenTournament& t, Integer intTable, RandomSource& rnd)
 {
-    ChangedPlayers changed;
-    const long count = t.gintPlayerCount();
-    if (count == 0 || !HasSeatsPerTable(t))
-        return changed;
-    const Integer ppt = t.gintPlayersPerTable;
-    Occupancy o(t);
-
-    for (long i = 1; i <= count; ++i) {
-        const PlayerRecord& p = t.gtypPlayers[i];
-        if (p.Table != intTable || !CanBeSeated(p))
-            continue;
-
-        Integer least = ppt;
-        for (Integer k = 1; k <= o.TableCount; ++k) {
-            const Integer n = o.Tables[k].SeatedCount;
-            if (k != intTable && n >= 1 && n < ppt && n < least)
-                least = n;
-        }
-        QList<SeatRef> candidates;
-        for (Integer k = 1; k <= o.TableCount && least < ppt; ++k) {
-            const TableOccupancy& table = o.Tables[k];
-            if (k == intTable || table.SeatedCount != least)
-                continue;
-            for (Integer s = 1; s <= ppt; ++s)
-                if (table.Seats[s] == 0)
-                    candidates.append({k, s});
-        }
-
-        if (!candidates.isEmpty()) {
-            const SeatRef pick = candidates[Draw(rnd, static_cast<int>(candidates.size())) - 1];
-            o.seat(t, i, pick.Table, pick.Seat);
-        } else if (const Integer k = firstEmptyTable(o); k != 0 && k != intTable) {
-            o.seat(t, i, k, 1);
-        }
-        changed.insert(i);
-    }
-    return changed;
+    return seatPlayers(t, intTable, rnd, {});
 }
 
 ChangedPlayers BalanceTables(OpenTournament& t, RandomSource& rnd)
@@ -165,6 +184,10 @@ ChangedPlayers BalanceTables(OpenTournament& t, RandomSource& rnd)
     auto merge = [&changed](const ChangedPlayers& more) { changed.insert(more.begin(), more.end()); };
 
     ClearMovedSeats(t);
+    HomeSeats home;
+    for (long i = 1; i <= t.gintPlayerCount(); ++i)
+        if (const PlayerRecord& p = t.gtypPlayers[i]; p.Table != 0 && CanBeSeated(p))
+            home.insert(i, {p.Table, p.Seat});
     merge(AssignSeatsNew(t, 0, rnd));
 
     // Break up the smallest table while the free seats make up a whole one.
@@ -194,10 +217,15 @@ ChangedPlayers BalanceTables(OpenTournament& t, RandomSource& rnd)
             t.gtypPlayers[player].Table = 0;
             changed.insert(player);
         }
-        merge(AssignSeatsNew(t, 0, rnd));
+        merge(seatPlayers(t, 0, rnd, home));
     }
 
     merge(AssignSeatsNew(t, 0, rnd));
+    // The mark goes only to those who now sit at another table than before.
+    for (auto it = home.cbegin(); it != home.cend(); ++it) {
+        PlayerRecord& p = t.gtypPlayers[it.key()];
+        p.Moved = p.Table != it.value().Table;
+    }
     return changed;
 }
 
@@ -284,6 +312,36 @@ void ClearMovedSeats(OpenTournament& t)
 {
     for (long i = 1; i <= t.gintPlayerCount(); ++i)
         t.gtypPlayers[i].Moved = false;
+}
+
+QList<LostSeat> SeatsLost(const BoundedArray<PlayerRecord>& before, const OpenTournament& after)
+{
+    QList<LostSeat> lost;
+    for (long i = 1; i <= after.gintPlayerCount(); ++i) {
+        const PlayerRecord& now = after.gtypPlayers[i];
+        if (before.contains(i) && before[i].Table != 0 && now.Table == 0 && CanBeSeated(now))
+            lost.append(LostSeat {i, {before[i].Table, before[i].Seat}});
+    }
+    // Told table by table, seat by seat, as the floor walks them.
+    std::sort(lost.begin(), lost.end(), [](const LostSeat& a, const LostSeat& b) {
+        return std::pair(a.Was.Table, a.Was.Seat) < std::pair(b.Was.Table, b.Was.Seat);
+    });
+    return lost;
+}
+
+QString SeatsLostQuestion(const OpenTournament& t, const QList<LostSeat>& lost, int tableID, int seatID)
+{
+    QString text = lost.size() == 1
+        ? QStringLiteral("Tables now have %1 seats: this player lost his seat.\n").arg(t.gintPlayersPerTable)
+        : QStringLiteral("Tables now have %1 seats: these %2 players lost their seats.\n")
+              .arg(t.gintPlayersPerTable)
+              .arg(lost.size());
+    for (const LostSeat& l : lost)
+        text += QStringLiteral("\n%1  %2")
+                    .arg(GetTableAndSeat(l.Was.Table, l.Was.Seat, tableID, seatID), t.gtypPlayers[l.Player].PlayerName);
+    return text
+        + (lost.size() == 1 ? QStringLiteral("\n\nSeat this player now at an open seat?")
+                            : QStringLiteral("\n\nSeat them now at the open seats?"));
 }
 
 TableCheck CheckTables(const OpenTournament& t)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/platform/ModelTypes.h"
+#include "core/store/BoundedArray.h"
 
 #include <QList>
 #include <QString>
@@ -66,6 +67,18 @@ ChangedPlayers UnassignSeat(OpenTournament& t, long index);
 ChangedPlayers ClearAllSeats(OpenTournament& t);
 // Clears every Moved mark; nothing to store (the mark is not stored).
 void ClearMovedSeats(OpenTournament& t);
+
+// A player still in who sat at a table before a change of the set-up and
+// sits nowhere after it (the seat is gone with a smaller table size), with
+// the seat he had.
+struct LostSeat {
+    long Player = 0;
+    SeatRef Was;
+};
+QList<LostSeat> SeatsLost(const BoundedArray<PlayerRecord>& before, const OpenTournament& after);
+// Tells the director who lost a seat, by the seat he had, and asks whether
+// to seat them now at the open seats.
+QString SeatsLostQuestion(const OpenTournament& t, const QList<LostSeat>& lost, int tableID, int seatID);
 
 // The table alert: whether a table can be dropped (the free seats at tables
 // with players make up a whole table) or the tables must be balanced (they

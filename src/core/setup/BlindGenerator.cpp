@@ -112,6 +112,42 @@ QString BlindsTooLargeMessage()
                           "most 16,777,216).  Lower the starting big blind percentage.");
 }
 
+QString ShortTimeMessage(long playing, long levels, long minutes, int needed, int extra)
+{
+    const QString fit = levels == 1 ? QStringLiteral("1 level") : QStringLiteral("%1 levels").arg(levels);
+    return QStringLiteral("The %1 minutes of play left after the breaks hold only %2 of %3 minutes, where the blinds "
+                          "need %4 levels and %5 extra ones to reach the ending blind.  Only the first %2 %6 "
+                          "suggested: allow more time, fewer or shorter breaks, or round each level to fewer minutes "
+                          "(Settings...).")
+        .arg(playing)
+        .arg(fit)
+        .arg(minutes)
+        .arg(needed)
+        .arg(extra)
+        .arg(levels == 1 ? QStringLiteral("is") : QStringLiteral("are"));
+}
+
+QString CeilingMessage(int levels, int extra, int wanted)
+{
+    const QString stop = QStringLiteral("The blinds stop at level %1: the next would be larger than a level takes (a "
+                                        "big blind of at most 9,999,999), ")
+                             .arg(levels);
+    if (extra == 0)
+        return stop
+            + QStringLiteral("before they reach the ending blind.  Lower the ending big blind percentage, or plan "
+                             "to end the tournament by other means.");
+    return stop + QStringLiteral("so only %1 of the %2 extra levels fit.").arg(extra).arg(wanted);
+}
+
+QString GeneratorPercentError(double startingBig, double endingBig)
+{
+    if (!(startingBig > 0 && startingBig <= 100))
+        return QStringLiteral("The starting big blind must be more than 0 % and at most 100 % of the buyin.");
+    if (!(endingBig > 0 && endingBig <= 100))
+        return QStringLiteral("The ending big blind must be more than 0 % and at most 100 % of the total chips.");
+    return {};
+}
+
 QString TimeWarningMessage()
 {
     return QStringLiteral("The settings you have requested result in not enough time to complete your tourney.  "
@@ -122,6 +158,9 @@ GeneratedLevels generateLevels(const BlindEstimates& e, const QList<ChipRow>& ch
                                const QList<Single>& table)
 {
     GeneratedLevels out;
+    out.Error = GeneratorPercentError(settings.StartBlindOnBigPercentage, settings.EndBlindOnBigPercentage);
+    if (!out.Error.isEmpty())
+        return out;
     const int safety = std::max(0, settings.NumSafetySessions);
     const long unit = std::max(1, settings.RoundSessionTimeTo);
 
@@ -158,6 +197,7 @@ GeneratedLevels generateLevels(const BlindEstimates& e, const QList<ChipRow>& ch
     levels.append({0, table[k - 1], 2 * table[k - 1], 0});
     const Single ending = Clamped<Single>(settings.EndBlindOnBigPercentage / 100.0 * 1.5 * total);
     int over = 0;
+    bool atCeiling = false;
     bool last = k >= table.size() && settings.DoubleBlinds != 1;
     while (!last) {
         const int n = levels.size() + 1;
@@ -173,8 +213,10 @@ GeneratedLevels generateLevels(const BlindEstimates& e, const QList<ChipRow>& ch
             last = k + n - 1 >= table.size();
         }
         level.BigBlind = 2 * level.SmallBlind;
-        if (double(level.BigBlind) > Count::Ceiling)
+        if (double(level.BigBlind) > Count::Ceiling) {
+            atCeiling = over < safety;
             break;
+        }
         levels.append(level);
         if (level.SmallBlind + level.BigBlind > ending)
             over += 1;
@@ -182,9 +224,10 @@ GeneratedLevels generateLevels(const BlindEstimates& e, const QList<ChipRow>& ch
             last = true;
     }
 
-    const int n = levels.size();
     const long playing = e.DurationMinutes - e.Breaks * e.BreakMinutes;
-    const int counted = n - safety;
+    // At the chip ceiling the raising stops before the safety levels: the
+    // levels over the ending blind are the extra ones there are.
+    int counted = levels.size() - (atCeiling ? over : safety);
     if (counted <= 0) {
         out.Error = QStringLiteral("The small blind table is too short for the safety levels requested.");
         return out;
@@ -193,10 +236,22 @@ GeneratedLevels generateLevels(const BlindEstimates& e, const QList<ChipRow>& ch
         out.Error = QStringLiteral("The breaks you have requested leave no time for play.");
         return out;
     }
-    out.TimeWarning = double(e.DurationMinutes) / double(unit) < n;
+    out.TimeWarning = double(e.DurationMinutes) / double(unit) < levels.size();
 
     Single perLevel = Clamped<Single>(double(playing) / counted);
     perLevel = Clamped<Single>(std::floor(perLevel / unit) * unit);
+    if (perLevel < 1) {
+        // The time holds fewer levels than the blinds need: only those that
+        // can be played, whole units each (one shorter level when not even
+        // a unit fits). No level is ever of 0 minutes.
+        const long fit = std::max(1L, playing / unit);
+        out.Notice = ShortTimeMessage(playing, fit, std::min(unit, playing), counted, levels.size() - counted);
+        out.TimeWarning = false;
+        perLevel = Single(std::min(unit, playing));
+        levels.resize(fit);
+        counted = int(fit);
+    }
+    const int n = levels.size();
     long leftover = static_cast<long>(RoundHalfEven(std::fabs(double(playing) - counted * double(perLevel))));
 
     const bool breaks = e.Breaks > 0 && e.BreakMinutes > 0;
@@ -211,7 +266,7 @@ GeneratedLevels generateLevels(const BlindEstimates& e, const QList<ChipRow>& ch
         } else {
             level.SessionTime = static_cast<long>(perLevel);
         }
-        if (breaks && step > 0 && placed < e.Breaks && i == nextBreak) {
+        if (breaks && step > 0 && placed < e.Breaks && i == nextBreak && i < n) {
             level.BreakAfter = e.BreakMinutes;
             nextBreak += step;
             placed += 1;
@@ -220,9 +275,27 @@ GeneratedLevels generateLevels(const BlindEstimates& e, const QList<ChipRow>& ch
 
     out.Levels = levels;
     out.CountedLevels = counted;
-    out.EndLabel = QStringLiteral("Your tournament should end by level %1.  We added %2 extra levels to be safe.")
-                       .arg(counted)
-                       .arg(settings.NumSafetySessions);
+    if (!out.Notice.isEmpty()) {
+        out.EndLabel = n == 1
+            ? QStringLiteral("Only 1 level fits in the time given: your tournament may not end by then.")
+            : QStringLiteral("Only %1 levels fit in the time given: your tournament may not end "
+                             "by then.")
+                  .arg(n);
+    } else if (atCeiling) {
+        out.Notice = CeilingMessage(n, over, safety);
+        out.EndLabel = over == 0
+            ? QStringLiteral("The blinds stop at level %1, at the largest a level takes: your tournament may not "
+                             "end by then.")
+                  .arg(n)
+            : QStringLiteral("Your tournament should end by level %1.  Only %2 extra levels fit below the largest "
+                             "blinds a level takes.")
+                  .arg(counted)
+                  .arg(over);
+    } else {
+        out.EndLabel = QStringLiteral("Your tournament should end by level %1.  We added %2 extra levels to be safe.")
+                           .arg(counted)
+                           .arg(settings.NumSafetySessions);
+    }
     return out;
 }
 
@@ -266,7 +339,8 @@ QString SmallBlindsNumericMessage()
     return QStringLiteral("Small blinds must be numeric.  Clear the cell to leave it out.");
 }
 
-QString GeneratorSettingsError(const QString& roundTo, const QString& numSafety)
+QString GeneratorSettingsError(const QString& roundTo, const QString& numSafety, const QString& startingBig,
+                               const QString& endingBig)
 {
     // Both are stored as 16-bit whole numbers; a blank safety count is 0.
     double unit = 0;
@@ -285,5 +359,10 @@ QString GeneratorSettingsError(const QString& roundTo, const QString& numSafety)
         return QStringLiteral("The number of 'safety' levels cannot be negative.");
     if (auto tooLarge = RefuseTooLarge<Integer>(safety, safetyName))
         return *tooLarge;
-    return {};
+    double start = 0, end = 0;
+    if (!ReadsAsNumber(startingBig.trimmed(), &start))
+        return QStringLiteral("The % of buyin for the starting big blind must be numeric.");
+    if (!ReadsAsNumber(endingBig.trimmed(), &end))
+        return QStringLiteral("The % of total chips for the ending big blind must be numeric.");
+    return GeneratorPercentError(start, end);
 }

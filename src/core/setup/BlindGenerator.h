@@ -65,6 +65,7 @@ struct GeneratedLevels {
     QList<GeneratedLevel> Levels;
     int CountedLevels = 0; // levels before the safety levels
     bool TimeWarning = false; // show TimeWarningMessage(), the levels still stand
+    QString Notice; // not empty: the levels stand, cut short as this tells
     QString EndLabel;
 };
 
@@ -78,8 +79,17 @@ struct GeneratedLevels {
 // (BlindsTooLargeMessage()).
 GeneratedLevels generateLevels(const BlindEstimates& estimates, const QList<ChipRow>& chips,
                                const GeneratorSettings& settings, const QList<Single>& table);
+// When the playing time cannot give every counted level a whole rounding
+// unit, only the levels that fit are suggested (ShortTimeMessage); when the
+// chip ceiling ends the raising before the safety levels, the director is
+// told (CeilingMessage). No level is of 0 minutes. Percentages outside
+// (0, 100] are refused (GeneratorPercentError).
 QString TimeWarningMessage();
 QString BlindsTooLargeMessage();
+QString ShortTimeMessage(long playing, long levels, long minutes, int needed, int extra);
+QString CeilingMessage(int levels, int extra, int wanted);
+// Why a starting or ending big blind percentage is refused, or "".
+QString GeneratorPercentError(double startingBig, double endingBig);
 
 // The settings dialog's small-blind cells: amounts of 1 or more with group
 // separators ("1,500.5"), smaller ones without the leading zero (".05"). The
@@ -94,6 +104,7 @@ QList<double> SmallBlindCellAmounts(const QStringList& cells);
 // when every cell is blank or a number.
 int RefusedSmallBlindCell(const QStringList& cells);
 QString SmallBlindsNumericMessage();
-// Why the settings dialog refuses its rounding unit or safety count, or ""
-// when both are usable.
-QString GeneratorSettingsError(const QString& roundTo, const QString& numSafety);
+// Why the settings dialog refuses its rounding unit, safety count or one of
+// its percentages, or "" when all are usable.
+QString GeneratorSettingsError(const QString& roundTo, const QString& numSafety, const QString& startingBig,
+                               const QString& endingBig);

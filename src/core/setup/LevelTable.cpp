@@ -69,6 +69,57 @@ bool DeleteLevelRow(LevelRows& rows, int r)
     return true;
 }
 
+QList<int> BackupOrigin(int count)
+{
+    QList<int> origin;
+    for (int n = 0; n < count; ++n)
+        origin.append(n);
+    return origin;
+}
+
+void ResizeOrigin(QList<int>& origin, int count)
+{
+    count = qMax(0, count);
+    while (origin.size() > count)
+        origin.removeLast();
+    while (origin.size() < count)
+        origin.append(-1);
+}
+
+bool InsertLevel(LevelEdit& edit, int r)
+{
+    const qsizetype at = r >= 1 && r <= edit.Levels.size() ? r - 1 : edit.Levels.size();
+    if (!InsertLevelRow(edit.Levels, r))
+        return false;
+    ResizeOrigin(edit.Origin, int(edit.Levels.size()) - 1);
+    edit.Reminders.resize(edit.Levels.size() - 1);
+    edit.Origin.insert(at, -1);
+    edit.Reminders.insert(at, ReminderRow {});
+    return true;
+}
+
+bool DeleteLevel(LevelEdit& edit, int r)
+{
+    if (!DeleteLevelRow(edit.Levels, r))
+        return false;
+    ResizeOrigin(edit.Origin, int(edit.Levels.size()) + 1);
+    edit.Reminders.resize(edit.Levels.size() + 1);
+    edit.Origin.removeAt(r - 1);
+    edit.Reminders.removeAt(r - 1);
+    return true;
+}
+
+ReminderRows RemindersAfterUndo(const LevelEdit& now, const ReminderRows& atBackup)
+{
+    ReminderRows reminders = atBackup;
+    for (qsizetype i = 0; i < now.Origin.size() && i < now.Reminders.size(); ++i) {
+        const int b = now.Origin[i];
+        if (b >= 0 && b < reminders.size())
+            reminders[b] = now.Reminders[i];
+    }
+    return reminders;
+}
+
 QList<LevelSession> BackUpSessions(const LevelRows& rows)
 {
     QList<LevelSession> backup;

@@ -38,6 +38,33 @@ bool InsertLevelRow(LevelRows& rows, int r);
 // selected.
 bool DeleteLevelRow(LevelRows& rows, int r);
 
+// A level's reminder as the reminders grid holds it: the text and the pause
+// column ("Yes", "No" or "").
+using ReminderRow = std::array<QString, 2>;
+using ReminderRows = QList<ReminderRow>;
+
+// The level table being edited with a reminder per level. Origin tells, for
+// each level, which level of the last backup it is (-1: added since), so
+// that Undo gives every level of the backup its reminder as it stands now.
+struct LevelEdit {
+    LevelRows Levels;
+    ReminderRows Reminders;
+    QList<int> Origin;
+};
+
+// Origin right after a backup of a table of count levels.
+QList<int> BackupOrigin(int count);
+// Origin of a table resized to count levels: new levels come from nowhere.
+void ResizeOrigin(QList<int>& origin, int count);
+// Insert and delete as InsertLevelRow and DeleteLevelRow; the reminders and
+// the origins move with their levels, a new level has none.
+bool InsertLevel(LevelEdit& edit, int r);
+bool DeleteLevel(LevelEdit& edit, int r);
+// The reminders for the backup's levels once Undo has put them back: each
+// level's reminder as it stands now; a level deleted since gets the reminder
+// it had at the backup.
+ReminderRows RemindersAfterUndo(const LevelEdit& now, const ReminderRows& atBackup);
+
 // One level outside the grid, for Undo: the values as numbers, kept in
 // double precision so that Undo gives back exactly what was there.
 struct LevelSession {

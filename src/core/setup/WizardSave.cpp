@@ -154,7 +154,7 @@ constexpr LevelCell LevelCells[] = {
     {"Break Time (Min.)", "Break time"},
 };
 
-std::optional<QString> levelCellFault(const QString& text, int cell)
+std::optional<QString> levelCellFault(const QString& text, int cell, long level)
 {
     const QString header = QString::fromLatin1(LevelCells[cell].Header);
     double x = 0;
@@ -165,9 +165,9 @@ std::optional<QString> levelCellFault(const QString& text, int cell)
             return tooLarge;
         // Below one minute the clock would never move on.
         if (x < 0)
-            return QStringLiteral("Session time cannot be negative.");
+            return QStringLiteral("Session time of level %1 cannot be negative.").arg(level);
         if (RoundHalfEven(x) <= 0)
-            return QStringLiteral("Session time cannot be 0.");
+            return QStringLiteral("Session time of level %1 cannot be 0.").arg(level);
         return std::nullopt;
     }
     if (auto negative = RefuseNegative(x, QString::fromLatin1(LevelCells[cell].NegativeName)))
@@ -190,7 +190,7 @@ std::optional<WizardFault> checkLevels(WizardForm& f)
         LevelRow& row = f.Levels[n - 1];
         ZeroBlanks(row);
         for (int cell = 0; cell < int(row.size()); ++cell)
-            if (auto message = levelCellFault(row[cell], cell))
+            if (auto message = levelCellFault(row[cell], cell, n))
                 return fault(n, cell, *message);
     }
     if (!f.Levels.isEmpty() && NzDouble(f.Levels.last()[BreakColumn]) != 0)

@@ -29,7 +29,8 @@ bool nameTaken(const QList<ListItem>& rows, const QString& name, Long ownKey)
 template <class ReadRows>
 bool validateName(const QString& name, Long ownKey, const NameMessages& messages, ReadRows readRows)
 {
-    if (name.isEmpty()) {
+    // A name of blanks only would show as an empty line in every list.
+    if (name.trimmed().isEmpty()) {
         prompter().message(QString::fromUtf8(messages.required));
         return false;
     }

@@ -115,6 +115,9 @@ void ScreenRefresher::LoadTables()
     // whatever the desktop.
     g->setPalette(StandardLightPalette());
     FillGrid(g, contents);
+    // The table names are cells of their bands like those further down, not
+    // a header row: beside fewer than four tables the top row stays bare.
+    g->setFixedRows(0);
     // The blank rows the chart keeps below its last band take no room:
     // a chart whose tables all show has no scroll bar and never moves.
     for (long r = 0; r < contents.Rows(); ++r)

@@ -304,13 +304,7 @@ void FloorCommands::cmdManageTables_Click()
     connect(tables, &QMenu::aboutToHide, w.frames.frameAlert, &QWidget::hide, Qt::SingleShotConnection);
     // Once the chosen command has run, the alert comes back, silently, if the
     // tables still need it.
-    connect(
-        tables, &QMenu::aboutToHide, this,
-        [this] {
-            QTimer::singleShot(
-                0, w.seating, [this] { w.seating->CheckNotifyReduceTables(w.seating->mbLastAlertEndOfSession, true); });
-        },
-        Qt::SingleShotConnection);
+    connect(tables, &QMenu::aboutToHide, w.seating, &SeatingCommands::CheckAgainAfterCommand, Qt::SingleShotConnection);
     PopUpAt(tables, w.frames.cmdManageTables);
 }
 

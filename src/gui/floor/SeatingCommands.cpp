@@ -17,6 +17,8 @@
 #include <QAction>
 #include <QFrame>
 #include <QLabel>
+#include <QTimer>
+#include <utility>
 
 namespace {
 
@@ -52,12 +54,50 @@ SeatingCommands::SeatingCommands(frmMain& window, const SeatingParts& parts)
         {"mnMovePlayerToSeat", &SeatingCommands::mnMovePlayerToSeat_Click},
     };
     for (const auto& [name, handler] : handlers)
-        connect(mParts.menus.action(QString::fromLatin1(name)), &QAction::triggered, this, handler);
+        connect(mParts.menus.action(QString::fromLatin1(name)), &QAction::triggered, this,
+                [this, handler = handler] { runCommand(handler); });
     // The players list's entries act on its selected player.
     connect(mParts.menus.action(QStringLiteral("mnMovePlayer")), &QAction::triggered, this,
             [this] { MovePlayer(w.FindPlayerIndex()); });
     connect(mParts.menus.action(QStringLiteral("mnUnassignPlayersSeat")), &QAction::triggered, this,
             [this] { UnassignPlayer(w.FindPlayerIndex()); });
+}
+
+void SeatingCommands::runCommand(void (SeatingCommands::*handler)())
+{
+    struct Running {
+        int& count;
+        explicit Running(int& c)
+            : count(c)
+        {
+            ++count;
+        }
+        ~Running() { --count; }
+    };
+    {
+        const Running running(mCommandsRunning);
+        (this->*handler)();
+    }
+    checkAgainIfAsked();
+}
+
+void SeatingCommands::CheckAgainAfterCommand()
+{
+    mCheckAgain = true;
+    // A command chosen from the menu runs after the menu closed and checks
+    // when it is done; a picker's own event loop may run this first, while
+    // the command still waits for its choice.
+    QTimer::singleShot(0, this, [this] {
+        if (mCommandsRunning == 0)
+            checkAgainIfAsked();
+    });
+}
+
+void SeatingCommands::checkAgainIfAsked()
+{
+    if (!std::exchange(mCheckAgain, false))
+        return;
+    CheckNotifyReduceTables(mbLastAlertEndOfSession, true);
 }
 
 bool SeatingCommands::canSeat() const
@@ -182,6 +222,19 @@ void SeatingCommands::mnMovePlayerToSeat_Click()
         return;
     const long index = players[*chosen];
     run([&](OpenTournament& o) { return MovePlayerTo(o, index, cell.Table, cell.Seat); });
+}
+
+void SeatingCommands::TableSizeChanged(const BoundedArray<PlayerRecord>& before, Integer oldSize)
+{
+    const OpenTournament& t = openTournament();
+    if (t.gintPlayersPerTable == oldSize)
+        return;
+    const ProgramSettings& ps = programSettings();
+    const QList<LostSeat> lost = SeatsLost(before, t);
+    if (!lost.isEmpty()
+        && prompter().askYesNo(SeatsLostQuestion(t, lost, ps.gintTableID, ps.gintSeatID)) == Prompter::Answer::Yes)
+        mnAssignSeatsNew_Click();
+    CheckNotifyReduceTables(false, false);
 }
 
 void SeatingCommands::CheckNotifyReduceTables(bool bEndOfSession, bool bNoSound)

@@ -40,6 +40,14 @@ public:
     void mnMovePlayerToSeat_Click();
     // Shows the alert when tables can be dropped or must be balanced.
     void CheckNotifyReduceTables(bool bEndOfSession, bool bNoSound);
+    // After the set-up changed the table size: whoever lost his seat is named
+    // and can be seated at once, as late entrants are; then the tables are
+    // checked.
+    void TableSizeChanged(const BoundedArray<PlayerRecord>& before, Integer oldSize);
+    // "Manage Tables" of the alert: the tables are checked again, silently,
+    // once the command chosen from the table menu is done (after its picker
+    // and its change), or as soon as the menu closed without one.
+    void CheckAgainAfterCommand();
 
     // The pickers; tests put their own in place. Each gives the chosen line
     // (from 0), or nothing when cancelled.
@@ -57,7 +65,12 @@ private:
     void run(const std::function<ChangedPlayers(OpenTournament&)>& command);
     // False when there is nobody to seat, or no table size to seat by (told).
     bool canSeat() const;
+    // Runs a command of the menus; a check asked for meanwhile follows it.
+    void runCommand(void (SeatingCommands::*handler)());
+    void checkAgainIfAsked();
 
     frmMain& w;
     SeatingParts mParts;
+    int mCommandsRunning = 0;
+    bool mCheckAgain = false;
 };

@@ -266,7 +266,10 @@ void frmMain::ShowSettings(int intNumNext)
     // A clock standing at the full length of its level shows a length the
     // set-up changed at once; a clock that has run keeps its time.
     const bool atFullLength = clock->clock.atFullLength();
-    if (showWizard(intNumNext)) {
+    const BoundedArray<PlayerRecord> seatsBefore = openTournament().gtypPlayers;
+    const Integer tableSize = openTournament().gintPlayersPerTable;
+    const bool saved = showWizard(intNumNext);
+    if (saved) {
         // The stored set-up's level, and the rotating screens for its
         // settings.
         SetLevel(openTournament().gintBlindsLevel);
@@ -275,6 +278,8 @@ void frmMain::ShowSettings(int intNumNext)
     RefreshScreens(true);
     if (atFullLength)
         clock->mnClockReset_Click();
+    if (saved)
+        seating->TableSizeChanged(seatsBefore, tableSize);
 }
 
 void frmMain::SetLevel(Integer intLevel)

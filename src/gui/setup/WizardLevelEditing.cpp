@@ -58,31 +58,43 @@ void frmAddEditTournament::setLevelRows(const LevelRows& rows)
     cmbNumLevels->setCurrentIndex(int(rows.size()) - 1);
 }
 
+void frmAddEditTournament::takeLevelBackup()
+{
+    const LevelRows rows = levelGridRows();
+    mtypSessionBackup = ::BackUpSessions(rows);
+    mReminderBackup = reminderGridRows();
+    mLevelOrigin = BackupOrigin(int(rows.size()));
+}
+
+void frmAddEditTournament::editLevels(bool (*edit)(LevelEdit&, int), int r)
+{
+    LevelEdit levels {levelGridRows(), reminderGridRows(), mLevelOrigin};
+    if (!edit(levels, r))
+        return;
+    setLevelRows(levels.Levels);
+    showReminderRows(levels.Reminders);
+    mLevelOrigin = levels.Origin;
+}
+
 void frmAddEditTournament::cmdInsertLevel_Click()
 {
     const long r = gridLevels->Row();
-    LevelRows rows = levelGridRows();
-    if (!InsertLevelRow(rows, r))
-        return;
-    setLevelRows(rows);
+    editLevels(InsertLevel, int(r));
     if (r >= 1)
         gridLevels->setRow(r);
 }
 
-void frmAddEditTournament::cmdDeleteLevel_Click()
-{
-    LevelRows rows = levelGridRows();
-    if (!DeleteLevelRow(rows, gridLevels->Row()))
-        return;
-    setLevelRows(rows);
-}
+void frmAddEditTournament::cmdDeleteLevel_Click() { editLevels(DeleteLevel, int(gridLevels->Row())); }
 
 void frmAddEditTournament::cmdUndoLevels_Click()
 {
     if (mtypSessionBackup.isEmpty())
         return;
-    const LevelRows rows = RestoreSessions(mtypSessionBackup);
-    setLevelRows(rows);
+    const ReminderRows reminders
+        = RemindersAfterUndo({levelGridRows(), reminderGridRows(), mLevelOrigin}, mReminderBackup);
+    setLevelRows(RestoreSessions(mtypSessionBackup));
+    showReminderRows(reminders);
+    mLevelOrigin = BackupOrigin(int(mtypSessionBackup.size()));
 }
 
 void frmAddEditTournament::cmdExport_Click()
@@ -133,7 +145,7 @@ void frmAddEditTournament::AutoSuggestBlinds()
         chips.append({cmbChipColor[i]->currentIndex(), NzDouble(txtChipAmount[i]->text())});
     // The backup comes first: Undo after a run that stops goes back to the
     // table as it was just before it.
-    mtypSessionBackup = ::BackUpSessions(levelGridRows());
+    takeLevelBackup();
     const GeneratedLevels g = generateLevels(work.Blinds(), chips, GeneratorSettingsOf(programSettings()), table);
     if (!g.Error.isEmpty()) {
         prompter().message(g.Error);
@@ -141,6 +153,8 @@ void frmAddEditTournament::AutoSuggestBlinds()
     }
     if (g.TimeWarning)
         prompter().message(TimeWarningMessage());
+    if (!g.Notice.isEmpty())
+        prompter().message(g.Notice);
     LevelRows rows;
     const QString zero = QStringLiteral("0");
     for (const GeneratedLevel& level : g.Levels)

@@ -82,11 +82,12 @@ void frmAddEditTournament::buildLevelsPage()
     }
     gridLevels->setColWidth(1, 650);
     gridLevels->setColWidth(6, 840);
-    // The amount columns show six-digit blinds (100000/200000) whole, with
-    // the cell's margins, in whatever font the grid has.
-    const long sixDigits = PixelsToTwips(gridLevels->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 10);
+    // The amount columns show the largest blinds a level takes (seven
+    // digits, 9999999) whole, with the cell's margins, in whatever font the
+    // grid has.
+    const long sevenDigits = PixelsToTwips(gridLevels->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 10);
     for (long c = 1; c <= 5; ++c)
-        gridLevels->setColWidth(c, std::max(gridLevels->ColWidth(c), sixDigits));
+        gridLevels->setColWidth(c, std::max(gridLevels->ColWidth(c), sevenDigits));
     presets->addWidget(gridLevels, 1);
     auto* counts = new QHBoxLayout;
     cmbNumLevels = list(framePresets, QStringLiteral("cmbNumLevels"));
@@ -339,6 +340,25 @@ void frmAddEditTournament::LoadlevelsGrid()
     gridReminders->setRows(n + 1);
     for (long r = 1; r <= n; ++r)
         gridReminders->setTextMatrix(r, 0, QString::number(r));
+    gridReminders->setRedraw(true);
+    ResizeOrigin(mLevelOrigin, n);
+}
+
+ReminderRows frmAddEditTournament::reminderGridRows() const
+{
+    ReminderRows rows;
+    for (long r = 1; r < gridReminders->Rows(); ++r)
+        rows.append({gridReminders->TextMatrix(r, 1), gridReminders->TextMatrix(r, 2)});
+    return rows;
+}
+
+void frmAddEditTournament::showReminderRows(const ReminderRows& rows)
+{
+    gridReminders->setRedraw(false);
+    for (long r = 1; r < gridReminders->Rows() && r <= rows.size(); ++r) {
+        gridReminders->setTextMatrix(r, 1, rows[r - 1][0]);
+        gridReminders->setTextMatrix(r, 2, rows[r - 1][1]);
+    }
     gridReminders->setRedraw(true);
 }
 

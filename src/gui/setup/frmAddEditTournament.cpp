@@ -337,7 +337,7 @@ void frmAddEditTournament::LoadData(bool bNewTourney)
 
     mbLoading = false;
     CalcEstimates();
-    mtypSessionBackup = BackUpSessions(levelGridRows());
+    takeLevelBackup();
 }
 
 bool ShowTournamentWizard(int startPage)

@@ -106,6 +106,8 @@ public:
     WizardWorkingValues work;
     WizardAwardList awards;
     QList<LevelSession> mtypSessionBackup;
+    ReminderRows mReminderBackup; // the reminders at the backup
+    QList<int> mLevelOrigin; // per level: the backup's level it is, -1 for none
 
     // Frame and navigation
     ctlLeftBar* ctlLeftBar1;
@@ -287,6 +289,12 @@ private:
     LevelRows levelGridRows() const;
     void showLevelRows(const LevelRows& rows);
     void setLevelRows(const LevelRows& rows);
+    ReminderRows reminderGridRows() const;
+    void showReminderRows(const ReminderRows& rows);
+    // The backup Undo returns to: the level table and its reminders now.
+    void takeLevelBackup();
+    // Inserts or deletes a level with its reminder.
+    void editLevels(bool (*edit)(LevelEdit&, int), int r);
     void connectLevelEditing();
 
     // Page 5, 6 handlers

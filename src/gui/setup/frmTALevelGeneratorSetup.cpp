@@ -138,7 +138,8 @@ void frmTALevelGeneratorSetup::cmdRestore_Click()
 
 void frmTALevelGeneratorSetup::cmdOK_Click()
 {
-    const QString refused = GeneratorSettingsError(txtRoundTo->text(), txtNumSafety->text());
+    const QString refused = GeneratorSettingsError(txtRoundTo->text(), txtNumSafety->text(), txtStartingBig->text(),
+                                                   txtEndingBig->text());
     if (!refused.isEmpty()) {
         prompter().message(refused);
         return;

@@ -46,6 +46,22 @@ void expectSoundSeats(const OpenTournament& t)
     }
 }
 
+// Balancing marks only those it took to another table; whoever stays at his
+// table keeps his seat.
+void expectMarksOnlyOnTableChanges(const OpenTournament& before, const OpenTournament& after)
+{
+    for (long i = 1; i <= after.gintPlayerCount(); ++i) {
+        const PlayerRecord& was = before.gtypPlayers[i];
+        const PlayerRecord& now = after.gtypPlayers[i];
+        if (was.Table == 0)
+            continue;
+        EXPECT_EQ(now.Moved, now.Table != was.Table) << "P" << i << " from table " << was.Table;
+        if (now.Table == was.Table) {
+            EXPECT_EQ(now.Seat, was.Seat) << "P" << i << " stayed at table " << was.Table;
+        }
+    }
+}
+
 } // namespace
 
 TEST(TableSeatLabel, NumbersAndLetters)
@@ -144,12 +160,19 @@ TEST(Balancing, BreaksTheSmallTableAndEvensTheRest)
     EXPECT_EQ(tableCounts(t), (std::vector<int> {10, 10}));
     expectSoundSeats(t);
 
-    OpenTournament uneven = FieldOf(17, 10);
-    SeatTables(uneven, {10, 7});
-    BalanceTables(uneven, rnd);
-    std::vector<int> counts = tableCounts(uneven);
-    std::sort(counts.begin(), counts.end());
-    EXPECT_EQ(counts, (std::vector<int> {8, 9}));
+    // 10 and 7: two leave the 10-table; one drawn back to it keeps his seat
+    // and his name unmarked, whatever the draws.
+    for (unsigned seed = 1; seed <= 40; ++seed) {
+        ScriptedRandom draws({}, seed);
+        OpenTournament uneven = FieldOf(17, 10);
+        SeatTables(uneven, {10, 7});
+        const OpenTournament before = uneven;
+        BalanceTables(uneven, draws);
+        std::vector<int> counts = tableCounts(uneven);
+        std::sort(counts.begin(), counts.end());
+        EXPECT_EQ(counts, (std::vector<int> {8, 9}));
+        expectMarksOnlyOnTableChanges(before, uneven);
+    }
 
     // Equally small tables: the higher-numbered one is broken up.
     OpenTournament small = FieldOf(13, 10);
@@ -179,7 +202,9 @@ TEST(Balancing, RandomFieldsEndEvenOnTheFewestTables)
                 i = i % players + 1;
             KnockOut(t, i, static_cast<Integer>(players - k));
         }
+        const OpenTournament before = t;
         BalanceTables(t, rnd);
+        expectMarksOnlyOnTableChanges(before, t);
 
         const std::vector<int> counts = tableCounts(t);
         const int left = players - out;

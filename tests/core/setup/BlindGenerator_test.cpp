@@ -2,6 +2,8 @@
 #include "core/setup/BlindGenerator.h"
 #include "core/store/MoneyRules.h"
 
+#include <vector>
+
 namespace {
 
 // The worked example: 20 players, 1000 chips, smallest chip 25, three hours
@@ -119,6 +121,49 @@ TEST(BlindGenerator, ModesAndShapes)
         EXPECT_EQ(l.SessionTime, 10);
 }
 
+TEST(BlindGenerator, NoLevelOfZeroMinutesWhenTimeOrChipsRunShort)
+{
+    struct Case {
+        const char* what;
+        long players, chips, duration, breaks;
+        std::vector<long> minutes;
+        std::vector<int> breaksAfter;
+        bool notice;
+    };
+    const Case cases[] = {
+        // 70 minutes of play hold 7 of the 10 levels the blinds need.
+        {"1 hr 30 min", 20, 1000, 90, 2, {10, 10, 10, 10, 10, 10, 10}, {2, 4}, true},
+        {"25 min", 20, 1000, 25, 2, {5}, {}, true},
+        // 3,000 players at 100,000 chips: the blinds stop below the ceiling.
+        {"chip ceiling", 3000, 100000, 600, 2, {}, {}, true},
+        {"worked example", 20, 1000, 180, 2, {20, 20, 20, 20, 20, 10, 10, 10, 10, 10, 10, 10, 10}, {3, 6}, false},
+    };
+    for (const Case& c : cases) {
+        BlindEstimates e = example();
+        e.Players = c.players;
+        e.BuyinChips = double(c.chips);
+        e.DurationMinutes = c.duration;
+        e.Breaks = c.breaks;
+        const GeneratedLevels g = generateLevels(e, chips25, GeneratorSettings {}, BuiltInSmallBlinds());
+        ASSERT_TRUE(g.Error.isEmpty()) << c.what;
+        std::vector<long> minutes;
+        std::vector<int> after;
+        for (int i = 0; i < g.Levels.size(); ++i) {
+            EXPECT_GE(g.Levels[i].SessionTime, 1) << c.what << " level " << i + 1;
+            minutes.push_back(g.Levels[i].SessionTime);
+            if (g.Levels[i].BreakAfter != 0)
+                after.push_back(i + 1);
+        }
+        if (!c.minutes.empty()) {
+            EXPECT_EQ(minutes, c.minutes) << c.what;
+            EXPECT_EQ(after, c.breaksAfter) << c.what;
+        }
+        EXPECT_EQ(!g.Notice.isEmpty(), c.notice) << c.what;
+        EXPECT_EQ(g.EndLabel.contains(QStringLiteral("We added")), !c.notice) << c.what;
+        EXPECT_EQ(g.Levels.last().BreakAfter, 0) << c.what << ": no break after the last level";
+    }
+}
+
 TEST(BlindGenerator, GuardsStopAtOnce)
 {
     struct Case {
@@ -133,7 +178,12 @@ TEST(BlindGenerator, GuardsStopAtOnce)
     // Doubling a small blind of 0 never reaches the ending blind.
     GeneratorSettings doubling;
     doubling.DoubleBlinds = 1;
-    doubling.StartBlindOnBigPercentage = 0;
+    BlindEstimates noChips = example();
+    noChips.BuyinChips = 0;
+    GeneratorSettings negative;
+    negative.StartBlindOnBigPercentage = -5;
+    GeneratorSettings huge;
+    huge.EndBlindOnBigPercentage = 1e39;
     GeneratorSettings zeroUnit;
     zeroUnit.RoundSessionTimeTo = 0;
     zeroUnit.NumSafetySessions = -2;
@@ -149,7 +199,9 @@ TEST(BlindGenerator, GuardsStopAtOnce)
          {},
          BuiltInSmallBlinds(),
          QStringLiteral("The breaks you have requested leave no time for play.")},
-        {"doubling", example(), doubling, {0}, QStringLiteral("The suggested levels would exceed 1000 levels.")},
+        {"doubling", noChips, doubling, {0}, QStringLiteral("The suggested levels would exceed 1000 levels.")},
+        {"-5 %", example(), negative, BuiltInSmallBlinds(), GeneratorPercentError(-5, 10)},
+        {"1e39 %", example(), huge, BuiltInSmallBlinds(), GeneratorPercentError(2, 1e39)},
         {"first blinds too large", example(), {}, {9000000, 10000000}, BlindsTooLargeMessage()},
     };
     for (const Case& c : cases)
@@ -191,6 +243,8 @@ TEST(BlindGenerator, SettingsDialogTexts)
     const QString safety = QStringLiteral("The number of 'safety' levels cannot be negative.");
     const QString safetyText = QStringLiteral("The number of 'safety' levels must be numeric.");
     const QString safetyLarge = QStringLiteral("The number of 'safety' levels is too large.");
+    const QString start = GeneratorPercentError(0, 10);
+    const QString end = GeneratorPercentError(2, 0);
     const std::tuple<const char*, const char*, QString> checks[] = {
         {"10", "3", QString()},       {"1", "0", QString()},        {"0", "3", unit},
         {"-99999", "3", unit},        {"abc", "3", unitText},       {"40000", "3", unitLarge},
@@ -199,6 +253,27 @@ TEST(BlindGenerator, SettingsDialogTexts)
         {"10", "", QString()},
     };
     for (const auto& [roundTo, safe, message] : checks)
-        EXPECT_EQ(GeneratorSettingsError(QString::fromLatin1(roundTo), QString::fromLatin1(safe)), message)
+        EXPECT_EQ(GeneratorSettingsError(QString::fromLatin1(roundTo), QString::fromLatin1(safe), QStringLiteral("2"),
+                                         QStringLiteral("10")),
+                  message)
             << roundTo << " / " << safe;
+    const std::tuple<const char*, const char*, QString> percents[] = {
+        {"2", "10", QString()},
+        {"100", "100", QString()},
+        {"0.5", "0.1", QString()},
+        {"-5", "10", start},
+        {"0", "10", start},
+        {"100.01", "10", start},
+        {"2", "1e39", end},
+        {"2", "-5", end},
+        {"x", "10", QStringLiteral("The % of buyin for the starting big blind must be numeric.")},
+        {"2", "", QStringLiteral("The % of total chips for the ending big blind must be numeric.")},
+    };
+    for (const auto& [starting, ending, message] : percents)
+        EXPECT_EQ(GeneratorSettingsError(QStringLiteral("10"), QStringLiteral("3"), QString::fromLatin1(starting),
+                                         QString::fromLatin1(ending)),
+                  message)
+            << starting << " / " << ending;
+    EXPECT_EQ(start, QStringLiteral("The starting big blind must be more than 0 % and at most 100 % of the buyin."));
+    EXPECT_EQ(end, QStringLiteral("The ending big blind must be more than 0 % and at most 100 % of the total chips."));
 }

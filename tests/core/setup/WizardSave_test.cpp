@@ -2,6 +2,7 @@
 
 #include "FieldBuilder.h"
 #include "LeagueTestData.h"
+#include "core/floor/SeatingEngine.h"
 #include "core/platform/Database.h"
 #include "core/setup/NewTournament.h"
 #include "core/store/OpenTournament.h"
@@ -103,9 +104,9 @@ TEST(WizardSave, ChecksStopAtTheFirstFaultWithItsPageControlAndMessage)
         {"seats too many", text("txtMaxPlayersPerTable", "40000"), 0, "txtMaxPlayersPerTable",
          "Players per table is too large."},
         {"empty session", [](WizardForm& f) { f.Levels[1][5] = QString(); }, 3, "gridLevels",
-         "Session time cannot be 0."},
+         "Session time of level 2 cannot be 0."},
         {"negative session", [](WizardForm& f) { f.Levels[1][5] = QStringLiteral("-5"); }, 3, "gridLevels",
-         "Session time cannot be negative."},
+         "Session time of level 2 cannot be negative."},
         {"a slip in a level", [](WizardForm& f) { f.Levels[1][1] = QStringLiteral("2o"); }, 3, "gridLevels",
          "Small Blind must be numeric."},
         {"break after the last", [](WizardForm& f) { f.Levels[2][6] = QStringLiteral("10"); }, 3, "gridLevels",
@@ -235,7 +236,7 @@ TEST(WizardSave, NegativeLevelCellsAreRefusedByNameWithTheirCell)
     } cells[] = {
         {0, "Ante cannot be negative."},       {1, "Small blind cannot be negative."},
         {2, "Big blind cannot be negative."},  {3, "Small raise cannot be negative."},
-        {4, "Big raise cannot be negative."},  {5, "Session time cannot be negative."},
+        {4, "Big raise cannot be negative."},  {5, "Session time of level 2 cannot be negative."},
         {6, "Break time cannot be negative."},
     };
     for (const auto& c : cells) {
@@ -388,7 +389,12 @@ TEST_F(WizardSaveStore, FewerSeatsUnseatTheLastSeatsOfARunningTournamentAndTheFo
     f.Awards = {{"0", "0", "0", "None", "50", "2", "0"}};
     f.AwardPlaceholder = false; // an award called "None" is an award
     EXPECT_EQ(PlayersToUnseat(t, 8), (QList<Integer> {9, 10, 19, 20}));
+    const BoundedArray<PlayerRecord> before = t.gtypPlayers;
     SaveWizardForm(db, t, f);
+    // The director is told who lost a seat, by the seat he had.
+    EXPECT_EQ(SeatsLostQuestion(t, SeatsLost(before, t), 0, 0),
+              QStringLiteral("Tables now have 8 seats: these 4 players lost their seats.\n\n1-9  P9\n1-10  P10\n"
+                             "2-9  P19\n2-10  P20\n\nSeat them now at the open seats?"));
 
     OpenTournament reloaded;
     LoadTournament(db, reloaded, t.glngCurrentTournamentID, false);

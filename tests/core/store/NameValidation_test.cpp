@@ -49,14 +49,16 @@ protected:
 
 } // namespace
 
-TEST_P(NameValidationTest, EmptyNameIsRequiredButSpacesAreAName)
+TEST_P(NameValidationTest, EmptyOrBlankNameIsRequired)
 {
     EXPECT_FALSE(validate(QString(), 0));
     EXPECT_FALSE(validate(QStringLiteral(""), -1));
-    EXPECT_EQ(prompts.messages, QStringList({GetParam().required, GetParam().required}));
+    // Blanks only would show as an empty line in every list.
+    EXPECT_FALSE(validate(QStringLiteral("  "), 0));
+    EXPECT_EQ(prompts.messages, QStringList(3, GetParam().required));
 
     prompts.messages.clear();
-    EXPECT_TRUE(validate(QStringLiteral("  "), 0));
+    EXPECT_TRUE(validate(QStringLiteral(" a "), 0));
     EXPECT_TRUE(prompts.messages.isEmpty());
 }
 

@@ -7,9 +7,12 @@
 #include "gui/floor/SeatPickers.h"
 #include "gui/floor/SeatingCommands.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTimer>
+#include <tuple>
 
 namespace {
 
@@ -145,4 +148,85 @@ TEST_F(SeatingWindowTest, TableAlertBySettingWithItsSound)
     parts(w).seating->CheckNotifyReduceTables(false, true);
     EXPECT_FALSE(parts(w).frames.frameAlert->isHidden());
     EXPECT_EQ(sounds.played.size(), 1u) << "silent";
+}
+
+TEST_F(SeatingWindowTest, TableAlertAfterAModalTableCommandFromManageTables)
+{
+    OpenTournament& t = openTournament();
+    t.gintPlayersPerTable = 4;
+    t.glngNotifyWhenTablesCanBeReduced = 2;
+    const std::pair<Integer, Integer> seats[] = {{1, 1}, {2, 1}, {2, 2}}; // 1 and 2 players: one table can go
+    for (long i = 1; i <= 3; ++i)
+        std::tie(t.gtypPlayers[i].Table, t.gtypPlayers[i].Seat) = seats[i - 1];
+    showActive();
+    QFrame* alert = parts(w).frames.frameAlert;
+    auto chooseFromMenu = [this](const char* name) {
+        QTest::mouseClick(parts(w).frames.cmdManageTables, Qt::LeftButton);
+        QMenu* tables = menu("mnTablePopup");
+        EXPECT_TRUE(QTest::qWaitFor([tables] { return tables->isVisible(); }, 2000));
+        QTest::mouseClick(tables, Qt::LeftButton, {}, tables->actionGeometry(action(name)).center());
+    };
+
+    // Closed without a command: the tables still need it, so the alert is back.
+    parts(w).seating->CheckNotifyReduceTables(false, true);
+    QTest::mouseClick(parts(w).frames.cmdManageTables, Qt::LeftButton);
+    menu("mnTablePopup")->hide();
+    EXPECT_TRUE(QTest::qWaitFor([alert] { return alert->isVisible(); }, 2000));
+
+    // The real table picker, answered once it shows: table 1 is broken up and
+    // no check runs before that.
+    parts(w).seating->pickTable = [this](const QStringList& items) { return PickFrom(frmTables, items, w); };
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&answer] {
+        auto* picker = qobject_cast<SeatPicker*>(QApplication::activeModalWidget());
+        if (!picker)
+            return;
+        answer.stop();
+        picker->list->setCurrentRow(0);
+        QTest::mouseClick(picker->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+    });
+    answer.start(20);
+    chooseFromMenu("mnReduceTables");
+    ASSERT_TRUE(QTest::qWaitFor([&t] { return t.gtypPlayers[1].Table == 2; }, 2000));
+    QTest::qWait(50);
+    EXPECT_FALSE(alert->isVisible()) << "one table of 3 left";
+}
+
+TEST_F(SeatingWindowTest, ASmallerTableSizeNamesWhoLostASeatAndChecksTheTables)
+{
+    RecordingSoundPlayer sounds;
+    OpenTournament& t = openTournament();
+    t.gintPlayersPerTable = 4;
+    t.glngNotifyWhenTablesCanBeReduced = 2;
+    auto seatAsBefore = [&t] {
+        const std::pair<Integer, Integer> seats[] = {{1, 1}, {2, 1}, {2, 3}};
+        for (long i = 1; i <= 3; ++i)
+            std::tie(t.gtypPlayers[i].Table, t.gtypPlayers[i].Seat) = seats[i - 1];
+        t.gintPlayersPerTable = 4;
+    };
+    // The set-up lowers the table size to 2 and takes Carl off seat 2-3, as
+    // its save does.
+    w->showWizard = [&t](int) {
+        t.gintPlayersPerTable = 2;
+        t.gtypPlayers[3].Table = t.gtypPlayers[3].Seat = 0;
+        return true;
+    };
+    const QString question = QStringLiteral(
+        "Tables now have 2 seats: this player lost his seat.\n\n2-3  Carl\n\nSeat this player now at an open seat?");
+
+    seatAsBefore();
+    w->ShowSettings(0);
+    EXPECT_EQ(prompts.messages, QStringList {question});
+    EXPECT_EQ(t.gtypPlayers[3].Table, 0);
+    EXPECT_FALSE(parts(w).frames.frameAlert->isHidden()) << "two tables of one: one can go";
+
+    seatAsBefore();
+    parts(w).frames.frameAlert->hide();
+    prompts.messages.clear();
+    prompts.answers = {Prompter::Answer::Yes};
+    w->ShowSettings(0);
+    EXPECT_EQ(prompts.messages, QStringList {question});
+    EXPECT_GE(t.gtypPlayers[3].Table, 1);
+    EXPECT_TRUE(t.gtypPlayers[3].Moved) << "marked for the floor";
+    EXPECT_EQ(storedTable(3), t.gtypPlayers[3].Table);
 }

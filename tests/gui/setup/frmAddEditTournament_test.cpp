@@ -423,6 +423,36 @@ TEST_F(WizardLevels, InsertDeleteAndUndoRepeatableAndExact)
     EXPECT_TRUE(prompts.messages.isEmpty());
 }
 
+TEST_F(WizardLevels, AReminderFollowsItsLevelThroughInsertDeleteAndUndo)
+{
+    t.gstrLevelReminder[3] = QStringLiteral("Color up the white chips");
+    t.gblnLevelWaitOnReminder[3] = true;
+    t.gstrLevelReminder[5] = QStringLiteral("Rotate Dealers");
+    open();
+    auto* reminders = c<ctlDataEntryGrid>(QStringLiteral("gridReminders"));
+    auto remindersColumn = [reminders](long col) {
+        QStringList texts;
+        for (long r = 1; r < reminders->Rows(); ++r)
+            texts.append(reminders->TextMatrix(r, col));
+        return texts;
+    };
+    const QString white = QStringLiteral("Color up the white chips");
+    const QString dealers = QStringLiteral("Rotate Dealers");
+
+    levels()->setRow(2);
+    press("cmdInsertLevel");
+    levels()->setRow(5);
+    press("cmdDeleteLevel"); // the old level 4
+    EXPECT_EQ(remindersColumn(1).mid(0, 6), (QStringList {"", "", "", white, dealers, ""}));
+    EXPECT_EQ(remindersColumn(2).mid(0, 6), (QStringList {"", "", "", "Yes", "No", ""}));
+
+    // Undo puts the levels back, each with its reminder as it stands now.
+    reminders->setTextMatrix(5, 1, QStringLiteral("Rotate Dealers twice"));
+    press("cmdUndoLevels");
+    EXPECT_EQ(remindersColumn(1).mid(0, 6), (QStringList {"", "", white, "", "Rotate Dealers twice", ""}));
+    EXPECT_EQ(remindersColumn(2)[2], QStringLiteral("Yes"));
+}
+
 TEST_F(WizardLevels, SuggestLevelsOnTheWorkedExampleThenUndo)
 {
     LoadSettings(programSettings()); // the generator's defaults
@@ -468,15 +498,15 @@ TEST_F(WizardLevels, SuggestLevelsOnTheWorkedExampleThenUndo)
     EXPECT_EQ(levels()->TextMatrix(2, 2), QStringLiteral("5"));
 }
 
-TEST_F(WizardLevels, SixDigitBlindsShowWholeAndCustomPictureMovesNothingOnTheChipPanel)
+TEST_F(WizardLevels, SevenDigitBlindsShowWholeAndCustomPictureMovesNothingOnTheChipPanel)
 {
     open();
     w->show();
     const QFontMetrics metrics(levels()->findChild<FlexGrid*>()->font());
     for (long col = 1; col <= 5; ++col) {
-        levels()->setTextMatrix(1, col, QStringLiteral("200000"));
+        levels()->setTextMatrix(1, col, QStringLiteral("9999999"));
         // The cell draws its text 3 pixels in from either side.
-        EXPECT_LE(metrics.horizontalAdvance(QStringLiteral("200000")) + 6, TwipsToPixels(int(levels()->ColWidth(col))))
+        EXPECT_LE(metrics.horizontalAdvance(QStringLiteral("9999999")) + 6, TwipsToPixels(int(levels()->ColWidth(col))))
             << col;
     }
 
