@@ -19,6 +19,12 @@ qint64 DiskFileOperations::size(const QString& path) { return QFileInfo(path).si
 
 QFileDevice::Permissions DiskFileOperations::permissions(const QString& path) { return QFile::permissions(path); }
 
+QByteArray DiskFileOperations::head(const QString& path, qint64 bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.read(bytes) : QByteArray();
+}
+
 QString DiskFileOperations::copy(const QString& from, const QString& to)
 {
     QFile in(from);

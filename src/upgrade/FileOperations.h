@@ -15,6 +15,8 @@ public:
     virtual bool isReadable(const QString& path) = 0;
     virtual qint64 size(const QString& path) = 0;
     virtual QFileDevice::Permissions permissions(const QString& path) = 0;
+    // Up to `bytes` first bytes; nothing when the file cannot be read.
+    virtual QByteArray head(const QString& path, qint64 bytes) = 0;
 
     // The bytes and the permissions, replacing any file at `to`.
     virtual QString copy(const QString& from, const QString& to) = 0;
@@ -31,6 +33,7 @@ public:
     bool isReadable(const QString& path) override;
     qint64 size(const QString& path) override;
     QFileDevice::Permissions permissions(const QString& path) override;
+    QByteArray head(const QString& path, qint64 bytes) override;
     QString copy(const QString& from, const QString& to) override;
     QString rename(const QString& from, const QString& to) override;
     QString remove(const QString& path) override;

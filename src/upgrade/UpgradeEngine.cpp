@@ -4,10 +4,13 @@
 #include "core/platform/ProgramTitle.h"
 #include "core/platform/RunningLock.h"
 #include "upgrade/FileOperations.h"
+#include "upgrade/ProgramCheck.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QLockFile>
 #include <QStandardPaths>
+#include <QStringList>
 
 namespace {
 
@@ -66,6 +69,11 @@ QString putInPlace(FileOperations& files, const UpgradePaths& paths, QFileDevice
     return problem;
 }
 
+bool runsHere(FileOperations& files, const QString& path, const QByteArray& reference)
+{
+    return RunsHere(files.head(path, ProgramHeaderBytes), files.size(path), reference);
+}
+
 QString checkProblem(const UpgradePaths& paths, FileOperations& files)
 {
     if (!files.isFile(paths.newProgram))
@@ -94,7 +102,7 @@ UpgradePaths UpgradePathsFor(const QString& program, const QString& toolFolder, 
 {
     const QDir data(dataFolder);
     return {program, QDir(toolFolder).filePath(QStringLiteral("upgrademe.bin")), data.filePath(DatabaseFileName()),
-            data.filePath(RunningLockFileName())};
+            data.filePath(RunningLockFileName()), QCoreApplication::applicationFilePath()};
 }
 
 UpgradeResult RunUpgrade(const UpgradePaths& paths, FileOperations& files)
@@ -106,12 +114,24 @@ UpgradeResult RunUpgrade(const UpgradePaths& paths, FileOperations& files)
                     .arg(ProgramTitle())};
     if (const QString problem = checkProblem(paths, files); !problem.isEmpty())
         return {false, failure(problem)};
+    const QByteArray here = files.head(paths.self, ProgramHeaderBytes);
+    if (!runsHere(files, paths.self, here))
+        return {false, QStringLiteral("The new program cannot be checked: %1 cannot be read.").arg(paths.self)};
+    if (!runsHere(files, paths.newProgram, here))
+        return {false,
+                QStringLiteral("The new program %1 is not a program for this computer; it may be a download that "
+                               "went wrong. Nothing was changed.")
+                    .arg(paths.newProgram)};
     QLockFile lock(paths.lock);
     if (const QString problem = RunningLockProblem(TakeRunningLock(lock), paths.lock); !problem.isEmpty())
         return {false, failure(problem)};
 
-    const QFileDevice::Permissions permissions = files.permissions(paths.program);
-    QString problem = backUp(files, paths.program);
+    // A program left broken (by a download that went wrong) is no backup: the
+    // one kept before stays, and the new program takes the permissions of one
+    // that runs.
+    const bool keepProgram = runsHere(files, paths.program, here);
+    const QFileDevice::Permissions permissions = files.permissions(keepProgram ? paths.program : paths.self);
+    QString problem = keepProgram ? backUp(files, paths.program) : QString();
     if (problem.isEmpty())
         problem = backUp(files, paths.database);
     if (problem.isEmpty())
@@ -127,8 +147,14 @@ UpgradeResult RunUpgrade(const UpgradePaths& paths, FileOperations& files)
         return {false, failure(problem)};
     }
 
-    const QString complete = QStringLiteral("Upgrade complete.");
+    QStringList said {QStringLiteral("Upgrade complete.")};
+    if (!keepProgram) {
+        const QString backup = paths.program + kBackup;
+        said << QStringLiteral("The program replaced was not a program for this computer, so it was not kept as %1.")
+                    .arg(backup)
+                + (files.isFile(backup) ? QStringLiteral(" %1 is the program kept before it.").arg(backup) : QString());
+    }
     if (const QString left = removeProblem(files, paths.newProgram); !left.isEmpty())
-        return {true, complete + QStringLiteral("\n\n") + left};
-    return {true, complete};
+        said << left;
+    return {true, said.join(QStringLiteral("\n\n"))};
 }

@@ -9,6 +9,10 @@
 namespace {
 
 const QString kHint = QStringLiteral("\n\nPlease make sure you do not have Zorvane running.");
+const QString kNoProgram = QStringLiteral("The new program tool/upgrademe.bin is not a program for this computer; it "
+                                          "may be a download that went wrong. Nothing was changed.");
+// What a download that went wrong saves: the server's error page.
+const QByteArray kErrorPage = "<html><body>404 Not Found</body></html>\n";
 
 } // namespace
 
@@ -30,6 +34,12 @@ TEST(UpgradeEngine, EachFailedCheckTouchesNothing)
         {"The new program tool/upgrademe.bin cannot be read." + kHint,
          [](auto& f, auto& files) { files.unreadable.insert(f.paths.newProgram); }},
         {"The database data/zr.mdb was not found." + kHint, [](auto& f, auto&) { QFile::remove(f.paths.database); }},
+        // A program for another kind of computer, an object file, a download
+        // cut short.
+        {kNoProgram, [](auto& f, auto&) { UpgradeFolder::write(f.paths.newProgram, Program("arm", 18, 2)); }},
+        {kNoProgram, [](auto& f, auto&) { UpgradeFolder::write(f.paths.newProgram, Program("obj", 16, 1)); }},
+        {kNoProgram,
+         [](auto& f, auto&) { UpgradeFolder::write(f.paths.newProgram, UpgradeFolder::NewProgram().left(100)); }},
         {"Zorvane is running: it holds data/zrv.lock." + kHint, [](auto& f, auto&) { f.holdLock(); }},
         // Not a running ZRV: the system's own reason.
         {"Could not create the lock data/gone/zrv.lock: No such file or directory." + kHint,
@@ -59,23 +69,54 @@ TEST(UpgradeEngine, PutsTheNewProgramInPlaceAndASecondUpgradeReplacesBothBackups
     const QString prev = QStringLiteral(".prev");
 
     EXPECT_EQ(RunUpgrade(p, disk).message, QStringLiteral("Upgrade complete."));
-    EXPECT_EQ(UpgradeFolder::read(p.program), "new program");
+    EXPECT_EQ(UpgradeFolder::read(p.program), UpgradeFolder::NewProgram());
     EXPECT_EQ(QFile::permissions(p.program), UpgradeFolder::kExecutable);
-    EXPECT_EQ(UpgradeFolder::read(p.program + prev), "old program");
+    EXPECT_EQ(UpgradeFolder::read(p.program + prev), UpgradeFolder::OldProgram());
     EXPECT_EQ(QFile::permissions(p.program + prev), UpgradeFolder::kExecutable);
     EXPECT_EQ(UpgradeFolder::read(p.database + prev), "database");
 
-    UpgradeFolder::write(p.newProgram, "newer program");
+    UpgradeFolder::write(p.newProgram, Program("newer program"));
     UpgradeFolder::write(p.database, "database, upgraded by the new program");
     EXPECT_TRUE(RunUpgrade(p, disk).complete);
 
-    EXPECT_EQ(UpgradeFolder::read(p.program), "newer program");
-    EXPECT_EQ(UpgradeFolder::read(p.program + prev), "new program");
+    EXPECT_EQ(UpgradeFolder::read(p.program), Program("newer program"));
+    EXPECT_EQ(UpgradeFolder::read(p.program + prev), UpgradeFolder::NewProgram());
     EXPECT_EQ(UpgradeFolder::read(p.database + prev), "database, upgraded by the new program");
     // upgrademe.bin, the half-made files and the lock are gone.
     EXPECT_EQ(folder.snapshot().keys(),
               (QStringList {QStringLiteral("data/zr.mdb"), QStringLiteral("data/zr.mdb.prev"),
                             QStringLiteral("tool/ZRV"), QStringLiteral("tool/ZRV.prev")}));
+}
+
+TEST(UpgradeEngine, ADownloadThatWentWrongIsRefusedEveryTimeAndABrokenProgramIsNoBackup)
+{
+    UpgradeFolder folder;
+    const UpgradePaths& p = folder.paths;
+    DiskFileOperations disk;
+    UpgradeFolder::write(p.newProgram, kErrorPage);
+    const auto before = folder.snapshot();
+    for (int attempt = 1; attempt <= 2; ++attempt) {
+        const UpgradeResult result = RunUpgrade(p, disk);
+        EXPECT_FALSE(result.complete);
+        EXPECT_EQ(folder.relative(result.message), kNoProgram);
+        EXPECT_EQ(folder.snapshot(), before) << attempt;
+    }
+
+    // What such an upgrade left behind before: the error page installed, the
+    // old program only as the backup. A good download replaces the page and
+    // keeps that backup; the new program can be started.
+    UpgradeFolder::write(p.program, kErrorPage);
+    QFile::setPermissions(p.program, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    UpgradeFolder::write(p.program + ".prev", UpgradeFolder::OldProgram());
+    UpgradeFolder::write(p.newProgram, UpgradeFolder::NewProgram());
+    const UpgradeResult result = RunUpgrade(p, disk);
+    EXPECT_TRUE(result.complete);
+    EXPECT_EQ(folder.relative(result.message),
+              "Upgrade complete.\n\nThe program replaced was not a program for this computer, so it was not kept as "
+              "tool/ZRV.prev. tool/ZRV.prev is the program kept before it.");
+    EXPECT_EQ(UpgradeFolder::read(p.program), UpgradeFolder::NewProgram());
+    EXPECT_TRUE(QFile::permissions(p.program) & QFileDevice::ExeOwner);
+    EXPECT_EQ(UpgradeFolder::read(p.program + ".prev"), UpgradeFolder::OldProgram());
 }
 
 TEST(UpgradeEngine, AFailedActionLeavesTheProgramAsItWasAndNoHalfMadeFiles)

@@ -3,6 +3,7 @@
 #include "upgrade/FileOperations.h"
 #include "upgrade/UpgradeEngine.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
@@ -15,18 +16,50 @@
 
 inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
 
+// A program this computer runs, as far as the upgrade can tell: the header
+// of the running test program with its one segment entry right after it and
+// no sections, then `body`. A field of the header (a 16-bit number at its
+// place) can be given another value.
+inline QByteArray Program(const QByteArray& body, int field = 0, quint16 value = 0)
+{
+    QFile self(QCoreApplication::applicationFilePath());
+    EXPECT_TRUE(self.open(QIODevice::ReadOnly));
+    QByteArray header = self.read(64);
+    const bool wide = header[4] == 2;
+    const bool little = header[5] == 1;
+    const auto set = [&](int at, int size, quint64 number) {
+        for (int i = 0; i < size; ++i)
+            header[at + (little ? i : size - 1 - i)] = char(number >> (8 * i));
+    };
+    const int headerSize = wide ? 64 : 52;
+    const int entrySize = wide ? 56 : 32;
+    header.truncate(headerSize);
+    // Where the segment table starts, where the section table starts, the
+    // size of a segment entry, the number of segments and of sections.
+    const int at[] = {wide ? 32 : 28, wide ? 40 : 32, wide ? 54 : 42, wide ? 56 : 44, wide ? 60 : 48};
+    const int size[] = {wide ? 8 : 4, wide ? 8 : 4, 2, 2, 2};
+    const quint64 number[] = {quint64(headerSize), 0, quint64(entrySize), 1, 0};
+    for (int i = 0; i < 5; ++i)
+        set(at[i], size[i], number[i]);
+    if (field > 0)
+        set(field, 2, value);
+    return header + QByteArray(entrySize, '\0') + body;
+}
+
 // An installed ZRV with a newer one beside it as upgrademe.bin (shipped
 // without the execute bits), and ZRV's data folder with zr.mdb.
 struct UpgradeFolder {
     static constexpr QFileDevice::Permissions kExecutable {0x7755}; // rwxr-xr-x, and the same for the user
+    static QByteArray OldProgram() { return Program("old program"); }
+    static QByteArray NewProgram() { return Program("new program"); }
 
     UpgradeFolder()
     {
         QDir(root.path()).mkpath(QStringLiteral("tool"));
         QDir(root.path()).mkpath(QStringLiteral("data"));
-        write(paths.program, "old program");
+        write(paths.program, OldProgram());
         QFile::setPermissions(paths.program, kExecutable);
-        write(paths.newProgram, "new program");
+        write(paths.newProgram, NewProgram());
         write(paths.database, "database");
     }
 

@@ -75,7 +75,7 @@ TEST_F(UpgradeWindow, AFailureKeepsTheWindowAndEnterThenUpgradesAndEnds)
     EXPECT_EQ(prompts.messages.last(), QStringLiteral("Upgrade complete."));
     EXPECT_FALSE(prompts.busyDuringMessage);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-    EXPECT_EQ(UpgradeFolder::read(folder.paths.program), "new program");
+    EXPECT_EQ(UpgradeFolder::read(folder.paths.program), UpgradeFolder::NewProgram());
     EXPECT_FALSE(window.isVisible());
 }
 

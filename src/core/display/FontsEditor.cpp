@@ -5,6 +5,7 @@
 #include "core/store/ScreenCatalogue.h"
 
 #include <algorithm>
+#include <cmath>
 
 EditorButtons EditorButtonsFor(Long Kind)
 {
@@ -38,8 +39,17 @@ QList<Integer> EditorEntries(const ScreenObjectTable& Table, Long ScreenId)
     return entries;
 }
 
-Integer EditorFontSize(double Points)
+std::optional<Integer> EditorFontSize(double Points)
 {
-    constexpr double Largest = 32767;
-    return static_cast<Integer>(std::clamp(RoundHalfEven(Points), 1.0, Largest));
+    if (!std::isfinite(Points))
+        return std::nullopt;
+    const double whole = RoundHalfEven(Points);
+    if (whole < SmallestFontSize || whole > LargestFontSize)
+        return std::nullopt;
+    return static_cast<Integer>(whole);
+}
+
+QString FontSizeRefusal()
+{
+    return QStringLiteral("Please choose a font size from %1 to %2 points.").arg(SmallestFontSize).arg(LargestFontSize);
 }

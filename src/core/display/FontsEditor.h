@@ -3,6 +3,8 @@
 #include "core/platform/ModelTypes.h"
 
 #include <QList>
+#include <QString>
+#include <optional>
 
 class ScreenObjectTable;
 
@@ -22,6 +24,14 @@ EditorButtons EditorButtonsFor(Long Kind);
 // array only its first element, which styles them all.
 QList<Integer> EditorEntries(const ScreenObjectTable& Table, Long ScreenId);
 
-// A size from the font picker as the whole points an entry keeps (halves to
-// the even neighbour).
-Integer EditorFontSize(double Points);
+// The font sizes, in points, a display element can take: the editor
+// refuses any other and loading the stored looks keeps no other.
+inline constexpr Integer SmallestFontSize = 4;
+inline constexpr Integer LargestFontSize = 300;
+
+// A size (from the font picker or as stored) as the whole points an entry
+// keeps, halves to the even neighbour; nothing when outside the sizes an
+// element can take.
+std::optional<Integer> EditorFontSize(double Points);
+// What the editor says when it refuses a size.
+QString FontSizeRefusal();

@@ -153,8 +153,11 @@ MainLayout LayoutScreenAll(const MainLayoutInput& in)
     l.Blinds = shown(rect(W - s.Blinds.width() - 300, l.Timer.Rect.top(), s.Blinds));
     placeLevel(l);
 
+    // The chips and the players grid (which starts beside their caption)
+    // begin under the clock and the blinds alike, whatever their sizes.
     const int capLeft = l.TimerCap.Rect.left();
-    l.ChipValuesCap = Placed {rect(capLeft, l.Timer.Rect.bottom() + 1 + 150, s.ChipValuesCap), in.ShowChipsAndPayouts};
+    const int clockBottom = std::max(l.Timer.Rect.bottom(), l.Blinds.Rect.bottom());
+    l.ChipValuesCap = Placed {rect(capLeft, clockBottom + 1 + 150, s.ChipValuesCap), in.ShowChipsAndPayouts};
     const QSize chip = moreThanSixChips(in) ? scaled(sizes.ChipWidth, sizes.ChipHeight, 0.75)
                                             : QSize(sizes.ChipWidth, sizes.ChipHeight);
     stackChips(l, in, capLeft, l.ChipValuesCap.Rect.bottom() + 1 + 100, chip, 50);

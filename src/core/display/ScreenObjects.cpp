@@ -1,5 +1,6 @@
 #include "core/display/ScreenObjects.h"
 
+#include "core/display/FontsEditor.h"
 #include "core/platform/ColorNumber.h"
 #include "core/platform/Database.h"
 #include "core/platform/Prompter.h"
@@ -15,8 +16,6 @@ constexpr qlonglong ValueColor = 0xFFFFFF;
 constexpr qlonglong LevelColor = 0x80FF80;
 constexpr qlonglong GridHeaderColor = 0x00C0C0;
 constexpr Integer FixedTextSize = 20; // rules and manager report
-constexpr Integer SmallestFontSize = 4;
-constexpr Integer LargestFontSize = 300;
 
 using SizeOf = Integer ScreenFontSizes::*;
 
@@ -171,19 +170,17 @@ StoredRows readStoredRows(Database& db)
     return rows;
 }
 
-// A stored size the display can use: a whole number of points from 4 to
-// 300 (a fraction rounds half to even).
+// A stored size the display can use, as the editor keeps sizes.
 bool usableSize(const QVariant& stored, Integer& size)
 {
     bool ok = false;
     const double value = stored.toDouble(&ok);
-    if (!stored.isValid() || !ok || !std::isfinite(value))
+    if (!stored.isValid() || !ok)
         return false;
-    const double whole = std::nearbyint(value);
-    if (whole < SmallestFontSize || whole > LargestFontSize)
-        return false;
-    size = static_cast<Integer>(whole);
-    return true;
+    const std::optional<Integer> kept = EditorFontSize(value);
+    if (kept)
+        size = *kept;
+    return kept.has_value();
 }
 
 // The stored look over the defaults; a field that cannot be used keeps its

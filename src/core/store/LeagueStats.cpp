@@ -97,7 +97,7 @@ QStringList StatsHeaders(const QString& CurrencySymbol)
                          QStringLiteral("Avg. Pay ") + CurrencySymbol,
                          QStringLiteral("Total Pay ") + CurrencySymbol,
                          QStringLiteral("Prof./ Loss %"),
-                         QStringLiteral("Prof./ Loss $"),
+                         QStringLiteral("Prof./ Loss ") + CurrencySymbol,
                          QStringLiteral("Avg. Finish"),
                          QStringLiteral("Points"),
                          QStringLiteral("Kills"),
@@ -109,9 +109,13 @@ QStringList StatsHeaders(const QString& CurrencySymbol)
     return headers;
 }
 
-std::array<int, StatsColumnCount> StatsColumnWidths()
+std::array<int, StatsColumnCount> StatsColumnWidths(const std::array<int, StatsColumnCount>& FiguresNeed)
 {
-    return {1200, 800, 800, 800, 800, 800, 800, 800, 800, 550, 550, 550, 550, 550, 550, 550, 550, 550, 550, 550};
+    std::array<int, StatsColumnCount> widths {1200, 800, 800, 800, 800, 800, 800, 800, 800, 550,
+                                              550,  550, 550, 550, 550, 550, 550, 550, 550, 550};
+    for (int col = Tourn; col < StatsColumnCount; ++col)
+        widths[col] = std::max(widths[col], FiguresNeed[col]);
+    return widths;
 }
 
 QStringList StatsRowTexts(const MemberStats& m)

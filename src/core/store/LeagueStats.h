@@ -31,9 +31,13 @@ inline constexpr int StatsColumnCount = 20;
 // add-on, points and kills that are not numbers count as 0.
 std::vector<MemberStats> LeagueStats(Database& db, Long LeagueID, const QList<Long>& TournamentIDs);
 
-// The statistics grid's header texts and column widths (twips).
+// The statistics grid's header texts; every money column names the currency.
 QStringList StatsHeaders(const QString& CurrencySymbol);
-std::array<int, StatsColumnCount> StatsColumnWidths();
+// The column widths (twips), given what each column needs to show all its
+// figures whole: the designed widths, widened where the figures need more.
+// The names keep theirs (a long name ends in an ellipsis); figures are
+// never cut, so amounts of millions widen their columns.
+std::array<int, StatsColumnCount> StatsColumnWidths(const std::array<int, StatsColumnCount>& FiguresNeed);
 
 // The cell texts of one member's row, column 0 the name.
 QStringList StatsRowTexts(const MemberStats& member);

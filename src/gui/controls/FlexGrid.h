@@ -121,6 +121,10 @@ public:
     // the width inside the grid's frame, less a vertical scroll bar when the
     // rows need one at the grid's size and font.
     long InnerWidth() const;
+    // The width, in twips, at which every data cell of a column shows its
+    // text whole on one line in the grid's font: its widest text with the
+    // cell's margins.
+    long WholeTextsWidth(long Col) const;
     // Draws in the largest size up to the font last given to the grid at
     // which every text of up to WholeChars characters shows whole in its
     // cell, header cells included; never below MinPoints. A longer text asks

@@ -62,6 +62,20 @@ long FlexGrid::InnerWidth() const
     return PixelsToTwips(std::max(0, width() - frame - barWidth));
 }
 
+long FlexGrid::WholeTextsWidth(long Col) const
+{
+    checkCol(Col);
+    // Measured to the fraction of a pixel and rounded up, as the painting
+    // decides whether a text needs its ellipsis.
+    const QFontMetricsF metrics(font());
+    qreal widest = 0;
+    for (long r = mFixedRows; r < Rows(); ++r) {
+        if (const QTableWidgetItem* it = item(int(r), int(Col)))
+            widest = std::max(widest, metrics.horizontalAdvance(it->text()));
+    }
+    return PixelsToTwips(int(std::ceil(widest)) + 2 * CellTextMargin);
+}
+
 int FlexGrid::cellTextRoom(long row, long col) const
 {
     int pixels = 0;

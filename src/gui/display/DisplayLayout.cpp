@@ -196,6 +196,12 @@ void DisplayLayout::SetScreenAll()
 {
     QFrame* frame = w.display.frameAll;
     frame->hide();
+    // However large its stored font, the level keeps to the middle third of
+    // the window and to the height of the clock under its caption, clear of
+    // the clock, the blinds, the chips and the players.
+    const DisplayPanels& d = w.display;
+    const int clockHeight = std::max(twipsOf(d.lblTimer).height(), twipsOf(d.lblBlinds).height());
+    FitLabelSize(d.lblLevel, PixelsToTwips(w.window.width()) / 3, twipsOf(d.lblTimerCap).height() + clockHeight);
     AdjustChipsAndPayoutsFontAll();
     const MainLayout l = LayoutScreenAll(layoutInput());
     mChipColumnRight = ChipColumnRight(l);

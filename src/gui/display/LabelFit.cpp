@@ -5,8 +5,11 @@
 
 #include <QLabel>
 #include <algorithm>
+#include <climits>
 
-void FitLabelWidth(QLabel* label, int roomTwips)
+void FitLabelWidth(QLabel* label, int roomTwips) { FitLabelSize(label, roomTwips, INT_MAX); }
+
+void FitLabelSize(QLabel* label, int widthTwips, int heightTwips)
 {
     constexpr int SmallestLabelPoints = 8;
     QFont font = label->font();
@@ -14,7 +17,8 @@ void FitLabelWidth(QLabel* label, int roomTwips)
     const int fits = LargestFittingSize(std::min(SmallestLabelPoints, own), own, [&](int size) {
         font.setPointSize(size);
         label->setFont(font);
-        return label->sizeHint().width() * TwipsPerPixel <= roomTwips;
+        const QSize hint = label->sizeHint() * TwipsPerPixel;
+        return hint.width() <= widthTwips && hint.height() <= heightTwips;
     });
     font.setPointSize(fits);
     label->setFont(font);

@@ -6,3 +6,5 @@ class QLabel;
 // below 8 points); the screen's own font comes back the next time the
 // screen is shown. The room is in twips.
 void FitLabelWidth(QLabel* label, int roomTwips);
+// The same within a width and a height.
+void FitLabelSize(QLabel* label, int widthTwips, int heightTwips);

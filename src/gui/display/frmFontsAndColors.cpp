@@ -179,7 +179,12 @@ void frmFontsAndColors::cmdFont_Click()
         = prompter().chooseFont({e.FontName, double(e.FontSize), e.FontBold, e.FontItalic});
     if (!chosen)
         return;
-    e.FontSize = EditorFontSize(chosen->Size);
+    const std::optional<Integer> size = EditorFontSize(chosen->Size);
+    if (!size) {
+        prompter().message(FontSizeRefusal());
+        return;
+    }
+    e.FontSize = *size;
     e.FontName = chosen->Name;
     e.FontBold = chosen->Bold;
     e.FontItalic = chosen->Italic;

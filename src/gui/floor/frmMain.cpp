@@ -346,6 +346,11 @@ bool frmMain::event(QEvent* e)
     const bool handled = QWidget::event(e);
     if (e->type() == QEvent::WindowActivate && !mbClosing)
         Form_Activate();
+    // The last modal dialog over the window has closed: the window takes the
+    // keyboard back. Without a window manager nothing else gives it back,
+    // and its keys (F1-F4, F12, the Ctrl keys) would wait for a click.
+    if (e->type() == QEvent::WindowUnblocked && isVisible() && !mbClosing)
+        activateWindow();
     return handled;
 }
 

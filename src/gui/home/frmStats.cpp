@@ -107,15 +107,22 @@ void frmStats::LoadStats()
     grid->setFixedCols(1);
     grid->setRowHeight(0, HeaderRowTwips);
     const QStringList headers = StatsHeaders(programSettings().gstrCurrencySymbol);
-    const auto widths = StatsColumnWidths();
     for (int col = 0; col < StatsColumnCount; ++col) {
         grid->setTextMatrix(0, col, headers[col]);
-        grid->setColWidth(col, widths[static_cast<std::size_t>(col)]);
         if (col > 0)
             grid->setColAlignment(col, RightCentre);
     }
     grid->setCol(TotalPayColumn);
     SortGrid();
+    // A sort moves the rows, not the texts: the widths hold for every order.
+    std::array<int, StatsColumnCount> figuresNeed {};
+    for (int col = 1; col < StatsColumnCount; ++col)
+        figuresNeed[static_cast<std::size_t>(col)] = static_cast<int>(grid->WholeTextsWidth(col));
+    const auto widths = StatsColumnWidths(figuresNeed);
+    grid->setRedraw(false);
+    for (int col = 0; col < StatsColumnCount; ++col)
+        grid->setColWidth(col, widths[static_cast<std::size_t>(col)]);
+    grid->setRedraw(true);
 }
 
 void frmStats::SortGrid()

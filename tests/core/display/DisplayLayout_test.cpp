@@ -196,3 +196,13 @@ TEST(DisplayLayout, TheLevelMovesUpIntoTheCaptionsRowOnceTheBlindsComeWithinAGap
         EXPECT_EQ(l.Level.Rect.left(), level.left()) << c.gap;
     }
 }
+
+TEST(DisplayLayout, TheChipsAndTheGridStartUnderTheClockAndTheBlindsAlike)
+{
+    // A countdown in a tiny font beside blinds of the standard size.
+    const SizeSet sizes = SizeSetFor(19200, 0);
+    MainLayoutInput in = standardInput(sizes, 5);
+    in.Labels.Timer = QSize(300, 60);
+    const MainLayout l = LayoutScreenAll(in);
+    EXPECT_EQ(l.ChipValuesCap.Rect.top(), l.Blinds.Rect.bottom() + 1 + 150);
+}

@@ -74,7 +74,7 @@ TEST(LeagueStats, HeadersKeepTheirBlanksAndTheCurrencySymbol)
     const QStringList headers = StatsHeaders(QStringLiteral("\u20ac"));
     EXPECT_EQ(headers.mid(0, 10),
               (QStringList {"Player", "# Tourn.", "Total Buyin \u20ac", "Avg. Pay \u20ac", "Total Pay \u20ac",
-                            "Prof./ Loss %", "Prof./ Loss $", "Avg. Finish", "Points", "Kills"}));
+                            "Prof./ Loss %", "Prof./ Loss \u20ac", "Avg. Finish", "Points", "Kills"}));
     EXPECT_EQ(
         headers.mid(10),
         (QStringList {"# 1st", "# 2nd", "# 3rd", "# 4th", "# 5th", "# 6th", "# 7th", "# 8th", "# 9th", "# 10th"}));

@@ -152,6 +152,12 @@ TEST_F(frmFontsAndColorsTest, PickersShowAtOnceAndCancelledOnesChangeNothing)
     EXPECT_TRUE(entry("Chip Amount 7").FontItalic);
     QTest::mouseClick(editor->cmdFont, Qt::LeftButton);
     EXPECT_EQ(entry("Chip Amount").FontSize, 12);
+    // Sizes the display cannot take are refused, as loading them would be.
+    prompts.fonts = {FontChoice {"Arial", 400, true, false}, FontChoice {"Arial", 1, true, false}};
+    QTest::mouseClick(editor->cmdFont, Qt::LeftButton);
+    QTest::mouseClick(editor->cmdFont, Qt::LeftButton);
+    EXPECT_EQ(entry("Chip Amount").FontSize, 12);
+    EXPECT_EQ(prompts.messages, QStringList(2, QStringLiteral("Please choose a font size from 4 to 300 points.")));
 
     select("Players Grid");
     const QVariant header = entry("Players Grid").HeaderColor;

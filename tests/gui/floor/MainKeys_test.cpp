@@ -9,6 +9,7 @@
 
 #include "WindowTestHelpers.h"
 
+#include <QAbstractButton>
 #include <QSignalSpy>
 #include <QTimer>
 
@@ -103,4 +104,32 @@ TEST_F(MainKeysTest, EscapeClosesTheAwardDialogWhereverItsFocusIs)
         EXPECT_TRUE(closed) << focus;
     }
     EXPECT_EQ(t.gtypAwards[1].AwardedToPlayerID, 0);
+}
+
+TEST_F(MainKeysTest, TheKeysActAgainWhenADialogOfTheWindowCloses)
+{
+    // Nothing gives the keyboard back to the window but the window itself
+    // where no window manager runs.
+    showActive();
+    const auto clock = [this] { return parts(w).frames.btnClock->Caption(); };
+    QTest::keyClick(w.data(), Qt::Key_F1);
+    ASSERT_EQ(clock(), QStringLiteral("Clock: Running"));
+    for (const char* entry : {"mnSounds", "mnAppearance", "mnFonts", "mnDisplayOptions", "mnHandTimer"}) {
+        for (const char* button : {"cmdCancel", "cmdOK", "cmdClose"}) {
+            QWidget* dialog = nullptr;
+            QTimer::singleShot(0, [&dialog, button] {
+                dialog = QApplication::activeModalWidget();
+                if (auto* b = dialog ? dialog->findChild<QAbstractButton*>(QString::fromLatin1(button)) : nullptr)
+                    b->click();
+                else if (dialog)
+                    dialog->close();
+            });
+            action(entry)->trigger();
+            ASSERT_NE(dialog, nullptr) << entry;
+            QTest::keyClick(w.data(), Qt::Key_F2);
+            EXPECT_EQ(clock(), QStringLiteral("Clock: Not Running")) << entry << ' ' << button;
+            QTest::keyClick(w.data(), Qt::Key_F1);
+            EXPECT_EQ(clock(), QStringLiteral("Clock: Running")) << entry << ' ' << button;
+        }
+    }
 }

@@ -168,3 +168,25 @@ TEST_F(frmStatsTest, NamesKeepToOneLineWhileTheHeadersWrap)
     const QString shown = g.ShownText(row, 0);
     EXPECT_TRUE(shown.endsWith(u'…') && longName.startsWith(shown.chopped(1))) << shown.toStdString();
 }
+
+TEST_F(frmStatsTest, AmountsOfMillionsShowWholeAndNameTheCurrency)
+{
+    // In won every total runs to millions; profit and loss the longest.
+    programSettings().gstrCurrencySymbol = QStringLiteral("\u20a9");
+    const Long week3 = addTournament(league, QStringLiteral("Week 3"));
+    const Long dee = addPlayer(QStringLiteral("Dee"), {league});
+    enter(week3, dee, 1, 27375000, 1618033988.75);
+    enter(week3, addPlayer(QStringLiteral("Eve"), {league}), 2, 987654321, 0);
+    frmStats w;
+    w.Form_Load();
+    w.show();
+    const FlexGrid& g = *w.grid;
+    EXPECT_EQ(g.TextMatrix(0, 6), QStringLiteral("Prof./ Loss \u20a9"));
+    EXPECT_EQ(g.TextMatrix(1, 6), QStringLiteral("1590658988.75"));
+    for (long row = 1; row < g.Rows(); ++row)
+        for (long col = 1; col < g.Cols(); ++col)
+            EXPECT_EQ(g.ShownText(row, col), g.TextMatrix(row, col)) << row << ',' << col;
+    // Columns of small figures and the names keep their widths.
+    EXPECT_EQ(g.ColWidth(0), 1200);
+    EXPECT_EQ(g.ColWidth(10), 550);
+}
