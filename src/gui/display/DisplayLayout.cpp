@@ -24,7 +24,6 @@
 #include <QScreen>
 #include <QTextEdit>
 #include <algorithm>
-#include <memory>
 
 namespace {
 
@@ -51,22 +50,21 @@ OleColor contrastingTextColor(OleColor background)
     return OleColorToQColor(background).lightness() < 128 ? 0xFFFFFFu : 0u;
 }
 
-// A label's text measured at any size in its font, as the label would size
-// itself for it (twips).
-MeasureText measureIn(const QLabel* label)
+// A label's text measured at any size in its font, as the label sizes
+// itself for it (twips); the label keeps its own font and text.
+MeasureText measureIn(QLabel* label)
 {
-    auto scratch = std::make_shared<QLabel>();
-    scratch->setAlignment(label->alignment());
-    scratch->setMargin(label->margin());
-    scratch->setIndent(label->indent());
-    scratch->setContentsMargins(label->contentsMargins());
-    const QFont font = label->font();
-    return [scratch, font](const QString& text, int points) {
-        QFont f = font;
-        f.setPointSize(points);
-        scratch->setFont(f);
-        scratch->setText(text);
-        return scratch->sizeHint() * TwipsPerPixel;
+    return [label](const QString& text, int points) {
+        const QFont own = label->font();
+        const QString shown = label->text();
+        QFont font = own;
+        font.setPointSize(points);
+        label->setFont(font);
+        label->setText(text);
+        const QSize size = label->sizeHint() * TwipsPerPixel;
+        label->setFont(own);
+        label->setText(shown);
+        return size;
     };
 }
 
