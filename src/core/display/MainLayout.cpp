@@ -135,6 +135,23 @@ void placeLevel(MainLayout& l)
 
 QSize scaled(int width, int height, double factor) { return QSize(whole(width * factor), whole(height * factor)); }
 
+// The countdown and the blinds stand this far apart at the least: more than
+// the two blanks between the blinds' own amounts, so that they never read as
+// one line.
+constexpr int BandGap = 600;
+
+// A band text as measured by its font, or, without a measure, at the size of
+// its label whatever the text.
+BandText measured(const BandText& text, QSize label)
+{
+    BandText t = text;
+    if (!t.Measure)
+        t.Measure = [label](const QString&, int) { return label; };
+    return t;
+}
+
+int bottomOf(const QRect& r) { return r.top() + r.height(); }
+
 } // namespace
 
 MainLayout LayoutScreenAll(const MainLayoutInput& in)
@@ -148,16 +165,20 @@ MainLayout LayoutScreenAll(const MainLayoutInput& in)
     l.Level = shown(rect(W / 2.0 - s.Level.width() / 2.0, H / 50.0, s.Level));
     const double left = W / 40.0;
     l.TimerCap = shown(rect(left, 20, s.TimerCap));
-    l.Timer = shown(rect(left, l.TimerCap.Rect.bottom() + 1, s.Timer));
     l.BlindsCap = shown(rect(W - s.BlindsCap.width() - 300, l.TimerCap.Rect.top(), s.BlindsCap));
-    l.Blinds = shown(rect(W - s.Blinds.width() - 300, l.Timer.Rect.top(), s.Blinds));
+    // The countdown under its caption, the blinds flush right beside it.
+    const ClockBand band = LayoutClockBand(whole(left), std::max(whole(left), W - 300), bottomOf(l.TimerCap.Rect),
+                                           measured(in.Timer, s.Timer), measured(in.Blinds, s.Blinds), BandGap);
+    l.Timer = shown(band.Timer);
+    l.Blinds = shown(band.Blinds);
+    l.TimerText = band.TimerText;
+    l.BlindsText = band.BlindsText;
     placeLevel(l);
 
-    // The chips and the players grid (which starts beside their caption)
-    // begin under the clock and the blinds alike, whatever their sizes.
+    // What follows starts under the taller of the two.
+    const int bandBottom = std::max(bottomOf(l.Timer.Rect), bottomOf(l.Blinds.Rect));
     const int capLeft = l.TimerCap.Rect.left();
-    const int clockBottom = std::max(l.Timer.Rect.bottom(), l.Blinds.Rect.bottom());
-    l.ChipValuesCap = Placed {rect(capLeft, clockBottom + 1 + 150, s.ChipValuesCap), in.ShowChipsAndPayouts};
+    l.ChipValuesCap = Placed {rect(capLeft, bandBottom + 150, s.ChipValuesCap), in.ShowChipsAndPayouts};
     const QSize chip = moreThanSixChips(in) ? scaled(sizes.ChipWidth, sizes.ChipHeight, 0.75)
                                             : QSize(sizes.ChipWidth, sizes.ChipHeight);
     stackChips(l, in, capLeft, l.ChipValuesCap.Rect.bottom() + 1 + 100, chip, 50);
@@ -183,11 +204,8 @@ MainLayout LayoutScreenBasic(const MainLayoutInput& in)
     MainLayout l;
 
     const double left = W / 30.0;
-    l.TimerCap = shown(rect(left, H / 20.0, s.TimerCap));
-    l.Timer = shown(rect(left, l.TimerCap.Rect.top() + s.TimerCap.height() - 200, s.Timer));
-    l.BlindsCap = shown(rect(left, l.Timer.Rect.top() + s.Timer.height() - 60, s.BlindsCap));
-    l.Blinds = shown(rect(left, l.BlindsCap.Rect.top() + s.BlindsCap.height() - 200, s.Blinds));
-
+    const BandText timer = measured(in.Timer, s.Timer);
+    const BandText blinds = measured(in.Blinds, s.Blinds);
     const QSize chip = moreThanSixChips(in) ? scaled(sizes.BasicChipWidth, sizes.BasicChipHeight, 0.85)
                                             : QSize(sizes.BasicChipWidth, sizes.BasicChipHeight);
     // The column starts right of the centre, but no further right than lets
@@ -197,13 +215,40 @@ MainLayout LayoutScreenBasic(const MainLayoutInput& in)
         if (in.ChipColor[i] != QLatin1String(ChipNotUsed))
             widest = std::max(widest, s.ChipAmount[i].width());
     const int column = std::max(s.ChipValuesCap.width(), 200 + chip.width() + 300 + widest);
-    const double chipsLeft = std::min(W / 2.0 + sizes.BasicChipsOffset, double(W - column - BasicRightMargin));
-    l.ChipValuesCap = Placed {rect(chipsLeft, l.TimerCap.Rect.top(), s.ChipValuesCap), in.ShowChipsAndPayouts};
+    double chipsLeft = std::min(W / 2.0 + sizes.BasicChipsOffset, double(W - column - BasicRightMargin));
+    if (in.ShowChipsAndPayouts) {
+        // The clock block first: its countdown at its own size and the
+        // blinds, one amount a line, at their caption's size; the chips move
+        // right for it as far as their amounts, smaller down to the floor,
+        // still end inside the window.
+        const QString oneLine = timer.Groups.join(QString());
+        int clockWants = timer.Measure(oneLine, timer.OwnPoints).width();
+        const int blindsPoints = std::min(blinds.OwnPoints, std::max(in.BlindsCapPoints, blinds.FloorPoints));
+        for (const QString& group : blinds.Groups)
+            clockWants = std::max(clockWants, blinds.Measure(group, blindsPoints).width());
+        const double floorScale
+            = in.ChipAmountPoints > 0 ? std::min(1.0, double(blinds.FloorPoints) / in.ChipAmountPoints) : 1.0;
+        const int narrowest = std::max(s.ChipValuesCap.width(), 200 + chip.width() + 300 + whole(widest * floorScale));
+        chipsLeft = std::max(chipsLeft, left + clockWants + BasicRightMargin);
+        chipsLeft = std::min(chipsLeft, double(W - narrowest - BasicRightMargin));
+    }
+    l.ChipValuesCap = Placed {rect(chipsLeft, H / 20.0, s.ChipValuesCap), in.ShowChipsAndPayouts};
     l.ClockRoom
         = std::max(0, (in.ShowChipsAndPayouts ? l.ChipValuesCap.Rect.left() : W) - whole(left) - BasicRightMargin);
+
+    l.TimerCap = shown(rect(left, H / 20.0, s.TimerCap));
+    l.TimerText = FitBandText(timer, l.ClockRoom);
+    l.Timer = shown(rect(left, l.TimerCap.Rect.top() + s.TimerCap.height() - 200, l.TimerText.Size));
+    l.BlindsCap = shown(rect(left, l.Timer.Rect.top() + l.Timer.Rect.height() - 60, s.BlindsCap));
+    l.BlindsText = FitBandText(blinds, l.ClockRoom);
+    l.Blinds = shown(rect(left, l.BlindsCap.Rect.top() + s.BlindsCap.height() - 200, l.BlindsText.Size));
+
     stackChips(l, in, l.ChipValuesCap.Rect.left() + 200, l.ChipValuesCap.Rect.top() + s.ChipValuesCap.height() + 150,
                chip, 300);
     chipVisibility(l, in);
+    for (const Placed& amount : l.ChipAmount)
+        if (amount.Visible && amount.Rect.left() + amount.Rect.width() > W - BasicRightMargin)
+            l.ChipAmountsFit = false;
     keepAboveCommands(l, in.CommandsTop);
     // Level, payouts and the players grid stay hidden.
     l.GridVisible = false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/display/ClockBand.h"
 #include "core/platform/ModelTypes.h"
 
 #include <QRect>
@@ -35,6 +36,13 @@ struct MainLayoutInput {
     Integer LastChipSlot = 0; // the highest chip slot in use
     bool ShowChipsAndPayouts = true;
     std::array<QString, ChipSlotCount> ChipColor {}; // colour names, "Not Used", "Custom Picture"
+    // The countdown and the blinds with their fonts' measures; without a
+    // measure a text keeps the size of its label.
+    BandText Timer, Blinds;
+    // Summary Style 3: the blinds caption's size, which the blinds reach for
+    // before the chip amounts keep their own; and the chip amounts' size.
+    int BlindsCapPoints = 0;
+    int ChipAmountPoints = 0;
 };
 
 struct Placed {
@@ -54,9 +62,14 @@ struct MainLayout {
     // Summary Style 3: the width the clock block's labels may take, from
     // their left to a margin before the chips (twips).
     int ClockRoom = 0;
+    // Summary Style 3: every chip amount that shows ends inside the window.
+    bool ChipAmountsFit = true;
+    // The countdown's and the blinds' texts and sizes as placed.
+    FittedText TimerText, BlindsText;
 };
 
-// The standard screen: clock and blinds at the top, chips and top payouts in
+// The standard screen: the clock band at the top (the countdown at the left
+// at its own size, the blinds flush right in the room beside it), chips and top payouts in
 // a column at the left (smaller chips and three places beyond six chips).
 // Top payout rows that would reach into the command row close up first:
 // their caption moves up under the last chip in use and the rows under it.
@@ -65,5 +78,8 @@ MainLayout LayoutScreenAll(const MainLayoutInput& in);
 // right of its shown captions, chips, amounts and payouts; 0 when none shows.
 int ChipColumnRight(const MainLayout& l);
 // Summary Style 3: the clock block large at the left, bigger chips right of
-// the centre; no level, payouts or players grid.
+// the centre; no level, payouts or players grid. The clock block takes the
+// room its countdown and the blinds (one amount a line, at their caption's
+// size) need before the chips, as far as the chip amounts still end inside
+// the window at the readable floor.
 MainLayout LayoutScreenBasic(const MainLayoutInput& in);

@@ -99,6 +99,17 @@ CaptionAndValue BlindsLine(const OpenTournament& t, const DisplayFormats& f)
     return blindsText(t, currentBlinds(t), false, f);
 }
 
+QStringList BlindsGroups(const OpenTournament& t, const DisplayFormats& f)
+{
+    const Blinds b = currentBlinds(t);
+    QStringList groups;
+    for (const ClassicBlindsRow& row :
+         LoadClassicBlinds(b.ante, b.small, b.big, b.smallRaise, b.bigRaise, false, f.MoneyFormat))
+        if (!row.values.isEmpty())
+            groups << row.values;
+    return groups;
+}
+
 ChipPanel ChipPanelOf(const OpenTournament& t, const DisplayFormats& f)
 {
     ChipPanel panel;

@@ -6,6 +6,7 @@
 #include "core/platform/ModelTypes.h"
 
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <optional>
 
@@ -31,6 +32,9 @@ struct CaptionAndValue {
 
 // The blinds line of the main display: the current ante, blinds and raises.
 CaptionAndValue BlindsLine(const OpenTournament& t, const DisplayFormats& f);
+// The amounts of the blinds line, each group on its own: the ante, the
+// blinds, the raises, those above 0 (the line is them two blanks apart).
+QStringList BlindsGroups(const OpenTournament& t, const DisplayFormats& f);
 
 // One chip slot of the chip column. Which of its parts show is the
 // layout's to decide.

@@ -321,6 +321,8 @@ private:
     void applyAllCols();
     void applyDefaultRowHeight();
     void syncScroll();
+    // Keeps every view on whole rows and columns at the end of its scroll.
+    void wholeSectionsAtTheEnd();
     void relayoutFixed();
     void permuteDataRows(const QVector<long>& order);
 

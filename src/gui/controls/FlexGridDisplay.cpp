@@ -6,6 +6,7 @@
 #include "gui/controls/FlexGridParts.h"
 
 #include <QFontMetrics>
+#include <QHeaderView>
 #include <QPainter>
 #include <QScrollBar>
 #include <algorithm>
@@ -262,6 +263,29 @@ void FlexGrid::updateGeometries()
     syncScroll();
 }
 
+void FlexGrid::wholeSectionsAtTheEnd()
+{
+    // Scrolled to its end, a view scrolling by items lines its last row up
+    // with its foot, and the row at its top shows cut in half under the
+    // header. Here the top row stays whole, like every other stop, and the
+    // room under the last row stays empty.
+    const auto align = [](QTableView* v, QHeaderView* header, const QScrollBar* bar) {
+        const int at = bar->value();
+        if (at > 0 && at == bar->maximum() && header->count() > 0) {
+            const int before = header->offset();
+            header->setOffsetToSectionPosition(at);
+            if (header->offset() != before)
+                v->viewport()->update();
+        }
+    };
+    for (QTableView* v : views()) {
+        if (v->verticalScrollMode() == QAbstractItemView::ScrollPerItem)
+            align(v, v->verticalHeader(), v->verticalScrollBar());
+        if (v->horizontalScrollMode() == QAbstractItemView::ScrollPerItem)
+            align(v, v->horizontalHeader(), v->horizontalScrollBar());
+    }
+}
+
 void FlexGrid::syncScroll()
 {
     const auto follow = [](QScrollBar* strip, const QScrollBar* data) {
@@ -270,6 +294,7 @@ void FlexGrid::syncScroll()
     };
     follow(mTop->horizontalScrollBar(), horizontalScrollBar());
     follow(mLeft->verticalScrollBar(), verticalScrollBar());
+    wholeSectionsAtTheEnd();
 }
 
 // ---- drawing ----------------------------------------------------------------

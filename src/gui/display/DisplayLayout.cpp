@@ -1,5 +1,6 @@
 #include "gui/display/DisplayLayout.h"
 
+#include "core/display/ScreenContents.h"
 #include "core/platform/ProgramTitle.h"
 #include "core/platform/Twips.h"
 #include "core/store/FittingSize.h"
@@ -47,6 +48,35 @@ void setBackground(QWidget* widget, OleColor color)
 OleColor contrastingTextColor(OleColor background)
 {
     return OleColorToQColor(background).lightness() < 128 ? 0xFFFFFFu : 0u;
+}
+
+// A label's text measured at any size in its font, as the label sizes
+// itself for it (twips); the label keeps its own font and text.
+MeasureText measureIn(QLabel* label)
+{
+    return [label](const QString& text, int points) {
+        const QFont own = label->font();
+        const QString shown = label->text();
+        QFont font = own;
+        font.setPointSize(points);
+        label->setFont(font);
+        label->setText(text);
+        const QSize size = label->sizeHint() * TwipsPerPixel;
+        label->setFont(own);
+        label->setText(shown);
+        return size;
+    };
+}
+
+// A label's text at a size, as the layout fitted it.
+void setFitted(QLabel* label, const FittedText& fitted)
+{
+    if (fitted.Points <= 0)
+        return;
+    QFont font = label->font();
+    font.setPointSize(fitted.Points);
+    label->setFont(font);
+    label->setText(fitted.Text);
 }
 
 QFont displayFont(int points)
@@ -154,6 +184,14 @@ MainLayoutInput DisplayLayout::layoutInput() const
         s.Payout[i] = twipsOf(d.lblPayout[i]);
     }
     in.CommandsTop = PixelsToTwips(w.frameCommands->y());
+    // The countdown keeps its own size; the blinds read at least as large as
+    // the standard screen's captions.
+    const int timerPoints = d.lblTimer->font().pointSize();
+    in.Timer = {QStringList {d.lblTimer->text()}, timerPoints, timerPoints, measureIn(d.lblTimer)};
+    in.Blinds = {BlindsGroups(t, DisplayFormatsOf(programSettings())), d.lblBlinds->font().pointSize(),
+                 int(sizes.Fonts.mintFontLabel), measureIn(d.lblBlinds)};
+    in.BlindsCapPoints = d.lblBlindsCap->font().pointSize();
+    in.ChipAmountPoints = d.lblChipAmount[0]->font().pointSize();
     in.LastChipSlot = t.gintLastChipSlot;
     in.ShowChipsAndPayouts = programSettings().gintShowChipsAndPayouts == 1;
     for (int i = 0; i < ChipSlotCount; ++i)
@@ -175,6 +213,8 @@ void DisplayLayout::apply(const MainLayout& l)
     DisplayPanels& d = w.display;
     place(d.lblLevel, l.Level);
     place(d.lblTimerCap, l.TimerCap);
+    setFitted(d.lblTimer, l.TimerText);
+    setFitted(d.lblBlinds, l.BlindsText);
     place(d.lblTimer, l.Timer);
     place(d.lblBlindsCap, l.BlindsCap);
     place(d.lblBlinds, l.Blinds);
@@ -205,6 +245,8 @@ void DisplayLayout::SetScreenAll()
     AdjustChipsAndPayoutsFontAll();
     const MainLayout l = LayoutScreenAll(layoutInput());
     mChipColumnRight = ChipColumnRight(l);
+    // Flush right under their caption, a second line too.
+    w.display.lblBlinds->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     apply(l);
     frame->show();
 }
@@ -252,28 +294,36 @@ void DisplayLayout::AdjustChipsFontBasic()
     };
     const auto shownChips = [this] {
         const MainLayout l = LayoutScreenBasic(basicLayoutInput());
-        return std::count_if(l.ChipAmount.begin(), l.ChipAmount.end(), [](const Placed& p) { return p.Visible; });
+        return std::pair {
+            std::count_if(l.ChipAmount.begin(), l.ChipAmount.end(), [](const Placed& p) { return p.Visible; }),
+            l.ChipAmountsFit};
     };
     const int own = d.lblChipAmount[0]->font().pointSize();
     const int smallest = std::min(SmallestAmountPoints, own);
     setAmountPoints(smallest);
-    const auto most = shownChips();
+    const auto most = shownChips().first;
     setAmountPoints(LargestFittingSize(smallest, own, [&](int points) {
         setAmountPoints(points);
-        return shownChips() == most;
+        const auto [shown, fit] = shownChips();
+        return shown == most && fit;
     }));
 }
 
 void DisplayLayout::SetScreenBasic()
 {
+    // The chip amounts make room for the clock block; the captions then fit
+    // the block's width, the blinds' never larger than the blinds.
     AdjustChipsFontBasic();
-    // The large clock and blinds end before the chips: the highest blinds
-    // take a smaller font rather than run into the chip amounts.
-    const int room = LayoutScreenBasic(basicLayoutInput()).ClockRoom;
     DisplayPanels& d = w.display;
-    for (QLabel* label : {static_cast<QLabel*>(d.lblTimerCap), static_cast<QLabel*>(d.lblTimer),
-                          static_cast<QLabel*>(d.lblBlindsCap), static_cast<QLabel*>(d.lblBlinds)})
-        FitLabelWidth(label, room);
+    const MainLayout fitted = LayoutScreenBasic(basicLayoutInput());
+    FitLabelWidth(d.lblTimerCap, fitted.ClockRoom);
+    FitLabelWidth(d.lblBlindsCap, fitted.ClockRoom);
+    if (fitted.BlindsText.Points > 0 && d.lblBlindsCap->font().pointSize() > fitted.BlindsText.Points) {
+        QFont font = d.lblBlindsCap->font();
+        font.setPointSize(fitted.BlindsText.Points);
+        d.lblBlindsCap->setFont(font);
+    }
+    d.lblBlinds->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     apply(LayoutScreenBasic(basicLayoutInput()));
     w.display.frameAll->show();
 }

@@ -1,6 +1,7 @@
 #include "gui/display/RotatingLayouts.h"
 
 #include "core/display/CustomPictures.h"
+#include "core/platform/Prompter.h"
 #include "core/platform/Twips.h"
 #include "core/store/FittingSize.h"
 #include "core/store/OpenTournament.h"
@@ -10,6 +11,7 @@
 #include "gui/controls/ChipShape.h"
 #include "gui/controls/ClickableLabel.h"
 #include "gui/controls/FlexGrid.h"
+#include "gui/controls/PictureFile.h"
 #include "gui/controls/RuledFrame.h"
 #include "gui/display/DisplayLayout.h"
 #include "gui/display/DisplayPanels.h"
@@ -18,9 +20,9 @@
 #include "gui/display/ScreenRefresh.h"
 
 #include <QDir>
-#include <QImageReader>
 #include <QLabel>
 #include <QTextEdit>
+#include <QTimer>
 #include <algorithm>
 #include <utility>
 
@@ -333,15 +335,30 @@ void RotatingLayouts::SetScreenTables()
 
 bool RotatingLayouts::loadPicture(const QString& path)
 {
-    // A GIF or an icon shows its first image.
-    QImageReader reader(path);
-    const QImage image = reader.read();
-    if (image.isNull())
+    // Read for the screen the window is on: a picture larger than the
+    // screen shows scaled down in any case.
+    const PictureFile file = ReadPictureFile(path, &w.window);
+    const QImage& image = file.Image;
+    if (image.isNull()) {
+        reportUnreadable(path, file.Error);
         return false;
+    }
     const QPixmap picture = QPixmap::fromImage(image);
     w.display.imgCustomPicture->setPixmap(picture);
     mPictureTwips = picture.size() * TwipsPerPixel;
     return true;
+}
+
+void RotatingLayouts::reportUnreadable(const QString& path, const QString& reason)
+{
+    // Once for each file, after the screen is shown: the rotation comes
+    // back to the picture every few seconds.
+    if (mReportedPictures.contains(path))
+        return;
+    mReportedPictures.insert(path);
+    const QString text = QStringLiteral("The picture %1 cannot be shown (%2); the built-in picture shows instead.")
+                             .arg(QDir::toNativeSeparators(path), reason);
+    QTimer::singleShot(0, this, [text] { prompter().message(text); });
 }
 
 void RotatingLayouts::SetScreenCustomPicture()

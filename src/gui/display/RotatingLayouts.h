@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QPixmap>
+#include <QSet>
 #include <QString>
 #include <functional>
 
@@ -79,8 +80,11 @@ private:
     void fitWithin(FlexGrid* grid, const std::function<void(long innerWidth)>& fitTo);
     // Loads a picture file (its first image) into the picture control.
     bool loadPicture(const QString& path);
+    // Tells the director, once for each file, that a picture cannot be read.
+    void reportUnreadable(const QString& path, const QString& reason);
 
     RotatingLayoutsWindow w;
     QPixmap mDefaultPicture;
     QSize mPictureTwips; // the picture as loaded
+    QSet<QString> mReportedPictures; // files found unreadable, already told
 };

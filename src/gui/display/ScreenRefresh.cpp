@@ -9,6 +9,7 @@
 #include "gui/controls/ClickableLabel.h"
 #include "gui/controls/FlexGrid.h"
 #include "gui/controls/OleColor.h"
+#include "gui/controls/PictureFile.h"
 #include "gui/display/DisplayPanels.h"
 
 #include <QLabel>
@@ -74,7 +75,7 @@ void ScreenRefresher::LoadChips()
         if (slot.Picture) {
             // A picture that cannot be read leaves the chip empty rather
             // than showing what an earlier tournament put there.
-            const QPixmap pixmap(*slot.Picture);
+            const QPixmap pixmap = QPixmap::fromImage(ReadPictureFile(*slot.Picture, d.imgChip[i]).Image);
             if (pixmap.isNull())
                 d.imgChip[i]->clear();
             else

@@ -11,6 +11,7 @@
 #include "core/store/ProgramSettings.h"
 #include "gui/controls/ComboSelection.h"
 #include "gui/controls/OleColor.h"
+#include "gui/controls/PictureFile.h"
 #include "gui/setup/WizardWidgets.h"
 #include "gui/setup/frmChipPreview.h"
 
@@ -325,7 +326,8 @@ void frmAddEditTournament::cmdViewChip_Click(int i)
         preview.shpChip->hide();
         preview.imgChip->show();
         // A picture that cannot be read leaves the preview empty.
-        preview.imgChip->setPixmap(QPixmap(txtChipPicture[i]->text()));
+        preview.imgChip->setPixmap(
+            QPixmap::fromImage(ReadPictureFile(txtChipPicture[i]->text(), preview.imgChip).Image));
     } else {
         preview.shpChip->hide();
     }

@@ -197,12 +197,111 @@ TEST(DisplayLayout, TheLevelMovesUpIntoTheCaptionsRowOnceTheBlindsComeWithinAGap
     }
 }
 
-TEST(DisplayLayout, TheChipsAndTheGridStartUnderTheClockAndTheBlindsAlike)
+namespace {
+
+// A face whose letters are all 11 twips wide and 23 high for every point.
+QSize measureText(const QString& text, int points)
 {
-    // A countdown in a tiny font beside blinds of the standard size.
-    const SizeSet sizes = SizeSetFor(19200, 0);
+    int widest = 0;
+    const QStringList lines = text.split(u'\n');
+    for (const QString& line : lines)
+        widest = std::max(widest, int(line.size()));
+    return QSize(widest * points * 11, int(lines.size()) * points * 23);
+}
+
+BandText bandText(const QStringList& groups, int own, int floor) { return {groups, own, floor, measureText}; }
+
+} // namespace
+
+TEST(DisplayLayout, TheBlindsTakeTheRoomBesideTheCountdownSmallerOrBrokenNeverOverIt)
+{
+    // The standard screen of a 1024-pixel screen: the countdown at 48
+    // points, blinds in euros of 15 to 47 letters, the floor at 28 points.
+    const SizeSet sizes = SizeSetFor(15360, 0);
     MainLayoutInput in = standardInput(sizes, 5);
-    in.Labels.Timer = QSize(300, 60);
-    const MainLayout l = LayoutScreenAll(in);
-    EXPECT_EQ(l.ChipValuesCap.Rect.top(), l.Blinds.Rect.bottom() + 1 + 150);
+    in.Client = QSize(15360, 11520);
+    in.Timer = bandText({QStringLiteral("120:00")}, 48, 48);
+    struct Case {
+        QStringList groups;
+        int points;
+        int lines;
+    };
+    const Case cases[] = {
+        {{QStringLiteral("EUR 25"), QStringLiteral("EUR 100")}, 48, 1},
+        // Smaller, within the countdown's height, while they read at the
+        // floor so; else the ante on a line of its own.
+        {{QStringLiteral("EUR 535"), QStringLiteral("EUR 2,675/EUR 5,350")}, 35, 1},
+        {{QStringLiteral("EUR 10,000"), QStringLiteral("EUR 50,000/EUR 100,000")}, 29, 1},
+        {{QStringLiteral("EUR 10,000"), QStringLiteral("EUR 50,000/EUR 100,000"), QStringLiteral("EUR 1/EUR 2")},
+         45,
+         3},
+    };
+    for (const Case& c : cases) {
+        in.Blinds = bandText(c.groups, 48, 28);
+        const MainLayout l = LayoutScreenAll(in);
+        const QString shown = c.groups.join(QStringLiteral("  "));
+        EXPECT_EQ(l.TimerText.Points, 48) << shown.toStdString();
+        EXPECT_EQ(l.Timer.Rect, QRect(384, 420, 6 * 48 * 11, 48 * 23)) << shown.toStdString();
+        EXPECT_EQ(l.BlindsText.Points, c.points) << shown.toStdString();
+        EXPECT_EQ(l.BlindsText.Text.count(u'\n') + 1, c.lines) << shown.toStdString();
+        EXPECT_EQ(l.Blinds.Rect.size(), measureText(l.BlindsText.Text, l.BlindsText.Points));
+        EXPECT_EQ(l.Blinds.Rect.right() + 1, 15360 - 300);
+        // On the countdown's foot; from its top when taller.
+        if (l.Blinds.Rect.height() <= l.Timer.Rect.height())
+            EXPECT_EQ(l.Blinds.Rect.bottom(), l.Timer.Rect.bottom()) << shown.toStdString();
+        else
+            EXPECT_EQ(l.Blinds.Rect.top(), l.Timer.Rect.top()) << shown.toStdString();
+        EXPECT_GE(l.Blinds.Rect.left(), l.Timer.Rect.right() + 1 + 600) << shown.toStdString();
+        // What follows starts under the taller of the two.
+        EXPECT_EQ(l.ChipValuesCap.Rect.top(), std::max(l.Timer.Rect.bottom(), l.Blinds.Rect.bottom()) + 1 + 150);
+    }
+}
+
+TEST(DisplayLayout, BandTextsGoBelowTheirFloorOnlyWhereNothingFitsThereAndNeverBelowEightPoints)
+{
+    const BandText blinds = bandText({QStringLiteral("EUR 10,000"), QStringLiteral("EUR 50,000/EUR 100,000")}, 90, 28);
+    struct Case {
+        int width;
+        int height; // 0: any
+        int points;
+        int lines;
+    };
+    const Case cases[] = {
+        {34 * 90 * 11, 0, 90, 1}, // one line at its own size
+        {22 * 60 * 11, 0, 60, 2}, // the ante on a line of its own: larger than one line
+        {22 * 60 * 11, 60 * 23, 38, 1}, // one line within the height, above the floor
+        {22 * 28 * 11, 28 * 23, 28, 2}, // one line would be below the floor: taller
+        {22 * 28 * 11, 0, 28, 2}, // at the floor
+        {22 * 20 * 11, 0, 20, 2}, // nothing fits at the floor: the largest that fits
+        {10, 0, 8, 1}, // nothing fits at all: the smallest, on one line
+    };
+    for (const Case& c : cases) {
+        const FittedText f = FitBandText(blinds, c.width, c.height);
+        EXPECT_EQ(f.Points, c.points) << c.width << " x " << c.height;
+        EXPECT_EQ(f.Text.count(u'\n') + 1, c.lines) << c.width << " x " << c.height;
+    }
+}
+
+TEST(DisplayLayout, SummaryStyleThreeGivesTheClockBlockItsRoomBeforeTheChipAmounts)
+{
+    // Amounts in euros wide enough to push the chips far left: the column
+    // keeps right of the countdown and of the blinds' longest amount at their
+    // caption's size, as far as its amounts at the floor end in the window.
+    const SizeSet sizes = SizeSetFor(15360, 0);
+    MainLayoutInput in = standardInput(sizes, 5);
+    in.Client = QSize(15360, 11520);
+    in.Labels.ChipAmount.fill(QSize(7200, 1400));
+    in.ChipAmountPoints = 70;
+    in.BlindsCapPoints = 48;
+    in.Timer = bandText({QStringLiteral("120:00")}, 90, 90);
+    in.Blinds = bandText({QStringLiteral("EUR 10,000"), QStringLiteral("EUR 50,000/EUR 100,000")}, 90, 28);
+    const MainLayout l = LayoutScreenBasic(in);
+    EXPECT_EQ(l.TimerText.Points, 90);
+    const int left = 512;
+    const int narrowest = 200 + 1200 + 300 + 7200 * 28 / 70;
+    EXPECT_EQ(l.ChipValuesCap.Rect.left(), std::min(left + 22 * 48 * 11 + 300, 15360 - narrowest - 300));
+    EXPECT_GE(l.BlindsText.Points, 28);
+    EXPECT_LE(l.Blinds.Rect.width(), l.ClockRoom);
+    EXPECT_LE(l.Timer.Rect.width(), l.ClockRoom);
+    EXPECT_FALSE(l.ChipAmountsFit); // the window shrinks the amounts
 }

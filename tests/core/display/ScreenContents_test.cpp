@@ -378,4 +378,8 @@ TEST(ScreenContents, BlindsLineShowsTheCurrentLevel)
     t.gdblSmallRaise = 400;
     t.gdblBigRaise = 800;
     EXPECT_EQ(BlindsLine(t, Dollars), (CaptionAndValue {"Ante  Blinds  Raises", "$20  $200/$400  $400/$800"}));
+    // The same amounts in groups, for the band to break between them.
+    EXPECT_EQ(BlindsGroups(t, Dollars), (QStringList {"$20", "$200/$400", "$400/$800"}));
+    t.gdblAnte = 0;
+    EXPECT_EQ(BlindsGroups(t, Dollars), (QStringList {"$200/$400", "$400/$800"}));
 }

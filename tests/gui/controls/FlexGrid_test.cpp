@@ -83,6 +83,16 @@ TEST_F(FlexGridTest, FixedRowAndColumnAreCellsOfTheTableThatStayInView)
     EXPECT_LT(grid->CellRect(0, 2).top(), 5);
     EXPECT_LT(grid->CellRect(30, 0).left(), 5);
     EXPECT_EQ(grid->CellRect(25, 1).top(), grid->CellRect(0, 1).bottom() + 1);
+    // Scrolled to its end it stops on whole rows too, in a view seven and a
+    // half rows high: the last row in view, the first under the header whole.
+    const int rowPixels = grid->CellRect(1, 1).height();
+    grid->resize(grid->width(), grid->height() + rowPixels * 15 / 2 - grid->viewport()->height());
+    QApplication::processEvents();
+    grid->setTopRow(39);
+    EXPECT_TRUE(grid->RowIsVisible(39));
+    EXPECT_EQ(grid->CellRect(grid->TopRow(), 1).top(), grid->CellRect(0, 1).bottom() + 1)
+        << "top row " << grid->TopRow();
+    EXPECT_EQ(grid->CellRect(grid->TopRow(), 0).top(), grid->CellRect(0, 1).bottom() + 1) << "fixed column";
 
     // Code can make a fixed cell current; the user cannot.
     grid->setRow(0);

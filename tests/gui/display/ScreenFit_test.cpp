@@ -4,6 +4,7 @@
 
 #include "core/floor/Levels.h"
 #include "core/platform/Twips.h"
+#include "core/store/MoneyFormat.h"
 #include "core/store/Payouts.h"
 #include "core/store/ScreenCatalogue.h"
 #include "gui/controls/ChipPicture.h"
@@ -190,7 +191,7 @@ INSTANTIATE_TEST_SUITE_P(ThreeScreenSizes, ScreenFitTest,
 namespace {
 
 // Forty levels: a first of one minute, twenty minutes each up to the last
-// of two hours at $50,000/$100,000 with an ante, a ten-minute break after
+// of two hours at 50,000/100,000 with an ante, a ten-minute break after
 // level 9.
 constexpr int Levels = 40;
 constexpr int LongLevelMinutes = 120;
@@ -220,6 +221,10 @@ protected:
         TournamentWindowFixture::SetUp();
         const QSize size = std::get<0>(GetParam());
         settingsOfANewInstallation();
+        // A currency of a word and a blank: the longest blinds the band holds.
+        ProgramSettings& s = programSettings();
+        s.gstrCurrencySymbol = QStringLiteral("EUR ");
+        s.gstrMoneyFormat = MoneyFormat(s.gstrCurrencySymbol, s.gstrCommaSeparator);
         SeedLongNames(openTournament());
         SeedLevels(openTournament());
         openAt(w, size);
@@ -236,8 +241,21 @@ protected:
     void expectWhole()
     {
         const DisplayPanels& d = parts(w).display;
-        const QStringList faults = TextFit::Faults(w.data(), {}, {})
+        QStringList faults = TextFit::Faults(w.data(), {}, {})
             + TextFit::Crowded({d.lblLevel, d.lblTimerCap, d.lblTimer, d.lblBlindsCap, d.lblBlinds});
+        // The countdown at its own size; the blinds no smaller than the
+        // standard screen's captions, nor than their own.
+        const ScreenFontSizes& own = parts(w).layout->sizes.Fonts;
+        const bool big = std::get<1>(GetParam()) == Summary3Screen;
+        if (d.lblTimer->isVisible()
+            && d.lblTimer->font().pointSize() < (big ? own.mintFontSummary3Value : own.mintFontValue))
+            faults << QStringLiteral("lblTimer at %1 points").arg(d.lblTimer->font().pointSize());
+        const int blinds = d.lblBlinds->font().pointSize();
+        if (d.lblBlinds->isVisible() && (blinds < own.mintFontLabel || blinds < d.lblBlindsCap->font().pointSize()))
+            faults << QStringLiteral("lblBlinds \"%1\" at %2 points, its caption at %3")
+                          .arg(d.lblBlinds->text())
+                          .arg(blinds)
+                          .arg(d.lblBlindsCap->font().pointSize());
         EXPECT_TRUE(faults.isEmpty()) << parts(w).display.lblLevel->text().toStdString() << " at "
                                       << parts(w).display.lblTimer->text().toStdString() << ":\n"
                                       << faults.join(u'\n').toStdString();

@@ -7,9 +7,12 @@
 #include "gui/display/DisplayLayout.h"
 #include "gui/display/RotatingLayouts.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
 #include <QLabel>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTextEdit>
 
@@ -115,6 +118,10 @@ TEST_F(CustomPictureWindowTest, FolderShowSkipsBadFilesAndFallsBackToTheBuiltInP
     for (int i = 0; i < 5; ++i)
         shown.push_back(shownWidth());
     EXPECT_EQ(shown, (std::vector<int> {4, 1, 3, 5, 4}));
+    // The file that is no picture, passed over twice, is named to the
+    // director once, after the screen is shown.
+    QApplication::processEvents();
+    EXPECT_EQ(prompts.messages.filter(QStringLiteral("X.JPG")).size(), 1) << prompts.messages.join(u'\n').toStdString();
     shownWidth(); // b
     shownWidth(); // c
     QFile::remove(dir.filePath(QStringLiteral("c.bmp")));
@@ -130,6 +137,25 @@ TEST_F(CustomPictureWindowTest, FolderShowSkipsBadFilesAndFallsBackToTheBuiltInP
     const QRect grid = parts(w).display.grid->geometry();
     const QRect picture = control("imgCustomPicture")->geometry();
     EXPECT_TRUE(grid.adjusted(-1, -1, 1, 1).contains(picture)) << picture.width() << "x" << picture.height();
+}
+
+TEST_F(CustomPictureWindowTest, APhotographLargerThanTheReadersMemoryLimitIsReadAtTheScreensSize)
+{
+    // A photograph of nine screens, over the reader's limit when decoded
+    // whole, within it at the screen's size.
+    const QSize screen = parts(w).display.imgCustomPicture->screen()->geometry().size();
+    QImage photo(screen * 3, QImage::Format_RGB32);
+    photo.fill(Qt::darkGreen);
+    ASSERT_TRUE(photo.save(dir.filePath(QStringLiteral("photo.jpg"))));
+    const int limit = QImageReader::allocationLimit();
+    QImageReader::setAllocationLimit(int(qint64(screen.width()) * screen.height() * 4 * 4 / (1024 * 1024)) + 1);
+    openTournament().gintCustomPictureType = 0;
+    openTournament().gstrCustomPictureLocation = dir.filePath(QStringLiteral("photo.jpg"));
+    w->SwitchView(6);
+    QApplication::processEvents();
+    QImageReader::setAllocationLimit(limit);
+    EXPECT_EQ(control<QLabel>("imgCustomPicture")->pixmap().size(), screen);
+    EXPECT_EQ(prompts.messages, QStringList {});
 }
 
 TEST_F(RichTextScreenTest, PlainTextTakesTheDefaultLookHtmlKeepsItsFontsBothTakeTheScreenColour)
