@@ -7,6 +7,7 @@
 #include <QMutexLocker>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 #include <QUrl>
 #include <QXmlStreamWriter>
 #include <memory>
@@ -378,6 +379,17 @@ QByteArray FakeResultsService::answer(const QByteArray& method, const QString& t
     case Behaviour::Silent:
         silent = true;
         return {};
+    case Behaviour::StoreLater:
+        // Runs on the service's thread, like every call.
+        QTimer::singleShot(how.reply.toInt(), m_server, [this, call] { accountReply(call); });
+        silent = true;
+        return {};
+    case Behaviour::StoreThenRedirect: {
+        accountReply(call);
+        const int status = how.reply.isEmpty() ? 307 : how.reply.toInt();
+        return "HTTP/1.1 " + QByteArray::number(status) + " Redirect\r\nLocation: " + address().toUtf8()
+            + "/moved.asmx\r\nContent-Length: 0\r\nConnection: close\r\n\r\n";
+    }
     case Behaviour::StoreThenGarbage:
         accountReply(call);
         [[fallthrough]];

@@ -26,10 +26,13 @@ public:
     // How an operation is answered: from the account, with a set reply,
     // an HTTP 500 fault, bytes that are no XML, a closed connection, the
     // call stored in the account and then a closed connection, not at all,
-    // or the call stored and then not answered. The last four store the
+    // or the call stored and then not answered. The next four store the
     // call and then answer with bytes that are no XML, with HTTP 500 and an
     // HTML error page, with a body of `reply` bytes (when empty, 1 MiB more
-    // than a client takes), or with the set reply.
+    // than a client takes), or with the set reply. StoreThenRedirect stores
+    // it and sends the client elsewhere on the site with the HTTP status in
+    // `reply` (307 when empty); StoreLater answers nothing and stores the
+    // call `reply` milliseconds later, after the client has given up.
     enum class Behaviour {
         Account,
         Reply,
@@ -42,7 +45,9 @@ public:
         StoreThenGarbage,
         StoreThenServerError,
         StoreThenOversize,
-        StoreThenReply
+        StoreThenReply,
+        StoreThenRedirect,
+        StoreLater
     };
     struct Script {
         Behaviour behaviour = Behaviour::Account;

@@ -29,14 +29,17 @@ int main(int argc, char** argv)
                                     QStringLiteral("answer"), defaults.answer);
     const QCommandLineOption script(
         QStringLiteral("script"),
-        QStringLiteral("How an operation is answered instead of from the account, to try failures by hand: "
-                       "Operation=reply:TEXT, fault:TEXT, garbage, close, store-then-close (stores the call, then "
-                       "closes without answering), silent, store-then-silent (stores the call, then never answers), "
-                       "store-then-garbage (stores the call, then answers with bytes that are no XML), "
-                       "store-then-http500 (stores the call, then answers HTTP 500 with an HTML page) or "
-                       "store-then-oversize[:BYTES] (stores the call, then answers with a body of that many bytes, "
-                       "by default 1 MiB more than the program takes) or store-then-reply:TEXT (stores the call, "
-                       "then answers with that reply). May be given more than once."),
+        QStringLiteral(
+            "How an operation is answered instead of from the account, to try failures by hand: "
+            "Operation=reply:TEXT, fault:TEXT, garbage, close, store-then-close (stores the call, then "
+            "closes without answering), silent, store-then-silent (stores the call, then never answers), "
+            "store-then-garbage (stores the call, then answers with bytes that are no XML), "
+            "store-then-http500 (stores the call, then answers HTTP 500 with an HTML page) or "
+            "store-then-oversize[:BYTES] (stores the call, then answers with a body of that many bytes, "
+            "by default 1 MiB more than the program takes) or store-then-reply:TEXT (stores the call, "
+            "then answers with that reply), store-then-redirect[:STATUS] (stores the call, then sends the program "
+            "elsewhere with HTTP status 307 or the one given) or store-later:MS (answers nothing and stores "
+            "the call that many milliseconds later). May be given more than once."),
         QStringLiteral("operation=how"));
     parser.addOptions({port, login, password, answer, script});
     parser.process(app);
@@ -58,10 +61,15 @@ int main(int argc, char** argv)
                                       {QStringLiteral("store-then-garbage"), B::StoreThenGarbage},
                                       {QStringLiteral("store-then-http500"), B::StoreThenServerError},
                                       {QStringLiteral("store-then-oversize"), B::StoreThenOversize},
-                                      {QStringLiteral("store-then-reply"), B::StoreThenReply}};
+                                      {QStringLiteral("store-then-reply"), B::StoreThenReply},
+                                      {QStringLiteral("store-then-redirect"), B::StoreThenRedirect},
+                                      {QStringLiteral("store-later"), B::StoreLater}};
         bool sized = true;
-        if (kinds.value(kind) == B::StoreThenOversize && !text.isEmpty())
+        const B behaviour = kinds.value(kind);
+        if ((behaviour == B::StoreThenOversize || behaviour == B::StoreThenRedirect) && !text.isEmpty())
             text.toLongLong(&sized);
+        if (behaviour == B::StoreLater)
+            text.toInt(&sized);
         if (operation.isEmpty() || !kinds.contains(kind) || !sized) {
             QTextStream(stderr) << "Cannot read the script \"" << given << "\"." << Qt::endl;
             return 2;

@@ -244,7 +244,10 @@ QString SoapClient::Call(const QString& operation, const QList<SoapValue>& argum
 
 QByteArray SoapClient::transfer(QNetworkRequest& request, const QByteArray* body, int& httpStatus, bool& requestSent)
 {
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::SameOriginRedirectPolicy);
+    // A description may be fetched from where the site sends it on the same
+    // site; a call goes to the one address only, so a redirect is its answer.
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         body ? QNetworkRequest::ManualRedirectPolicy : QNetworkRequest::SameOriginRedirectPolicy);
     QNetworkReply* reply = nullptr;
     if (body) {
         // Reading a description may be repeated; a call is sent exactly once.
@@ -285,11 +288,20 @@ QByteArray SoapClient::transfer(QNetworkRequest& request, const QByteArray* body
                             .arg(std::chrono::duration_cast<std::chrono::seconds>(m_options.limits.timeout).count()));
     }
     httpStatus = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    if (reply->error() == QNetworkReply::ContentReSendError) {
-        // The network layer wanted to send it a second time: it went out.
+    // The network layer wanted to send it a second time, to the same address
+    // or where a redirect pointed: it went out.
+    if (reply->error() == QNetworkReply::ContentReSendError)
         requestSent = true;
-        throw SoapError(QStringLiteral("%1 closed the connection without answering.").arg(host));
+    if (body && httpStatus >= 300 && httpStatus <= 399) {
+        const QUrl target
+            = request.url().resolved(reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl());
+        throw SoapError(QStringLiteral("%1 answered with a redirect to %2 (HTTP status %3) instead of a reply; the "
+                                       "call was not sent there.")
+                            .arg(host, target.toString())
+                            .arg(httpStatus));
     }
+    if (reply->error() == QNetworkReply::ContentReSendError)
+        throw SoapError(QStringLiteral("%1 closed the connection without answering.").arg(host));
     if (reply->error() != QNetworkReply::NoError && httpStatus == 0)
         throw SoapError(QStringLiteral("%1 cannot be reached: %2").arg(host, reply->errorString()));
     return reply->readAll();

@@ -81,7 +81,8 @@ public:
     // Calls an operation by name; the reply's result text. Throws SoapError.
     // Once the whole request has gone out, the service may have done the
     // call whatever becomes of its answer: unless a fault came back, the
-    // error then says so and is marked as one that may have arrived.
+    // error is then marked as one that may have arrived, and says only why;
+    // what that means is the caller's to say, who knows what the call does.
     QString Call(const QString& operation, const QList<SoapValue>& arguments);
 
 private:

@@ -31,13 +31,11 @@ private:
 };
 
 // The error of a call that went out whole and whose answer cannot be used:
-// the service may have done it, so it is not to be sent again unasked.
+// the service may have done it, so it is not to be sent again unasked. What
+// that means for the user depends on the call, so the text is only why.
 inline SoapError MayHaveArrivedError(const QString& reason)
 {
-    return SoapError(reason
-                         + QStringLiteral("  The call was not sent again: it may have arrived, so look on the web site "
-                                          "before trying it once more."),
-                     SoapError::Delivery::MaybeDone);
+    return SoapError(reason, SoapError::Delivery::MaybeDone);
 }
 
 // An XML document read into memory: the description and the replies are

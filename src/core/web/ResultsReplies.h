@@ -35,9 +35,10 @@ enum class SuccessRule { CodeZero, AnyCodeButOne };
 bool ReplySucceeded(const QString& reply, SuccessRule rule = SuccessRule::CodeZero);
 
 // Whether a call stores something on the site, and whether its success
-// carries the number of what it stored.
-enum class Storing { No, Yes, GivesWebNumber };
-// For a call that stores: a reply that cannot be read (no code, a code
+// carries the number of what it stored; or sends an e-mail, which stores
+// nothing to look at but cannot be called back either.
+enum class Storing { No, Yes, GivesWebNumber, Sends };
+// For a call that stores or sends: a reply that cannot be read (no code, a code
 // without its separator, whatever the code, a web number that is none) may
 // come from a service that stored the call, so it throws the
 // may-have-arrived SoapError naming the operation. A whole reply whose code

@@ -64,13 +64,48 @@ QString EditedRecipientText(const QString& newName, const QString& newEmail, boo
     return newEmail.isEmpty() && wasMarked ? newName + NoEmailMark : newName;
 }
 
+QList<int> TickedWithAddress(const QList<bool>& ticked, const QStringList& emails)
+{
+    QList<int> positions;
+    for (int i = 0; i < ticked.size() && i < emails.size(); ++i)
+        if (ticked[i] && HasEmailAddress(emails[i]))
+            positions << i;
+    return positions;
+}
+
 QStringList TickedAddresses(const QList<bool>& ticked, const QStringList& emails)
 {
     QStringList addresses;
-    for (qsizetype i = 0; i < ticked.size() && i < emails.size(); ++i)
-        if (ticked[i] && HasEmailAddress(emails[i]))
-            addresses << emails[i];
+    for (int i : TickedWithAddress(ticked, emails))
+        addresses << emails[i];
     return addresses;
+}
+
+EmailWalkEnd EndOfEmailWalk(const QStringList& names, const QList<EmailOutcome>& outcomes)
+{
+    QStringList notMailed;
+    QStringList perhaps;
+    EmailWalkEnd end;
+    for (int i = 0; i < names.size(); ++i) {
+        const EmailOutcome outcome = outcomes.value(i, EmailOutcome::NotSent);
+        if (outcome == EmailOutcome::NotSent || outcome == EmailOutcome::Refused)
+            notMailed << names[i];
+        else
+            end.untick << i;
+        if (outcome == EmailOutcome::MayHaveGone)
+            perhaps << names[i];
+    }
+    if (notMailed.isEmpty() && perhaps.isEmpty())
+        return {};
+    end.text = QStringLiteral("Not every ticked player was mailed.");
+    if (!notMailed.isEmpty())
+        end.text += QStringLiteral("  Not mailed: %1.").arg(notMailed.join(QStringLiteral(", ")));
+    if (!perhaps.isEmpty())
+        end.text += QStringLiteral("  Perhaps mailed: %1.").arg(perhaps.join(QStringLiteral(", ")));
+    end.text += notMailed.isEmpty()
+        ? QStringLiteral("  The players mailed are no longer ticked; tick one to mail them once more.")
+        : QStringLiteral("  Only those not mailed stay ticked, so the next Send reaches only them.");
+    return end;
 }
 
 QString ToText(const QStringList& addresses) { return addresses.join(QStringLiteral("; ")); }

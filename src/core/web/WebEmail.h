@@ -46,9 +46,25 @@ ListedName SplitNoEmailMark(const QString& text);
 // it was marked and the new address is empty.
 QString EditedRecipientText(const QString& newName, const QString& newEmail, bool wasMarked);
 
+// The positions of the ticked players who have an address, in list order.
+QList<int> TickedWithAddress(const QList<bool>& ticked, const QStringList& emails);
 // The addresses of the ticked players who have one, in list order; ticked
 // players without an address are left out.
 QStringList TickedAddresses(const QList<bool>& ticked, const QStringList& emails);
+
+// How the e-mail to one player of a walk (one e-mail each) went: not sent
+// (the walk stopped before or at it), sent, refused by the service, or
+// gone out perhaps (its answer was lost after it went out).
+enum class EmailOutcome { NotSent, Sent, Refused, MayHaveGone };
+// After the walk: when someone was not mailed, the players mailed, or
+// perhaps mailed, are to be unticked (their places in the walk), so that the
+// next Send reaches only those not mailed; and the error line that says
+// who was not mailed. Nothing when every player was mailed.
+struct EmailWalkEnd {
+    QList<int> untick;
+    QString text;
+};
+EmailWalkEnd EndOfEmailWalk(const QStringList& names, const QList<EmailOutcome>& outcomes);
 // What the To box shows: the addresses joined with "; ".
 QString ToText(const QStringList& addresses);
 // The recipients of one e-mail to the group, joined with ";".

@@ -138,6 +138,20 @@ WalkLine WalkSummary(const SelectedWalk& walk, const QString& successText, const
     return {text + u'.', true};
 }
 
+RemovalLine RemovalSettled(const QList<WebTournament>& posted, Long webNumber, const QString& name, RemovalDoubt doubt)
+{
+    const bool held
+        = std::any_of(posted.cbegin(), posted.cend(), [&](const WebTournament& t) { return t.number == webNumber; });
+    if (!held)
+        return {true, QStringLiteral("%1 is no longer on the league home page: it was removed.").arg(name)};
+    if (doubt == RemovalDoubt::Refused)
+        return {false, QStringLiteral("%1 is still on the league home page.").arg(name)};
+    return {false,
+            QStringLiteral("%1 is still on the league home page: it has not been removed so far.  Delete it "
+                           "again to remove it.")
+                .arg(name)};
+}
+
 QString PartialUploadText(int uploaded, int total, const QString& name, const QString& mayHaveArrived)
 {
     QString text = QStringLiteral("%1 of %2 player results of %3 were uploaded").arg(uploaded).arg(total).arg(name);

@@ -84,6 +84,19 @@ struct WalkLine {
 WalkLine WalkSummary(const SelectedWalk& walk, const QString& successText, const QString& verb,
                      const QString& missing = {});
 
+// Why a removal is settled by the tournaments posted, read again: the
+// service refused it, as it does when it no longer holds the tournament
+// (removed late, or by another program); or its answer was lost after it
+// went out.
+enum class RemovalDoubt { Refused, AnswerLost };
+struct RemovalLine {
+    bool gone = false; // the tournament has left the league home page
+    QString text;
+};
+// Whether the web tournament has left the home page, from the tournaments
+// posted, and the line that says so.
+RemovalLine RemovalSettled(const QList<WebTournament>& posted, Long webNumber, const QString& name, RemovalDoubt doubt);
+
 // The error line of a tournament that went up with some of its results
 // missing; `mayHaveArrived` names the player whose result's answer was lost
 // after it was sent.

@@ -16,10 +16,23 @@ QString call(SoapClient& client, const char* operation, const QList<SoapValue>& 
     // Looked up before anything is sent: how to read the reply is part of
     // the call.
     const WebOperation& op = WebOperationNamed(name);
-    const QString reply = client.Call(name, arguments);
-    CheckStoringReply(name, reply, op.rule, op.storing);
-    return reply;
+    try {
+        const QString reply = client.Call(name, arguments);
+        CheckStoringReply(name, reply, op.rule, op.storing);
+        return reply;
+    } catch (const SoapError& e) {
+        if (!e.mayHaveArrived())
+            throw;
+        // A call that stores and sends nothing did nothing, wherever it got.
+        if (op.storing == Storing::No)
+            throw SoapError(e.text());
+        throw SoapError(e.text() + QStringLiteral("  ") + op.answerLost, SoapError::Delivery::MaybeDone);
+    }
 }
+
+// What a lost answer means for a call whose work can be seen on the web site.
+const QString LookOnTheSite = QStringLiteral(
+    "The call was not sent again: it may have arrived, so look on the web site before trying it once more.");
 
 QList<SoapValue> withAccount(const WebAccount& account, const QList<SoapValue>& rest = {})
 {
@@ -98,25 +111,42 @@ const QList<WebOperation>& WebOperations()
          {T::Text, T::Text, T::Int32, T::Text, T::Text, T::Text, T::Text, T::Int16, T::Int16, T::Text, T::Text, T::Text,
           T::Text},
          SuccessRule::CodeZero,
-         Storing::Yes},
+         Storing::Yes,
+         LookOnTheSite},
         {QStringLiteral("GetWebTournaments"), {T::Text, T::Text, T::Int32}, SuccessRule::CodeZero},
         {QStringLiteral("InsertWebTournament"),
          {T::Text, T::Text, T::Int32, T::Text, T::Text, T::Text},
          SuccessRule::CodeZero,
-         Storing::GivesWebNumber},
+         Storing::GivesWebNumber,
+         LookOnTheSite},
         {QStringLiteral("InsertWebPlayerResult4"),
          {T::Text, T::Text, T::Text, T::Double, T::Text, T::Text, T::Int32, T::Double, T::Double, T::Double, T::Double,
           T::Int16, T::Int16, T::Int32, T::Double},
          SuccessRule::AnyCodeButOne,
-         Storing::Yes},
-        {QStringLiteral("DeleteWebTournament"), {T::Text, T::Text, T::Int32}, SuccessRule::AnyCodeButOne, Storing::Yes},
-        {QStringLiteral("EmailPlayer"), {T::Text, T::Text, T::Text, T::Text, T::Text, T::Text}, SuccessRule::CodeZero},
+         Storing::Yes,
+         LookOnTheSite},
+        {QStringLiteral("DeleteWebTournament"),
+         {T::Text, T::Text, T::Int32},
+         SuccessRule::AnyCodeButOne,
+         Storing::Yes,
+         LookOnTheSite},
+        {QStringLiteral("EmailPlayer"),
+         {T::Text, T::Text, T::Text, T::Text, T::Text, T::Text},
+         SuccessRule::CodeZero,
+         Storing::Sends,
+         QStringLiteral("The email was not sent again: it may have gone out all the same.")},
         {QStringLiteral("GetSecurityQuestion"), {T::Text}, SuccessRule::CodeZero},
         {QStringLiteral("ChangePasswordBySecurityAnswer"),
          {T::Text, T::Text, T::Text},
          SuccessRule::CodeZero,
-         Storing::Yes},
-        {QStringLiteral("ChangePassword"), {T::Text, T::Text, T::Text}, SuccessRule::CodeZero, Storing::Yes},
+         Storing::Yes,
+         QStringLiteral("The change of password was not sent again: the web site may have stored it, so try to log in "
+                        "with the new password before asking for it once more.")},
+        {QStringLiteral("ChangePassword"),
+         {T::Text, T::Text, T::Text},
+         SuccessRule::CodeZero,
+         Storing::Yes,
+         QStringLiteral("The change of password was not sent again: the web site may have stored it, now or later.")},
     };
     return operations;
 }

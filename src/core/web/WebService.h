@@ -10,7 +10,10 @@
 // arguments in the service's order and types. Every call gives the whole
 // reply (code, separator, payload) and throws SoapError when the service
 // cannot be reached or its answer is no reply; for a call that stores
-// something, also when the reply cannot be read (CheckStoringReply). A text holding a character
+// something, also when the reply cannot be read (CheckStoringReply). When
+// the answer was lost after the call went out, the error says what that
+// means for the call (`answerLost`), and only a call that stores or sends
+// is marked as one that may have arrived. A text holding a character
 // XML cannot carry, and a text that the service lists back (a tournament
 // name, the league's details) holding the list separator, are refused with
 // SoapError naming where they came from, before anything is sent.
@@ -47,6 +50,9 @@ struct WebOperation {
     QList<SoapType> arguments;
     SuccessRule rule;
     Storing storing = Storing::No;
+    // What is true of the call when its answer was lost after it went out
+    // whole, said after why; empty for a call that stores and sends nothing.
+    QString answerLost = {};
 };
 
 // The twelve operations the program calls.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/platform/ModelTypes.h"
+#include "core/web/PasswordChange.h"
 #include "core/web/TestWebConnection.h"
 #include "core/web/WebEmail.h"
 #include "core/web/WebPosting.h"
@@ -227,6 +228,9 @@ private:
     // Takes the password the service takes, old or new, and says which;
     // throws SoapError when it cannot tell.
     void settlePassword();
+    // After a refused call, while a change of password is uncertain: asks
+    // again which password the service takes.
+    void passwordAfterRefusal();
     SoapClient& client();
     // A message or a question (No the default) in the middle of a walk over
     // the lists: the window is usable for it and then disabled again.
@@ -237,11 +241,10 @@ private:
     void failedWhileBusy(const QString& reason);
     WalkStep PostTournament(int Index);
     WalkStep RemoveTournament(int Index);
-    // After a removal whose answer was lost, or a refusal to remove one
-    // whose earlier answer was: whether the service's list of posted
-    // tournaments no longer holds it. False, and why, when it does or
-    // cannot be read.
-    bool goneFromHomePage(const QString& name, Long webNumber);
+    // After a removal that was refused or whose answer was lost: whether
+    // the service's list of posted tournaments no longer holds it. False,
+    // and why, when it does or cannot be read.
+    bool goneFromHomePage(const QString& name, Long webNumber, RemovalDoubt doubt);
     void makeLastComboEntryCurrent();
     // The names on the home page, as the posted list shows them.
     QStringList postedNames() const;
@@ -250,17 +253,21 @@ private:
     // No tournament to write about: no recipients, To, subject or body.
     void clearTournamentEmail();
     QList<bool> tickedPlayers() const;
+    // One e-mail to each of these players (their places in the lists) at
+    // their addresses, through `send`, which logs the answer and is true
+    // when the service sent it. A failure stops the walk; either way the
+    // window says who was not mailed and keeps only them ticked. False when
+    // it stopped.
+    bool sendOneEachTo(const QList<int>& players, const QStringList& addresses,
+                       const std::function<bool(const QString&)>& send);
     QStringList storedAddresses() const;
 
     // The local tournaments whose posting may have arrived although its
     // answer was lost: not listed as posted, but not sent again unasked.
     QList<Long> mMaybePosted;
-    // The new password of a change whose answer was lost: in force or not,
-    // until the service says which.
-    std::optional<QString> mPendingPassword;
-    // The web tournaments whose removal may have arrived although its
-    // answer was lost, and whose list could not be read since.
-    QList<Long> mMaybeRemoved;
+    // A change of password whose answer was lost: in force or not, or in
+    // force later, until the service is found to take it.
+    std::optional<UncertainPasswordChange> mPendingPassword;
     std::unique_ptr<SoapClient> mobjSoapClient;
     bool mbActivated = false;
     bool mbBusy = false;

@@ -8,6 +8,7 @@
 #include "core/store/OpenFileOrLink.h"
 #include "core/store/ProgramSettings.h"
 #include "core/store/SettingsKeys.h"
+#include "core/web/PasswordChange.h"
 #include "core/web/WebService.h"
 #include "gui/controls/SelectAllText.h"
 #include "gui/controls/ctlButton.h"
@@ -47,6 +48,7 @@ bool frmWebResultsManager::refused(const QString& reply, SuccessRule rule)
     if (ReplySucceeded(reply, rule))
         return false;
     ShowMessage(StripResultCode(reply), true);
+    passwordAfterRefusal();
     return true;
 }
 
@@ -54,43 +56,33 @@ bool frmWebResultsManager::logReply(const QString& reply)
 {
     const bool ok = ReplySucceeded(reply);
     ShowMessage(StripResultCode(reply), !ok);
+    if (!ok)
+        passwordAfterRefusal();
     return ok;
 }
 
 WebAccount frmWebResultsManager::account()
 {
-    if (mPendingPassword)
+    if (AskBeforeCall(mPendingPassword))
         settlePassword();
     return {mstrUserName, mstrPassword, mlngWebleagueID};
 }
 
+void frmWebResultsManager::passwordAfterRefusal()
+{
+    // A change of password whose answer was lost may have been stored since:
+    // the refusal may be the site's answer to the old password.
+    if (mPendingPassword)
+        settlePassword();
+}
+
 void frmWebResultsManager::settlePassword()
 {
-    ShowMessage(QStringLiteral("Checking which password the results web site takes, the old or the new one..."), false);
-    // A login stores nothing, so asking cannot change what is in force.
-    auto takes = [this](const QString& password) {
-        try {
-            return ReplySucceeded(WebService::LoginNew(client(), mstrUserName, password));
-        } catch (const std::exception& e) {
-            throw SoapError(QStringLiteral("The results web site could not be asked which password it takes, the old "
-                                           "or the new one: %1  The next call to the site asks again.")
-                                .arg(QString::fromUtf8(e.what())));
-        }
-    };
-    if (takes(*mPendingPassword)) {
-        mstrPassword = *mPendingPassword;
-        mPendingPassword.reset();
-        ShowMessage(QStringLiteral("The new password is in force: the change of password was stored."), false);
-        return;
-    }
-    if (takes(mstrPassword)) {
-        mPendingPassword.reset();
-        ShowMessage(QStringLiteral("The old password is still in force: the change of password was not stored."), true);
-        return;
-    }
-    throw SoapError(QStringLiteral("The results web site refuses both the old and the new password, so the change of "
-                                   "password may or may not have been stored.  Please close this window and log in "
-                                   "again."));
+    ShowMessage(AskingWhichPasswordText(), false);
+    const PasswordCheckLine line = CheckPasswordInForce(mstrPassword, mPendingPassword, [this](const QString& p) {
+        return ReplySucceeded(WebService::LoginNew(client(), mstrUserName, p));
+    });
+    ShowMessage(line.text, line.error);
 }
 
 SoapClient& frmWebResultsManager::client()
@@ -226,16 +218,21 @@ void frmWebResultsManager::cmdChangePassword_Click()
         } catch (const SoapError& e) {
             if (!e.mayHaveArrived())
                 throw;
-            // The service knows the account by one of the two now; every
-            // later call asks which first.
+            // The service knows the account by one of the two now, or may
+            // later: the next call asks which first, and so does a refusal
+            // until the new one is found in force.
             ShowMessage(e.text(), true);
-            mPendingPassword = newPassword;
+            mPendingPassword = UncertainPasswordChange {newPassword};
             settlePassword();
             return;
         }
-        // The service now knows the account by the new password only.
-        if (logReply(reply))
+        // The service now knows the account by the new password only; an
+        // earlier change that was lost can no longer arrive, as it was sent
+        // with a password no longer in force.
+        if (logReply(reply)) {
             mstrPassword = newPassword;
+            mPendingPassword.reset();
+        }
     });
     txtNewPassword[0]->clear();
     txtConfirmPassword[0]->clear();

@@ -288,26 +288,22 @@ void frmWebResultsManager::cmdEmail_Click()
                                     + QStringLiteral(" has no email address and is left out."),
                                 false);
             auto send = [&](const QString& recipients) {
-                logReply(WebService::EmailPlayer(client(), account(), recipients, txtFrom->text(), txtSubject->text(),
-                                                 body));
+                return logReply(WebService::EmailPlayer(client(), account(), recipients, txtFrom->text(),
+                                                        txtSubject->text(), body));
             };
-            const QStringList addresses = TickedAddresses(ticked, stored);
             if (optEmailIndividual->isChecked()) {
-                for (const QString& address : addresses) {
-                    ShowMessage(QStringLiteral("Sending email to ") + address + QStringLiteral("..."), false);
-                    send(address);
-                }
-                ShowMessage(QStringLiteral("Completed sending emails."), false);
-            } else {
-                if (addresses.isEmpty()) {
-                    ShowMessage(QStringLiteral(
-                                    "There is no recipient: no ticked player has an email address.  Nothing was sent."),
-                                true);
-                    return;
-                }
-                ShowMessage(QStringLiteral("Sending email..."), false);
-                send(GroupRecipients(addresses));
+                sent = sendOneEachTo(TickedWithAddress(ticked, stored), stored, send);
+                return;
             }
+            const QStringList addresses = TickedAddresses(ticked, stored);
+            if (addresses.isEmpty()) {
+                ShowMessage(
+                    QStringLiteral("There is no recipient: no ticked player has an email address.  Nothing was sent."),
+                    true);
+                return;
+            }
+            ShowMessage(QStringLiteral("Sending email..."), false);
+            send(GroupRecipients(addresses));
             sent = true;
         });
         if (!sent)
@@ -315,4 +311,37 @@ void frmWebResultsManager::cmdEmail_Click()
     }
     WriteSetting(ReplyAddressKey, txtFrom->text());
     WriteSetting(SubjectKey, txtSubject->text());
+}
+
+bool frmWebResultsManager::sendOneEachTo(const QList<int>& players, const QStringList& addresses,
+                                         const std::function<bool(const QString&)>& send)
+{
+    QStringList names;
+    QList<EmailOutcome> outcomes(players.size(), EmailOutcome::NotSent);
+    QString stopped; // why the walk stopped
+    for (int i = 0; i < players.size(); ++i) {
+        names << SplitNoEmailMark(lstPlayers->item(players[i])->text()).name;
+        if (!stopped.isEmpty())
+            continue;
+        const QString& address = addresses[players[i]];
+        ShowMessage(QStringLiteral("Sending email to ") + address + QStringLiteral("..."), false);
+        try {
+            outcomes[i] = send(address) ? EmailOutcome::Sent : EmailOutcome::Refused;
+        } catch (const std::exception& e) {
+            const auto* soap = dynamic_cast<const SoapError*>(&e);
+            outcomes[i] = soap && soap->mayHaveArrived() ? EmailOutcome::MayHaveGone : EmailOutcome::NotSent;
+            stopped = QString::fromUtf8(e.what());
+            ShowMessage(stopped, true);
+        }
+    }
+    const EmailWalkEnd end = EndOfEmailWalk(names, outcomes);
+    for (int i : end.untick)
+        lstPlayers->item(players[i])->setCheckState(Qt::Unchecked);
+    if (stopped.isEmpty())
+        ShowMessage(QStringLiteral("Completed sending emails."), false);
+    if (!end.text.isEmpty())
+        ShowMessage(end.text, true);
+    if (!stopped.isEmpty())
+        messageWhileBusy(stopped + QStringLiteral("\n\n") + end.text);
+    return stopped.isEmpty();
 }

@@ -392,31 +392,28 @@ WalkStep frmWebResultsManager::RemoveTournament(int Index)
     const QString name = lstTournamentsPosted->item(Index)->text();
     const Long webNumber = itemData(lstTournamentsPosted->item(Index));
     bool lost = false; // the answer was lost after the call went out
-    bool settle = false; // only the service's list can tell whether it is gone
+    std::optional<RemovalDoubt> doubt; // only the service's list can tell whether it is gone
     try {
         BusyPointer busy;
         ShowMessage(QStringLiteral("Removing tournament from league home page..."), false);
         const QString reply = sentOnce([&] { return WebService::DeleteWebTournament(client(), account(), webNumber); },
                                        [&] { lost = true; });
-        if (refused(reply, SuccessRule::AnyCodeButOne)) {
-            // A service that no longer holds it refuses to delete it again.
-            if (!mMaybeRemoved.contains(webNumber))
-                return {};
-            settle = true;
-        } else {
+        // A service that no longer holds it, removed late or by another
+        // program, refuses to delete it.
+        if (refused(reply, SuccessRule::AnyCodeButOne))
+            doubt = RemovalDoubt::Refused;
+        else
             ShowMessage(QStringLiteral("Tournament removed."), false);
-        }
     } catch (const std::exception& e) {
         if (!lost) {
             failedWhileBusy(QString::fromUtf8(e.what()));
             return {};
         }
         ShowMessage(QString::fromUtf8(e.what()), true);
-        settle = true;
+        doubt = RemovalDoubt::AnswerLost;
     }
-    if (settle && !goneFromHomePage(name, webNumber))
+    if (doubt && !goneFromHomePage(name, webNumber, *doubt))
         return {};
-    mMaybeRemoved.removeAll(webNumber);
     const int inCombo = cmbTournament->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (inCombo >= 0) {
         const bool wasCurrent = inCombo == cmbTournament->currentIndex();
@@ -436,7 +433,7 @@ WalkStep frmWebResultsManager::RemoveTournament(int Index)
     return {true, true};
 }
 
-bool frmWebResultsManager::goneFromHomePage(const QString& name, Long webNumber)
+bool frmWebResultsManager::goneFromHomePage(const QString& name, Long webNumber, RemovalDoubt doubt)
 {
     QList<WebTournament> posted;
     try {
@@ -446,22 +443,22 @@ bool frmWebResultsManager::goneFromHomePage(const QString& name, Long webNumber)
             throw SoapError(StripResultCode(reply));
         posted = ReadTournamentList(reply);
     } catch (const std::exception& e) {
-        if (!mMaybeRemoved.contains(webNumber))
-            mMaybeRemoved << webNumber;
         ShowMessage(QString::fromUtf8(e.what()), true);
-        failedWhileBusy(QStringLiteral("The tournaments posted could not be read again, so %1 may or may not have been "
-                                       "removed from the league home page.  It stays listed as posted; delete it "
-                                       "again to find out.")
+        failedWhileBusy(QStringLiteral("The tournaments posted could not be read again, so it is not known whether %1 "
+                                       "is still on the league home page.  It stays listed as posted; delete it again "
+                                       "to find out.")
                             .arg(name));
         return false;
     }
-    if (std::any_of(posted.cbegin(), posted.cend(), [&](const WebTournament& t) { return t.number == webNumber; })) {
-        mMaybeRemoved.removeAll(webNumber);
-        failedWhileBusy(
-            QStringLiteral("%1 is still on the league home page: it was not removed.  Delete it again to remove it.")
-                .arg(name));
-        return false;
+    const RemovalLine line = RemovalSettled(posted, webNumber, name, doubt);
+    if (line.gone) {
+        ShowMessage(line.text, false);
+        return true;
     }
-    ShowMessage(QStringLiteral("%1 is no longer on the league home page: it was removed.").arg(name), false);
-    return true;
+    // A refusal has said why already; a lost answer is told in a message.
+    if (doubt == RemovalDoubt::AnswerLost)
+        failedWhileBusy(line.text);
+    else
+        ShowMessage(line.text, false);
+    return false;
 }

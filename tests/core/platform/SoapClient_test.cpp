@@ -161,10 +161,12 @@ TEST_F(SoapClientCalls, FailuresBecomeErrorsThatSayWhatWentWrongAndWhetherTheCal
          true},
         {Behaviour::StoreThenOversize, QStringLiteral("100000"), QStringLiteral("reply too large"), true},
         {Behaviour::Close, QString(), QStringLiteral("closed the connection without answering"), true},
+        {Behaviour::StoreThenRedirect, QStringLiteral("308"),
+         QStringLiteral("answered with a redirect to %1/moved.asmx (HTTP status 308) instead of a reply")
+             .arg(fake.address()),
+         true},
         {Behaviour::Silent, QString(), QStringLiteral("did not answer within 0 seconds"), true},
     };
-    const QString mayHaveArrived = QStringLiteral(
-        "  The call was not sent again: it may have arrived, so look on the web site before trying it once more.");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.says.toStdString());
         fake.script(QStringLiteral("TestConnection"), {c.behaviour, c.reply});
@@ -174,7 +176,6 @@ TEST_F(SoapClientCalls, FailuresBecomeErrorsThatSayWhatWentWrongAndWhetherTheCal
         } catch (const SoapError& e) {
             EXPECT_TRUE(e.text().contains(c.says)) << e.text().toStdString();
             EXPECT_EQ(e.mayHaveArrived(), c.mayHaveArrived);
-            EXPECT_EQ(e.text().endsWith(mayHaveArrived), c.mayHaveArrived) << e.text().toStdString();
         }
     }
     EXPECT_THROW(call(QStringLiteral("NoSuchOperation"), {}), SoapError);

@@ -351,61 +351,107 @@ TEST_F(ResultsServiceCalls, TextsReachTheSiteAsTheyAreOrAreRefusedNamingWhereThe
 
 TEST_F(ResultsServiceCalls, AStoringCallWhoseReplyCannotBeReadMayHaveStoredWhatWasSent)
 {
-    ASSERT_TRUE(connect());
+    ASSERT_TRUE(connect(std::chrono::milliseconds(500)));
     SoapClient& c = *client;
     const WebAccount account {QStringLiteral("director@example.com"), QStringLiteral("secret"), 42};
+    const QString look = QStringLiteral("  The call was not sent again: it may have arrived, so look on the web site "
+                                        "before trying it once more.");
+    const QString password
+        = QStringLiteral("  The change of password was not sent again: the web site may have stored it, now or later.");
+    const QString reset = QStringLiteral("  The change of password was not sent again: the web site may have stored "
+                                         "it, so try to log in with the new password before asking for it once more.");
+    const QString email = QStringLiteral("  The email was not sent again: it may have gone out all the same.");
     struct Case {
         QString operation;
-        QString reply;
-        bool mayHaveArrived; // else the reply is the caller's to read
+        FakeResultsService::Script how;
+        QString tail; // what the error says the lost answer means; empty: the call did nothing
         std::function<QString()> send;
+        QString says = {}; // how the error begins, when the reply is no set text
     };
     auto insert = [&] { return WebService::InsertWebTournament(c, account, QStringLiteral("Jan"), 5, {}); };
     auto result = [&] { return WebService::InsertWebPlayerResult4(c, account, {}); };
     auto remove = [&] { return WebService::DeleteWebTournament(c, account, 100); };
     auto save = [&] { return WebService::UpdateWebLeagueInfo3(c, account, {}); };
-    auto password = [&] { return WebService::ChangePassword(c, account, QStringLiteral("next")); };
-    auto reset = [&] {
+    auto change = [&] { return WebService::ChangePassword(c, account, QStringLiteral("next")); };
+    auto answer = [&] {
         return WebService::ChangePasswordBySecurityAnswer(c, account.user, QStringLiteral("Rex"),
                                                           QStringLiteral("next"));
     };
+    auto mail = [&] {
+        return WebService::EmailPlayer(c, account, QStringLiteral("a@b.cd"), account.user, QStringLiteral("Hi"), {});
+    };
+    auto list = [&] { return WebService::GetWebTournaments(c, account); };
+    auto check = [&] { return WebService::LoginNew(c, account.user, account.password); };
+    auto reply = [](const char* text) {
+        return FakeResultsService::Script {Behaviour::Reply, QString::fromUtf8(text)};
+    };
+    const QString noXml = QStringLiteral("The reply to %1 is not readable XML");
     const Case cases[] = {
-        {QStringLiteral("InsertWebTournament"), QStringLiteral("0|abc"), true, insert},
-        {QStringLiteral("InsertWebTournament"), QStringLiteral("0|"), true, insert},
-        {QStringLiteral("InsertWebTournament"), QStringLiteral("2|Refused."), false, insert},
-        {QStringLiteral("InsertWebPlayerResult4"), QStringLiteral("2"), true, result},
-        {QStringLiteral("InsertWebPlayerResult4"), QStringLiteral("<html>"), true, result},
-        {QStringLiteral("DeleteWebTournament"), QString(), true, remove},
+        {QStringLiteral("InsertWebTournament"), reply("0|abc"), look, insert},
+        {QStringLiteral("InsertWebTournament"), reply("0|"), look, insert},
+        {QStringLiteral("InsertWebTournament"), reply("2|Refused."), {}, insert},
+        {QStringLiteral("InsertWebPlayerResult4"), reply("2"), look, result},
+        {QStringLiteral("InsertWebPlayerResult4"), reply("<html>"), look, result},
+        {QStringLiteral("DeleteWebTournament"), reply(""), look, remove},
         // A bare code, refusing or not, is no whole reply.
-        {QStringLiteral("DeleteWebTournament"), QStringLiteral("1"), true, remove},
-        {QStringLiteral("DeleteWebTournament"), QStringLiteral("1|"), false, remove},
-        {QStringLiteral("InsertWebTournament"), QStringLiteral("1"), true, insert},
-        {QStringLiteral("InsertWebTournament"), QStringLiteral("2"), true, insert},
-        {QStringLiteral("InsertWebPlayerResult4"), QStringLiteral("1"), true, result},
-        {QStringLiteral("UpdateWebLeagueInfo3"), QStringLiteral("0"), true, save},
-        {QStringLiteral("UpdateWebLeagueInfo3"), QStringLiteral("1"), true, save},
-        {QStringLiteral("ChangePassword"), QStringLiteral("0"), true, password},
-        {QStringLiteral("ChangePassword"), QStringLiteral("1"), true, password},
-        {QStringLiteral("ChangePasswordBySecurityAnswer"), QStringLiteral("x|"), true, reset},
-        // Nothing stored: the caller reports it cannot read the number.
-        {QStringLiteral("LoginNew"), QStringLiteral("0|abc"), false,
-         [&] { return WebService::LoginNew(c, account.user, account.password); }},
+        {QStringLiteral("DeleteWebTournament"), reply("1"), look, remove},
+        {QStringLiteral("DeleteWebTournament"), reply("1|"), {}, remove},
+        {QStringLiteral("InsertWebTournament"), reply("1"), look, insert},
+        {QStringLiteral("InsertWebTournament"), reply("2"), look, insert},
+        {QStringLiteral("InsertWebPlayerResult4"), reply("1"), look, result},
+        {QStringLiteral("UpdateWebLeagueInfo3"), reply("0"), look, save},
+        {QStringLiteral("UpdateWebLeagueInfo3"), reply("1"), look, save},
+        // Each call says what a lost answer means for it.
+        {QStringLiteral("ChangePassword"), reply("0"), password, change},
+        {QStringLiteral("ChangePassword"), reply("1"), password, change},
+        {QStringLiteral("ChangePasswordBySecurityAnswer"), reply("x|"), reset, answer},
+        {QStringLiteral("EmailPlayer"), reply("0"), email, mail},
+        {QStringLiteral("EmailPlayer"),
+         {Behaviour::StoreThenGarbage, {}},
+         email,
+         mail,
+         noXml.arg(QStringLiteral("EmailPlayer"))},
+        {QStringLiteral("DeleteWebTournament"),
+         {Behaviour::StoreThenRedirect, QStringLiteral("307")},
+         look,
+         remove,
+         QStringLiteral("127.0.0.1 answered with a redirect to %1/moved.asmx (HTTP status 307) instead of a reply; the "
+                        "call was not sent there.")
+             .arg(fake.address())},
+        // Calls that store nothing did nothing: the error says why, and only
+        // that.
+        {QStringLiteral("LoginNew"), reply("0|abc"), {}, check},
+        {QStringLiteral("LoginNew"),
+         {Behaviour::Silent, {}},
+         {},
+         check,
+         QStringLiteral("127.0.0.1 did not answer within 0 seconds.")},
+        {QStringLiteral("GetWebTournaments"),
+         {Behaviour::Garbage, {}},
+         {},
+         list,
+         noXml.arg(QStringLiteral("GetWebTournaments"))},
     };
     for (const Case& k : cases) {
-        SCOPED_TRACE((k.operation + QLatin1Char(' ') + k.reply).toStdString());
+        SCOPED_TRACE((k.operation + QLatin1Char(' ') + k.how.reply).toStdString());
         fake.clearScripts();
-        fake.script(k.operation, {Behaviour::Reply, k.reply});
+        fake.script(k.operation, k.how);
+        const bool setReply = k.how.behaviour == Behaviour::Reply;
         try {
-            EXPECT_EQ(k.send(), k.reply);
-            EXPECT_FALSE(k.mayHaveArrived);
+            EXPECT_EQ(k.send(), k.how.reply);
+            EXPECT_TRUE(setReply && k.tail.isEmpty());
         } catch (const SoapError& e) {
-            EXPECT_TRUE(k.mayHaveArrived);
-            EXPECT_TRUE(e.mayHaveArrived());
-            EXPECT_EQ(e.text(),
-                      QStringLiteral("The results web site sent a reply to %1 that cannot be read: \"%2\".  "
-                                     "The call was not sent again: it may have arrived, so look on the web "
-                                     "site before trying it once more.")
-                          .arg(k.operation, k.reply));
+            EXPECT_EQ(e.mayHaveArrived(), !k.tail.isEmpty());
+            if (setReply) {
+                EXPECT_EQ(e.text(),
+                          QStringLiteral("The results web site sent a reply to %1 that cannot be read: \"%2\".")
+                                  .arg(k.operation, k.how.reply)
+                              + k.tail);
+            } else {
+                EXPECT_TRUE(e.text().startsWith(k.says)) << e.text().toStdString();
+                EXPECT_TRUE(e.text().endsWith(k.tail)) << e.text().toStdString();
+                EXPECT_EQ(e.text().contains(QStringLiteral("sent again")), !k.tail.isEmpty());
+            }
         }
     }
 }

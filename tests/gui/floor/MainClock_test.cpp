@@ -142,7 +142,7 @@ TEST_F(LevelClockWindowTest, TheFiveMinuteNoticeShowsWholeAndLetsClicksThrough)
 
 TEST_F(LevelClockWindowTest, TheStoredLevelFollowsTheClockAndAFailedWriteStopsNothing)
 {
-    SetTestLevels(openTournament(), {{1, 2}, {1}, {1}, {1}, {1}});
+    SetTestLevels(openTournament(), {{1, 2}, {1}, {1}, {1}, {1}, {1}, {1}});
     w->ResetTimer();
     showActive();
     QTest::keyClick(w.data(), Qt::Key_F1);
@@ -179,6 +179,19 @@ TEST_F(LevelClockWindowTest, TheStoredLevelFollowsTheClockAndAFailedWriteStopsNo
     tick(60'000);
     EXPECT_EQ(parts(w).display.lblLevel->text(), QStringLiteral("Level 5"));
     EXPECT_EQ(prompts.messages.size(), 1);
+
+    // A write that works again ends the failure; the next one that fails is
+    // a new failure, and the director hears of it.
+    db.execute(QStringLiteral("DROP TRIGGER refuse"));
+    tick(60'000);
+    EXPECT_EQ(storedLevel(), QStringLiteral("6 60/120"));
+    EXPECT_EQ(prompts.messages.size(), 1);
+    db.execute(QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON tblTournament "
+                              "BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
+    tick(60'000);
+    EXPECT_EQ(parts(w).display.lblLevel->text(), QStringLiteral("Level 7"));
+    ASSERT_EQ(prompts.messages.size(), 2);
+    EXPECT_TRUE(prompts.messages[1].contains(QStringLiteral("disk full")));
 }
 
 TEST_F(LevelClockWindowTest, ALevelBeginsAtOnceWhileAnotherProgramLocksTheDatabase)

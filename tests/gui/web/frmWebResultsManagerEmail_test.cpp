@@ -192,6 +192,52 @@ TEST_F(WebEmailWindow, TheServiceSendsSeparatelyOrToTheGroupAndKeepsTheSettingsO
     EXPECT_TRUE(window->isEnabled());
 }
 
+TEST_F(WebEmailWindow, AWalkCutShortSaysWhoWasNotMailedAndTheNextSendReachesOnlyThem)
+{
+    addPlayerWithEmail(QStringLiteral("Di"), QStringLiteral("di@x.io"));
+    openLoggedIn(ShortWait);
+    ASSERT_TRUE(window->frameButtons->isVisible());
+    window->optEmail->setChecked(true);
+    window->optEmailLeague->setChecked(true);
+    window->optEmailIndividual->setChecked(true);
+    type(window->txtFrom, QStringLiteral("director@example.com"));
+    type(window->txtSubject, QStringLiteral("Friday"));
+    auto ticked = [this] {
+        QStringList names;
+        for (int i = 0; i < window->lstPlayers->count(); ++i)
+            if (window->lstPlayers->item(i)->checkState() == Qt::Checked)
+                names << window->lstPlayers->item(i)->text();
+        return names;
+    };
+    ASSERT_EQ(ticked(), (QStringList {QStringLiteral("Amy"), QStringLiteral("Cy"), QStringLiteral("Di")}));
+
+    // The first player's e-mail goes out and its answer is lost.
+    fake.script(QStringLiteral("EmailPlayer"), {Behaviour::StoreThenSilent, {}});
+    const qsizetype seen = logLines().size();
+    QTest::mouseClick(window->cmdEmail, Qt::LeftButton);
+    const QString lost = QStringLiteral("127.0.0.1 did not answer within 0 seconds.  The email was not sent again: it "
+                                        "may have gone out all the same.");
+    const QString notMailed = QStringLiteral("Not every ticked player was mailed.  Not mailed: Cy, Di.  Perhaps "
+                                             "mailed: Amy.  Only those not mailed stay ticked, so the next Send "
+                                             "reaches only them.");
+    EXPECT_EQ(logLines().mid(seen), (QStringList {QStringLiteral("Sending email to amy@x.io..."), lost, notMailed}));
+    EXPECT_EQ(prompts.messages, QStringList {lost + QStringLiteral("\n\n") + notMailed});
+    EXPECT_EQ(ticked(), (QStringList {QStringLiteral("Cy"), QStringLiteral("Di")}));
+    EXPECT_EQ(window->txtTo->text(), QStringLiteral("cy@x.io; di@x.io"));
+    EXPECT_EQ(ReadSetting(SubjectKey), QStringLiteral("Poker Tournament Results Available"));
+    EXPECT_TRUE(window->isEnabled());
+
+    fake.clearScripts();
+    QTest::mouseClick(window->cmdEmail, Qt::LeftButton);
+    QStringList reached;
+    for (const QStringList& email : emailsSent())
+        reached << email.value(0);
+    EXPECT_EQ(reached,
+              (QStringList {QStringLiteral("amy@x.io"), QStringLiteral("cy@x.io"), QStringLiteral("di@x.io")}));
+    EXPECT_EQ(logLines().back(), QStringLiteral("Completed sending emails."));
+    EXPECT_EQ(ReadSetting(SubjectKey), QStringLiteral("Friday"));
+}
+
 TEST_F(WebEmailWindow, RemovingTheTournamentAnEmailWasBuiltFromClearsItsRecipientsAndTextAndSendsNothing)
 {
     loggedIn();

@@ -71,6 +71,20 @@ protected:
         QTest::keyClicks(box, text);
     }
 
+    // A time-out a test can outlast: the service stores a call later than
+    // this after the window has given up waiting for its answer.
+    static constexpr std::chrono::milliseconds ShortWait {500};
+
+    // Opens the window and logs in with the account's password; the calls
+    // then wait at most `timeout` for their answers.
+    void openLoggedIn(std::chrono::milliseconds timeout = std::chrono::seconds(5))
+    {
+        WriteSetting(ShowWebTrialKey, 0);
+        open();
+        window->transferLimits.timeout = timeout;
+        login(QStringLiteral("secret"));
+    }
+
     void login(const QString& password)
     {
         window->optLogin->setChecked(true);

@@ -23,9 +23,7 @@ protected:
 
     void loggedIn()
     {
-        WriteSetting(ShowWebTrialKey, 0);
-        open();
-        login(QStringLiteral("secret"));
+        openLoggedIn();
         ASSERT_TRUE(window->frameButtons->isVisible());
     }
 
@@ -278,13 +276,31 @@ TEST_F(WebPostingWindow, OnePostedNameTakesOneLocalTournamentAndRemovalTakesTheF
     EXPECT_EQ(data(window->lstTournamentsNotPosted), QList<int> {older});
     EXPECT_NE(newer, older);
 
-    // A refused removal keeps the entry and says so.
+    // A refused removal is settled by the tournaments posted: still there,
+    // the entry stays and the log says why.
+    auto deleteFirst = [this] {
+        window->lstTournamentsPosted->item(0)->setSelected(true);
+        QTest::mouseClick(window->cmdRemove, Qt::LeftButton);
+        return logLines().mid(logLines().size() - 4);
+    };
     fake.script(QStringLiteral("DeleteWebTournament"), {Behaviour::Reply, QStringLiteral("1|Not yours.")});
-    window->lstTournamentsPosted->item(0)->setSelected(true);
-    QTest::mouseClick(window->cmdRemove, Qt::LeftButton);
-    EXPECT_EQ(logLines().mid(logLines().size() - 2),
-              (QStringList {QStringLiteral("Not yours."), QStringLiteral("0 of 1 selected tournaments removed.")}));
+    EXPECT_EQ(deleteFirst(),
+              (QStringList {QStringLiteral("Not yours."), QStringLiteral("Getting tournaments posted..."),
+                            QStringLiteral("Final is still on the league home page."),
+                            QStringLiteral("0 of 1 selected tournaments removed.")}));
     EXPECT_EQ(data(window->lstTournamentsPosted), QList<int> {7});
+
+    // Removed by another program: the service refuses to delete it, and the
+    // list of tournaments posted shows it gone, so it can be posted again.
+    fake.clearScripts();
+    postedOnTheWeb({});
+    EXPECT_EQ(deleteFirst(),
+              (QStringList {QStringLiteral("No such tournament."), QStringLiteral("Getting tournaments posted..."),
+                            QStringLiteral("Final is no longer on the league home page: it was removed."),
+                            QStringLiteral("Selected tournament(s) removed.")}));
+    EXPECT_EQ(window->lstTournamentsPosted->count(), 0);
+    EXPECT_EQ(data(window->lstTournamentsNotPosted), (QList<int> {newer, older}));
+    EXPECT_TRUE(prompts.messages.isEmpty());
 }
 
 TEST_F(WebPostingWindow, ARemovalWhoseAnswerIsLostIsSettledByTheListOfTournamentsPosted)
@@ -292,38 +308,42 @@ TEST_F(WebPostingWindow, ARemovalWhoseAnswerIsLostIsSettledByTheListOfTournament
     const Long jan = tournament(QStringLiteral("Jan"), QStringLiteral("2026-01-09 00:00:00"), {QStringLiteral("Ann")});
     const QString reread = QStringLiteral("Getting tournaments posted...");
     const QString removed = QStringLiteral("Jan is no longer on the league home page: it was removed.");
-    const QString stillThere
-        = QStringLiteral("Jan is still on the league home page: it was not removed.  Delete it again to remove it.");
-    const QString unknown = QStringLiteral("The tournaments posted could not be read again, so Jan may or may not "
-                                           "have been removed from the league home page.  It stays listed as "
+    const QString stillThere = QStringLiteral(
+        "Jan is still on the league home page: it has not been removed so far.  Delete it again to remove it.");
+    const QString unknown = QStringLiteral("The tournaments posted could not be read again, so it is not known "
+                                           "whether Jan is still on the league home page.  It stays listed as "
                                            "posted; delete it again to find out.");
     struct Case {
-        Behaviour remove;
+        FakeResultsService::Script remove;
         Behaviour list; // how the list is answered when read again
         QString says; // the last line before the walk's
         QStringList deletedAgain; // the log of a second Delete, when the first leaves Jan listed
     };
+    // The service refuses to delete what it no longer holds.
+    const QStringList refusedButGone {QStringLiteral("No such tournament."), reread, removed,
+                                      QStringLiteral("Selected tournament(s) removed.")};
     const Case cases[] = {
-        {Behaviour::StoreThenGarbage, Behaviour::Account, removed, {}},
-        {Behaviour::StoreThenClose, Behaviour::Account, removed, {}},
-        {Behaviour::Garbage,
+        {{Behaviour::StoreThenGarbage, {}}, Behaviour::Account, removed, {}},
+        {{Behaviour::StoreThenClose, {}}, Behaviour::Account, removed, {}},
+        {{Behaviour::Garbage, {}},
          Behaviour::Account,
          stillThere,
          {QStringLiteral("Tournament removed."), QStringLiteral("Selected tournament(s) removed.")}},
-        // The service refuses to delete what it no longer holds.
-        {Behaviour::StoreThenGarbage,
-         Behaviour::Garbage,
-         unknown,
-         {QStringLiteral("No such tournament."), reread, removed, QStringLiteral("Selected tournament(s) removed.")}},
+        {{Behaviour::StoreThenGarbage, {}}, Behaviour::Garbage, unknown, refusedButGone},
+        // Stored after the window gave up waiting, and after the list was
+        // read again.
+        {{Behaviour::StoreLater, QStringLiteral("1500")}, Behaviour::Account, stillThere, refusedButGone},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.says.toStdString());
         postedOnTheWeb({{7, QStringLiteral("Jan")}});
         fake.clearScripts();
-        loggedIn();
+        const bool late = c.remove.behaviour == Behaviour::StoreLater;
+        openLoggedIn(late ? ShortWait : std::chrono::seconds(5));
+        ASSERT_TRUE(window->frameButtons->isVisible());
         ASSERT_EQ(EntryTexts(window->lstTournamentsPosted), QStringList {QStringLiteral("Jan")});
         ASSERT_EQ(window->lstTournamentsNotPosted->count(), 0);
-        fake.script(QStringLiteral("DeleteWebTournament"), {c.remove, {}});
+        fake.script(QStringLiteral("DeleteWebTournament"), c.remove);
         fake.script(QStringLiteral("GetWebTournaments"), {c.list, {}});
         prompts.messages.clear();
         qsizetype seen = logLines().size();
@@ -349,6 +369,8 @@ TEST_F(WebPostingWindow, ARemovalWhoseAnswerIsLostIsSettledByTheListOfTournament
 
         fake.clearScripts();
         prompts.messages.clear();
+        if (late)
+            QTRY_VERIFY_WITH_TIMEOUT(fake.account().tournaments.isEmpty(), 5000);
         select(window->lstTournamentsPosted, {QStringLiteral("Jan")});
         QTest::mouseClick(window->cmdRemove, Qt::LeftButton);
         EXPECT_EQ(newLogLines(seen).mid(1), c.deletedAgain);
