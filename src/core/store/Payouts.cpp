@@ -17,13 +17,15 @@ double MoneyTakenIn(const OpenTournament& t)
     return takenIn;
 }
 
-double PrizePool(const OpenTournament& t)
+double AwardsMoney(const OpenTournament& t)
 {
     double awards = 0;
     for (const AwardRecord& a : t.gtypAwards)
         awards += a.Payout;
-    return MoneyLess(MoneyTakenIn(t), awards);
+    return awards;
 }
+
+double PrizePool(const OpenTournament& t) { return MoneyLess(MoneyTakenIn(t), AwardsMoney(t)); }
 
 namespace {
 

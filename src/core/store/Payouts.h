@@ -9,6 +9,9 @@ class OpenTournament;
 // Every entrant's buy-ins, rebuys and add-ons; house fees stay outside.
 double MoneyTakenIn(const OpenTournament& t);
 
+// The money of every award of the tournament, given or not.
+double AwardsMoney(const OpenTournament& t);
+
 // The prize pool: every entrant's buy-ins, rebuys and add-ons, less the money
 // of every award (given or not), as MoneyLess has it. House fees stay
 // outside it.
