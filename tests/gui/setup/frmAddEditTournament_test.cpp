@@ -683,8 +683,11 @@ TEST_F(WizardSave, ARefusedGridCellIsCurrentWithItsTextSelectedWhetherTypedIntoO
         EXPECT_FALSE(w->mbOKed);
         ASSERT_TRUE(w->focusWidget() && g->isAncestorOf(w->focusWidget())) << r.message;
         EXPECT_EQ(std::pair(g->Row(), g->Col()), std::pair(r.row, r.col)) << r.message;
+        auto* cells = g->findChild<FlexGrid*>(QStringLiteral("grid"));
+        EXPECT_TRUE(cells->CurrentMarked()) << "shown selected: " << r.message;
         QTest::keyClicks(w->focusWidget(), QStringLiteral("8"));
         EXPECT_EQ(g->TextMatrix(r.row, r.col), QStringLiteral("8")) << r.message;
+        EXPECT_FALSE(cells->CurrentMarked()) << r.message;
     }
     OpenTournament stored;
     LoadTournament(db, stored, t.glngCurrentTournamentID, false);
