@@ -17,6 +17,12 @@ Prompter::Answer ScriptedPrompter::askYesNo(const QString& text)
     return a;
 }
 
+Prompter::Answer ScriptedPrompter::askYesNoDefaultNo(const QString& text)
+{
+    safeDefault << text;
+    return askYesNo(text);
+}
+
 Prompter::Answer ScriptedPrompter::askYesNoCancel(const QString& text)
 {
     messages << text;

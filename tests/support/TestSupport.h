@@ -25,6 +25,9 @@ public:
     void message(const QString& text) override;
     Answer askYesNo(const QString& text) override;
     Answer askYesNoCancel(const QString& text) override;
+    // Also recorded in safeDefault: the questions whose default is No.
+    Answer askYesNoDefaultNo(const QString& text) override;
+    QStringList safeDefault;
     std::optional<QString> input(const QString& text, const QString& title, const QString& defaultValue) override;
     std::optional<QString> saveFileName(const QString& filter, const QString& fileName, const QString& folder) override;
     // Also from files; the last filter asked for is kept.

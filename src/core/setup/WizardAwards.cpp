@@ -1,8 +1,9 @@
 #include "core/setup/WizardAwards.h"
 
-#include "core/store/MoneyFormat.h"
 #include "core/store/MoneyRules.h"
 #include "core/store/Nz.h"
+#include "core/store/OpenTournament.h"
+#include "core/store/Payouts.h"
 
 WizardAwardList::WizardAwardList(const QList<QStringList>& rows)
 {
@@ -109,15 +110,46 @@ std::optional<AwardFault> ValidateAward(const AwardEntry& entry, bool playerChos
     return std::nullopt;
 }
 
-std::optional<QString> AwardsBeyondMoneyQuestion(const AwardEntry& entry, double otherAwards, double takenIn,
-                                                 const QString& moneyFormat)
+MoneyClaims AwardClaims(const WizardAwardList& awards, long editedRow, const WizardMoney& boxes,
+                        const OpenTournament& t)
 {
-    const double dollars = NzDouble(entry.Dollars);
-    const double awards = otherAwards + dollars;
-    if (dollars <= 0 || awards <= takenIn)
-        return std::nullopt;
-    return QStringLiteral("The awards (%1) exceed the money taken in (%2): every place will pay %3. Keep this award?")
-        .arg(FormatMoney(awards, moneyFormat), FormatMoney(takenIn, moneyFormat), FormatMoney(0, moneyFormat));
+    MoneyClaims c;
+    QStringList others = awards.Payouts();
+    if (awards.IsAward(editedRow))
+        c.Before = NzDouble(others.takeAt(editedRow - 1));
+    const bool entered = t.gintPlayerCount() > 0;
+    const double players = boxes.Estimates.Players;
+    const int automatic = entered ? 0 : boxes.BountyAllChoice;
+    c.Others = AwardsTotal(others, automatic, boxes.BountyAllDollars, players);
+    if (automatic == 2 && ReadsAsNumber(boxes.BountyAllDollars)) {
+        c.AutoBounty = NzDouble(boxes.BountyAllDollars);
+        c.AutoPlayers = players;
+    }
+    c.TakenIn = entered ? MoneyTakenIn(t) : EstimatedTakenIn(boxes.Estimates);
+    c.Estimated = !entered;
+    c.PayoutKind = boxes.PayoutKind;
+    if (c.PayoutKind == OpenTournament::PayFixedAmounts)
+        for (qsizetype k = 1; k < boxes.Payouts.size(); ++k)
+            c.FixedPlaces += NzDouble(boxes.Payouts[k].Payout);
+    return c;
+}
+
+std::optional<QString> AwardQuestion(MoneyClaims claims, const AwardEntry& entry, const QString& moneyFormat)
+{
+    claims.Claimed = NzDouble(entry.Dollars);
+    return MoneyClaimsText(claims, moneyFormat);
+}
+
+std::optional<QString> AutomaticBountyQuestion(const WizardAwardList& awards, const WizardMoney& boxes,
+                                               const OpenTournament& t, bool newTourney, const QString& moneyFormat)
+{
+    MoneyClaims c = AwardClaims(awards, 0, boxes, t);
+    c.Claim = MoneyClaim::AutomaticBounty;
+    c.Claimed = c.AutoBounty * c.AutoPlayers;
+    c.Others -= c.Claimed;
+    const bool stored = !newTourney && t.gintAutoBountyType == 2;
+    c.Before = stored ? t.gdblAutoBountyDollars * c.AutoPlayers : 0;
+    return MoneyClaimsText(c, moneyFormat);
 }
 
 std::optional<AwardFault> ValidateAdjustment(const QString& dollars, const QString& points)

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "core/platform/ModelTypes.h"
+#include "core/setup/Estimates.h"
+#include "core/store/MoneyClaims.h"
 
 #include <QList>
 #include <QString>
@@ -64,12 +66,34 @@ struct AwardFault {
 std::optional<AwardFault> ValidateAward(const AwardEntry& entry, bool playerChosen,
                                         const QStringList& otherBountyPlayers);
 
-// The question an award that pays money is kept by when, with it, the
-// awards (otherAwards: every other one, the automatic bounties included)
-// come to more than the money taken in: the pool is then 0 (MoneyLess) and
-// every place pays nothing. None when they fit.
-std::optional<QString> AwardsBeyondMoneyQuestion(const AwardEntry& entry, double otherAwards, double takenIn,
-                                                 const QString& moneyFormat);
+// The wizard's boxes that the award question and Finish weigh the awards
+// with.
+struct WizardMoney {
+    EstimateInputs Estimates;
+    int BountyAllChoice = 0; // position of the automatic-bounty list
+    QString BountyAllDollars;
+    int PayoutKind = 1; // position of the payout-kind list
+    QList<PayoutRow> Payouts; // the house first, then the places
+};
+
+// The awards of the list as the wizard weighs them, all but the one in
+// editedRow (0: none), whose money is the claim's before. Once the
+// tournament has entrants they are weighed against the money the entrants
+// have paid, and the entrants' automatic bounties are among the awards;
+// before, against the estimate, with the automatic bounty for each player
+// expected.
+MoneyClaims AwardClaims(const WizardAwardList& awards, long editedRow, const WizardMoney& boxes,
+                        const OpenTournament& t);
+
+// OK in the award dialog: the question an award or bounty that takes the
+// awards to the money weighed or beyond is kept by (MoneyClaimsText).
+std::optional<QString> AwardQuestion(MoneyClaims claims, const AwardEntry& entry, const QString& moneyFormat);
+
+// Finish: the question the automatic bounty for every player expected is
+// kept by, when it is new or more than stored and takes the awards to the
+// money weighed or beyond.
+std::optional<QString> AutomaticBountyQuestion(const WizardAwardList& awards, const WizardMoney& boxes,
+                                               const OpenTournament& t, bool newTourney, const QString& moneyFormat);
 
 // "Assign Bounty"'s checks of a player's winnings and points typed by hand,
 // in order; the winnings are refused below 0 as an award's are, and

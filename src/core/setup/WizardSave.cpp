@@ -68,8 +68,11 @@ std::optional<WizardFault> refuseNegative(double value, const QString& control, 
     return std::nullopt;
 }
 
+// A number beyond its limit is refused by tooLargeLabel where the label of
+// the message "... must be numeric." would not name the box.
 std::optional<WizardFault> verifyNumeric(const WizardForm& f, const QString& control, const QString& label, int page,
-                                         Limit limit = Limit::None, const char* negativeName = nullptr)
+                                         Limit limit = Limit::None, const char* negativeName = nullptr,
+                                         const char* tooLargeLabel = nullptr)
 {
     double x = 0;
     if (!ReadsAsNumber(f.text(control), &x))
@@ -77,7 +80,7 @@ std::optional<WizardFault> verifyNumeric(const WizardForm& f, const QString& con
     if (negativeName)
         if (auto negative = refuseNegative(x, control, negativeName, page))
             return negative;
-    if (auto tooLarge = refuseTooLarge(x, limit, label))
+    if (auto tooLarge = refuseTooLarge(x, limit, tooLargeLabel ? QString::fromLatin1(tooLargeLabel) : label))
         return WizardFault {page, control, *tooLarge};
     return std::nullopt;
 }
@@ -88,11 +91,13 @@ struct NumericBox {
     int Page;
     Limit HeldTo;
     const char* NegativeName; // the name a negative value is refused by; none: negatives are taken
+    const char* TooLargeLabel = nullptr; // none: the label
 };
 
 constexpr NumericBox BuyinBoxes[] = {
     {"txtBuyin", "Buyin amount", 1, Limit::Money, "Buy-in"},
-    {"txtAddonAmount", "Addon Chips, even if not used,", 1, Limit::Money, "Add-on amount"},
+    {"txtAddonAmount", "Addon Chips, even if not used,", 1, Limit::Money, "Add-on amount",
+     "Add-on Amount, even if not used,"},
     {"txtAddonChipValue", "Addon Chips Value, even if not used,", 1, Limit::Count, "Add-on chip value"},
     {"txtBuyinChipValue", "Buyin chip value", 1, Limit::Count, "Buy-in chip value"},
     {"txtRebuy", "Rebuy amount, even if not used,", 1, Limit::Money, "Rebuy amount"},
@@ -115,7 +120,7 @@ constexpr NumericBox CurrentLevelBoxes[] = {
     {"txtSmallRaise", "Small Raise", 3, Limit::Count, "Small raise"},
     {"txtBigRaise", "Big Raise", 3, Limit::Count, "Big raise"},
     {"txtAnte", "Ante", 3, Limit::Count, "Ante"},
-    {"txtMinutesPerSession", "Minutes per Session", 3, Limit::None, "Minutes per session"},
+    {"txtMinutesPerSession", "Minutes per Session", 3, Limit::Long32, "Minutes per session"},
 };
 
 constexpr NumericBox PointsBoxes[] = {
@@ -129,7 +134,7 @@ std::optional<WizardFault> verifyAll(const WizardForm& f, const auto& boxes)
 {
     for (const NumericBox& b : boxes)
         if (auto fault = verifyNumeric(f, QString::fromLatin1(b.Control), QString::fromLatin1(b.Label), b.Page,
-                                       b.HeldTo, b.NegativeName))
+                                       b.HeldTo, b.NegativeName, b.TooLargeLabel))
             return fault;
     return std::nullopt;
 }
@@ -286,20 +291,21 @@ std::optional<WizardFault> CheckWizardForm(WizardForm& f, const std::function<bo
         + NzDouble(f.text(QStringLiteral("txtEstDurationMin")));
     if (auto tooLarge = RefuseTooLarge<Integer>(duration, QStringLiteral("Estimated Duration of Tournament")))
         return WizardFault {3, QStringLiteral("txtEstDurationHour"), *tooLarge};
-    for (const NumericBox& b : CurrentLevelBoxes) {
-        const QString control = QString::fromLatin1(b.Control);
-        if (!ReadsAsNumber(f.text(control)))
-            f.Text[control] = QStringLiteral("0");
-    }
-    if (auto tooLarge = RefuseTooLarge<Long>(NzDouble(f.text(QStringLiteral("txtMinutesPerSession"))),
-                                             QStringLiteral("Minutes per Session")))
-        return WizardFault {3, QStringLiteral("txtMinutesPerSession"), *tooLarge};
-    if (f.index(QStringLiteral("cmbPresets")) != BlindModeLevelTable)
+    // The clock runs from the current level's boxes with manual or doubling
+    // blinds: a slip in one is refused, never read as 0. With the level table
+    // they are hidden and set from the table.
+    if (f.index(QStringLiteral("cmbPresets")) != BlindModeLevelTable) {
         if (auto fault = verifyAll(f, CurrentLevelBoxes))
             return fault;
+    } else {
+        for (const NumericBox& b : CurrentLevelBoxes)
+            if (const QString control = QString::fromLatin1(b.Control);
+                verifyNumeric(f, control, QString(), b.Page, b.HeldTo))
+                f.Text[control] = QStringLiteral("0");
+    }
     for (int i = 0; i < 10; ++i)
         if (auto fault = verifyNumeric(f, WizardControlName("txtChipAmount", i), QStringLiteral("Chip values"), 2,
-                                       Limit::Count, "Chip values"))
+                                       Limit::Count, "Chip values", "Chip value"))
             return fault;
     for (int i = 0; i < 10; ++i) {
         const QString count = WizardControlName("cmbNumChips", i);

@@ -57,9 +57,10 @@ struct WizardFault {
     long Column = 0;
 };
 
-// The checks of Finish in their order; the first fault ends them. Level cells
-// and current-level boxes that are no number are set to "0" on the way, as
-// the form is to show them. Money, chip values and counts, payouts, the
+// The checks of Finish in their order; the first fault ends them. Blank level
+// cells, and the current level's boxes while the level table sets them (they
+// are hidden then) when they hold no number, are set to "0" on the way, as
+// the form is to show them; any other text that is no number is refused. Money, chip values and counts, payouts, the
 // bounty, the estimated numbers of players, rebuys and add-ons, the blinds,
 // raises, antes and break minutes of the level table and, with manual or
 // doubling blinds, the current level's boxes are refused below 0.

@@ -4,7 +4,9 @@
 #include "core/platform/Prompter.h"
 #include "core/store/Awards.h"
 #include "core/store/LeaguePlayers.h"
+#include "core/store/MoneyClaims.h"
 #include "core/store/OpenTournament.h"
+#include "core/store/ProgramSettings.h"
 #include "core/store/TournamentChange.h"
 #include "core/store/TournamentStore.h"
 
@@ -99,15 +101,31 @@ bool enterPlayer(OpenTournament& t, Long PlayerID, const QString& PlayerName, bo
     return true;
 }
 
+// Bounties put on players as they were entered are weighed once they are
+// stored: the director is told when they are what leaves the places short.
+void tellBounties(const OpenTournament& t, int bounties)
+{
+    if (bounties < 1)
+        return;
+    if (const auto text
+        = EntrantBountiesMessage(t, bounties, bounties * t.gdblAutoBountyDollars, programSettings().gstrMoneyFormat))
+        prompter().message(*text);
+}
+
 } // namespace
 
 void AddPlayerToTourney(Database& db, OpenTournament& t, Long PlayerID, const QString& PlayerName, bool AutoBuyin)
 {
+    int bounties = 0;
     onCopy(db, t, [&](OpenTournament& copy) {
-        if (enterPlayer(copy, PlayerID, PlayerName, AutoBuyin))
+        bounties = 0;
+        if (enterPlayer(copy, PlayerID, PlayerName, AutoBuyin)) {
+            bounties = 1;
             SaveAward(db, copy, copy.gintAwardCount());
+        }
         SaveTournamentPlayer(db, copy, copy.gintPlayerCount());
     });
+    tellBounties(t, bounties);
 }
 
 void RemovePlayerFromTourneyAndLeague(Database& db, OpenTournament& t, Long PlayerID)
@@ -121,17 +139,21 @@ void RemovePlayerFromTourneyAndLeague(Database& db, OpenTournament& t, Long Play
 
 void ApplyEntrantChanges(Database& db, OpenTournament& t, const QList<EntrantChange>& changes, bool AutoBuyin)
 {
+    QSet<Long> bountied; // entered with a bounty and still in
     onCopy(db, t, [&](OpenTournament& copy) {
         // The new entrants' rows are written together at the end; the whole
         // save writes their bounties.
         QSet<Long> entered;
+        bountied.clear();
         for (const EntrantChange& change : changes) {
             if (change.Entered) {
-                enterPlayer(copy, change.PlayerID, change.PlayerName, AutoBuyin);
+                if (enterPlayer(copy, change.PlayerID, change.PlayerName, AutoBuyin))
+                    bountied.insert(change.PlayerID);
                 entered.insert(change.PlayerID);
             } else {
                 removeEntrant(db, copy, change.PlayerID);
                 entered.remove(change.PlayerID);
+                bountied.remove(change.PlayerID);
             }
         }
         std::set<long> rows;
@@ -142,6 +164,7 @@ void ApplyEntrantChanges(Database& db, OpenTournament& t, const QList<EntrantCha
         SaveTournament(db, copy, false);
         LoadTournament(db, copy, copy.glngCurrentTournamentID, true);
     });
+    tellBounties(t, int(bountied.size()));
 }
 
 void RenameEntrant(OpenTournament& t, Long PlayerID, const QString& NewName)

@@ -17,7 +17,8 @@ class OpenTournament;
 // AutoBuyin he has paid the tournament's buy-in and holds its chips. When no
 // bounty rests on him yet, the tournament's automatic bounty type decides: 2
 // puts the default bounty on him, 1 asks first ("Bounty?"), anything else
-// none.
+// none. Once stored, the director is told when the bounties just put on
+// players leave the places short (EntrantBountiesMessage); likewise below.
 void AddPlayerToTourney(Database& db, OpenTournament& t, Long PlayerID, const QString& PlayerName, bool AutoBuyin);
 
 // Deleting a member while a tournament is open: out of the tournament (the

@@ -167,8 +167,10 @@ void FlexGrid::setCurrent(long row, long col, long rowSel, long colSel)
 {
     const bool cellChanges = row != mRow || col != mCol;
     const bool selChanges = cellChanges || rowSel != mRowSel || colSel != mColSel;
-    if (cellChanges)
+    if (cellChanges) {
         emit LeaveCell();
+        mCurrentMarked = false;
+    }
     mRow = row;
     mCol = col;
     mRowSel = rowSel;

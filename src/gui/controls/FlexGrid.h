@@ -233,6 +233,10 @@ public:
     // 0 none, 1 light, 2 heavy: the frame of the current cell while focused.
     long FocusRect() const { return mFocusRect; }
     void setFocusRect(long New_FocusRect);
+    // The current cell painted as selected, as a box shows the text that
+    // typing will replace; moving to another cell ends it.
+    bool CurrentMarked() const { return mCurrentMarked; }
+    void setCurrentMarked(bool marked);
     // Kept only: the user does not resize rows or columns.
     long AllowUserResizing() const { return mAllowUserResizing; }
     void setAllowUserResizing(long New_AllowUserResizing) { mAllowUserResizing = New_AllowUserResizing; }
@@ -410,5 +414,6 @@ private:
     long mSelectionMode = 0;
     bool mAllowBigSelection = true;
     long mFocusRect = 1;
+    bool mCurrentMarked = false;
     long mAllowUserResizing = 0;
 };

@@ -340,8 +340,9 @@ void FlexGrid::paintCell(QPainter* painter, const QRect& rect, int row, int col)
         r2 = Rows() - 1;
     }
     const bool current = row == mRow && col == mCol;
-    const bool highlighted
-        = !fixed && row >= r1 && row <= r2 && col >= c1 && col <= c2 && (!current || mSelectionMode != 0);
+    const bool highlighted = !fixed
+        && ((row >= r1 && row <= r2 && col >= c1 && col <= c2 && (!current || mSelectionMode != 0))
+            || (current && mCurrentMarked));
 
     painter->save();
     painter->fillRect(rect,
@@ -489,6 +490,15 @@ void FlexGrid::setFocusRect(long v)
 {
     mFocusRect = v;
     updateAllViews();
+}
+
+void FlexGrid::setCurrentMarked(bool marked)
+{
+    if (marked == mCurrentMarked)
+        return;
+    mCurrentMarked = marked;
+    if (mRow < Rows() && mCol < Cols())
+        updateCell(mRow, mCol);
 }
 
 void FlexGrid::setBackColorBkg(OleColor New_BackColorBkg)

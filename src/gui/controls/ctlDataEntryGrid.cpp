@@ -71,6 +71,7 @@ bool ctlDataEntryGrid::hasCells() const { return grid->Rows() > 0 && grid->Cols(
 
 void ctlDataEntryGrid::grid_KeyPress(int& KeyAscii)
 {
+    grid->setCurrentMarked(false);
     if (!hasCells()) {
         emit KeyPress(KeyAscii);
         return;
@@ -174,8 +175,10 @@ void ctlDataEntryGrid::ShowCell(long row, long col)
     grid->setRow(row);
     scrollToCurrent();
     // Entered anew also when it was current already, with keys typed into
-    // it: what is typed next replaces the text instead of adding to it.
+    // it: what is typed next replaces the text instead of adding to it, and
+    // the cell shows so, as a box shows its text selected.
     mFresh = true;
+    grid->setCurrentMarked(true);
     if (!bLoading)
         mSavedText = grid->Text();
 }

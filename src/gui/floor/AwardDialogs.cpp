@@ -3,7 +3,9 @@
 #include "core/floor/AwardsGrid.h"
 #include "core/platform/Prompter.h"
 #include "core/setup/WizardAwards.h"
+#include "core/store/MoneyClaims.h"
 #include "core/store/OpenTournament.h"
+#include "core/store/ProgramSettings.h"
 #include "gui/controls/AwardsGrid.h"
 #include "gui/controls/SelectAllText.h"
 #include "gui/controls/ctlDataEntryGrid.h"
@@ -76,6 +78,13 @@ void frmManualAdjust::cmdOK_Click()
     if (const auto fault = ValidateAdjustment(txtDollars->text(), txtPoints->text())) {
         prompter().message(fault->Message);
         FocusRefused(fault->Focus == AwardFocus::Points ? txtPoints : txtDollars);
+        return;
+    }
+    if (const std::optional<QString> question = mTournament
+            ? WinningsQuestion(*mTournament, mPlayerIndex, txtDollars->text(), programSettings().gstrMoneyFormat)
+            : std::nullopt;
+        question && prompter().askYesNoDefaultNo(*question) != Prompter::Answer::Yes) {
+        FocusRefused(txtDollars);
         return;
     }
     mbOKed = true;

@@ -18,6 +18,11 @@ public:
     explicit frmManualAdjust(QWidget* parent = nullptr);
 
     bool mbOKed = false;
+    // The player whose winnings these are (an index of the tournament): OK
+    // asks before keeping winnings that take every player's beyond the
+    // money taken in. None: nothing is weighed.
+    const OpenTournament* mTournament = nullptr;
+    long mPlayerIndex = 0;
     QLineEdit* txtDollars;
     QLineEdit* txtPoints;
     QPushButton* cmdOK;

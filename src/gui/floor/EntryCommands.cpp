@@ -38,9 +38,11 @@ EntryCommands::EntryCommands(frmMain& window, const EntryParts& parts)
             return KillAnswer {KillAnswer::Chosen, dialog.chosenPlayer()};
         return KillAnswer {dialog.mbSkipped ? KillAnswer::Skipped : KillAnswer::Cancelled, 0};
     };
-    askAdjustment
-        = [this](const QString& dollars, const QString& points) -> std::optional<std::pair<QString, QString>> {
+    askAdjustment = [this](long index, const QString& dollars,
+                           const QString& points) -> std::optional<std::pair<QString, QString>> {
         frmManualAdjust dialog(&w);
+        dialog.mTournament = &openTournament();
+        dialog.mPlayerIndex = index;
         dialog.txtDollars->setText(dollars);
         dialog.txtPoints->setText(points);
         dialog.exec();
@@ -217,7 +219,7 @@ void EntryCommands::ManualAdjustPayout(bool bFromTableView)
     if (index < 1)
         return;
     const PlayerRecord& p = openTournament().gtypPlayers[index];
-    const auto typed = askAdjustment(AmountText(p.Payout), PlainNumberText(p.Points));
+    const auto typed = askAdjustment(index, AmountText(p.Payout), PlainNumberText(p.Points));
     if (!typed)
         return;
     const double payout = NzDouble(typed->first);

@@ -49,7 +49,9 @@ public:
     std::function<long()> playersGridPlayer = [] { return 0L; };
     // The dialogs; tests put their own in place.
     AskKillerAmong askKiller;
-    std::function<std::optional<std::pair<QString, QString>>(const QString& dollars, const QString& points)>
+    // The player's winnings and points typed for the player (index), from
+    // those he has.
+    std::function<std::optional<std::pair<QString, QString>>(long index, const QString& dollars, const QString& points)>
         askAdjustment;
     std::function<long()> askAward; // the award index chosen, 0 when cancelled
 

@@ -7,6 +7,7 @@
 #include "core/setup/Checklist.h"
 #include "core/setup/WizardSave.h"
 #include "core/store/NameValidation.h"
+#include "core/store/ProgramSettings.h"
 #include "core/store/SettingsKeys.h"
 #include "gui/controls/SelectAllText.h"
 #include "gui/controls/ctlDataEntryGrid.h"
@@ -99,6 +100,14 @@ void frmAddEditTournament::SaveTournamentSetup()
     showForm(form);
     if (fault) {
         showFault(*fault);
+        return;
+    }
+    // The automatic bounty is set in a box, not through a dialog that asks:
+    // it is weighed here, and No shows the box.
+    if (const auto question
+        = AutomaticBountyQuestion(awards, wizardMoney(), mTourney, mbNewTourney, programSettings().gstrMoneyFormat);
+        question && prompter().askYesNoDefaultNo(*question) != Prompter::Answer::Yes) {
+        showFault({5, txtBountyAllDollars->objectName(), QString()});
         return;
     }
     // From here on the form is the tournament's; the level watch would put

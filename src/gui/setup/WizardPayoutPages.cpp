@@ -24,7 +24,6 @@
 #include <QHBoxLayout>
 #include <QRadioButton>
 #include <QSignalBlocker>
-#include <algorithm>
 
 using namespace wizard;
 
@@ -182,6 +181,12 @@ QList<PayoutRow> frmAddEditTournament::payoutGridRows() const
     return rows;
 }
 
+WizardMoney frmAddEditTournament::wizardMoney() const
+{
+    return {work.Inputs(), cmbBountyAll->currentIndex(), txtBountyAllDollars->text(), cmbPayoutType->currentIndex(),
+            payoutGridRows()};
+}
+
 void frmAddEditTournament::showPayoutRows(const QList<PayoutRow>& rows)
 {
     grid->setRedraw(false);
@@ -324,14 +329,7 @@ std::optional<AwardEntry> frmAddEditTournament::askAward(frmAddEditAward& dialog
 {
     dialog.gridParent = gridAwards;
     dialog.mlngIgnoreRowForBountyCheck = ignoreRow;
-    QStringList others = awards.Payouts();
-    if (awards.IsAward(ignoreRow))
-        others.removeAt(ignoreRow - 1);
-    const EstimateInputs in = work.Inputs();
-    dialog.mdblOtherAwards = AwardsTotal(others, cmbBountyAll->currentIndex(), txtBountyAllDollars->text(), in.Players);
-    // What the estimates expect or, once more has come in, what the entrants
-    // have paid.
-    dialog.mdblMoneyTakenIn = std::max(EstimatedTakenIn(in), MoneyTakenIn(mTourney));
+    dialog.mClaims = AwardClaims(awards, ignoreRow, wizardMoney(), mTourney);
     if (!showAwardDialog(dialog))
         return std::nullopt;
     return dialog.Entry();

@@ -126,8 +126,8 @@ void frmAddEditAward::cmdOK_Click()
         return;
     }
     if (const std::optional<QString> question
-        = AwardsBeyondMoneyQuestion(Entry(), mdblOtherAwards, mdblMoneyTakenIn, programSettings().gstrMoneyFormat);
-        question && prompter().askYesNo(*question) != Prompter::Answer::Yes) {
+        = mClaims ? AwardQuestion(*mClaims, Entry(), programSettings().gstrMoneyFormat) : std::nullopt;
+        question && prompter().askYesNoDefaultNo(*question) != Prompter::Answer::Yes) {
         FocusRefused(txtDollars);
         return;
     }

@@ -4,7 +4,7 @@
 #include "core/setup/WizardAwards.h"
 
 #include <QDialog>
-#include <limits>
+#include <optional>
 
 class QComboBox;
 class QLabel;
@@ -25,10 +25,9 @@ public:
     bool mbOKed = false;
     long mlngIgnoreRowForBountyCheck = 0;
     ctlDataEntryGrid* gridParent = nullptr;
-    // The money of the other awards and the money taken in: OK asks before
-    // keeping an award that takes the awards beyond it.
-    double mdblOtherAwards = 0;
-    double mdblMoneyTakenIn = std::numeric_limits<double>::infinity();
+    // What the award is weighed with: OK asks before keeping an award that
+    // takes the awards to the money or beyond. None: nothing is weighed.
+    std::optional<MoneyClaims> mClaims;
 
     QRadioButton* optBounty;
     QRadioButton* optAward;

@@ -312,6 +312,8 @@ private:
     void showAwards();
     void loadAwards();
     QList<PayoutRow> payoutGridRows() const;
+    // The boxes the awards are weighed with.
+    WizardMoney wizardMoney() const;
     void showPayoutRows(const QList<PayoutRow>& rows);
     std::optional<AwardEntry> askAward(frmAddEditAward& dialog, long ignoreRow);
 };

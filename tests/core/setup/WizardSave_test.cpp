@@ -81,6 +81,11 @@ TEST(WizardSave, ChecksStopAtTheFirstFaultWithItsPageControlAndMessage)
     const auto text = [](const char* box, const char* value) {
         return [=](WizardForm& f) { f.Text[QString::fromLatin1(box)] = QString::fromLatin1(value); };
     };
+    const auto percents = [](const char* house, const char* first) {
+        return [=](WizardForm& f) {
+            f.Payouts = {{QString::fromLatin1(house), "0"}, {QString::fromLatin1(first), "0"}, {"0", "0"}, {"0", "0"}};
+        };
+    };
     const auto addons = [](bool allowed, int first, int second) {
         return [=](WizardForm& f) {
             f.Index[QStringLiteral("chkAllowAddon")] = allowed ? 1 : 0;
@@ -132,6 +137,24 @@ TEST(WizardSave, ChecksStopAtTheFirstFaultWithItsPageControlAndMessage)
          -1, "", ""},
         {"bounty points", text("txtBountyAllPoints", ""), 5, "txtBountyAllPoints",
          "Bounty Points Value, even if not used, must be numeric."},
+        {"winner takes all", percents("0", "100"), -1, "", ""},
+        {"one place above 100 %", percents("0", "100.01"), 4, "grid", "The payout of place 1 cannot be above 100%."},
+        {"the house counts",
+         [](WizardForm& f) {
+             f.Payouts = {{"10", "0"}, {"50", "0"}, {"30", "0"}, {"20", "0"}};
+         },
+         4, "grid", "The payouts add up to 110%: the places and the house can take 100% of the prize pool at most."},
+        // Manual blinds run the clock from these boxes.
+        {"a slip in the small blind", text("txtLittleBlind", "3o"), 3, "txtLittleBlind",
+         "Small Blind must be numeric."},
+        {"a slip in the minutes", text("txtMinutesPerSession", "2o"), 3, "txtMinutesPerSession",
+         "Minutes per Session must be numeric."},
+        {"the level table sets them",
+         [](WizardForm& f) {
+             f.Index[QStringLiteral("cmbPresets")] = 2;
+             f.Text[QStringLiteral("txtMinutesPerSession")] = QStringLiteral("2o");
+         },
+         -1, "", ""},
     };
     for (const FaultCase& c : cases) {
         WizardForm f = validForm();
@@ -285,7 +308,7 @@ TEST(WizardSave, TooLargeValuesAreRefusedByTheirBox)
         {text("txtBuyin", "1000000"), -1, "", ""},
         {text("txtBuyin", "999999999"), -1, "", ""},
         {text("txtBuyin", "999999999.01"), 1, "txtBuyin", "Buyin amount is too large."},
-        {text("txtAddonAmount", "99999999999"), 1, "txtAddonAmount", "Addon Chips, even if not used, is too large."},
+        {text("txtAddonAmount", "99999999999"), 1, "txtAddonAmount", "Add-on Amount, even if not used, is too large."},
         {text("txtRebuy", "1000000000"), 1, "txtRebuy", "Rebuy amount, even if not used, is too large."},
         {text("txtTakeAmount", "1000000000"), 1, "txtTakeAmount", "House Fee is too large."},
         {text("txtBountyAllDollars", "1000000"), -1, "", ""},
@@ -298,7 +321,7 @@ TEST(WizardSave, TooLargeValuesAreRefusedByTheirBox)
          "Rebuy chip value, even if not used, is too large."},
         {text("txtAddonChipValue", "1e39"), 1, "txtAddonChipValue",
          "Addon Chips Value, even if not used, is too large."},
-        {text("txtChipAmount(6)", "99999999999"), 2, "txtChipAmount(6)", "Chip values is too large."},
+        {text("txtChipAmount(6)", "99999999999"), 2, "txtChipAmount(6)", "Chip value is too large."},
         {text("cmbNumChips(3)", "40000"), 2, "cmbNumChips(3)", "Chips per player is too large."},
         {text("txtBountyAllDollars", "1e39"), 5, "txtBountyAllDollars",
          "Bounty $ Value, even if not used, is too large."},

@@ -85,6 +85,28 @@ TEST(ManualAdjust, NumbersOnlyWithTheFocusOnTheBox)
     d.cmdOK_Click();
     EXPECT_TRUE(d.mbOKed);
     EXPECT_EQ(d.windowTitle(), QStringLiteral("Assign Bounty"));
+
+    // Winnings beyond the money taken in are asked about as awards are: No,
+    // the default, keeps the dialog open on the winnings.
+    OpenTournament t;
+    for (int i = 0; i < 3; ++i)
+        t.gtypPlayers.append().TotalBuyin = 200;
+    programSettings().gstrMoneyFormat = QStringLiteral("$#,##0");
+    frmManualAdjust asked;
+    asked.mTournament = &t;
+    asked.mPlayerIndex = 1;
+    asked.txtDollars->setText(QStringLiteral("9000000000"));
+    asked.txtPoints->setText(QStringLiteral("0"));
+    asked.cmdOK_Click();
+    EXPECT_EQ(prompts.safeDefault,
+              QStringList {QStringLiteral("The players' winnings would come to $9,000,000,000, more than the "
+                                          "money taken in ($600). Keep these winnings?")});
+    EXPECT_FALSE(asked.mbOKed);
+    EXPECT_EQ(asked.focusWidget(), asked.txtDollars);
+    prompts.answers = {Prompter::Answer::Yes};
+    asked.cmdOK_Click();
+    EXPECT_TRUE(asked.mbOKed);
+    programSettings() = ProgramSettings();
     setPrompter(nullptr);
 }
 

@@ -367,11 +367,13 @@ TEST_F(WizardAwards, AnAwardBeyondTheMoneyTakenInIsKeptOnlyWhenTheDirectorSaysSo
 {
     open(); // 20 players expected at $20: $400 taken in
     answerAward([](frmAddEditAward& d) { award(d, QStringLiteral("High Hand"), QStringLiteral("1000")); });
-    const QString question = QStringLiteral("The awards ($1,000) exceed the money taken in ($400): every "
+    const QString question = QStringLiteral("The awards and bounties come to $1,000, more than the money the "
+                                            "estimates expect to be taken in ($400): the prize pool is $0 and every "
                                             "place will pay $0. Keep this award?");
     prompts.answers = {Prompter::Answer::No};
     c<QPushButton>(QStringLiteral("cmdNewAward"))->click();
     EXPECT_EQ(prompts.messages, QStringList {question});
+    EXPECT_EQ(prompts.safeDefault, QStringList {question}) << "No is the default";
     EXPECT_TRUE(w->awards.Placeholder()) << "No keeps nothing";
 
     prompts.answers = {Prompter::Answer::Yes};
@@ -638,6 +640,30 @@ TEST_F(WizardSave, PercentagesBeyondThePoolAreRefusedOnTheFirstPayoutCell)
     EXPECT_TRUE(w->mbOKed);
 }
 
+TEST_F(WizardSave, FinishAsksAboutAnAutomaticBountyThatTakesThePoolAndNoShowsItsBox)
+{
+    SaveTournament(db, t, true);
+    open(); // 20 players expected at $20: $400
+    w->show();
+    choose("cmbBountyAll", 2);
+    type("txtBountyAllDollars", QStringLiteral("25"));
+    prompts.answers = {Prompter::Answer::No};
+    QTest::mouseClick(c<QPushButton>(QStringLiteral("cmdFinish")), Qt::LeftButton);
+    ASSERT_EQ(prompts.safeDefault.size(), 1);
+    EXPECT_TRUE(prompts.safeDefault[0].startsWith(
+        QStringLiteral("The awards and bounties come to $500, with the automatic bounty of $25 for each of the 20 "
+                       "players expected")));
+    EXPECT_TRUE(prompts.safeDefault[0].endsWith(
+        QStringLiteral("The automatic bounty is set on page \"6. Bounties\", in \"Bounty Amount $\". Keep it?")));
+    EXPECT_FALSE(w->mbOKed);
+    EXPECT_EQ(w->mintCurrentPage, 5);
+    EXPECT_EQ(w->focusWidget(), c<QLineEdit>(QStringLiteral("txtBountyAllDollars")));
+
+    prompts.answers = {Prompter::Answer::Yes};
+    QTest::mouseClick(c<QPushButton>(QStringLiteral("cmdFinish")), Qt::LeftButton);
+    EXPECT_TRUE(w->mbOKed);
+}
+
 TEST_F(WizardSave, ARefusedGridCellIsCurrentWithItsTextSelectedWhetherTypedIntoOrNot)
 {
     SaveTournament(db, t, true);
@@ -687,8 +713,11 @@ TEST_F(WizardSave, ARefusedGridCellIsCurrentWithItsTextSelectedWhetherTypedIntoO
         EXPECT_FALSE(w->mbOKed);
         ASSERT_TRUE(w->focusWidget() && g->isAncestorOf(w->focusWidget())) << r.message;
         EXPECT_EQ(std::pair(g->Row(), g->Col()), std::pair(r.row, r.col)) << r.message;
+        auto* cells = g->findChild<FlexGrid*>(QStringLiteral("grid"));
+        EXPECT_TRUE(cells->CurrentMarked()) << "shown selected: " << r.message;
         QTest::keyClicks(w->focusWidget(), QStringLiteral("8"));
         EXPECT_EQ(g->TextMatrix(r.row, r.col), QStringLiteral("8")) << r.message;
+        EXPECT_FALSE(cells->CurrentMarked()) << r.message;
     }
     OpenTournament stored;
     LoadTournament(db, stored, t.glngCurrentTournamentID, false);

@@ -5,6 +5,7 @@
 #include "core/store/CurrentLeague.h"
 #include "core/store/LeaguePlayers.h"
 #include "core/store/ListItems.h"
+#include "core/store/ProgramSettings.h"
 #include "core/store/SettingsKeys.h"
 #include "gui/shared/HomeWidgets.h"
 #include "gui/shared/frmAddEditPlayer.h"
@@ -158,6 +159,27 @@ INSTANTIATE_TEST_SUITE_P(
                       BountyCase {2, Prompter::Answer::No, false, false, {QStringLiteral("Bounty on bob 5 2 0")}},
                       BountyCase {2, Prompter::Answer::Yes, true, false, {QStringLiteral("Old bounty 9 0 0")}},
                       BountyCase {1, Prompter::Answer::Yes, true, false, {QStringLiteral("Old bounty 9 0 0")}}));
+
+// The automatic bounty is weighed as players are entered: one that leaves
+// the places nothing is told, with where it is set, and stays as set.
+TEST_F(PlayersWindowTest, AnAutomaticBountyThatTakesThePoolIsToldAsPlayersAreEntered)
+{
+    frmPlayers& w = open(false, {}, 2);
+    openTournament().gdblAutoBountyDollars = 30; // on a $20 buy-in
+    openTournament().gintPayAsPercentages = OpenTournament::PayPercentages;
+    programSettings().gstrMoneyFormat = QStringLiteral("$#,##0");
+    w.chkBuyin->setChecked(true);
+    tick(QStringLiteral("bob"), true);
+    w.cmdOK->click();
+    EXPECT_EQ(prompts.messages,
+              QStringList {QStringLiteral(
+                  "With the automatic bounty of $30 on the player just entered, the awards and bounties come to $30, "
+                  "more than the money taken in ($20): the prize pool is $0 and every place will pay $0. The "
+                  "automatic bounty is set in the tournament's settings, on page \"6. Bounties\" (\"Bounty Amount "
+                  "$\").")});
+    EXPECT_EQ(storedAwards(), QStringList {QStringLiteral("Bounty on bob 30 2 0")});
+    programSettings() = ProgramSettings();
+}
 
 TEST_F(PlayersWindowTest, ATakenOutEntrantsAwardsAreFreedAndAnUnwonBountyOnHimGoes)
 {
