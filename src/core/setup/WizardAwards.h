@@ -64,6 +64,11 @@ struct AwardFault {
 std::optional<AwardFault> ValidateAward(const AwardEntry& entry, bool playerChosen,
                                         const QStringList& otherBountyPlayers);
 
+// What an award is refused by when, with it, the awards (otherAwards: every
+// other one, the automatic bounties included) would pass what sums of money
+// keep to the cent; none when they fit.
+std::optional<AwardFault> AwardsPastCeiling(const AwardEntry& entry, double otherAwards);
+
 // The question an award that pays money is kept by when, with it, the
 // awards (otherAwards: every other one, the automatic bounties included)
 // come to more than the money taken in: the pool is then 0 (MoneyLess) and

@@ -4,7 +4,9 @@
 #include "core/platform/Prompter.h"
 #include "core/store/Awards.h"
 #include "core/store/LeaguePlayers.h"
+#include "core/store/MoneyRules.h"
 #include "core/store/OpenTournament.h"
+#include "core/store/Payouts.h"
 #include "core/store/TournamentChange.h"
 #include "core/store/TournamentStore.h"
 
@@ -99,15 +101,56 @@ bool enterPlayer(OpenTournament& t, Long PlayerID, const QString& PlayerName, bo
     return true;
 }
 
+// What the changes are refused by, before anything is stored or asked, when
+// the money taken in or the awards, with the buy-ins and automatic bounties
+// the new entrants bring (a bounty that would be asked for counted), would
+// pass what sums of money keep to the cent.
+std::optional<QString> refusedEntrants(const OpenTournament& t, const QList<EntrantChange>& changes, bool AutoBuyin)
+{
+    QSet<Long> out;
+    QSet<Long> in;
+    for (const EntrantChange& change : changes) {
+        if (change.Entered)
+            in.insert(change.PlayerID);
+        else if (!in.remove(change.PlayerID))
+            out.insert(change.PlayerID);
+    }
+    OpenTournament after = t;
+    after.gtypPlayers = kept(t.gtypPlayers, [&](const PlayerRecord& p) { return !out.contains(p.PlayerID); });
+    after.gtypAwards = kept(t.gtypAwards, [&](const AwardRecord& a) {
+        return !(out.contains(a.BountyPlayerID) && a.AwardedToPlayerID == 0);
+    });
+    for (const Long PlayerID : in) {
+        PlayerRecord& entrant = after.gtypPlayers.append();
+        entrant.PlayerID = PlayerID;
+        if (AutoBuyin)
+            entrant.TotalBuyin = t.gdblBuyin;
+        if ((t.gintAutoBountyType == 1 || t.gintAutoBountyType == 2) && FindBountyAward(after, PlayerID) == 0) {
+            AwardRecord& bounty = after.gtypAwards.append();
+            bounty.IsBounty = 1;
+            bounty.BountyPlayerID = PlayerID;
+            bounty.Payout = t.gdblAutoBountyDollars;
+        }
+    }
+    const QString what = in.size() > 1 ? QStringLiteral("These entries") : QStringLiteral("This entry");
+    if (auto refused = RefuseSumPastCeiling(MoneyTakenIn(after), what, QStringLiteral("the money taken in")))
+        return refused;
+    return RefuseSumPastCeiling(AwardMoney(after), what, QStringLiteral("the awards total"));
+}
+
 } // namespace
 
-void AddPlayerToTourney(Database& db, OpenTournament& t, Long PlayerID, const QString& PlayerName, bool AutoBuyin)
+std::optional<QString> AddPlayerToTourney(Database& db, OpenTournament& t, Long PlayerID, const QString& PlayerName,
+                                          bool AutoBuyin)
 {
+    if (auto refused = refusedEntrants(t, {{PlayerID, PlayerName, true}}, AutoBuyin))
+        return refused;
     onCopy(db, t, [&](OpenTournament& copy) {
         if (enterPlayer(copy, PlayerID, PlayerName, AutoBuyin))
             SaveAward(db, copy, copy.gintAwardCount());
         SaveTournamentPlayer(db, copy, copy.gintPlayerCount());
     });
+    return std::nullopt;
 }
 
 void RemovePlayerFromTourneyAndLeague(Database& db, OpenTournament& t, Long PlayerID)
@@ -119,8 +162,11 @@ void RemovePlayerFromTourneyAndLeague(Database& db, OpenTournament& t, Long Play
     });
 }
 
-void ApplyEntrantChanges(Database& db, OpenTournament& t, const QList<EntrantChange>& changes, bool AutoBuyin)
+std::optional<QString> ApplyEntrantChanges(Database& db, OpenTournament& t, const QList<EntrantChange>& changes,
+                                           bool AutoBuyin)
 {
+    if (auto refused = refusedEntrants(t, changes, AutoBuyin))
+        return refused;
     onCopy(db, t, [&](OpenTournament& copy) {
         // The new entrants' rows are written together at the end; the whole
         // save writes their bounties.
@@ -142,6 +188,7 @@ void ApplyEntrantChanges(Database& db, OpenTournament& t, const QList<EntrantCha
         SaveTournament(db, copy, false);
         LoadTournament(db, copy, copy.glngCurrentTournamentID, true);
     });
+    return std::nullopt;
 }
 
 void RenameEntrant(OpenTournament& t, Long PlayerID, const QString& NewName)
