@@ -276,13 +276,13 @@ TEST_F(PlayersWindowTest, AFailedOrRefusedOkIsShownAndChangesNothing)
         double bounty;
         const char* message; // empty: the database's own
     } cases[] = {
-        {true, 0, 5, ""},
         {false, 5000000000000, 5,
          "These entries would take the money taken in past 9999999999999.99, the most "
          "that is kept to the cent.  Nothing was entered."},
         {false, 0, 5000000000000,
          "These entries would take the awards total past 9999999999999.99, the most that "
          "is kept to the cent.  Nothing was entered."},
+        {true, 0, 5, ""}, // last: the failed write leaves the database failing
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.message);
