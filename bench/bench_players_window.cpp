@@ -59,7 +59,7 @@ std::vector<BenchMeasure> measure(Database& db, bool)
             QList<EntrantChange> out;
             for (const PlayerRecord& p : t.gtypPlayers)
                 out.append({p.PlayerID, p.PlayerName, false});
-            ApplyEntrantChanges(db, t, out, false);
+            (void)ApplyEntrantChanges(db, t, out, false); // taking players out is never refused
         }
         frmPlayers window(false);
         window.chkBuyin->setChecked(true);

@@ -5,6 +5,8 @@
 #include "core/store/OpenTournament.h"
 #include "core/store/Payouts.h"
 
+#include <algorithm>
+
 WizardAwardList::WizardAwardList(const QList<QStringList>& rows)
 {
     for (const QStringList& texts : rows) {
@@ -107,6 +109,14 @@ std::optional<AwardFault> ValidateAward(const AwardEntry& entry, bool playerChos
         return AwardFault {QStringLiteral("Award points must be numeric.  Use 0 for none."), AwardFocus::Points};
     if (auto tooLarge = RefuseTooLarge<Count>(points, QStringLiteral("Player points")))
         return AwardFault {*tooLarge, AwardFocus::Points};
+    return std::nullopt;
+}
+
+std::optional<AwardFault> AwardsPastCeiling(const AwardEntry& entry, double otherAwards)
+{
+    const double awards = MoneyPlus(otherAwards, std::max(NzDouble(entry.Dollars), 0.0));
+    if (auto refused = RefuseSumPastCeiling(awards, QStringLiteral("This award"), QStringLiteral("the awards total")))
+        return AwardFault {*refused, AwardFocus::Dollars};
     return std::nullopt;
 }
 

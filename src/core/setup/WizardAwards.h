@@ -95,6 +95,11 @@ std::optional<QString> AwardQuestion(MoneyClaims claims, const AwardEntry& entry
 std::optional<QString> AutomaticBountyQuestion(const WizardAwardList& awards, const WizardMoney& boxes,
                                                const OpenTournament& t, bool newTourney, const QString& moneyFormat);
 
+// What an award is refused by when, with it, the awards (otherAwards: every
+// other one, the automatic bounties included) would pass what sums of money
+// keep to the cent; none when they fit.
+std::optional<AwardFault> AwardsPastCeiling(const AwardEntry& entry, double otherAwards);
+
 // "Assign Bounty"'s checks of a player's winnings and points typed by hand,
 // in order; the winnings are refused below 0 as an award's are, and
 // either beyond the ceiling of a total.

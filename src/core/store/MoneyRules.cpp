@@ -11,6 +11,14 @@ std::optional<QString> RefuseNegative(double value, const QString& name)
     return name + QStringLiteral(" cannot be negative.");
 }
 
+std::optional<QString> RefuseSumPastCeiling(double sum, const QString& what, const QString& sumName)
+{
+    if (!RefuseTooLarge<Total>(sum, sumName))
+        return std::nullopt;
+    return QStringLiteral("%1 would take %2 past %3, the most that is kept to the cent.  Nothing was entered.")
+        .arg(what, sumName, AmountText(Total::Ceiling));
+}
+
 double Cents(double amount) { return std::isfinite(amount) ? RoundHalfEven(amount * 100) : 0; }
 
 double RoundCents(double amount) { return Cents(amount) / 100; }

@@ -32,9 +32,9 @@ double MoneyPlus(double money, double added);
 // winnings): at most 999,999,999 in whole units, so that a buy-in of
 // 1,000,000 won or rupiah is an ordinary one. Every sum of money (the pool,
 // a player's winnings, the awards) is made in cents. A buy-in, rebuy or
-// add-on that would take the money taken in past Total::Ceiling is refused,
-// and so are winnings typed past it; awards, each within the money ceiling,
-// would need more than ten thousand of them to reach it.
+// add-on, or several entrants bought in at once, that would take the money
+// taken in past Total::Ceiling is refused, and so are winnings typed past it
+// and an award or automatic bounty that would take the awards past it.
 //
 // Chips and points (chip values and denominations, blinds, antes, raises, a
 // player's chip count, points): payout points and chip counts are kept in
@@ -82,6 +82,11 @@ std::optional<QString> RefuseTooLarge(double value, const QString& label)
         return std::nullopt;
     return label + QStringLiteral(" is too large.");
 }
+
+// The message an entry is refused by, by what it is ("This entry") and the
+// sum it adds to ("the money taken in", "the awards total"), when it would
+// take that sum past Total::Ceiling; none when the sum, with it, fits.
+std::optional<QString> RefuseSumPastCeiling(double sum, const QString& what, const QString& sumName);
 
 // Money less what is taken from it, in cents, never below 0: awards beyond
 // the money taken in leave a pool of 0, and winnings taken back (an award

@@ -27,11 +27,8 @@ double AwardMoney(const OpenTournament& t)
 
 std::optional<QString> PoolPastCeiling(const OpenTournament& t, double amount)
 {
-    if (MoneyPlus(MoneyTakenIn(t), std::max(amount, 0.0)) <= Total::Ceiling)
-        return std::nullopt;
-    return QStringLiteral("This entry would take the money taken in past %1, the most that is kept to the cent.  "
-                          "Nothing was entered.")
-        .arg(AmountText(Total::Ceiling));
+    return RefuseSumPastCeiling(MoneyPlus(MoneyTakenIn(t), std::max(amount, 0.0)), QStringLiteral("This entry"),
+                                QStringLiteral("the money taken in"));
 }
 
 double PrizePool(const OpenTournament& t) { return MoneyLess(MoneyTakenIn(t), AwardMoney(t)); }

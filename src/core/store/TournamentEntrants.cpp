@@ -5,7 +5,9 @@
 #include "core/store/Awards.h"
 #include "core/store/LeaguePlayers.h"
 #include "core/store/MoneyClaims.h"
+#include "core/store/MoneyRules.h"
 #include "core/store/OpenTournament.h"
+#include "core/store/Payouts.h"
 #include "core/store/ProgramSettings.h"
 #include "core/store/TournamentChange.h"
 #include "core/store/TournamentStore.h"
@@ -112,10 +114,50 @@ void tellBounties(const OpenTournament& t, int bounties)
         prompter().message(*text);
 }
 
+// What the changes are refused by, before anything is stored or asked, when
+// the money taken in or the awards, with the buy-ins and automatic bounties
+// the new entrants bring (a bounty that would be asked for counted), would
+// pass what sums of money keep to the cent.
+std::optional<QString> refusedEntrants(const OpenTournament& t, const QList<EntrantChange>& changes, bool AutoBuyin)
+{
+    QSet<Long> out;
+    QSet<Long> in;
+    for (const EntrantChange& change : changes) {
+        if (change.Entered)
+            in.insert(change.PlayerID);
+        else if (!in.remove(change.PlayerID))
+            out.insert(change.PlayerID);
+    }
+    OpenTournament after = t;
+    after.gtypPlayers = kept(t.gtypPlayers, [&](const PlayerRecord& p) { return !out.contains(p.PlayerID); });
+    after.gtypAwards = kept(t.gtypAwards, [&](const AwardRecord& a) {
+        return !(out.contains(a.BountyPlayerID) && a.AwardedToPlayerID == 0);
+    });
+    for (const Long PlayerID : in) {
+        PlayerRecord& entrant = after.gtypPlayers.append();
+        entrant.PlayerID = PlayerID;
+        if (AutoBuyin)
+            entrant.TotalBuyin = t.gdblBuyin;
+        if ((t.gintAutoBountyType == 1 || t.gintAutoBountyType == 2) && FindBountyAward(after, PlayerID) == 0) {
+            AwardRecord& bounty = after.gtypAwards.append();
+            bounty.IsBounty = 1;
+            bounty.BountyPlayerID = PlayerID;
+            bounty.Payout = t.gdblAutoBountyDollars;
+        }
+    }
+    const QString what = in.size() > 1 ? QStringLiteral("These entries") : QStringLiteral("This entry");
+    if (auto refused = RefuseSumPastCeiling(MoneyTakenIn(after), what, QStringLiteral("the money taken in")))
+        return refused;
+    return RefuseSumPastCeiling(AwardMoney(after), what, QStringLiteral("the awards total"));
+}
+
 } // namespace
 
-void AddPlayerToTourney(Database& db, OpenTournament& t, Long PlayerID, const QString& PlayerName, bool AutoBuyin)
+std::optional<QString> AddPlayerToTourney(Database& db, OpenTournament& t, Long PlayerID, const QString& PlayerName,
+                                          bool AutoBuyin)
 {
+    if (auto refused = refusedEntrants(t, {{PlayerID, PlayerName, true}}, AutoBuyin))
+        return refused;
     int bounties = 0;
     onCopy(db, t, [&](OpenTournament& copy) {
         bounties = 0;
@@ -126,6 +168,7 @@ void AddPlayerToTourney(Database& db, OpenTournament& t, Long PlayerID, const QS
         SaveTournamentPlayer(db, copy, copy.gintPlayerCount());
     });
     tellBounties(t, bounties);
+    return std::nullopt;
 }
 
 void RemovePlayerFromTourneyAndLeague(Database& db, OpenTournament& t, Long PlayerID)
@@ -137,8 +180,11 @@ void RemovePlayerFromTourneyAndLeague(Database& db, OpenTournament& t, Long Play
     });
 }
 
-void ApplyEntrantChanges(Database& db, OpenTournament& t, const QList<EntrantChange>& changes, bool AutoBuyin)
+std::optional<QString> ApplyEntrantChanges(Database& db, OpenTournament& t, const QList<EntrantChange>& changes,
+                                           bool AutoBuyin)
 {
+    if (auto refused = refusedEntrants(t, changes, AutoBuyin))
+        return refused;
     QSet<Long> bountied; // entered with a bounty and still in
     onCopy(db, t, [&](OpenTournament& copy) {
         // The new entrants' rows are written together at the end; the whole
@@ -165,6 +211,7 @@ void ApplyEntrantChanges(Database& db, OpenTournament& t, const QList<EntrantCha
         LoadTournament(db, copy, copy.glngCurrentTournamentID, true);
     });
     tellBounties(t, int(bountied.size()));
+    return std::nullopt;
 }
 
 void RenameEntrant(OpenTournament& t, Long PlayerID, const QString& NewName)

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <optional>
 
 class Database;
 class OpenTournament;
@@ -17,9 +18,13 @@ class OpenTournament;
 // AutoBuyin he has paid the tournament's buy-in and holds its chips. When no
 // bounty rests on him yet, the tournament's automatic bounty type decides: 2
 // puts the default bounty on him, 1 asks first ("Bounty?"), anything else
-// none. Once stored, the director is told when the bounties just put on
-// players leave the places short (EntrantBountiesMessage); likewise below.
-void AddPlayerToTourney(Database& db, OpenTournament& t, Long PlayerID, const QString& PlayerName, bool AutoBuyin);
+// none. Refused by name, with nothing stored or asked, when the buy-in or
+// the bounty would take the money taken in or the awards past what sums of
+// money keep to the cent (Total::Ceiling). Once stored, the director is told
+// when the bounties just put on players leave the places short
+// (EntrantBountiesMessage); likewise below.
+[[nodiscard]] std::optional<QString> AddPlayerToTourney(Database& db, OpenTournament& t, Long PlayerID,
+                                                        const QString& PlayerName, bool AutoBuyin);
 
 // Deleting a member while a tournament is open: out of the tournament (the
 // awards he holds become free again; a bounty on him that nobody has won
@@ -34,7 +39,9 @@ struct EntrantChange {
     QString PlayerName;
     bool Entered = false; // true: enter him; false: take him out
 };
-void ApplyEntrantChanges(Database& db, OpenTournament& t, const QList<EntrantChange>& changes, bool AutoBuyin);
+// Refused as AddPlayerToTourney is, for all the changes together.
+[[nodiscard]] std::optional<QString> ApplyEntrantChanges(Database& db, OpenTournament& t,
+                                                         const QList<EntrantChange>& changes, bool AutoBuyin);
 
 // A player's new name reaches his entry too.
 void RenameEntrant(OpenTournament& t, Long PlayerID, const QString& NewName);

@@ -118,7 +118,9 @@ void frmAddEditAward::cmdOK_Click()
         for (long i = 1; i < gridParent->Rows(); ++i)
             if (i != mlngIgnoreRowForBountyCheck)
                 others << gridParent->TextMatrix(i, 2);
-    const std::optional<AwardFault> fault = ValidateAward(Entry(), cmbPlayer->currentIndex() >= 0, others);
+    std::optional<AwardFault> fault = ValidateAward(Entry(), cmbPlayer->currentIndex() >= 0, others);
+    if (!fault)
+        fault = AwardsPastCeiling(Entry(), mClaims ? mClaims->Others : 0.0);
     if (fault) {
         prompter().message(fault->Message);
         QWidget* focus[] = {nullptr, cmbPlayer, cmbDescription, txtDollars, txtPoints};

@@ -162,7 +162,9 @@ QListWidget* frmPlayers::workingList() const { return bManageOnly ? lstPlayersNo
 
 void frmPlayers::AddPlayerToTourney(Long PlayerID, const QString& PlayerName)
 {
-    ::AddPlayerToTourney(gobjDatabase(), openTournament(), PlayerID, PlayerName, chkBuyin->isChecked());
+    if (const auto refused
+        = ::AddPlayerToTourney(gobjDatabase(), openTournament(), PlayerID, PlayerName, chkBuyin->isChecked()))
+        prompter().message(*refused);
 }
 
 void frmPlayers::btnNew_Click()
@@ -279,11 +281,14 @@ void frmPlayers::cmdOK_Click()
         if (now != ticked(lstOriginal, i))
             changes.append({RowKey(lstPlayers, i), lstPlayers->item(i)->text(), now});
     }
+    std::optional<QString> refused;
     const bool applied = ReportFailures([&] {
         BusyPointer busy;
-        ApplyEntrantChanges(gobjDatabase(), openTournament(), changes, chkBuyin->isChecked());
+        refused = ApplyEntrantChanges(gobjDatabase(), openTournament(), changes, chkBuyin->isChecked());
     });
-    if (!applied)
+    if (refused)
+        prompter().message(*refused);
+    if (!applied || refused)
         return;
     mbOKed = true;
     WriteSetting(AutoBuyinKey, chkBuyin->isChecked() ? 1 : 0);

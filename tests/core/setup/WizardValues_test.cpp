@@ -137,4 +137,27 @@ TEST(WizardAwards, PlaceholderFlagAndChecks)
         EXPECT_EQ(fault ? fault->Message : QString(), QString::fromLatin1(a.message)) << a.dollars;
         EXPECT_EQ(fault ? fault->Focus : AwardFocus::None, a.focus) << a.dollars;
     }
+
+    // An award is refused when, with the others (the automatic bounties
+    // included), the awards would pass what is kept to the cent.
+    const struct {
+        double others;
+        const char* dollars;
+        bool refused;
+    } totals[] = {
+        {9999000000000.01, "999999999.99", true},
+        {9999000000000, "999999999", false},
+        {9999999999999.99, "0", false},
+        {9999999999999.99, "0.01", true},
+    };
+    for (const auto& a : totals) {
+        const auto fault = AwardsPastCeiling(
+            {false, 0, {}, QStringLiteral("High Hand"), QString::fromLatin1(a.dollars), QStringLiteral("0")}, a.others);
+        EXPECT_EQ(fault ? fault->Message : QString(),
+                  a.refused ? QStringLiteral("This award would take the awards total past 9999999999999.99, the most "
+                                             "that is kept to the cent.  Nothing was entered.")
+                            : QString())
+            << a.dollars;
+        EXPECT_EQ(fault ? fault->Focus : AwardFocus::None, a.refused ? AwardFocus::Dollars : AwardFocus::None);
+    }
 }

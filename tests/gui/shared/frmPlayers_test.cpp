@@ -287,21 +287,51 @@ TEST_F(PlayersWindowTest, PlayerDetailsRenameTheRowsAndTheEntrantByKey)
     EXPECT_EQ(openTournament().gtypPlayers[1].PlayerName, QStringLiteral("Annie"));
 }
 
-TEST_F(PlayersWindowTest, AFailedOkIsShownAndChangesNothing)
+TEST_F(PlayersWindowTest, AFailedOrRefusedOkIsShownAndChangesNothing)
 {
-    frmPlayers& w = open(false, {}, 2);
-    FailNext(db, QStringLiteral("tblTournamentXPlayer"), QStringLiteral("INSERT"));
-    tick(QStringLiteral("bob"), true);
-    tick(QStringLiteral("Ann"), false);
-    w.cmdOK->click();
+    // Bob and Cy ticked, Ann unticked, with the automatic bounty: a failed
+    // write, or buy-ins or bounties that would take their sum past what is
+    // kept to the cent.
+    const struct {
+        bool failWrite;
+        double buyin;
+        double bounty;
+        const char* message; // empty: the database's own
+    } cases[] = {
+        {false, 5000000000000, 5,
+         "These entries would take the money taken in past 9999999999999.99, the most "
+         "that is kept to the cent.  Nothing was entered."},
+        {false, 0, 5000000000000,
+         "These entries would take the awards total past 9999999999999.99, the most that "
+         "is kept to the cent.  Nothing was entered."},
+        {true, 0, 5, ""}, // last: the failed write leaves the database failing
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.message);
+        prompts.messages.clear();
+        db.execute(QStringLiteral("DELETE FROM tblTournamentXPlayer"));
+        frmPlayers& w = open(false, {}, 2);
+        openTournament().gdblBuyin = c.buyin;
+        openTournament().gdblAutoBountyDollars = c.bounty;
+        w.chkBuyin->setChecked(true);
+        if (c.failWrite)
+            FailNext(db, QStringLiteral("tblTournamentXPlayer"), QStringLiteral("INSERT"));
+        tick(QStringLiteral("bob"), true);
+        tick(QStringLiteral("Cy"), true);
+        tick(QStringLiteral("Ann"), false);
+        w.cmdOK->click();
 
-    EXPECT_FALSE(w.mbOKed);
-    EXPECT_EQ(prompts.messages.size(), 1);
-    EXPECT_EQ(storedEntrants(), QStringList {QStringLiteral("Ann 0 0")});
-    EXPECT_TRUE(storedAwards().isEmpty());
-    ASSERT_EQ(openTournament().gintPlayerCount(), 1);
-    EXPECT_EQ(openTournament().gtypPlayers[1].PlayerID, ann);
-    EXPECT_EQ(openTournament().gintAwardCount(), 0);
+        EXPECT_FALSE(w.mbOKed);
+        ASSERT_EQ(prompts.messages.size(), 1);
+        if (*c.message) {
+            EXPECT_EQ(prompts.messages.first(), QString::fromUtf8(c.message));
+        }
+        EXPECT_EQ(storedEntrants(), QStringList {QStringLiteral("Ann 0 0")});
+        EXPECT_TRUE(storedAwards().isEmpty());
+        ASSERT_EQ(openTournament().gintPlayerCount(), 1);
+        EXPECT_EQ(openTournament().gtypPlayers[1].PlayerID, ann);
+        EXPECT_EQ(openTournament().gintAwardCount(), 0);
+    }
 }
 
 } // namespace
