@@ -17,6 +17,7 @@
 #include <QAction>
 #include <QFrame>
 #include <QLabel>
+#include <QScopedValueRollback>
 #include <QTimer>
 #include <utility>
 
@@ -65,17 +66,8 @@ SeatingCommands::SeatingCommands(frmMain& window, const SeatingParts& parts)
 
 void SeatingCommands::runCommand(void (SeatingCommands::*handler)())
 {
-    struct Running {
-        int& count;
-        explicit Running(int& c)
-            : count(c)
-        {
-            ++count;
-        }
-        ~Running() { --count; }
-    };
     {
-        const Running running(mCommandsRunning);
+        const QScopedValueRollback running(mCommandsRunning, mCommandsRunning + 1);
         (this->*handler)();
     }
     checkAgainIfAsked();
